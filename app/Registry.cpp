@@ -1,0 +1,85 @@
+#include "app/Registry.h"
+
+#include "app/Form1.h"
+#include "app/Form10.h"
+#include "app/Form14.h"
+#include "calculator/Form16.h"
+#include "topics/algebra/Form11.h"
+#include "topics/algebra/Form13.h"
+#include "topics/algebra/Form2.h"
+#include "topics/algebra/Form3.h"
+#include "topics/geometry/Form12.h"
+#include "topics/geometry/Form4.h"
+#include "topics/geometry/Form5.h"
+#include "topics/geometry/Form6.h"
+#include "topics/geometry/Form7.h"
+#include "topics/geometry/Form8.h"
+#include "topics/geometry/Form9.h"
+#include "topics/temperature/Form15.h"
+
+namespace numora {
+namespace {
+
+std::size_t Slot(FormId form) { return static_cast<std::size_t>(form) - 1; }
+
+}  // namespace
+
+Registry::Registry(ProgramEnd& programEnd, MessageBoxes& messages, char16_t decimalSeparator)
+    : context_{.showMainMenu = [this] { show(FormId::Form1); },
+               .programEnd = &programEnd,
+               .messages = &messages,
+               .decimalSeparator = decimalSeparator} {}
+
+Registry::~Registry() = default;
+
+void Registry::show(FormId form) { this->form(form).show(); }
+
+void Registry::hide(FormId form) { this->form(form).hide(); }
+
+FormWindow& Registry::form(FormId form) {
+  std::unique_ptr<FormWindow>& slot = slots_[Slot(form)];
+  if (!slot) slot = create(form);
+  return *slot;
+}
+
+FormWindow* Registry::created(FormId form) const { return slots_[Slot(form)].get(); }
+
+std::unique_ptr<FormWindow> Registry::create(FormId form) {
+  switch (form) {
+    case FormId::Form1:
+      return std::make_unique<Form1>(context_, *this);
+    case FormId::Form2:
+      return std::make_unique<Form2>(context_);
+    case FormId::Form3:
+      return std::make_unique<Form3>(context_);
+    case FormId::Form4:
+      return std::make_unique<Form4>(context_);
+    case FormId::Form5:
+      return std::make_unique<Form5>(context_);
+    case FormId::Form6:
+      return std::make_unique<Form6>(context_);
+    case FormId::Form7:
+      return std::make_unique<Form7>(context_);
+    case FormId::Form8:
+      return std::make_unique<Form8>(context_);
+    case FormId::Form9:
+      return std::make_unique<Form9>(context_);
+    case FormId::Form10:
+      return std::make_unique<Form10>(context_);
+    case FormId::Form11:
+      return std::make_unique<Form11>(context_);
+    case FormId::Form12:
+      return std::make_unique<Form12>(context_);
+    case FormId::Form13:
+      return std::make_unique<Form13>(context_);
+    case FormId::Form14:
+      return std::make_unique<Form14>(context_);
+    case FormId::Form15:
+      return std::make_unique<Form15>(context_);
+    case FormId::Form16:
+      return std::make_unique<Form16>(context_);
+  }
+  return nullptr;
+}
+
+}  // namespace numora

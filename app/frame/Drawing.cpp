@@ -1,0 +1,53 @@
+#include "app/frame/Drawing.h"
+
+#include <QPainter>
+#include <algorithm>
+
+#include "app/frame/Twips.h"
+
+namespace numora {
+
+ClientArea::ClientArea(QWidget* parent) : QWidget(parent) {}
+
+void ClientArea::add(Figure figure) {
+  figures_.push_back(std::move(figure));
+  update();
+}
+
+QRectF ClientArea::OutlineRect(const Shape& shape) {
+  const QRectF box = TwipsRect(shape.left, shape.top, shape.width, shape.height);
+  if (shape.kind == Shape::Kind::Ellipse) return box;
+  const qreal side = std::min(box.width(), box.height());
+  QRectF square(0, 0, side, side);
+  square.moveCenter(box.center());
+  return square;
+}
+
+void ClientArea::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setRenderHint(QPainter::SmoothPixmapTransform);
+  const QColor text = palette().color(QPalette::WindowText);
+  for (const Figure& figure : figures_) {
+    if (const auto* picture = std::get_if<Picture>(&figure)) {
+      painter.drawPixmap(TwipsRect(picture->left, picture->top, picture->width, picture->height),
+                         picture->pixmap);
+    } else if (const auto* line = std::get_if<Line>(&figure)) {
+      painter.setPen(QPen(line->colour.isValid() ? line->colour : text, line->widthPixels,
+                          Qt::SolidLine, Qt::SquareCap));
+      painter.drawLine(TwipsPoint(line->x1, line->y1), TwipsPoint(line->x2, line->y2));
+    } else if (const auto* shape = std::get_if<Shape>(&figure)) {
+      painter.setPen(QPen(text, shape->widthPixels));
+      painter.setBrush(Qt::NoBrush);
+      // The pen is centred on the outline; pull it inside so that the shape stays in its box.
+      const qreal inset = shape->widthPixels / 2.0;
+      const QRectF rect = OutlineRect(*shape).adjusted(inset, inset, -inset, -inset);
+      if (shape->kind == Shape::Kind::Square)
+        painter.drawRect(rect);
+      else
+        painter.drawEllipse(rect);
+    }
+  }
+}
+
+}  // namespace numora

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QColor>
+#include <QPixmap>
+#include <QRect>
+#include <QWidget>
+#include <variant>
+#include <vector>
+
+namespace numora {
+
+// The non-interactive parts of a window: pictures, straight lines and outline shapes, all in
+// twips. They are painted by the client area itself, below every control, in the order they
+// were added (back to front), and are invisible to assistive technology.
+struct Picture {
+  QPixmap pixmap;
+  int left, top, width, height;  // the picture is stretched to this box
+};
+
+struct Line {
+  int x1, y1, x2, y2;
+  int widthPixels = 1;
+  QColor colour = {};  // invalid: the window's text colour
+};
+
+struct Shape {
+  // A circle or square is drawn at the largest size that fits its box, centred in the box; an
+  // ellipse fills its box.
+  enum class Kind { Square, Circle, Ellipse };
+  Kind kind;
+  int left, top, width, height;
+  int widthPixels = 1;
+};
+
+using Figure = std::variant<Picture, Line, Shape>;
+
+class ClientArea : public QWidget {
+ public:
+  explicit ClientArea(QWidget* parent);
+
+  void add(Figure figure);
+  const std::vector<Figure>& figures() const { return figures_; }
+
+  // The rectangle in logical pixels that a shape's outline occupies.
+  static QRectF OutlineRect(const Shape& shape);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  std::vector<Figure> figures_;
+};
+
+}  // namespace numora

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+#include "app/frame/Services.h"
+#include "numeric/Fault.h"
+
+namespace numora {
+
+// The one place where a fault becomes the text of its box: the fault's number and its name in
+// Arabic, with the conventional English name beside it.
+Message FaultMessage(const Fault& fault);
+
+// A failure of the platform or of a component inside a handler.
+Message FailureMessage(const QString& what);
+
+}  // namespace numora

@@ -1,0 +1,234 @@
+#include "app/frame/FormWindow.h"
+
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <limits>
+
+#include "app/frame/FaultBox.h"
+#include "app/frame/Numbers.h"
+#include "app/frame/Twips.h"
+#include "numeric/Conversions.h"
+
+namespace numora {
+namespace {
+
+Qt::WindowFlags FlagsFor(const FormLook& look) {
+  // A window without a task-bar button is a tool window; the frame decides the decorations.
+  Qt::WindowFlags flags = look.taskbarButton ? Qt::Window : Qt::Tool;
+  if (look.frame == FormLook::Frame::None) return flags | Qt::FramelessWindowHint;
+  flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
+  return flags;
+}
+
+QFont FontFor(const FontSpec& spec, const QFont& base) {
+  if (spec.family == nullptr) return base;
+  QFont font(QString::fromLatin1(spec.family));
+  font.setPointSizeF(spec.pointSize);
+  font.setBold(spec.bold);
+  return font;
+}
+
+QString Text(const char16_t* text) { return text ? QString::fromUtf16(text) : QString(); }
+
+}  // namespace
+
+FormWindow::FormWindow(const FormContext& context, const FormLook& look)
+    : QWidget(nullptr, FlagsFor(look)),
+      context_(context),
+      look_(look),
+      client_(new ClientArea(this)) {
+  setWindowTitle(Text(look.caption));
+  setFont(FontFor(look.font, font()));
+
+  QPalette colours = palette();
+  switch (look.background) {
+    case FormLook::Background::ToolTip:
+      colours.setColor(QPalette::Window, colours.color(QPalette::ToolTipBase));
+      break;
+    case FormLook::Background::Desktop:
+      colours.setColor(QPalette::Window, colours.color(QPalette::Dark));
+      break;
+    case FormLook::Background::WindowFace:
+      break;
+  }
+  setPalette(colours);
+  setAutoFillBackground(true);
+
+  // Placement is absolute and reads left to right, whatever the language of the desktop.
+  setLayoutDirection(Qt::LeftToRight);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
+  client_->setFixedSize(TwipsSize(look.clientWidth, look.clientHeight));
+  layout->addWidget(client_);
+}
+
+FormWindow::~FormWindow() = default;
+
+void FormWindow::run(const std::function<void()>& handler) {
+  try {
+    handler();
+  } catch (const Fault& fault) {
+    context_.messages->show(FaultMessage(fault));
+  } catch (const std::exception& failure) {
+    context_.messages->show(FailureMessage(QString::fromLocal8Bit(failure.what())));
+  } catch (...) {
+    context_.messages->show(FailureMessage(QStringLiteral("unknown failure")));
+  }
+}
+
+void FormWindow::place(QWidget* widget, const Control& row, bool takesFocus) {
+  widget->setObjectName(QString::fromLatin1(row.name));
+  widget->setGeometry(TwipsRect(row.left, row.top, row.width, row.height));
+  if (row.style.font.family != nullptr) widget->setFont(FontFor(row.style.font, widget->font()));
+  if (row.style.accessibleName != nullptr)
+    widget->setAccessibleName(Text(row.style.accessibleName));
+  if (row.style.description != nullptr)
+    widget->setAccessibleDescription(Text(row.style.description));
+  if (takesFocus && row.tabIndex >= 0) tabStops_.emplace_back(row.tabIndex, widget);
+}
+
+QPushButton* FormWindow::addButton(const Control& row, QWidget* container) {
+  auto* button = new QPushButton(Text(row.caption), container ? container : client_);
+  button->setAutoDefault(false);
+  button->setDefault(false);
+  place(button, row, true);
+  return button;
+}
+
+QLineEdit* FormWindow::addTextBox(const Control& row, QWidget* container) {
+  auto* box = new QLineEdit(container ? container : client_);
+  box->setAlignment(Qt::AlignLeft | Qt::AlignAbsolute | Qt::AlignVCenter);
+  // A text box takes whatever the user types, however long.
+  box->setMaxLength(std::numeric_limits<int>::max());
+  place(box, row, true);
+  return box;
+}
+
+QLabel* FormWindow::addLabel(const Control& row, QWidget* container) {
+  auto* label = new QLabel(Text(row.caption), container ? container : client_);
+  const Qt::Alignment horizontal =
+      row.style.align == Align::Centre ? Qt::AlignHCenter : (Qt::AlignLeft | Qt::AlignAbsolute);
+  label->setAlignment(horizontal | Qt::AlignTop);
+  label->setTextFormat(Qt::PlainText);
+  if (row.style.framed) {
+    label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    label->setLineWidth(1);
+  }
+  if (row.style.colour != 0) {
+    QPalette colours = label->palette();
+    colours.setColor(QPalette::WindowText, QColor::fromRgb(row.style.colour));
+    label->setPalette(colours);
+  }
+  place(label, row, false);
+  if (row.style.autoSize) {
+    label->adjustSize();
+  } else {
+    label->setWordWrap(!row.style.framed);
+  }
+  return label;
+}
+
+QRadioButton* FormWindow::addOption(const Control& row, QWidget* container) {
+  auto* option = new QRadioButton(Text(row.caption), container ? container : client_);
+  place(option, row, true);
+  return option;
+}
+
+QGroupBox* FormWindow::addFrame(const Control& row) {
+  auto* frame = new QGroupBox(Text(row.caption), client_);
+  place(frame, row, false);
+  return frame;
+}
+
+QProgressBar* FormWindow::addProgressBar(const Control& row) {
+  auto* bar = new QProgressBar(client_);
+  bar->setTextVisible(false);
+  place(bar, row, false);
+  return bar;
+}
+
+QPushButton* FormWindow::addMainButton(const Control& row, ReturnOrder order) {
+  QPushButton* button = addButton(row);
+  onClick(button, [this, order] {
+    if (order == ReturnOrder::ShowMainThenHide) {
+      context_.showMainMenu();
+      hide();
+    } else {
+      hide();
+      context_.showMainMenu();
+    }
+  });
+  return button;
+}
+
+void FormWindow::setMenuBar(QMenuBar* menuBar) { this->layout()->setMenuBar(menuBar); }
+
+void FormWindow::addPicture(const char* resource, int left, int top, int width, int height) {
+  client_->add(Picture{QPixmap(QString::fromLatin1(resource)), left, top, width, height});
+}
+
+void FormWindow::addLine(int x1, int y1, int x2, int y2, int widthPixels, QColor colour) {
+  client_->add(Line{x1, y1, x2, y2, widthPixels, colour});
+}
+
+void FormWindow::addShape(Shape::Kind kind, int left, int top, int width, int height,
+                          int widthPixels) {
+  client_->add(Shape{kind, left, top, width, height, widthPixels});
+}
+
+void FormWindow::finishLayout() {
+  std::stable_sort(tabStops_.begin(), tabStops_.end(),
+                   [](const auto& a, const auto& b) { return a.first < b.first; });
+  for (std::size_t i = 1; i < tabStops_.size(); ++i)
+    QWidget::setTabOrder(tabStops_[i - 1].second, tabStops_[i].second);
+  if (!tabStops_.empty()) tabStops_.front().second->setFocus(Qt::OtherFocusReason);
+}
+
+double FormWindow::read(const QLineEdit* box) { return ParseNumber(View(box->text())); }
+
+void FormWindow::write(QLabel* label, Checked result) const {
+  label->setText(ToQString(NumberToText(Test(result), context_.decimalSeparator)));
+}
+
+void FormWindow::write(QLineEdit* box, Checked result) const {
+  box->setText(ToQString(NumberToText(Test(result), context_.decimalSeparator)));
+}
+
+void FormWindow::onClick(QAbstractButton* button, std::function<void()> handler) {
+  connect(button, &QAbstractButton::clicked, this,
+          [this, handler = std::move(handler)] { run(handler); });
+}
+
+void FormWindow::Form_Unload() { context_.programEnd->endProgram(); }
+
+void FormWindow::closeEvent(QCloseEvent* event) {
+  run([this] { Form_Unload(); });
+  event->accept();
+}
+
+void FormWindow::showEvent(QShowEvent* event) {
+  if (!centred_) {
+    centred_ = true;
+    if (const QScreen* where = screen()) {
+      QRect placed(QPoint(), frameGeometry().size());
+      placed.moveCenter(where->availableGeometry().center());
+      move(placed.topLeft());
+    }
+  }
+  QWidget::showEvent(event);
+}
+
+}  // namespace numora

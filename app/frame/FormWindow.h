@@ -1,0 +1,118 @@
+#pragma once
+
+#include <QWidget>
+#include <functional>
+#include <map>
+#include <utility>
+#include <vector>
+
+#include "app/frame/Controls.h"
+#include "app/frame/Drawing.h"
+#include "app/frame/Services.h"
+#include "numeric/Arithmetic.h"
+
+class QAbstractButton;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenuBar;
+class QProgressBar;
+class QPushButton;
+class QRadioButton;
+
+namespace numora {
+
+// How a window looks, as its row in the table of windows gives it.
+struct FormLook {
+  enum class Frame { SingleLine, Dialog, None };
+  enum class Background {
+    ToolTip,     // the pale tool-tip colour of the user's colour scheme
+    Desktop,     // covered by a picture
+    WindowFace,  // the dialog face colour
+  };
+  const char16_t* caption;
+  int clientWidth;  // twips
+  int clientHeight;
+  Frame frame = Frame::SingleLine;
+  Background background = Background::ToolTip;
+  bool taskbarButton = true;
+  FontSpec font = {};
+};
+
+// A group of like controls that share one click handler, which is told the member's index:
+// N(4) is the member with index 4.
+template <typename Widget>
+class ControlArray {
+ public:
+  Widget* operator()(int index) const { return members_.at(index); }
+  void add(int index, Widget* member) { members_[index] = member; }
+  const std::map<int, Widget*>& members() const { return members_; }
+
+ private:
+  std::map<int, Widget*> members_;
+};
+
+// The order of the two steps of a window's "الرئيسية" button.
+enum class ReturnOrder { ShowMainThenHide, HideThenShowMain };
+
+// The frame every window shares: fixed size, centred on first show, closing ends the program,
+// controls built from layout rows, figures drawn below the controls, and handlers run through
+// the one place where faults become a box.
+class FormWindow : public QWidget {
+ public:
+  FormWindow(const FormContext& context, const FormLook& look);
+  ~FormWindow() override;
+
+  const FormLook& look() const { return look_; }
+  ClientArea* clientArea() const { return client_; }
+
+  // Runs a handler: a fault or a failure inside it shows its box and the program goes on.
+  void run(const std::function<void()>& handler);
+
+ protected:
+  const FormContext& context() const { return context_; }
+
+  QPushButton* addButton(const Control& row, QWidget* container = nullptr);
+  QLineEdit* addTextBox(const Control& row, QWidget* container = nullptr);
+  QLabel* addLabel(const Control& row, QWidget* container = nullptr);
+  QRadioButton* addOption(const Control& row, QWidget* container = nullptr);
+  QGroupBox* addFrame(const Control& row);
+  QProgressBar* addProgressBar(const Control& row);
+  // The "الرئيسية" button with its order of steps.
+  QPushButton* addMainButton(const Control& row, ReturnOrder order);
+  void setMenuBar(QMenuBar* menuBar);
+
+  void addPicture(const char* resource, int left, int top, int width, int height);
+  void addLine(int x1, int y1, int x2, int y2, int widthPixels = 1, QColor colour = {});
+  void addShape(Shape::Kind kind, int left, int top, int width, int height, int widthPixels = 1);
+
+  // Chains the tab order of the focusable controls by their tab index and puts the focus on the
+  // first of them. Called once, after the last control is added.
+  void finishLayout();
+
+  // A box's number, read leniently.
+  static double read(const QLineEdit* box);
+  // Tests a result for faults and writes its text; a fault leaves the label or box as it was.
+  void write(QLabel* label, Checked result) const;
+  void write(QLineEdit* box, Checked result) const;
+
+  // Connects a button's click to a handler through run().
+  void onClick(QAbstractButton* button, std::function<void()> handler);
+
+  // Every window ends the program when it is closed.
+  virtual void Form_Unload();
+
+  void closeEvent(QCloseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  void place(QWidget* widget, const Control& row, bool takesFocus);
+
+  FormContext context_;
+  FormLook look_;
+  ClientArea* client_;
+  bool centred_ = false;
+  std::vector<std::pair<int, QWidget*>> tabStops_;
+};
+
+}  // namespace numora

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+#include <string>
+#include <string_view>
+
+namespace numora {
+
+// The windows' text is UTF-16 already; these views pass it to the numeric library without a
+// copy and without any locale conversion.
+inline std::u16string_view View(const QString& text) {
+  return {reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size())};
+}
+
+inline QString ToQString(const std::u16string& text) {
+  return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace numora

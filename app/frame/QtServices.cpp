@@ -1,0 +1,21 @@
+#include "app/frame/QtServices.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QWidget>
+
+namespace numora {
+
+void ApplicationEnd::endProgram() {
+  for (QWidget* window : QApplication::topLevelWidgets()) window->hide();
+  QCoreApplication::exit(0);
+}
+
+void ModalMessageBoxes::show(const Message& message) {
+  QMessageBox box(
+      message.icon == Message::Icon::Critical ? QMessageBox::Critical : QMessageBox::NoIcon,
+      message.caption, message.text, QMessageBox::Ok);
+  box.exec();
+}
+
+}  // namespace numora

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+namespace numora {
+
+// Ending the program: every window disappears at once and the process leaves its event loop;
+// no handler of any window runs afterwards. Tests put a recorder in its place.
+class ProgramEnd {
+ public:
+  virtual ~ProgramEnd() = default;
+  virtual void endProgram() = 0;
+};
+
+struct Message {
+  enum class Icon { None, Critical };
+  QString caption;
+  QString text;
+  Icon icon = Icon::None;
+};
+
+// Modal message boxes with one OK button. Returns when the user has dismissed the box.
+class MessageBoxes {
+ public:
+  virtual ~MessageBoxes() = default;
+  virtual void show(const Message& message) = 0;
+};
+
+// What every window is given by the program that creates it.
+struct FormContext {
+  // Shows the main menu, creating it on first use.
+  std::function<void()> showMainMenu;
+  ProgramEnd* programEnd = nullptr;
+  MessageBoxes* messages = nullptr;
+  // The decimal separator of the user's regional settings, read once at start-up.
+  char16_t decimalSeparator = u'.';
+};
+
+// The caption of every message box.
+inline const QString kProgramTitle = QStringLiteral("Numora");
+
+}  // namespace numora

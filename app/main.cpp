@@ -1,0 +1,24 @@
+#include <QApplication>
+#include <QIcon>
+#include <QLocale>
+
+#include "app/Registry.h"
+#include "app/frame/QtServices.h"
+
+int main(int argc, char* argv[]) {
+  QApplication application(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Numora"));
+  QApplication::setDesktopFileName(QStringLiteral("numora"));
+  QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.png")));
+  // Windows are hidden, never closed, on the way between them; the program ends only when one of
+  // its own ways of ending says so.
+  QApplication::setQuitOnLastWindowClosed(false);
+
+  const QString separator = QLocale::system().decimalPoint();
+  numora::ApplicationEnd programEnd;
+  numora::ModalMessageBoxes messages;
+  numora::Registry registry(programEnd, messages,
+                            separator.isEmpty() ? u'.' : separator.front().unicode());
+  registry.show(numora::FormId::Form14);
+  return QApplication::exec();
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace numora {
+
+// Text is the windows' UTF-16 text, passed unchanged. The only locale-dependent character, the
+// decimal separator, is always passed in by the caller.
+
+// Lenient reading of an input box: the leading number of the text after every blank, tab and
+// line feed is removed; 0 where there is none. "&H"/"&O" radix prefixes. Raises the overflow
+// fault for a number beyond the double range or a radix number wider than 32 bits.
+double ParseNumber(std::u16string_view text);
+
+// Display text of a finite double: 15 significant digits, trailing zeros dropped, exponent form
+// below 1E-04 and from 1E+15, negative zero written "0".
+std::u16string NumberToText(double value, char16_t decimalSeparator);
+
+// Reads a whole text as a number written with the given separator; blanks around the number are
+// allowed. Raises the type-mismatch fault for text that is not a number, including empty text.
+double ParseNumberStrict(std::u16string_view text, char16_t decimalSeparator);
+
+std::u16string IntegerToText(std::int16_t value);
+
+}  // namespace numora

@@ -1,0 +1,134 @@
+// Feeds arbitrary bytes to the four conversions. The first byte picks the decimal separator; the
+// rest is read as UTF-16 text, as text of one byte a character (so that plain ASCII inputs are
+// easy for the fuzzer to find) and as doubles, eight bytes each. Any broken rule aborts.
+
+#include <bit>
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <limits>
+#include <string>
+#include <string_view>
+
+#include "numeric/Conversions.h"
+#include "numeric/Fault.h"
+
+namespace {
+
+using numora::Fault;
+using numora::FaultKind;
+
+constexpr char16_t kSeparators[] = {u'.', u',', u'\u066B'};
+
+void Require(bool condition, const char* rule) {
+  if (!condition) {
+    std::fprintf(stderr, "broken rule: %s\n", rule);
+    std::abort();
+  }
+}
+
+bool SameDouble(double a, double b) {
+  return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b);
+}
+
+// From the C library, independently of the code under test. Near the largest double the rounding
+// leaves the double range; the display text then reads back as the largest double.
+double RoundTo15Digits(double x) {
+  char text[40];
+  std::snprintf(text, sizeof text, "%.14e", x);
+  const double value = std::strtod(text, nullptr);
+  return std::isinf(value) ? std::copysign(std::numeric_limits<double>::max(), value) : value;
+}
+
+void CheckDisplayText(double x, char16_t separator) {
+  const std::u16string text = numora::NumberToText(x, separator);
+  for (char16_t c : text) {
+    Require((c >= u'0' && c <= u'9') || c == separator || c == u'-' || c == u'+' || c == u'E',
+            "the display text holds only ASCII digits, the separator, signs and E");
+  }
+  // Zero of either sign is written "0" and read back as positive zero.
+  const double expected = x == 0.0 ? 0.0 : RoundTo15Digits(x);
+  double strict = 0.0;
+  try {
+    strict = numora::ParseNumberStrict(text, separator);
+  } catch (const Fault&) {
+    Require(false, "the strict reader takes every display text");
+  }
+  Require(SameDouble(strict, expected), "a display text reads back as the value to 15 digits");
+  Require(numora::NumberToText(expected, separator) == text,
+          "the value to 15 digits is written as the same text");
+  if (separator == u'.') {
+    Require(SameDouble(numora::ParseNumber(text), expected),
+            "the lenient reader reads a display text with the point like the strict one");
+  }
+}
+
+void CheckLenientReading(std::u16string_view text) {
+  double value = 0.0;
+  try {
+    value = numora::ParseNumber(text);
+  } catch (const Fault& fault) {
+    Require(fault.kind() == FaultKind::Overflow, "the lenient reader raises only overflow");
+    return;
+  }
+  Require(std::isfinite(value), "the lenient reader gives a finite value");
+  CheckDisplayText(value, u'.');
+}
+
+void CheckStrictReading(std::u16string_view text, char16_t separator) {
+  double value = 0.0;
+  try {
+    value = numora::ParseNumberStrict(text, separator);
+  } catch (const Fault& fault) {
+    Require(fault.kind() == FaultKind::TypeMismatch || fault.kind() == FaultKind::Overflow,
+            "the strict reader raises only type mismatch or overflow");
+    return;
+  }
+  Require(std::isfinite(value), "the strict reader gives a finite value");
+  if (separator == u'.') {
+    // With the point, every number the strict reader takes is also a whole number to the lenient
+    // one.
+    Require(SameDouble(numora::ParseNumber(text), value),
+            "the lenient reader reads what the strict one takes alike");
+  }
+  CheckDisplayText(value, separator);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  if (size == 0) {
+    return 0;
+  }
+  const char16_t separator = kSeparators[data[0] % 3];
+  ++data;
+  --size;
+
+  std::u16string wide(size / 2, u'\0');
+  std::memcpy(wide.data(), data, wide.size() * sizeof(char16_t));
+  const std::u16string narrow(data, data + size);
+  for (const std::u16string& text : {wide, narrow}) {
+    CheckLenientReading(text);
+    CheckStrictReading(text, separator);
+  }
+
+  for (std::size_t at = 0; at + sizeof(double) <= size; at += sizeof(double)) {
+    double x = 0.0;
+    std::memcpy(&x, data + at, sizeof x);
+    if (std::isfinite(x)) {
+      CheckDisplayText(x, separator);
+    }
+  }
+
+  if (size >= sizeof(std::int16_t)) {
+    std::int16_t n = 0;
+    std::memcpy(&n, data, sizeof n);
+    const std::string expected = std::to_string(n);
+    Require(numora::IntegerToText(n) == std::u16string(expected.begin(), expected.end()),
+            "an integer is written as its decimal digits");
+  }
+  return 0;
+}

@@ -1,0 +1,173 @@
+// The calculator window: its keypad, the shared handlers of its key groups, its skin, and the
+// state it keeps across a visit to the main menu.
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+#include <map>
+
+#include "app/frame/Twips.h"
+#include "calculator/Form16.h"
+#include "tests/windows/Harness.h"
+
+using namespace numora;
+using numora::testing::Program;
+
+class CalculatorTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void keypadReadsAsAPocketCalculator();
+  void eachKeyTypesItsCaption();
+  void keysComputeThroughTheWindow();
+  void skinIsAppliedOnceBeforeTheFirstShow();
+  void backspaceClearsAndPutsTheFocusInTheDisplay();
+  void exitEndsTheProgram();
+  void faultShowsItsBoxAndTheCalculatorGoesOn();
+  void stateSurvivesAVisitToTheMainMenu();
+  void missingSkinLeavesAUsableWindow();
+};
+
+void CalculatorTest::keypadReadsAsAPocketCalculator() {
+  Program program;
+  auto& calculator = program.form<Form16>(FormId::Form16);
+  // Rows from the top, columns from the left, as a pupil sees the keys.
+  const QStringList rows[] = {
+      {"7", "8", "9", "+"}, {"4", "5", "6", "-"}, {"1", "2", "3", "*"}, {"=", "0", ".", "/"}};
+  const int tops[] = {600, 1200, 1800, 2400};
+  const int lefts[] = {120, 1320, 2520, 3720};
+  std::map<std::pair<int, int>, QString> captionAt;
+  for (QPushButton* key : calculator.clientArea()->findChildren<QPushButton*>())
+    captionAt[{key->x(), key->y()}] = key->text();
+  for (int row = 0; row < 4; ++row)
+    for (int column = 0; column < 4; ++column)
+      QCOMPARE((captionAt[{Px(lefts[column]), Px(tops[row])}]), rows[row][column]);
+  QCOMPARE((captionAt[{Px(120), Px(3000)}]), QStringLiteral("Exit"));
+  QCOMPARE((captionAt[{Px(2520), Px(3000)}]), QStringLiteral("Backspace"));
+  QCOMPARE(calculator.Back->geometry(), TwipsRect(0, 3720, 4815, 720));
+  QCOMPARE(calculator.font().family(), QStringLiteral("Tahoma"));
+}
+
+void CalculatorTest::eachKeyTypesItsCaption() {
+  Program program;
+  auto& calculator = program.form<Form16>(FormId::Form16);
+  calculator.show();
+  // The shared handler is told the index; N(4) is captioned "5" and N(5) "4".
+  calculator.N(4)->click();
+  calculator.N(5)->click();
+  QCOMPARE(calculator.Text1->text(), QStringLiteral("54"));
+  for (int index = 0; index < 10; ++index) calculator.N(index)->click();
+  QCOMPARE(calculator.Text1->text(), QStringLiteral("540123546789"));
+  calculator.S(1)->click();
+  QCOMPARE(calculator.state().pendingOperator(), u"*");
+  calculator.S(2)->click();
+  QCOMPARE(calculator.state().pendingOperator(), u"-");
+}
+
+void CalculatorTest::keysComputeThroughTheWindow() {
+  Program program;
+  auto& calculator = program.form<Form16>(FormId::Form16);
+  calculator.show();
+  calculator.N(7)->click();
+  calculator.S(0)->click();
+  calculator.N(8)->click();
+  calculator.Command5->click();
+  QCOMPARE(calculator.Text1->text(), QStringLiteral("15"));
+  // Text typed into the display takes part like key presses.
+  calculator.Text1->clear();
+  QTest::keyClicks(calculator.Text1, "12abc");
+  calculator.S(0)->click();
+  calculator.N(3)->click();
+  calculator.Command5->click();
+  QCOMPARE(calculator.Text1->text(), QStringLiteral("15"));
+  QVERIFY(program.messages.shown.empty());
+}
+
+void CalculatorTest::skinIsAppliedOnceBeforeTheFirstShow() {
+  Program program;
+  auto& calculator = program.form<Form16>(FormId::Form16);
+  QCOMPARE(calculator.Skin1.applications(), 1);
+  QVERIFY(!calculator.styleSheet().isEmpty());
+  for (int visit = 0; visit < 5; ++visit) {
+    program.registry.show(FormId::Form16);
+    calculator.Back->click();
+  }
+  QCOMPARE(calculator.Skin1.applications(), 1);
+  QVERIFY(program.messages.shown.empty());
+}
+
+void CalculatorTest::backspaceClearsAndPutsTheFocusInTheDisplay() {
+  Program program;
+  program.registry.show(FormId::Form16);
+  auto& calculator = program.form<Form16>(FormId::Form16);
+  QVERIFY(QTest::qWaitForWindowActive(&calculator));
+  calculator.N(9)->click();
+  calculator.S(3)->click();
+  calculator.N(2)->setFocus();
+  calculator.Command1(1)->click();
+  QCOMPARE(calculator.Text1->text(), QString());
+  QCOMPARE(calculator.state().pendingOperator(), u"");
+  QCOMPARE(calculator.state().firstOperand(), u"0");
+  QCOMPARE(QApplication::focusWidget(), calculator.Text1);
+  calculator.Command5->click();
+  QCOMPARE(calculator.Text1->text(), QString());
+}
+
+void CalculatorTest::exitEndsTheProgram() {
+  Program program;
+  program.registry.show(FormId::Form16);
+  program.form<Form16>(FormId::Form16).End(10)->click();
+  QCOMPARE(program.end.calls, 1);
+}
+
+void CalculatorTest::faultShowsItsBoxAndTheCalculatorGoesOn() {
+  Program program;
+  program.registry.show(FormId::Form16);
+  auto& calculator = program.form<Form16>(FormId::Form16);
+  calculator.N(8)->click();
+  calculator.S(3)->click();
+  calculator.N(0)->click();
+  calculator.Command5->click();
+  QCOMPARE(program.messages.shown.size(), std::size_t{1});
+  QCOMPARE(program.messages.shown[0].caption, QStringLiteral("Numora"));
+  QVERIFY(program.messages.shown[0].text.contains("11"));
+  QCOMPARE(calculator.Text1->text(), QStringLiteral("0"));
+  QCOMPARE(calculator.state().firstOperand(), u"8");
+  QVERIFY(calculator.isVisible());
+  QCOMPARE(program.end.calls, 0);
+  calculator.N(2)->click();
+  calculator.Command5->click();
+  QCOMPARE(calculator.Text1->text(), QStringLiteral("4"));
+}
+
+void CalculatorTest::stateSurvivesAVisitToTheMainMenu() {
+  Program program;
+  program.registry.show(FormId::Form16);
+  auto& calculator = program.form<Form16>(FormId::Form16);
+  calculator.N(1)->click();
+  calculator.Command2->click();
+  calculator.N(5)->click();
+  calculator.S(0)->click();
+  calculator.N(2)->click();
+  calculator.Back->click();
+  QCOMPARE(program.visible(), std::vector<FormWindow*>{program.registry.created(FormId::Form1)});
+  program.registry.show(FormId::Form16);
+  QCOMPARE(calculator.Text1->text(), QStringLiteral("2"));
+  calculator.Command5->click();
+  QCOMPARE(calculator.Text1->text(), QStringLiteral("3.4"));
+}
+
+void CalculatorTest::missingSkinLeavesAUsableWindow() {
+  Program program;
+  auto& calculator = program.form<Form16>(FormId::Form16);
+  Skin missing(QStringLiteral(":/skins/missing.qss"));
+  QVERIFY_THROWS_EXCEPTION(std::runtime_error, missing.ApplySkin(calculator.winId()));
+  calculator.run([&] { missing.ApplySkin(calculator.winId()); });
+  QCOMPARE(program.messages.shown.size(), std::size_t{1});
+  QCOMPARE(program.messages.shown[0].caption, QStringLiteral("Numora"));
+  QCOMPARE(missing.applications(), 0);
+  calculator.N(6)->click();
+  QCOMPARE(calculator.Text1->text(), QStringLiteral("6"));
+}
+
+QTEST_MAIN(CalculatorTest)
+#include "test_calculator.moc"

@@ -1,0 +1,284 @@
+// The application shell: window registry, navigation, ending the program, the splash hand-over
+// and the main menu, driven through the real windows on the offscreen platform.
+#include <QAction>
+#include <QMenu>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+#include <QtTest>
+
+#include "app/Form1.h"
+#include "app/Form14.h"
+#include "app/frame/Twips.h"
+#include "tests/windows/Harness.h"
+
+using namespace numora;
+using numora::testing::Program;
+
+Q_DECLARE_METATYPE(numora::FormId)
+
+namespace {
+
+const FormId kAllForms[] = {FormId::Form1,  FormId::Form2,  FormId::Form3,  FormId::Form4,
+                            FormId::Form5,  FormId::Form6,  FormId::Form7,  FormId::Form8,
+                            FormId::Form9,  FormId::Form10, FormId::Form11, FormId::Form12,
+                            FormId::Form13, FormId::Form14, FormId::Form15, FormId::Form16};
+
+QPushButton* MainButton(FormWindow& window) {
+  for (QPushButton* button : window.findChildren<QPushButton*>())
+    if (button->text() == QStringLiteral(u"الرئيسية")) return button;
+  return nullptr;
+}
+
+// Records the order in which windows are shown and hidden.
+class ShowHideLog : public QObject {
+ public:
+  QStringList entries;
+  void watch(QWidget* window) { window->installEventFilter(this); }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Show) entries << "show " + watched->objectName();
+    if (event->type() == QEvent::Hide) entries << "hide " + watched->objectName();
+    return false;
+  }
+};
+
+}  // namespace
+
+class ShellTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void windowsHaveTheirCaptionAndFixedSize_data();
+  void windowsHaveTheirCaptionAndFixedSize();
+  void mainMenuOpensEachWindowAndItReturns();
+  void returnButtonsKeepTheirOrderOfSteps_data();
+  void returnButtonsKeepTheirOrderOfSteps();
+  void closingAnyWindowEndsTheProgram();
+  void closingTheSplashBeforeHandOverNeverShowsTheMenu();
+  void exitButtonAndMenuItemEndTheProgram();
+  void aboutButtonAndMenuItemOpenTheSameWindow();
+  void splashHandsOverOnTheEleventhTick();
+  void mainMenuStartsOnFirstButtonAndTabsInOrder();
+  void windowsAreCentredOnceAndKeepTheirPlace();
+};
+
+void ShellTest::windowsHaveTheirCaptionAndFixedSize_data() {
+  QTest::addColumn<FormId>("id");
+  QTest::addColumn<QString>("caption");
+  QTest::addColumn<int>("width");
+  QTest::addColumn<int>("height");
+  QTest::addColumn<bool>("taskbar");
+  QTest::addColumn<bool>("titleBar");
+  auto row = [](FormId id, const char16_t* caption, int width, int height, bool taskbar = true,
+                bool titleBar = true) {
+    QTest::newRow(qPrintable(QString::number(static_cast<int>(id))))
+        << id << QString::fromUtf16(caption) << width << height << taskbar << titleBar;
+  };
+  row(FormId::Form1, u"Numora - برمجة : Kadiro ", 5415, 6330);
+  row(FormId::Form2, u"الجذور", 5865, 3225);
+  row(FormId::Form3, u"القوى", 5850, 3225);
+  row(FormId::Form4, u"مساحة شبه النحرف", 6690, 3840);
+  row(FormId::Form5, u"مساحة ومحيط الدائرة", 5895, 3570);
+  row(FormId::Form6, u"مساحة المستطيل أو المربع", 5730, 4185);
+  row(FormId::Form7, u"حجم و مساحة متوازي المستطيلات اوالمكعب", 7170, 4560);
+  row(FormId::Form8, u"مساحة المثلث", 6225, 4200);
+  row(FormId::Form9, u"مساحة وحجم الكرة", 5880, 3735);
+  row(FormId::Form10, u"Form10", 5070, 3945, false, false);
+  row(FormId::Form11, u"نظرية فيثاغورس", 5580, 3555);
+  row(FormId::Form12, u"الاسطوانة", 6720, 4185);
+  row(FormId::Form13, u"حل المعادلات التربيعية", 5580, 4545, false);
+  row(FormId::Form14, u"Form14", 5775, 3585, false, false);
+  row(FormId::Form15, u"درجة الحرارة", 4815, 4410);
+  row(FormId::Form16, u"الحاسبة", 4815, 4440);
+}
+
+void ShellTest::windowsHaveTheirCaptionAndFixedSize() {
+  QFETCH(FormId, id);
+  QFETCH(QString, caption);
+  QFETCH(int, width);
+  QFETCH(int, height);
+  QFETCH(bool, taskbar);
+  QFETCH(bool, titleBar);
+  Program program;
+  FormWindow& window = program.registry.form(id);
+  window.show();
+  QCOMPARE(window.windowTitle(), caption);
+  QCOMPARE(window.clientArea()->size(), TwipsSize(width, height));
+  QCOMPARE(window.minimumSize(), window.maximumSize());
+  const Qt::WindowFlags flags = window.windowFlags();
+  QVERIFY(!(flags & Qt::WindowMinimizeButtonHint));
+  QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
+  QCOMPARE(flags.testFlag(Qt::FramelessWindowHint), !titleBar);
+  QCOMPARE((flags & Qt::WindowType_Mask) == Qt::Tool, !taskbar);
+  QCOMPARE(window.layoutDirection(), Qt::LeftToRight);
+}
+
+void ShellTest::mainMenuOpensEachWindowAndItReturns() {
+  Program program;
+  auto& menu = program.form<Form1>(FormId::Form1);
+  menu.show();
+  const std::pair<QPushButton*, FormId> buttons[] = {
+      {menu.Command1, FormId::Form8},   {menu.Command2, FormId::Form2},
+      {menu.Command3, FormId::Form12},  {menu.Command4, FormId::Form9},
+      {menu.Command5, FormId::Form3},   {menu.Command6, FormId::Form5},
+      {menu.Command7, FormId::Form11},  {menu.Command8, FormId::Form4},
+      {menu.Command9, FormId::Form13},  {menu.Command10, FormId::Form6},
+      {menu.Command11, FormId::Form7},  {menu.Command12, FormId::Form10},
+      {menu.Command13, FormId::Form15}, {menu.Command14, FormId::Form16}};
+  for (int round = 0; round < 2; ++round) {
+    for (const auto& [button, target] : buttons) {
+      FormWindow* before = program.registry.created(target);
+      button->click();
+      FormWindow* opened = program.registry.created(target);
+      QVERIFY(opened != nullptr);
+      if (round > 0) QCOMPARE(opened, before);  // the same window object every time
+      QCOMPARE(program.visible(), std::vector<FormWindow*>{opened});
+      QPushButton* back = MainButton(*opened);
+      QVERIFY2(back != nullptr, qPrintable(opened->windowTitle()));
+      back->click();
+      QCOMPARE(program.visible(), std::vector<FormWindow*>{&menu});
+    }
+  }
+  QVERIFY(program.registry.created(FormId::Form14) == nullptr);  // no path leads to the splash
+  QCOMPARE(program.end.calls, 0);
+  QVERIFY(program.messages.shown.empty());
+}
+
+void ShellTest::returnButtonsKeepTheirOrderOfSteps_data() {
+  QTest::addColumn<FormId>("id");
+  QTest::addColumn<bool>("showsMainFirst");
+  for (FormId id : {FormId::Form2, FormId::Form4, FormId::Form10, FormId::Form13, FormId::Form15})
+    QTest::newRow(qPrintable(QString::number(static_cast<int>(id)))) << id << true;
+  for (FormId id : {FormId::Form3, FormId::Form5, FormId::Form6, FormId::Form7, FormId::Form8,
+                    FormId::Form9, FormId::Form11, FormId::Form12, FormId::Form16})
+    QTest::newRow(qPrintable(QString::number(static_cast<int>(id)))) << id << false;
+}
+
+void ShellTest::returnButtonsKeepTheirOrderOfSteps() {
+  QFETCH(FormId, id);
+  QFETCH(bool, showsMainFirst);
+  Program program;
+  FormWindow& menu = program.registry.form(FormId::Form1);
+  FormWindow& window = program.registry.form(id);
+  menu.setObjectName("menu");
+  window.setObjectName("window");
+  window.show();
+  ShowHideLog log;
+  log.watch(&menu);
+  log.watch(&window);
+  MainButton(window)->click();
+  const QStringList expected = showsMainFirst ? QStringList{"show menu", "hide window"}
+                                              : QStringList{"hide window", "show menu"};
+  QCOMPARE(log.entries, expected);
+}
+
+void ShellTest::closingAnyWindowEndsTheProgram() {
+  for (FormId id : kAllForms) {
+    Program program;
+    FormWindow& window = program.registry.form(id);
+    window.show();
+    QVERIFY(window.close());
+    QCOMPARE(program.end.calls, 1);
+    // Nothing is shown on the way out; closing the main menu does not bring anything back.
+    QVERIFY(program.visible().empty());
+  }
+}
+
+void ShellTest::closingTheSplashBeforeHandOverNeverShowsTheMenu() {
+  Program program;
+  auto& splash = program.form<Form14>(FormId::Form14);
+  splash.show();
+  splash.Timer1_Timer();
+  splash.close();
+  QCOMPARE(program.end.calls, 1);
+  QVERIFY(program.registry.created(FormId::Form1) == nullptr);
+}
+
+void ShellTest::exitButtonAndMenuItemEndTheProgram() {
+  Program program;
+  auto& menu = program.form<Form1>(FormId::Form1);
+  menu.show();
+  menu.cmdCommand15->click();
+  QCOMPARE(program.end.calls, 1);
+  menu.exit->trigger();
+  QCOMPARE(program.end.calls, 2);
+  QCOMPARE(menu.file->title(), QStringLiteral(u"ملف"));
+  const QList<QAction*> items = menu.file->actions();
+  QCOMPARE(items.size(), 2);
+  QCOMPARE(items[0]->text(), QStringLiteral(u"عن البرنامج"));
+  QCOMPARE(items[1]->text(), QStringLiteral(u"خروج"));
+  for (QAction* item : items) QVERIFY(item->shortcut().isEmpty());
+}
+
+void ShellTest::aboutButtonAndMenuItemOpenTheSameWindow() {
+  Program program;
+  auto& menu = program.form<Form1>(FormId::Form1);
+  menu.show();
+  menu.program->trigger();
+  FormWindow* fromMenu = program.registry.created(FormId::Form10);
+  QVERIFY(fromMenu != nullptr);
+  QCOMPARE(program.visible(), std::vector<FormWindow*>{fromMenu});
+  MainButton(*fromMenu)->click();
+  menu.Command12->click();
+  QCOMPARE(program.visible(), std::vector<FormWindow*>{program.registry.created(FormId::Form10)});
+  QCOMPARE(program.registry.created(FormId::Form10), fromMenu);
+}
+
+void ShellTest::splashHandsOverOnTheEleventhTick() {
+  Program program;
+  program.registry.show(FormId::Form14);
+  auto& splash = program.form<Form14>(FormId::Form14);
+  QCOMPARE(splash.Timer1->interval(), 700);
+  QVERIFY(splash.Timer1->isActive());
+  QCOMPARE(splash.P1->minimum(), 0);
+  QCOMPARE(splash.P1->maximum(), 10);
+  QCOMPARE(splash.P1->value(), 0);
+  for (int tick = 1; tick <= 10; ++tick) {
+    splash.Timer1_Timer();
+    QCOMPARE(splash.P1->value(), tick);
+  }
+  // Full, but still the splash: the menu waits one more tick.
+  QVERIFY(program.registry.created(FormId::Form1) == nullptr);
+  QCOMPARE(program.visible(), std::vector<FormWindow*>{&splash});
+  splash.Timer1_Timer();
+  QCOMPARE(program.visible(), std::vector<FormWindow*>{program.registry.created(FormId::Form1)});
+  QVERIFY(!splash.Timer1->isActive());
+  QCOMPARE(splash.P1->value(), 10);
+  QVERIFY(program.messages.shown.empty());
+}
+
+void ShellTest::mainMenuStartsOnFirstButtonAndTabsInOrder() {
+  Program program;
+  auto& menu = program.form<Form1>(FormId::Form1);
+  program.registry.show(FormId::Form1);
+  QCOMPARE(menu.focusWidget(), menu.Command1);
+  const QStringList expected = {"Command1",  "Command2",  "Command3",  "Command4",  "Command5",
+                                "Command6",  "Command7",  "Command8",  "Command9",  "Command10",
+                                "Command11", "Command12", "Command13", "Command14", "cmdCommand15"};
+  QStringList walked;
+  QWidget* widget = menu.Command1;
+  do {
+    if (widget->focusPolicy() & Qt::TabFocus && widget->isVisibleTo(&menu))
+      walked << widget->objectName();
+    widget = widget->nextInFocusChain();
+  } while (widget != menu.Command1 && walked.size() < 40);
+  QCOMPARE(walked, expected);
+}
+
+void ShellTest::windowsAreCentredOnceAndKeepTheirPlace() {
+  Program program;
+  FormWindow& window = program.registry.form(FormId::Form3);
+  window.show();
+  const QPoint centre = window.screen()->availableGeometry().center();
+  QVERIFY((window.frameGeometry().center() - centre).manhattanLength() <= 2);
+  window.move(37, 41);
+  window.hide();
+  window.show();
+  QCOMPARE(window.pos(), QPoint(37, 41));
+}
+
+QTEST_MAIN(ShellTest)
+#include "test_shell.moc"
