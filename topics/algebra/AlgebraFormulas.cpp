@@ -1,0 +1,5 @@
+#include "topics/algebra/AlgebraFormulas.h"
+
+namespace numora {
+
+}  // namespace numora

@@ -1,0 +1,7 @@
+#pragma once
+
+#include "numeric/Arithmetic.h"
+
+namespace numora {
+
+}  // namespace numora

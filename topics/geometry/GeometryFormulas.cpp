@@ -1,0 +1,5 @@
+#include "topics/geometry/GeometryFormulas.h"
+
+namespace numora {
+
+}  // namespace numora

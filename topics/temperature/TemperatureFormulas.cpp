@@ -1,0 +1,5 @@
+#include "topics/temperature/TemperatureFormulas.h"
+
+namespace numora {
+
+}  // namespace numora
