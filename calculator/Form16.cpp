@@ -15,7 +15,15 @@ Form16::Form16(const FormContext& context)
                            .font = {"Tahoma", 8.25}}),
       state_(context.decimalSeparator) {
   setObjectName(QStringLiteral("Form16"));
-  Text1 = addTextBox({"Text1", u"", 120, 120, 4575, 375, 0, {.accessibleName = u"شاشة الحاسبة"}});
+  Text1 =
+      addTextBox({"Text1",
+                  u"",
+                  120,
+                  120,
+                  4575,
+                  375,
+                  0,
+                  {.accessibleName = u"شاشة الحاسبة", .description = u"العدد المكتوب والناتج"}});
 
   // In tab order. N(4) is captioned "5" and N(5) "4": a key types its caption, not its index.
   const Control digits[] = {

@@ -8,7 +8,9 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev libx11-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-dev clang-format
+  dpkg-dev desktop-file-utils appstream
   xvfb xauth xdotool x11-utils
+  python3-pyatspi at-spi2-core dbus-x11
   fonts-noto-core fonts-dejavu-core fontconfig
 )
 

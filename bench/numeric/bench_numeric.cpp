@@ -108,6 +108,20 @@ void ToChars(benchmark::State& state) {
   }
 }
 
+// The conversion NumberToText is built on, for reference: what is left is the cost of the layout.
+void ToCharsScientific14(benchmark::State& state) {
+  const auto& values = TheInputs().values;
+  std::size_t i = 0;
+  for (auto _ : state) {
+    char text[32];
+    const auto result =
+        std::to_chars(text, text + sizeof text, values[i], std::chars_format::scientific, 14);
+    benchmark::DoNotOptimize(result.ptr);
+    benchmark::ClobberMemory();
+    i = (i + 1) & (kCount - 1);
+  }
+}
+
 void Snprintf(benchmark::State& state) {
   const auto& values = TheInputs().values;
   std::size_t i = 0;
@@ -125,6 +139,7 @@ BENCHMARK(Strtod);
 BENCHMARK(ParseNumberStrict);
 BENCHMARK(NumberToText);
 BENCHMARK(ToChars);
+BENCHMARK(ToCharsScientific14);
 BENCHMARK(Snprintf);
 
 // Shows the usual table and keeps the CPU time per value of every run; with repetitions the

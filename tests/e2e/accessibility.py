@@ -1,0 +1,174 @@
+#!/usr/bin/python3
+"""Every topic window used the way a screen-reader user uses it: through AT-SPI only.
+
+The real program runs under its own Xvfb and session bus with Qt's accessibility bridge on. The
+test finds each window by its title, fills its boxes by their accessible names, presses the
+calculate button by its name, and reads the results by their descriptions. It answers the fault
+box (an alert captioned "Numora") and the quadratic window's message the same way.
+
+    accessibility.py NUMORA CASES.json
+"""
+import json
+import os
+import subprocess
+import sys
+import time
+
+MENU = "Numora - برمجة : Kadiro "
+
+
+def start_session():
+    read_end, write_end = os.pipe()
+    xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x1024x24",
+                             "-nolisten", "tcp"], pass_fds=(write_end,),
+                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    os.close(write_end)
+    with os.fdopen(read_end) as display:
+        os.environ["DISPLAY"] = ":" + display.readline().strip()
+    bus = subprocess.run(["dbus-launch", "--sh-syntax"], capture_output=True, text=True,
+                         check=True).stdout
+    for line in bus.splitlines():
+        if line.startswith(("DBUS_SESSION_BUS_ADDRESS=", "DBUS_SESSION_BUS_PID=")):
+            key, value = line.rstrip(";").split("=", 1)
+            os.environ[key] = value.strip("'")
+    launcher = subprocess.Popen(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"],
+                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    time.sleep(0.5)
+    return [xvfb, launcher]
+
+
+def wait_for(what, predicate, timeout=15.0):
+    deadline = time.monotonic() + timeout
+    while time.monotonic() < deadline:
+        found = predicate()
+        if found is not None:
+            return found
+        time.sleep(0.1)
+    raise AssertionError("timed out waiting for " + what)
+
+
+def main():
+    numora, cases_file = sys.argv[1], sys.argv[2]
+    with open(cases_file, encoding="utf-8") as f:
+        cases = json.load(f)
+    processes = start_session()
+    env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
+    app_process = subprocess.Popen([numora], env=env, stderr=subprocess.DEVNULL)
+    try:
+        import pyatspi  # imported once the session bus is known
+        run_cases(pyatspi, cases)
+    finally:
+        app_process.kill()
+        for process in processes:
+            process.kill()
+        pid = os.environ.get("DBUS_SESSION_BUS_PID")
+        if pid:
+            subprocess.run(["kill", pid], check=False)
+
+
+def run_cases(pyatspi, cases):
+    desktop = pyatspi.Registry.getDesktop(0)
+
+    def application():
+        for app in desktop:
+            if app is not None and app.name == "Numora":
+                return app
+        return None
+
+    def showing(acc):
+        return acc.getState().contains(pyatspi.STATE_SHOWING)
+
+    def window(title):
+        app = application()
+        if app is None:
+            return None
+        for index in range(app.childCount):
+            child = app.getChildAtIndex(index)
+            if child is not None and child.name == title and showing(child):
+                return child
+        return None
+
+    def alert():
+        app = application()
+        if app is None:
+            return None
+        for index in range(app.childCount):
+            child = app.getChildAtIndex(index)
+            if child is not None and child.getRole() in (pyatspi.ROLE_ALERT, pyatspi.ROLE_DIALOG) \
+                    and showing(child):
+                return child
+        return None
+
+    def find(root, predicate):
+        return pyatspi.findDescendant(root, predicate, True)
+
+    def press(root, name):
+        button = find(root, lambda a: a is not None and a.getRole() == pyatspi.ROLE_PUSH_BUTTON
+                      and a.name == name)
+        assert button is not None, "no button named %r in %r" % (name, root.name)
+        action = button.queryAction()
+        action.doAction(0)
+
+    def type_into(root, name, text):
+        box = find(root, lambda a: a is not None and a.getRole() == pyatspi.ROLE_TEXT
+                   and a.name == name)
+        assert box is not None, "no box named %r in %r" % (name, root.name)
+        box.queryEditableText().setTextContents(text)
+        return box
+
+    def result(root, description):
+        found = find(root, lambda a: a is not None and a.description == description)
+        assert found is not None, "nothing described as %r in %r" % (description, root.name)
+        if found.getRole() == pyatspi.ROLE_TEXT:
+            text = found.queryText()
+            return text.getText(0, text.characterCount)
+        return found.name
+
+    def option(root, name):
+        found = find(root, lambda a: a is not None and a.getRole() == pyatspi.ROLE_RADIO_BUTTON
+                     and a.name == name)
+        assert found is not None, "no option named %r" % name
+        found.queryAction().doAction(0)
+
+    menu = wait_for("the main menu", lambda: window(MENU), timeout=30)
+    failures = 0
+    for case in cases:
+        title = case["title"]
+        try:
+            press(menu, case["menu"])
+            topic = wait_for(title, lambda: window(title))
+            for name, text in case.get("inputs", []):
+                type_into(topic, name, text)
+            for name in case.get("options", []):
+                option(topic, name)
+            for button in case.get("press", []):
+                press(topic, button)
+            if "alert" in case:
+                box = wait_for("an alert", alert)
+                assert box.name == "Numora", "alert captioned %r" % box.name
+                text = find(box, lambda a: a is not None and a.getRole() == pyatspi.ROLE_LABEL
+                            and case["alert"] in a.name)
+                assert text is not None, "alert without %r" % case["alert"]
+                press(box, "OK")
+                wait_for("the alert to close", lambda: None if alert() else True)
+            for description, expected in case.get("results", []):
+                try:
+                    wait_for(description, lambda: True if result(topic, description) == expected
+                             else None, timeout=5)
+                except AssertionError:
+                    raise AssertionError("%s: %s is %r, expected %r" % (
+                        title, description, result(topic, description), expected))
+            press(topic, "الرئيسية")
+            menu = wait_for("the main menu", lambda: window(MENU))
+            print("ok   " + case["name"])
+        except AssertionError as error:
+            failures += 1
+            print("FAIL " + case["name"] + ": " + str(error))
+            menu = window(MENU) or menu
+    passed = len(cases) - failures
+    print("%d passed, %d failed" % (passed, failures))
+    sys.exit(1 if failures else 0)
+
+
+if __name__ == "__main__":
+    main()
