@@ -9,7 +9,10 @@ int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Numora"));
   QApplication::setDesktopFileName(QStringLiteral("numora"));
-  QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.png")));
+  QIcon icon(QStringLiteral(":/pictures/icon.png"));
+  for (int size : {48, 64, 128, 256})
+    icon.addFile(QStringLiteral(":/pictures/icon-%1.png").arg(size), QSize(size, size));
+  QApplication::setWindowIcon(icon);
   // Windows are hidden, never closed, on the way between them; the program ends only when one of
   // its own ways of ending says so.
   QApplication::setQuitOnLastWindowClosed(false);

@@ -7,7 +7,6 @@
 #include <cstddef>
 #include <cstring>
 #include <limits>
-#include <optional>
 #include <system_error>
 
 #if defined(__SSE2__) || defined(_M_X64)
@@ -199,22 +198,41 @@ ShortText NarrowShortText(const char16_t* begin, const char16_t* end, char16_t d
   text.length = std::min(available, kShortText);
   text.wholeText = text.length == available;
 #if defined(__SSE2__) || defined(_M_X64)
-  alignas(16) char16_t wide[kShortText] = {};
-  std::memcpy(wide, begin, text.length * sizeof(char16_t));
   const __m128i separator = _mm_set1_epi16(static_cast<short>(decimalSeparator));
   const __m128i point = _mm_set1_epi16('.');
   const __m128i noNumber = _mm_set1_epi16(kNoNumber);
-  const auto map = [&](__m128i c) {
+  const auto load = [&](std::size_t at) {
+    const __m128i c = _mm_loadu_si128(reinterpret_cast<const __m128i*>(begin + at));
     const __m128i isSeparator = _mm_cmpeq_epi16(c, separator);
     const __m128i isOtherPoint = _mm_andnot_si128(isSeparator, _mm_cmpeq_epi16(c, point));
     const __m128i kept = _mm_andnot_si128(_mm_or_si128(isSeparator, isOtherPoint), c);
     return _mm_or_si128(kept, _mm_or_si128(_mm_and_si128(isSeparator, point),
                                            _mm_and_si128(isOtherPoint, noNumber)));
   };
-  for (std::size_t i = 0; i < kShortText; i += 16) {
-    const __m128i low = map(_mm_load_si128(reinterpret_cast<const __m128i*>(wide + i)));
-    const __m128i high = map(_mm_load_si128(reinterpret_cast<const __m128i*>(wide + i + 8)));
-    _mm_storeu_si128(reinterpret_cast<__m128i*>(text.ascii + i), _mm_packus_epi16(low, high));
+  // Sixteen characters at a time; a last, partial group is taken as the sixteen characters that
+  // end the narrowed text, overlapping the group before.
+  const auto store16 = [&](std::size_t at) {
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(text.ascii + at),
+                     _mm_packus_epi16(load(at), load(at + 8)));
+  };
+  if (text.length >= 16) {
+    store16(0);
+    if (text.length > 16) {
+      store16(text.length - 16);
+    }
+  } else if (text.length >= 8) {
+    const __m128i first = load(0);
+    const __m128i last = load(text.length - 8);
+    _mm_storel_epi64(reinterpret_cast<__m128i*>(text.ascii), _mm_packus_epi16(first, first));
+    _mm_storel_epi64(reinterpret_cast<__m128i*>(text.ascii + text.length - 8),
+                     _mm_packus_epi16(last, last));
+  } else {
+    for (std::size_t i = 0; i < text.length; ++i) {
+      const char16_t c = begin[i];
+      text.ascii[i] = c == decimalSeparator    ? '.'
+                      : c == u'.' || c >= 0x80 ? kNoNumber
+                                               : static_cast<char>(c);
+    }
   }
 #else
   for (std::size_t i = 0; i < text.length; ++i) {
@@ -227,19 +245,16 @@ ShortText NarrowShortText(const char16_t* begin, const char16_t* end, char16_t d
   return text;
 }
 
-// The number from_chars reads at the start of the narrowed text, or nothing. A sign right after
-// the number's own sign makes no number, though from_chars would take it.
-std::optional<double> ReadShortNumber(const ShortText& text, std::size_t& used) {
+// Reads the number at the start of the narrowed text and how many characters it takes; false
+// when there is none. A sign right after the number's own sign makes no number, though from_chars
+// would take it. (The result is not an optional<double>: returning one costs a stalled load.)
+bool ReadShortNumber(const ShortText& text, double& value, std::size_t& used) {
   if (text.length == 0 || text.ascii[0] == '-' || text.ascii[0] == '+') {
-    return std::nullopt;
+    return false;
   }
-  double value = 0.0;
   const auto [stop, ec] = std::from_chars(text.ascii, text.ascii + text.length, value);
-  if (ec != std::errc()) {
-    return std::nullopt;
-  }
   used = static_cast<std::size_t>(stop - text.ascii);
-  return value;
+  return ec == std::errc();
 }
 
 double ReadDecimal(BlankSkippingCursor& cursor, bool negative) {
@@ -355,8 +370,9 @@ double ParseNumber(std::u16string_view text) {
   }
 
   const ShortText narrowed = NarrowShortText(cursor.position(), cursor.end(), u'.');
+  double value = 0.0;
   std::size_t used = 0;
-  if (const auto value = ReadShortNumber(narrowed, used)) {
+  if (ReadShortNumber(narrowed, value, used)) {
     // The number is known to end where from_chars stopped unless the narrowed text is cut off
     // there, or a removed blank follows (the number might go on after it), or an exponent letter
     // stands there ("D" is not read here, and the digits of an "E" might follow a blank: "1E 5").
@@ -366,7 +382,7 @@ double ParseNumber(std::u16string_view text) {
                                     !BlankSkippingCursor::IsRemoved(cursor.position()[used])
                               : narrowed.wholeText;
     if (complete) {
-      return negative ? -*value : *value;
+      return negative ? -value : value;
     }
   }
   return ReadDecimal(cursor, negative);
@@ -459,15 +475,15 @@ double ParseNumberStrict(std::u16string_view text, char16_t decimalSeparator) {
     ++p;
   }
   const ShortText narrowed = NarrowShortText(p, end, decimalSeparator);
+  double value = 0.0;
   std::size_t used = 0;
-  if (const auto value = ReadShortNumber(narrowed, used);
-      value && (used < narrowed.length || narrowed.wholeText)) {
+  if (ReadShortNumber(narrowed, value, used) && (used < narrowed.length || narrowed.wholeText)) {
     const char16_t* rest = p + used;
     while (rest != end && (*rest == u' ' || *rest == u'\t')) {
       ++rest;
     }
     if (rest == end) {
-      return negative ? -*value : *value;
+      return negative ? -value : value;
     }
   }
   return ReadStrict(text.data(), end, decimalSeparator);

@@ -33,6 +33,10 @@ Qt::WindowFlags FlagsFor(const FormLook& look) {
 QFont FontFor(const FontSpec& spec, const QFont& base) {
   if (spec.family == nullptr) return base;
   QFont font(QString::fromLatin1(spec.family));
+  // Where the named font is missing, prefer a compact Arabic face so that captions keep close to
+  // the room the layout gives them.
+  font.setFamilies({QString::fromLatin1(spec.family), QStringLiteral("Noto Naskh Arabic"),
+                    QStringLiteral("DejaVu Sans")});
   font.setPointSizeF(spec.pointSize);
   font.setBold(spec.bold);
   return font;
