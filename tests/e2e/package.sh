@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# The Debian package: built with CPack, unpacked into a temporary root, its desktop entry and
+# metainfo validated, its dependencies computed, and the program started from there until the
+# splash window maps.
+set -euo pipefail
+build=$1
+xprobe=$2
+
+work=$(mktemp -d)
+xvfb=""
+app=""
+cleanup() {
+  [ -n "$app" ] && kill "$app" 2>/dev/null || true
+  [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+(cd "$build" && cpack -G DEB -B "$work/out" >"$work/cpack.log" 2>&1) || { cat "$work/cpack.log"; fail "cpack"; }
+package=$(ls "$work"/out/numora_*.deb)
+echo "built $(basename "$package")"
+
+depends=$(dpkg-deb -f "$package" Depends)
+echo "Depends: $depends"
+[[ $depends == *libqt6widgets6* ]] || fail "the dependencies were not computed from the libraries"
+[[ $depends == *fonts-noto-core* ]] || fail "no font with Arabic coverage among the dependencies"
+
+root="$work/root"
+dpkg-deb -x "$package" "$root"
+for f in usr/bin/numora usr/share/applications/com.example.Numora.desktop \
+         usr/share/metainfo/com.example.Numora.metainfo.xml \
+         usr/share/icons/hicolor/32x32/apps/numora.png usr/share/icons/hicolor/256x256/apps/numora.png; do
+  [ -e "$root/$f" ] || fail "missing $f"
+done
+desktop-file-validate "$root/usr/share/applications/com.example.Numora.desktop" || fail "desktop entry"
+appstreamcli validate --no-net "$root/usr/share/metainfo/com.example.Numora.metainfo.xml" >/dev/null \
+  || fail "metainfo"
+
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+xvfb=$!
+for _ in $(seq 200); do [ -s "$work/display" ] && break; sleep 0.05; done
+export DISPLAY=":$(cat "$work/display")" QT_QPA_PLATFORM=xcb
+"$root/usr/bin/numora" &
+app=$!
+"$xprobe" wait-map Form14 15000 || fail "the unpacked program did not show its splash"
+echo "the unpacked program shows its splash"
