@@ -67,13 +67,13 @@ std::optional<Window> Find(Display* display, const std::string& name, bool mustB
       Window root, grandparent, *children = nullptr;
       unsigned count = 0;
       if (!XQueryTree(display, parent, &root, &grandparent, &children, &count)) continue;
-      for (unsigned i = 0; i < count; ++i) {
-        if (Title(display, children[i]) == name &&
-            (!mustBeViewable || Viewable(display, children[i])))
-          return children[i];
-        next.push_back(children[i]);
-      }
+      std::vector<Window> found(children, children + count);
       if (children) XFree(children);
+      for (Window child : found) {
+        if (Title(display, child) == name && (!mustBeViewable || Viewable(display, child)))
+          return child;
+        next.push_back(child);
+      }
     }
     pending.swap(next);
   }
@@ -113,15 +113,23 @@ int Usage() {
 
 }  // namespace
 
+int Run(Display* display, int argc, char* argv[]);
+
 int main(int argc, char* argv[]) {
   if (argc < 3) return Usage();
-  const std::string command = argv[1];
-  const std::string name = argv[2];
   Display* display = XOpenDisplay(nullptr);
   if (display == nullptr) {
     std::fprintf(stderr, "xprobe: cannot open display\n");
     return 3;
   }
+  const int status = Run(display, argc, argv);
+  XCloseDisplay(display);
+  return status;
+}
+
+int Run(Display* display, int argc, char* argv[]) {
+  const std::string command = argv[1];
+  const std::string name = argv[2];
 
   if (command == "wait-map" && argc == 4)
     return WaitMapped(display, name, std::atoi(argv[3])) ? 0 : 1;
