@@ -7,6 +7,21 @@
 
 namespace numora {
 
+const QPixmap& Picture::pixmap(qreal devicePixelRatio) const {
+  const qreal wanted = devicePixelRatio > 1.0 ? 2.0 : 1.0;
+  if (loaded.isNull() || loaded.devicePixelRatio() != wanted) {
+    const int dot = resource.lastIndexOf(u'.');
+    const QString doubled = resource.left(dot) + QStringLiteral("@2x") + resource.mid(dot);
+    if (wanted > 1.0 && loaded.load(doubled)) {
+      loaded.setDevicePixelRatio(2.0);
+    } else {
+      loaded.load(resource);
+      loaded.setDevicePixelRatio(1.0);
+    }
+  }
+  return loaded;
+}
+
 ClientArea::ClientArea(QWidget* parent) : QWidget(parent) {}
 
 void ClientArea::add(Figure figure) {
@@ -31,7 +46,7 @@ void ClientArea::paintEvent(QPaintEvent*) {
   for (const Figure& figure : figures_) {
     if (const auto* picture = std::get_if<Picture>(&figure)) {
       painter.drawPixmap(TwipsRect(picture->left, picture->top, picture->width, picture->height),
-                         picture->pixmap);
+                         picture->pixmap(devicePixelRatioF()));
     } else if (const auto* line = std::get_if<Line>(&figure)) {
       painter.setPen(QPen(line->colour.isValid() ? line->colour : text, line->widthPixels,
                           Qt::SolidLine, Qt::SquareCap));

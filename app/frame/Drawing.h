@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QPixmap>
 #include <QRect>
+#include <QString>
 #include <QWidget>
 #include <variant>
 #include <vector>
@@ -13,8 +14,13 @@ namespace numora {
 // twips. They are painted by the client area itself, below every control, in the order they
 // were added (back to front), and are invisible to assistive technology.
 struct Picture {
-  QPixmap pixmap;
+  QString resource;
   int left, top, width, height;  // the picture is stretched to this box
+
+  // The picture for a device pixel ratio: the @2x rendering beside the resource on dense
+  // screens, so that it stays crisp. Loaded on first use and kept.
+  const QPixmap& pixmap(qreal devicePixelRatio) const;
+  mutable QPixmap loaded = {};
 };
 
 struct Line {

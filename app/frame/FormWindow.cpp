@@ -181,7 +181,7 @@ QPushButton* FormWindow::addMainButton(const Control& row, ReturnOrder order) {
 void FormWindow::setMenuBar(QMenuBar* menuBar) { this->layout()->setMenuBar(menuBar); }
 
 void FormWindow::addPicture(const char* resource, int left, int top, int width, int height) {
-  client_->add(Picture{QPixmap(QString::fromLatin1(resource)), left, top, width, height});
+  client_->add(Picture{QString::fromLatin1(resource), left, top, width, height});
 }
 
 void FormWindow::addLine(int x1, int y1, int x2, int y2, int widthPixels, QColor colour) {
