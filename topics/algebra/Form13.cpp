@@ -1,8 +1,21 @@
 #include "topics/algebra/Form13.h"
 
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 
+#include "topics/algebra/AlgebraFormulas.h"
+
 namespace numora {
+namespace {
+
+const QColor kRed(255, 0, 0);
+constexpr FontSpec kVariable = {"Arial", 15.75};
+constexpr FontSpec kHeading = {"MS Sans Serif", 8.25, true};
+constexpr FontSpec kRootLabel = {"Arial", 14.25};
+
+}  // namespace
 
 Form13::Form13(const FormContext& context)
     : FormWindow(context, {.caption = u"حل المعادلات التربيعية",
@@ -10,9 +23,69 @@ Form13::Form13(const FormContext& context)
                            .clientHeight = 4545,
                            .frame = FormLook::Frame::Dialog,
                            .taskbarButton = false}) {
+  // The two plus signs and the equals sign of the equation row, in red.
+  addLine(3600, 840, 3840, 840, 2, kRed);  // Lin1(1)
+  addLine(3720, 720, 3720, 960, 2, kRed);  // Lin2(1)
+  addLine(1920, 840, 2160, 840, 2, kRed);  // Lin1(0)
+  addLine(2040, 720, 2040, 960, 2, kRed);  // Lin2(0)
+  addLine(480, 720, 720, 720, 2, kRed);    // Lin3
+  addLine(480, 840, 720, 840, 2, kRed);    // Lin4
+
+  Text1 = addTextBox({"Text1", u"", 4440, 600, 855, 375, 0, {.accessibleName = u"المعامل A"}});
+  Label1 = addLabel({"Label1", u"س", 4080, 600, 255, 375, 1, {.font = kVariable}});
+  Label2 = addLabel({"Label2", u"2", 4080, 480, 135, 255, 2});
+  Text2 = addTextBox({"Text2", u"", 2640, 600, 855, 375, 3, {.accessibleName = u"المعامل B"}});
+  Label3 = addLabel({"Label3", u"س", 2280, 600, 255, 375, 4, {.font = kVariable}});
+  Text3 = addTextBox({"Text3", u"", 840, 600, 975, 375, 5, {.accessibleName = u"الثابت C"}});
+  Label4 = addLabel({"Label4", u"A", 4320, 120, 135, 255, 6, {.font = kHeading}});
+  Label5 = addLabel({"Label5", u"B", 2400, 120, 135, 255, 7, {.font = kHeading}});
+  Label6 = addLabel({"Label6", u"C", 1200, 120, 135, 255, 8, {.font = kHeading}});
+  Command1 = addButton({"Command1", u"حساب", 3480, 2160, 1335, 375, 9});
+  Frame1 = addFrame({"Frame1", u"الناتج", 120, 1560, 2415, 1935, 10});
+  Text4 = addTextBox({"Text4",
+                      u"",
+                      120,
+                      360,
+                      1335,
+                      375,
+                      11,
+                      {.accessibleName = u"الحل الأول", .description = u"الحل الأول"}},
+                     Frame1);
+  Text5 = addTextBox({"Text5",
+                      u"",
+                      120,
+                      1200,
+                      1335,
+                      375,
+                      12,
+                      {.accessibleName = u"الحل الثاني", .description = u"الحل الثاني"}},
+                     Frame1);
+  Label7.add(
+      0, addLabel({"Label7(0)", u"= س", 1680, 360, 495, 375, 13, {.font = kRootLabel}}, Frame1));
+  Label8 =
+      addLabel({"Label8", u"أو", 1800, 840, 255, 375, 14, {.font = {"Arial", 12, true}}}, Frame1);
+  Label7.add(
+      1, addLabel({"Label7(1)", u"= س", 1680, 1200, 615, 375, 15, {.font = kRootLabel}}, Frame1));
   Command2 = addMainButton({"Command2", u"الرئيسية", 0, 3840, 5655, 735, 16},
                            ReturnOrder::ShowMainThenHide);
+  Label9 = addLabel({"Label9", u"صفر", 120, 600, 375, 375, 17});
+  onClick(Command1, [this] { Command1_Click(); });
   finishLayout();
+}
+
+void Form13::Command1_Click() {
+  const double a = read(Text1);
+  const double b = read(Text2);
+  const double c = read(Text3);
+  const double d = Test(Discriminant(a, b, c));
+  if (d < 0) {
+    // The window's own message; the root boxes keep what they showed.
+    context().messages->show({kProgramTitle, QStringLiteral(u"المعادلة لاتحل")});
+    return;
+  }
+  const double s = SquareRoot(d);
+  write(Text4, FirstRoot(a, b, s));
+  write(Text5, SecondRoot(a, b, s));
 }
 
 }  // namespace numora

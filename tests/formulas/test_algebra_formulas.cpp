@@ -1,0 +1,109 @@
+// The algebra formulas with their order of evaluation and their faults, read back as the text
+// the windows would show.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "numeric/Conversions.h"
+#include "numeric/Fault.h"
+#include "topics/algebra/AlgebraFormulas.h"
+
+namespace numora {
+namespace {
+
+std::u16string Shown(double value) { return NumberToText(value, u'.'); }
+
+std::u16string RootText(double index, double radicand) {
+  return Shown(Root(radicand, Test(RootExponent(index)), index));
+}
+
+FaultKind FaultOf(const auto& computation) {
+  try {
+    computation();
+  } catch (const Fault& fault) {
+    return fault.kind();
+  }
+  ADD_FAILURE() << "no fault";
+  return FaultKind::TypeMismatch;
+}
+
+TEST(Roots, AreTheReciprocalPowerShownToFifteenDigits) {
+  EXPECT_EQ(RootText(2, 9), u"3");
+  EXPECT_EQ(RootText(3, 64), u"4");  // the power may land one unit in the last place off
+  EXPECT_EQ(RootText(1, 2.5), u"2.5");
+  EXPECT_EQ(RootText(1, -8), u"-8");
+  EXPECT_EQ(RootText(0.5, 3), u"9");
+  EXPECT_EQ(RootText(-2, 4), u"0.5");
+  EXPECT_EQ(RootText(2, 0), u"0");
+}
+
+TEST(Roots, OfNegativeRadicandsAreRealUnderOddWholeIndices) {
+  EXPECT_EQ(RootText(3, -27), u"-3");
+  EXPECT_EQ(RootText(-3, -8), u"-0.5");
+  EXPECT_EQ(RootText(5, -32), u"-2");
+  EXPECT_EQ(FaultOf([] { RootText(2, -4); }), FaultKind::InvalidArgument);
+  EXPECT_EQ(FaultOf([] { RootText(2.5, -4); }), FaultKind::InvalidArgument);
+  EXPECT_EQ(FaultOf([] { RootText(4, -16); }), FaultKind::InvalidArgument);
+}
+
+TEST(Roots, IndexZeroIsADivisionByZero) {
+  EXPECT_EQ(FaultOf([] { RootText(0, 9); }), FaultKind::DivisionByZero);
+  EXPECT_EQ(FaultOf([] { RootText(-2, 0); }), FaultKind::DivisionByZero);
+}
+
+TEST(Pythagoras, GivesTheHypotenuseWhateverTheSigns) {
+  EXPECT_EQ(Shown(Hypotenuse(3, 4)), u"5");
+  EXPECT_EQ(Shown(Hypotenuse(5, 12)), u"13");
+  EXPECT_EQ(Shown(Hypotenuse(1, 1)), u"1.4142135623731");
+  EXPECT_EQ(Shown(Hypotenuse(-3, 4)), u"5");
+  EXPECT_EQ(Shown(Hypotenuse(0, 0)), u"0");
+  EXPECT_EQ(Shown(Hypotenuse(6, 0)), u"6");
+}
+
+TEST(Pythagoras, OverflowsInASquareOrInTheSum) {
+  EXPECT_EQ(FaultOf([] { Hypotenuse(1e200, 1); }), FaultKind::Overflow);
+  EXPECT_EQ(FaultOf([] { Hypotenuse(1.2e154, 1.2e154); }), FaultKind::Overflow);
+}
+
+struct Roots {
+  std::u16string first, second;
+};
+
+Roots Solve(double a, double b, double c) {
+  const double s = SquareRoot(Test(Discriminant(a, b, c)));
+  return {Shown(Test(FirstRoot(a, b, s))), Shown(Test(SecondRoot(a, b, s)))};
+}
+
+TEST(Quadratic, WritesTheRootsInTheOrderOfTheFormula) {
+  EXPECT_EQ(Solve(1, -3, 2).first, u"1");
+  EXPECT_EQ(Solve(1, -3, 2).second, u"2");
+  EXPECT_EQ(Solve(1, 2, 1).first, u"-1");
+  EXPECT_EQ(Solve(1, 2, 1).second, u"-1");
+  EXPECT_EQ(Solve(1, 0, -2).first, u"-1.4142135623731");
+  EXPECT_EQ(Solve(1, 0, -2).second, u"1.4142135623731");
+  // With a < 0 the larger root comes first.
+  EXPECT_EQ(Solve(-1, 0, 4).first, u"2");
+  EXPECT_EQ(Solve(-1, 0, 4).second, u"-2");
+  EXPECT_EQ(Solve(2, 3, 1).first, u"-1");
+  EXPECT_EQ(Solve(2, 3, 1).second, u"-0.5");
+  // The first root is a negative zero, written "0".
+  EXPECT_EQ(Solve(1, 0, 0).first, u"0");
+  EXPECT_EQ(Solve(1, 0, 0).second, u"0");
+}
+
+TEST(Quadratic, DiscriminantIsNegativeWithoutRealRoots) {
+  EXPECT_LT(numora::Test(Discriminant(1, 0, 1)), 0);
+  EXPECT_EQ(numora::Test(Discriminant(1, -3, 2)), 1);
+}
+
+TEST(Quadratic, ALinearEquationFaultsByTheSignOfB) {
+  // a = 0 and b > 0: −b − √b² is not zero, divided by zero.
+  EXPECT_EQ(FaultOf([] { Solve(0, 2, 1); }), FaultKind::DivisionByZero);
+  // b ≤ 0: the numerator is zero too, 0 ÷ 0 is reported as overflow.
+  EXPECT_EQ(FaultOf([] { Solve(0, -2, 1); }), FaultKind::Overflow);
+  EXPECT_EQ(FaultOf([] { Solve(0, 0, 0); }), FaultKind::Overflow);
+  EXPECT_EQ(FaultOf([] { Solve(1e200, 1, 1e200); }), FaultKind::Overflow);
+}
+
+}  // namespace
+}  // namespace numora
