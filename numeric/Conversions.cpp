@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstddef>
@@ -9,7 +10,10 @@
 #include <limits>
 #include <system_error>
 
-#if defined(__SSE2__) || defined(_M_X64)
+// NUMORA_PORTABLE_CONVERSIONS builds the plain C++ code everywhere, so that the tests can check
+// it on a machine that has SSE2.
+#if (defined(__SSE2__) || defined(_M_X64)) && !defined(NUMORA_PORTABLE_CONVERSIONS)
+#define NUMORA_CONVERSIONS_SSE2 1
 #include <emmintrin.h>
 #endif
 
@@ -176,8 +180,7 @@ double ReadRadixNumber(BlankSkippingCursor& cursor, unsigned radix) {
 // decide everything else (blanks in the number, "D" exponents, long numbers, values out of range,
 // no number, faults): the shortcut only ever confirms a plain success. The narrowing treats every
 // character alike, without looking for where the number ends, so that it costs no mispredicted
-// branches, and with SSE2 it takes sixteen characters at a time; without that the shortcut would
-// cost more than from_chars itself.
+// branches; narrowing one character at a time cost more than from_chars itself.
 constexpr std::size_t kShortText = 32;
 
 struct ShortText {
@@ -189,15 +192,24 @@ struct ShortText {
 // Stands for every character that no number contains.
 constexpr char kNoNumber = '#';
 
-// The decimal separator becomes ".", and a "." that is not the separator ends the number. Every
-// character outside ASCII becomes a byte that ends the number as well: packing with unsigned
-// saturation turns it into 0 or a byte from 0x80 up.
+// The decimal separator becomes ".", and a "." that is not the separator ends the number, as does
+// every character outside ASCII.
+constexpr char NarrowCharacter(char16_t c, char16_t decimalSeparator) {
+  if (c == decimalSeparator) {
+    return '.';
+  }
+  return c == u'.' || c >= 0x80 ? kNoNumber : static_cast<char>(c);
+}
+
+// As NarrowCharacter, sixteen characters at a time where SSE2 is there; packing with unsigned
+// saturation turns a character outside ASCII into 0 or a byte from 0x80 up, which end the number
+// just the same.
 ShortText NarrowShortText(const char16_t* begin, const char16_t* end, char16_t decimalSeparator) {
   ShortText text;
   const auto available = static_cast<std::size_t>(end - begin);
   text.length = std::min(available, kShortText);
   text.wholeText = text.length == available;
-#if defined(__SSE2__) || defined(_M_X64)
+#if NUMORA_CONVERSIONS_SSE2
   const __m128i separator = _mm_set1_epi16(static_cast<short>(decimalSeparator));
   const __m128i point = _mm_set1_epi16('.');
   const __m128i noNumber = _mm_set1_epi16(kNoNumber);
@@ -228,28 +240,23 @@ ShortText NarrowShortText(const char16_t* begin, const char16_t* end, char16_t d
                      _mm_packus_epi16(last, last));
   } else {
     for (std::size_t i = 0; i < text.length; ++i) {
-      const char16_t c = begin[i];
-      text.ascii[i] = c == decimalSeparator    ? '.'
-                      : c == u'.' || c >= 0x80 ? kNoNumber
-                                               : static_cast<char>(c);
+      text.ascii[i] = NarrowCharacter(begin[i], decimalSeparator);
     }
   }
 #else
   for (std::size_t i = 0; i < text.length; ++i) {
-    const char16_t c = begin[i];
-    text.ascii[i] = c == decimalSeparator    ? '.'
-                    : c == u'.' || c >= 0x80 ? kNoNumber
-                                             : static_cast<char>(c);
+    text.ascii[i] = NarrowCharacter(begin[i], decimalSeparator);
   }
 #endif
   return text;
 }
 
 // Reads the number at the start of the narrowed text and how many characters it takes; false
-// when there is none. A sign right after the number's own sign makes no number, though from_chars
-// would take it. (The result is not an optional<double>: returning one costs a stalled load.)
+// when there is none. Only a digit or a point may begin it: from_chars would also take a sign
+// after the number's own one, and "inf" or "nan". (The result is not an optional<double>:
+// returning one costs a stalled load.)
 bool ReadShortNumber(const ShortText& text, double& value, std::size_t& used) {
-  if (text.length == 0 || text.ascii[0] == '-' || text.ascii[0] == '+') {
+  if (text.length == 0 || !(IsDigit(text.ascii[0]) || text.ascii[0] == '.')) {
     return false;
   }
   const auto [stop, ec] = std::from_chars(text.ascii, text.ascii + text.length, value);
@@ -341,6 +348,201 @@ double ReadStrict(const char16_t* p, const char16_t* const end, char16_t decimal
   return digits.Finish(negative);
 }
 
+// The 15 significant digits of a finite value above zero, rounded half to even on its exact
+// binary value, as std::to_chars writes them in scientific form: one digit, ".", 14 digits; and
+// the power of ten of the first digit.
+struct RoundedDigits {
+  char layout[16];
+  int exponent;
+};
+
+int ReadExponent(const char* sign, const char* end) {
+  int magnitude = 0;
+  for (const char* digit = sign + 1; digit != end; ++digit) {
+    magnitude = magnitude * 10 + (*digit - '0');
+  }
+  return *sign == '-' ? -magnitude : magnitude;
+}
+
+void RoundUp(RoundedDigits& digits) {
+  int i = 15;
+  while (i >= 2 && digits.layout[i] == '9') {
+    digits.layout[i--] = '0';
+  }
+  if (i >= 2) {
+    ++digits.layout[i];
+  } else if (digits.layout[0] != '9') {
+    ++digits.layout[0];
+  } else {
+    digits.layout[0] = '1';  // 9.99999999999999 became 10
+    ++digits.exponent;
+  }
+}
+
+// The shortest text that reads back as the value is much cheaper to get than 15 rounded digits,
+// and in most cases it gives them:
+// - With at most 15 digits it is the rounded value: half a unit in the last place of a double is
+//   less than half the distance between two 15-digit decimals, so no other one lies as near.
+// - With 16 or 17 digits, rounding it to 15 gives the same digits unless its 16th digit is a 5
+//   that ends it. A halfway point between two 15-digit decimals lying between the value and the
+//   shortest text would be a decimal of 16 digits that reads back as the value and is nearer to
+//   it, and to_chars picks the nearest of the shortest texts; a text of 17 digits means there is
+//   no such decimal at all.
+// A subnormal has too few bits for the first point, and the one case left open goes to the
+// conversion with a precision, which rounds the exact value itself.
+RoundedDigits RoundTo15Digits(double value) {
+  RoundedDigits digits;
+  char text[32];
+  if (value >= std::numeric_limits<double>::min()) {
+    const char* const end =
+        std::to_chars(text, text + sizeof text, value, std::chars_format::scientific).ptr;
+    const char* const e = end[-4] == 'e' ? end - 4 : end - 5;  // two or three exponent digits
+    const auto length = static_cast<int>(e - text);            // "d" or "d.ddd"
+    const int count = length == 1 ? 1 : length - 1;
+    if (count < 16 || text[16] != '5' || count == 17) {
+      for (int i = 0; i < 16; ++i) {
+        digits.layout[i] = i < length ? text[i] : '0';
+      }
+      digits.layout[1] = '.';
+      digits.exponent = ReadExponent(e + 1, end);
+      if (count > 15 && text[16] >= '5') {
+        RoundUp(digits);
+      }
+      return digits;
+    }
+  }
+  const char* const end =
+      std::to_chars(text, text + sizeof text, value, std::chars_format::scientific, 14).ptr;
+  std::memcpy(digits.layout, text, 16);
+  digits.exponent = ReadExponent(text + 17, end);
+  return digits;
+}
+
+// Whether the display text uses the exponent form.
+constexpr bool UsesExponentForm(int exponent) { return exponent >= 15 || exponent < -4; }
+
+#if NUMORA_CONVERSIONS_SSE2
+// Writes the text sixteen characters at a time straight into the result, which is made long
+// enough for the widest layout first and cut to the text's length at the end. Narrow stores
+// followed by wide loads of the same bytes stall the processor, so a text assembled elsewhere
+// and then copied would cost a good part of the conversion again.
+std::u16string LayOut(const RoundedDigits& digits, bool negative, char16_t decimalSeparator) {
+  const __m128i zero = _mm_setzero_si128();
+  const __m128i layout = _mm_loadu_si128(reinterpret_cast<const __m128i*>(digits.layout));
+  // The 15 digits without the point, and a zero after them.
+  const __m128i firstByte = _mm_setr_epi8(-1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0);
+  const __m128i digitBytes =
+      _mm_or_si128(_mm_or_si128(_mm_and_si128(firstByte, layout),
+                                _mm_andnot_si128(firstByte, _mm_srli_si128(layout, 1))),
+                   _mm_setr_epi8(0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, '0'));
+  const auto zeroDigits =
+      static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(digitBytes, _mm_set1_epi8('0'))));
+  // Digits up to the last one that is not a zero.
+  const int count = std::bit_width(~zeroDigits & 0x7FFFu);
+  int magnitude = digits.exponent < 0 ? -digits.exponent : digits.exponent;
+
+  std::u16string result(24, u'0');
+  char16_t* const text = result.data();
+  text[0] = u'-';
+  char16_t* const out = text + negative;
+  auto* const out16 = reinterpret_cast<__m128i*>(out);
+  std::size_t length = 0;
+  if (UsesExponentForm(digits.exponent)) {
+    _mm_storeu_si128(out16, _mm_insert_epi16(_mm_unpacklo_epi8(layout, zero), decimalSeparator, 1));
+    _mm_storeu_si128(out16 + 1, _mm_unpackhi_epi8(layout, zero));
+    char16_t* e = out + (count > 1 ? count + 1 : 1);
+    e[0] = u'E';
+    e[1] = digits.exponent < 0 ? u'-' : u'+';
+    if (magnitude >= 100) {
+      e[2] = static_cast<char16_t>(u'0' + magnitude / 100);
+      magnitude %= 100;
+      ++e;
+    }
+    e[2] = static_cast<char16_t>(u'0' + magnitude / 10);
+    e[3] = static_cast<char16_t>(u'0' + magnitude % 10);
+    length = static_cast<std::size_t>(e + 4 - text);
+  } else if (digits.exponent >= 0) {
+    // Lane by lane: the integer digits, the separator, then the digits again one lane on.
+    const __m128i shifted = _mm_slli_si128(digitBytes, 1);
+    const __m128i separatorAt = _mm_set1_epi16(static_cast<short>(digits.exponent + 1));
+    const __m128i separator = _mm_set1_epi16(static_cast<short>(decimalSeparator));
+    const auto lanes = [&](__m128i digit, __m128i shiftedDigit, __m128i index) {
+      const __m128i before = _mm_cmplt_epi16(index, separatorAt);
+      const __m128i isSeparator = _mm_cmpeq_epi16(index, separatorAt);
+      return _mm_or_si128(
+          _mm_or_si128(_mm_and_si128(before, digit), _mm_and_si128(isSeparator, separator)),
+          _mm_andnot_si128(_mm_or_si128(before, isSeparator), shiftedDigit));
+    };
+    _mm_storeu_si128(out16,
+                     lanes(_mm_unpacklo_epi8(digitBytes, zero), _mm_unpacklo_epi8(shifted, zero),
+                           _mm_setr_epi16(0, 1, 2, 3, 4, 5, 6, 7)));
+    _mm_storeu_si128(out16 + 1,
+                     lanes(_mm_unpackhi_epi8(digitBytes, zero), _mm_unpackhi_epi8(shifted, zero),
+                           _mm_setr_epi16(8, 9, 10, 11, 12, 13, 14, 15)));
+    const int integerDigits = digits.exponent + 1;
+    length =
+        static_cast<std::size_t>(negative + (count > integerDigits ? count + 1 : integerDigits));
+  } else {
+    // "0", the separator, the zeros the result was filled with, then the digits.
+    out[0] = u'0';
+    out[1] = decimalSeparator;
+    auto* const digitsAt = reinterpret_cast<__m128i*>(out + 1 - digits.exponent);
+    _mm_storeu_si128(digitsAt, _mm_unpacklo_epi8(digitBytes, zero));
+    _mm_storeu_si128(digitsAt + 1, _mm_unpackhi_epi8(digitBytes, zero));
+    length = static_cast<std::size_t>(negative + 1 - digits.exponent + count);
+  }
+  result.resize(length);
+  return result;
+}
+#else
+std::u16string LayOut(const RoundedDigits& digits, bool negative, char16_t decimalSeparator) {
+  char16_t digit[15];
+  digit[0] = static_cast<char16_t>(digits.layout[0]);
+  for (int i = 1; i < 15; ++i) {
+    digit[i] = static_cast<char16_t>(digits.layout[i + 1]);
+  }
+  int count = 15;
+  while (count > 1 && digit[count - 1] == u'0') {
+    --count;
+  }
+  const int exponent = digits.exponent;
+
+  char16_t text[32];
+  char16_t* out = text;
+  if (negative) {
+    *out++ = u'-';
+  }
+  if (UsesExponentForm(exponent)) {
+    *out++ = digit[0];
+    if (count > 1) {
+      *out++ = decimalSeparator;
+      out = std::copy(digit + 1, digit + count, out);
+    }
+    *out++ = u'E';
+    *out++ = exponent < 0 ? u'-' : u'+';
+    int magnitude = exponent < 0 ? -exponent : exponent;
+    if (magnitude >= 100) {
+      *out++ = static_cast<char16_t>(u'0' + magnitude / 100);
+      magnitude %= 100;
+    }
+    *out++ = static_cast<char16_t>(u'0' + magnitude / 10);
+    *out++ = static_cast<char16_t>(u'0' + magnitude % 10);
+  } else if (exponent >= 0) {
+    out = std::copy(digit, digit + exponent + 1, out);  // the 15 digits hold the zeros needed
+    if (count > exponent + 1) {
+      *out++ = decimalSeparator;
+      out = std::copy(digit + exponent + 1, digit + count, out);
+    }
+  } else {
+    *out++ = u'0';
+    *out++ = decimalSeparator;
+    out = std::fill_n(out, -exponent - 1, u'0');
+    out = std::copy(digit, digit + count, out);
+  }
+  return std::u16string(text, out);
+}
+#endif
+
 std::u16string Widen(const char* begin, const char* end) { return std::u16string(begin, end); }
 
 }  // namespace
@@ -366,7 +568,7 @@ double ParseNumber(std::u16string_view text) {
   if (c == u'+' || c == u'-') {
     negative = c == u'-';
     cursor.Advance();
-    cursor.Peek();
+    cursor.Peek();  // past the blanks after the sign, where the shortcut starts
   }
 
   const ShortText narrowed = NarrowShortText(cursor.position(), cursor.end(), u'.');
@@ -392,76 +594,14 @@ std::u16string NumberToText(double value, char16_t decimalSeparator) {
   if (value == 0.0) {
     return u"0";  // Negative zero as well.
   }
-  // Fifteen significant digits, rounded half to even on the exact binary value, are what the
-  // scientific form with 14 fraction digits gives; the exponent it writes already accounts for a
-  // rounding that carries into a new digit (9.999999999999999E+14 becomes 1E+15).
-  char scientific[32];
-  const char* const scientificEnd = std::to_chars(scientific, scientific + sizeof scientific, value,
-                                                  std::chars_format::scientific, 14)
-                                        .ptr;
   if (!std::isfinite(value)) {
     // Never passed by the windows; written as the converter writes it rather than left undefined.
-    return Widen(scientific, scientificEnd);
+    char text[8];
+    return Widen(text, std::to_chars(text, text + sizeof text, value).ptr);
   }
-
-  // The text is assembled with fixed-size copies and arithmetic on positions rather than loops
-  // and branches on the digits: with the conversion itself as fast as it is, mispredicted
-  // branches would otherwise cost as much as the conversion.
-  const bool negative = scientific[0] == '-';
-  // in: one digit, ".", 14 digits, "e", the exponent's sign and two or three digits.
-  const char* const in = scientific + negative;
-  char16_t digits[32];
-  for (int i = 0; i < 16; ++i) {
-    digits[i] = static_cast<char16_t>(in[i + 1]);
-  }
-  digits[0] = static_cast<char16_t>(in[0]);
-  for (int i = 15; i < 32; ++i) {
-    digits[i] = u'0';  // beyond the 15 digits, so that fixed-size copies read zeros
-  }
-  const char* const exponentDigits = in + 18;
-  int magnitude = (exponentDigits[0] - '0') * 10 + (exponentDigits[1] - '0');
-  if (scientificEnd - exponentDigits == 3) {
-    magnitude = magnitude * 10 + (exponentDigits[2] - '0');
-  }
-  const int exponent = in[17] == '-' ? -magnitude : magnitude;
-  int count = 15;
-  while (count > 1 && digits[count - 1] == u'0') {
-    --count;
-  }
-
-  char16_t text[48];
-  text[0] = u'-';
-  char16_t* const out = text + negative;
-  char16_t* end = nullptr;
-  if (exponent >= 15 || exponent < -4) {
-    out[0] = digits[0];
-    out[1] = decimalSeparator;
-    std::copy_n(digits + 1, 14, out + 2);
-    char16_t* e = out + (count > 1 ? count + 1 : 1);
-    e[0] = u'E';
-    e[1] = exponent < 0 ? u'-' : u'+';
-    if (magnitude >= 100) {
-      e[2] = static_cast<char16_t>(u'0' + magnitude / 100);
-      magnitude %= 100;
-      ++e;
-    }
-    e[2] = static_cast<char16_t>(u'0' + magnitude / 10);
-    e[3] = static_cast<char16_t>(u'0' + magnitude % 10);
-    end = e + 4;
-  } else if (exponent >= 0) {
-    // The integer digits (zeros where the 15 digits run out), then the separator and the rest.
-    std::copy_n(digits, 16, out);
-    out[exponent + 1] = decimalSeparator;
-    std::copy_n(digits + exponent + 1, 16, out + exponent + 2);
-    end = out + (count > exponent + 1 ? count + 1 : exponent + 1);
-  } else {
-    out[0] = u'0';
-    out[1] = decimalSeparator;
-    std::copy_n(digits + 16, 3, out + 2);  // up to three zeros after the separator
-    std::copy_n(digits, 16, out + 1 - exponent);
-    end = out + 1 - exponent + count;
-  }
-  return std::u16string(text, end);
+  // A rounding that carries into a new first digit moves the exponent and may change the form:
+  // 9.999999999999999E+14 is written 1E+15.
+  return LayOut(RoundTo15Digits(std::fabs(value)), value < 0.0, decimalSeparator);
 }
 
 double ParseNumberStrict(std::u16string_view text, char16_t decimalSeparator) {
@@ -471,9 +611,7 @@ double ParseNumberStrict(std::u16string_view text, char16_t decimalSeparator) {
     ++p;
   }
   const bool negative = p != end && *p == u'-';
-  if (p != end && (*p == u'-' || *p == u'+')) {
-    ++p;
-  }
+  p += negative || (p != end && *p == u'+');
   const ShortText narrowed = NarrowShortText(p, end, decimalSeparator);
   double value = 0.0;
   std::size_t used = 0;

@@ -11,15 +11,18 @@ namespace numora {
 
 // Lenient reading of an input box: the leading number of the text after every blank, tab and
 // line feed is removed; 0 where there is none. "&H"/"&O" radix prefixes. Raises the overflow
-// fault for a number beyond the double range or a radix number wider than 32 bits.
+// fault for a number beyond the double range or a radix number wider than 32 bits. The range
+// ends where the display text does: a number that rounds to 1.79769313486232E+308, the text of
+// the largest double, reads as the largest double. Below the range a number reads as 0.
 double ParseNumber(std::u16string_view text);
 
 // Display text of a finite double: 15 significant digits, trailing zeros dropped, exponent form
 // below 1E-04 and from 1E+15, negative zero written "0".
 std::u16string NumberToText(double value, char16_t decimalSeparator);
 
-// Reads a whole text as a number written with the given separator; blanks around the number are
-// allowed. Raises the type-mismatch fault for text that is not a number, including empty text.
+// Reads a whole text as a number written with the given separator; blanks and tabs around the
+// number are allowed, and the exponent letter is "E" or "e". Raises the type-mismatch fault for
+// text that is not a number, including empty text, and the overflow fault as ParseNumber does.
 double ParseNumberStrict(std::u16string_view text, char16_t decimalSeparator);
 
 std::u16string IntegerToText(std::int16_t value);

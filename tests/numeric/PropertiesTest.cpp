@@ -30,22 +30,26 @@ bool SameDouble(double a, double b) {
   return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b);
 }
 
-// Finite non-zero doubles drawn four ways in turn: any bit pattern (the whole exponent range),
-// subnormals, values of the size results usually have, and close neighbours of powers of ten
-// (where the digit count and the form of the text change) and of the largest double.
+// Finite non-zero doubles drawn five ways in turn: any bit pattern (the whole exponent range),
+// subnormals, values of the size results usually have, decimals of 1 to 17 digits as typed (their
+// shortest texts are short, and some end in a 5 in the 16th digit), and close neighbours of
+// powers of ten (where the digit count and the form of the text change) and of the largest
+// double.
 std::vector<double> SampleDoubles(std::size_t count) {
   std::mt19937_64 random(20240613);
   std::uniform_real_distribution<double> mantissa(1.0, 10.0);
   std::uniform_int_distribution<int> usualDecade(-20, 20);
   std::uniform_int_distribution<int> anyDecade(-325, 309);
   std::uniform_int_distribution<int> steps(-3, 3);
+  std::uniform_int_distribution<int> digitCount(1, 17);
+  std::uniform_int_distribution<int> digit(0, 9);
   std::vector<double> values;
   values.reserve(count);
   while (values.size() < count) {
     const std::uint64_t bits = random();
     const double sign = (bits >> 63) ? -1.0 : 1.0;
     double x = 0.0;
-    switch (values.size() % 4) {
+    switch (values.size() % 5) {
       case 0:
         x = std::bit_cast<double>(bits);
         break;
@@ -55,6 +59,15 @@ std::vector<double> SampleDoubles(std::size_t count) {
       case 2:
         x = sign * mantissa(random) * std::pow(10.0, usualDecade(random));
         break;
+      case 3: {
+        std::string typed = (bits >> 63) ? "-" : "";
+        for (int n = digitCount(random); n > 0; --n) {
+          typed += static_cast<char>('0' + digit(random));
+        }
+        typed += 'e' + std::to_string(usualDecade(random));
+        x = std::strtod(typed.c_str(), nullptr);
+        break;
+      }
       default: {
         const int decade = anyDecade(random);
         x = sign * (decade > 308 ? std::numeric_limits<double>::max() : std::pow(10.0, decade));

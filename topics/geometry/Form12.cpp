@@ -1,14 +1,64 @@
 #include "topics/geometry/Form12.h"
 
+#include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
+
+#include "topics/geometry/GeometryFormulas.h"
 
 namespace numora {
 
 Form12::Form12(const FormContext& context)
     : FormWindow(context, {.caption = u"الاسطوانة", .clientWidth = 6720, .clientHeight = 4185}) {
+  // The cylinder: its two end faces, its sides and a radius on the bottom face, then the equals
+  // sign.
+  addShape(Shape::Kind::Ellipse, 2760, 240, 1575, 615, 3);
+  addShape(Shape::Kind::Ellipse, 2760, 1800, 1575, 615, 3);
+  addLine(2760, 600, 2760, 2040, 3);
+  addLine(4320, 600, 4320, 2160, 3);
+  addLine(3480, 2040, 4320, 2160, 3);
+  addLine(2400, 1560, 2640, 1560, 2);
+  addLine(2640, 1680, 2400, 1680, 2);
+
+  Text1 = addTextBox({"Text1", u"", 4680, 480, 975, 375, 0, {.accessibleName = u"نصف القطر"}});
+  Text2 = addTextBox({"Text2", u"", 4680, 1080, 975, 375, 1, {.accessibleName = u"الارتفاع"}});
+  Label1 = addLabel({"Label1", u"نصف القطر", 5760, 480, 735, 255, 2});
+  Label2 = addLabel({"Label2", u"الارتفاع", 5760, 1080, 735, 255, 3});
+  Command1 = addButton({"Command1", u"احسب", 4680, 1680, 1935, 615, 4});
+  Label3 =
+      addLabel({"Label3", u"", 120, 480, 1815, 615, 5, {.framed = true, .description = u"الحجم"}});
   Command2 = addMainButton({"Command2", u"الرئيسية", 0, 3480, 6735, 735, 6},
                            ReturnOrder::HideThenShowMain);
+  Label4 = addLabel({"Label4", u"الحجم", 360, 240, 1335, 255, 7, {.align = Align::Centre}});
+  Label5 = addLabel({"Label5",
+                     u"",
+                     120,
+                     2760,
+                     1815,
+                     615,
+                     8,
+                     {.framed = true, .description = u"المساحة الجانبية"}});
+  Label6 = addLabel({"Label6", u"المساحة الجانبية", 360, 2520, 1335, 255, 9});
+  Label7 = addLabel({"Label7",
+                     u"",
+                     120,
+                     1680,
+                     1800,
+                     675,
+                     10,
+                     {.framed = true, .description = u"المساحة الكلية"}});
+  lblLabel8 =
+      addLabel({"lblLabel8", u"المساحة الكلية", 600, 1440, 960, 195, 11, {.autoSize = true}});
+  onClick(Command1, [this] { Command1_Click(); });
   finishLayout();
+}
+
+void Form12::Command1_Click() {
+  const double radius = read(Text1);
+  const double height = read(Text2);
+  write(Label3, CylinderVolume(radius, height));
+  write(Label5, CylinderLateralArea(radius, height));
+  write(Label7, CylinderTotalArea(radius, height));
 }
 
 }  // namespace numora

@@ -1,15 +1,47 @@
 #include "topics/geometry/Form4.h"
 
+#include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
+
+#include "topics/geometry/GeometryFormulas.h"
 
 namespace numora {
 
 Form4::Form4(const FormContext& context)
     : FormWindow(context,
                  {.caption = u"مساحة شبه النحرف", .clientWidth = 6690, .clientHeight = 3840}) {
+  // The two bases and the legs (no height line), then the equals sign.
+  addLine(3360, 1080, 5400, 1080, 2);
+  addLine(2640, 2160, 5880, 2160, 2);
+  addLine(2640, 2160, 3360, 1080, 2);
+  addLine(5880, 2160, 5400, 1080, 2);
+  addLine(2520, 1440, 2160, 1440, 2);
+  addLine(2520, 1560, 2160, 1560, 2);
+
+  Text1 = addTextBox(
+      {"Text1", u"", 3480, 480, 1215, 375, 0, {.accessibleName = u"طول القاعدة الاولى"}});
+  Text2 = addTextBox(
+      {"Text2", u"", 3480, 2280, 1215, 375, 1, {.accessibleName = u"طول القاعدة الثانية"}});
+  Text3 = addTextBox({"Text3", u"", 5640, 1080, 975, 375, 2, {.accessibleName = u"الارتفاع"}});
+  Label1 = addLabel({"Label1", u"الارتفاع", 5640, 720, 975, 255, 3});
+  Label2 = addLabel({"Label2", u"طول القاعدة الاولى", 3480, 240, 1455, 255, 4});
+  Label3 = addLabel({"Label3", u"طول القاعدة الثانية", 3360, 2760, 1455, 255, 5});
+  Label4 = addLabel(
+      {"Label4", u"", 240, 1200, 1815, 615, 6, {.framed = true, .description = u"المساحة"}});
+  Command1 = addButton({"Command1", u"احسب", 240, 2280, 2535, 615, 7});
   Command2 = addMainButton({"Command2", u"الرئيسية", 0, 3120, 6735, 735, 8},
                            ReturnOrder::ShowMainThenHide);
+  Label5 = addLabel({"Label5", u"المساحة", 360, 840, 1575, 255, 9, {.align = Align::Centre}});
+  onClick(Command1, [this] { Command1_Click(); });
   finishLayout();
+}
+
+void Form4::Command1_Click() {
+  const double firstBase = read(Text1);
+  const double secondBase = read(Text2);
+  const double height = read(Text3);
+  write(Label4, TrapezoidArea(firstBase, secondBase, height));
 }
 
 }  // namespace numora

@@ -1,15 +1,41 @@
 #include "topics/geometry/Form5.h"
 
+#include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
+
+#include "topics/geometry/GeometryFormulas.h"
 
 namespace numora {
 
 Form5::Form5(const FormContext& context)
     : FormWindow(context,
                  {.caption = u"مساحة ومحيط الدائرة", .clientWidth = 5895, .clientHeight = 3570}) {
+  // The circle, its radius pointing at the radius box, and the equals sign.
+  addShape(Shape::Kind::Circle, 2520, 360, 2175, 1695);
+  addLine(3600, 1200, 4440, 1200, 2);
+  addLine(2520, 1200, 2040, 1200, 2);
+  addLine(2520, 1320, 2040, 1320, 2);
+
+  Text1 = addTextBox({"Text1", u"", 4560, 1200, 1215, 375, 0, {.accessibleName = u"نصف القطر"}});
+  Label1 = addLabel({"Label1", u"نصف القطر", 4800, 840, 855, 255, 1});
+  Command1 = addButton({"Command1", u"احسب", 2880, 2160, 2655, 615, 2});
   Command2 = addMainButton({"Command2", u"الرئيسية", 0, 2880, 5895, 735, 3},
                            ReturnOrder::HideThenShowMain);
+  Label2 = addLabel(
+      {"Label2", u"", 120, 480, 1695, 615, 4, {.framed = true, .description = u"مساحة الدائرة"}});
+  Label3 = addLabel(
+      {"Label3", u"", 120, 1800, 1815, 615, 5, {.framed = true, .description = u"محيط الدائرة"}});
+  Label4 = addLabel({"Label4", u"مساحة الدائرة", 480, 120, 975, 255, 6});
+  Label5 = addLabel({"Label5", u"محيط الدائرة", 480, 1440, 855, 255, 7});
+  onClick(Command1, [this] { Command1_Click(); });
   finishLayout();
+}
+
+void Form5::Command1_Click() {
+  const double radius = read(Text1);
+  write(Label2, CircleArea(radius));
+  write(Label3, CircleCircumference(radius));
 }
 
 }  // namespace numora

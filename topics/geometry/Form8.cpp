@@ -1,14 +1,41 @@
 #include "topics/geometry/Form8.h"
 
+#include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
+
+#include "topics/geometry/GeometryFormulas.h"
 
 namespace numora {
 
 Form8::Form8(const FormContext& context)
     : FormWindow(context, {.caption = u"مساحة المثلث", .clientWidth = 6225, .clientHeight = 4200}) {
+  // The triangle with its height from the apex, and the equals sign before the area.
+  addLine(4800, 720, 3480, 2040, 2);
+  addLine(4800, 720, 6120, 2040, 2);
+  addLine(3480, 2040, 6120, 2040, 2);
+  addLine(4800, 720, 4800, 2040, 2);
+  addLine(2640, 1560, 3120, 1560, 2);
+  addLine(2640, 1680, 3120, 1680, 2);
+
+  Text1 = addTextBox({"Text1", u"", 4320, 240, 1095, 405, 0, {.accessibleName = u"الارتفاع"}});
+  Text2 = addTextBox({"Text2", u"", 4200, 2640, 1215, 375, 1, {.accessibleName = u"طول القاعدة"}});
+  Label1 = addLabel({"Label1", u"طول القاعدة", 4320, 2400, 975, 255, 2});
+  Label2 = addLabel({"Label2", u"الارتفاع", 5520, 240, 495, 255, 3});
+  Label3 = addLabel(
+      {"Label3", u"", 120, 1320, 2055, 615, 4, {.framed = true, .description = u"المساحة"}});
+  Command1 = addButton({"Command1", u"احسب", 1440, 2640, 1935, 615, 5});
   Command2 = addMainButton({"Command2", u"الرئيسية", 0, 3480, 6255, 735, 6},
                            ReturnOrder::HideThenShowMain);
+  Label4 = addLabel({"Label4", u"المساحة", 360, 960, 1575, 255, 7, {.align = Align::Centre}});
+  onClick(Command1, [this] { Command1_Click(); });
   finishLayout();
+}
+
+void Form8::Command1_Click() {
+  const double height = read(Text1);
+  const double base = read(Text2);
+  write(Label3, TriangleArea(height, base));
 }
 
 }  // namespace numora
