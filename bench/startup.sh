@@ -6,6 +6,8 @@
 #
 #   bench/startup.sh [BUILD_DIR] [RUNS]     (defaults: build/dev, 7)
 set -euo pipefail
+# shellcheck source=/dev/null
+source "$(dirname "$0")/../tests/e2e/xvfb.sh"
 build=${1:-build/dev}
 runs=${2:-7}
 numora=$build/app/numora
@@ -17,11 +19,8 @@ done
 menu="Numora - برمجة : Kadiro "
 
 work=$(mktemp -d)
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-xvfb=$!
+start_xvfb "$work"
 trap 'kill $xvfb 2>/dev/null; rm -rf "$work"' EXIT
-for _ in $(seq 200); do [ -s "$work/display" ] && break; sleep 0.05; done
-export DISPLAY=":$(cat "$work/display")" QT_QPA_PLATFORM=xcb
 
 rss_kib() { awk '/^VmRSS:/ {print $2}' "/proc/$1/status"; }
 median() { sort -n | awk '{a[NR]=$1} END {print (NR%2) ? a[(NR+1)/2] : (a[NR/2]+a[NR/2+1])/2}'; }

@@ -3,6 +3,8 @@
 # metainfo validated, its dependencies computed, and the program started from there until the
 # splash window maps.
 set -euo pipefail
+# shellcheck source=/dev/null
+source "$(dirname "$0")/xvfb.sh"
 build=$1
 xprobe=$2
 
@@ -37,10 +39,7 @@ desktop-file-validate "$root/usr/share/applications/com.example.Numora.desktop" 
 appstreamcli validate --no-net "$root/usr/share/metainfo/com.example.Numora.metainfo.xml" >/dev/null \
   || fail "metainfo"
 
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-xvfb=$!
-for _ in $(seq 200); do [ -s "$work/display" ] && break; sleep 0.05; done
-export DISPLAY=":$(cat "$work/display")" QT_QPA_PLATFORM=xcb
+start_xvfb "$work"
 "$root/usr/bin/numora" &
 app=$!
 "$xprobe" wait-map Form14 15000 || fail "the unpacked program did not show its splash"

@@ -3,6 +3,8 @@
 # eleventh tick, a main-menu button opens its window, "الرئيسية" comes back, and closing the main
 # menu ends the process with status 0.
 set -euo pipefail
+# shellcheck source=/dev/null
+source "$(dirname "$0")/xvfb.sh"
 numora=$1
 xprobe=$2
 menu="Numora - برمجة : Kadiro "
@@ -18,12 +20,7 @@ cleanup() {
 trap cleanup EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb=$!
-for _ in $(seq 200); do [ -s "$work/display" ] && break; sleep 0.05; done
-[ -s "$work/display" ] || fail "Xvfb did not start"
-export DISPLAY=":$(cat "$work/display")"
-export QT_QPA_PLATFORM=xcb
+start_xvfb "$work"
 
 "$numora" &
 app=$!
