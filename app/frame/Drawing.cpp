@@ -38,6 +38,12 @@ QRectF ClientArea::OutlineRect(const Shape& shape) {
   return square;
 }
 
+void ClientArea::hideEvent(QHideEvent* event) {
+  for (const Figure& figure : figures_)
+    if (const auto* picture = std::get_if<Picture>(&figure)) picture->loaded = QPixmap();
+  QWidget::hideEvent(event);
+}
+
 void ClientArea::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.setRenderHint(QPainter::Antialiasing);

@@ -52,6 +52,8 @@ class ClientArea : public QWidget {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  // A hidden window lets go of its decoded pictures; they are read again when it next paints.
+  void hideEvent(QHideEvent* event) override;
 
  private:
   std::vector<Figure> figures_;

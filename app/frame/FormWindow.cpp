@@ -1,5 +1,6 @@
 #include "app/frame/FormWindow.h"
 
+#include <QBackingStore>
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QLabel>
@@ -139,8 +140,19 @@ QLabel* FormWindow::addLabel(const Control& row, QWidget* container) {
   place(label, row, false);
   if (row.style.autoSize) {
     label->adjustSize();
-  } else {
-    label->setWordWrap(!row.style.framed);
+  } else if (!row.style.framed) {
+    // A caption is read whole: where the desktop's font is wider than the layout's, the label
+    // grows around its box (from its left edge, or from its centre when centred) instead of
+    // wrapping or cutting the words.
+    const QSize needed = label->sizeHint();
+    QRect box = label->geometry();
+    if (needed.width() > box.width()) {
+      const int grow = needed.width() - box.width();
+      box.setLeft(box.left() - (row.style.align == Align::Centre ? grow / 2 : 0));
+      box.setWidth(needed.width());
+    }
+    box.setHeight(std::max(box.height(), needed.height()));
+    label->setGeometry(box);
   }
   return label;
 }
@@ -221,6 +233,12 @@ void FormWindow::Form_Unload() { context_.programEnd->endProgram(); }
 void FormWindow::closeEvent(QCloseEvent* event) {
   run([this] { Form_Unload(); });
   event->accept();
+}
+
+// A hidden window gives back the memory of its painted image; it is painted afresh when shown.
+void FormWindow::hideEvent(QHideEvent* event) {
+  if (QBackingStore* store = backingStore(); store && !event->spontaneous()) store->resize({});
+  QWidget::hideEvent(event);
 }
 
 void FormWindow::showEvent(QShowEvent* event) {

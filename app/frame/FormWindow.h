@@ -104,6 +104,7 @@ class FormWindow : public QWidget {
 
   void closeEvent(QCloseEvent* event) override;
   void showEvent(QShowEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
 
  private:
   void place(QWidget* widget, const Control& row, bool takesFocus);
