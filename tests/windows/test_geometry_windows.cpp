@@ -1,0 +1,196 @@
+// The plane-figure and solid windows in real windows: what each computes from typed text, a fault
+// part way through a click, the sphere's swapped buttons and the drawn shapes.
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+
+#include "app/frame/Twips.h"
+#include "tests/windows/Harness.h"
+#include "topics/geometry/Form9.h"
+
+using namespace numora;
+using numora::testing::Program;
+
+Q_DECLARE_METATYPE(numora::FormId)
+
+namespace {
+
+// Types each "name, text" pair of the list into the named box, replacing what it held.
+bool Type(FormWindow& window, const QStringList& inputs) {
+  for (int i = 0; i + 1 < inputs.size(); i += 2) {
+    auto* box = window.findChild<QLineEdit*>(inputs[i]);
+    if (box == nullptr) return false;
+    box->clear();
+    QTest::keyClicks(box, inputs[i + 1]);
+  }
+  return true;
+}
+
+// The texts of the labels named in a "name, text" list, in the same form.
+QStringList Shown(const FormWindow& window, const QStringList& expected) {
+  QStringList shown;
+  for (int i = 0; i + 1 < expected.size(); i += 2) {
+    const auto* label = window.findChild<QLabel*>(expected[i]);
+    shown << expected[i] << (label ? label->text() : QStringLiteral("(missing)"));
+  }
+  return shown;
+}
+
+QPushButton* Calculate(Program& program, FormId id) {
+  // The sphere window's "احسب" is Command2; everywhere else it is Command1.
+  return program.registry.form(id).findChild<QPushButton*>(id == FormId::Form9 ? "Command2"
+                                                                               : "Command1");
+}
+
+}  // namespace
+
+class GeometryWindowsTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void eachWindowComputesWhatItShows_data();
+  void eachWindowComputesWhatItShows();
+  void aFaultStopsTheClickWhereItArose_data();
+  void aFaultStopsTheClickWhereItArose();
+  void sphereCalculatesWithCommand2AndReturnsWithCommand1();
+  void shapesAreDrawnAsTheirBoxesSay_data();
+  void shapesAreDrawnAsTheirBoxesSay();
+};
+
+void GeometryWindowsTest::eachWindowComputesWhatItShows_data() {
+  QTest::addColumn<FormId>("id");
+  QTest::addColumn<QStringList>("inputs");   // box, text, ...
+  QTest::addColumn<QStringList>("results");  // label, text, ...
+  QTest::newRow("triangle, negative height")
+      << FormId::Form8 << QStringList{"Text1", "-2", "Text2", "3"} << QStringList{"Label3", "-3"};
+  QTest::newRow("rectangle") << FormId::Form6 << QStringList{"Text1", "3", "Text2", "4"}
+                             << QStringList{"Label3", "12", "Label5", "5", "Label7", "14"};
+  QTest::newRow("square of side 1") << FormId::Form6 << QStringList{"Text1", "1", "Text2", "1"}
+                                    << QStringList{"Label5", "1.4142135623731"};
+  QTest::newRow("trapezoid") << FormId::Form4
+                             << QStringList{"Text1", "2.5", "Text2", "3.5", "Text3", "3"}
+                             << QStringList{"Label4", "9"};
+  QTest::newRow("circle, radius 2cm") << FormId::Form5 << QStringList{"Text1", "2cm"}
+                                      << QStringList{"Label2", "12.56", "Label3", "12.56"};
+  QTest::newRow("cuboid") << FormId::Form7 << QStringList{"Text1", "2", "Text2", "3", "Text3", "4"}
+                          << QStringList{"Label4", "52", "Label5", "24", "Label8", "36"};
+  QTest::newRow("sphere") << FormId::Form9 << QStringList{"Text1", "2"}
+                          << QStringList{"Label3", "50.24", "Label4", "33.4933333333333"};
+  QTest::newRow("cylinder, height 0")
+      << FormId::Form12 << QStringList{"Text1", "1", "Text2", "0"}
+      << QStringList{"Label3", "0", "Label5", "0", "Label7", "6.28"};
+}
+
+void GeometryWindowsTest::eachWindowComputesWhatItShows() {
+  QFETCH(FormId, id);
+  QFETCH(QStringList, inputs);
+  QFETCH(QStringList, results);
+  Program program;
+  program.registry.show(id);
+  FormWindow& window = program.registry.form(id);
+  QVERIFY(Type(window, inputs));
+  QTest::mouseClick(Calculate(program, id), Qt::LeftButton);
+  QCOMPARE(Shown(window, results), results);
+  QVERIFY(program.messages.shown.empty());
+}
+
+void GeometryWindowsTest::aFaultStopsTheClickWhereItArose_data() {
+  QTest::addColumn<FormId>("id");
+  QTest::addColumn<QStringList>("before");   // a click that computes: box, text, ...
+  QTest::addColumn<QStringList>("faulty");   // then a click that faults part way
+  QTest::addColumn<QStringList>("results");  // every result label afterwards
+  QTest::newRow("rectangle: area written, the diagonal's square overflows")
+      << FormId::Form6 << QStringList{"Text1", "3", "Text2", "4"}
+      << QStringList{"Text1", "1e200", "Text2", "0"}
+      << QStringList{"Label3", "0", "Label5", "5", "Label7", "14"};
+  QTest::newRow("circle: the area's square overflows before anything is written")
+      << FormId::Form5 << QStringList{"Text1", "1"} << QStringList{"Text1", "1e200"}
+      << QStringList{"Label2", "3.14", "Label3", "6.28"};
+  QTest::newRow("sphere: surface written, the cube overflows")
+      << FormId::Form9 << QStringList{"Text1", "1"} << QStringList{"Text1", "1e103"}
+      << QStringList{"Label3", "1.256E+207", "Label4", "4.18666666666667"};
+  QTest::newRow("cylinder: volume written, the lateral area overflows")
+      << FormId::Form12 << QStringList{"Text1", "1", "Text2", "2"}
+      << QStringList{"Text1", "0.2", "Text2", "1.5e308"}
+      << QStringList{"Label3", "1.884E+307", "Label5", "12.56", "Label7", "18.84"};
+  QTest::newRow("cylinder: volume and lateral area written, the total overflows")
+      << FormId::Form12 << QStringList{"Text1", "1", "Text2", "2"}
+      << QStringList{"Text1", "6e153", "Text2", "1"}
+      << QStringList{"Label3", "1.1304E+308", "Label5", "3.768E+154", "Label7", "18.84"};
+}
+
+void GeometryWindowsTest::aFaultStopsTheClickWhereItArose() {
+  QFETCH(FormId, id);
+  QFETCH(QStringList, before);
+  QFETCH(QStringList, faulty);
+  QFETCH(QStringList, results);
+  Program program;
+  program.registry.show(id);
+  FormWindow& window = program.registry.form(id);
+  QVERIFY(Type(window, before));
+  Calculate(program, id)->click();
+  QVERIFY(program.messages.shown.empty());
+
+  QVERIFY(Type(window, faulty));
+  Calculate(program, id)->click();
+  QCOMPARE(program.messages.shown.size(), std::size_t{1});
+  QCOMPARE(program.messages.shown[0].caption, QStringLiteral("Numora"));
+  QVERIFY2(program.messages.shown[0].text.contains("6:"),
+           qPrintable(program.messages.shown[0].text));
+  QCOMPARE(Shown(window, results), results);
+  for (int i = 0; i + 1 < faulty.size(); i += 2)
+    QCOMPARE(window.findChild<QLineEdit*>(faulty[i])->text(), faulty[i + 1]);
+  QCOMPARE(program.end.calls, 0);
+  QCOMPARE(program.visible(), std::vector<FormWindow*>{&window});
+}
+
+void GeometryWindowsTest::sphereCalculatesWithCommand2AndReturnsWithCommand1() {
+  Program program;
+  program.registry.show(FormId::Form9);
+  auto& sphere = program.form<Form9>(FormId::Form9);
+  // The word inside the sphere comes first in the layout but takes no focus, and "الرئيسية"
+  // comes before "احسب".
+  QCOMPARE(sphere.focusWidget(), sphere.Text1);
+  QStringList walked;
+  for (QWidget* widget = sphere.Text1; walked.size() < 3; widget = widget->nextInFocusChain())
+    if (widget->focusPolicy() & Qt::TabFocus) walked << widget->objectName();
+  QCOMPARE(walked, (QStringList{"Text1", "Command1", "Command2"}));
+  QTest::keyClicks(sphere.Text1, "3");
+  QCOMPARE(sphere.Command2->text(), QStringLiteral(u"احسب"));
+  QTest::mouseClick(sphere.Command2, Qt::LeftButton);
+  QCOMPARE(sphere.Label3->text(), QStringLiteral("113.04"));
+  QCOMPARE(sphere.Label4->text(), QStringLiteral("113.04"));
+  QCOMPARE(sphere.Command1->text(), QStringLiteral(u"الرئيسية"));
+  QTest::mouseClick(sphere.Command1, Qt::LeftButton);
+  QCOMPARE(program.visible(), std::vector<FormWindow*>{program.registry.created(FormId::Form1)});
+  QCOMPARE(sphere.Label3->text(), QStringLiteral("113.04"));
+}
+
+void GeometryWindowsTest::shapesAreDrawnAsTheirBoxesSay_data() {
+  QTest::addColumn<FormId>("id");
+  QTest::addColumn<int>("shape");  // the how-manieth shape of the window
+  QTest::addColumn<QRect>("outline");
+  // Circles and squares at the largest size that fits, centred in the box; ellipses fill it.
+  QTest::newRow("circle") << FormId::Form5 << 0 << TwipsRect(2760, 360, 1695, 1695);
+  QTest::newRow("sphere") << FormId::Form9 << 0 << TwipsRect(2580, 240, 2055, 2055);
+  QTest::newRow("cuboid, front face") << FormId::Form7 << 0 << TwipsRect(3720, 720, 1815, 1815);
+  QTest::newRow("cuboid, back face") << FormId::Form7 << 1 << TwipsRect(4800, 0, 1695, 1695);
+  QTest::newRow("cylinder, top face") << FormId::Form12 << 0 << TwipsRect(2760, 240, 1575, 615);
+  QTest::newRow("cylinder, bottom face") << FormId::Form12 << 1 << TwipsRect(2760, 1800, 1575, 615);
+}
+
+void GeometryWindowsTest::shapesAreDrawnAsTheirBoxesSay() {
+  QFETCH(FormId, id);
+  QFETCH(int, shape);
+  QFETCH(QRect, outline);
+  Program program;
+  std::vector<Shape> shapes;
+  for (const Figure& figure : program.registry.form(id).clientArea()->figures())
+    if (const auto* drawn = std::get_if<Shape>(&figure)) shapes.push_back(*drawn);
+  QVERIFY(shape < static_cast<int>(shapes.size()));
+  QCOMPARE(ClientArea::OutlineRect(shapes[shape]), QRectF(outline));
+}
+
+QTEST_MAIN(GeometryWindowsTest)
+#include "test_geometry_windows.moc"

@@ -1,0 +1,130 @@
+// The temperature window in a real window: six options in one group with none selected at
+// first, and the converted temperature replacing the typed one.
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QtTest>
+
+#include "tests/windows/Harness.h"
+#include "topics/temperature/Form15.h"
+
+using namespace numora;
+using numora::testing::Program;
+
+namespace {
+
+QList<QRadioButton*> Options(const Form15& window) {
+  return {window.Option1, window.Option2, window.Option3,
+          window.Option4, window.Option5, window.Option6};
+}
+
+QString Selected(const Form15& window) {
+  QStringList names;
+  for (const QRadioButton* option : Options(window))
+    if (option->isChecked()) names << option->objectName();
+  return names.join(",");
+}
+
+}  // namespace
+
+class TemperatureWindowTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void optionsFormOneGroupWithNoneSelectedAtFirst();
+  void everyDirectionReplacesTheInput_data();
+  void everyDirectionReplacesTheInput();
+  void aCommaSeparatorIsReadBackAsTheWholePart();
+};
+
+void TemperatureWindowTest::optionsFormOneGroupWithNoneSelectedAtFirst() {
+  Program program;
+  program.registry.show(FormId::Form15);
+  auto& window = program.form<Form15>(FormId::Form15);
+  QCOMPARE(Selected(window), QString());
+  // An option paints no background of its own, so the window's colour shows round its caption.
+  const QImage shot = window.grab().toImage();
+  const QColor background = window.palette().color(QPalette::Window);
+  for (const QRadioButton* option : Options(window)) {
+    const QPoint corner = option->mapTo(&window, QPoint(option->width() - 1, 0));
+    QCOMPARE(shot.pixelColor(corner * shot.devicePixelRatio()), background);
+  }
+  QCOMPARE(window.Option5->text(), QStringLiteral(u"من كلفن إلى فهرنهايت "));
+
+  QTest::keyClicks(window.Text1, "100");
+  QTest::mouseClick(window.Command1, Qt::LeftButton);
+  QCOMPARE(window.Text1->text(), QStringLiteral("100"));  // nothing selected, nothing written
+
+  QTest::mouseClick(window.Option3, Qt::LeftButton);
+  QCOMPARE(window.Text1->text(), QStringLiteral("100"));  // selecting computes nothing
+  QTest::mouseClick(window.Option1, Qt::LeftButton);
+  QCOMPARE(Selected(window), QStringLiteral("Option1"));
+
+  QTest::mouseClick(window.Command1, Qt::LeftButton);
+  QCOMPARE(window.Text1->text(), QStringLiteral("212"));
+  QTest::mouseClick(window.Command1, Qt::LeftButton);
+  QCOMPARE(window.Text1->text(), QStringLiteral("413.6"));
+  QVERIFY(program.messages.shown.empty());
+}
+
+void TemperatureWindowTest::everyDirectionReplacesTheInput_data() {
+  QTest::addColumn<QString>("option");
+  QTest::addColumn<QString>("typed");
+  QTest::addColumn<QString>("shown");
+  QTest::newRow("C to F, -40") << "Option1"
+                               << "-40"
+                               << "-40";
+  QTest::newRow("F to C, 212") << "Option2"
+                               << "212"
+                               << "100";
+  QTest::newRow("F to C, empty box") << "Option2"
+                                     << ""
+                                     << "-17.7777777777778";
+  QTest::newRow("C to K, 0") << "Option3"
+                             << "0"
+                             << "273";
+  QTest::newRow("C to K, text after the number") << "Option3"
+                                                 << "25abc"
+                                                 << "298";
+  QTest::newRow("K to C, 300") << "Option4"
+                               << "300"
+                               << "27";
+  QTest::newRow("K to F, 273") << "Option5"
+                               << "273"
+                               << "32";
+  QTest::newRow("F to K, 32") << "Option6"
+                              << "32"
+                              << "273";
+}
+
+void TemperatureWindowTest::everyDirectionReplacesTheInput() {
+  QFETCH(QString, option);
+  QFETCH(QString, typed);
+  QFETCH(QString, shown);
+  Program program;
+  program.registry.show(FormId::Form15);
+  auto& window = program.form<Form15>(FormId::Form15);
+  QTest::keyClicks(window.Text1, typed);
+  QTest::mouseClick(window.findChild<QRadioButton*>(option), Qt::LeftButton);
+  QTest::mouseClick(window.Command1, Qt::LeftButton);
+  QCOMPARE(window.Text1->text(), shown);
+  QVERIFY(program.messages.shown.empty());
+}
+
+// The result is written with the user's separator, but a box reads only the point: a result with
+// a fraction reads back as its whole part on the next click.
+void TemperatureWindowTest::aCommaSeparatorIsReadBackAsTheWholePart() {
+  Program program(u',');
+  program.registry.show(FormId::Form15);
+  auto& window = program.form<Form15>(FormId::Form15);
+  QTest::keyClicks(window.Text1, "100");
+  window.Option1->click();
+  window.Command1->click();
+  window.Command1->click();
+  QCOMPARE(window.Text1->text(), QStringLiteral("413,6"));
+  window.Command1->click();
+  QCOMPARE(window.Text1->text(), QStringLiteral("775,4"));  // from 413
+}
+
+QTEST_MAIN(TemperatureWindowTest)
+#include "test_temperature_window.moc"
