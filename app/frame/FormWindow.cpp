@@ -31,15 +31,15 @@ Qt::WindowFlags FlagsFor(const FormLook& look) {
   return flags;
 }
 
-QFont FontFor(const FontSpec& spec, const QFont& base) {
-  if (spec.family == nullptr) return base;
-  QFont font(QString::fromLatin1(spec.family));
+QFont FontFor(const FontSpec& wanted, const QFont& base) {
+  if (wanted.family == nullptr) return base;
+  QFont font(QString::fromLatin1(wanted.family));
   // Where the named font is missing, prefer a compact Arabic face so that captions keep close to
   // the room the layout gives them.
-  font.setFamilies({QString::fromLatin1(spec.family), QStringLiteral("Noto Naskh Arabic"),
+  font.setFamilies({QString::fromLatin1(wanted.family), QStringLiteral("Noto Naskh Arabic"),
                     QStringLiteral("DejaVu Sans")});
-  font.setPointSizeF(spec.pointSize);
-  font.setBold(spec.bold);
+  font.setPointSizeF(wanted.pointSize);
+  font.setBold(wanted.bold);
   return font;
 }
 
