@@ -237,7 +237,8 @@ void FormWindow::closeEvent(QCloseEvent* event) {
 
 // A hidden window gives back the memory of its painted image; it is painted afresh when shown.
 void FormWindow::hideEvent(QHideEvent* event) {
-  if (QBackingStore* store = backingStore(); store && !event->spontaneous()) store->resize({});
+  if (QBackingStore* store = backingStore(); store && !event->spontaneous())
+    store->resize(QSize(1, 1));
   QWidget::hideEvent(event);
 }
 
