@@ -2,6 +2,7 @@
 // the windows would show.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 
 #include "numeric/Conversions.h"
@@ -87,6 +88,7 @@ TEST(Quadratic, WritesTheRootsInTheOrderOfTheFormula) {
   EXPECT_EQ(Solve(2, 3, 1).first, u"-1");
   EXPECT_EQ(Solve(2, 3, 1).second, u"-0.5");
   // The first root is a negative zero, written "0".
+  EXPECT_TRUE(std::signbit(numora::Test(FirstRoot(1, 0, 0))));
   EXPECT_EQ(Solve(1, 0, 0).first, u"0");
   EXPECT_EQ(Solve(1, 0, 0).second, u"0");
 }
@@ -94,6 +96,18 @@ TEST(Quadratic, WritesTheRootsInTheOrderOfTheFormula) {
 TEST(Quadratic, DiscriminantIsNegativeWithoutRealRoots) {
   EXPECT_LT(numora::Test(Discriminant(1, 0, 1)), 0);
   EXPECT_EQ(numora::Test(Discriminant(1, -3, 2)), 1);
+}
+
+TEST(Quadratic, FormsTheProductFromAOutwards) {
+  // a × 4 is out of range before c brings it back; a × (4 × c) would give about -4E+298.
+  EXPECT_EQ(FaultOf([] { numora::Test(Discriminant(1e308, 0, 1e-10)); }), FaultKind::Overflow);
+}
+
+TEST(Quadratic, TheFirstRootCanStandWhenTheSecondOverflows) {
+  // A tiny a: −b − √d cancels to 0, while −b + √d over a + a is beyond the range.
+  const double s = SquareRoot(numora::Test(Discriminant(1e-300, -1e10, 0)));
+  EXPECT_EQ(Shown(numora::Test(FirstRoot(1e-300, -1e10, s))), u"0");
+  EXPECT_EQ(FaultOf([&] { numora::Test(SecondRoot(1e-300, -1e10, s)); }), FaultKind::Overflow);
 }
 
 TEST(Quadratic, ALinearEquationFaultsByTheSignOfB) {

@@ -1,0 +1,300 @@
+// The roots, Pythagorean theorem and quadratic windows from typed text: what each shows, under
+// either decimal separator; faults that leave the last result; the quadratic's first root standing
+// when the second faults; what assistive technology is told; the frame and the painted figures.
+#include <QGroupBox>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSet>
+#include <QtTest>
+#include <algorithm>
+
+#include "app/frame/Twips.h"
+#include "tests/windows/Harness.h"
+#include "topics/algebra/Form13.h"
+
+using namespace numora;
+using numora::testing::Program;
+
+Q_DECLARE_METATYPE(numora::FormId)
+
+namespace {
+
+// Types each "name, text" pair of the list into the named box, replacing what it held.
+bool Type(FormWindow& window, const QStringList& inputs) {
+  for (int i = 0; i + 1 < inputs.size(); i += 2) {
+    auto* box = window.findChild<QLineEdit*>(inputs[i]);
+    if (box == nullptr) return false;
+    box->clear();
+    QTest::keyClicks(box, inputs[i + 1]);
+  }
+  return true;
+}
+
+// The texts of the labels and boxes named in a "name, text" list, in the same form.
+QStringList Shown(const FormWindow& window, const QStringList& expected) {
+  QStringList shown;
+  for (int i = 0; i + 1 < expected.size(); i += 2) {
+    QString text = QStringLiteral("(missing)");
+    if (const auto* label = window.findChild<QLabel*>(expected[i]))
+      text = label->text();
+    else if (const auto* box = window.findChild<QLineEdit*>(expected[i]))
+      text = box->text();
+    shown << expected[i] << text;
+  }
+  return shown;
+}
+
+void Calculate(Program& program, FormId id) {
+  // In the Pythagoras window "احسب" is Command2.
+  program.registry.form(id)
+      .findChild<QPushButton*>(id == FormId::Form11 ? "Command2" : "Command1")
+      ->click();
+}
+
+// Typed inputs and what the window then shows, for one window.
+struct Case {
+  FormId id;
+  QStringList inputs;
+  QStringList shown;
+};
+
+}  // namespace
+
+class AlgebraWindowsTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void eachWindowShowsWhatItComputes_data();
+  void eachWindowShowsWhatItComputes();
+  void resultsTakeTheUsersSeparatorButInputsDoNot();
+  void aFaultLeavesTheLastResult_data();
+  void aFaultLeavesTheLastResult();
+  void quadraticKeepsItsFirstRootWhenTheSecondFaults();
+  void boxesAndResultsAreNamedForAssistiveTechnology();
+  void quadraticRootsSitInTheirFrame();
+  void figuresArePaintedInTheirColours_data();
+  void figuresArePaintedInTheirColours();
+};
+
+void AlgebraWindowsTest::eachWindowShowsWhatItComputes_data() {
+  QTest::addColumn<FormId>("id");
+  QTest::addColumn<QStringList>("inputs");
+  QTest::addColumn<QStringList>("shown");
+  auto roots = [](const char* tag, const char* index, const char* radicand, const char* root) {
+    QTest::newRow(tag) << FormId::Form2 << QStringList{"Text1", index, "Text2", radicand}
+                       << QStringList{"Label1", root};
+  };
+  roots("square root", "2", "9", "3");
+  roots("cube root, rounded to 4", "3", "64", "4");
+  roots("text after the index", "2abc", "9", "3");
+  roots("index 1", "1", "2.50", "2.5");
+  roots("index 1, negative radicand", "1", "-8", "-8");
+  roots("index 0.5 squares", "0.5", "3", "9");
+  roots("index -2", "-2", "4", "0.5");
+  roots("odd root of a negative radicand", "5", "-32", "-2");
+  roots("odd negative index, negative radicand", "-3", "-8", "-0.5");
+  roots("empty radicand", "2", "", "0");
+  auto legs = [](const char* tag, const char* first, const char* second, const char* hypotenuse) {
+    QTest::newRow(tag) << FormId::Form11 << QStringList{"Text1", first, "Text2", second}
+                       << QStringList{"Label1", hypotenuse};
+  };
+  legs("5 and 12", "5", "12", "13");
+  legs("1 and 1", "1", "1", "1.4142135623731");
+  legs("signs and units", "+3 cm", "-4m", "5");
+  legs("both empty", "", "", "0");
+  auto equation = [](const char* tag, const char* a, const char* b, const char* c,
+                     const char* first, const char* second) {
+    QTest::newRow(tag) << FormId::Form13 << QStringList{"Text1", a, "Text2", b, "Text3", c}
+                       << QStringList{"Text4", first, "Text5", second};
+  };
+  equation("zero discriminant", "1", "2", "1", "-1", "-1");
+  equation("irrational roots", "1", "0", "-2", "-1.4142135623731", "1.4142135623731");
+  equation("a < 0: the larger root first", "-1", "0", "4", "2", "-2");
+  equation("negative zero", "1", "0", "0", "0", "0");
+  equation("a = 2", "2", "3", "1", "-1", "-0.5");
+}
+
+void AlgebraWindowsTest::eachWindowShowsWhatItComputes() {
+  QFETCH(FormId, id);
+  QFETCH(QStringList, inputs);
+  QFETCH(QStringList, shown);
+  Program program;
+  program.registry.show(id);
+  FormWindow& window = program.registry.form(id);
+  QVERIFY(Type(window, inputs));
+  Calculate(program, id);
+  QVERIFY(program.messages.shown.empty());
+  QCOMPARE(Shown(window, shown), shown);
+}
+
+void AlgebraWindowsTest::resultsTakeTheUsersSeparatorButInputsDoNot() {
+  Program program(u',');
+  const Case cases[] = {
+      {FormId::Form2, {"Text1", "-2", "Text2", "4"}, {"Label1", "0,5"}},
+      {FormId::Form11, {"Text1", "1.5", "Text2", "2"}, {"Label1", "2,5"}},
+      {FormId::Form11, {"Text1", "1", "Text2", "1"}, {"Label1", "1,4142135623731"}},
+      {FormId::Form13,
+       {"Text1", "2", "Text2", "3", "Text3", "1"},
+       {"Text4", "-1", "Text5", "-0,5"}},
+      // A comma ends the number: "0,5" reads as 0, so b is 0.
+      {FormId::Form13,
+       {"Text1", "1", "Text2", "0,5", "Text3", "-1"},
+       {"Text4", "-1", "Text5", "1"}},
+  };
+  for (const Case& one : cases) {
+    program.registry.show(one.id);
+    FormWindow& window = program.registry.form(one.id);
+    QVERIFY(Type(window, one.inputs));
+    Calculate(program, one.id);
+    QCOMPARE(Shown(window, one.shown), one.shown);
+  }
+  QVERIFY(program.messages.shown.empty());
+}
+
+void AlgebraWindowsTest::aFaultLeavesTheLastResult_data() {
+  QTest::addColumn<FormId>("id");
+  QTest::addColumn<QStringList>("before");
+  QTest::addColumn<QStringList>("faulty");
+  QTest::addColumn<int>("number");
+  QTest::addColumn<QStringList>("shown");
+  QTest::newRow("fractional index, negative radicand")
+      << FormId::Form2 << QStringList{"Text1", "3", "Text2", "-27"}
+      << QStringList{"Text1", "2.5", "Text2", "-4"} << 5 << QStringList{"Label1", "-3"};
+  QTest::newRow("even index 4, negative radicand")
+      << FormId::Form2 << QStringList{"Text1", "3", "Text2", "-27"}
+      << QStringList{"Text1", "4", "Text2", "-16"} << 5 << QStringList{"Label1", "-3"};
+  QTest::newRow("odd negative index, radicand 0")
+      << FormId::Form2 << QStringList{"Text1", "2", "Text2", "16"}
+      << QStringList{"Text1", "-3", "Text2", "0"} << 11 << QStringList{"Label1", "4"};
+  QTest::newRow("sum of squares beyond the range")
+      << FormId::Form11 << QStringList{"Text1", "3", "Text2", "4"}
+      << QStringList{"Text1", "1.2e154", "Text2", "1.2e154"} << 6 << QStringList{"Label1", "5"};
+  QTest::newRow("a × 4 beyond the range")
+      << FormId::Form13 << QStringList{"Text1", "1", "Text2", "-3", "Text3", "2"}
+      << QStringList{"Text1", "1e308", "Text2", "0", "Text3", "1e-10"} << 6
+      << QStringList{"Text4", "1", "Text5", "2"};
+}
+
+void AlgebraWindowsTest::aFaultLeavesTheLastResult() {
+  QFETCH(FormId, id);
+  QFETCH(QStringList, before);
+  QFETCH(QStringList, faulty);
+  QFETCH(int, number);
+  QFETCH(QStringList, shown);
+  Program program;
+  program.registry.show(id);
+  FormWindow& window = program.registry.form(id);
+  QVERIFY(Type(window, before));
+  Calculate(program, id);
+  QVERIFY(program.messages.shown.empty());
+  QVERIFY(Type(window, faulty));
+  Calculate(program, id);
+  QCOMPARE(program.messages.shown.size(), std::size_t{1});
+  QVERIFY2(program.messages.shown[0].text.contains(QString::number(number) + ":"),
+           qPrintable(program.messages.shown[0].text));
+  QCOMPARE(Shown(window, shown), shown);
+  QCOMPARE(program.end.calls, 0);
+  // The window goes on computing.
+  QVERIFY(Type(window, before));
+  Calculate(program, id);
+  QCOMPARE(program.messages.shown.size(), std::size_t{1});
+}
+
+void AlgebraWindowsTest::quadraticKeepsItsFirstRootWhenTheSecondFaults() {
+  Program program;
+  auto& window = program.form<Form13>(FormId::Form13);
+  window.show();
+  // What the user types into the root boxes plays no part and is overwritten root by root.
+  QTest::keyClicks(window.Text4, "abc");
+  QTest::keyClicks(window.Text5, "9");
+  // With a tiny a, −b − √d cancels to 0 while −b + √d over a + a is beyond the range.
+  QVERIFY(Type(window, {"Text1", "1e-300", "Text2", "-1e10", "Text3", "0"}));
+  window.Command1->click();
+  QCOMPARE(window.Text4->text(), QStringLiteral("0"));
+  QCOMPARE(window.Text5->text(), QStringLiteral("9"));
+  QCOMPARE(program.messages.shown.size(), std::size_t{1});
+  QVERIFY(program.messages.shown[0].text.contains("6:"));
+}
+
+void AlgebraWindowsTest::boxesAndResultsAreNamedForAssistiveTechnology() {
+  Program program;
+  for (FormId id : {FormId::Form2, FormId::Form11, FormId::Form13}) {
+    const FormWindow& window = program.registry.form(id);
+    QSet<QString> names;
+    for (const QLineEdit* box : window.findChildren<QLineEdit*>()) {
+      QVERIFY2(!box->accessibleName().isEmpty(), qPrintable(box->objectName()));
+      names.insert(box->accessibleName());
+    }
+    // No two boxes of a window may sound alike.
+    QCOMPARE(names.size(), window.findChildren<QLineEdit*>().size());
+    // A result label's value is what it reads out; the description says what the value is.
+    for (const QLabel* label : window.findChildren<QLabel*>()) {
+      if (label->frameShape() == QFrame::NoFrame) continue;
+      QVERIFY2(!label->accessibleDescription().isEmpty(), qPrintable(label->objectName()));
+      QVERIFY2(label->accessibleName().isEmpty(), qPrintable(label->objectName()));
+    }
+  }
+  const auto& quadratic = program.form<Form13>(FormId::Form13);
+  QVERIFY(!quadratic.Text4->accessibleDescription().isEmpty());
+  QVERIFY(!quadratic.Text5->accessibleDescription().isEmpty());
+}
+
+void AlgebraWindowsTest::quadraticRootsSitInTheirFrame() {
+  Program program;
+  auto& window = program.form<Form13>(FormId::Form13);
+  window.show();
+  const QList<QWidget*> inside = {window.Text4, window.Text5, window.Label7(0), window.Label8,
+                                  window.Label7(1)};
+  QCOMPARE(window.Frame1->findChildren<QWidget*>(Qt::FindDirectChildrenOnly).size(), inside.size());
+  for (QWidget* control : inside) {
+    QCOMPARE(control->parentWidget(), window.Frame1);
+    QVERIFY2(window.Frame1->rect().contains(control->geometry()),
+             qPrintable(control->objectName()));
+  }
+  QCOMPARE(window.Text4->mapTo(window.clientArea(), QPoint()), TwipsPoint(120 + 120, 1560 + 360));
+}
+
+void AlgebraWindowsTest::figuresArePaintedInTheirColours_data() {
+  QTest::addColumn<FormId>("id");
+  QTest::addColumn<QPoint>("on");  // twips, on a line
+  QTest::addColumn<bool>("red");
+  QTest::newRow("roots, bar of the radical") << FormId::Form2 << QPoint(3840, 1080) << false;
+  QTest::newRow("roots, hook of the radical") << FormId::Form2 << QPoint(5580, 1260) << false;
+  QTest::newRow("roots, equals sign") << FormId::Form2 << QPoint(2340, 1440) << false;
+  QTest::newRow("Pythagoras, hypotenuse") << FormId::Form11 << QPoint(3840, 960) << false;
+  QTest::newRow("Pythagoras, right-angle mark") << FormId::Form11 << QPoint(4440, 1440) << false;
+  QTest::newRow("quadratic, first plus") << FormId::Form13 << QPoint(3720, 840) << true;
+  QTest::newRow("quadratic, second plus") << FormId::Form13 << QPoint(2040, 760) << true;
+  QTest::newRow("quadratic, equals sign") << FormId::Form13 << QPoint(600, 840) << true;
+}
+
+void AlgebraWindowsTest::figuresArePaintedInTheirColours() {
+  QFETCH(FormId, id);
+  QFETCH(QPoint, on);
+  QFETCH(bool, red);
+  Program program;
+  FormWindow& window = program.registry.form(id);
+  window.show();
+  const QImage image = window.clientArea()->grab().toImage();
+  // Slanted strokes are smoothed, so the point's neighbours count too.
+  const QPoint centre = TwipsPoint(on.x(), on.y());
+  int darkest = 255, reddest = 0;
+  for (int dx = -1; dx <= 1; ++dx) {
+    for (int dy = -1; dy <= 1; ++dy) {
+      const QRgb pixel = image.pixel(centre + QPoint(dx, dy));
+      darkest = std::min(darkest, qGray(pixel));
+      reddest = std::max(reddest, qRed(pixel) - std::max(qGreen(pixel), qBlue(pixel)));
+    }
+  }
+  if (red) {
+    QVERIFY2(reddest > 200, qPrintable(QString::number(reddest)));
+  } else {
+    QVERIFY2(darkest < 100, qPrintable(QString::number(darkest)));
+    QVERIFY2(reddest < 50, qPrintable(QString::number(reddest)));
+  }
+}
+
+QTEST_MAIN(AlgebraWindowsTest)
+#include "test_algebra_windows.moc"
