@@ -12,6 +12,7 @@ import json
 import os
 import subprocess
 import sys
+import tempfile
 import time
 
 MENU = "Numora - برمجة : Kadiro "
@@ -47,16 +48,35 @@ def wait_for(what, predicate, timeout=15.0):
     raise AssertionError("timed out waiting for " + what)
 
 
+def wait_for_registry(pyatspi):
+    """The registry answers before the program starts, so that the program's bridge finds it."""
+    def answering():
+        try:
+            return pyatspi.Registry.getDesktop(0).childCount >= 0 or None
+        except Exception:  # the bus or the registry is still starting
+            return None
+    wait_for("the accessibility registry", answering, timeout=30)
+
+
 def main():
     numora, cases_file = sys.argv[1], sys.argv[2]
     with open(cases_file, encoding="utf-8") as f:
         cases = json.load(f)
     processes = start_session()
+    import pyatspi  # imported once the session bus is known
+    wait_for_registry(pyatspi)
     env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
-    app_process = subprocess.Popen([numora], env=env, stderr=subprocess.DEVNULL)
+    log = tempfile.TemporaryFile(mode="w+", encoding="utf-8", errors="replace")
+    app_process = subprocess.Popen([numora], env=env, stderr=log)
     try:
-        import pyatspi  # imported once the session bus is known
-        run_cases(pyatspi, cases)
+        run_cases(pyatspi, cases, app_process)
+    except BaseException:
+        # What the program said, and whether it is still running, decides where to look next.
+        status = app_process.poll()
+        print("numora " + ("is running" if status is None else "ended with %d" % status))
+        log.seek(0)
+        sys.stdout.write("".join(log.readlines()[-40:]))
+        raise
     finally:
         app_process.kill()
         for process in processes:
@@ -66,8 +86,13 @@ def main():
             subprocess.run(["kill", pid], check=False)
 
 
-def run_cases(pyatspi, cases):
+def run_cases(pyatspi, cases, app_process):
     desktop = pyatspi.Registry.getDesktop(0)
+
+    def menu_window():
+        if app_process.poll() is not None:
+            raise AssertionError("numora ended while waiting for the main menu")
+        return window(MENU)
 
     def application():
         for app in desktop:
@@ -130,7 +155,12 @@ def run_cases(pyatspi, cases):
         assert found is not None, "no option named %r" % name
         found.queryAction().doAction(0)
 
-    menu = wait_for("the main menu", lambda: window(MENU), timeout=30)
+    # The splash window alone takes 7.7 s; a loaded machine running a sanitized build needs more.
+    try:
+        menu = wait_for("the main menu", menu_window, timeout=90)
+    except AssertionError:
+        print("applications seen: %r" % [app.name for app in desktop if app is not None])
+        raise
     failures = 0
     for case in cases:
         title = case["title"]
