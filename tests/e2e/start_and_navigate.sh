@@ -9,16 +9,7 @@ numora=$1
 xprobe=$2
 menu="Numora - برمجة : Kadiro "
 
-work=$(mktemp -d)
-app=""
-xvfb=""
-cleanup() {
-  [ -n "$app" ] && kill "$app" 2>/dev/null || true
-  [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
+begin_e2e
 
 start_xvfb "$work"
 

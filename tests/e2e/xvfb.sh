@@ -7,3 +7,18 @@ start_xvfb() {  # WORK_DIRECTORY
   [ -s "$1/display" ] || { echo "Xvfb did not start" >&2; return 1; }
   export DISPLAY=":$(cat "$1/display")" QT_QPA_PLATFORM=xcb
 }
+
+# For the end-to-end scripts: a temporary directory in $work, and on exit the program ($app) and
+# the X server ($xvfb) killed and the directory removed. fail prints its reason and ends the script.
+begin_e2e() {
+  work=$(mktemp -d)
+  app=""
+  xvfb=""
+  trap end_e2e EXIT
+}
+end_e2e() {
+  [ -n "$app" ] && kill "$app" 2>/dev/null || true
+  [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null || true
+  rm -rf "$work"
+}
+fail() { echo "FAIL: $*" >&2; exit 1; }

@@ -1,10 +1,17 @@
 #pragma once
 
+#include <QLabel>
+#include <QLineEdit>
+#include <QStringList>
+#include <QTest>
 #include <QWidget>
 #include <vector>
 
 #include "app/Registry.h"
 #include "app/frame/Services.h"
+
+// Window tests pass a window's number as test data.
+Q_DECLARE_METATYPE(numora::FormId)
 
 namespace numora::testing {
 
@@ -42,5 +49,30 @@ struct Program {
   RecordingMessages messages;
   Registry registry;
 };
+
+// Types each "name, text" pair of the list into the named box, replacing what it held.
+inline bool Type(FormWindow& window, const QStringList& inputs) {
+  for (int i = 0; i + 1 < inputs.size(); i += 2) {
+    auto* box = window.findChild<QLineEdit*>(inputs[i]);
+    if (box == nullptr) return false;
+    box->clear();
+    QTest::keyClicks(box, inputs[i + 1]);
+  }
+  return true;
+}
+
+// The texts of the labels and boxes named in a "name, text" list, in the same form.
+inline QStringList Shown(const FormWindow& window, const QStringList& expected) {
+  QStringList shown;
+  for (int i = 0; i + 1 < expected.size(); i += 2) {
+    QString text = QStringLiteral("(missing)");
+    if (const auto* label = window.findChild<QLabel*>(expected[i]))
+      text = label->text();
+    else if (const auto* box = window.findChild<QLineEdit*>(expected[i]))
+      text = box->text();
+    shown << expected[i] << text;
+  }
+  return shown;
+}
 
 }  // namespace numora::testing

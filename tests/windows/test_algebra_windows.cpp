@@ -16,35 +16,10 @@
 
 using namespace numora;
 using numora::testing::Program;
-
-Q_DECLARE_METATYPE(numora::FormId)
+using numora::testing::Shown;
+using numora::testing::Type;
 
 namespace {
-
-// Types each "name, text" pair of the list into the named box, replacing what it held.
-bool Type(FormWindow& window, const QStringList& inputs) {
-  for (int i = 0; i + 1 < inputs.size(); i += 2) {
-    auto* box = window.findChild<QLineEdit*>(inputs[i]);
-    if (box == nullptr) return false;
-    box->clear();
-    QTest::keyClicks(box, inputs[i + 1]);
-  }
-  return true;
-}
-
-// The texts of the labels and boxes named in a "name, text" list, in the same form.
-QStringList Shown(const FormWindow& window, const QStringList& expected) {
-  QStringList shown;
-  for (int i = 0; i + 1 < expected.size(); i += 2) {
-    QString text = QStringLiteral("(missing)");
-    if (const auto* label = window.findChild<QLabel*>(expected[i]))
-      text = label->text();
-    else if (const auto* box = window.findChild<QLineEdit*>(expected[i]))
-      text = box->text();
-    shown << expected[i] << text;
-  }
-  return shown;
-}
 
 void Calculate(Program& program, FormId id) {
   // In the Pythagoras window "احسب" is Command2.

@@ -13,8 +13,6 @@
 using namespace numora;
 using numora::testing::Program;
 
-Q_DECLARE_METATYPE(numora::FormId)
-
 namespace {
 
 using Texts = std::map<QString, QString>;  // "window/control" -> text

@@ -11,31 +11,10 @@
 
 using namespace numora;
 using numora::testing::Program;
-
-Q_DECLARE_METATYPE(numora::FormId)
+using numora::testing::Shown;
+using numora::testing::Type;
 
 namespace {
-
-// Types each "name, text" pair of the list into the named box, replacing what it held.
-bool Type(FormWindow& window, const QStringList& inputs) {
-  for (int i = 0; i + 1 < inputs.size(); i += 2) {
-    auto* box = window.findChild<QLineEdit*>(inputs[i]);
-    if (box == nullptr) return false;
-    box->clear();
-    QTest::keyClicks(box, inputs[i + 1]);
-  }
-  return true;
-}
-
-// The texts of the labels named in a "name, text" list, in the same form.
-QStringList Shown(const FormWindow& window, const QStringList& expected) {
-  QStringList shown;
-  for (int i = 0; i + 1 < expected.size(); i += 2) {
-    const auto* label = window.findChild<QLabel*>(expected[i]);
-    shown << expected[i] << (label ? label->text() : QStringLiteral("(missing)"));
-  }
-  return shown;
-}
 
 QPushButton* Calculate(Program& program, FormId id) {
   // The sphere window's "احسب" is Command2; everywhere else it is Command1.

@@ -16,8 +16,6 @@
 using namespace numora;
 using numora::testing::Program;
 
-Q_DECLARE_METATYPE(numora::FormId)
-
 namespace {
 
 const FormId kAllForms[] = {FormId::Form1,  FormId::Form2,  FormId::Form3,  FormId::Form4,
