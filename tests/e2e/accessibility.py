@@ -17,6 +17,10 @@ import time
 
 MENU = "Numora - برمجة : Kadiro "
 
+# Errors that mean an object went away while it was being asked (a box closing, a window being
+# replaced); set once the accessibility library is loaded.
+VANISHED = ()
+
 
 def start_session():
     read_end, write_end = os.pipe()
@@ -41,7 +45,10 @@ def start_session():
 def wait_for(what, predicate, timeout=15.0):
     deadline = time.monotonic() + timeout
     while time.monotonic() < deadline:
-        found = predicate()
+        try:
+            found = predicate()
+        except VANISHED:  # asked while it went away: ask again
+            found = None
         if found is not None:
             return found
         time.sleep(0.1)
@@ -64,6 +71,9 @@ def main():
         cases = json.load(f)
     processes = start_session()
     import pyatspi  # imported once the session bus is known
+    from gi.repository import GLib
+    global VANISHED
+    VANISHED = (GLib.Error,)
     wait_for_registry(pyatspi)
     env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
     log = tempfile.TemporaryFile(mode="w+", encoding="utf-8", errors="replace")
