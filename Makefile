@@ -1,6 +1,6 @@
 # Quick start: `make run` builds Numora and starts it; `make test` builds everything and runs every
 # test. Both install what is missing first (tools/setup.sh).
-.PHONY: run test setup build clean
+.PHONY: run test setup build clean windows
 
 setup:
 	@bash tools/setup.sh
@@ -16,6 +16,10 @@ run: setup
 
 test: build
 	@ctest --preset dev
+
+# The Windows installer and zip in build/windows/, tested under Wine (tools/windows/build.sh).
+windows:
+	@bash tools/windows/build.sh
 
 clean:
 	@rm -rf build

@@ -14,7 +14,7 @@ endforeach()
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME numora)
-set(CPACK_PACKAGE_VENDOR "Numora developers")
+set(CPACK_PACKAGE_VENDOR "${NUMORA_VENDOR}")
 set(CPACK_PACKAGE_CONTACT "Numora developers <dev@numora.example.com>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "School mathematics helper with an Arabic interface")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
