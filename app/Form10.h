@@ -12,12 +12,12 @@ class Form10 final : public FormWindow {
  public:
   explicit Form10(const FormContext& context);
 
-  QPushButton* Command1;
-  QLabel* Label5;
-  QLabel* Label4;
-  QLabel* Label3;
-  QLabel* Label2;
-  QLabel* Label1;
+  QPushButton* Command1;  // "الرئيسية": back to the main menu
+  QLabel* Label5;         // caption "555-0142": the author's telephone number
+  QLabel* Label4;         // caption "kadiro@example.com": the author's e-mail address
+  QLabel* Label3;         // caption "Kadiro": the author's name
+  QLabel* Label2;         // caption "تصميم وبرمجه "
+  QLabel* Label1;         // caption "Numora": the program's name
 };
 
 }  // namespace numora

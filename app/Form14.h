@@ -13,15 +13,15 @@ class Form14 final : public FormWindow {
  public:
   explicit Form14(const FormContext& context);
 
-  QProgressBar* P1;
-  QTimer* Timer1;
-  QLabel* Label3;
-  QLabel* Label2;
-  QLabel* Label1;
-  QLabel* lblAppDescription;
-  QLabel* lblMyE;
+  QProgressBar* P1;           // the bar, 0 to 10, raised one step a tick
+  QTimer* Timer1;             // ticks every 700 ms and runs Timer1_Timer
+  QLabel* Label3;             // caption "تصميم وبرمجة : Kadiro"
+  QLabel* Label2;             // caption "الاصدار الاول"
+  QLabel* Label1;             // caption "Numora"
+  QLabel* lblAppDescription;  // caption "انتظر قليلا حتى يتم فتح البرنامج"
+  QLabel* lblMyE;             // caption "My E Mail :kadiro@example.com"
 
-  void Timer1_Timer();
+  void Timer1_Timer();  // one tick: raises the bar; when full, hands over to the main menu
 };
 
 }  // namespace numora

@@ -34,11 +34,12 @@ Registry::~Registry() = default;
 
 void Registry::show(FormId form) { this->form(form).show(); }
 
-void Registry::hide(FormId form) { this->form(form).hide(); }
-
 FormWindow& Registry::form(FormId form) {
   std::unique_ptr<FormWindow>& slot = slots_[Slot(form)];
-  if (!slot) slot = create(form);
+  if (!slot) {
+    slot = create(form);
+    slot->run([window = slot.get()] { window->Form_Load(); });
+  }
   return *slot;
 }
 

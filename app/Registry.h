@@ -8,15 +8,14 @@
 
 namespace numora {
 
-// The sixteen single-instance window slots. A slot is filled the first time its window is shown
-// or hidden and keeps the same window until the program ends.
+// The sixteen single-instance window slots. A slot is filled the first time its window is asked
+// for and keeps the same window until the program ends.
 class Registry final : public Navigator {
  public:
   Registry(ProgramEnd& programEnd, MessageBoxes& messages, char16_t decimalSeparator);
   ~Registry() override;
 
   void show(FormId form) override;
-  void hide(FormId form) override;
 
   FormWindow& form(FormId form);
   // The window in the slot, or nullptr while it has not been created.

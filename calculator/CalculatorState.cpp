@@ -5,7 +5,27 @@
 
 namespace numora {
 
-void CalculatorState::digit(std::u16string_view caption) { display_.append(caption); }
+void CalculatorState::press(CalculatorKey key) {
+  switch (key.kind) {
+    case CalculatorKey::Kind::Digit:
+      digit(key.digit);
+      break;
+    case CalculatorKey::Kind::Point:
+      point();
+      break;
+    case CalculatorKey::Kind::Operator:
+      operatorKey(key.operation);
+      break;
+    case CalculatorKey::Kind::Equals:
+      evaluate();
+      break;
+    case CalculatorKey::Kind::ClearAll:
+      clearAll();
+      break;
+  }
+}
+
+void CalculatorState::digit(int value) { display_.push_back(static_cast<char16_t>(u'0' + value)); }
 
 void CalculatorState::point() {
   if (pointEntered_ == 1) return;
@@ -13,33 +33,38 @@ void CalculatorState::point() {
   pointEntered_ = 1;
 }
 
-void CalculatorState::operatorKey(std::u16string_view caption) {
+void CalculatorState::operatorKey(Operation operation) {
   pointEntered_ = 0;
   firstOperand_ = NumberToText(ParseNumber(display_), separator_);
-  pendingOperator_.assign(caption);
+  pending_ = operation;
   display_.clear();
 }
 
 void CalculatorState::evaluate() {
-  // Compared as exact text, in this order.
-  const bool add = pendingOperator_ == u"+";
-  const bool subtract = !add && pendingOperator_ == u"-";
-  const bool multiply = !add && !subtract && pendingOperator_ == u"*";
-  const bool divide = !add && !subtract && !multiply && pendingOperator_ == u"/";
-  if (!add && !subtract && !multiply && !divide) return;
-
+  if (!pending_) return;
   const Checked second = ParseNumber(display_);
   const Checked first = ParseNumberStrict(firstOperand_, separator_);
-  const Checked result = add        ? first + second
-                         : subtract ? first - second
-                         : multiply ? first * second
-                                    : first / second;
-  display_ = NumberToText(Test(result), separator_);
+  Checked result = 0.0;
+  switch (*pending_) {
+    case Operation::Add:
+      result = first + second;
+      break;
+    case Operation::Subtract:
+      result = first - second;
+      break;
+    case Operation::Multiply:
+      result = first * second;
+      break;
+    case Operation::Divide:
+      result = first / second;
+      break;
+  }
+  display_ = NumberToText(ValueOrFault(result), separator_);
 }
 
 void CalculatorState::clearAll() {
   firstOperand_ = IntegerToText(0);
-  pendingOperator_.clear();
+  pending_.reset();
   display_.clear();
   pointEntered_ = 0;
 }

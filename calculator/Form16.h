@@ -11,38 +11,38 @@ class QPushButton;
 
 namespace numora {
 
-// The pocket calculator: a display box, the keypad, and its skin.
+// The pocket-calculator window: a display box, the keypad, and its skin.
 class Form16 final : public FormWindow {
  public:
   explicit Form16(const FormContext& context);
 
-  QLineEdit* Text1;
-  ControlArray<QPushButton> N;
-  ControlArray<QPushButton> S;
-  ControlArray<QPushButton> End;
-  ControlArray<QPushButton> Command1;
-  QPushButton* Command2;
-  QPushButton* Command5;
-  QPushButton* Back;
-  Skin Skin1;
+  QLineEdit* Text1;                    // the display box: the number being typed, and the result
+  ControlArray<QPushButton> N;         // digit keys N(0)..N(9); N(4) is captioned "5", N(5) "4"
+  ControlArray<QPushButton> S;         // the operator keys S(0) "+", S(1) "*", S(2) "-", S(3) "/"
+  ControlArray<QPushButton> End;       // only End(10), "Exit": ends the program
+  ControlArray<QPushButton> Command1;  // only Command1(1), "Backspace": clears everything
+  QPushButton* Command2;               // ".": the decimal point key
+  QPushButton* Command5;               // "=": the equals key
+  QPushButton* Back;                   // "الرئيسية": back to the main menu
+  Skin Skin1;                          // the skin, applied to this window by Form_Load
 
+  // Read access to the keypad's state machine.
   const CalculatorState& state() const { return state_; }
 
-  void N_Click(int Index);
-  void S_Click(int Index);
-  void Command2_Click();
-  void Command5_Click();
-  void Command1_Click(int Index);
-  void End_Click(int Index);
-  void Form_Load();
+  void N_Click(int Index);         // a digit key: types the digit on N(Index)'s caption
+  void S_Click(int Index);         // an operator key: stores the number and S(Index)'s operation
+  void Command2_Click();           // ".": types the decimal point
+  void Command5_Click();           // "=": applies the pending operation
+  void Command1_Click(int Index);  // "Backspace": clears everything, then focuses the display
+  void End_Click(int Index);       // "Exit": ends the program
+  void Form_Load() override;       // applies the skin once, before the window first shows
 
  private:
   // Runs one key on the state machine with the display box's current text, and shows the
   // display afterwards; a fault leaves the box as it was.
-  template <typename Key>
-  void press(Key key);
+  void press(CalculatorKey key);
 
-  CalculatorState state_;
+  CalculatorState state_;  // the calculator's state: display, stored operand, operation, point
 };
 
 }  // namespace numora

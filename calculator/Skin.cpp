@@ -17,7 +17,6 @@ void Skin::ApplySkin(WId window) {
   if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
     throw std::runtime_error("Skin: cannot read " + resource_.toStdString());
   target->setStyleSheet(QString::fromUtf8(file.readAll()));
-  ++applications_;
 }
 
 }  // namespace numora

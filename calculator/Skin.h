@@ -20,11 +20,8 @@ class Skin {
   // cannot be read; the window then keeps its standard look.
   void ApplySkin(WId window);
 
-  int applications() const { return applications_; }
-
  private:
   QString resource_;
-  int applications_ = 0;
 };
 
 }  // namespace numora

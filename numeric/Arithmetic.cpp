@@ -44,7 +44,7 @@ Checked operator/(Checked a, Checked b) noexcept {
 
 Checked operator-(Checked a) noexcept { return Checked(-a.value_, a.conditions_); }
 
-double Test(Checked result) {
+double ValueOrFault(Checked result) {
   const unsigned conditions = result.conditions();
   if (conditions & Checked::DivideByZero) {
     throw Fault(FaultKind::DivisionByZero);

@@ -29,10 +29,10 @@ class Checked {
   unsigned conditions_ = None;
 };
 
-// The test after one of a handler's own expressions: raises the division-by-zero fault when a
-// division by zero happened, otherwise the overflow fault for an invalid operation or an overflow.
-// Returns the plain value when nothing was raised.
-double Test(Checked result);
+// Checks a result for faults, after one of a handler's own expressions: raises the
+// division-by-zero fault when a division by zero happened, otherwise the overflow fault for an
+// invalid operation or an overflow. Returns the plain value when nothing was raised.
+double ValueOrFault(Checked result);
 
 // Library operations that check their own arguments and result and raise their own faults.
 // Power: a negative base with a fractional exponent raises the invalid-argument fault, zero to a

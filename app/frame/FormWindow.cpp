@@ -15,8 +15,8 @@
 #include <limits>
 
 #include "app/frame/FaultBox.h"
-#include "app/frame/Numbers.h"
 #include "app/frame/Twips.h"
+#include "app/frame/Utf16Text.h"
 #include "numeric/Conversions.h"
 
 namespace numora {
@@ -216,11 +216,11 @@ void FormWindow::finishLayout() {
 double FormWindow::read(const QLineEdit* box) { return ParseNumber(View(box->text())); }
 
 void FormWindow::write(QLabel* label, Checked result) const {
-  label->setText(ToQString(NumberToText(Test(result), context_.decimalSeparator)));
+  label->setText(ToQString(NumberToText(ValueOrFault(result), context_.decimalSeparator)));
 }
 
 void FormWindow::write(QLineEdit* box, Checked result) const {
-  box->setText(ToQString(NumberToText(Test(result), context_.decimalSeparator)));
+  box->setText(ToQString(NumberToText(ValueOrFault(result), context_.decimalSeparator)));
 }
 
 void FormWindow::onClick(QAbstractButton* button, std::function<void()> handler) {

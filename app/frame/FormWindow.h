@@ -46,7 +46,6 @@ class ControlArray {
  public:
   Widget* operator()(int index) const { return members_.at(index); }
   void add(int index, Widget* member) { members_[index] = member; }
-  const std::map<int, Widget*>& members() const { return members_; }
 
  private:
   std::map<int, Widget*> members_;
@@ -68,6 +67,10 @@ class FormWindow : public QWidget {
 
   // Runs a handler: a fault or a failure inside it shows its box and the program goes on.
   void run(const std::function<void()>& handler);
+
+  // The window's load handler, run once through run() by the registry after the window is in
+  // its slot, so that a box it shows finds the window in place.
+  virtual void Form_Load() {}
 
  protected:
   const FormContext& context() const { return context_; }
@@ -100,7 +103,7 @@ class FormWindow : public QWidget {
   void onClick(QAbstractButton* button, std::function<void()> handler);
 
   // Every window ends the program when it is closed.
-  virtual void Form_Unload();
+  void Form_Unload();
 
   void closeEvent(QCloseEvent* event) override;
   void showEvent(QShowEvent* event) override;

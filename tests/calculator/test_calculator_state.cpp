@@ -11,29 +11,29 @@
 namespace numora {
 namespace {
 
-void Press(CalculatorState& calculator, std::u16string_view keys) {
-  for (char16_t key : keys) {
-    switch (key) {
-      case u'.':
-        calculator.point();
-        break;
-      case u'=':
-        calculator.evaluate();
-        break;
-      case u'C':
-        calculator.clearAll();
-        break;
-      case u'+':
-      case u'-':
-      case u'*':
-      case u'/':
-        calculator.operatorKey(std::u16string_view(&key, 1));
-        break;
-      default:
-        calculator.digit(std::u16string_view(&key, 1));
-        break;
-    }
+CalculatorKey KeyFor(char16_t key) {
+  switch (key) {
+    case u'.':
+      return CalculatorKey::Point();
+    case u'=':
+      return CalculatorKey::Equals();
+    case u'C':
+      return CalculatorKey::ClearAll();
+    case u'+':
+      return CalculatorKey::Operator(Operation::Add);
+    case u'-':
+      return CalculatorKey::Operator(Operation::Subtract);
+    case u'*':
+      return CalculatorKey::Operator(Operation::Multiply);
+    case u'/':
+      return CalculatorKey::Operator(Operation::Divide);
+    default:
+      return CalculatorKey::Digit(key - u'0');
   }
+}
+
+void Press(CalculatorState& calculator, std::u16string_view keys) {
+  for (char16_t key : keys) calculator.press(KeyFor(key));
 }
 
 std::u16string Display(std::u16string_view keys, char16_t separator = u'.') {
@@ -83,11 +83,11 @@ TEST(CalculatorOperatorKeys, ASecondOperatorStoresZero) {
   CalculatorState calculator(u'.');
   Press(calculator, u"7+");
   EXPECT_EQ(calculator.firstOperand(), u"7");
-  EXPECT_EQ(calculator.pendingOperator(), u"+");
+  EXPECT_EQ(calculator.pendingOperation(), Operation::Add);
   EXPECT_EQ(calculator.display(), u"");
   Press(calculator, u"*");
   EXPECT_EQ(calculator.firstOperand(), u"0");
-  EXPECT_EQ(calculator.pendingOperator(), u"*");
+  EXPECT_EQ(calculator.pendingOperation(), Operation::Multiply);
 }
 
 TEST(CalculatorDigits, AreAppendedEvenToAResult) {
@@ -120,7 +120,7 @@ TEST(CalculatorClearAll, EmptiesEverything) {
   Press(calculator, u"1.5*2C");
   EXPECT_EQ(calculator.display(), u"");
   EXPECT_EQ(calculator.firstOperand(), u"0");
-  EXPECT_EQ(calculator.pendingOperator(), u"");
+  EXPECT_EQ(calculator.pendingOperation(), std::nullopt);
   EXPECT_EQ(calculator.pointEntered(), 0);
   Press(calculator, u"=");
   EXPECT_EQ(calculator.display(), u"");
@@ -133,10 +133,10 @@ TEST(CalculatorFaults, AreClassifiedAndLeaveTheStateAsItWas) {
 
   CalculatorState calculator(u'.');
   Press(calculator, u"9/0.");
-  EXPECT_THROW(calculator.evaluate(), Fault);
+  EXPECT_THROW(calculator.press(CalculatorKey::Equals()), Fault);
   EXPECT_EQ(calculator.display(), u"0.");
   EXPECT_EQ(calculator.firstOperand(), u"9");
-  EXPECT_EQ(calculator.pendingOperator(), u"/");
+  EXPECT_EQ(calculator.pendingOperation(), Operation::Divide);
   EXPECT_EQ(calculator.pointEntered(), 1);
   Press(calculator, u"5=");  // and it goes on
   EXPECT_EQ(calculator.display(), u"18");
@@ -144,7 +144,7 @@ TEST(CalculatorFaults, AreClassifiedAndLeaveTheStateAsItWas) {
   CalculatorState huge(u'.');
   huge.setDisplay(u"1e308");
   Press(huge, u"*10");
-  EXPECT_THROW(huge.evaluate(), Fault);
+  EXPECT_THROW(huge.press(CalculatorKey::Equals()), Fault);
   EXPECT_EQ(huge.display(), u"10");
 }
 

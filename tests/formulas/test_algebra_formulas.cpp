@@ -12,10 +12,10 @@
 namespace numora {
 namespace {
 
-std::u16string Shown(double value) { return NumberToText(value, u'.'); }
+std::u16string Shown(Checked value) { return NumberToText(ValueOrFault(value), u'.'); }
 
 std::u16string RootText(double index, double radicand) {
-  return Shown(Root(radicand, Test(RootExponent(index)), index));
+  return Shown(Root(radicand, ValueOrFault(RootExponent(index)), index));
 }
 
 FaultKind FaultOf(const auto& computation) {
@@ -71,8 +71,8 @@ struct Roots {
 };
 
 Roots Solve(double a, double b, double c) {
-  const double s = SquareRoot(Test(Discriminant(a, b, c)));
-  return {Shown(Test(FirstRoot(a, b, s))), Shown(Test(SecondRoot(a, b, s)))};
+  const double s = SquareRoot(ValueOrFault(Discriminant(a, b, c)));
+  return {Shown(ValueOrFault(FirstRoot(a, b, s))), Shown(ValueOrFault(SecondRoot(a, b, s)))};
 }
 
 TEST(Quadratic, WritesTheRootsInTheOrderOfTheFormula) {
@@ -88,26 +88,28 @@ TEST(Quadratic, WritesTheRootsInTheOrderOfTheFormula) {
   EXPECT_EQ(Solve(2, 3, 1).first, u"-1");
   EXPECT_EQ(Solve(2, 3, 1).second, u"-0.5");
   // The first root is a negative zero, written "0".
-  EXPECT_TRUE(std::signbit(numora::Test(FirstRoot(1, 0, 0))));
+  EXPECT_TRUE(std::signbit(numora::ValueOrFault(FirstRoot(1, 0, 0))));
   EXPECT_EQ(Solve(1, 0, 0).first, u"0");
   EXPECT_EQ(Solve(1, 0, 0).second, u"0");
 }
 
 TEST(Quadratic, DiscriminantIsNegativeWithoutRealRoots) {
-  EXPECT_LT(numora::Test(Discriminant(1, 0, 1)), 0);
-  EXPECT_EQ(numora::Test(Discriminant(1, -3, 2)), 1);
+  EXPECT_LT(numora::ValueOrFault(Discriminant(1, 0, 1)), 0);
+  EXPECT_EQ(numora::ValueOrFault(Discriminant(1, -3, 2)), 1);
 }
 
 TEST(Quadratic, FormsTheProductFromAOutwards) {
   // a × 4 is out of range before c brings it back; a × (4 × c) would give about -4E+298.
-  EXPECT_EQ(FaultOf([] { numora::Test(Discriminant(1e308, 0, 1e-10)); }), FaultKind::Overflow);
+  EXPECT_EQ(FaultOf([] { numora::ValueOrFault(Discriminant(1e308, 0, 1e-10)); }),
+            FaultKind::Overflow);
 }
 
 TEST(Quadratic, TheFirstRootCanStandWhenTheSecondOverflows) {
   // A tiny a: −b − √d cancels to 0, while −b + √d over a + a is beyond the range.
-  const double s = SquareRoot(numora::Test(Discriminant(1e-300, -1e10, 0)));
-  EXPECT_EQ(Shown(numora::Test(FirstRoot(1e-300, -1e10, s))), u"0");
-  EXPECT_EQ(FaultOf([&] { numora::Test(SecondRoot(1e-300, -1e10, s)); }), FaultKind::Overflow);
+  const double s = SquareRoot(numora::ValueOrFault(Discriminant(1e-300, -1e10, 0)));
+  EXPECT_EQ(Shown(numora::ValueOrFault(FirstRoot(1e-300, -1e10, s))), u"0");
+  EXPECT_EQ(FaultOf([&] { numora::ValueOrFault(SecondRoot(1e-300, -1e10, s)); }),
+            FaultKind::Overflow);
 }
 
 TEST(Quadratic, ALinearEquationFaultsByTheSignOfB) {

@@ -13,7 +13,7 @@
 namespace numora {
 namespace {
 
-std::u16string Shown(Checked value) { return NumberToText(numora::Test(value), u'.'); }
+std::u16string Shown(Checked value) { return NumberToText(numora::ValueOrFault(value), u'.'); }
 
 // The fault's number, which a failed comparison prints readably; 0 when there was none.
 int FaultOf(const std::function<void()>& computation) {

@@ -13,7 +13,7 @@ namespace {
 
 using Conversion = Checked (*)(double);
 
-std::u16string Shown(Checked value) { return NumberToText(numora::Test(value), u'.'); }
+std::u16string Shown(Checked value) { return NumberToText(numora::ValueOrFault(value), u'.'); }
 
 TEST(Temperatures, EveryDirection) {
   const struct {

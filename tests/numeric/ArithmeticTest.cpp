@@ -59,7 +59,8 @@ TEST(CheckedArithmetic, TheTestClassifiesWhatTheExpressionRaised) {
        FaultKind::Overflow},
   };
   for (const ExpressionRow& row : rows) {
-    EXPECT_EQ(Capture([&] { return numora::Test(row.compute()); }), row.expected) << row.expression;
+    EXPECT_EQ(Capture([&] { return numora::ValueOrFault(row.compute()); }), row.expected)
+        << row.expression;
   }
 }
 

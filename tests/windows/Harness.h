@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QStringList>
 #include <QTest>
 #include <QWidget>
@@ -50,16 +51,31 @@ struct Program {
   Registry registry;
 };
 
-// Types each "name, text" pair of the list into the named box, replacing what it held.
+// Types each "name, text" pair of the list into the named box, replacing what it held. Letters
+// beyond Latin-1, such as Arabic-Indic digits, are typed as keys that carry them.
 inline bool Type(FormWindow& window, const QStringList& inputs) {
   for (int i = 0; i + 1 < inputs.size(); i += 2) {
     auto* box = window.findChild<QLineEdit*>(inputs[i]);
     if (box == nullptr) return false;
     box->clear();
-    QTest::keyClicks(box, inputs[i + 1]);
+    for (const QChar letter : inputs[i + 1]) {
+      if (letter.toLatin1() != 0)
+        QTest::keyClick(box, letter.toLatin1());
+      else
+        QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(letter), Qt::NoModifier);
+    }
   }
   return true;
 }
+
+// The button that computes ("احسب", or "حساب"): Command2 in the Pythagoras and sphere windows,
+// Command1 elsewhere.
+inline QPushButton* CalculateButton(Program& program, FormId id) {
+  const bool second = id == FormId::Form11 || id == FormId::Form9;
+  return program.registry.form(id).findChild<QPushButton*>(second ? "Command2" : "Command1");
+}
+
+inline void Calculate(Program& program, FormId id) { CalculateButton(program, id)->click(); }
 
 // The texts of the labels and boxes named in a "name, text" list, in the same form.
 inline QStringList Shown(const FormWindow& window, const QStringList& expected) {

@@ -1,6 +1,8 @@
-// The roots, Pythagorean theorem and quadratic windows from typed text: what each shows, under
-// either decimal separator; faults that leave the last result; the quadratic's first root standing
-// when the second faults; what assistive technology is told; the frame and the painted figures.
+// The roots, powers, Pythagorean theorem and quadratic windows from typed text: what each shows,
+// under either decimal separator; faults and the quadratic's own message, which leave the last
+// result and the typed text while the window goes on; the quadratic's first root standing when the
+// second faults; the powers' texts across a visit to the main menu; the quadratic's tab order; what
+// assistive technology is told; the frame and the painted figures.
 #include <QGroupBox>
 #include <QImage>
 #include <QLabel>
@@ -9,30 +11,34 @@
 #include <QSet>
 #include <QtTest>
 #include <algorithm>
+#include <ranges>
 
 #include "app/frame/Twips.h"
 #include "tests/windows/Harness.h"
 #include "topics/algebra/Form13.h"
+#include "topics/algebra/Form3.h"
 
 using namespace numora;
+using numora::testing::Calculate;
 using numora::testing::Program;
 using numora::testing::Shown;
 using numora::testing::Type;
 
 namespace {
 
-void Calculate(Program& program, FormId id) {
-  // In the Pythagoras window "احسب" is Command2.
-  program.registry.form(id)
-      .findChild<QPushButton*>(id == FormId::Form11 ? "Command2" : "Command1")
-      ->click();
-}
-
 // Typed inputs and what the window then shows, for one window.
 struct Case {
   FormId id;
   QStringList inputs;
   QStringList shown;
+};
+
+// For each window, inputs whose result no row of the fault table shows before its fault.
+const Case kAfterAFault[] = {
+    {FormId::Form2, {"Text1", "2", "Text2", "9"}, {"Label1", "3"}},
+    {FormId::Form3, {"Text1", "3", "Text2", "2"}, {"Label1", "9"}},
+    {FormId::Form11, {"Text1", "6", "Text2", "8"}, {"Label1", "10"}},
+    {FormId::Form13, {"Text1", "1", "Text2", "0", "Text3", "-4"}, {"Text4", "-2", "Text5", "2"}},
 };
 
 }  // namespace
@@ -46,7 +52,10 @@ class AlgebraWindowsTest : public QObject {
   void resultsTakeTheUsersSeparatorButInputsDoNot();
   void aFaultLeavesTheLastResult_data();
   void aFaultLeavesTheLastResult();
+  void quadraticMessageLeavesTheRootsAsTheyWere();
   void quadraticKeepsItsFirstRootWhenTheSecondFaults();
+  void powersKeepTheirTextAcrossAVisitToTheMainMenu();
+  void quadraticTabsThroughItsBoxes();
   void boxesAndResultsAreNamedForAssistiveTechnology();
   void quadraticRootsSitInTheirFrame();
   void figuresArePaintedInTheirColours_data();
@@ -71,6 +80,17 @@ void AlgebraWindowsTest::eachWindowShowsWhatItComputes_data() {
   roots("odd root of a negative radicand", "5", "-32", "-2");
   roots("odd negative index, negative radicand", "-3", "-8", "-0.5");
   roots("empty radicand", "2", "", "0");
+  auto powers = [](const char* tag, const char* base, const char* exponent, const char* power) {
+    QTest::newRow(tag) << FormId::Form3 << QStringList{"Text1", base, "Text2", exponent}
+                       << QStringList{"Label1", power};
+  };
+  powers("2^10", "2", "10", "1024");
+  powers("negative base, odd exponent", "-2", "3", "-8");
+  powers("square root of 2", "2", "0.5", "1.4142135623731");
+  powers("both empty: 0^0", "", "", "1");
+  powers("exponent form from 1E+15", "10", "15", "1E+15");
+  powers("exponent form below 1E-04", "10", "-5", "1E-05");
+  powers("text after the number", "3 cm", "2", "9");
   auto legs = [](const char* tag, const char* first, const char* second, const char* hypotenuse) {
     QTest::newRow(tag) << FormId::Form11 << QStringList{"Text1", first, "Text2", second}
                        << QStringList{"Label1", hypotenuse};
@@ -79,6 +99,8 @@ void AlgebraWindowsTest::eachWindowShowsWhatItComputes_data() {
   legs("1 and 1", "1", "1", "1.4142135623731");
   legs("signs and units", "+3 cm", "-4m", "5");
   legs("both empty", "", "", "0");
+  legs("one leg, with a unit", "6 m", "", "6");
+  legs("a unit and a negative leg", "6 m", "-8", "10");
   auto equation = [](const char* tag, const char* a, const char* b, const char* c,
                      const char* first, const char* second) {
     QTest::newRow(tag) << FormId::Form13 << QStringList{"Text1", a, "Text2", b, "Text3", c}
@@ -143,6 +165,17 @@ void AlgebraWindowsTest::aFaultLeavesTheLastResult_data() {
   QTest::newRow("odd negative index, radicand 0")
       << FormId::Form2 << QStringList{"Text1", "2", "Text2", "16"}
       << QStringList{"Text1", "-3", "Text2", "0"} << 11 << QStringList{"Label1", "4"};
+  QTest::newRow("an Arabic-Indic index is no number, so 0")
+      << FormId::Form2 << QStringList{"Text1", "3", "Text2", "-27"}
+      << QStringList{"Text1", QStringLiteral(u"٢")} << 11 << QStringList{"Label1", "-3"};
+  auto powers = [](const char* tag, const char* base, const char* exponent, int number) {
+    QTest::newRow(tag) << FormId::Form3 << QStringList{"Text1", "2", "Text2", "3"}
+                       << QStringList{"Text1", base, "Text2", exponent} << number
+                       << QStringList{"Label1", "8"};
+  };
+  powers("negative base, fractional exponent", "-8", "0.333333333333333", 5);
+  powers("power beyond the double range", "10", "309", 6);
+  powers("zero to a negative power", "0", "-1", 11);
   QTest::newRow("sum of squares beyond the range")
       << FormId::Form11 << QStringList{"Text1", "3", "Text2", "4"}
       << QStringList{"Text1", "1.2e154", "Text2", "1.2e154"} << 6 << QStringList{"Label1", "5"};
@@ -150,6 +183,13 @@ void AlgebraWindowsTest::aFaultLeavesTheLastResult_data() {
       << FormId::Form13 << QStringList{"Text1", "1", "Text2", "-3", "Text3", "2"}
       << QStringList{"Text1", "1e308", "Text2", "0", "Text3", "1e-10"} << 6
       << QStringList{"Text4", "1", "Text5", "2"};
+  QTest::newRow("a = 0 and b > 0: the first root divides by 0")
+      << FormId::Form13 << QStringList{"Text1", "2", "Text2", "3", "Text3", "1"}
+      << QStringList{"Text1", ""} << 11 << QStringList{"Text4", "-1", "Text5", "-0.5"};
+  QTest::newRow("a = 0 and b < 0: the first root is 0 / 0")
+      << FormId::Form13 << QStringList{"Text1", "2", "Text2", "3", "Text3", "1"}
+      << QStringList{"Text1", "", "Text2", "-3"} << 6
+      << QStringList{"Text4", "-1", "Text5", "-0.5"};
 }
 
 void AlgebraWindowsTest::aFaultLeavesTheLastResult() {
@@ -164,17 +204,40 @@ void AlgebraWindowsTest::aFaultLeavesTheLastResult() {
   QVERIFY(Type(window, before));
   Calculate(program, id);
   QVERIFY(program.messages.shown.empty());
+  QCOMPARE(Shown(window, shown), shown);
   QVERIFY(Type(window, faulty));
   Calculate(program, id);
   QCOMPARE(program.messages.shown.size(), std::size_t{1});
-  QVERIFY2(program.messages.shown[0].text.contains(QString::number(number) + ":"),
-           qPrintable(program.messages.shown[0].text));
+  const Message& box = program.messages.shown[0];
+  QCOMPARE(box.caption, QStringLiteral("Numora"));
+  QVERIFY2(box.text.contains(QString::number(number) + ":"), qPrintable(box.text));
   QCOMPARE(Shown(window, shown), shown);
+  // The typed text stays, nothing ends, and the window goes on computing.
+  QCOMPARE(Shown(window, faulty), faulty);
   QCOMPARE(program.end.calls, 0);
-  // The window goes on computing.
-  QVERIFY(Type(window, before));
+  QVERIFY(window.isVisible());
+  const Case& after = *std::ranges::find(kAfterAFault, id, &Case::id);
+  QVERIFY(Type(window, after.inputs));
   Calculate(program, id);
   QCOMPARE(program.messages.shown.size(), std::size_t{1});
+  QCOMPARE(Shown(window, after.shown), after.shown);
+}
+
+void AlgebraWindowsTest::quadraticMessageLeavesTheRootsAsTheyWere() {
+  Program program;
+  auto& window = program.form<Form13>(FormId::Form13);
+  window.show();
+  QVERIFY(Type(window, {"Text1", "1", "Text2", "0", "Text3", "-4"}));
+  window.Command1->click();
+  QVERIFY(Type(window, {"Text3", "1"}));
+  window.Command1->click();
+  QCOMPARE(program.messages.shown.size(), std::size_t{1});
+  const Message& box = program.messages.shown[0];
+  QCOMPARE(box.caption, QStringLiteral("Numora"));
+  QCOMPARE(box.text, QStringLiteral(u"المعادلة لاتحل"));
+  QCOMPARE(box.icon, Message::Icon::None);
+  QCOMPARE(window.Text4->text(), QStringLiteral("-2"));
+  QCOMPARE(window.Text5->text(), QStringLiteral("2"));
 }
 
 void AlgebraWindowsTest::quadraticKeepsItsFirstRootWhenTheSecondFaults() {
@@ -191,6 +254,36 @@ void AlgebraWindowsTest::quadraticKeepsItsFirstRootWhenTheSecondFaults() {
   QCOMPARE(window.Text5->text(), QStringLiteral("9"));
   QCOMPARE(program.messages.shown.size(), std::size_t{1});
   QVERIFY(program.messages.shown[0].text.contains("6:"));
+}
+
+void AlgebraWindowsTest::powersKeepTheirTextAcrossAVisitToTheMainMenu() {
+  Program program;
+  program.registry.show(FormId::Form3);
+  auto& window = program.form<Form3>(FormId::Form3);
+  window.Text1->setText("1.5");
+  window.Text2->setText("2");
+  window.Command1->click();
+  window.Command2->click();
+  QVERIFY(!window.isVisible());
+  program.registry.show(FormId::Form3);
+  QCOMPARE(window.Text1->text(), QStringLiteral("1.5"));
+  QCOMPARE(window.Text2->text(), QStringLiteral("2"));
+  QCOMPARE(window.Label1->text(), QStringLiteral("2.25"));
+}
+
+void AlgebraWindowsTest::quadraticTabsThroughItsBoxes() {
+  Program program;
+  auto& window = program.form<Form13>(FormId::Form13);
+  window.show();
+  QStringList walked;
+  QWidget* widget = window.Text1;
+  do {
+    if (widget->focusPolicy() & Qt::TabFocus) walked << widget->objectName();
+    widget = widget->nextInFocusChain();
+  } while (widget != window.Text1 && walked.size() < 20);
+  QCOMPARE(walked,
+           (QStringList{"Text1", "Text2", "Text3", "Command1", "Text4", "Text5", "Command2"}));
+  QCOMPARE(window.focusWidget(), window.Text1);
 }
 
 void AlgebraWindowsTest::boxesAndResultsAreNamedForAssistiveTechnology() {

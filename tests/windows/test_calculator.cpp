@@ -58,9 +58,9 @@ void CalculatorTest::eachKeyTypesItsCaption() {
   for (int index = 0; index < 10; ++index) calculator.N(index)->click();
   QCOMPARE(calculator.Text1->text(), QStringLiteral("540123546789"));
   calculator.S(1)->click();
-  QCOMPARE(calculator.state().pendingOperator(), u"*");
+  QVERIFY(calculator.state().pendingOperation() == Operation::Multiply);
   calculator.S(2)->click();
-  QCOMPARE(calculator.state().pendingOperator(), u"-");
+  QVERIFY(calculator.state().pendingOperation() == Operation::Subtract);
 }
 
 void CalculatorTest::keysComputeThroughTheWindow() {
@@ -85,13 +85,14 @@ void CalculatorTest::keysComputeThroughTheWindow() {
 void CalculatorTest::skinIsAppliedOnceBeforeTheFirstShow() {
   Program program;
   auto& calculator = program.form<Form16>(FormId::Form16);
-  QCOMPARE(calculator.Skin1.applications(), 1);
   QVERIFY(!calculator.styleSheet().isEmpty());
+  // Taken off again, the skin stays off: showing the window does not apply it a second time.
+  calculator.setStyleSheet(QString());
   for (int visit = 0; visit < 5; ++visit) {
     program.registry.show(FormId::Form16);
     calculator.Back->click();
   }
-  QCOMPARE(calculator.Skin1.applications(), 1);
+  QVERIFY(calculator.styleSheet().isEmpty());
   QVERIFY(program.messages.shown.empty());
 }
 
@@ -105,7 +106,7 @@ void CalculatorTest::backspaceClearsAndPutsTheFocusInTheDisplay() {
   calculator.N(2)->setFocus();
   calculator.Command1(1)->click();
   QCOMPARE(calculator.Text1->text(), QString());
-  QCOMPARE(calculator.state().pendingOperator(), u"");
+  QVERIFY(!calculator.state().pendingOperation());
   QCOMPARE(calculator.state().firstOperand(), u"0");
   QCOMPARE(QApplication::focusWidget(), calculator.Text1);
   calculator.Command5->click();
@@ -159,12 +160,13 @@ void CalculatorTest::stateSurvivesAVisitToTheMainMenu() {
 void CalculatorTest::missingSkinLeavesAUsableWindow() {
   Program program;
   auto& calculator = program.form<Form16>(FormId::Form16);
+  const QString skinned = calculator.styleSheet();
   Skin missing(QStringLiteral(":/skins/missing.qss"));
   QVERIFY_THROWS_EXCEPTION(std::runtime_error, missing.ApplySkin(calculator.winId()));
   calculator.run([&] { missing.ApplySkin(calculator.winId()); });
   QCOMPARE(program.messages.shown.size(), std::size_t{1});
   QCOMPARE(program.messages.shown[0].caption, QStringLiteral("Numora"));
-  QCOMPARE(missing.applications(), 0);
+  QCOMPARE(calculator.styleSheet(), skinned);
   calculator.N(6)->click();
   QCOMPARE(calculator.Text1->text(), QStringLiteral("6"));
 }

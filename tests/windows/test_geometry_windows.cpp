@@ -10,19 +10,11 @@
 #include "topics/geometry/Form9.h"
 
 using namespace numora;
+using numora::testing::Calculate;
+using numora::testing::CalculateButton;
 using numora::testing::Program;
 using numora::testing::Shown;
 using numora::testing::Type;
-
-namespace {
-
-QPushButton* Calculate(Program& program, FormId id) {
-  // The sphere window's "احسب" is Command2; everywhere else it is Command1.
-  return program.registry.form(id).findChild<QPushButton*>(id == FormId::Form9 ? "Command2"
-                                                                               : "Command1");
-}
-
-}  // namespace
 
 class GeometryWindowsTest : public QObject {
   Q_OBJECT
@@ -69,7 +61,7 @@ void GeometryWindowsTest::eachWindowComputesWhatItShows() {
   program.registry.show(id);
   FormWindow& window = program.registry.form(id);
   QVERIFY(Type(window, inputs));
-  QTest::mouseClick(Calculate(program, id), Qt::LeftButton);
+  QTest::mouseClick(CalculateButton(program, id), Qt::LeftButton);
   QCOMPARE(Shown(window, results), results);
   QVERIFY(program.messages.shown.empty());
 }
@@ -108,11 +100,11 @@ void GeometryWindowsTest::aFaultStopsTheClickWhereItArose() {
   program.registry.show(id);
   FormWindow& window = program.registry.form(id);
   QVERIFY(Type(window, before));
-  Calculate(program, id)->click();
+  Calculate(program, id);
   QVERIFY(program.messages.shown.empty());
 
   QVERIFY(Type(window, faulty));
-  Calculate(program, id)->click();
+  Calculate(program, id);
   QCOMPARE(program.messages.shown.size(), std::size_t{1});
   QCOMPARE(program.messages.shown[0].caption, QStringLiteral("Numora"));
   QVERIFY2(program.messages.shown[0].text.contains("6:"),

@@ -11,7 +11,7 @@ bool IsOddWholeNumber(double x) { return std::fabs(std::fmod(x, 2.0)) == 1.0; }
 
 Checked RootExponent(double index) { return Checked(1.0) / Checked(index); }
 
-double Root(double radicand, double exponent, double index) {
+Checked Root(double radicand, double exponent, double index) {
   if (radicand < 0 && IsOddWholeNumber(index)) return -Power(-radicand, exponent);
   return Power(radicand, exponent);
 }
@@ -22,8 +22,8 @@ Checked SumOfSquares(double first, double second) {
   return Checked(t) + Checked(s);
 }
 
-double Hypotenuse(double first, double second) {
-  return SquareRoot(Test(SumOfSquares(first, second)));
+Checked Hypotenuse(double first, double second) {
+  return SquareRoot(ValueOrFault(SumOfSquares(first, second)));
 }
 
 Checked Discriminant(double a, double b, double c) {

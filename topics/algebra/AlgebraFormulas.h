@@ -9,11 +9,11 @@ namespace numora {
 Checked RootExponent(double index);
 // The radicand raised to the exponent. A negative radicand under an odd whole index gives the
 // real root, the negative of the root of its absolute value: the cube root of -27 is -3.
-double Root(double radicand, double exponent, double index);
+Checked Root(double radicand, double exponent, double index);
 
 // Pythagoras: the second leg's square plus the first leg's, each by the power operation.
 Checked SumOfSquares(double first, double second);
-double Hypotenuse(double first, double second);
+Checked Hypotenuse(double first, double second);
 
 // The quadratic equation a x² + b x + c = 0: b² − ((a × 4) × c), and the two roots over a + a,
 // the first with −√d, the second with +√d.

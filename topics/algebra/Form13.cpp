@@ -77,7 +77,7 @@ void Form13::Command1_Click() {
   const double a = read(Text1);
   const double b = read(Text2);
   const double c = read(Text3);
-  const double d = Test(Discriminant(a, b, c));
+  const double d = ValueOrFault(Discriminant(a, b, c));
   if (d < 0) {
     // The window's own message; the root boxes keep what they showed.
     context().messages->show({kProgramTitle, QStringLiteral(u"المعادلة لاتحل")});

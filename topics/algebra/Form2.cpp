@@ -34,7 +34,7 @@ Form2::Form2(const FormContext& context)
 void Form2::Command1_Click() {
   const double index = read(Text1);
   const double radicand = read(Text2);
-  const double exponent = Test(RootExponent(index));
+  const double exponent = ValueOrFault(RootExponent(index));
   write(Label1, Root(radicand, exponent, index));
 }
 

@@ -13,20 +13,20 @@ class Form12 final : public FormWindow {
  public:
   explicit Form12(const FormContext& context);
 
-  QLineEdit* Text1;
-  QLineEdit* Text2;
-  QLabel* Label1;
-  QLabel* Label2;
-  QPushButton* Command1;
-  QLabel* Label3;
-  QPushButton* Command2;
-  QLabel* Label4;
-  QLabel* Label5;
-  QLabel* Label6;
-  QLabel* Label7;
-  QLabel* lblLabel8;
+  QLineEdit* Text1;       // the radius
+  QLineEdit* Text2;       // the height
+  QLabel* Label1;         // caption "نصف القطر"
+  QLabel* Label2;         // caption "الارتفاع"
+  QPushButton* Command1;  // "احسب": runs Command1_Click
+  QLabel* Label3;         // the result box: the volume
+  QPushButton* Command2;  // "الرئيسية": back to the main menu
+  QLabel* Label4;         // caption "الحجم"
+  QLabel* Label5;         // the result box: the lateral area
+  QLabel* Label6;         // caption "المساحة الجانبية"
+  QLabel* Label7;         // the result box: the total area
+  QLabel* lblLabel8;      // caption "المساحة الكلية"
 
-  void Command1_Click();
+  void Command1_Click();  // "احسب": writes volume, lateral area and total area into their boxes
 };
 
 }  // namespace numora

@@ -13,18 +13,18 @@ class Form4 final : public FormWindow {
  public:
   explicit Form4(const FormContext& context);
 
-  QLineEdit* Text1;
-  QLineEdit* Text2;
-  QLineEdit* Text3;
-  QLabel* Label1;
-  QLabel* Label2;
-  QLabel* Label3;
-  QLabel* Label4;
-  QPushButton* Command1;
-  QPushButton* Command2;
-  QLabel* Label5;
+  QLineEdit* Text1;       // the first base's length, above the top side
+  QLineEdit* Text2;       // the second base's length, below the bottom side
+  QLineEdit* Text3;       // the height
+  QLabel* Label1;         // caption "الارتفاع"
+  QLabel* Label2;         // caption "طول القاعدة الاولى"
+  QLabel* Label3;         // caption "طول القاعدة الثانية"
+  QLabel* Label4;         // the result box: the area
+  QPushButton* Command1;  // "احسب": runs Command1_Click
+  QPushButton* Command2;  // "الرئيسية": back to the main menu
+  QLabel* Label5;         // caption "المساحة"
 
-  void Command1_Click();
+  void Command1_Click();  // "احسب": writes the trapezoid's area into Label4
 };
 
 }  // namespace numora

@@ -13,20 +13,20 @@ class Form6 final : public FormWindow {
  public:
   explicit Form6(const FormContext& context);
 
-  QLineEdit* Text1;
-  QLineEdit* Text2;
-  QLabel* Label1;
-  QLabel* Label2;
-  QPushButton* Command1;
-  QPushButton* Command2;
-  QLabel* Label3;
-  QLabel* Label4;
-  QLabel* Label5;
-  QLabel* Label6;
-  QLabel* Label7;
-  QLabel* lblLabel8;
+  QLineEdit* Text1;       // the width
+  QLineEdit* Text2;       // the length
+  QLabel* Label1;         // caption "العرض"
+  QLabel* Label2;         // caption "الطول"
+  QPushButton* Command1;  // "احسب": runs Command1_Click
+  QPushButton* Command2;  // "الرئيسية": back to the main menu
+  QLabel* Label3;         // the result box: the area
+  QLabel* Label4;         // caption "المساحة"
+  QLabel* Label5;         // the result box: the diagonal
+  QLabel* Label6;         // caption "طول الوتر", over the diagonal's box
+  QLabel* Label7;         // the result box: the perimeter
+  QLabel* lblLabel8;      // caption "المحيط"
 
-  void Command1_Click();
+  void Command1_Click();  // "احسب": writes area, diagonal and perimeter into their boxes
 };
 
 }  // namespace numora

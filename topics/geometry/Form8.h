@@ -13,16 +13,16 @@ class Form8 final : public FormWindow {
  public:
   explicit Form8(const FormContext& context);
 
-  QLineEdit* Text1;
-  QLineEdit* Text2;
-  QLabel* Label1;
-  QLabel* Label2;
-  QLabel* Label3;
-  QPushButton* Command1;
-  QPushButton* Command2;
-  QLabel* Label4;
+  QLineEdit* Text1;       // the height, beside the apex
+  QLineEdit* Text2;       // the base's length, below the base
+  QLabel* Label1;         // caption "طول القاعدة"
+  QLabel* Label2;         // caption "الارتفاع"
+  QLabel* Label3;         // the result box: the area
+  QPushButton* Command1;  // "احسب": runs Command1_Click
+  QPushButton* Command2;  // "الرئيسية": back to the main menu
+  QLabel* Label4;         // caption "المساحة"
 
-  void Command1_Click();
+  void Command1_Click();  // "احسب": writes the triangle's area into Label3
 };
 
 }  // namespace numora

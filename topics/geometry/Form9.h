@@ -14,17 +14,17 @@ class Form9 final : public FormWindow {
  public:
   explicit Form9(const FormContext& context);
 
-  QLabel* Label1;
-  QLineEdit* Text1;
-  QLabel* Label2;
-  QPushButton* Command1;
-  QPushButton* Command2;
-  QLabel* Label3;
-  QLabel* Label4;
-  QLabel* Label5;
-  QLabel* Label6;
+  QLabel* Label1;         // caption "كرة", inside the drawn sphere
+  QLineEdit* Text1;       // the radius
+  QLabel* Label2;         // caption "نصف القطر"
+  QPushButton* Command1;  // "الرئيسية": back to the main menu
+  QPushButton* Command2;  // "احسب": runs Command2_Click
+  QLabel* Label3;         // the result box: the surface area
+  QLabel* Label4;         // the result box: the volume
+  QLabel* Label5;         // caption "مساحة الكرة"
+  QLabel* Label6;         // caption "حجم اكرة"
 
-  void Command2_Click();
+  void Command2_Click();  // "احسب": writes the surface area into Label3, the volume into Label4
 };
 
 }  // namespace numora

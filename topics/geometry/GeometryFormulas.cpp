@@ -19,10 +19,10 @@ Checked TriangleArea(double height, double base) { return (Half() * height) * ba
 
 Checked RectangleArea(double width, double length) { return Checked(width) * length; }
 
-double RectangleDiagonal(double width, double length) {
+Checked RectangleDiagonal(double width, double length) {
   const Checked w2 = Square(width);
   const Checked l2 = Square(length);
-  return SquareRoot(Test(w2 + l2));
+  return SquareRoot(ValueOrFault(w2 + l2));
 }
 
 Checked RectanglePerimeter(double width, double length) {

@@ -12,7 +12,7 @@ namespace numora {
 Checked TriangleArea(double height, double base);
 
 Checked RectangleArea(double width, double length);
-double RectangleDiagonal(double width, double length);
+Checked RectangleDiagonal(double width, double length);
 Checked RectanglePerimeter(double width, double length);
 
 Checked TrapezoidArea(double firstBase, double secondBase, double height);

@@ -14,17 +14,17 @@ class Form15 final : public FormWindow {
  public:
   explicit Form15(const FormContext& context);
 
-  QLineEdit* Text1;
-  QRadioButton* Option1;
-  QRadioButton* Option2;
-  QPushButton* Command1;
-  QPushButton* Command2;
-  QRadioButton* Option3;
-  QRadioButton* Option4;
-  QRadioButton* Option5;
-  QRadioButton* Option6;
+  QLineEdit* Text1;       // the temperature; the converted one replaces it
+  QRadioButton* Option1;  // "من سلسيوس إلى فهرنهايت": Celsius to Fahrenheit
+  QRadioButton* Option2;  // "من فهرنهايت إلى سلسيوس": Fahrenheit to Celsius
+  QPushButton* Command1;  // "احسب": runs Command1_Click
+  QPushButton* Command2;  // "الرئيسية": back to the main menu
+  QRadioButton* Option3;  // "من سلسيوس إلى كلفن": Celsius to Kelvin
+  QRadioButton* Option4;  // "من كلفن إلى سلسيوس": Kelvin to Celsius
+  QRadioButton* Option5;  // "من كلفن إلى فهرنهايت ": Kelvin to Fahrenheit
+  QRadioButton* Option6;  // "من فهرنهايت إلى كلفن": Fahrenheit to Kelvin
 
-  void Command1_Click();
+  void Command1_Click();  // "احسب": converts Text1 in the selected option's direction, in place
 };
 
 }  // namespace numora
