@@ -14,7 +14,17 @@
 namespace numora {
 namespace {
 
-constexpr bool IsDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
+// The value of a decimal digit: the ASCII digits, the Arabic-Indic digits ٠ to ٩ (U+0660 to U+0669)
+// and the extended Arabic-Indic digits ۰ to ۹ (U+06F0 to U+06F9); -1 for anything else.
+constexpr int DigitValue(char16_t c) {
+  if (c >= u'0' && c <= u'9') return c - u'0';
+  if (c >= u'\u0660' && c <= u'\u0669') return c - u'\u0660';
+  if (c >= u'\u06F0' && c <= u'\u06F9') return c - u'\u06F0';
+  return -1;
+}
+
+// The Arabic decimal separator, a decimal point for both readers.
+constexpr char16_t kArabicDecimalSeparator = u'\u066B';
 
 // Walks a text once, for either reader. The lenient one reads an input box as if every blank, tab
 // and line feed had been removed first: stepping over them on the way keeps the reading linear in
@@ -85,16 +95,16 @@ class DecimalNumber {
     bool anyDigit = false;
     bool inFraction = false;
     for (char16_t c = in.Peek();; in.Advance(), c = in.Peek()) {
-      if (IsDigit(c)) {
+      if (const int digit = DigitValue(c); digit >= 0) {
         anyDigit = true;
         scale_ -= inFraction;
         if (count_ == kMaxDigits) {
           ++scale_;
-          sticky_ = sticky_ || c != u'0';
-        } else if (count_ != 0 || c != u'0') {
-          digits_[count_++] = static_cast<char>(c);
+          sticky_ = sticky_ || digit != 0;
+        } else if (count_ != 0 || digit != 0) {
+          digits_[count_++] = static_cast<char>('0' + digit);
         }
-      } else if (c == decimalSeparator && !inFraction) {
+      } else if ((c == decimalSeparator || c == kArabicDecimalSeparator) && !inFraction) {
         inFraction = true;
       } else {
         break;
@@ -106,11 +116,12 @@ class DecimalNumber {
     const bool negativeExponent = in.TakeSign();
     bool anyExponentDigit = false;
     std::int64_t exponent = 0;
-    for (char16_t c = in.Peek(); IsDigit(c); in.Advance(), c = in.Peek()) {
+    for (int digit = DigitValue(in.Peek()); digit >= 0;
+         in.Advance(), digit = DigitValue(in.Peek())) {
       anyExponentDigit = true;
       // Past the cap the number is far outside the double range either way; stopping there keeps
       // the sum with the scale free of integer overflow.
-      exponent = std::min(exponent * 10 + (c - u'0'), kExponentCap);
+      exponent = std::min<std::int64_t>(exponent * 10 + digit, kExponentCap);
     }
     scale_ += negativeExponent ? -exponent : exponent;
     return anyExponentDigit || in.lenient();
@@ -169,10 +180,8 @@ class DecimalNumber {
 };
 
 int RadixDigitValue(char16_t c, unsigned radix) {
-  int value = -1;
-  if (c >= u'0' && c <= u'9') {
-    value = c - u'0';
-  } else if (c >= u'A' && c <= u'F') {
+  int value = DigitValue(c);
+  if (c >= u'A' && c <= u'F') {
     value = c - u'A' + 10;
   } else if (c >= u'a' && c <= u'f') {
     value = c - u'a' + 10;

@@ -7,7 +7,9 @@
 namespace numora {
 
 // Text is the windows' UTF-16 text, passed unchanged. The only locale-dependent character, the
-// decimal separator, is always passed in by the caller.
+// decimal separator, is always passed in by the caller. Both readers take the Arabic-Indic digits
+// ٠ to ٩ and the extended Arabic-Indic digits ۰ to ۹ wherever an ASCII digit may stand, and the
+// Arabic decimal separator "٫" as a decimal point; the writer writes ASCII digits.
 
 // Lenient reading of an input box: the leading number of the text after every blank, tab and
 // line feed is removed; 0 where there is none. "&H"/"&O" radix prefixes. Raises the overflow

@@ -100,6 +100,9 @@ TEST(CalculatorTypedText, TakesItsLeadingNumber) {
   calculator.setDisplay(u"12abc");
   Press(calculator, u"+3=");
   EXPECT_EQ(calculator.display(), u"15");
+  calculator.setDisplay(u"\u0663");  // typed in Arabic-Indic digits
+  Press(calculator, u"+4=");
+  EXPECT_EQ(calculator.display(), u"7");
 }
 
 TEST(CalculatorPointKey, LooksOnlyAtItsFlag) {

@@ -64,19 +64,26 @@ TEST(ParseNumber, RemovesBlanksTabsAndLineFeedsEverywhere) {
                 {u"1\u20032", 1.0}});
 }
 
-TEST(ParseNumber, CountsOnlyAsciiDigitsAndThePoint) {
-  ExpectParsed({{u"\u0663", 0.0},  // Arabic-Indic three
-                {u"\u0661\u0662\u0663", 0.0},
-                {u"1\u0662", 1.0},
-                {u"12\u066B5", 12.0},            // Arabic decimal separator
-                {u"\u06F5", 0.0},                // Extended Arabic-Indic five
+TEST(ParseNumber, ReadsArabicIndicDigitsAndTheArabicPoint) {
+  ExpectParsed({{u"\u0663", 3.0},  // Arabic-Indic three
+                {u"\u0661\u0662\u0663", 123.0},
+                {u"1\u0662", 12.0},
+                {u"12\u066B5", 12.5},  // Arabic decimal separator
+                {u"\u0661\u066B\u0665", 1.5},
+                {u"\u06F5", 5.0},  // Extended Arabic-Indic five
+                {u"\u06F0\u066B\u06F5", 0.5},
+                {u"\u0661\u0662abc", 12.0},
+                {u"-\u0662\u0667", -27.0},
+                {u"\u0661,\u0665", 1.0},  // the comma still ends the number
+                {u"1\u066B5\u066B5", 1.5},
                 {u"\uFF11\uFF12", 0.0},          // fullwidth digits
                 {u"\u216B", 0.0},                // Roman numeral twelve
                 {u"\u0639\u062F\u062F 5", 0.0},  // Arabic word before the number
                 {u"5 \u0639\u062F\u062F", 5.0},
                 {u"\u0434\u0432\u0430", 0.0},
                 {u"3\u00B2", 3.0},
-                {u"1e\u0663", 1.0},
+                {u"1e\u0663", 1000.0},
+                {u"\u0661E-\u06F2", 0.01},
                 {u"\xD83D\xDE00 7", 0.0}});
 }
 
@@ -110,7 +117,7 @@ TEST(ParseNumber, RadixPrefixesAtThe16And32BitBorders) {
                 {u"&", 0.0},
                 {u"&X10", 0.0},
                 {u"-&H10", 0.0},
-                {u"&H\u0661", 0.0}});
+                {u"&H\u0661\u0660", 16.0}});
 }
 
 TEST(ParseNumber, RangeEdgesOfTheDouble) {
@@ -197,7 +204,10 @@ TEST(ParseNumberStrict, AcceptsOnlyAWholeNumberWithTheGivenSeparator) {
                             {u"abc", u'.', FaultKind::TypeMismatch},
                             {u"1.5", u',', FaultKind::TypeMismatch},
                             {u"1,5", u'.', FaultKind::TypeMismatch},
-                            {u"1\u066B5", u'.', FaultKind::TypeMismatch},
+                            {u"1\u066B5", u'.', 1.5},
+                            {u"\u0661\u066B\u0665", u',', 1.5},
+                            {u"\u06F1\u06F2E\u06F3", u'.', 12000.0},
+                            {u"1.5", u'\u066B', FaultKind::TypeMismatch},
                             {u"12abc", u'.', FaultKind::TypeMismatch},
                             {u"1 2", u'.', FaultKind::TypeMismatch},
                             {u"- 5", u'.', FaultKind::TypeMismatch},
@@ -209,7 +219,8 @@ TEST(ParseNumberStrict, AcceptsOnlyAWholeNumberWithTheGivenSeparator) {
                             {u"&HFF", u'.', FaultKind::TypeMismatch},
                             {u"inf", u'.', FaultKind::TypeMismatch},
                             {u".", u'.', FaultKind::TypeMismatch},
-                            {u"\u0661\u0662", u'.', FaultKind::TypeMismatch},
+                            {u"\u0661\u0662", u'.', 12.0},
+                            {u"\uFF11\uFF12", u'.', FaultKind::TypeMismatch},
                             {u"\n5", u'.', FaultKind::TypeMismatch}};
   for (const StrictRow& row : rows) {
     EXPECT_EQ(Capture([&] { return ParseNumberStrict(row.text, row.separator); }), row.expected)

@@ -102,6 +102,14 @@ Rounded RoundTo15Digits(double x) {
   return {value, std::atoi(std::strchr(text, 'e') + 1)};
 }
 
+// The text with its digits written in one of the two Arabic-Indic alphabets, which start at zero.
+std::u16string WithDigitsFrom(std::u16string text, char16_t zero) {
+  for (char16_t& c : text) {
+    if (c >= u'0' && c <= u'9') c = static_cast<char16_t>(zero + (c - u'0'));
+  }
+  return text;
+}
+
 TEST(RoundTrip, TextReadsBackAsTheValueRoundedTo15Digits) {
   const std::vector<double> values = SampleDoubles(200'000);
   int failures = 0;
@@ -115,9 +123,15 @@ TEST(RoundTrip, TextReadsBackAsTheValueRoundedTo15Digits) {
     const bool exponentForm = text.find(u'E') != std::u16string::npos;
     const bool onlyAllowedCharacters =
         text.find_first_not_of(std::u16string(u"0123456789E+-") + separator) == text.npos;
-    const bool lenientAgrees = separator != u'.' || SameDouble(ParseNumber(text), expected.value);
+    // The lenient reader ends a number at a comma; "." and "٫" are its points.
+    const bool lenientAgrees = separator == u',' || SameDouble(ParseNumber(text), expected.value);
+    // Typed in Arabic-Indic digits, the same text is the same number to both readers.
+    const std::u16string arabic = WithDigitsFrom(text, i % 2 ? u'\u0660' : u'\u06F0');
+    const bool arabicAgrees =
+        SameDouble(ParseNumberStrict(arabic, separator), expected.value) &&
+        (separator == u',' || SameDouble(ParseNumber(arabic), expected.value));
     if (!SameDouble(strict, expected.value) || NumberToText(expected.value, separator) != text ||
-        exponentForm != (expected.exponent >= 15 || expected.exponent < -4) ||
+        !arabicAgrees || exponentForm != (expected.exponent >= 15 || expected.exponent < -4) ||
         !onlyAllowedCharacters || !lenientAgrees) {
       ++failures;
       ADD_FAILURE() << std::setprecision(17) << "value " << x << " written " << Show(text)
@@ -135,11 +149,12 @@ TEST(RoundTrip, DisplayTextsSpoiltByOneCharacterAreNotNumbers) {
     std::vector<std::u16string> spoilt = {
         text + u"x",
         text.substr(0, text.size() / 2) + u" " + text.substr(text.size() / 2),
-        text.substr(0, text.size() - 1) + static_cast<char16_t>(u'\u0660' + text.back() - u'0'),
+        // a fullwidth digit is no digit
+        text.substr(0, text.size() - 1) + static_cast<char16_t>(u'\uFF10' + text.back() - u'0'),
     };
     if (const auto at = text.find(separator); at != text.npos) {
       spoilt.push_back(text);
-      spoilt.back()[at] = kSeparators[(i + 1) % 3];
+      spoilt.back()[at] = separator == u',' ? u'.' : u',';  // a point this reader does not take
     }
     if (text.size() < 2) {
       spoilt.erase(spoilt.begin() + 1);  // a blank after a single digit is allowed
@@ -155,7 +170,9 @@ TEST(RoundTrip, DisplayTextsSpoiltByOneCharacterAreNotNumbers) {
 // Short random texts over the characters that matter to the grammar, checked against a regular
 // expression of the grammar and the C library's strtod. The regular expressions are the reference:
 // the strict one must match exactly the texts ParseNumberStrict accepts, and the lenient one finds
-// the leading number ParseNumber must read once the blanks are gone.
+// the leading number ParseNumber must read once the blanks are gone. Each digit of the text is
+// written in one of the three alphabets and each point as "." or "٫", at random: the readers must
+// see the same number as the ASCII reference.
 TEST(Grammar, RandomShortTextsAgreeWithARegularExpressionOfTheGrammar) {
   static const std::regex strictNumber(
       R"(^[ \t]*[+-]?([0-9]+\.?[0-9]*|\.[0-9]+)([eE][+-]?[0-9]+)?[ \t]*$)");
@@ -170,7 +187,16 @@ TEST(Grammar, RandomShortTextsAgreeWithARegularExpressionOfTheGrammar) {
     for (std::size_t i = length(random); i > 0; --i) {
       ascii += kAlphabet[pick(random)];
     }
-    const std::u16string text(ascii.begin(), ascii.end());
+    std::u16string text;
+    for (char c : ascii) {
+      constexpr char16_t kZeros[] = {u'0', u'\u0660', u'\u06F0'};
+      const std::size_t alphabet = pick(random) % 3;
+      if (c >= '0' && c <= '9') {
+        text += static_cast<char16_t>(kZeros[alphabet] + (c - '0'));
+      } else {
+        text += c == '.' && alphabet == 1 ? u'\u066B' : static_cast<char16_t>(c);
+      }
+    }
 
     const Outcome strict = Capture([&] { return ParseNumberStrict(text, u'.'); });
     ASSERT_EQ(std::holds_alternative<double>(strict) ||
