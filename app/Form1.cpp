@@ -31,6 +31,8 @@ Form1::Form1(const FormContext& context, Navigator& navigator)
   cmdCommand15 = addButton({"cmdCommand15", u"خروج", 120, 5880, 1575, 360, 14});
 
   auto* menuBar = new QMenuBar(this);
+  // Inside the window also where the desktop has a global menu bar.
+  menuBar->setNativeMenuBar(false);
   file = menuBar->addMenu(QStringLiteral(u"ملف"));
   file->setObjectName(QStringLiteral("file"));
   program = file->addAction(QStringLiteral(u"عن البرنامج"));

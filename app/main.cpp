@@ -8,7 +8,9 @@
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Numora"));
-  QApplication::setDesktopFileName(QStringLiteral("numora"));
+  // The same reverse-DNS ID names the desktop entry and the metainfo, so that a desktop finds the
+  // running program's entry and icon.
+  QApplication::setDesktopFileName(QString::fromLatin1(NUMORA_APP_ID));
   QIcon icon(QStringLiteral(":/pictures/icon.png"));
   for (int size : {48, 64, 128, 256})
     icon.addFile(QStringLiteral(":/pictures/icon-%1.png").arg(size), QSize(size, size));

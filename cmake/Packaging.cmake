@@ -1,9 +1,9 @@
 # Installation layout and the Debian package (cpack -G DEB in the build tree).
 include(GNUInstallDirs)
 
-install(FILES ${PROJECT_SOURCE_DIR}/resources/desktop/com.example.Numora.desktop
+install(FILES ${PROJECT_SOURCE_DIR}/resources/desktop/org.numora.Numora.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-install(FILES ${PROJECT_SOURCE_DIR}/resources/desktop/com.example.Numora.metainfo.xml
+install(FILES ${PROJECT_SOURCE_DIR}/resources/desktop/org.numora.Numora.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${PROJECT_SOURCE_DIR}/resources/pictures/icon.png
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/32x32/apps RENAME numora.png)

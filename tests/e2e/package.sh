@@ -21,14 +21,16 @@ echo "Depends: $depends"
 
 root="$work/root"
 dpkg-deb -x "$package" "$root"
-for f in usr/bin/numora usr/share/applications/com.example.Numora.desktop \
-         usr/share/metainfo/com.example.Numora.metainfo.xml \
+for f in usr/bin/numora usr/share/applications/org.numora.Numora.desktop \
+         usr/share/metainfo/org.numora.Numora.metainfo.xml \
          usr/share/icons/hicolor/32x32/apps/numora.png usr/share/icons/hicolor/256x256/apps/numora.png; do
   [ -e "$root/$f" ] || fail "missing $f"
 done
-desktop-file-validate "$root/usr/share/applications/com.example.Numora.desktop" || fail "desktop entry"
-appstreamcli validate --no-net "$root/usr/share/metainfo/com.example.Numora.metainfo.xml" >/dev/null \
+desktop-file-validate "$root/usr/share/applications/org.numora.Numora.desktop" || fail "desktop entry"
+appstreamcli validate --no-net "$root/usr/share/metainfo/org.numora.Numora.metainfo.xml" >/dev/null \
   || fail "metainfo"
+# The program tells the desktop the ID its entry is named by.
+grep -qa "org.numora.Numora" "$root/usr/bin/numora" || fail "the program names another desktop entry"
 
 start_xvfb "$work"
 "$root/usr/bin/numora" &

@@ -2,6 +2,7 @@
 // and the main menu, driven through the real windows on the offscreen platform.
 #include <QAction>
 #include <QMenu>
+#include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
@@ -209,6 +210,9 @@ void ShellTest::exitButtonAndMenuItemEndTheProgram() {
   QCOMPARE(items[0]->text(), QStringLiteral(u"عن البرنامج"));
   QCOMPARE(items[1]->text(), QStringLiteral(u"خروج"));
   for (QAction* item : items) QVERIFY(item->shortcut().isEmpty());
+  // The menu bar stays in the window on desktops with a global menu bar.
+  const auto* bar = menu.findChild<QMenuBar*>();
+  QVERIFY(bar != nullptr && !bar->isNativeMenuBar());
 }
 
 void ShellTest::aboutButtonAndMenuItemOpenTheSameWindow() {
