@@ -1,5 +1,6 @@
 #include "calculator/Form16.h"
 
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -84,6 +85,56 @@ Form16::Form16(const FormContext& context)
   End(10)->setProperty("key", QStringLiteral("wide"));
   Command1(1)->setProperty("key", QStringLiteral("wide"));
   finishLayout();
+  // The keyboard works wherever the focus is in the window.
+  installEventFilter(this);
+  for (QWidget* child : findChildren<QWidget*>()) child->installEventFilter(this);
+}
+
+QPushButton* Form16::keyButton(const QKeyEvent& key, bool inDisplay) const {
+  switch (key.key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      return Command5;
+    case Qt::Key_Escape:
+    case Qt::Key_Delete:
+      return Command1(1);
+    default:
+      break;
+  }
+  const QString text = key.text();
+  if (text.size() != 1) return nullptr;
+  const char16_t c = text.front().unicode();
+  const std::pair<char16_t, Operation> operators[] = {
+      {u'+', Operation::Add},      {u'-', Operation::Subtract},
+      {u'*', Operation::Multiply}, {u'\u00D7', Operation::Multiply},
+      {u'/', Operation::Divide},   {u'\u00F7', Operation::Divide}};
+  for (const auto& [character, operation] : operators) {
+    if (c != character) continue;
+    for (int index = 0; index < 4; ++index)
+      if (kOperatorKeys[index].key.operation == operation) return S(index);
+  }
+  if (c == u'=') return Command5;
+  // In the display box digits and points go in as text.
+  if (inDisplay) return nullptr;
+  if (c == u'.' || c == u',' || c == u'\u066B') return Command2;
+  int digit = -1;
+  for (const char16_t zero : {u'0', u'\u0660', u'\u06F0'})
+    if (c >= zero && c <= zero + 9) digit = c - zero;
+  for (int index = 0; digit >= 0 && index < 10; ++index)
+    if (kDigitKeys[index].key.digit == digit) return N(index);
+  return nullptr;
+}
+
+bool Form16::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress) {
+    const auto& key = *static_cast<QKeyEvent*>(event);
+    const bool plain = (key.modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier)) == 0;
+    if (QPushButton* button = plain ? keyButton(key, watched == Text1) : nullptr) {
+      if (!key.isAutoRepeat()) PressFromKeyboard(button);
+      return true;
+    }
+  }
+  return FormWindow::eventFilter(watched, event);
 }
 
 void Form16::press(CalculatorKey key) {

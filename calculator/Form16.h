@@ -6,6 +6,7 @@
 #include "calculator/CalculatorState.h"
 #include "calculator/Skin.h"
 
+class QKeyEvent;
 class QLineEdit;
 class QPushButton;
 
@@ -35,12 +36,18 @@ class Form16 final : public FormWindow {
   void Command5_Click();           // "=": applies the pending operation
   void Command1_Click(int Index);  // "Backspace": clears everything, then focuses the display
   void End_Click(int Index);       // "Exit": ends the program
-  void Form_Load() override;       // applies the skin once, before the window first shows
+  void Form_Load() override;
+  // A key of the keyboard acts as a click on the key button it names.
+  bool eventFilter(QObject* watched,
+                   QEvent* event) override;  // applies the skin once, before the window first shows
 
  private:
   // Runs one key on the state machine with the display box's current text, and shows the
   // display afterwards; a fault leaves the box as it was.
   void press(CalculatorKey key);
+  // The key button a keyboard key names, or nullptr; in the display box digits and points name
+  // none, so that they go in as text.
+  QPushButton* keyButton(const QKeyEvent& key, bool inDisplay) const;
 
   CalculatorState state_;  // the calculator's state: display, stored operand, operation, point
 };

@@ -3,6 +3,7 @@
 #include <QBackingStore>
 #include <QCloseEvent>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -10,6 +11,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <limits>
@@ -109,6 +111,7 @@ QPushButton* FormWindow::addButton(const Control& row, QWidget* container) {
   auto* button = new QPushButton(Text(row.caption), container ? container : client_);
   button->setAutoDefault(false);
   button->setDefault(false);
+  button->installEventFilter(this);
   place(button, row, true);
   return button;
 }
@@ -203,6 +206,27 @@ void FormWindow::addLine(int x1, int y1, int x2, int y2, int widthPixels, QColor
 void FormWindow::addShape(Shape::Kind kind, int left, int top, int width, int height,
                           int widthPixels) {
   client_->add(Shape{kind, left, top, width, height, widthPixels});
+}
+
+void FormWindow::PressFromKeyboard(QAbstractButton* button) {
+  // The handler runs at once, so that keys typed after it act in order; the button is shown
+  // pressed for a moment.
+  button->click();
+  button->setDown(true);
+  QTimer::singleShot(100, button, [button] { button->setDown(false); });
+}
+
+bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    auto* button = qobject_cast<QPushButton*>(watched);
+    const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+    if (button != nullptr && enter && (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+      if (!key->isAutoRepeat()) PressFromKeyboard(button);
+      return true;
+    }
+  }
+  return QWidget::eventFilter(watched, event);
 }
 
 void FormWindow::finishLayout() {

@@ -105,6 +105,12 @@ class FormWindow : public QWidget {
   // Every window ends the program when it is closed.
   void Form_Unload();
 
+  // Enter and the keypad's Enter press a focused push button, as Space does; no button is a
+  // default button, so Enter in a text box does nothing.
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  // A key standing for a button: its click handler at once, the button shown pressed a moment.
+  static void PressFromKeyboard(QAbstractButton* button);
+
   void closeEvent(QCloseEvent* event) override;
   void showEvent(QShowEvent* event) override;
   void hideEvent(QHideEvent* event) override;

@@ -56,6 +56,7 @@ class AlgebraWindowsTest : public QObject {
   void quadraticKeepsItsFirstRootWhenTheSecondFaults();
   void powersKeepTheirTextAcrossAVisitToTheMainMenu();
   void quadraticTabsThroughItsBoxes();
+  void enterPressesOnlyAFocusedButton();
   void boxesAndResultsAreNamedForAssistiveTechnology();
   void quadraticRootsSitInTheirFrame();
   void figuresArePaintedInTheirColours_data();
@@ -366,6 +367,26 @@ void AlgebraWindowsTest::figuresArePaintedInTheirColours() {
     QVERIFY2(darkest < 100, qPrintable(QString::number(darkest)));
     QVERIFY2(reddest < 50, qPrintable(QString::number(reddest)));
   }
+}
+
+void AlgebraWindowsTest::enterPressesOnlyAFocusedButton() {
+  Program program;
+  program.registry.show(FormId::Form3);
+  auto& window = program.form<Form3>(FormId::Form3);
+  QVERIFY(Type(window, {"Text1", "2", "Text2", "10"}));
+  // In a text box Enter and Escape do nothing: no button is a default button.
+  for (const auto key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape})
+    QTest::keyClick(window.Text2, key, key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+  QCOMPARE(window.Label1->text(), QString());
+  QVERIFY(window.isVisible());
+  window.Command1->setFocus();
+  QTest::keyClick(window.Command1, Qt::Key_Return);
+  QCOMPARE(window.Label1->text(), QStringLiteral("1024"));
+  window.Text1->setText("3");
+  QTest::keyClick(window.Command1, Qt::Key_Enter, Qt::KeypadModifier);
+  QCOMPARE(window.Label1->text(), QStringLiteral("59049"));
+  QTest::keyClick(window.Command2, Qt::Key_Return);  // "الرئيسية"
+  QVERIFY(!window.isVisible());
 }
 
 QTEST_MAIN(AlgebraWindowsTest)

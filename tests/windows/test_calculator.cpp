@@ -25,6 +25,9 @@ class CalculatorTest : public QObject {
   void faultShowsItsBoxAndTheCalculatorGoesOn();
   void stateSurvivesAVisitToTheMainMenu();
   void missingSkinLeavesAUsableWindow();
+  void keyboardActsAsTheKeyButtons();
+  void keyboardKeysOfEveryKind_data();
+  void keyboardKeysOfEveryKind();
 };
 
 void CalculatorTest::keypadReadsAsAPocketCalculator() {
@@ -169,6 +172,64 @@ void CalculatorTest::missingSkinLeavesAUsableWindow() {
   QCOMPARE(calculator.styleSheet(), skinned);
   calculator.N(6)->click();
   QCOMPARE(calculator.Text1->text(), QStringLiteral("6"));
+}
+
+void CalculatorTest::keyboardActsAsTheKeyButtons() {
+  Program program;
+  program.registry.show(FormId::Form16);
+  auto& calculator = program.form<Form16>(FormId::Form16);
+  QCOMPARE(calculator.focusWidget(), calculator.Text1);
+  // In the display box digits are typed as text, the operator and equals keys are the buttons.
+  QTest::keyClicks(calculator.Text1, "12+30=");
+  QCOMPARE(calculator.Text1->text(), QStringLiteral("42"));
+  QVERIFY(calculator.Command5->isDown());  // shown pressed for a moment
+  QTRY_VERIFY(!calculator.Command5->isDown());
+  QTest::keyClick(calculator.Text1, Qt::Key_Escape);
+  QCOMPARE(calculator.Text1->text(), QString());
+  QTest::keyClicks(calculator.Text1, "5/0");
+  QTest::keyClick(calculator.Text1, Qt::Key_Return);
+  QCOMPARE(program.messages.shown.size(), std::size_t{1});
+  QVERIFY(program.messages.shown[0].text.contains("11"));
+  QVERIFY(calculator.isVisible());
+}
+
+void CalculatorTest::keyboardKeysOfEveryKind_data() {
+  QTest::addColumn<QString>("keys");
+  QTest::addColumn<QString>("shown");
+  QTest::newRow("times") << "7*8="
+                         << "56";
+  QTest::newRow("minus") << "9-6="
+                         << "3";
+  QTest::newRow("Arabic-Indic digits and ×") << u"٨×٣="_qs << "24";
+  QTest::newRow("extended Arabic-Indic digits and ÷") << u"۸÷۴="_qs << "2";
+  QTest::newRow("the point and the comma") << "1.5+2,5="
+                                           << "4";
+  QTest::newRow("the Arabic decimal separator") << u"1٫5+1="_qs << "2.5";
+  QTest::newRow("the digit on the caption: 4 and 5") << "45"
+                                                     << "45";
+  QTest::newRow("Delete clears everything") << "9+\x7f"
+                                            << "";
+}
+
+void CalculatorTest::keyboardKeysOfEveryKind() {
+  QFETCH(QString, keys);
+  QFETCH(QString, shown);
+  Program program;
+  program.registry.show(FormId::Form16);
+  auto& calculator = program.form<Form16>(FormId::Form16);
+  // Away from the display box every key is a button, digits and points too.
+  calculator.N(7)->setFocus();
+  for (const QChar key : keys) {
+    if (key == u'\x7f')
+      QTest::keyClick(calculator.N(7), Qt::Key_Delete);
+    else
+      QTest::sendKeyEvent(QTest::Click, calculator.N(7), Qt::Key_unknown, QString(key),
+                          Qt::NoModifier);
+  }
+  QCOMPARE(calculator.Text1->text(), shown);
+  QCOMPARE(calculator.focusWidget(),
+           keys.endsWith(u'\x7f') ? static_cast<QWidget*>(calculator.Text1) : calculator.N(7));
+  QVERIFY(program.messages.shown.empty());
 }
 
 QTEST_MAIN(CalculatorTest)
