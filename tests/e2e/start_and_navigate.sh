@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The real program in a real X server: the splash maps, the main menu replaces it after the
 # eleventh tick, a main-menu button opens its window, "الرئيسية" comes back, and closing the main
-# menu ends the process with status 0.
+# menu ends the process with status 0. Buttons are found by their accessible names through AT-SPI
+# and pressed with real mouse clicks.
 set -euo pipefail
 # shellcheck source=/dev/null
 source "$(dirname "$0")/xvfb.sh"
@@ -12,6 +13,7 @@ menu="Numora - برمجة : Kadiro "
 begin_e2e
 
 start_xvfb "$work"
+start_accessibility "$work" || fail "the accessibility bus did not start"
 
 "$numora" &
 app=$!
@@ -22,17 +24,12 @@ echo "splash mapped"
 "$xprobe" viewable Form14 && fail "the splash is still in view after the hand-over"
 echo "main menu mapped, splash gone"
 
-# "القوى" sits at left 120, top 5400 twips, 1575 x 375, below the menu bar.
-read -r x y width height < <("$xprobe" geometry "$menu")
-menubar=$((height - 6330 / 15))
-xdotool mousemove $((x + 120 / 15 + 1575 / 30)) $((y + menubar + 5400 / 15 + 375 / 30)) click 1
+click_button "$menu" "القوى" || fail "no button القوى in the main menu"
 "$xprobe" wait-map "القوى" 10000 || fail "the powers window did not map"
 "$xprobe" viewable "$menu" && fail "the main menu stayed in view"
 echo "powers window mapped"
 
-# Its "الرئيسية" bar runs along the bottom edge: top 2520 twips, 735 high.
-read -r x y width height < <("$xprobe" geometry "القوى")
-xdotool mousemove $((x + width / 2)) $((y + 2520 / 15 + 20)) click 1
+click_button "القوى" "الرئيسية" || fail "no button الرئيسية in the powers window"
 "$xprobe" wait-map "$menu" 10000 || fail "the main menu did not come back"
 echo "back at the main menu"
 

@@ -1,5 +1,7 @@
-# Sourced by the end-to-end scripts and the start-up benchmark: starts a private Xvfb on a free
-# display, exports DISPLAY for the X11 platform and sets xvfb to its process id.
+# Sourced by the end-to-end scripts and the start-up benchmark.
+
+# Starts a private Xvfb on a free display, exports DISPLAY for the X11 platform and sets xvfb to
+# its process id.
 start_xvfb() {  # WORK_DIRECTORY
   Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$1/display" 2>"$1/xvfb.log" &
   xvfb=$!
@@ -8,17 +10,52 @@ start_xvfb() {  # WORK_DIRECTORY
   export DISPLAY=":$(cat "$1/display")" QT_QPA_PLATFORM=xcb
 }
 
-# For the end-to-end scripts: a temporary directory in $work, and on exit the program ($app) and
-# the X server ($xvfb) killed and the directory removed. fail prints its reason and ends the script.
+# Beside the X server: a private session bus and the AT-SPI bus launcher on it (their process ids
+# in $bus and $atspi), and Qt's accessibility bridge turned on for the programs started afterwards,
+# so that atspi_point.py finds their buttons by name. Returns once the launcher owns its name, so
+# that a program started next reaches the accessibility bus.
+start_accessibility() {  # WORK_DIRECTORY
+  local session
+  session=$(dbus-launch --sh-syntax) || { echo "dbus-launch failed" >&2; return 1; }
+  eval "$session"
+  bus=$DBUS_SESSION_BUS_PID
+  /usr/libexec/at-spi-bus-launcher --launch-immediately >"$1/atspi.log" 2>&1 &
+  atspi=$!
+  export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+  for _ in $(seq 200); do
+    dbus-send --session --print-reply=literal --dest=org.freedesktop.DBus /org/freedesktop/DBus \
+      org.freedesktop.DBus.NameHasOwner string:org.a11y.Bus 2>/dev/null | grep -q true && return 0
+    sleep 0.05
+  done
+  echo "the accessibility bus did not start" >&2
+  return 1
+}
+
+# A real mouse click at the centre of the push button named $2 in the window titled $1, the centre
+# found through AT-SPI; fails when no such button shows within a few seconds.
+click_button() {  # WINDOW_TITLE BUTTON_NAME
+  local point x y
+  point=$(/usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/atspi_point.py" "$1" "$2") || return 1
+  read -r x y <<<"$point"
+  xdotool mousemove "$x" "$y" click 1
+}
+
+# For the end-to-end scripts: a temporary directory in $work, and on exit the program ($app), the
+# accessibility and session buses ($atspi, $bus) and the X server ($xvfb) killed and the directory
+# removed. fail prints its reason and ends the script.
 begin_e2e() {
   work=$(mktemp -d)
   app=""
+  atspi=""
+  bus=""
   xvfb=""
   trap end_e2e EXIT
 }
 end_e2e() {
-  [ -n "$app" ] && kill "$app" 2>/dev/null || true
-  [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null || true
+  local pid
+  for pid in "$app" "$atspi" "$bus" "$xvfb"; do
+    [ -n "$pid" ] && kill "$pid" 2>/dev/null || true
+  done
   rm -rf "$work"
 }
 fail() { echo "FAIL: $*" >&2; exit 1; }
