@@ -134,6 +134,10 @@ QLabel* FormWindow::addLabel(const Control& row, QWidget* container) {
   if (row.style.framed) {
     label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     label->setLineWidth(1);
+    // A result can be selected and copied (Ctrl+C, the context menu). It takes the focus when
+    // clicked, not on Tab, so the window's tab order stays as it is.
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    label->setFocusPolicy(Qt::ClickFocus);
   }
   if (row.style.colour != 0) {
     QPalette colours = label->palette();

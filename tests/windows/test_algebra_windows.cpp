@@ -3,6 +3,7 @@
 // result and the typed text while the window goes on; the quadratic's first root standing when the
 // second faults; the powers' texts across a visit to the main menu; the quadratic's tab order; what
 // assistive technology is told; the frame and the painted figures.
+#include <QClipboard>
 #include <QGroupBox>
 #include <QImage>
 #include <QLabel>
@@ -57,6 +58,7 @@ class AlgebraWindowsTest : public QObject {
   void powersKeepTheirTextAcrossAVisitToTheMainMenu();
   void quadraticTabsThroughItsBoxes();
   void enterPressesOnlyAFocusedButton();
+  void aResultCopiedAndPastedReadsTheSame();
   void boxesAndResultsAreNamedForAssistiveTechnology();
   void quadraticRootsSitInTheirFrame();
   void figuresArePaintedInTheirColours_data();
@@ -387,6 +389,29 @@ void AlgebraWindowsTest::enterPressesOnlyAFocusedButton() {
   QCOMPARE(window.Label1->text(), QStringLiteral("59049"));
   QTest::keyClick(window.Command2, Qt::Key_Return);  // "الرئيسية"
   QVERIFY(!window.isVisible());
+}
+
+void AlgebraWindowsTest::aResultCopiedAndPastedReadsTheSame() {
+  Program program;
+  program.registry.show(FormId::Form3);
+  auto& window = program.form<Form3>(FormId::Form3);
+  QVERIFY(Type(window, {"Text1", "2", "Text2", "0.5"}));
+  window.Command1->click();
+  const QString result = window.Label1->text();
+  QCOMPARE(result, QStringLiteral("1.4142135623731"));
+  QVERIFY(window.Label1->textInteractionFlags() & Qt::TextSelectableByKeyboard);
+  QCOMPARE(window.Label1->focusPolicy(), Qt::ClickFocus);  // not in the tab order
+  window.Label1->setFocus();
+  window.Label1->setSelection(0, static_cast<int>(result.size()));
+  QTest::keyClick(window.Label1, Qt::Key_C, Qt::ControlModifier);
+  QCOMPARE(QGuiApplication::clipboard()->text(), result);
+  // Pasted as the base, to the power 1: the number read back is the one shown.
+  window.Text1->clear();
+  window.Text1->paste();
+  QCOMPARE(window.Text1->text(), result);
+  window.Text2->setText("1");
+  window.Command1->click();
+  QCOMPARE(window.Label1->text(), result);
 }
 
 QTEST_MAIN(AlgebraWindowsTest)
