@@ -3,7 +3,8 @@
 
 The real program runs under its own Xvfb and session bus with Qt's accessibility bridge on. The
 test finds each window by its title, fills its boxes by their accessible names, presses the
-calculate button by its name, and reads the results by their descriptions. It answers the fault
+calculate button by its name, and reads the results by their descriptions; each result the
+calculation changed must also have been announced (its name- or text-changed event). It answers the fault
 box (an alert captioned "Numora") and the quadratic window's message the same way.
 
     accessibility.py NUMORA CASES.json
@@ -20,6 +21,19 @@ MENU = "Numora - برمجة : Kadiro "
 # Errors that mean an object went away while it was being asked (a box closing, a window being
 # replaced); set once the accessibility library is loaded.
 VANISHED = ()
+
+# The descriptions of the objects whose name or text the program said had changed, as a screen
+# reader hears it; the events arrive while wait_for lets the event loop run.
+HEARD = []
+
+
+def pump(seconds):
+    from gi.repository import GLib
+    context = GLib.MainContext.default()
+    deadline = time.monotonic() + seconds
+    while time.monotonic() < deadline:
+        if not context.iteration(False):
+            time.sleep(0.01)
 
 
 def start_session():
@@ -51,7 +65,7 @@ def wait_for(what, predicate, timeout=15.0):
             found = None
         if found is not None:
             return found
-        time.sleep(0.1)
+        pump(0.1)
     raise AssertionError("timed out waiting for " + what)
 
 
@@ -75,6 +89,14 @@ def main():
     global VANISHED
     VANISHED = (GLib.Error,)
     wait_for_registry(pyatspi)
+
+    def heard(event):
+        try:
+            HEARD.append(event.source.description)
+        except VANISHED:
+            pass
+    pyatspi.Registry.registerEventListener(heard, "object:property-change:accessible-name",
+                                           "object:text-changed")
     env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
     log = tempfile.TemporaryFile(mode="w+", encoding="utf-8", errors="replace")
     app_process = subprocess.Popen([numora], env=env, stderr=log)
@@ -177,10 +199,13 @@ def run_cases(pyatspi, cases, app_process):
         try:
             press(menu, case["menu"])
             topic = wait_for(title, lambda: window(title))
+            shown_before = {description: result(topic, description)
+                            for description, _ in case.get("results", [])}
             for name, text in case.get("inputs", []):
                 type_into(topic, name, text)
             for name in case.get("options", []):
                 option(topic, name)
+            del HEARD[:]
             for button in case.get("press", []):
                 press(topic, button)
             if "alert" in case:
@@ -198,6 +223,11 @@ def run_cases(pyatspi, cases, app_process):
                 except AssertionError:
                     raise AssertionError("%s: %s is %r, expected %r" % (
                         title, description, result(topic, description), expected))
+            # A screen reader is told of each result that the calculation changed.
+            for description, expected in case.get("results", []):
+                if shown_before[description] != expected:
+                    wait_for("the change event of " + description,
+                             lambda: True if description in HEARD else None, timeout=5)
             press(topic, "الرئيسية")
             menu = wait_for("the main menu", lambda: window(MENU))
             print("ok   " + case["name"])
