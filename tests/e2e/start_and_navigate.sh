@@ -33,11 +33,5 @@ click_button "القوى" "الرئيسية" || fail "no button الرئيسية
 "$xprobe" wait-map "$menu" 10000 || fail "the main menu did not come back"
 echo "back at the main menu"
 
-"$xprobe" close "$menu"
-for _ in $(seq 300); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
-kill -0 "$app" 2>/dev/null && fail "the program did not end when the main menu was closed"
-status=0
-wait "$app" || status=$?
-app=""
-[ "$status" -eq 0 ] || fail "the program ended with status $status"
+close_main_menu_and_expect_exit "$xprobe" "$menu"
 echo "closed; exit status 0"

@@ -59,3 +59,15 @@ end_e2e() {
   rm -rf "$work"
 }
 fail() { echo "FAIL: $*" >&2; exit 1; }
+
+# Closes the main menu through its close box (WM_DELETE_WINDOW) and expects the program ($app) to
+# end within 30 s with status 0; $app is cleared once it has ended.
+close_main_menu_and_expect_exit() {  # XPROBE MENU_TITLE
+  "$1" close "$2"
+  for _ in $(seq 300); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
+  kill -0 "$app" 2>/dev/null && fail "the program did not end when the main menu was closed"
+  local status=0
+  wait "$app" || status=$?
+  app=""
+  [ "$status" -eq 0 ] || fail "the program ended with status $status"
+}

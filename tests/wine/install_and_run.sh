@@ -82,13 +82,7 @@ echo "screenshot of 2 to the power 10: $screenshot"
 read -r x y width _ < <("$xprobe" geometry "القوى")
 xdotool mousemove $((x + width / 2)) $((y + 2520 / 15 + 20)) click 1
 "$xprobe" wait-map "$menu" 15000 || fail "the main menu did not come back"
-"$xprobe" close "$menu"
-for _ in $(seq 300); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
-kill -0 "$app" 2>/dev/null && fail "the program did not end when the main menu was closed"
-status=0
-wait "$app" || status=$?
-app=""
-[ "$status" -eq 0 ] || fail "the program ended with status $status"
+close_main_menu_and_expect_exit "$xprobe" "$menu"
 echo "closed through the close box; exit status 0"
 
 wine 'C:\Program Files\Numora\Uninstall.exe' /S
