@@ -27,6 +27,16 @@ Message FaultMessage(const Fault& fault) {
           Message::Icon::Critical};
 }
 
+QString FaultStop(const Fault& fault) {
+  return QStringLiteral(u"توقف الحساب عند الخطأ %1، %2")
+      .arg(fault.number())
+      .arg(ArabicName(fault.kind()));
+}
+
+QString FailureStop(const QString& what) {
+  return QStringLiteral(u"توقف الحساب عند خطأ في وقت التشغيل (%1)").arg(what);
+}
+
 Message FailureMessage(const QString& what) {
   return {kProgramTitle, QStringLiteral(u"خطأ في وقت التشغيل:\n%1").arg(what),
           Message::Icon::Critical};

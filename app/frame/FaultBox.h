@@ -11,7 +11,11 @@ namespace numora {
 // Arabic, with the conventional English name beside it.
 Message FaultMessage(const Fault& fault);
 
+// Why a result was not computed, as its working says it: the fault that stopped the calculation.
+QString FaultStop(const Fault& fault);
+
 // A failure of the platform or of a component inside a handler.
 Message FailureMessage(const QString& what);
+QString FailureStop(const QString& what);
 
 }  // namespace numora

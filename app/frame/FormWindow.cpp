@@ -88,12 +88,18 @@ void FormWindow::run(const std::function<void()>& handler) {
   try {
     handler();
   } catch (const Fault& fault) {
+    stopWorking(View(FaultStop(fault)));
     context_.messages->show(FaultMessage(fault));
   } catch (const std::exception& failure) {
-    context_.messages->show(FailureMessage(QString::fromLocal8Bit(failure.what())));
+    const QString what = QString::fromLocal8Bit(failure.what());
+    stopWorking(View(FailureStop(what)));
+    context_.messages->show(FailureMessage(what));
   } catch (...) {
-    context_.messages->show(FailureMessage(QStringLiteral("unknown failure")));
+    const QString what = QStringLiteral("unknown failure");
+    stopWorking(View(FailureStop(what)));
+    context_.messages->show(FailureMessage(what));
   }
+  expected_.clear();
 }
 
 void FormWindow::place(QWidget* widget, const Control& row, bool takesFocus) {
@@ -243,12 +249,55 @@ void FormWindow::finishLayout() {
 
 double FormWindow::read(const QLineEdit* box) { return ParseNumber(View(box->text())); }
 
-void FormWindow::write(QLabel* label, Checked result) const {
+void FormWindow::write(QLabel* label, Checked result) {
   label->setText(ToQString(NumberToText(ValueOrFault(result), context_.decimalSeparator)));
+  completeWorking(label, label->text());
 }
 
-void FormWindow::write(QLineEdit* box, Checked result) const {
+void FormWindow::write(QLineEdit* box, Checked result) {
   box->setText(ToQString(NumberToText(ValueOrFault(result), context_.decimalSeparator)));
+  completeWorking(box, box->text());
+}
+
+void FormWindow::showWorking(QWidget* result, const std::u16string& text) const {
+  const QString shown = ToQString(text);
+  result->setToolTip(shown);
+  result->setAccessibleDescription(shown);
+}
+
+void FormWindow::showFormula(QWidget* result, std::u16string_view formula) {
+  showWorking(result, Working(formula).inWords(context_.decimalSeparator));
+}
+
+Working& FormWindow::expect(QWidget* result, Working working) {
+  for (auto& [widget, expected] : expected_) {
+    if (widget == result) return expected = std::move(working);
+  }
+  return expected_.emplace_back(result, std::move(working)).second;
+}
+
+void FormWindow::completeWorking(QWidget* result, const QString& resultText) {
+  for (auto at = expected_.begin(); at != expected_.end(); ++at) {
+    if (at->first != result) continue;
+    showWorking(result, at->second.withResult(View(resultText), context_.decimalSeparator));
+    expected_.erase(at);
+    return;
+  }
+}
+
+void FormWindow::notComputed(QWidget* result, std::u16string_view why) {
+  for (auto at = expected_.begin(); at != expected_.end(); ++at) {
+    if (at->first != result) continue;
+    showWorking(result, at->second.notComputed(why, context_.decimalSeparator));
+    expected_.erase(at);
+    return;
+  }
+}
+
+void FormWindow::stopWorking(std::u16string_view why) {
+  for (const auto& [result, working] : expected_)
+    showWorking(result, working.notComputed(why, context_.decimalSeparator));
+  expected_.clear();
 }
 
 void FormWindow::onClick(QAbstractButton* button, std::function<void()> handler) {

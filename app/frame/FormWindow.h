@@ -2,6 +2,7 @@
 
 #include <QWidget>
 #include <functional>
+#include <list>
 #include <map>
 #include <utility>
 #include <vector>
@@ -10,6 +11,7 @@
 #include "app/frame/Drawing.h"
 #include "app/frame/Services.h"
 #include "numeric/Arithmetic.h"
+#include "numeric/Working.h"
 
 class QAbstractButton;
 class QGroupBox;
@@ -96,8 +98,19 @@ class FormWindow : public QWidget {
   // A box's number, read leniently.
   static double read(const QLineEdit* box);
   // Tests a result for faults and writes its text; a fault leaves the label or box as it was.
-  void write(QLabel* label, Checked result) const;
-  void write(QLineEdit* box, Checked result) const;
+  // Completes the result's working, when one is expected.
+  void write(QLabel* label, Checked result);
+  void write(QLineEdit* box, Checked result);
+
+  // The working behind a result field, shown as its tooltip and accessible description. Before
+  // any calculation it is the formula in words.
+  void showFormula(QWidget* result, std::u16string_view formula);
+  // The working of the calculation under way for a result, with the pupil's numbers; the
+  // handler may add values computed on the way. write() completes it with the result; a fault
+  // that stops the calculation first completes it with the reason.
+  Working& expect(QWidget* result, Working working);
+  // A result that the calculation under way leaves out, and why.
+  void notComputed(QWidget* result, std::u16string_view why);
 
   // Connects a button's click to a handler through run().
   void onClick(QAbstractButton* button, std::function<void()> handler);
@@ -117,12 +130,17 @@ class FormWindow : public QWidget {
 
  private:
   void place(QWidget* widget, const Control& row, bool takesFocus);
+  void showWorking(QWidget* result, const std::u16string& text) const;
+  void completeWorking(QWidget* result, const QString& resultText);
+  // After a fault: every result still expected says that it was not computed, and why.
+  void stopWorking(std::u16string_view why);
 
   FormContext context_;
   FormLook look_;
   ClientArea* client_;
   bool centred_ = false;
   std::vector<std::pair<int, QWidget*>> tabStops_;
+  std::list<std::pair<QWidget*, Working>> expected_;  // a handler keeps references into it
 };
 
 }  // namespace numora

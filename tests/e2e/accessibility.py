@@ -3,7 +3,8 @@
 
 The real program runs under its own Xvfb and session bus with Qt's accessibility bridge on. The
 test finds each window by its title, fills its boxes by their accessible names, presses the
-calculate button by its name, and reads the results by their descriptions; each result the
+calculate button by its name, and reads the results and the working behind them by their
+descriptions; each result the
 calculation changed must also have been announced (its name- or text-changed event). It answers the fault
 box (an alert captioned "Numora") and the quadratic window's message the same way.
 
@@ -22,9 +23,21 @@ MENU = "Numora - برمجة : Kadiro "
 # replaced); set once the accessibility library is loaded.
 VANISHED = ()
 
-# The descriptions of the objects whose name or text the program said had changed, as a screen
-# reader hears it; the events arrive while wait_for lets the event loop run.
+# The description, name and kind (box or not) of each object whose name or text the program said
+# had changed, as a screen reader hears it; the events arrive while wait_for lets the event loop
+# run.
 HEARD = []
+
+
+def plain(text):
+    """A working as it reads, without the marks that keep each number left to right."""
+    return (text or "").replace("\u2066", "").replace("\u2069", "")
+
+
+def holds(key, description, name, is_box):
+    """Whether a result field holds what the key names: the first words of its working
+    ("المساحة" in "المساحة = 3.14 × نق²"), its whole description, or, for a box, its name."""
+    return description == key or description.startswith(key + " = ") or (is_box and name == key)
 
 
 def pump(seconds):
@@ -92,7 +105,9 @@ def main():
 
     def heard(event):
         try:
-            HEARD.append(event.source.description)
+            source = event.source
+            HEARD.append((plain(source.description), source.name,
+                          source.getRole() == pyatspi.ROLE_TEXT))
         except VANISHED:
             pass
     pyatspi.Registry.registerEventListener(heard, "object:property-change:accessible-name",
@@ -173,9 +188,14 @@ def run_cases(pyatspi, cases, app_process):
         box.queryEditableText().setTextContents(text)
         return box
 
-    def result(root, description):
-        found = find(root, lambda a: a is not None and a.description == description)
-        assert found is not None, "nothing described as %r in %r" % (description, root.name)
+    def field(root, key):
+        found = find(root, lambda a: a is not None and holds(
+            key, plain(a.description), a.name, a.getRole() == pyatspi.ROLE_TEXT))
+        assert found is not None, "no result %r in %r" % (key, root.name)
+        return found
+
+    def result(root, key):
+        found = field(root, key)
         if found.getRole() == pyatspi.ROLE_TEXT:
             text = found.queryText()
             return text.getText(0, text.characterCount)
@@ -199,8 +219,7 @@ def run_cases(pyatspi, cases, app_process):
         try:
             press(menu, case["menu"])
             topic = wait_for(title, lambda: window(title))
-            shown_before = {description: result(topic, description)
-                            for description, _ in case.get("results", [])}
+            shown_before = {entry[0]: result(topic, entry[0]) for entry in case.get("results", [])}
             for name, text in case.get("inputs", []):
                 type_into(topic, name, text)
             for name in case.get("options", []):
@@ -216,18 +235,25 @@ def run_cases(pyatspi, cases, app_process):
                 assert text is not None, "alert without %r" % case["alert"]
                 press(box, "OK")
                 wait_for("the alert to close", lambda: None if alert() else True)
-            for description, expected in case.get("results", []):
+            for description, expected, *_ in case.get("results", []):
                 try:
                     wait_for(description, lambda: True if result(topic, description) == expected
                              else None, timeout=5)
                 except AssertionError:
                     raise AssertionError("%s: %s is %r, expected %r" % (
                         title, description, result(topic, description), expected))
+            # The working behind each result, as its description reads it out.
+            for entry in case.get("results", []):
+                if len(entry) > 2:
+                    heard = plain(field(topic, entry[0]).description)
+                    assert heard == entry[2], "%s: the working of %s is %r, expected %r" % (
+                        title, entry[0], heard, entry[2])
             # A screen reader is told of each result that the calculation changed.
-            for description, expected in case.get("results", []):
+            for description, expected, *_ in case.get("results", []):
                 if shown_before[description] != expected:
                     wait_for("the change event of " + description,
-                             lambda: True if description in HEARD else None, timeout=5)
+                             lambda: True if any(holds(description, *h) for h in HEARD) else None,
+                             timeout=5)
             press(topic, "الرئيسية")
             menu = wait_for("the main menu", lambda: window(MENU))
             print("ok   " + case["name"])

@@ -11,8 +11,12 @@ bool IsOddWholeNumber(double x) { return std::fabs(std::fmod(x, 2.0)) == 1.0; }
 
 Checked RootExponent(double index) { return Checked(1.0) / Checked(index); }
 
+bool GivesRealOddRoot(double radicand, double index) {
+  return radicand < 0 && IsOddWholeNumber(index);
+}
+
 Checked Root(double radicand, double exponent, double index) {
-  if (radicand < 0 && IsOddWholeNumber(index)) return -Power(-radicand, exponent);
+  if (GivesRealOddRoot(radicand, index)) return -Power(-radicand, exponent);
   return Power(radicand, exponent);
 }
 

@@ -10,6 +10,8 @@ Checked RootExponent(double index);
 // The radicand raised to the exponent. A negative radicand under an odd whole index gives the
 // real root, the negative of the root of its absolute value: the cube root of -27 is -3.
 Checked Root(double radicand, double exponent, double index);
+// Whether Root takes that real root of a negative radicand.
+bool GivesRealOddRoot(double radicand, double index);
 
 // Pythagoras: the second leg's square plus the first leg's, each by the power operation.
 Checked SumOfSquares(double first, double second);

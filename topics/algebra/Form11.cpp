@@ -8,6 +8,13 @@
 
 namespace numora {
 
+namespace {
+
+// The second leg's square comes first, as the window adds them.
+constexpr std::u16string_view kHypotenuse = u"طول الوتر = √({الضلع الثاني}² + {الضلع الأول}²)";
+
+}  // namespace
+
 Form11::Form11(const FormContext& context)
     : FormWindow(context,
                  {.caption = u"نظرية فيثاغورس", .clientWidth = 5580, .clientHeight = 3555}) {
@@ -26,9 +33,9 @@ Form11::Form11(const FormContext& context)
   Command1 = addMainButton({"Command1", u"الرئيسية", 0, 2880, 5655, 735, 2},
                            ReturnOrder::HideThenShowMain);
   Command2 = addButton({"Command2", u"احسب", 4080, 2280, 1215, 495, 3});
-  Label1 = addLabel(
-      {"Label1", u"", 240, 1080, 1455, 495, 4, {.framed = true, .description = u"طول الوتر"}});
+  Label1 = addLabel({"Label1", u"", 240, 1080, 1455, 495, 4, {.framed = true}});
   Label2 = addLabel({"Label2", u"طول الوتر", 480, 720, 1095, 255, 5, {.align = Align::Centre}});
+  showFormula(Label1, kHypotenuse);
   onClick(Command2, [this] { Command2_Click(); });
   finishLayout();
 }
@@ -36,6 +43,7 @@ Form11::Form11(const FormContext& context)
 void Form11::Command2_Click() {
   const double first = read(Text1);
   const double second = read(Text2);
+  expect(Label1, Working(kHypotenuse).let(u"الضلع الأول", first).let(u"الضلع الثاني", second));
   write(Label1, Hypotenuse(first, second));
 }
 

@@ -10,6 +10,13 @@
 namespace numora {
 namespace {
 
+// Each root shows the discriminant on the way to it.
+constexpr std::u16string_view kFirstRoot =
+    u"المميز = {B}² - (({A} × 4) × {C}){=المميز}؛ س = (-{B} - √{المميز}) ÷ ({A} + {A})";
+constexpr std::u16string_view kSecondRoot =
+    u"المميز = {B}² - (({A} × 4) × {C}){=المميز}؛ س = (-{B} + √{المميز}) ÷ ({A} + {A})";
+constexpr std::u16string_view kNoRealRoot = u"المميز سالب، فليس للمعادلة جذر حقيقي";
+
 const QColor kRed(255, 0, 0);
 constexpr FontSpec kVariable = {"Arial", 15.75};
 constexpr FontSpec kHeading = {"MS Sans Serif", 8.25, true};
@@ -42,23 +49,9 @@ Form13::Form13(const FormContext& context)
   Label6 = addLabel({"Label6", u"C", 1200, 120, 135, 255, 8, {.font = kHeading}});
   Command1 = addButton({"Command1", u"حساب", 3480, 2160, 1335, 375, 9});
   Frame1 = addFrame({"Frame1", u"الناتج", 120, 1560, 2415, 1935, 10});
-  Text4 = addTextBox({"Text4",
-                      u"",
-                      120,
-                      360,
-                      1335,
-                      375,
-                      11,
-                      {.accessibleName = u"الحل الأول", .description = u"الحل الأول"}},
+  Text4 = addTextBox({"Text4", u"", 120, 360, 1335, 375, 11, {.accessibleName = u"الحل الأول"}},
                      Frame1);
-  Text5 = addTextBox({"Text5",
-                      u"",
-                      120,
-                      1200,
-                      1335,
-                      375,
-                      12,
-                      {.accessibleName = u"الحل الثاني", .description = u"الحل الثاني"}},
+  Text5 = addTextBox({"Text5", u"", 120, 1200, 1335, 375, 12, {.accessibleName = u"الحل الثاني"}},
                      Frame1);
   Label7.add(
       0, addLabel({"Label7(0)", u"= س", 1680, 360, 495, 375, 13, {.font = kRootLabel}}, Frame1));
@@ -69,6 +62,8 @@ Form13::Form13(const FormContext& context)
   Command2 = addMainButton({"Command2", u"الرئيسية", 0, 3840, 5655, 735, 16},
                            ReturnOrder::ShowMainThenHide);
   Label9 = addLabel({"Label9", u"صفر", 120, 600, 375, 375, 17});
+  showFormula(Text4, kFirstRoot);
+  showFormula(Text5, kSecondRoot);
   onClick(Command1, [this] { Command1_Click(); });
   finishLayout();
 }
@@ -77,9 +72,15 @@ void Form13::Command1_Click() {
   const double a = read(Text1);
   const double b = read(Text2);
   const double c = read(Text3);
+  Working& first = expect(Text4, Working(kFirstRoot).let(u"A", a).let(u"B", b).let(u"C", c));
+  Working& second = expect(Text5, Working(kSecondRoot).let(u"A", a).let(u"B", b).let(u"C", c));
   const double d = ValueOrFault(Discriminant(a, b, c));
+  first.let(u"المميز", d);
+  second.let(u"المميز", d);
   if (d < 0) {
     // The window's own message; the root boxes keep what they showed.
+    notComputed(Text4, kNoRealRoot);
+    notComputed(Text5, kNoRealRoot);
     context().messages->show({kProgramTitle, QStringLiteral(u"المعادلة لاتحل")});
     return;
   }

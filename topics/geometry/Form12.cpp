@@ -7,6 +7,14 @@
 #include "topics/geometry/GeometryFormulas.h"
 
 namespace numora {
+namespace {
+
+constexpr std::u16string_view kVolume = u"الحجم = (3.14 × {نق}²) × {ع}";
+constexpr std::u16string_view kLateralArea = u"المساحة الجانبية = (3.14 × ({نق} + {نق})) × {ع}";
+constexpr std::u16string_view kTotalArea =
+    u"المساحة الكلية = (3.14 × {نق}²) + (3.14 × {نق}²) + ((3.14 × ({نق} + {نق})) × {ع})";
+
+}  // namespace
 
 Form12::Form12(const FormContext& context)
     : FormWindow(context, {.caption = u"الاسطوانة", .clientWidth = 6720, .clientHeight = 4185}) {
@@ -25,30 +33,18 @@ Form12::Form12(const FormContext& context)
   Label1 = addLabel({"Label1", u"نصف القطر", 5760, 480, 735, 255, 2});
   Label2 = addLabel({"Label2", u"الارتفاع", 5760, 1080, 735, 255, 3});
   Command1 = addButton({"Command1", u"احسب", 4680, 1680, 1935, 615, 4});
-  Label3 =
-      addLabel({"Label3", u"", 120, 480, 1815, 615, 5, {.framed = true, .description = u"الحجم"}});
+  Label3 = addLabel({"Label3", u"", 120, 480, 1815, 615, 5, {.framed = true}});
   Command2 = addMainButton({"Command2", u"الرئيسية", 0, 3480, 6735, 735, 6},
                            ReturnOrder::HideThenShowMain);
   Label4 = addLabel({"Label4", u"الحجم", 360, 240, 1335, 255, 7, {.align = Align::Centre}});
-  Label5 = addLabel({"Label5",
-                     u"",
-                     120,
-                     2760,
-                     1815,
-                     615,
-                     8,
-                     {.framed = true, .description = u"المساحة الجانبية"}});
+  Label5 = addLabel({"Label5", u"", 120, 2760, 1815, 615, 8, {.framed = true}});
   Label6 = addLabel({"Label6", u"المساحة الجانبية", 360, 2520, 1335, 255, 9});
-  Label7 = addLabel({"Label7",
-                     u"",
-                     120,
-                     1680,
-                     1800,
-                     675,
-                     10,
-                     {.framed = true, .description = u"المساحة الكلية"}});
+  Label7 = addLabel({"Label7", u"", 120, 1680, 1800, 675, 10, {.framed = true}});
   lblLabel8 =
       addLabel({"lblLabel8", u"المساحة الكلية", 600, 1440, 960, 195, 11, {.autoSize = true}});
+  showFormula(Label3, kVolume);
+  showFormula(Label5, kLateralArea);
+  showFormula(Label7, kTotalArea);
   onClick(Command1, [this] { Command1_Click(); });
   finishLayout();
 }
@@ -56,6 +52,9 @@ Form12::Form12(const FormContext& context)
 void Form12::Command1_Click() {
   const double radius = read(Text1);
   const double height = read(Text2);
+  for (auto [result, formula] :
+       {std::pair{Label3, kVolume}, std::pair{Label5, kLateralArea}, std::pair{Label7, kTotalArea}})
+    expect(result, Working(formula).let(u"نق", radius).let(u"ع", height));
   write(Label3, CylinderVolume(radius, height));
   write(Label5, CylinderLateralArea(radius, height));
   write(Label7, CylinderTotalArea(radius, height));

@@ -7,6 +7,11 @@
 #include "topics/geometry/GeometryFormulas.h"
 
 namespace numora {
+namespace {
+
+constexpr std::u16string_view kArea = u"المساحة = (({ق١} + {ق٢}) × (1 ÷ 2)) × {ع}";
+
+}  // namespace
 
 Form4::Form4(const FormContext& context)
     : FormWindow(context,
@@ -27,12 +32,12 @@ Form4::Form4(const FormContext& context)
   Label1 = addLabel({"Label1", u"الارتفاع", 5640, 720, 975, 255, 3});
   Label2 = addLabel({"Label2", u"طول القاعدة الاولى", 3480, 240, 1455, 255, 4});
   Label3 = addLabel({"Label3", u"طول القاعدة الثانية", 3360, 2760, 1455, 255, 5});
-  Label4 = addLabel(
-      {"Label4", u"", 240, 1200, 1815, 615, 6, {.framed = true, .description = u"المساحة"}});
+  Label4 = addLabel({"Label4", u"", 240, 1200, 1815, 615, 6, {.framed = true}});
   Command1 = addButton({"Command1", u"احسب", 240, 2280, 2535, 615, 7});
   Command2 = addMainButton({"Command2", u"الرئيسية", 0, 3120, 6735, 735, 8},
                            ReturnOrder::ShowMainThenHide);
   Label5 = addLabel({"Label5", u"المساحة", 360, 840, 1575, 255, 9, {.align = Align::Centre}});
+  showFormula(Label4, kArea);
   onClick(Command1, [this] { Command1_Click(); });
   finishLayout();
 }
@@ -41,6 +46,7 @@ void Form4::Command1_Click() {
   const double firstBase = read(Text1);
   const double secondBase = read(Text2);
   const double height = read(Text3);
+  expect(Label4, Working(kArea).let(u"ق١", firstBase).let(u"ق٢", secondBase).let(u"ع", height));
   write(Label4, TrapezoidArea(firstBase, secondBase, height));
 }
 

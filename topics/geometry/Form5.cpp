@@ -7,6 +7,12 @@
 #include "topics/geometry/GeometryFormulas.h"
 
 namespace numora {
+namespace {
+
+constexpr std::u16string_view kArea = u"المساحة = 3.14 × {نق}²";
+constexpr std::u16string_view kCircumference = u"المحيط = 3.14 × ({نق} + {نق})";
+
+}  // namespace
 
 Form5::Form5(const FormContext& context)
     : FormWindow(context,
@@ -22,18 +28,20 @@ Form5::Form5(const FormContext& context)
   Command1 = addButton({"Command1", u"احسب", 2880, 2160, 2655, 615, 2});
   Command2 = addMainButton({"Command2", u"الرئيسية", 0, 2880, 5895, 735, 3},
                            ReturnOrder::HideThenShowMain);
-  Label2 = addLabel(
-      {"Label2", u"", 120, 480, 1695, 615, 4, {.framed = true, .description = u"مساحة الدائرة"}});
-  Label3 = addLabel(
-      {"Label3", u"", 120, 1800, 1815, 615, 5, {.framed = true, .description = u"محيط الدائرة"}});
+  Label2 = addLabel({"Label2", u"", 120, 480, 1695, 615, 4, {.framed = true}});
+  Label3 = addLabel({"Label3", u"", 120, 1800, 1815, 615, 5, {.framed = true}});
   Label4 = addLabel({"Label4", u"مساحة الدائرة", 480, 120, 975, 255, 6});
   Label5 = addLabel({"Label5", u"محيط الدائرة", 480, 1440, 855, 255, 7});
+  showFormula(Label2, kArea);
+  showFormula(Label3, kCircumference);
   onClick(Command1, [this] { Command1_Click(); });
   finishLayout();
 }
 
 void Form5::Command1_Click() {
   const double radius = read(Text1);
+  expect(Label2, Working(kArea).let(u"نق", radius));
+  expect(Label3, Working(kCircumference).let(u"نق", radius));
   write(Label2, CircleArea(radius));
   write(Label3, CircleCircumference(radius));
 }

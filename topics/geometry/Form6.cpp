@@ -7,6 +7,13 @@
 #include "topics/geometry/GeometryFormulas.h"
 
 namespace numora {
+namespace {
+
+constexpr std::u16string_view kArea = u"المساحة = {ض} × {ل}";
+constexpr std::u16string_view kDiagonal = u"طول القطر = √({ض}² + {ل}²)";
+constexpr std::u16string_view kPerimeter = u"المحيط = ({ض} + {ل}) + ({ض} + {ل})";
+
+}  // namespace
 
 Form6::Form6(const FormContext& context)
     : FormWindow(
@@ -28,15 +35,15 @@ Form6::Form6(const FormContext& context)
   Command1 = addButton({"Command1", u"احسب", 4200, 2640, 1455, 495, 4});
   Command2 = addMainButton({"Command2", u"الرئيسية", 0, 3480, 5775, 735, 5},
                            ReturnOrder::HideThenShowMain);
-  Label3 = addLabel(
-      {"Label3", u"", 120, 1560, 1455, 615, 6, {.framed = true, .description = u"المساحة"}});
+  Label3 = addLabel({"Label3", u"", 120, 1560, 1455, 615, 6, {.framed = true}});
   Label4 = addLabel({"Label4", u"المساحة", 480, 1320, 735, 255, 7});
-  Label5 = addLabel(
-      {"Label5", u"", 120, 2640, 1455, 615, 8, {.framed = true, .description = u"طول القطر"}});
+  Label5 = addLabel({"Label5", u"", 120, 2640, 1455, 615, 8, {.framed = true}});
   Label6 = addLabel({"Label6", u"طول الوتر", 360, 2400, 855, 255, 9});
-  Label7 = addLabel(
-      {"Label7", u"", 120, 600, 1500, 615, 10, {.framed = true, .description = u"المحيط"}});
+  Label7 = addLabel({"Label7", u"", 120, 600, 1500, 615, 10, {.framed = true}});
   lblLabel8 = addLabel({"lblLabel8", u"المحيط", 600, 360, 435, 195, 11, {.autoSize = true}});
+  showFormula(Label3, kArea);
+  showFormula(Label5, kDiagonal);
+  showFormula(Label7, kPerimeter);
   onClick(Command1, [this] { Command1_Click(); });
   finishLayout();
 }
@@ -44,6 +51,9 @@ Form6::Form6(const FormContext& context)
 void Form6::Command1_Click() {
   const double width = read(Text1);
   const double length = read(Text2);
+  expect(Label3, Working(kArea).let(u"ض", width).let(u"ل", length));
+  expect(Label5, Working(kDiagonal).let(u"ض", width).let(u"ل", length));
+  expect(Label7, Working(kPerimeter).let(u"ض", width).let(u"ل", length));
   write(Label3, RectangleArea(width, length));
   write(Label5, RectangleDiagonal(width, length));
   write(Label7, RectanglePerimeter(width, length));

@@ -7,6 +7,15 @@
 #include "topics/geometry/GeometryFormulas.h"
 
 namespace numora {
+namespace {
+
+constexpr std::u16string_view kTotalArea =
+    u"المساحة الكلية = (({ض} + {ض}) × {ل}) + (({ض} + {ض}) × {ع}) + (({ع} + {ع}) × {ل})";
+constexpr std::u16string_view kVolume = u"الحجم = ({ض} × {ل}) × {ع}";
+constexpr std::u16string_view kLateralArea =
+    u"المساحة الجانبية = (({ض} + {ض}) × {ع}) + (({ع} + {ع}) × {ل})";
+
+}  // namespace
 
 Form7::Form7(const FormContext& context)
     : FormWindow(context, {.caption = u"حجم و مساحة متوازي المستطيلات اوالمكعب",
@@ -32,22 +41,16 @@ Form7::Form7(const FormContext& context)
   Label1 = addLabel({"Label1", u"الارتفاع", 2880, 1440, 615, 255, 5});
   Label2 = addLabel({"Label2", u"العرض", 6240, 1920, 615, 255, 6});
   Label3 = addLabel({"Label3", u"الطول", 4200, 2640, 615, 255, 7});
-  Label4 = addLabel(
-      {"Label4", u"", 120, 1800, 1815, 615, 8, {.framed = true, .description = u"المساحة الكلية"}});
-  Label5 =
-      addLabel({"Label5", u"", 120, 3000, 1815, 615, 9, {.framed = true, .description = u"الحجم"}});
+  Label4 = addLabel({"Label4", u"", 120, 1800, 1815, 615, 8, {.framed = true}});
+  Label5 = addLabel({"Label5", u"", 120, 3000, 1815, 615, 9, {.framed = true}});
   Label6 = addLabel({"Label6", u"المساحة الكلية", 480, 1560, 1095, 255, 10});
   Label7 = addLabel({"Label7", u"الحجم", 720, 2760, 495, 255, 11});
-  Label8 = addLabel({"Label8",
-                     u"",
-                     120,
-                     600,
-                     1785,
-                     615,
-                     12,
-                     {.framed = true, .description = u"المساحة الجانبية"}});
+  Label8 = addLabel({"Label8", u"", 120, 600, 1785, 615, 12, {.framed = true}});
   lblLabel9 =
       addLabel({"lblLabel9", u"المساحة الجانبية", 480, 240, 1095, 195, 13, {.autoSize = true}});
+  showFormula(Label4, kTotalArea);
+  showFormula(Label5, kVolume);
+  showFormula(Label8, kLateralArea);
   onClick(Command1, [this] { Command1_Click(); });
   finishLayout();
 }
@@ -56,6 +59,9 @@ void Form7::Command1_Click() {
   const double width = read(Text1);
   const double height = read(Text2);
   const double length = read(Text3);
+  for (auto [result, formula] :
+       {std::pair{Label4, kTotalArea}, std::pair{Label5, kVolume}, std::pair{Label8, kLateralArea}})
+    expect(result, Working(formula).let(u"ض", width).let(u"ع", height).let(u"ل", length));
   write(Label4, CuboidTotalArea(width, height, length));
   write(Label5, CuboidVolume(width, height, length));
   write(Label8, CuboidLateralArea(width, height, length));

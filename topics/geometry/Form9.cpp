@@ -7,6 +7,12 @@
 #include "topics/geometry/GeometryFormulas.h"
 
 namespace numora {
+namespace {
+
+constexpr std::u16string_view kSurface = u"المساحة = 12.56 × {نق}²";
+constexpr std::u16string_view kVolume = u"الحجم = {نق}³ × ((4 ÷ 3) × 3.14)";
+
+}  // namespace
 
 Form9::Form9(const FormContext& context)
     : FormWindow(context,
@@ -22,18 +28,20 @@ Form9::Form9(const FormContext& context)
   Command1 = addMainButton({"Command1", u"الرئيسية", 0, 3000, 5895, 735, 3},
                            ReturnOrder::HideThenShowMain);
   Command2 = addButton({"Command2", u"احسب", 4080, 2280, 1695, 495, 4});
-  Label3 = addLabel(
-      {"Label3", u"", 120, 480, 1695, 615, 5, {.framed = true, .description = u"مساحة الكرة"}});
-  Label4 = addLabel(
-      {"Label4", u"", 120, 1920, 1695, 615, 6, {.framed = true, .description = u"حجم الكرة"}});
+  Label3 = addLabel({"Label3", u"", 120, 480, 1695, 615, 5, {.framed = true}});
+  Label4 = addLabel({"Label4", u"", 120, 1920, 1695, 615, 6, {.framed = true}});
   Label5 = addLabel({"Label5", u"مساحة الكرة", 480, 120, 975, 255, 7});
   Label6 = addLabel({"Label6", u"حجم اكرة", 600, 1560, 735, 255, 8});
+  showFormula(Label3, kSurface);
+  showFormula(Label4, kVolume);
   onClick(Command2, [this] { Command2_Click(); });
   finishLayout();
 }
 
 void Form9::Command2_Click() {
   const double radius = read(Text1);
+  expect(Label3, Working(kSurface).let(u"نق", radius));
+  expect(Label4, Working(kVolume).let(u"نق", radius));
   write(Label3, SphereSurface(radius));
   write(Label4, SphereVolume(radius));
 }

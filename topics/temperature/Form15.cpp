@@ -7,6 +7,21 @@
 #include "topics/temperature/TemperatureFormulas.h"
 
 namespace numora {
+namespace {
+
+// Each conversion as the window computes it, under the option's caption.
+constexpr std::u16string_view kCelsiusToFahrenheit =
+    u"من سلسيوس إلى فهرنهايت: فهرنهايت = (({سلسيوس} × 9) ÷ 5) + 32";
+constexpr std::u16string_view kFahrenheitToCelsius =
+    u"من فهرنهايت إلى سلسيوس: سلسيوس = (({فهرنهايت} - 32) × 5) ÷ 9";
+constexpr std::u16string_view kCelsiusToKelvin = u"من سلسيوس إلى كلفن: كلفن = {سلسيوس} + 273";
+constexpr std::u16string_view kKelvinToCelsius = u"من كلفن إلى سلسيوس: سلسيوس = {كلفن} - 273";
+constexpr std::u16string_view kKelvinToFahrenheit =
+    u"من كلفن إلى فهرنهايت: فهرنهايت = ((({كلفن} - 273) × 9) ÷ 5) + 32";
+constexpr std::u16string_view kFahrenheitToKelvin =
+    u"من فهرنهايت إلى كلفن: كلفن = ((({فهرنهايت} - 32) × 5) ÷ 9) + 273";
+
+}  // namespace
 
 Form15::Form15(const FormContext& context)
     : FormWindow(context, {.caption = u"درجة الحرارة",
@@ -32,6 +47,15 @@ Form15::Form15(const FormContext& context)
   Option4 = addOption({"Option4", u"من كلفن إلى سلسيوس", 2520, 1560, 2175, 375, 6});
   Option5 = addOption({"Option5", u"من كلفن إلى فهرنهايت ", 2520, 2040, 2175, 375, 7});
   Option6 = addOption({"Option6", u"من فهرنهايت إلى كلفن", 0, 2040, 2295, 375, 8});
+  // The box's working shows the chosen conversion.
+  for (auto [option, formula] :
+       {std::pair{Option1, kCelsiusToFahrenheit}, std::pair{Option2, kFahrenheitToCelsius},
+        std::pair{Option3, kCelsiusToKelvin}, std::pair{Option4, kKelvinToCelsius},
+        std::pair{Option5, kKelvinToFahrenheit}, std::pair{Option6, kFahrenheitToKelvin}}) {
+    connect(option, &QRadioButton::toggled, this, [this, formula](bool checked) {
+      if (checked) showFormula(Text1, formula);
+    });
+  }
   onClick(Command1, [this] { Command1_Click(); });
   finishLayout();
 }
@@ -39,12 +63,17 @@ Form15::Form15(const FormContext& context)
 void Form15::Command1_Click() {
   // The box is read once, before any option is looked at; the result replaces it.
   const double t = read(Text1);
-  if (Option1->isChecked()) write(Text1, CelsiusToFahrenheit(t));
-  if (Option2->isChecked()) write(Text1, FahrenheitToCelsius(t));
-  if (Option3->isChecked()) write(Text1, CelsiusToKelvin(t));
-  if (Option4->isChecked()) write(Text1, KelvinToCelsius(t));
-  if (Option5->isChecked()) write(Text1, KelvinToFahrenheit(t));
-  if (Option6->isChecked()) write(Text1, FahrenheitToKelvin(t));
+  const auto convert = [this, t](std::u16string_view formula, std::u16string_view scale,
+                                 Checked (*conversion)(double)) {
+    expect(Text1, Working(formula).let(scale, t));
+    write(Text1, conversion(t));
+  };
+  if (Option1->isChecked()) convert(kCelsiusToFahrenheit, u"سلسيوس", CelsiusToFahrenheit);
+  if (Option2->isChecked()) convert(kFahrenheitToCelsius, u"فهرنهايت", FahrenheitToCelsius);
+  if (Option3->isChecked()) convert(kCelsiusToKelvin, u"سلسيوس", CelsiusToKelvin);
+  if (Option4->isChecked()) convert(kKelvinToCelsius, u"كلفن", KelvinToCelsius);
+  if (Option5->isChecked()) convert(kKelvinToFahrenheit, u"كلفن", KelvinToFahrenheit);
+  if (Option6->isChecked()) convert(kFahrenheitToKelvin, u"فهرنهايت", FahrenheitToKelvin);
 }
 
 }  // namespace numora

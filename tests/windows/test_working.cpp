@@ -1,0 +1,233 @@
+// The working behind each result, as a pupil reads it in the tooltip and a screen reader in the
+// accessible description: the formula in words before a calculation, the pupil's numbers and the
+// result after it, and why a result was not computed.
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QtTest>
+
+#include "tests/windows/Harness.h"
+
+using namespace numora;
+using numora::testing::Calculate;
+using numora::testing::Program;
+using numora::testing::Type;
+
+namespace {
+
+// The working as it reads, without the invisible marks that keep each number left to right.
+QString Plain(QString text) {
+  text.remove(QChar(0x2066));
+  text.remove(QChar(0x2069));
+  return text;
+}
+
+// The working of a result field; its tooltip and its description must say the same.
+QString WorkingOf(const FormWindow& window, const QString& name) {
+  const auto* field = window.findChild<QWidget*>(name);
+  if (field == nullptr) return QStringLiteral("(missing)");
+  if (field->toolTip() != field->accessibleDescription())
+    return QStringLiteral("(tooltip %1, description %2)")
+        .arg(field->toolTip(), field->accessibleDescription());
+  return Plain(field->toolTip());
+}
+
+// The fields that show a result: the framed labels, the quadratic's roots and the temperature box.
+std::vector<QWidget*> ResultFields(FormWindow& window) {
+  std::vector<QWidget*> fields;
+  for (QLabel* label : window.findChildren<QLabel*>())
+    if (label->frameShape() == QFrame::Panel) fields.push_back(label);
+  for (const char* name : {"Text4", "Text5"})
+    if (auto* box = window.findChild<QLineEdit*>(name);
+        box && window.windowTitle().contains(u"تربيعية"))
+      fields.push_back(box);
+  return fields;
+}
+
+constexpr FormId kTopics[] = {FormId::Form2,  FormId::Form3,  FormId::Form4, FormId::Form5,
+                              FormId::Form6,  FormId::Form7,  FormId::Form8, FormId::Form9,
+                              FormId::Form11, FormId::Form12, FormId::Form13};
+
+}  // namespace
+
+class WorkingTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void formulaThenWorking_data();
+  void formulaThenWorking();
+  void everyResultFieldShowsItsWorking();
+  void faultsAndTheQuadraticMessageSayWhatWasNotComputed_data();
+  void faultsAndTheQuadraticMessageSayWhatWasNotComputed();
+  void temperatureShowsTheChosenConversion();
+  void numbersAndConstantsUseTheDecimalSeparator();
+};
+
+void WorkingTest::formulaThenWorking_data() {
+  QTest::addColumn<FormId>("id");
+  QTest::addColumn<QStringList>("inputs");   // box, text, ...
+  QTest::addColumn<QStringList>("working");  // field, before, after, ...
+  QTest::newRow("circle") << FormId::Form5 << QStringList{"Text1", "2"}
+                          << QStringList{"Label2",
+                                         u"المساحة = 3.14 × نق²"_qs,
+                                         u"المساحة = 3.14 × 2² = 12.56"_qs,
+                                         "Label3",
+                                         u"المحيط = 3.14 × (نق + نق)"_qs,
+                                         u"المحيط = 3.14 × (2 + 2) = 12.56"_qs};
+  QTest::newRow("roots: the real cube root of a negative number")
+      << FormId::Form2 << QStringList{"Text1", "3", "Text2", "-27"}
+      << QStringList{"Label1", u"الناتج = ما تحت الجذر ^ (1 ÷ دليل الجذر)"_qs,
+                     u"الناتج = -(|(-27)| ^ (1 ÷ 3)) = -3"_qs};
+  QTest::newRow("quadratic: the discriminant on the way")
+      << FormId::Form13 << QStringList{"Text1", "1", "Text2", "-5", "Text3", "6"}
+      << QStringList{"Text4",
+                     u"المميز = B² - ((A × 4) × C)؛ س = (-B - √المميز) ÷ (A + A)"_qs,
+                     u"المميز = (-5)² - ((1 × 4) × 6) = 1؛ س = (-(-5) - √1) ÷ (1 + 1) = 2"_qs,
+                     "Text5",
+                     u"المميز = B² - ((A × 4) × C)؛ س = (-B + √المميز) ÷ (A + A)"_qs,
+                     u"المميز = (-5)² - ((1 × 4) × 6) = 1؛ س = (-(-5) + √1) ÷ (1 + 1) = 3"_qs};
+  QTest::newRow("cylinder: the window's order, text after a number ignored")
+      << FormId::Form12 << QStringList{"Text1", "1cm", "Text2", "2"}
+      << QStringList{
+             "Label7",
+             u"المساحة الكلية = (3.14 × نق²) + (3.14 × نق²) + ((3.14 × (نق + نق)) × ع)"_qs,
+             u"المساحة الكلية = (3.14 × 1²) + (3.14 × 1²) + ((3.14 × (1 + 1)) × 2) = 18.84"_qs};
+  QTest::newRow("sphere: a result in exponent form")
+      << FormId::Form9 << QStringList{"Text1", "1e100"}
+      << QStringList{"Label3", u"المساحة = 12.56 × نق²"_qs,
+                     u"المساحة = 12.56 × (1E+100)² = 1.256E+201"_qs};
+}
+
+void WorkingTest::formulaThenWorking() {
+  QFETCH(FormId, id);
+  QFETCH(QStringList, inputs);
+  QFETCH(QStringList, working);
+  Program program;
+  program.registry.show(id);
+  FormWindow& window = program.registry.form(id);
+  QStringList before, after, expectedBefore, expectedAfter;
+  for (int i = 0; i + 2 < working.size(); i += 3) {
+    before << WorkingOf(window, working[i]);
+    expectedBefore << working[i + 1];
+    expectedAfter << working[i + 2];
+  }
+  QCOMPARE(before, expectedBefore);
+  QVERIFY(Type(window, inputs));
+  Calculate(program, id);
+  QVERIFY(program.messages.shown.empty());
+  for (int i = 0; i + 2 < working.size(); i += 3) after << WorkingOf(window, working[i]);
+  QCOMPARE(after, expectedAfter);
+}
+
+// Every result of every topic window has a formula, and after a calculation its working ends
+// with exactly the text the field shows.
+void WorkingTest::everyResultFieldShowsItsWorking() {
+  for (const FormId id : kTopics) {
+    Program program;
+    program.registry.show(id);
+    FormWindow& window = program.registry.form(id);
+    const std::vector<QWidget*> fields = ResultFields(window);
+    QVERIFY2(!fields.empty(), qPrintable(window.windowTitle()));
+    QStringList inputs;
+    for (QLineEdit* box : window.findChildren<QLineEdit*>())
+      if (box->objectName() < "Text4") inputs << box->objectName() << "3";
+    if (id == FormId::Form13) inputs = QStringList{"Text1", "1", "Text2", "-3", "Text3", "2"};
+    QVERIFY(Type(window, inputs));
+    QStringList formulas;
+    for (QWidget* field : fields) formulas << WorkingOf(window, field->objectName());
+    Calculate(program, id);
+    QVERIFY(program.messages.shown.empty());
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+      const QString name = fields[i]->objectName();
+      const auto* label = qobject_cast<QLabel*>(fields[i]);
+      const QString text = label ? label->text() : qobject_cast<QLineEdit*>(fields[i])->text();
+      const QString working = WorkingOf(window, name);
+      const QString where = window.windowTitle() + " " + name + ": " + working;
+      QVERIFY2(
+          !formulas[static_cast<int>(i)].isEmpty() && !formulas[static_cast<int>(i)].contains('{'),
+          qPrintable(where));
+      QVERIFY2(working.endsWith(" = " + text) && !working.contains('{'), qPrintable(where));
+      // What the result holds, its first words, is the same before and after.
+      const QString holds = formulas[static_cast<int>(i)].section(" = ", 0, 0);
+      QVERIFY2(working.startsWith(holds + " = "), qPrintable(where));
+    }
+  }
+}
+
+void WorkingTest::faultsAndTheQuadraticMessageSayWhatWasNotComputed_data() {
+  QTest::addColumn<FormId>("id");
+  QTest::addColumn<QStringList>("inputs");
+  QTest::addColumn<QStringList>("working");  // field, working afterwards, ...
+  QTest::newRow("roots: index 0")
+      << FormId::Form2 << QStringList{"Text1", "0", "Text2", "8"}
+      << QStringList{"Label1",
+                     u"الناتج = 8 ^ (1 ÷ 0)، لم تحسب: توقف الحساب عند الخطأ 11، القسمة على صفر"_qs};
+  QTest::newRow("cylinder: volume written, the lateral area overflows")
+      << FormId::Form12 << QStringList{"Text1", "0.2", "Text2", "1.5e308"}
+      << QStringList{"Label3",
+                     u"الحجم = (3.14 × 0.2²) × (1.5E+308) = 1.884E+307"_qs,
+                     "Label5",
+                     u"المساحة الجانبية = (3.14 × (0.2 + 0.2)) × (1.5E+308)، لم تحسب: توقف "
+                     u"الحساب عند الخطأ 6، تجاوز السعة"_qs,
+                     "Label7",
+                     u"المساحة الكلية = (3.14 × 0.2²) + (3.14 × 0.2²) + ((3.14 × (0.2 + 0.2)) × "
+                     u"(1.5E+308))، لم تحسب: توقف الحساب عند الخطأ 6، تجاوز السعة"_qs};
+  QTest::newRow("quadratic: no real root")
+      << FormId::Form13 << QStringList{"Text1", "1", "Text2", "0", "Text3", "1"}
+      << QStringList{"Text4",
+                     u"المميز = 0² - ((1 × 4) × 1) = -4؛ س = (-0 - √(-4)) ÷ (1 + 1)، لم تحسب: "
+                     u"المميز سالب، فليس للمعادلة جذر حقيقي"_qs};
+}
+
+void WorkingTest::faultsAndTheQuadraticMessageSayWhatWasNotComputed() {
+  QFETCH(FormId, id);
+  QFETCH(QStringList, inputs);
+  QFETCH(QStringList, working);
+  Program program;
+  program.registry.show(id);
+  FormWindow& window = program.registry.form(id);
+  QVERIFY(Type(window, inputs));
+  Calculate(program, id);
+  QCOMPARE(program.messages.shown.size(), std::size_t{1});
+  QStringList shown, expected;
+  for (int i = 0; i + 1 < working.size(); i += 2) {
+    shown << WorkingOf(window, working[i]);
+    expected << working[i + 1];
+  }
+  QCOMPARE(shown, expected);
+}
+
+void WorkingTest::temperatureShowsTheChosenConversion() {
+  Program program;
+  program.registry.show(FormId::Form15);
+  FormWindow& window = program.registry.form(FormId::Form15);
+  const QString untouched = WorkingOf(window, "Text1");
+  QVERIFY(!untouched.isEmpty());
+  QVERIFY(Type(window, {"Text1", "100"}));
+  Calculate(program, FormId::Form15);  // no option chosen: nothing is converted
+  QCOMPARE(WorkingOf(window, "Text1"), untouched);
+
+  window.findChild<QRadioButton*>("Option6")->click();
+  QCOMPARE(WorkingOf(window, "Text1"),
+           u"من فهرنهايت إلى كلفن: كلفن = (((فهرنهايت - 32) × 5) ÷ 9) + 273"_qs);
+  window.findChild<QRadioButton*>("Option1")->click();
+  QCOMPARE(WorkingOf(window, "Text1"),
+           u"من سلسيوس إلى فهرنهايت: فهرنهايت = ((سلسيوس × 9) ÷ 5) + 32"_qs);
+  Calculate(program, FormId::Form15);
+  QCOMPARE(WorkingOf(window, "Text1"),
+           u"من سلسيوس إلى فهرنهايت: فهرنهايت = ((100 × 9) ÷ 5) + 32 = 212"_qs);
+}
+
+void WorkingTest::numbersAndConstantsUseTheDecimalSeparator() {
+  Program program(u',');
+  program.registry.show(FormId::Form9);
+  FormWindow& window = program.registry.form(FormId::Form9);
+  QCOMPARE(WorkingOf(window, "Label4"), u"الحجم = نق³ × ((4 ÷ 3) × 3,14)"_qs);
+  QVERIFY(Type(window, {"Text1", "1"}));
+  Calculate(program, FormId::Form9);
+  QCOMPARE(WorkingOf(window, "Label3"), u"المساحة = 12,56 × 1² = 12,56"_qs);
+  QCOMPARE(WorkingOf(window, "Label4"), u"الحجم = 1³ × ((4 ÷ 3) × 3,14) = 4,18666666666667"_qs);
+}
+
+QTEST_MAIN(WorkingTest)
+#include "test_working.moc"
