@@ -17,7 +17,7 @@ void CalculatorState::press(CalculatorKey key) {
       operatorKey(key.operation);
       break;
     case CalculatorKey::Kind::Equals:
-      evaluate();
+      equals();
       break;
     case CalculatorKey::Kind::ClearAll:
       clearAll();
@@ -25,24 +25,47 @@ void CalculatorState::press(CalculatorKey key) {
   }
 }
 
-void CalculatorState::digit(int value) { display_.push_back(static_cast<char16_t>(u'0' + value)); }
+void CalculatorState::startNumber() {
+  if (entry_ == Entry::Typing) return;
+  display_.clear();
+  pointEntered_ = 0;
+  entry_ = Entry::Typing;
+}
+
+void CalculatorState::digit(int value) {
+  startNumber();
+  display_.push_back(static_cast<char16_t>(u'0' + value));
+}
 
 void CalculatorState::point() {
+  startNumber();
   if (pointEntered_ == 1) return;
   display_.push_back(u'.');
   pointEntered_ = 1;
 }
 
 void CalculatorState::operatorKey(Operation operation) {
-  pointEntered_ = 0;
-  firstOperand_ = NumberToText(ParseNumber(display_), separator_);
+  if (pending_ && entry_ == Entry::AfterOperator) {
+    pending_ = operation;
+    return;
+  }
+  // A fault here leaves every piece of state as it was.
+  if (pending_ && !completed_ && entry_ == Entry::Typing) evaluate();
+  firstOperand_ = NumberToText(ParseNumber(display_, separator_), separator_);
   pending_ = operation;
-  display_.clear();
+  pointEntered_ = 0;
+  entry_ = Entry::AfterOperator;
+  completed_ = false;
+}
+
+void CalculatorState::equals() {
+  if (!pending_) return;
+  evaluate();
+  completed_ = true;
 }
 
 void CalculatorState::evaluate() {
-  if (!pending_) return;
-  const Checked second = ParseNumber(display_);
+  const Checked second = ParseNumber(display_, separator_);
   const Checked first = ParseNumberStrict(firstOperand_, separator_);
   Checked result = 0.0;
   switch (*pending_) {
@@ -60,6 +83,7 @@ void CalculatorState::evaluate() {
       break;
   }
   display_ = NumberToText(ValueOrFault(result), separator_);
+  entry_ = Entry::AfterEquals;
 }
 
 void CalculatorState::clearAll() {
@@ -67,6 +91,8 @@ void CalculatorState::clearAll() {
   pending_.reset();
   display_.clear();
   pointEntered_ = 0;
+  entry_ = Entry::Typing;
+  completed_ = false;
 }
 
 }  // namespace numora

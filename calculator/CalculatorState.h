@@ -27,34 +27,51 @@ struct CalculatorKey {
   Operation operation;
 };
 
-// The pocket calculator without its window: immediate execution with one pending operation.
-// The pending operand is kept only as the text that was written for it, so it carries exactly
-// the digits shown and no more. The display is the fourth piece of state; the window keeps it in
-// step with what the user types into the display box.
+// The pocket calculator without its window: immediate execution from left to right with one
+// pending operation, as a pocket calculator chains 2 + 3 + 4 =. The pending operand is kept only
+// as the text that was written for it, so it carries exactly the digits shown and no more. The
+// display is the fourth piece of state; the window keeps it in step with what the user types into
+// the display box, and such typing counts as entering a number.
 class CalculatorState {
  public:
   explicit CalculatorState(char16_t decimalSeparator) : separator_(decimalSeparator) {}
 
   const std::u16string& display() const { return display_; }
-  void setDisplay(std::u16string_view text) { display_.assign(text); }
+  void setDisplay(std::u16string_view text) {
+    if (text == display_) return;
+    display_.assign(text);
+    entry_ = Entry::Typing;
+  }
   const std::u16string& firstOperand() const { return firstOperand_; }
   std::optional<Operation> pendingOperation() const { return pending_; }
   std::uint8_t pointEntered() const { return pointEntered_; }
+  // After an operator key or "=": the next digit or point starts a new number.
+  bool awaitsNumber() const { return entry_ != Entry::Typing; }
 
   // Runs one key. Raises the fault of the operation that "=" applies, and then leaves every
   // piece of state as it was.
   void press(CalculatorKey key);
 
  private:
-  // A digit key types its digit at the end of the display, also after a result.
+  // What the next digit or point key does to the display: types on at its end, or, after an
+  // operator key or "=", starts a new number in place of the one shown.
+  enum class Entry : std::uint8_t { Typing, AfterOperator, AfterEquals };
+
+  // A digit key types its digit at the end of the number being entered.
   void digit(int value);
   // The point key looks only at its flag, never at the display.
   void point();
-  // Stores the display's number and the operation, and empties the display.
+  // After an operator key or "=", the display's number stays in view until a digit or the point
+  // key starts a new one, with the point flag cleared.
+  void startNumber();
+  // With an operation pending and a number entered for it, evaluates it first as "=" does; a
+  // second operator key before any digit only replaces the operator. Then stores the display's
+  // number as the operand of the new operation. After "=" nothing is evaluated again.
   void operatorKey(Operation operation);
-  // Applies the pending operation, the stored operand on the left; does nothing while no
-  // operation is pending.
+  // Applies the pending operation, the stored operand on the left, to the display.
   void evaluate();
+  // "=": evaluates the pending operation, if any, and completes it.
+  void equals();
   // The key captioned "Backspace": clears everything.
   void clearAll();
 
@@ -63,6 +80,10 @@ class CalculatorState {
   std::u16string firstOperand_;
   std::optional<Operation> pending_;
   std::uint8_t pointEntered_ = 0;
+  Entry entry_ = Entry::Typing;
+  // "=" has completed the pending operation: the next operator key evaluates nothing, while "="
+  // repeats it.
+  bool completed_ = false;
 };
 
 }  // namespace numora

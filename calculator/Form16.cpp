@@ -114,8 +114,10 @@ QPushButton* Form16::keyButton(const QKeyEvent& key, bool inDisplay) const {
       if (kOperatorKeys[index].key.operation == operation) return S(index);
   }
   if (c == u'=') return Command5;
-  // In the display box digits and points go in as text.
-  if (inDisplay) return nullptr;
+  // In the display box digits and points go in as text, except the first of a new number after
+  // an operator key or "=", which takes the place of the number shown as its key does.
+  if (inDisplay && !(state_.awaitsNumber() && View(Text1->text()) == state_.display()))
+    return nullptr;
   if (c == u'.' || c == u',' || c == u'\u066B') return Command2;
   int digit = -1;
   for (const char16_t zero : {u'0', u'\u0660', u'\u06F0'})
@@ -138,10 +140,16 @@ bool Form16::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void Form16::press(CalculatorKey key) {
+  during(Step::Calculator);
   state_.setDisplay(View(Text1->text()));
   state_.press(key);
   const QString shown = ToQString(state_.display());
-  if (shown != Text1->text()) Text1->setText(shown);
+  if (shown != Text1->text()) {
+    Text1->setText(shown);
+    ShowWhole(Text1);
+    // A number being entered goes on at its end.
+    if (!state_.awaitsNumber()) Text1->end(false);
+  }
 }
 
 void Form16::N_Click(int Index) { press(kDigitKeys[Index].key); }

@@ -70,6 +70,7 @@ class Cursor {
   }
 
   bool AtEnd() const { return position_ == end_; }
+  const char16_t* position() const { return position_; }
 
  private:
   const char16_t* position_;
@@ -90,13 +91,15 @@ class DecimalNumber {
   // exponent, and for the strict reader when the exponent has no digits. The lenient reader reads
   // nothing after the number, so there an exponent without digits needs no stepping back: its
   // letter and sign are simply not part of the number.
-  bool Read(Cursor& in, char16_t decimalSeparator) {
+  bool Read(Cursor& in, char16_t decimalSeparator,
+            char16_t otherSeparator = kArabicDecimalSeparator) {
     negative_ = in.TakeSign();
     bool anyDigit = false;
     bool inFraction = false;
     for (char16_t c = in.Peek();; in.Advance(), c = in.Peek()) {
       if (const int digit = DigitValue(c); digit >= 0) {
         anyDigit = true;
+        end_ = in.position() + 1;
         scale_ -= inFraction;
         if (count_ == kMaxDigits) {
           ++scale_;
@@ -104,8 +107,10 @@ class DecimalNumber {
         } else if (count_ != 0 || digit != 0) {
           digits_[count_++] = static_cast<char>('0' + digit);
         }
-      } else if ((c == decimalSeparator || c == kArabicDecimalSeparator) && !inFraction) {
+      } else if ((c == decimalSeparator || c == kArabicDecimalSeparator || c == otherSeparator) &&
+                 !inFraction) {
         inFraction = true;
+        end_ = in.position() + 1;
       } else {
         break;
       }
@@ -119,6 +124,7 @@ class DecimalNumber {
     for (int digit = DigitValue(in.Peek()); digit >= 0;
          in.Advance(), digit = DigitValue(in.Peek())) {
       anyExponentDigit = true;
+      end_ = in.position() + 1;
       // Past the cap the number is far outside the double range either way; stopping there keeps
       // the sum with the scale free of integer overflow.
       exponent = std::min<std::int64_t>(exponent * 10 + digit, kExponentCap);
@@ -126,6 +132,10 @@ class DecimalNumber {
     scale_ += negativeExponent ? -exponent : exponent;
     return anyExponentDigit || in.lenient();
   }
+
+  // Just past the last character that was part of the number: an exponent letter without digits
+  // is not.
+  const char16_t* end() const { return end_; }
 
   double Finish() {
     const double zero = negative_ ? -0.0 : 0.0;
@@ -175,6 +185,7 @@ class DecimalNumber {
   std::size_t count_ = 0;
   bool sticky_ = false;
   bool negative_ = false;
+  const char16_t* end_ = nullptr;
   // The value read is the kept digits times ten to the power scale_.
   std::int64_t scale_ = 0;
 };
@@ -213,16 +224,28 @@ std::u16string Widen(std::string_view ascii) { return std::u16string(ascii.begin
 
 }  // namespace
 
-double ParseNumber(std::u16string_view text) {
+Reading ReadNumber(std::u16string_view text, char16_t localeSeparator) {
   Cursor in(text, true);
+  const auto used = [&] { return static_cast<std::size_t>(in.position() - text.data()); };
   if (in.Take(u"&")) {
     if (in.Take(u"Hh")) {
-      return ReadRadixNumber(in, 16);
+      const double value = ReadRadixNumber(in, 16);
+      return {value, used(), true};
     }
-    return in.Take(u"Oo") ? ReadRadixNumber(in, 8) : 0.0;
+    if (in.Take(u"Oo")) {
+      const double value = ReadRadixNumber(in, 8);
+      return {value, used(), true};
+    }
+    return {0.0, 0, false};
   }
   DecimalNumber number;
-  return number.Read(in, u'.') ? number.Finish() : 0.0;
+  if (!number.Read(in, u'.', localeSeparator)) return {0.0, 0, false};
+  const auto end = static_cast<std::size_t>(number.end() - text.data());
+  return {number.Finish(), end, true};
+}
+
+double ParseNumber(std::u16string_view text, char16_t localeSeparator) {
+  return ReadNumber(text, localeSeparator).value;
 }
 
 std::u16string NumberToText(double value, char16_t decimalSeparator) {

@@ -12,11 +12,23 @@ namespace numora {
 // Arabic decimal separator "٫" as a decimal point; the writer writes ASCII digits.
 
 // Lenient reading of an input box: the leading number of the text after every blank, tab and
-// line feed is removed; 0 where there is none. "&H"/"&O" radix prefixes. Raises the overflow
-// fault for a number beyond the double range or a radix number wider than 32 bits. The range
-// ends where the display text does: a number that rounds to 1.79769313486232E+308, the text of
-// the largest double, reads as the largest double. Below the range a number reads as 0.
-double ParseNumber(std::u16string_view text);
+// line feed is removed; 0 where there is none. The decimal point is "." or "٫", and the locale's
+// own separator where it is another one, so that a result written "12,56" reads back as the same
+// number. "&H"/"&O" radix prefixes. Raises the overflow fault for a number beyond the double range
+// or a radix number wider than 32 bits. The range ends where the display text does: a number
+// that rounds to 1.79769313486232E+308, the text of the largest double, reads as the largest
+// double. Below the range a number reads as 0.
+double ParseNumber(std::u16string_view text, char16_t localeSeparator = u'.');
+
+// The same reading, with how much of the text it took: the number ends before text[used] (the
+// blanks, tabs and line feeds after it do not count as ignored text); found is false when the
+// text has no number at all, an empty text included.
+struct Reading {
+  double value;
+  std::size_t used;
+  bool found;
+};
+Reading ReadNumber(std::u16string_view text, char16_t localeSeparator = u'.');
 
 // Display text of a finite double: 15 significant digits, trailing zeros dropped, exponent form
 // below 1E-04 and from 1E+15, negative zero written "0".

@@ -85,11 +85,12 @@ FormWindow::FormWindow(const FormContext& context, const FormLook& look)
 FormWindow::~FormWindow() = default;
 
 void FormWindow::run(const std::function<void()>& handler) {
+  step_ = Step::None;
   try {
     handler();
   } catch (const Fault& fault) {
     stopWorking(View(FaultStop(fault)));
-    context_.messages->show(FaultMessage(fault));
+    context_.messages->show(FaultMessage(fault, step_, stepSubject_));
   } catch (const std::exception& failure) {
     const QString what = QString::fromLocal8Bit(failure.what());
     stopWorking(View(FailureStop(what)));
@@ -100,6 +101,33 @@ void FormWindow::run(const std::function<void()>& handler) {
     context_.messages->show(FailureMessage(what));
   }
   expected_.clear();
+  step_ = Step::None;
+}
+
+void FormWindow::during(Step step, const QString& subject) {
+  step_ = step;
+  stepSubject_ = subject;
+}
+
+void FormWindow::measuring(QWidget* result) {
+  const auto formula = formulas_.find(result);
+  const std::u16string_view words =
+      formula == formulas_.end() ? std::u16string_view() : std::u16string_view(formula->second);
+  during(Step::Measure, ToQString(std::u16string(words.substr(0, words.find(u" = ")))));
+}
+
+void FormWindow::onCalculate(QPushButton* button, std::function<void()> handler) {
+  calculateButton_ = button;
+  connect(button, &QAbstractButton::clicked, this, [this, handler = std::move(handler)] {
+    computed_ = false;
+    for (const auto& [result, formula] : formulas_) notes_.setStale(result, {});
+    run([&] {
+      // Until the handler says more, each result is expected with its formula in words.
+      for (const auto& [result, formula] : formulas_) expect(result, Working(formula));
+      handler();
+    });
+    computed_ = true;
+  });
 }
 
 void FormWindow::place(QWidget* widget, const Control& row, bool takesFocus) {
@@ -128,6 +156,7 @@ QLineEdit* FormWindow::addTextBox(const Control& row, QWidget* container) {
   // A text box takes whatever the user types, however long.
   box->setMaxLength(std::numeric_limits<int>::max());
   place(box, row, true);
+  connect(box, &QLineEdit::textEdited, this, [this, box] { inputEdited(box); });
   return box;
 }
 
@@ -247,26 +276,91 @@ void FormWindow::finishLayout() {
   if (!tabStops_.empty()) tabStops_.front().second->setFocus(Qt::OtherFocusReason);
 }
 
-double FormWindow::read(const QLineEdit* box) { return ParseNumber(View(box->text())); }
+double FormWindow::read(QLineEdit* box) {
+  const Step step = step_;
+  const QString subject = stepSubject_;
+  during(Step::Reading, box->accessibleName());
+  readBoxes_.insert(box);
+  const QString text = box->text();
+  const Reading reading = ReadNumber(View(text), context_.decimalSeparator);
+  during(step, subject);
+
+  const QString used = ToQString(NumberToText(reading.value, context_.decimalSeparator));
+  const QString ignored = text.mid(static_cast<qsizetype>(reading.used)).trimmed();
+  QString note;
+  if (text.trimmed().isEmpty())
+    note = QStringLiteral(u"الخانة فارغة، فحُسب بالعدد %1.").arg(used);
+  else if (!reading.found)
+    note = QStringLiteral(u"لا عدد في أول الخانة، فحُسب بالعدد %1 وأُهمل «%2».").arg(used, ignored);
+  else if (!ignored.isEmpty())
+    note = QStringLiteral(u"حُسب بالعدد %1 وأُهمل «%2».").arg(used, ignored);
+  notes_.setNote(box, note);
+  return reading.value;
+}
+
+QString FormWindow::numberText(double value) const {
+  return ToQString(NumberToText(value, context_.decimalSeparator));
+}
+
+double FormWindow::readLength(QLineEdit* box) {
+  const double length = read(box);
+  if (length < 0)
+    noteInput(box, QStringLiteral(u"الطول لا يكون سالبا، وحُسب بالعدد %1 كما كُتب.")
+                       .arg(ToQString(NumberToText(length, context_.decimalSeparator))));
+  return length;
+}
+
+void FormWindow::noteInput(QLineEdit* box, const QString& note) {
+  // The notes of one reading, each on the pupil's side of the same mark.
+  const QString before = notes_.note(box);
+  notes_.setNote(box, before.isEmpty() ? note : before + u' ' + note);
+}
+
+void FormWindow::inputEdited(QLineEdit* box) {
+  notes_.setNote(box, {});
+  if (const auto formula = formulas_.find(box); formula != formulas_.end()) {
+    // A box that shows a result and takes the next number: what is typed is no result.
+    showWorking(box, Working(formula->second).inWords(context_.decimalSeparator));
+    notes_.setStale(box, {});
+    ShowWhole(box);
+  }
+  if (!computed_ || readBoxes_.count(box) == 0) return;
+  const QString button = calculateButton_ ? calculateButton_->text() : QStringLiteral(u"احسب");
+  const QString sentence =
+      QStringLiteral(u"تغيرت المدخلات بعد هذا الحساب: اضغط «%1» مرة أخرى.").arg(button);
+  for (const auto& [result, formula] : formulas_)
+    if (result != box) notes_.setStale(result, sentence);
+}
 
 void FormWindow::write(QLabel* label, Checked result) {
   label->setText(ToQString(NumberToText(ValueOrFault(result), context_.decimalSeparator)));
+  ShowWhole(label);
   completeWorking(label, label->text());
 }
 
 void FormWindow::write(QLineEdit* box, Checked result) {
   box->setText(ToQString(NumberToText(ValueOrFault(result), context_.decimalSeparator)));
+  ShowWhole(box);
   completeWorking(box, box->text());
 }
 
-void FormWindow::showWorking(QWidget* result, const std::u16string& text) const {
-  const QString shown = ToQString(text);
-  result->setToolTip(shown);
-  result->setAccessibleDescription(shown);
+void FormWindow::showWorking(QWidget* result, const std::u16string& text) {
+  notes_.setWorking(result, ToQString(text));
 }
 
 void FormWindow::showFormula(QWidget* result, std::u16string_view formula) {
+  formulas_[result] = std::u16string(formula);
   showWorking(result, Working(formula).inWords(context_.decimalSeparator));
+}
+
+void FormWindow::empty(QWidget* result) {
+  if (auto* box = qobject_cast<QLineEdit*>(result)) {
+    if (readBoxes_.count(box) != 0) return;  // what the pupil typed stays
+    box->clear();
+  } else if (auto* label = qobject_cast<QLabel*>(result)) {
+    label->setText(QString());  // clear() would not tell assistive technology
+  }
+  ShowWhole(result);
 }
 
 Working& FormWindow::expect(QWidget* result, Working working) {
@@ -289,14 +383,17 @@ void FormWindow::notComputed(QWidget* result, std::u16string_view why) {
   for (auto at = expected_.begin(); at != expected_.end(); ++at) {
     if (at->first != result) continue;
     showWorking(result, at->second.notComputed(why, context_.decimalSeparator));
+    empty(result);
     expected_.erase(at);
     return;
   }
 }
 
 void FormWindow::stopWorking(std::u16string_view why) {
-  for (const auto& [result, working] : expected_)
+  for (const auto& [result, working] : expected_) {
     showWorking(result, working.notComputed(why, context_.decimalSeparator));
+    empty(result);
+  }
   expected_.clear();
 }
 

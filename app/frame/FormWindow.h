@@ -4,11 +4,14 @@
 #include <functional>
 #include <list>
 #include <map>
+#include <set>
 #include <utility>
 #include <vector>
 
 #include "app/frame/Controls.h"
 #include "app/frame/Drawing.h"
+#include "app/frame/FaultBox.h"
+#include "app/frame/Fields.h"
 #include "app/frame/Services.h"
 #include "numeric/Arithmetic.h"
 #include "numeric/Working.h"
@@ -95,10 +98,19 @@ class FormWindow : public QWidget {
   // first of them. Called once, after the last control is added.
   void finishLayout();
 
-  // A box's number, read leniently.
-  static double read(const QLineEdit* box);
-  // Tests a result for faults and writes its text; a fault leaves the label or box as it was.
-  // Completes the result's working, when one is expected.
+  // A box's number, read leniently with the locale's decimal separator. A box whose text was not
+  // read whole (empty, no number, text after the number) is marked, with a note that says which
+  // number was used and what was ignored; the mark goes when the box is edited.
+  double read(QLineEdit* box);
+  // A length: read the same way, and a negative one is computed as it stands but noted.
+  double readLength(QLineEdit* box);
+  // A number as the window writes it.
+  QString numberText(double value) const;
+  // Adds a note to a box read in the calculation under way.
+  void noteInput(QLineEdit* box, const QString& note);
+
+  // Tests a result for faults and writes its text, all of it in view (see ShowWhole); a fault
+  // stops the calculation. Completes the result's working, when one is expected.
   void write(QLabel* label, Checked result);
   void write(QLineEdit* box, Checked result);
 
@@ -109,8 +121,19 @@ class FormWindow : public QWidget {
   // handler may add values computed on the way. write() completes it with the result; a fault
   // that stops the calculation first completes it with the reason.
   Working& expect(QWidget* result, Working working);
-  // A result that the calculation under way leaves out, and why.
+  // A result that the calculation under way leaves out, and why; it is emptied.
   void notComputed(QWidget* result, std::u16string_view why);
+
+  // The window's calculate button. Its click runs a calculation: the handler through run(), and
+  // around it what every calculation does. The results are up to date again, every result that
+  // a fault stops before it is written is emptied (never a box the calculation read), and once
+  // the results are computed, editing a box that was read shows them as out of date until the
+  // next calculation.
+  void onCalculate(QPushButton* button, std::function<void()> handler);
+  // The step under way in a handler, for the sentence of a fault's box.
+  void during(Step step, const QString& subject = {});
+  // The step that computes a measure of a figure, named as its formula names it.
+  void measuring(QWidget* result);
 
   // Connects a button's click to a handler through run().
   void onClick(QAbstractButton* button, std::function<void()> handler);
@@ -130,7 +153,9 @@ class FormWindow : public QWidget {
 
  private:
   void place(QWidget* widget, const Control& row, bool takesFocus);
-  void showWorking(QWidget* result, const std::u16string& text) const;
+  void showWorking(QWidget* result, const std::u16string& text);
+  void empty(QWidget* result);
+  void inputEdited(QLineEdit* box);
   void completeWorking(QWidget* result, const QString& resultText);
   // After a fault: every result still expected says that it was not computed, and why.
   void stopWorking(std::u16string_view why);
@@ -141,6 +166,14 @@ class FormWindow : public QWidget {
   bool centred_ = false;
   std::vector<std::pair<int, QWidget*>> tabStops_;
   std::list<std::pair<QWidget*, Working>> expected_;  // a handler keeps references into it
+  std::map<QWidget*, std::u16string> formulas_;       // each result's formula in words
+  std::set<QLineEdit*> readBoxes_;                    // every box a calculation has read
+  FieldNotes notes_;
+  QPushButton* calculateButton_ = nullptr;
+  bool computed_ = false;  // results stand that an edited box would make out of date
+  Step step_ = Step::None;
+  QString stepSubject_;
+  QWidget* focusMark_ = nullptr;
 };
 
 }  // namespace numora

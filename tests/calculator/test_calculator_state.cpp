@@ -57,9 +57,12 @@ TEST(CalculatorEquals, RepeatsTheOperationOnTheResult) {
   EXPECT_EQ(Display(u"7+8="), u"15");
   EXPECT_EQ(Display(u"7+8=="), u"22");
   EXPECT_EQ(Display(u"7+8==="), u"29");
-  EXPECT_EQ(Display(u"9-="), u"9");
-  EXPECT_EQ(Display(u"8*="), u"0");
+  // Right after the operator key the display still shows the number, which "=" takes.
+  EXPECT_EQ(Display(u"9-="), u"0");
+  EXPECT_EQ(Display(u"8*="), u"64");
   EXPECT_EQ(Display(u"9/3="), u"3");
+  // The Part's rule for "=" again: the stored operand and the number on the display.
+  EXPECT_EQ(Display(u"7+8=5="), u"12");
 }
 
 TEST(CalculatorEquals, DoesNothingWithoutAPendingOperator) {
@@ -78,21 +81,52 @@ TEST(CalculatorEquals, ReadsTheStoredOperandAsTheFifteenDigitsWritten) {
   EXPECT_EQ(calculator.display(), u"0.123456789012346");
 }
 
-TEST(CalculatorOperatorKeys, ASecondOperatorStoresZero) {
-  EXPECT_EQ(Display(u"7+-2="), u"-2");
+// Key sequences as a pocket calculator runs them, from left to right.
+TEST(CalculatorChaining, EvaluatesLeftToRightAsEachOperatorKeyIsPressed) {
+  const struct {
+    const char16_t* keys;
+    const char16_t* display;
+  } cases[] = {
+      {u"2+3+", u"5"},         // the pending sum is shown when the next operator comes
+      {u"2+3+4=", u"9"},       // not 7
+      {u"12+7*2=", u"38"},     // left to right, not 14
+      {u"7+-2=", u"5"},        // a second operator key only replaces the first
+      {u"7+*/-2=", u"5"},      //   however many times
+      {u"10-4*2/3=", u"4"},    // ((10 - 4) × 2) ÷ 3
+      {u"7+8=5", u"5"},        // a digit after "=" starts a new number
+      {u"7+8=5+1=", u"6"},     //   and it is the next operand
+      {u"7+8=+1=", u"16"},     // an operator after "=" takes the result, evaluating nothing
+      {u"7+8=*=", u"225"},     //   and "=" right after it squares it
+      {u"2*3=4", u"4"},        // not 34
+      {u"2.5+.5=", u"3"},      // the point starts the new number as a digit does
+      {u"2.5+1.5=.7", u".7"},  // after "=" too, with its flag cleared
+      {u"1+2+C3=", u"3"},      // the clear-all key still clears everything
+  };
+  for (const auto& c : cases) {
+    const std::u16string keys = c.keys;
+    EXPECT_EQ(Display(keys), c.display) << std::string(keys.begin(), keys.end());
+  }
+}
+
+TEST(CalculatorChaining, KeepsTheOperandAndOperatorBetweenKeys) {
   CalculatorState calculator(u'.');
   Press(calculator, u"7+");
   EXPECT_EQ(calculator.firstOperand(), u"7");
   EXPECT_EQ(calculator.pendingOperation(), Operation::Add);
-  EXPECT_EQ(calculator.display(), u"");
+  EXPECT_EQ(calculator.display(), u"7");  // still in view
   Press(calculator, u"*");
-  EXPECT_EQ(calculator.firstOperand(), u"0");
+  EXPECT_EQ(calculator.firstOperand(), u"7");
   EXPECT_EQ(calculator.pendingOperation(), Operation::Multiply);
-}
-
-TEST(CalculatorDigits, AreAppendedEvenToAResult) {
-  EXPECT_EQ(Display(u"2*3=4"), u"64");
-  EXPECT_EQ(Display(u"2*3=4="), u"128");
+  Press(calculator, u"3-");
+  EXPECT_EQ(calculator.firstOperand(), u"21");
+  EXPECT_EQ(calculator.display(), u"21");
+  EXPECT_EQ(calculator.pendingOperation(), Operation::Subtract);
+  // Text typed into the display box after "=" is a new number, and the next operator key does
+  // not evaluate the completed operation again.
+  Press(calculator, u"1=");
+  calculator.setDisplay(u"4");
+  Press(calculator, u"*2=");
+  EXPECT_EQ(calculator.display(), u"8");
 }
 
 TEST(CalculatorTypedText, TakesItsLeadingNumber) {
@@ -108,10 +142,9 @@ TEST(CalculatorTypedText, TakesItsLeadingNumber) {
 TEST(CalculatorPointKey, LooksOnlyAtItsFlag) {
   EXPECT_EQ(Display(u"1..5"), u"1.5");
   EXPECT_EQ(Display(u"1.5+1.2"), u"1.2");  // the operator key lets the point in again
-  // Nothing set the flag after the operator key, so a second point goes in after the result.
-  EXPECT_EQ(Display(u"1.5+1=."), u"2.5.");
-  // Typed with a point, the second operand keeps the key blocked after "=".
-  EXPECT_EQ(Display(u"1+1.5=."), u"2.5");
+  // After "=" the point key starts a new number.
+  EXPECT_EQ(Display(u"1.5+1=."), u".");
+  EXPECT_EQ(Display(u"1+1.5=.."), u".");
   CalculatorState typed(u'.');
   typed.setDisplay(u"3.5");
   Press(typed, u".");
@@ -131,7 +164,7 @@ TEST(CalculatorClearAll, EmptiesEverything) {
 
 TEST(CalculatorFaults, AreClassifiedAndLeaveTheStateAsItWas) {
   EXPECT_EQ(FaultOf(u"8/0="), FaultKind::DivisionByZero);
-  EXPECT_EQ(FaultOf(u"8/="), FaultKind::DivisionByZero);
+  EXPECT_EQ(FaultOf(u"8/0+"), FaultKind::DivisionByZero);  // an operator key evaluates as "="
   EXPECT_EQ(FaultOf(u"0/0="), FaultKind::Overflow);
 
   CalculatorState calculator(u'.');
@@ -144,6 +177,17 @@ TEST(CalculatorFaults, AreClassifiedAndLeaveTheStateAsItWas) {
   Press(calculator, u"5=");  // and it goes on
   EXPECT_EQ(calculator.display(), u"18");
 
+  // A fault at an operator key that evaluates leaves the state as it was too, the new operator
+  // not set.
+  CalculatorState chained(u'.');
+  Press(chained, u"8/0");
+  EXPECT_THROW(chained.press(CalculatorKey::Operator(Operation::Add)), Fault);
+  EXPECT_EQ(chained.display(), u"0");
+  EXPECT_EQ(chained.firstOperand(), u"8");
+  EXPECT_EQ(chained.pendingOperation(), Operation::Divide);
+  Press(chained, u"2=");
+  EXPECT_EQ(chained.display(), u"4");
+
   CalculatorState huge(u'.');
   huge.setDisplay(u"1e308");
   Press(huge, u"*10");
@@ -151,11 +195,11 @@ TEST(CalculatorFaults, AreClassifiedAndLeaveTheStateAsItWas) {
   EXPECT_EQ(huge.display(), u"10");
 }
 
-TEST(CalculatorRegionalSettings, CommaSeparatorIsWrittenButNotReadBack) {
+TEST(CalculatorRegionalSettings, CommaSeparatorIsWrittenAndReadBack) {
   EXPECT_EQ(Display(u"1/4=", u','), u"0,25");
-  // The display "0,25" reads as 0 up to the comma.
-  EXPECT_EQ(FaultOf(u"1/4==", u','), FaultKind::DivisionByZero);
-  EXPECT_EQ(Display(u"1/4=+1=", u','), u"1");
+  // The display "0,25" reads back as a quarter: "=" again divides the stored 1 by it.
+  EXPECT_EQ(Display(u"1/4==", u','), u"4");
+  EXPECT_EQ(Display(u"1/4=+1=", u','), u"1,25");
   // The point key's point is still the point that the display is read with.
   EXPECT_EQ(Display(u"1.5+1=", u','), u"2,5");
   EXPECT_EQ(Display(u"1.5+1=", u'\u066B'), u"2\u066B5");

@@ -34,7 +34,7 @@ class TemperatureWindowTest : public QObject {
   void optionsFormOneGroupWithNoneSelectedAtFirst();
   void everyDirectionReplacesTheInput_data();
   void everyDirectionReplacesTheInput();
-  void aCommaSeparatorIsReadBackAsTheWholePart();
+  void aCommaSeparatorIsReadBackWhole();
 };
 
 void TemperatureWindowTest::optionsFormOneGroupWithNoneSelectedAtFirst() {
@@ -111,9 +111,9 @@ void TemperatureWindowTest::everyDirectionReplacesTheInput() {
   QVERIFY(program.messages.shown.empty());
 }
 
-// The result is written with the user's separator, but a box reads only the point: a result with
-// a fraction reads back as its whole part on the next click.
-void TemperatureWindowTest::aCommaSeparatorIsReadBackAsTheWholePart() {
+// The result is written with the user's separator, and the box reads it back whole on the next
+// click.
+void TemperatureWindowTest::aCommaSeparatorIsReadBackWhole() {
   Program program(u',');
   program.registry.show(FormId::Form15);
   auto& window = program.form<Form15>(FormId::Form15);
@@ -123,7 +123,7 @@ void TemperatureWindowTest::aCommaSeparatorIsReadBackAsTheWholePart() {
   window.Command1->click();
   QCOMPARE(window.Text1->text(), QStringLiteral("413,6"));
   window.Command1->click();
-  QCOMPARE(window.Text1->text(), QStringLiteral("775,4"));  // from 413
+  QCOMPARE(window.Text1->text(), QStringLiteral("776,48"));  // from 413,6
 }
 
 QTEST_MAIN(TemperatureWindowTest)

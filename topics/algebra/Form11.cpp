@@ -36,14 +36,15 @@ Form11::Form11(const FormContext& context)
   Label1 = addLabel({"Label1", u"", 240, 1080, 1455, 495, 4, {.framed = true}});
   Label2 = addLabel({"Label2", u"طول الوتر", 480, 720, 1095, 255, 5, {.align = Align::Centre}});
   showFormula(Label1, kHypotenuse);
-  onClick(Command2, [this] { Command2_Click(); });
+  onCalculate(Command2, [this] { Command2_Click(); });
   finishLayout();
 }
 
 void Form11::Command2_Click() {
-  const double first = read(Text1);
-  const double second = read(Text2);
+  const double first = readLength(Text1);
+  const double second = readLength(Text2);
   expect(Label1, Working(kHypotenuse).let(u"الضلع الأول", first).let(u"الضلع الثاني", second));
+  during(Step::Hypotenuse);
   write(Label1, Hypotenuse(first, second));
 }
 

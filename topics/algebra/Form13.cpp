@@ -64,7 +64,7 @@ Form13::Form13(const FormContext& context)
   Label9 = addLabel({"Label9", u"صفر", 120, 600, 375, 375, 17});
   showFormula(Text4, kFirstRoot);
   showFormula(Text5, kSecondRoot);
-  onClick(Command1, [this] { Command1_Click(); });
+  onCalculate(Command1, [this] { Command1_Click(); });
   finishLayout();
 }
 
@@ -74,16 +74,18 @@ void Form13::Command1_Click() {
   const double c = read(Text3);
   Working& first = expect(Text4, Working(kFirstRoot).let(u"A", a).let(u"B", b).let(u"C", c));
   Working& second = expect(Text5, Working(kSecondRoot).let(u"A", a).let(u"B", b).let(u"C", c));
+  during(Step::Discriminant);
   const double d = ValueOrFault(Discriminant(a, b, c));
   first.let(u"المميز", d);
   second.let(u"المميز", d);
   if (d < 0) {
-    // The window's own message; the root boxes keep what they showed.
+    // The window's own message; the roots are emptied and say why.
     notComputed(Text4, kNoRealRoot);
     notComputed(Text5, kNoRealRoot);
     context().messages->show({kProgramTitle, QStringLiteral(u"المعادلة لاتحل")});
     return;
   }
+  during(a == 0 ? Step::NotQuadratic : Step::QuadraticRoot);
   const double s = SquareRoot(d);
   write(Text4, FirstRoot(a, b, s));
   write(Text5, SecondRoot(a, b, s));

@@ -37,7 +37,7 @@ Form2::Form2(const FormContext& context)
                            ReturnOrder::ShowMainThenHide);
   Label2 = addLabel({"Label2", u"الناتج", 480, 840, 975, 255, 5, {.align = Align::Centre}});
   showFormula(Label1, kRoot);
-  onClick(Command1, [this] { Command1_Click(); });
+  onCalculate(Command1, [this] { Command1_Click(); });
   finishLayout();
 }
 
@@ -47,7 +47,9 @@ void Form2::Command1_Click() {
   expect(Label1, Working(GivesRealOddRoot(radicand, index) ? kOddRootOfNegative : kRoot)
                      .let(u"ما تحت الجذر", radicand)
                      .let(u"دليل الجذر", index));
+  during(Step::RootExponent);
   const double exponent = ValueOrFault(RootExponent(index));
+  during(Step::Root);
   write(Label1, Root(radicand, exponent, index));
 }
 

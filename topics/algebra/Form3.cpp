@@ -30,7 +30,7 @@ Form3::Form3(const FormContext& context)
                            ReturnOrder::HideThenShowMain);
   Label2 = addLabel({"Label2", u"الناتج", 360, 840, 1455, 255, 5, {.align = Align::Centre}});
   showFormula(Label1, kPower);
-  onClick(Command1, [this] { Command1_Click(); });
+  onCalculate(Command1, [this] { Command1_Click(); });
   finishLayout();
 }
 
@@ -38,6 +38,7 @@ void Form3::Command1_Click() {
   const double base = read(Text1);
   const double exponent = read(Text2);
   expect(Label1, Working(kPower).let(u"الأساس", base).let(u"الأس", exponent));
+  during(Step::Power);
   write(Label1, Power(base, exponent));
 }
 

@@ -45,18 +45,21 @@ Form12::Form12(const FormContext& context)
   showFormula(Label3, kVolume);
   showFormula(Label5, kLateralArea);
   showFormula(Label7, kTotalArea);
-  onClick(Command1, [this] { Command1_Click(); });
+  onCalculate(Command1, [this] { Command1_Click(); });
   finishLayout();
 }
 
 void Form12::Command1_Click() {
-  const double radius = read(Text1);
-  const double height = read(Text2);
+  const double radius = readLength(Text1);
+  const double height = readLength(Text2);
   for (auto [result, formula] :
        {std::pair{Label3, kVolume}, std::pair{Label5, kLateralArea}, std::pair{Label7, kTotalArea}})
     expect(result, Working(formula).let(u"نق", radius).let(u"ع", height));
+  measuring(Label3);
   write(Label3, CylinderVolume(radius, height));
+  measuring(Label5);
   write(Label5, CylinderLateralArea(radius, height));
+  measuring(Label7);
   write(Label7, CylinderTotalArea(radius, height));
 }
 

@@ -38,15 +38,16 @@ Form4::Form4(const FormContext& context)
                            ReturnOrder::ShowMainThenHide);
   Label5 = addLabel({"Label5", u"المساحة", 360, 840, 1575, 255, 9, {.align = Align::Centre}});
   showFormula(Label4, kArea);
-  onClick(Command1, [this] { Command1_Click(); });
+  onCalculate(Command1, [this] { Command1_Click(); });
   finishLayout();
 }
 
 void Form4::Command1_Click() {
-  const double firstBase = read(Text1);
-  const double secondBase = read(Text2);
-  const double height = read(Text3);
+  const double firstBase = readLength(Text1);
+  const double secondBase = readLength(Text2);
+  const double height = readLength(Text3);
   expect(Label4, Working(kArea).let(u"ق١", firstBase).let(u"ق٢", secondBase).let(u"ع", height));
+  measuring(Label4);
   write(Label4, TrapezoidArea(firstBase, secondBase, height));
 }
 

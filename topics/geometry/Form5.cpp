@@ -34,15 +34,17 @@ Form5::Form5(const FormContext& context)
   Label5 = addLabel({"Label5", u"محيط الدائرة", 480, 1440, 855, 255, 7});
   showFormula(Label2, kArea);
   showFormula(Label3, kCircumference);
-  onClick(Command1, [this] { Command1_Click(); });
+  onCalculate(Command1, [this] { Command1_Click(); });
   finishLayout();
 }
 
 void Form5::Command1_Click() {
-  const double radius = read(Text1);
+  const double radius = readLength(Text1);
   expect(Label2, Working(kArea).let(u"نق", radius));
   expect(Label3, Working(kCircumference).let(u"نق", radius));
+  measuring(Label2);
   write(Label2, CircleArea(radius));
+  measuring(Label3);
   write(Label3, CircleCircumference(radius));
 }
 

@@ -44,18 +44,21 @@ Form6::Form6(const FormContext& context)
   showFormula(Label3, kArea);
   showFormula(Label5, kDiagonal);
   showFormula(Label7, kPerimeter);
-  onClick(Command1, [this] { Command1_Click(); });
+  onCalculate(Command1, [this] { Command1_Click(); });
   finishLayout();
 }
 
 void Form6::Command1_Click() {
-  const double width = read(Text1);
-  const double length = read(Text2);
+  const double width = readLength(Text1);
+  const double length = readLength(Text2);
   expect(Label3, Working(kArea).let(u"ض", width).let(u"ل", length));
   expect(Label5, Working(kDiagonal).let(u"ض", width).let(u"ل", length));
   expect(Label7, Working(kPerimeter).let(u"ض", width).let(u"ل", length));
+  measuring(Label3);
   write(Label3, RectangleArea(width, length));
+  measuring(Label5);
   write(Label5, RectangleDiagonal(width, length));
+  measuring(Label7);
   write(Label7, RectanglePerimeter(width, length));
 }
 

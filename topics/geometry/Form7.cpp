@@ -51,19 +51,22 @@ Form7::Form7(const FormContext& context)
   showFormula(Label4, kTotalArea);
   showFormula(Label5, kVolume);
   showFormula(Label8, kLateralArea);
-  onClick(Command1, [this] { Command1_Click(); });
+  onCalculate(Command1, [this] { Command1_Click(); });
   finishLayout();
 }
 
 void Form7::Command1_Click() {
-  const double width = read(Text1);
-  const double height = read(Text2);
-  const double length = read(Text3);
+  const double width = readLength(Text1);
+  const double height = readLength(Text2);
+  const double length = readLength(Text3);
   for (auto [result, formula] :
        {std::pair{Label4, kTotalArea}, std::pair{Label5, kVolume}, std::pair{Label8, kLateralArea}})
     expect(result, Working(formula).let(u"ض", width).let(u"ع", height).let(u"ل", length));
+  measuring(Label4);
   write(Label4, CuboidTotalArea(width, height, length));
+  measuring(Label5);
   write(Label5, CuboidVolume(width, height, length));
+  measuring(Label8);
   write(Label8, CuboidLateralArea(width, height, length));
 }
 

@@ -33,14 +33,15 @@ Form8::Form8(const FormContext& context)
                            ReturnOrder::HideThenShowMain);
   Label4 = addLabel({"Label4", u"المساحة", 360, 960, 1575, 255, 7, {.align = Align::Centre}});
   showFormula(Label3, kArea);
-  onClick(Command1, [this] { Command1_Click(); });
+  onCalculate(Command1, [this] { Command1_Click(); });
   finishLayout();
 }
 
 void Form8::Command1_Click() {
-  const double height = read(Text1);
-  const double base = read(Text2);
+  const double height = readLength(Text1);
+  const double base = readLength(Text2);
   expect(Label3, Working(kArea).let(u"ع", height).let(u"ق", base));
+  measuring(Label3);
   write(Label3, TriangleArea(height, base));
 }
 

@@ -34,15 +34,17 @@ Form9::Form9(const FormContext& context)
   Label6 = addLabel({"Label6", u"حجم اكرة", 600, 1560, 735, 255, 8});
   showFormula(Label3, kSurface);
   showFormula(Label4, kVolume);
-  onClick(Command2, [this] { Command2_Click(); });
+  onCalculate(Command2, [this] { Command2_Click(); });
   finishLayout();
 }
 
 void Form9::Command2_Click() {
-  const double radius = read(Text1);
+  const double radius = readLength(Text1);
   expect(Label3, Working(kSurface).let(u"نق", radius));
   expect(Label4, Working(kVolume).let(u"نق", radius));
+  measuring(Label3);
   write(Label3, SphereSurface(radius));
+  measuring(Label4);
   write(Label4, SphereVolume(radius));
 }
 

@@ -56,7 +56,7 @@ Form15::Form15(const FormContext& context)
       if (checked) showFormula(Text1, formula);
     });
   }
-  onClick(Command1, [this] { Command1_Click(); });
+  onCalculate(Command1, [this] { Command1_Click(); });
   finishLayout();
 }
 
@@ -66,8 +66,14 @@ void Form15::Command1_Click() {
   const auto convert = [this, t](std::u16string_view formula, std::u16string_view scale,
                                  Checked (*conversion)(double)) {
     expect(Text1, Working(formula).let(scale, t));
+    during(Step::Temperature);
     write(Text1, conversion(t));
   };
+  // No temperature is below absolute zero; one typed in Kelvin is converted as it stands.
+  if ((Option4->isChecked() || Option5->isChecked()) && t < 0)
+    noteInput(Text1,
+              QStringLiteral(u"لا درجة حرارة أقل من الصفر المطلق (0 كلفن)، وحُسب بالعدد %1 كما كُتب.")
+                  .arg(numberText(t)));
   if (Option1->isChecked()) convert(kCelsiusToFahrenheit, u"سلسيوس", CelsiusToFahrenheit);
   if (Option2->isChecked()) convert(kFahrenheitToCelsius, u"فهرنهايت", FahrenheitToCelsius);
   if (Option3->isChecked()) convert(kCelsiusToKelvin, u"سلسيوس", CelsiusToKelvin);

@@ -1,0 +1,134 @@
+#include "app/frame/Fields.h"
+
+#include <QFontMetricsF>
+#include <QLabel>
+#include <QLineEdit>
+#include <QStyle>
+#include <QStyleOptionFrame>
+
+namespace numora {
+namespace {
+
+// The field's own font, kept the first time its size is changed.
+constexpr const char* kOwnFont = "numoraOwnFont";
+constexpr double kSmallestPointSize = 3.0;
+constexpr double kPointStep = 0.25;
+
+QString TextOf(const QWidget* field) {
+  if (const auto* label = qobject_cast<const QLabel*>(field)) return label->text();
+  if (const auto* box = qobject_cast<const QLineEdit*>(field)) return box->text();
+  return {};
+}
+
+}  // namespace
+
+int TextRoom(const QWidget* field) {
+  if (const auto* box = qobject_cast<const QLineEdit*>(field)) {
+    QStyleOptionFrame option;
+    option.initFrom(box);
+    option.rect = box->rect();
+    option.lineWidth =
+        box->hasFrame() ? box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, box) : 0;
+    const QRect contents = box->style()->subElementRect(QStyle::SE_LineEditContents, &option, box);
+    const QMargins margins = box->textMargins();
+    // A box keeps two pixels free on each side of its text and one for the cursor.
+    return contents.width() - margins.left() - margins.right() - 2 * 2 - 1;
+  }
+  if (const auto* label = qobject_cast<const QLabel*>(field)) {
+    const int indent = label->indent() > 0 ? label->indent() : 0;
+    return label->contentsRect().width() - 2 * label->margin() - indent;
+  }
+  return field->width();
+}
+
+void ShowWhole(QWidget* field) {
+  QVariant own = field->property(kOwnFont);
+  if (!own.isValid()) {
+    own = field->font();
+    field->setProperty(kOwnFont, own);
+  }
+  QFont font = own.value<QFont>();
+  const QString text = TextOf(field);
+  const double room = TextRoom(field);
+  if (font.pointSizeF() > 0) {
+    while (QFontMetricsF(font).horizontalAdvance(text) > room &&
+           font.pointSizeF() - kPointStep >= kSmallestPointSize)
+      font.setPointSizeF(font.pointSizeF() - kPointStep);
+  } else {
+    while (QFontMetricsF(font).horizontalAdvance(text) > room && font.pixelSize() > 4)
+      font.setPixelSize(font.pixelSize() - 1);
+  }
+  if (font != field->font()) field->setFont(font);
+  if (auto* box = qobject_cast<QLineEdit*>(field)) box->setCursorPosition(0);
+}
+
+FieldNotes::State& FieldNotes::state(QWidget* field) {
+  State& state = states_[field];
+  if (!state.captured) {
+    state.captured = true;
+    state.description = field->accessibleDescription();
+    state.palette = field->palette();
+  }
+  return state;
+}
+
+void FieldNotes::refresh(QWidget* field, const State& state) const {
+  QStringList lines;
+  if (!state.note.isEmpty()) lines << state.note;
+  if (!state.staleSentence.isEmpty()) lines << state.staleSentence;
+  lines << (state.working.isEmpty() ? state.description : state.working);
+  lines.removeAll(QString());
+  const QString shown = lines.join(u'\n');
+  // The tooltip only for what the field itself tells; the layout's description stays quiet.
+  field->setToolTip(state.working.isEmpty() && state.note.isEmpty() ? QString() : shown);
+  field->setAccessibleDescription(shown);
+
+  QPalette colours = state.palette;
+  if (!state.staleSentence.isEmpty()) {
+    for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text})
+      colours.setColor(role, state.palette.color(QPalette::Disabled, role));
+  }
+  field->setPalette(colours);
+  if (auto* box = qobject_cast<QLineEdit*>(field)) {
+    box->setStyleSheet(state.note.isEmpty()
+                           ? QString()
+                           : QStringLiteral("QLineEdit { border: 2px solid palette(highlight); }"));
+  }
+}
+
+void FieldNotes::setWorking(QWidget* field, const QString& working) {
+  State& s = state(field);
+  s.working = working;
+  refresh(field, s);
+}
+
+void FieldNotes::setNote(QLineEdit* box, const QString& note) {
+  State& s = state(box);
+  if (s.note == note) return;
+  s.note = note;
+  refresh(box, s);
+}
+
+void FieldNotes::setStale(QWidget* field, const QString& sentence) {
+  State& s = state(field);
+  if (s.staleSentence == sentence) return;
+  s.staleSentence = sentence;
+  refresh(field, s);
+}
+
+QString FieldNotes::working(QWidget* field) const {
+  const auto found = states_.find(field);
+  return found == states_.end() ? QString() : found->second.working;
+}
+
+QString FieldNotes::note(QWidget* field) const {
+  const auto found = states_.find(field);
+  return found == states_.end() ? QString() : found->second.note;
+}
+
+bool FieldNotes::stale(QWidget* field) const {
+  const auto found = states_.find(field);
+  return found != states_.end() && !found->second.staleSentence.isEmpty();
+}
+
+}  // namespace numora

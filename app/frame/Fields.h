@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QFont>
+#include <QPalette>
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+#include <map>
+
+class QLineEdit;
+
+namespace numora {
+
+// Shows the whole text of a result field: a box shows its beginning, and a text wider than the
+// field is drawn in a smaller size of the field's own font until it fits (never elided, never
+// wrapped). Called each time the text changes; an empty text gets the field's own font back.
+void ShowWhole(QWidget* field);
+// The width a field gives its text, in its own coordinates.
+int TextRoom(const QWidget* field);
+
+// What the fields of a window tell the pupil besides their text, kept per field: the working
+// behind a result, a note on how an input box was read, and whether a result is out of date.
+// Each field's tooltip and accessible description say them, one per line; an out-of-date result
+// is greyed and a noted box has a frame in the highlight colour of the palette.
+class FieldNotes {
+ public:
+  void setWorking(QWidget* field, const QString& working);
+  void setNote(QLineEdit* box, const QString& note);       // an empty note takes the mark away
+  void setStale(QWidget* field, const QString& sentence);  // an empty sentence: up to date
+  QString working(QWidget* field) const;
+  QString note(QWidget* field) const;
+  bool stale(QWidget* field) const;
+
+ private:
+  struct State {
+    bool captured = false;
+    QString description;  // what the layout gave the field
+    QPalette palette;
+    QString working;
+    QString note;
+    QString staleSentence;
+  };
+  State& state(QWidget* field);
+  void refresh(QWidget* field, const State& state) const;
+
+  std::map<QWidget*, State> states_;
+};
+
+}  // namespace numora
