@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -46,6 +47,25 @@ QFont FontFor(const FontSpec& wanted, const QFont& base) {
 }
 
 QString Text(const char16_t* text) { return text ? QString::fromUtf16(text) : QString(); }
+
+// A push button that shows where the keyboard focus is, whatever the style or skin draws: a
+// frame in the palette's highlight colour inside its edge.
+class FocusFramedButton final : public QPushButton {
+ public:
+  using QPushButton::QPushButton;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override {
+    QPushButton::paintEvent(event);
+    if (!hasFocus()) return;
+    QPainter painter(this);
+    QPen pen(palette().color(QPalette::Active, QPalette::Highlight), 2);
+    pen.setJoinStyle(Qt::MiterJoin);
+    painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRectF(rect()).adjusted(3, 3, -3, -3));
+  }
+};
 
 }  // namespace
 
@@ -142,7 +162,7 @@ void FormWindow::place(QWidget* widget, const Control& row, bool takesFocus) {
 }
 
 QPushButton* FormWindow::addButton(const Control& row, QWidget* container) {
-  auto* button = new QPushButton(Text(row.caption), container ? container : client_);
+  auto* button = new FocusFramedButton(Text(row.caption), container ? container : client_);
   button->setAutoDefault(false);
   button->setDefault(false);
   button->installEventFilter(this);
@@ -156,7 +176,11 @@ QLineEdit* FormWindow::addTextBox(const Control& row, QWidget* container) {
   // A text box takes whatever the user types, however long.
   box->setMaxLength(std::numeric_limits<int>::max());
   place(box, row, true);
-  connect(box, &QLineEdit::textEdited, this, [this, box] { inputEdited(box); });
+  // Any change that is not the window's own writing is an edit: typing, pasting, and text set
+  // through assistive technology.
+  connect(box, &QLineEdit::textChanged, this, [this, box] {
+    if (!writing_) inputEdited(box);
+  });
   return box;
 }
 
@@ -339,7 +363,10 @@ void FormWindow::write(QLabel* label, Checked result) {
 }
 
 void FormWindow::write(QLineEdit* box, Checked result) {
-  box->setText(ToQString(NumberToText(ValueOrFault(result), context_.decimalSeparator)));
+  const QString text = ToQString(NumberToText(ValueOrFault(result), context_.decimalSeparator));
+  writing_ = true;
+  box->setText(text);
+  writing_ = false;
   ShowWhole(box);
   completeWorking(box, box->text());
 }
@@ -356,7 +383,9 @@ void FormWindow::showFormula(QWidget* result, std::u16string_view formula) {
 void FormWindow::empty(QWidget* result) {
   if (auto* box = qobject_cast<QLineEdit*>(result)) {
     if (readBoxes_.count(box) != 0) return;  // what the pupil typed stays
+    writing_ = true;
     box->clear();
+    writing_ = false;
   } else if (auto* label = qobject_cast<QLabel*>(result)) {
     label->setText(QString());  // clear() would not tell assistive technology
   }

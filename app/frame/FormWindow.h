@@ -170,7 +170,9 @@ class FormWindow : public QWidget {
   std::set<QLineEdit*> readBoxes_;                    // every box a calculation has read
   FieldNotes notes_;
   QPushButton* calculateButton_ = nullptr;
-  bool computed_ = false;  // results stand that an edited box would make out of date
+  bool computed_ = false;
+  bool writing_ = false;  // the window is writing a box itself  // results stand that an edited box
+                          // would make out of date
   Step step_ = Step::None;
   QString stepSubject_;
   QWidget* focusMark_ = nullptr;

@@ -36,8 +36,10 @@ def plain(text):
 
 def holds(key, description, name, is_box):
     """Whether a result field holds what the key names: the first words of its working
-    ("المساحة" in "المساحة = 3.14 × نق²"), its whole description, or, for a box, its name."""
-    return description == key or description.startswith(key + " = ") or (is_box and name == key)
+    ("المساحة" in "المساحة = 3.14 × نق²"), its whole description, or, for a box, its name. The
+    working is the last line of a description; a note or an out-of-date warning comes before."""
+    working = description.split("\n")[-1]
+    return working == key or working.startswith(key + " = ") or (is_box and name == key)
 
 
 def pump(seconds):
@@ -245,9 +247,22 @@ def run_cases(pyatspi, cases, app_process):
             # The working behind each result, as its description reads it out.
             for entry in case.get("results", []):
                 if len(entry) > 2:
-                    heard = plain(field(topic, entry[0]).description)
+                    heard = plain(field(topic, entry[0]).description).split("\n")[-1]
                     assert heard == entry[2], "%s: the working of %s is %r, expected %r" % (
                         title, entry[0], heard, entry[2])
+            # A box read only in part says so, in its description, first.
+            for name, note in case.get("notes", []):
+                box = find(topic, lambda a: a is not None and a.getRole() == pyatspi.ROLE_TEXT
+                           and a.name == name)
+                heard = plain(box.description).split("\n")[0]
+                assert heard == note, "%s: box %s says %r, expected %r" % (title, name, heard, note)
+            # Editing a box afterwards puts the results out of date.
+            for name, text in case.get("then_type", []):
+                type_into(topic, name, text)
+            for key in case.get("out_of_date", []):
+                wait_for("the result %s out of date" % key, lambda: True if plain(
+                    field(topic, key).description).startswith("تغيرت المدخلات بعد هذا الحساب")
+                    else None, timeout=5)
             # A screen reader is told of each result that the calculation changed.
             for description, expected, *_ in case.get("results", []):
                 if shown_before[description] != expected:

@@ -60,22 +60,28 @@ void CheckDisplayText(double x, char16_t separator) {
   Require(SameDouble(strict, expected), "a display text reads back as the value to 15 digits");
   Require(numora::NumberToText(expected, separator) == text,
           "the value to 15 digits is written as the same text");
-  if (separator == u'.') {
-    Require(SameDouble(numora::ParseNumber(text), expected),
-            "the lenient reader reads a display text with the point like the strict one");
-  }
+  Require(SameDouble(numora::ParseNumber(text, separator), expected),
+          "the lenient reader reads a display text with the locale's separator back");
 }
 
-void CheckLenientReading(std::u16string_view text) {
-  double value = 0.0;
+void CheckLenientReading(std::u16string_view text, char16_t separator) {
+  numora::Reading reading{};
   try {
-    value = numora::ParseNumber(text);
+    reading = numora::ReadNumber(text, separator);
   } catch (const Fault& fault) {
     Require(fault.kind() == FaultKind::Overflow, "the lenient reader raises only overflow");
     return;
   }
-  Require(std::isfinite(value), "the lenient reader gives a finite value");
-  CheckDisplayText(value, u'.');
+  Require(std::isfinite(reading.value), "the lenient reader gives a finite value");
+  Require(reading.used <= text.size(), "the number ends inside the text");
+  Require(reading.found || (reading.value == 0.0 && reading.used == 0),
+          "a text without a number reads as 0, nothing of it used");
+  if (reading.found && text.substr(0, reading.used).find(u'&') == text.npos) {
+    // What the reading used is the whole number: the same number read alone.
+    Require(SameDouble(numora::ParseNumber(text.substr(0, reading.used), separator), reading.value),
+            "the part a reading used reads as the same number");
+  }
+  CheckDisplayText(reading.value, separator);
 }
 
 void CheckStrictReading(std::u16string_view text, char16_t separator) {
@@ -88,12 +94,10 @@ void CheckStrictReading(std::u16string_view text, char16_t separator) {
     return;
   }
   Require(std::isfinite(value), "the strict reader gives a finite value");
-  if (separator == u'.') {
-    // With the point, every number the strict reader takes is also a whole number to the lenient
-    // one.
-    Require(SameDouble(numora::ParseNumber(text), value),
-            "the lenient reader reads what the strict one takes alike");
-  }
+  // Every number the strict reader takes is also a whole number to the lenient one given the
+  // same separator.
+  Require(SameDouble(numora::ParseNumber(text, separator), value),
+          "the lenient reader reads what the strict one takes alike");
   CheckDisplayText(value, separator);
 }
 
@@ -111,7 +115,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::memcpy(wide.data(), data, wide.size() * sizeof(char16_t));
   const std::u16string narrow(data, data + size);
   for (const std::u16string& text : {wide, narrow}) {
-    CheckLenientReading(text);
+    CheckLenientReading(text, separator);
     CheckStrictReading(text, separator);
   }
 

@@ -89,6 +89,39 @@ TEST(ParseNumber, ReadsArabicIndicDigitsAndTheArabicPoint) {
 
 // Up to &HFFFF the value is a signed 16-bit integer, up to &HFFFFFFFF a signed 32-bit integer.
 // Leading zeros do not widen a value: "&H0000FFFF" is the 16-bit -1.
+TEST(ParseNumber, TakesTheLocalesSeparatorAsWellAsThePoint) {
+  EXPECT_EQ(ParseNumber(u"12,56"), 12.0);
+  EXPECT_EQ(ParseNumber(u"12,56", u','), 12.56);
+  EXPECT_EQ(ParseNumber(u"12.56", u','), 12.56);
+  EXPECT_EQ(ParseNumber(u"1,5,5", u','), 1.5);  // one point only
+  EXPECT_EQ(ParseNumber(u"1.5,5", u','), 1.5);
+}
+
+// How much of the text a reading used, for saying what was ignored.
+TEST(ReadNumber, SaysWhereTheNumberEndsAndWhetherThereWasOne) {
+  const struct {
+    const char16_t* text;
+    char16_t separator;
+    double value;
+    std::size_t used;
+    bool found;
+  } cases[] = {
+      {u"2,5", u'.', 2, 1, true},    {u"2,5", u',', 2.5, 3, true},
+      {u"5cm", u'.', 5, 1, true},    {u" 2 ", u'.', 2, 2, true},
+      {u"1 2x", u'.', 12, 3, true},  {u"5e", u'.', 5, 1, true},  // no exponent without digits
+      {u"5e2m", u'.', 500, 3, true}, {u"5.", u'.', 5, 2, true},
+      {u"&H1Fz", u'.', 31, 4, true}, {u"abc", u'.', 0, 0, false},
+      {u"", u'.', 0, 0, false},      {u"-", u'.', 0, 0, false},
+      {u".", u'.', 0, 0, false},     {u"&Z", u'.', 0, 0, false},
+  };
+  for (const auto& c : cases) {
+    const Reading reading = ReadNumber(c.text, c.separator);
+    EXPECT_EQ(reading.value, c.value) << Show(c.text);
+    EXPECT_EQ(reading.used, c.used) << Show(c.text);
+    EXPECT_EQ(reading.found, c.found) << Show(c.text);
+  }
+}
+
 TEST(ParseNumber, RadixPrefixesAtThe16And32BitBorders) {
   ExpectParsed({{u"&HFFFF", -1.0},
                 {u"&hffff", -1.0},

@@ -1,0 +1,245 @@
+// Results a pupil can trust: every result shows all of its text, results go out of date when an
+// input box is edited, input read only in part is marked, and the keyboard focus is visible on
+// every push button. Run at scale factor 1 and, as test_trust_scaled, at 2.
+#include <QApplication>
+#include <QFontMetricsF>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QtTest>
+
+#include "app/frame/Fields.h"
+#include "tests/windows/Harness.h"
+
+using namespace numora;
+using numora::testing::Calculate;
+using numora::testing::Program;
+using numora::testing::Type;
+
+namespace {
+
+constexpr FormId kTopics[] = {FormId::Form2,  FormId::Form3,  FormId::Form4,  FormId::Form5,
+                              FormId::Form6,  FormId::Form7,  FormId::Form8,  FormId::Form9,
+                              FormId::Form11, FormId::Form12, FormId::Form13, FormId::Form15};
+
+// The fields a calculation writes: the framed labels, the quadratic's roots, the temperature box.
+std::vector<QWidget*> ResultFields(FormWindow& window, FormId id) {
+  std::vector<QWidget*> fields;
+  for (QLabel* label : window.findChildren<QLabel*>())
+    if (label->frameShape() == QFrame::Panel) fields.push_back(label);
+  if (id == FormId::Form13)
+    for (const char* name : {"Text4", "Text5"})
+      fields.push_back(window.findChild<QLineEdit*>(name));
+  if (id == FormId::Form15) fields.push_back(window.findChild<QLineEdit*>("Text1"));
+  return fields;
+}
+
+QString TextOf(const QWidget* field) {
+  if (const auto* label = qobject_cast<const QLabel*>(field)) return label->text();
+  return qobject_cast<const QLineEdit*>(field)->text();
+}
+
+bool Greyed(const QWidget* field) {
+  const QPalette::ColorRole role =
+      qobject_cast<const QLabel*>(field) ? QPalette::WindowText : QPalette::Text;
+  return field->palette().color(QPalette::Active, role) ==
+         field->palette().color(QPalette::Disabled, role);
+}
+
+// Whether the whole text is in view: it fits the room of the field in the field's font, and a
+// box shows it from its beginning.
+bool Whole(const QWidget* field) {
+  const QString text = TextOf(field);
+  if (QFontMetricsF(field->font()).horizontalAdvance(text) > TextRoom(field)) return false;
+  const auto* box = qobject_cast<const QLineEdit*>(field);
+  return box == nullptr || box->cursorPosition() == 0 || box->hasFocus();
+}
+
+}  // namespace
+
+class TrustTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void widestTextsFitEveryResultField();
+  void calculatedResultsAreShownWhole();
+  void editingAnInputPutsTheResultsOutOfDate();
+  void inputReadInPartIsMarkedUntilEdited_data();
+  void inputReadInPartIsMarkedUntilEdited();
+  void everyPushButtonShowsTheFocus();
+};
+
+void TrustTest::widestTextsFitEveryResultField() {
+  for (const FormId id : kTopics) {
+    Program program;
+    program.registry.show(id);
+    FormWindow& window = program.registry.form(id);
+    for (QWidget* field : ResultFields(window, id)) {
+      const QFont own = field->font();
+      for (const QString text : {u"-1.79769313486232E+308"_qs, u"-4.94065645841247E-324"_qs}) {
+        if (auto* label = qobject_cast<QLabel*>(field)) label->setText(text);
+        if (auto* box = qobject_cast<QLineEdit*>(field)) box->setText(text);
+        ShowWhole(field);
+        const QString where = window.windowTitle() + " " + field->objectName() + ": " + text;
+        QVERIFY2(Whole(field), qPrintable(where));
+        QVERIFY2(field->font().pointSizeF() >= 3, qPrintable(where));
+        QVERIFY2(field->font().family() == own.family(), qPrintable(where));
+      }
+      // A short text gets the field's own font back.
+      if (auto* label = qobject_cast<QLabel*>(field)) label->setText("5");
+      if (auto* box = qobject_cast<QLineEdit*>(field)) box->setText("5");
+      ShowWhole(field);
+      QCOMPARE(field->font(), own);
+    }
+  }
+}
+
+void TrustTest::calculatedResultsAreShownWhole() {
+  Program program;
+  program.registry.show(FormId::Form3);
+  FormWindow& powers = program.registry.form(FormId::Form3);
+  QVERIFY(Type(powers, {"Text1", "-99", "Text2", "99"}));
+  Calculate(program, FormId::Form3);
+  auto* result = powers.findChild<QLabel*>("Label1");
+  QCOMPARE(result->text(), u"-3.69729637649727E+197"_qs);
+  QVERIFY(Whole(result));
+  QVERIFY(result->toolTip().contains(result->text()));
+
+  program.registry.show(FormId::Form13);
+  FormWindow& quadratic = program.registry.form(FormId::Form13);
+  QVERIFY(Type(quadratic, {"Text1", "1", "Text2", "0.5", "Text3", "-1"}));
+  Calculate(program, FormId::Form13);
+  auto* root = quadratic.findChild<QLineEdit*>("Text4");
+  QCOMPARE(root->text(), u"-1.28077640640442"_qs);
+  QCOMPARE(root->cursorPosition(), 0);  // the sign and the first digits in view
+  QVERIFY(Whole(root));
+}
+
+void TrustTest::editingAnInputPutsTheResultsOutOfDate() {
+  Program program;
+  program.registry.show(FormId::Form6);
+  FormWindow& window = program.registry.form(FormId::Form6);
+  QVERIFY(Type(window, {"Text1", "3", "Text2", "4"}));
+  const std::vector<QWidget*> results = ResultFields(window, FormId::Form6);
+  for (QWidget* field : results) QVERIFY(!Greyed(field));
+  // Typing before any calculation puts nothing out of date.
+  for (QWidget* field : results) QVERIFY(!field->toolTip().contains(u"«احسب»"));
+  Calculate(program, FormId::Form6);
+
+  QTest::keyClick(window.findChild<QLineEdit*>("Text2"), '0');
+  for (QWidget* field : results) {
+    QVERIFY2(Greyed(field), qPrintable(field->objectName()));
+    QVERIFY(field->toolTip().startsWith(u"تغيرت المدخلات بعد هذا الحساب: اضغط «احسب» مرة أخرى."));
+    QCOMPARE(field->accessibleDescription(), field->toolTip());
+  }
+  QCOMPARE(TextOf(results[0]).isEmpty(), false);  // still there to compare with
+  Calculate(program, FormId::Form6);
+  for (QWidget* field : results) {
+    QVERIFY(!Greyed(field));
+    QVERIFY(!field->toolTip().contains(u"«احسب»"));
+  }
+  QCOMPARE(window.findChild<QLabel*>("Label3")->text(), u"120"_qs);
+
+  // The quadratic window names its own button.
+  program.registry.show(FormId::Form13);
+  FormWindow& quadratic = program.registry.form(FormId::Form13);
+  QVERIFY(Type(quadratic, {"Text1", "1", "Text2", "-3", "Text3", "2"}));
+  Calculate(program, FormId::Form13);
+  QVERIFY(!Greyed(quadratic.findChild<QLineEdit*>("Text4")));
+  QTest::keyClick(quadratic.findChild<QLineEdit*>("Text3"), '1');
+  QVERIFY(quadratic.findChild<QLineEdit*>("Text4")->toolTip().contains(u"«حساب»"));
+}
+
+void TrustTest::inputReadInPartIsMarkedUntilEdited_data() {
+  QTest::addColumn<FormId>("id");
+  QTest::addColumn<QStringList>("inputs");  // box, text, ...
+  QTest::addColumn<QString>("option");      // temperature only
+  QTest::addColumn<QStringList>("notes");   // box, note (empty: no mark), ...
+  QTest::addColumn<char16_t>("separator");
+  QTest::newRow("a comma, a unit, nothing")
+      << FormId::Form4 << QStringList{"Text1", "2,5", "Text2", "5cm", "Text3", ""} << QString()
+      << QStringList{"Text1", u"حُسب بالعدد 2 وأُهمل «,5»."_qs,
+                     "Text2", u"حُسب بالعدد 5 وأُهمل «cm»."_qs,
+                     "Text3", u"الخانة فارغة، فحُسب بالعدد 0."_qs}
+      << u'.';
+  QTest::newRow("no number, a number read whole")
+      << FormId::Form3 << QStringList{"Text1", "abc", "Text2", " 2 "} << QString()
+      << QStringList{"Text1", u"لا عدد في أول الخانة، فحُسب بالعدد 0 وأُهمل «abc»."_qs, "Text2", ""}
+      << u'.';
+  QTest::newRow("the locale's comma is read whole")
+      << FormId::Form5 << QStringList{"Text1", "2,5"} << QString() << QStringList{"Text1", ""}
+      << u',';
+  QTest::newRow("a negative length, computed as it stands")
+      << FormId::Form11 << QStringList{"Text1", "-3", "Text2", "4x"} << QString()
+      << QStringList{"Text1", u"الطول لا يكون سالبا، وحُسب بالعدد -3 كما كُتب."_qs, "Text2",
+                     u"حُسب بالعدد 4 وأُهمل «x»."_qs}
+      << u'.';
+  QTest::newRow("below absolute zero")
+      << FormId::Form15 << QStringList{"Text1", "-5"} << "Option4"
+      << QStringList{"Text1",
+                     u"لا درجة حرارة أقل من الصفر المطلق (0 كلفن)، وحُسب بالعدد -5 كما كُتب."_qs}
+      << u'.';
+  QTest::newRow("a negative Celsius temperature is no fault")
+      << FormId::Form15 << QStringList{"Text1", "-5"} << "Option3" << QStringList{"Text1", ""}
+      << u'.';
+}
+
+void TrustTest::inputReadInPartIsMarkedUntilEdited() {
+  QFETCH(FormId, id);
+  QFETCH(QStringList, inputs);
+  QFETCH(QString, option);
+  QFETCH(QStringList, notes);
+  QFETCH(char16_t, separator);
+  Program program(separator);
+  program.registry.show(id);
+  FormWindow& window = program.registry.form(id);
+  QVERIFY(Type(window, inputs));
+  if (!option.isEmpty()) window.findChild<QRadioButton*>(option)->click();
+  Calculate(program, id);
+  QVERIFY(program.messages.shown.empty());
+  for (int i = 0; i + 1 < notes.size(); i += 2) {
+    auto* box = window.findChild<QLineEdit*>(notes[i]);
+    const QString& note = notes[i + 1];
+    QCOMPARE(box->styleSheet().isEmpty(), note.isEmpty());
+    if (note.isEmpty()) {
+      QVERIFY2(!box->toolTip().contains(u"حُسب"), qPrintable(box->toolTip()));
+      continue;
+    }
+    QCOMPARE(box->toolTip().section('\n', 0, 0), note);
+    QCOMPARE(box->accessibleDescription(), box->toolTip());
+    // The mark follows the palette, and goes when the box is edited.
+    QVERIFY(box->styleSheet().contains("palette(highlight)"));
+    QTest::keyClick(box, Qt::Key_End);
+    QTest::keyClick(box, '1');
+    QVERIFY(box->styleSheet().isEmpty());
+    QVERIFY(!box->toolTip().contains(note));
+  }
+}
+
+// Tab moves a visible frame: each push button is drawn differently when it has the focus.
+void TrustTest::everyPushButtonShowsTheFocus() {
+  Program program;
+  for (int n = 1; n <= kFormCount; ++n) {
+    const auto id = static_cast<FormId>(n);
+    if (id == FormId::Form14) continue;  // the splash window has no button
+    FormWindow& window = program.registry.form(id);
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    for (QPushButton* button : window.findChildren<QPushButton*>()) {
+      if (!button->isVisible() || button->focusPolicy() == Qt::NoFocus) continue;
+      button->clearFocus();
+      const QImage plain = button->grab().toImage();
+      button->setFocus(Qt::TabFocusReason);
+      QVERIFY(button->hasFocus());
+      const QImage focused = button->grab().toImage();
+      QVERIFY2(plain != focused, qPrintable(window.windowTitle() + " " + button->objectName()));
+    }
+    window.hide();
+  }
+}
+
+QTEST_MAIN(TrustTest)
+#include "test_trust.moc"
