@@ -41,7 +41,7 @@ int TextRoom(const QWidget* field) {
   return field->width();
 }
 
-void ShowWhole(QWidget* field) {
+void ShowWhole(QWidget* field, bool fromBeginning) {
   QVariant own = field->property(kOwnFont);
   if (!own.isValid()) {
     own = field->font();
@@ -59,7 +59,7 @@ void ShowWhole(QWidget* field) {
       font.setPixelSize(font.pixelSize() - 1);
   }
   if (font != field->font()) field->setFont(font);
-  if (auto* box = qobject_cast<QLineEdit*>(field)) box->setCursorPosition(0);
+  if (auto* box = qobject_cast<QLineEdit*>(field); box && fromBeginning) box->setCursorPosition(0);
 }
 
 FieldNotes::State& FieldNotes::state(QWidget* field) {

@@ -346,7 +346,7 @@ void FormWindow::inputEdited(QLineEdit* box) {
     // A box that shows a result and takes the next number: what is typed is no result.
     showWorking(box, Working(formula->second).inWords(context_.decimalSeparator));
     notes_.setStale(box, {});
-    ShowWhole(box);
+    ShowWhole(box, false);
   }
   if (!computed_ || readBoxes_.count(box) == 0) return;
   const QString button = calculateButton_ ? calculateButton_->text() : QStringLiteral(u"احسب");

@@ -78,7 +78,7 @@ void TrustTest::widestTextsFitEveryResultField() {
     FormWindow& window = program.registry.form(id);
     for (QWidget* field : ResultFields(window, id)) {
       const QFont own = field->font();
-      for (const QString text : {u"-1.79769313486232E+308"_qs, u"-4.94065645841247E-324"_qs}) {
+      for (const QString& text : {u"-1.79769313486232E+308"_qs, u"-4.94065645841247E-324"_qs}) {
         if (auto* label = qobject_cast<QLabel*>(field)) label->setText(text);
         if (auto* box = qobject_cast<QLineEdit*>(field)) box->setText(text);
         ShowWhole(field);
@@ -150,6 +150,25 @@ void TrustTest::editingAnInputPutsTheResultsOutOfDate() {
   QVERIFY(!Greyed(quadratic.findChild<QLineEdit*>("Text4")));
   QTest::keyClick(quadratic.findChild<QLineEdit*>("Text3"), '1');
   QVERIFY(quadratic.findChild<QLineEdit*>("Text4")->toolTip().contains(u"«حساب»"));
+
+  // A box that shows a result and takes the next number is typed into as any box, and what is
+  // typed is no result: its working is the formula again.
+  program.registry.show(FormId::Form15);
+  FormWindow& temperature = program.registry.form(FormId::Form15);
+  temperature.findChild<QRadioButton*>("Option1")->click();
+  auto* degrees = temperature.findChild<QLineEdit*>("Text1");
+  QTest::keyClicks(degrees, "-1.79769313486232E+308");
+  Calculate(program, FormId::Form15);  // a fault: what was typed stays
+  QCOMPARE(degrees->text(), u"-1.79769313486232E+308"_qs);
+  degrees->clear();
+  QTest::keyClicks(degrees, "100");
+  Calculate(program, FormId::Form15);
+  QCOMPARE(degrees->text(), u"212"_qs);
+  degrees->selectAll();
+  QTest::keyClicks(degrees, "25");
+  QCOMPARE(degrees->text(), u"25"_qs);
+  QVERIFY(!Greyed(degrees));
+  QVERIFY(!degrees->toolTip().contains(u"= 212"));
 }
 
 void TrustTest::inputReadInPartIsMarkedUntilEdited_data() {
