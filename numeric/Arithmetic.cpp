@@ -1,6 +1,7 @@
 #include "numeric/Arithmetic.h"
 
 #include <cmath>
+#include <cstdint>
 
 #include "numeric/Fault.h"
 
@@ -57,6 +58,48 @@ double ValueOrFault(Checked result) {
   return result.value();
 }
 
+namespace {
+
+// A number as the unevaluated sum of two doubles, for about 106 bits of precision.
+struct DoubleDouble {
+  double hi;
+  double lo;
+};
+
+DoubleDouble Times(DoubleDouble a, DoubleDouble b) {
+  const double product = a.hi * b.hi;
+  double error = std::fma(a.hi, b.hi, -product);
+  error += a.hi * b.lo + a.lo * b.hi;
+  const double hi = product + error;
+  return {hi, error - (hi - product)};
+}
+
+// A whole power by repeated squaring in double-double arithmetic, so that the result is the
+// double nearest the exact power on every platform, whatever the C library's pow does with it.
+// A negative power is a power of the reciprocal, so that no intermediate value is tinier than
+// the result.
+double WholePower(double base, std::int64_t exponent) {
+  DoubleDouble factor{base, 0.0};
+  if (exponent < 0) {
+    const double reciprocal = 1.0 / base;
+    factor = {reciprocal, -std::fma(reciprocal, base, -1.0) / base};
+    exponent = -exponent;
+  }
+  DoubleDouble result{1.0, 0.0};
+  while (exponent != 0) {
+    if (exponent & 1) result = Times(result, factor);
+    exponent >>= 1;
+    if (exponent != 0) factor = Times(factor, factor);
+  }
+  return result.hi;
+}
+
+// Whole exponents up to this size are taken by repeated squaring; beyond it every base but
+// ±1 and numbers next to it overflows or underflows anyway.
+constexpr double kLargestWholeExponent = 2147483648.0;
+
+}  // namespace
+
 double Power(double base, double exponent) {
   if (std::isnan(base) || std::isnan(exponent)) {
     throw Fault(FaultKind::InvalidArgument);
@@ -67,7 +110,10 @@ double Power(double base, double exponent) {
   if (base == 0.0 && exponent < 0.0) {
     throw Fault(FaultKind::DivisionByZero);
   }
-  const double result = std::pow(base, exponent);
+  const bool whole =
+      exponent == std::trunc(exponent) && std::fabs(exponent) <= kLargestWholeExponent;
+  const double result =
+      whole ? WholePower(base, static_cast<std::int64_t>(exponent)) : std::pow(base, exponent);
   if (!std::isfinite(result)) {
     throw Fault(FaultKind::Overflow);
   }

@@ -13,6 +13,7 @@ namespace {
 constexpr const char* kOwnFont = "numoraOwnFont";
 constexpr double kSmallestPointSize = 3.0;
 constexpr double kPointStep = 0.25;
+constexpr int kTightestSpacing = 60;  // per cent of the font's own
 
 QString TextOf(const QWidget* field) {
   if (const auto* label = qobject_cast<const QLabel*>(field)) return label->text();
@@ -58,6 +59,11 @@ void ShowWhole(QWidget* field, bool fromBeginning) {
     while (QFontMetricsF(font).horizontalAdvance(text) > room && font.pixelSize() > 4)
       font.setPixelSize(font.pixelSize() - 1);
   }
+  // A font that cannot be drawn smaller (a bitmap font, say) is drawn with its letters closer.
+  for (int spacing = 95;
+       spacing >= kTightestSpacing && QFontMetricsF(font).horizontalAdvance(text) > room;
+       spacing -= 5)
+    font.setLetterSpacing(QFont::PercentageSpacing, spacing);
   if (font != field->font()) field->setFont(font);
   if (auto* box = qobject_cast<QLineEdit*>(field); box && fromBeginning) box->setCursorPosition(0);
 }

@@ -92,6 +92,12 @@ TEST(Power, ChecksItsArgumentsAndRange) {
       {kMax, 2.0, FaultKind::Overflow},
       {0.5, -1075.0, FaultKind::Overflow},
       {std::nan(""), 1.0, FaultKind::InvalidArgument},
+      // Whole powers are the doubles nearest the exact powers, on every platform's library.
+      {99.0, 99.0, 3.697296376497268e+197},
+      {-13.0, 77.0, -5.937971757174852e+85},
+      {7.0, -5.0, 5.9499018266198606e-05},
+      {3.0, -40.0, 8.225263339969959e-20},
+      {0.1, -308.0, 9.999999999999828e+307},  // the double 0.1, not a tenth
   };
   for (const PowerRow& row : rows) {
     EXPECT_EQ(Capture([&] { return Power(row.base, row.exponent); }), row.expected)

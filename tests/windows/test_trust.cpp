@@ -82,7 +82,12 @@ void TrustTest::widestTextsFitEveryResultField() {
         if (auto* label = qobject_cast<QLabel*>(field)) label->setText(text);
         if (auto* box = qobject_cast<QLineEdit*>(field)) box->setText(text);
         ShowWhole(field);
-        const QString where = window.windowTitle() + " " + field->objectName() + ": " + text;
+        const QString where = QStringLiteral("%1 %2: %3 is %4 wide in %5 %6 pt, room %7")
+                                  .arg(window.windowTitle(), field->objectName(), text)
+                                  .arg(QFontMetricsF(field->font()).horizontalAdvance(text))
+                                  .arg(field->font().family())
+                                  .arg(field->font().pointSizeF())
+                                  .arg(TextRoom(field));
         QVERIFY2(Whole(field), qPrintable(where));
         QVERIFY2(field->font().pointSizeF() >= 3, qPrintable(where));
         QVERIFY2(field->font().family() == own.family(), qPrintable(where));
