@@ -13,8 +13,9 @@ namespace numora {
 
 // Shows the whole text of a result field: a box shows its beginning, and a text wider than the
 // field is drawn in a smaller size of the field's own font until it fits (never elided, never
-// wrapped), with its letters closer together where the font cannot get smaller. Called each time the text changes; an empty text gets the field's own font back.
-// While the pupil types into a box, its cursor stays where it is.
+// wrapped), with its letters closer together where the font cannot get smaller. Called each time
+// the text changes; an empty text gets the field's own font back. While the pupil types into a box,
+// its cursor stays where it is.
 void ShowWhole(QWidget* field, bool fromBeginning = true);
 // The width a field gives its text, in its own coordinates.
 int TextRoom(const QWidget* field);
