@@ -63,8 +63,7 @@ constexpr Sentence kSentences[] = {
      u"لا يحسب هذا الناتج: إما أنه أكبر مما تحسبه الحاسبة وإما أنه صفر مقسوم على صفر."},
 };
 
-}  // namespace
-
+// The sentence for a step and fault, empty for a step that has none.
 QString FaultSentence(FaultKind kind, Step step, const QString& subject) {
   const Sentence* found = nullptr;
   for (const Sentence& row : kSentences) {
@@ -79,6 +78,8 @@ QString FaultSentence(FaultKind kind, Step step, const QString& subject) {
   QString sentence = QString::fromUtf16(found->text);
   return sentence.contains(u"%1") ? sentence.arg(subject) : sentence;
 }
+
+}  // namespace
 
 Message FaultMessage(const Fault& fault, Step step, const QString& subject) {
   const QString sentence = FaultSentence(fault.kind(), step, subject);

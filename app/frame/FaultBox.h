@@ -28,8 +28,6 @@ enum class Step {
 // in this step and where to look ("subject" fills in the box or the measure the step names), then
 // the fault's number and its name in Arabic, with the conventional English name beside it.
 Message FaultMessage(const Fault& fault, Step step = Step::None, const QString& subject = {});
-// The sentence alone, empty for a step that has none.
-QString FaultSentence(FaultKind kind, Step step, const QString& subject);
 
 // Why a result was not computed, as its working says it: the fault that stopped the calculation.
 QString FaultStop(const Fault& fault);

@@ -122,19 +122,9 @@ void FieldNotes::setStale(QWidget* field, const QString& sentence) {
   refresh(field, s);
 }
 
-QString FieldNotes::working(QWidget* field) const {
-  const auto found = states_.find(field);
-  return found == states_.end() ? QString() : found->second.working;
-}
-
 QString FieldNotes::note(QWidget* field) const {
   const auto found = states_.find(field);
   return found == states_.end() ? QString() : found->second.note;
-}
-
-bool FieldNotes::stale(QWidget* field) const {
-  const auto found = states_.find(field);
-  return found != states_.end() && !found->second.staleSentence.isEmpty();
 }
 
 }  // namespace numora

@@ -29,9 +29,7 @@ class FieldNotes {
   void setWorking(QWidget* field, const QString& working);
   void setNote(QLineEdit* box, const QString& note);       // an empty note takes the mark away
   void setStale(QWidget* field, const QString& sentence);  // an empty sentence: up to date
-  QString working(QWidget* field) const;
   QString note(QWidget* field) const;
-  bool stale(QWidget* field) const;
 
  private:
   struct State {

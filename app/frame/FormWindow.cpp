@@ -112,16 +112,17 @@ void FormWindow::run(const std::function<void()>& handler) {
     stopWorking(View(FaultStop(fault)));
     context_.messages->show(FaultMessage(fault, step_, stepSubject_));
   } catch (const std::exception& failure) {
-    const QString what = QString::fromLocal8Bit(failure.what());
-    stopWorking(View(FailureStop(what)));
-    context_.messages->show(FailureMessage(what));
+    failed(QString::fromLocal8Bit(failure.what()));
   } catch (...) {
-    const QString what = QStringLiteral("unknown failure");
-    stopWorking(View(FailureStop(what)));
-    context_.messages->show(FailureMessage(what));
+    failed(QStringLiteral("unknown failure"));
   }
   expected_.clear();
   step_ = Step::None;
+}
+
+void FormWindow::failed(const QString& what) {
+  stopWorking(View(FailureStop(what)));
+  context_.messages->show(FailureMessage(what));
 }
 
 void FormWindow::during(Step step, const QString& subject) {
@@ -309,7 +310,7 @@ double FormWindow::read(QLineEdit* box) {
   const Reading reading = ReadNumber(View(text), context_.decimalSeparator);
   during(step, subject);
 
-  const QString used = ToQString(NumberToText(reading.value, context_.decimalSeparator));
+  const QString used = numberText(reading.value);
   const QString ignored = text.mid(static_cast<qsizetype>(reading.used)).trimmed();
   QString note;
   if (text.trimmed().isEmpty())
@@ -329,8 +330,9 @@ QString FormWindow::numberText(double value) const {
 double FormWindow::readLength(QLineEdit* box) {
   const double length = read(box);
   if (length < 0)
-    noteInput(box, QStringLiteral(u"الطول لا يكون سالبا، وحُسب بالعدد %1 كما كُتب.")
-                       .arg(ToQString(NumberToText(length, context_.decimalSeparator))));
+    noteInput(
+        box,
+        QStringLiteral(u"الطول لا يكون سالبا، وحُسب بالعدد %1 كما كُتب.").arg(numberText(length)));
   return length;
 }
 
@@ -357,18 +359,28 @@ void FormWindow::inputEdited(QLineEdit* box) {
 }
 
 void FormWindow::write(QLabel* label, Checked result) {
-  label->setText(ToQString(NumberToText(ValueOrFault(result), context_.decimalSeparator)));
-  ShowWhole(label);
-  completeWorking(label, label->text());
+  const QString text = numberText(ValueOrFault(result));
+  setFieldText(label, text);
+  if (Working working; takeExpected(label, working))
+    showWorking(label, working.withResult(View(text), context_.decimalSeparator));
 }
 
 void FormWindow::write(QLineEdit* box, Checked result) {
-  const QString text = ToQString(NumberToText(ValueOrFault(result), context_.decimalSeparator));
-  writing_ = true;
-  box->setText(text);
-  writing_ = false;
-  ShowWhole(box);
-  completeWorking(box, box->text());
+  const QString text = numberText(ValueOrFault(result));
+  setFieldText(box, text);
+  if (Working working; takeExpected(box, working))
+    showWorking(box, working.withResult(View(text), context_.decimalSeparator));
+}
+
+void FormWindow::setFieldText(QWidget* result, const QString& text) {
+  if (auto* box = qobject_cast<QLineEdit*>(result)) {
+    writing_ = true;
+    box->setText(text);
+    writing_ = false;
+  } else if (auto* label = qobject_cast<QLabel*>(result)) {
+    label->setText(text);  // also to empty it: clear() would not tell assistive technology
+  }
+  ShowWhole(result);
 }
 
 void FormWindow::showWorking(QWidget* result, const std::u16string& text) {
@@ -381,15 +393,9 @@ void FormWindow::showFormula(QWidget* result, std::u16string_view formula) {
 }
 
 void FormWindow::empty(QWidget* result) {
-  if (auto* box = qobject_cast<QLineEdit*>(result)) {
-    if (readBoxes_.count(box) != 0) return;  // what the pupil typed stays
-    writing_ = true;
-    box->clear();
-    writing_ = false;
-  } else if (auto* label = qobject_cast<QLabel*>(result)) {
-    label->setText(QString());  // clear() would not tell assistive technology
-  }
-  ShowWhole(result);
+  // What the pupil typed into a box that the calculation read stays.
+  if (auto* box = qobject_cast<QLineEdit*>(result); box && readBoxes_.count(box) != 0) return;
+  setFieldText(result, QString());
 }
 
 Working& FormWindow::expect(QWidget* result, Working working) {
@@ -399,22 +405,19 @@ Working& FormWindow::expect(QWidget* result, Working working) {
   return expected_.emplace_back(result, std::move(working)).second;
 }
 
-void FormWindow::completeWorking(QWidget* result, const QString& resultText) {
-  for (auto at = expected_.begin(); at != expected_.end(); ++at) {
-    if (at->first != result) continue;
-    showWorking(result, at->second.withResult(View(resultText), context_.decimalSeparator));
-    expected_.erase(at);
-    return;
-  }
+bool FormWindow::takeExpected(QWidget* result, Working& working) {
+  const auto at = std::find_if(expected_.begin(), expected_.end(),
+                               [result](const auto& expected) { return expected.first == result; });
+  if (at == expected_.end()) return false;
+  working = std::move(at->second);
+  expected_.erase(at);
+  return true;
 }
 
 void FormWindow::notComputed(QWidget* result, std::u16string_view why) {
-  for (auto at = expected_.begin(); at != expected_.end(); ++at) {
-    if (at->first != result) continue;
-    showWorking(result, at->second.notComputed(why, context_.decimalSeparator));
+  if (Working working; takeExpected(result, working)) {
+    showWorking(result, working.notComputed(why, context_.decimalSeparator));
     empty(result);
-    expected_.erase(at);
-    return;
   }
 }
 

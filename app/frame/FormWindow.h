@@ -154,9 +154,14 @@ class FormWindow : public QWidget {
  private:
   void place(QWidget* widget, const Control& row, bool takesFocus);
   void showWorking(QWidget* result, const std::u16string& text);
+  // Writes a result field's text, all of it in view; the window's own writing is no edit.
+  void setFieldText(QWidget* result, const QString& text);
   void empty(QWidget* result);
+  // Takes a result out of the calculation under way, with its working; false if not expected.
+  bool takeExpected(QWidget* result, Working& working);
+  // A failure that is no fault: its box, and the results it stopped.
+  void failed(const QString& what);
   void inputEdited(QLineEdit* box);
-  void completeWorking(QWidget* result, const QString& resultText);
   // After a fault: every result still expected says that it was not computed, and why.
   void stopWorking(std::u16string_view why);
 
@@ -170,12 +175,10 @@ class FormWindow : public QWidget {
   std::set<QLineEdit*> readBoxes_;                    // every box a calculation has read
   FieldNotes notes_;
   QPushButton* calculateButton_ = nullptr;
-  bool computed_ = false;
-  bool writing_ = false;  // the window is writing a box itself  // results stand that an edited box
-                          // would make out of date
+  bool computed_ = false;  // results stand that an edited box would make out of date
+  bool writing_ = false;   // the window is writing a box itself
   Step step_ = Step::None;
   QString stepSubject_;
-  QWidget* focusMark_ = nullptr;
 };
 
 }  // namespace numora

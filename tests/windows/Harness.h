@@ -77,6 +77,23 @@ inline QPushButton* CalculateButton(Program& program, FormId id) {
 
 inline void Calculate(Program& program, FormId id) { CalculateButton(program, id)->click(); }
 
+// The topic windows, each with a calculate button and results.
+constexpr FormId kTopicWindows[] = {FormId::Form2,  FormId::Form3,  FormId::Form4,  FormId::Form5,
+                                    FormId::Form6,  FormId::Form7,  FormId::Form8,  FormId::Form9,
+                                    FormId::Form11, FormId::Form12, FormId::Form13, FormId::Form15};
+
+// The fields a calculation writes: the framed labels, the quadratic's roots, the temperature box.
+inline std::vector<QWidget*> ResultFields(FormWindow& window, FormId id) {
+  std::vector<QWidget*> fields;
+  for (QLabel* label : window.findChildren<QLabel*>())
+    if (label->frameShape() == QFrame::Panel) fields.push_back(label);
+  if (id == FormId::Form13)
+    for (const char* name : {"Text4", "Text5"})
+      fields.push_back(window.findChild<QLineEdit*>(name));
+  if (id == FormId::Form15) fields.push_back(window.findChild<QLineEdit*>("Text1"));
+  return fields;
+}
+
 // The texts of the labels and boxes named in a "name, text" list, in the same form.
 inline QStringList Shown(const FormWindow& window, const QStringList& expected) {
   QStringList shown;

@@ -15,26 +15,12 @@
 
 using namespace numora;
 using numora::testing::Calculate;
+using numora::testing::kTopicWindows;
 using numora::testing::Program;
+using numora::testing::ResultFields;
 using numora::testing::Type;
 
 namespace {
-
-constexpr FormId kTopics[] = {FormId::Form2,  FormId::Form3,  FormId::Form4,  FormId::Form5,
-                              FormId::Form6,  FormId::Form7,  FormId::Form8,  FormId::Form9,
-                              FormId::Form11, FormId::Form12, FormId::Form13, FormId::Form15};
-
-// The fields a calculation writes: the framed labels, the quadratic's roots, the temperature box.
-std::vector<QWidget*> ResultFields(FormWindow& window, FormId id) {
-  std::vector<QWidget*> fields;
-  for (QLabel* label : window.findChildren<QLabel*>())
-    if (label->frameShape() == QFrame::Panel) fields.push_back(label);
-  if (id == FormId::Form13)
-    for (const char* name : {"Text4", "Text5"})
-      fields.push_back(window.findChild<QLineEdit*>(name));
-  if (id == FormId::Form15) fields.push_back(window.findChild<QLineEdit*>("Text1"));
-  return fields;
-}
 
 QString TextOf(const QWidget* field) {
   if (const auto* label = qobject_cast<const QLabel*>(field)) return label->text();
@@ -72,7 +58,7 @@ class TrustTest : public QObject {
 };
 
 void TrustTest::widestTextsFitEveryResultField() {
-  for (const FormId id : kTopics) {
+  for (const FormId id : kTopicWindows) {
     Program program;
     program.registry.show(id);
     FormWindow& window = program.registry.form(id);
