@@ -1,7 +1,8 @@
 #include "calculator/CalculatorState.h"
 
 #include "numeric/Arithmetic.h"
-#include "numeric/Conversions.h"
+#include "numeric/NumberReading.h"
+#include "numeric/NumberWriting.h"
 
 namespace numora {
 

@@ -22,6 +22,8 @@ struct CalculatorKey {
   static constexpr CalculatorKey Equals() { return {Kind::Equals, 0, {}}; }
   static constexpr CalculatorKey ClearAll() { return {Kind::ClearAll, 0, {}}; }
 
+  friend constexpr bool operator==(const CalculatorKey&, const CalculatorKey&) = default;
+
   Kind kind;
   int digit;
   Operation operation;

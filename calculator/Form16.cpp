@@ -1,46 +1,35 @@
 #include "calculator/Form16.h"
 
+#include <QButtonGroup>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
+#include <algorithm>
+#include <optional>
 
+#include "app/frame/FaultBox.h"
+#include "app/frame/Fields.h"
 #include "app/frame/Utf16Text.h"
+#include "calculator/Keypad.h"
+#include "numeric/Fault.h"
 
 namespace numora {
 namespace {
 
-// A key button's row of the layout, with the key it sends to the state machine.
-struct KeyRow {
-  Control control;
-  CalculatorKey key;
+// The key buttons' rows, in tab order; what each sends is the keypad's.
+constexpr Control kDigitRows[] = {
+    {"N(0)", u"0", 1320, 2400, 975, 495, 1}, {"N(1)", u"1", 120, 1800, 975, 495, 2},
+    {"N(2)", u"2", 1320, 1800, 975, 495, 3}, {"N(3)", u"3", 2520, 1800, 975, 495, 4},
+    {"N(4)", u"5", 1320, 1200, 975, 495, 5}, {"N(5)", u"4", 120, 1200, 975, 495, 6},
+    {"N(6)", u"6", 2520, 1200, 975, 495, 7}, {"N(7)", u"7", 120, 600, 975, 495, 8},
+    {"N(8)", u"8", 1320, 600, 975, 495, 9},  {"N(9)", u"9", 2520, 600, 975, 495, 10},
 };
-
-using Key = CalculatorKey;
-
-// In tab order. N(4) is captioned "5" and N(5) "4": each button types the digit on its caption,
-// not its index.
-constexpr KeyRow kDigitKeys[] = {
-    {{"N(0)", u"0", 1320, 2400, 975, 495, 1}, Key::Digit(0)},
-    {{"N(1)", u"1", 120, 1800, 975, 495, 2}, Key::Digit(1)},
-    {{"N(2)", u"2", 1320, 1800, 975, 495, 3}, Key::Digit(2)},
-    {{"N(3)", u"3", 2520, 1800, 975, 495, 4}, Key::Digit(3)},
-    {{"N(4)", u"5", 1320, 1200, 975, 495, 5}, Key::Digit(5)},
-    {{"N(5)", u"4", 120, 1200, 975, 495, 6}, Key::Digit(4)},
-    {{"N(6)", u"6", 2520, 1200, 975, 495, 7}, Key::Digit(6)},
-    {{"N(7)", u"7", 120, 600, 975, 495, 8}, Key::Digit(7)},
-    {{"N(8)", u"8", 1320, 600, 975, 495, 9}, Key::Digit(8)},
-    {{"N(9)", u"9", 2520, 600, 975, 495, 10}, Key::Digit(9)},
+constexpr Control kOperatorRows[] = {
+    {"S(0)", u"+", 3720, 600, 975, 495, 12},
+    {"S(1)", u"*", 3720, 1800, 975, 495, 13},
+    {"S(2)", u"-", 3720, 1200, 975, 495, 14},
+    {"S(3)", u"/", 3720, 2400, 975, 495, 15},
 };
-constexpr KeyRow kOperatorKeys[] = {
-    {{"S(0)", u"+", 3720, 600, 975, 495, 12}, Key::Operator(Operation::Add)},
-    {{"S(1)", u"*", 3720, 1800, 975, 495, 13}, Key::Operator(Operation::Multiply)},
-    {{"S(2)", u"-", 3720, 1200, 975, 495, 14}, Key::Operator(Operation::Subtract)},
-    {{"S(3)", u"/", 3720, 2400, 975, 495, 15}, Key::Operator(Operation::Divide)},
-};
-constexpr KeyRow kClearAllKey = {{"Command1(1)", u"Backspace", 2520, 3000, 2175, 495, 16},
-                                 Key::ClearAll()};
-constexpr KeyRow kPointKey = {{"Command2", u".", 2520, 2400, 975, 495, 17}, Key::Point()};
-constexpr KeyRow kEqualsKey = {{"Command5", u"=", 120, 2400, 975, 495, 18}, Key::Equals()};
 
 }  // namespace
 
@@ -62,68 +51,69 @@ Form16::Form16(const FormContext& context)
                   0,
                   {.accessibleName = u"شاشة الحاسبة", .description = u"العدد المكتوب والناتج"}});
 
-  for (int index = 0; index < 10; ++index) {
-    N.add(index, addButton(kDigitKeys[index].control));
-    onClick(N(index), [this, index] { N_Click(index); });
-  }
-  End.add(10, addButton({"End(10)", u"Exit", 120, 3000, 2175, 495, 11}));
-  onClick(End(10), [this] { End_Click(10); });
+  N = new QButtonGroup(this);
+  for (int index = 0; index < 10; ++index) N->addButton(addButton(kDigitRows[index]), index);
+  onClick(N, [this](int index) { N_Click(index); });
+  End = new QButtonGroup(this);
+  End->addButton(addButton({"End(10)", u"Exit", 120, 3000, 2175, 495, 11}), 10);
+  onClick(End, [this](int index) { End_Click(index); });
+  S = new QButtonGroup(this);
   for (int index = 0; index < 4; ++index) {
-    S.add(index, addButton(kOperatorKeys[index].control));
-    S(index)->setProperty("key", QStringLiteral("operator"));
-    onClick(S(index), [this, index] { S_Click(index); });
+    S->addButton(addButton(kOperatorRows[index]), index);
+    S->button(index)->setProperty("key", QStringLiteral("operator"));
   }
-  Command1.add(1, addButton(kClearAllKey.control));
-  onClick(Command1(1), [this] { Command1_Click(1); });
-  Command2 = addButton(kPointKey.control);
+  onClick(S, [this](int index) { S_Click(index); });
+  Command1 = new QButtonGroup(this);
+  Command1->addButton(addButton({"Command1(1)", u"Backspace", 2520, 3000, 2175, 495, 16}), 1);
+  onClick(Command1, [this](int index) { Command1_Click(index); });
+  Command2 = addButton({"Command2", u".", 2520, 2400, 975, 495, 17});
   onClick(Command2, [this] { Command2_Click(); });
-  Command5 = addButton(kEqualsKey.control);
+  Command5 = addButton({"Command5", u"=", 120, 2400, 975, 495, 18});
   Command5->setProperty("key", QStringLiteral("operator"));
   onClick(Command5, [this] { Command5_Click(); });
   Back =
       addMainButton({"Back", u"الرئيسية", 0, 3720, 4815, 720, 19}, ReturnOrder::HideThenShowMain);
-  End(10)->setProperty("key", QStringLiteral("wide"));
-  Command1(1)->setProperty("key", QStringLiteral("wide"));
+  End->button(10)->setProperty("key", QStringLiteral("wide"));
+  Command1->button(1)->setProperty("key", QStringLiteral("wide"));
   finishLayout();
   // The keyboard works wherever the focus is in the window.
   installEventFilter(this);
   for (QWidget* child : findChildren<QWidget*>()) child->installEventFilter(this);
 }
 
-QPushButton* Form16::keyButton(const QKeyEvent& key, bool inDisplay) const {
+QAbstractButton* Form16::keyButton(const QKeyEvent& key, bool inDisplay) const {
   switch (key.key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
       return Command5;
     case Qt::Key_Escape:
     case Qt::Key_Delete:
-      return Command1(1);
+      return Command1->button(1);
     default:
       break;
   }
   const QString text = key.text();
-  if (text.size() != 1) return nullptr;
-  const char16_t c = text.front().unicode();
-  const std::pair<char16_t, Operation> operators[] = {
-      {u'+', Operation::Add},      {u'-', Operation::Subtract},
-      {u'*', Operation::Multiply}, {u'\u00D7', Operation::Multiply},
-      {u'/', Operation::Divide},   {u'\u00F7', Operation::Divide}};
-  for (const auto& [character, operation] : operators) {
-    if (c != character) continue;
-    for (int index = 0; index < 4; ++index)
-      if (kOperatorKeys[index].key.operation == operation) return S(index);
+  const std::optional<CalculatorKey> typed =
+      text.size() == 1 ? KeyForCharacter(text.front().unicode()) : std::nullopt;
+  if (!typed || (inDisplay && GoesInAsText(*typed, state_, View(Text1->text())))) return nullptr;
+  return buttonFor(*typed);
+}
+
+QAbstractButton* Form16::buttonFor(const CalculatorKey& key) const {
+  switch (key.kind) {
+    case CalculatorKey::Kind::Digit:
+      return N->button(
+          static_cast<int>(std::ranges::find(kDigitButtonKeys, key) - kDigitButtonKeys.begin()));
+    case CalculatorKey::Kind::Operator:
+      return S->button(static_cast<int>(std::ranges::find(kOperatorButtonKeys, key) -
+                                        kOperatorButtonKeys.begin()));
+    case CalculatorKey::Kind::Point:
+      return Command2;
+    case CalculatorKey::Kind::Equals:
+      return Command5;
+    case CalculatorKey::Kind::ClearAll:
+      return Command1->button(1);
   }
-  if (c == u'=') return Command5;
-  // In the display box digits and points go in as text, except the first of a new number after
-  // an operator key or "=", which takes the place of the number shown as its key does.
-  if (inDisplay && !(state_.awaitsNumber() && View(Text1->text()) == state_.display()))
-    return nullptr;
-  if (c == u'.' || c == u',' || c == u'\u066B') return Command2;
-  int digit = -1;
-  for (const char16_t zero : {u'0', u'\u0660', u'\u06F0'})
-    if (c >= zero && c <= zero + 9) digit = c - zero;
-  for (int index = 0; digit >= 0 && index < 10; ++index)
-    if (kDigitKeys[index].key.digit == digit) return N(index);
   return nullptr;
 }
 
@@ -131,7 +121,7 @@ bool Form16::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::KeyPress) {
     const auto& key = *static_cast<QKeyEvent*>(event);
     const bool plain = (key.modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier)) == 0;
-    if (QPushButton* button = plain ? keyButton(key, watched == Text1) : nullptr) {
+    if (QAbstractButton* button = plain ? keyButton(key, watched == Text1) : nullptr) {
       if (!key.isAutoRepeat()) PressFromKeyboard(button);
       return true;
     }
@@ -140,7 +130,6 @@ bool Form16::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void Form16::press(CalculatorKey key) {
-  during(Step::Calculator);
   state_.setDisplay(View(Text1->text()));
   state_.press(key);
   const QString shown = ToQString(state_.display());
@@ -152,20 +141,24 @@ void Form16::press(CalculatorKey key) {
   }
 }
 
-void Form16::N_Click(int Index) { press(kDigitKeys[Index].key); }
+void Form16::N_Click(int Index) { press(kDigitButtonKeys.at(Index)); }
 
-void Form16::Command2_Click() { press(kPointKey.key); }
+void Form16::Command2_Click() { press(CalculatorKey::Point()); }
 
-void Form16::S_Click(int Index) { press(kOperatorKeys[Index].key); }
+void Form16::S_Click(int Index) { press(kOperatorButtonKeys.at(Index)); }
 
-void Form16::Command5_Click() { press(kEqualsKey.key); }
+void Form16::Command5_Click() { press(CalculatorKey::Equals()); }
 
 void Form16::Command1_Click(int) {
-  press(kClearAllKey.key);
+  press(CalculatorKey::ClearAll());
   Text1->setFocus(Qt::OtherFocusReason);
 }
 
 void Form16::End_Click(int) { context().programEnd->endProgram(); }
+
+QString Form16::faultSentence(const Fault& fault) const {
+  return ToQString(CalculatorFaultSentence(fault.kind()));
+}
 
 // The skin is applied once, when the window is created and before it first shows.
 void Form16::Form_Load() { Skin1.ApplySkin(winId()); }

@@ -6,6 +6,8 @@
 #include "calculator/CalculatorState.h"
 #include "calculator/Skin.h"
 
+class QAbstractButton;
+class QButtonGroup;
 class QKeyEvent;
 class QLineEdit;
 class QPushButton;
@@ -17,15 +19,16 @@ class Form16 final : public FormWindow {
  public:
   explicit Form16(const FormContext& context);
 
-  QLineEdit* Text1;                    // the display box: the number being typed, and the result
-  ControlArray<QPushButton> N;         // digit keys N(0)..N(9); N(4) is captioned "5", N(5) "4"
-  ControlArray<QPushButton> S;         // the operator keys S(0) "+", S(1) "*", S(2) "-", S(3) "/"
-  ControlArray<QPushButton> End;       // only End(10), "Exit": ends the program
-  ControlArray<QPushButton> Command1;  // only Command1(1), "Backspace": clears everything
-  QPushButton* Command2;               // ".": the decimal point key
-  QPushButton* Command5;               // "=": the equals key
-  QPushButton* Back;                   // "الرئيسية": back to the main menu
-  Skin Skin1;                          // the skin, applied to this window by Form_Load
+  QLineEdit* Text1;  // the display box: the number being typed, and the result
+  // The control arrays, each member by its index: N->button(4) is N(4).
+  QButtonGroup* N;         // digit keys N(0)..N(9); N(4) is captioned "5", N(5) "4"
+  QButtonGroup* S;         // the operator keys S(0) "+", S(1) "*", S(2) "-", S(3) "/"
+  QButtonGroup* End;       // only End(10), "Exit": ends the program
+  QButtonGroup* Command1;  // only Command1(1), "Backspace": clears everything
+  QPushButton* Command2;   // ".": the decimal point key
+  QPushButton* Command5;   // "=": the equals key
+  QPushButton* Back;       // "الرئيسية": back to the main menu
+  Skin Skin1;              // the skin, applied to this window by Form_Load
 
   // Read access to the keypad's state machine.
   const CalculatorState& state() const { return state_; }
@@ -38,8 +41,10 @@ class Form16 final : public FormWindow {
   void End_Click(int Index);       // "Exit": ends the program
   void Form_Load() override;
   // A key of the keyboard acts as a click on the key button it names.
-  bool eventFilter(QObject* watched,
-                   QEvent* event) override;  // applies the skin once, before the window first shows
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ protected:
+  QString faultSentence(const Fault& fault) const override;
 
  private:
   // Runs one key on the state machine with the display box's current text, and shows the
@@ -47,7 +52,9 @@ class Form16 final : public FormWindow {
   void press(CalculatorKey key);
   // The key button a keyboard key names, or nullptr; in the display box digits and points name
   // none, so that they go in as text.
-  QPushButton* keyButton(const QKeyEvent& key, bool inDisplay) const;
+  QAbstractButton* keyButton(const QKeyEvent& key, bool inDisplay) const;
+  // The key button that sends a key.
+  QAbstractButton* buttonFor(const CalculatorKey& key) const;
 
   CalculatorState state_;  // the calculator's state: display, stored operand, operation, point
 };

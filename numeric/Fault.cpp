@@ -17,4 +17,27 @@ const char* Fault::what() const noexcept {
   return "Unknown fault";
 }
 
+std::u16string_view FaultTexts::operator[](FaultKind kind) const {
+  const std::u16string_view own = kind == FaultKind::InvalidArgument  ? invalidArgument
+                                  : kind == FaultKind::Overflow       ? overflow
+                                  : kind == FaultKind::DivisionByZero ? divisionByZero
+                                  : kind == FaultKind::TypeMismatch   ? typeMismatch
+                                                                      : std::u16string_view();
+  return own.empty() ? otherwise : own;
+}
+
+std::u16string_view ArabicName(FaultKind kind) {
+  constexpr FaultTexts kNames{.invalidArgument = u"استدعاء إجراء أو وسيطة غير صالحة",
+                              .overflow = u"تجاوز السعة",
+                              .divisionByZero = u"القسمة على صفر",
+                              .typeMismatch = u"عدم تطابق النوع"};
+  return kNames[kind];
+}
+
+std::u16string StopReason(const Fault& fault) {
+  const std::string number = std::to_string(fault.number());
+  return u"توقف الحساب عند الخطأ " + std::u16string(number.begin(), number.end()) + u"، " +
+         std::u16string(ArabicName(fault.kind()));
+}
+
 }  // namespace numora

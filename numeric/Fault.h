@@ -1,6 +1,8 @@
 #pragma once
 
 #include <exception>
+#include <string>
+#include <string_view>
 
 namespace numora {
 
@@ -29,5 +31,23 @@ class Fault : public std::exception {
  private:
   FaultKind kind_;
 };
+
+// A text for each kind of fault, such as the sentence a topic gives it; a kind without a text of
+// its own takes the text for every other fault.
+struct FaultTexts {
+  std::u16string_view invalidArgument = {};
+  std::u16string_view overflow = {};
+  std::u16string_view divisionByZero = {};
+  std::u16string_view typeMismatch = {};
+  std::u16string_view otherwise = {};
+
+  std::u16string_view operator[](FaultKind kind) const;
+};
+
+// The fault's name in Arabic, as its box and the working name it.
+std::u16string_view ArabicName(FaultKind kind);
+
+// Why the results a fault stopped were not computed: "توقف الحساب عند الخطأ 6، تجاوز السعة".
+std::u16string StopReason(const Fault& fault);
 
 }  // namespace numora

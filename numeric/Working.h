@@ -2,52 +2,36 @@
 
 #include <string>
 #include <string_view>
-#include <utility>
-#include <vector>
+
+#include "numeric/Formula.h"
 
 namespace numora {
 
-// The working behind a result, as a teaching aid shows it: the formula in the window's own words
-// and constants ("المساحة = 3.14 × {نق}²"), and the same formula with the pupil's numbers in
-// place of its quantities.
+// The working behind a result, as a teaching aid shows it, written from the formula that computes
+// the result: the formula in words ("المساحة = 3.14 × نق²"), with the pupil's numbers in place of
+// its quantities ("المساحة = 3.14 × 7²"), with the result ("... = 153.86"), or with why it was not
+// computed. A stage shown on the way comes first as a formula of its own ("المميز = B² - 4 × A ×
+// C = 1؛ س = ..."), and the formula that uses it writes its name, or its value.
 //
-// In a formula, "{name}" stands for a quantity: the formula in words shows the name, the working
-// shows the number. "{=name}" marks where a value computed on the way is shown: the formula in
-// words leaves it out, the working writes " = " and the number. Numbers are written as the
-// windows write them, each set apart from the Arabic text around it (left-to-right isolate), so
-// that "-2" and "1.5E+20" read the same inside a right-to-left line. The decimal points of the
-// formula's own constants become the decimal separator.
-class Working {
- public:
-  Working() = default;
-  explicit Working(std::u16string_view formula) : formula_(formula) {}
-
-  // Gives a quantity its number; the last number given for a name counts.
-  Working& let(std::u16string_view name, double value);
-
-  bool empty() const { return formula_.empty(); }
-
-  // "المساحة = 3.14 × نق²"
-  std::u16string inWords(char16_t decimalSeparator) const;
-  // "المساحة = 3.14 × 2²"; a quantity without a number keeps its name, an intermediate value
-  // without a number is left out.
-  std::u16string withNumbers(char16_t decimalSeparator) const;
-  // "المساحة = 3.14 × 2² = 12.56", the result as the window wrote it.
-  std::u16string withResult(std::u16string_view resultText, char16_t decimalSeparator) const;
-  // "المساحة = 3.14 × (1E+200)²، لم تحسب: <why>"
-  std::u16string notComputed(std::u16string_view why, char16_t decimalSeparator) const;
-
- private:
-  std::u16string render(bool numbers, char16_t decimalSeparator) const;
-  const double* valueOf(std::u16string_view name) const;
-
-  std::u16string formula_;
-  std::vector<std::pair<std::u16string, double>> values_;
-};
-
-// A number as the working writes it: the window's text of it, in a left-to-right isolate. An
-// operand stands in parentheses when it is negative or in exponent form, so that "(-2)²" and
-// "(1E+20)²" cannot be misread.
-std::u16string IsolatedNumber(std::u16string_view text, bool operand);
+// Operations are written as the formula groups them, with no more parentheses than the usual
+// order of operations needs. Numbers are written as the windows write them, the layouts'
+// constants too ("3,14" with a decimal comma); a number that is negative or in exponent form
+// stands in parentheses where it is an operand, so that "(-5)²" and "(1E+100)²" cannot be
+// misread.
+//
+// Inside a right-to-left line, the formula after its name and "=" is one left-to-right run (an
+// isolate, U+2066 … U+2069), as a textbook writes a formula with these digits, so that "7²" does
+// not turn into "²7" nor "√25" into "25√"; each Arabic name inside it is a right-to-left isolate
+// of its own (U+2067 … U+2069), so that it stays a whole word.
+std::u16string InWords(const Formula& formula, char16_t decimalSeparator);
+// A quantity without a number keeps its name; a stage without a value keeps its name and shows
+// no value of its own.
+std::u16string WithNumbers(const Formula& formula, const Values& values, char16_t decimalSeparator);
+// The result is written as the window wrote it.
+std::u16string WithResult(const Formula& formula, const Values& values,
+                          std::u16string_view resultText, char16_t decimalSeparator);
+// "المساحة = 3.14 × (1E+200)²، لم تحسب: <why>"
+std::u16string NotComputed(const Formula& formula, const Values& values, std::u16string_view why,
+                           char16_t decimalSeparator);
 
 }  // namespace numora

@@ -1,7 +1,7 @@
 # Fails when a source includes across the layers. The pure computation (numeric/, each topic's
-# formulas, the calculator's state machine) includes no Qt and nothing of the windows; the topic
-# and calculator windows use the shared frame (app/frame/) and nothing else of app/; the frame
-# knows no window of its own.
+# formulas, the calculator's state machine and keypad, a topic window's calculation) includes no Qt
+# and nothing of the windows; the topic and calculator windows use the shared frame (app/frame/)
+# and nothing else of app/; the frame knows no window of its own.
 #   cmake -DSOURCE_DIR=<project> -P check_layers.cmake
 set(problems "")
 
@@ -27,16 +27,22 @@ endfunction()
 set(qt "^(Q[A-Za-z]|Qt[A-Za-z]*/|q[a-z0-9_]*\\.h$)")
 set(computation ${SOURCE_DIR}/numeric/*.cpp ${SOURCE_DIR}/numeric/*.h
     ${SOURCE_DIR}/topics/*Formulas.cpp ${SOURCE_DIR}/topics/*Formulas.h
-    ${SOURCE_DIR}/calculator/CalculatorState.cpp ${SOURCE_DIR}/calculator/CalculatorState.h)
+    ${SOURCE_DIR}/calculator/CalculatorState.cpp ${SOURCE_DIR}/calculator/CalculatorState.h
+    ${SOURCE_DIR}/calculator/Keypad.cpp ${SOURCE_DIR}/calculator/Keypad.h
+    ${SOURCE_DIR}/app/frame/Calculation.cpp ${SOURCE_DIR}/app/frame/Calculation.h)
 
 set(none "^$")
 forbid("the computation includes no Qt" "${qt}" "${none}" ${computation})
 forbid("the numbers include nothing above them" "^(app|topics|calculator)/" "${none}"
        ${SOURCE_DIR}/numeric/*.cpp ${SOURCE_DIR}/numeric/*.h)
 forbid("a formula includes only the computation" "^(app|topics|calculator)/"
-       "^topics/[a-z]+/[A-Za-z]+Formulas\\.h$|^calculator/CalculatorState\\.h$"
+       "^topics/[a-z]+/[A-Za-z]+Formulas\\.h$|^calculator/(CalculatorState|Keypad)\\.h$"
        ${SOURCE_DIR}/topics/*Formulas.cpp ${SOURCE_DIR}/topics/*Formulas.h
-       ${SOURCE_DIR}/calculator/CalculatorState.cpp ${SOURCE_DIR}/calculator/CalculatorState.h)
+       ${SOURCE_DIR}/calculator/CalculatorState.cpp ${SOURCE_DIR}/calculator/CalculatorState.h
+       ${SOURCE_DIR}/calculator/Keypad.cpp ${SOURCE_DIR}/calculator/Keypad.h)
+forbid("a window's calculation uses only the numbers" "^(app|topics|calculator)/"
+       "^app/frame/Calculation\\.h$"
+       ${SOURCE_DIR}/app/frame/Calculation.cpp ${SOURCE_DIR}/app/frame/Calculation.h)
 forbid("a topic or the calculator uses only the frame of app/" "^app/" "^app/frame/"
        ${SOURCE_DIR}/topics/*.cpp ${SOURCE_DIR}/topics/*.h
        ${SOURCE_DIR}/calculator/*.cpp ${SOURCE_DIR}/calculator/*.h)

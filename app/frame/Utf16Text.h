@@ -12,7 +12,9 @@ inline std::u16string_view View(const QString& text) {
   return {reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size())};
 }
 
-inline QString ToQString(const std::u16string& text) {
+inline std::u16string ToU16String(const QString& text) { return std::u16string(View(text)); }
+
+inline QString ToQString(std::u16string_view text) {
   return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
 }
 

@@ -14,7 +14,8 @@
 #include <string>
 #include <vector>
 
-#include "numeric/Conversions.h"
+#include "numeric/NumberReading.h"
+#include "numeric/NumberWriting.h"
 
 namespace {
 

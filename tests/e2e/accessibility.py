@@ -31,7 +31,7 @@ HEARD = []
 
 def plain(text):
     """A working as it reads, without the marks that keep each number left to right."""
-    return (text or "").replace("\u2066", "").replace("\u2069", "")
+    return (text or "").replace("\u2066", "").replace("\u2067", "").replace("\u2069", "")
 
 
 def holds(key, description, name, is_box):

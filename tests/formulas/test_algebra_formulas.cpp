@@ -5,8 +5,8 @@
 #include <cmath>
 #include <string>
 
-#include "numeric/Conversions.h"
 #include "numeric/Fault.h"
+#include "numeric/NumberWriting.h"
 #include "topics/algebra/AlgebraFormulas.h"
 
 namespace numora {
@@ -14,8 +14,13 @@ namespace {
 
 std::u16string Shown(Checked value) { return NumberToText(ValueOrFault(value), u'.'); }
 
+// A formula evaluated with the window's quantities, as the window evaluates it.
+Checked Evaluated(const Formula& formula, Values values) {
+  return Evaluation(values)(formula.expression);
+}
+
 std::u16string RootText(double index, double radicand) {
-  return Shown(Root(radicand, ValueOrFault(RootExponent(index)), index));
+  return Shown(Evaluated(RootOfNumber, {{kIndex, index}, {kRadicand, radicand}}));
 }
 
 FaultKind FaultOf(const auto& computation) {
@@ -53,17 +58,23 @@ TEST(Roots, IndexZeroIsADivisionByZero) {
 }
 
 TEST(Pythagoras, GivesTheHypotenuseWhateverTheSigns) {
-  EXPECT_EQ(Shown(Hypotenuse(3, 4)), u"5");
-  EXPECT_EQ(Shown(Hypotenuse(5, 12)), u"13");
-  EXPECT_EQ(Shown(Hypotenuse(1, 1)), u"1.4142135623731");
-  EXPECT_EQ(Shown(Hypotenuse(-3, 4)), u"5");
-  EXPECT_EQ(Shown(Hypotenuse(0, 0)), u"0");
-  EXPECT_EQ(Shown(Hypotenuse(6, 0)), u"6");
+  EXPECT_EQ(Shown(Evaluated(Hypotenuse, {{kFirstLeg, 3}, {kSecondLeg, 4}})), u"5");
+  EXPECT_EQ(Shown(Evaluated(Hypotenuse, {{kFirstLeg, 5}, {kSecondLeg, 12}})), u"13");
+  EXPECT_EQ(Shown(Evaluated(Hypotenuse, {{kFirstLeg, 1}, {kSecondLeg, 1}})), u"1.4142135623731");
+  EXPECT_EQ(Shown(Evaluated(Hypotenuse, {{kFirstLeg, -3}, {kSecondLeg, 4}})), u"5");
+  EXPECT_EQ(Shown(Evaluated(Hypotenuse, {{kFirstLeg, 0}, {kSecondLeg, 0}})), u"0");
+  EXPECT_EQ(Shown(Evaluated(Hypotenuse, {{kFirstLeg, 6}, {kSecondLeg, 0}})), u"6");
 }
 
 TEST(Pythagoras, OverflowsInASquareOrInTheSum) {
-  EXPECT_EQ(FaultOf([] { Hypotenuse(1e200, 1); }), FaultKind::Overflow);
-  EXPECT_EQ(FaultOf([] { Hypotenuse(1.2e154, 1.2e154); }), FaultKind::Overflow);
+  EXPECT_EQ(FaultOf([] {
+              Evaluated(Hypotenuse, {{kFirstLeg, 1e200}, {kSecondLeg, 1}});
+            }),
+            FaultKind::Overflow);
+  EXPECT_EQ(FaultOf([] {
+              Evaluated(Hypotenuse, {{kFirstLeg, 1.2e154}, {kSecondLeg, 1.2e154}});
+            }),
+            FaultKind::Overflow);
 }
 
 struct Roots {
@@ -71,8 +82,8 @@ struct Roots {
 };
 
 Roots Solve(double a, double b, double c) {
-  const double s = SquareRoot(ValueOrFault(Discriminant(a, b, c)));
-  return {Shown(ValueOrFault(FirstRoot(a, b, s))), Shown(ValueOrFault(SecondRoot(a, b, s)))};
+  return {Shown(Evaluated(FirstRoot, {{kA, a}, {kB, b}, {kC, c}})),
+          Shown(Evaluated(SecondRoot, {{kA, a}, {kB, b}, {kC, c}}))};
 }
 
 TEST(Quadratic, WritesTheRootsInTheOrderOfTheFormula) {
@@ -88,28 +99,29 @@ TEST(Quadratic, WritesTheRootsInTheOrderOfTheFormula) {
   EXPECT_EQ(Solve(2, 3, 1).first, u"-1");
   EXPECT_EQ(Solve(2, 3, 1).second, u"-0.5");
   // The first root is a negative zero, written "0".
-  EXPECT_TRUE(std::signbit(numora::ValueOrFault(FirstRoot(1, 0, 0))));
+  EXPECT_TRUE(std::signbit(ValueOrFault(Evaluated(FirstRoot, {{kA, 1}, {kB, 0}, {kC, 0}}))));
   EXPECT_EQ(Solve(1, 0, 0).first, u"0");
   EXPECT_EQ(Solve(1, 0, 0).second, u"0");
 }
 
 TEST(Quadratic, DiscriminantIsNegativeWithoutRealRoots) {
-  EXPECT_LT(numora::ValueOrFault(Discriminant(1, 0, 1)), 0);
-  EXPECT_EQ(numora::ValueOrFault(Discriminant(1, -3, 2)), 1);
+  EXPECT_LT(numora::ValueOrFault(Evaluated(Discriminant, {{kA, 1}, {kB, 0}, {kC, 1}})), 0);
+  EXPECT_EQ(numora::ValueOrFault(Evaluated(Discriminant, {{kA, 1}, {kB, -3}, {kC, 2}})), 1);
 }
 
 TEST(Quadratic, FormsTheProductFromAOutwards) {
   // a × 4 is out of range before c brings it back; a × (4 × c) would give about -4E+298.
-  EXPECT_EQ(FaultOf([] { numora::ValueOrFault(Discriminant(1e308, 0, 1e-10)); }),
+  EXPECT_EQ(FaultOf([] {
+              numora::ValueOrFault(Evaluated(Discriminant, {{kA, 1e308}, {kB, 0}, {kC, 1e-10}}));
+            }),
             FaultKind::Overflow);
 }
 
 TEST(Quadratic, TheFirstRootCanStandWhenTheSecondOverflows) {
   // A tiny a: −b − √d cancels to 0, while −b + √d over a + a is beyond the range.
-  const double s = SquareRoot(numora::ValueOrFault(Discriminant(1e-300, -1e10, 0)));
-  EXPECT_EQ(Shown(numora::ValueOrFault(FirstRoot(1e-300, -1e10, s))), u"0");
-  EXPECT_EQ(FaultOf([&] { numora::ValueOrFault(SecondRoot(1e-300, -1e10, s)); }),
-            FaultKind::Overflow);
+  const Values tiny{{kA, 1e-300}, {kB, -1e10}, {kC, 0}};
+  EXPECT_EQ(Shown(Evaluated(FirstRoot, tiny)), u"0");
+  EXPECT_EQ(FaultOf([&] { ValueOrFault(Evaluated(SecondRoot, tiny)); }), FaultKind::Overflow);
 }
 
 TEST(Quadratic, ALinearEquationFaultsByTheSignOfB) {

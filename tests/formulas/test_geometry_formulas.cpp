@@ -6,12 +6,17 @@
 #include <functional>
 #include <string>
 
-#include "numeric/Conversions.h"
 #include "numeric/Fault.h"
+#include "numeric/NumberWriting.h"
 #include "topics/geometry/GeometryFormulas.h"
 
 namespace numora {
 namespace {
+
+// A formula evaluated with the window's quantities, as the window evaluates it.
+Checked Evaluated(const Formula& formula, Values values) {
+  return Evaluation(values)(formula.expression);
+}
 
 std::u16string Shown(Checked value) { return NumberToText(numora::ValueOrFault(value), u'.'); }
 
@@ -37,7 +42,7 @@ TEST(PlaneFigures, Triangle) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message() << c.height << " by " << c.base);
-    EXPECT_EQ(Shown(TriangleArea(c.height, c.base)), c.area);
+    EXPECT_EQ(Shown(Evaluated(TriangleArea, {{kHeight, c.height}, {kBase, c.base}})), c.area);
   }
 }
 
@@ -53,9 +58,11 @@ TEST(PlaneFigures, RectangleOrSquare) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message() << c.width << " by " << c.length);
-    EXPECT_EQ(Shown(RectangleArea(c.width, c.length)), c.area);
-    EXPECT_EQ(Shown(RectangleDiagonal(c.width, c.length)), c.diagonal);
-    EXPECT_EQ(Shown(RectanglePerimeter(c.width, c.length)), c.perimeter);
+    EXPECT_EQ(Shown(Evaluated(RectangleArea, {{kWidth, c.width}, {kLength, c.length}})), c.area);
+    EXPECT_EQ(Shown(Evaluated(RectangleDiagonal, {{kWidth, c.width}, {kLength, c.length}})),
+              c.diagonal);
+    EXPECT_EQ(Shown(Evaluated(RectanglePerimeter, {{kWidth, c.width}, {kLength, c.length}})),
+              c.perimeter);
   }
 }
 
@@ -70,7 +77,10 @@ TEST(PlaneFigures, Trapezoid) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message() << c.firstBase << ", " << c.secondBase << ", " << c.height);
-    EXPECT_EQ(Shown(TrapezoidArea(c.firstBase, c.secondBase, c.height)), c.area);
+    EXPECT_EQ(Shown(Evaluated(
+                  TrapezoidArea,
+                  {{kFirstBase, c.firstBase}, {kSecondBase, c.secondBase}, {kHeight, c.height}})),
+              c.area);
   }
 }
 
@@ -84,8 +94,8 @@ TEST(PlaneFigures, CircleWithPiAsThreePointOneFour) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message() << "radius " << c.radius);
-    EXPECT_EQ(Shown(CircleArea(c.radius)), c.area);
-    EXPECT_EQ(Shown(CircleCircumference(c.radius)), c.circumference);
+    EXPECT_EQ(Shown(Evaluated(CircleArea, {{kRadius, c.radius}})), c.area);
+    EXPECT_EQ(Shown(Evaluated(CircleCircumference, {{kRadius, c.radius}})), c.circumference);
   }
 }
 
@@ -102,9 +112,15 @@ TEST(Solids, CuboidOrCube) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message() << c.width << ", " << c.height << ", " << c.length);
-    EXPECT_EQ(Shown(CuboidTotalArea(c.width, c.height, c.length)), c.total);
-    EXPECT_EQ(Shown(CuboidVolume(c.width, c.height, c.length)), c.volume);
-    EXPECT_EQ(Shown(CuboidLateralArea(c.width, c.height, c.length)), c.lateral);
+    EXPECT_EQ(Shown(Evaluated(CuboidTotalArea,
+                              {{kWidth, c.width}, {kHeight, c.height}, {kLength, c.length}})),
+              c.total);
+    EXPECT_EQ(Shown(Evaluated(CuboidVolume,
+                              {{kWidth, c.width}, {kHeight, c.height}, {kLength, c.length}})),
+              c.volume);
+    EXPECT_EQ(Shown(Evaluated(CuboidLateralArea,
+                              {{kWidth, c.width}, {kHeight, c.height}, {kLength, c.length}})),
+              c.lateral);
   }
 }
 
@@ -123,8 +139,8 @@ TEST(Solids, SphereVolumeDigitsFollowTheOrderOfEvaluation) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message() << "radius " << c.radius);
-    EXPECT_EQ(Shown(SphereSurface(c.radius)), c.surface);
-    EXPECT_EQ(Shown(SphereVolume(c.radius)), c.volume);
+    EXPECT_EQ(Shown(Evaluated(SphereSurface, {{kRadius, c.radius}})), c.surface);
+    EXPECT_EQ(Shown(Evaluated(SphereVolume, {{kRadius, c.radius}})), c.volume);
   }
 }
 
@@ -140,50 +156,59 @@ TEST(Solids, CylinderWithAndWithoutHeight) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message() << "radius " << c.radius << ", height " << c.height);
-    EXPECT_EQ(Shown(CylinderVolume(c.radius, c.height)), c.volume);
-    EXPECT_EQ(Shown(CylinderLateralArea(c.radius, c.height)), c.lateral);
-    EXPECT_EQ(Shown(CylinderTotalArea(c.radius, c.height)), c.total);
+    EXPECT_EQ(Shown(Evaluated(CylinderVolume, {{kRadius, c.radius}, {kHeight, c.height}})),
+              c.volume);
+    EXPECT_EQ(Shown(Evaluated(CylinderLateralArea, {{kRadius, c.radius}, {kHeight, c.height}})),
+              c.lateral);
+    EXPECT_EQ(Shown(Evaluated(CylinderTotalArea, {{kRadius, c.radius}, {kHeight, c.height}})),
+              c.total);
   }
 }
 
 TEST(Faults, ResultsBeyondTheDoubleRangeAreOverflows) {
   const struct {
     const char* what;
-    std::function<void()> compute;
+    const Formula& formula;
+    Values lengths;
   } cases[] = {
-      {"triangle", [] { Shown(TriangleArea(1e200, 1e200)); }},
-      {"rectangle area", [] { Shown(RectangleArea(1e200, 1e200)); }},
-      {"rectangle diagonal, a square too large", [] { RectangleDiagonal(1e200, 0); }},
+      {"triangle", TriangleArea, {{kHeight, 1e200}, {kBase, 1e200}}},
+      {"rectangle area", RectangleArea, {{kWidth, 1e200}, {kLength, 1e200}}},
+      {"rectangle diagonal, a square too large",
+       RectangleDiagonal,
+       {{kWidth, 1e200}, {kLength, 0}}},
       // Each square fits; only their sum is beyond the range, and the test after the sum sees it.
-      {"rectangle diagonal, the sum too large", [] { RectangleDiagonal(1.3e154, 1.3e154); }},
+      {"rectangle diagonal, the sum too large",
+       RectangleDiagonal,
+       {{kWidth, 1.3e154}, {kLength, 1.3e154}}},
       // w + l fits; only its doubling does not.
-      {"rectangle perimeter", [] { Shown(RectanglePerimeter(1e308, -1e307)); }},
-      {"trapezoid", [] { Shown(TrapezoidArea(1e300, 1, 1e300)); }},
-      {"circle area", [] { Shown(CircleArea(1e200)); }},
-      {"circle circumference", [] { Shown(CircleCircumference(1e308)); }},
-      {"cuboid total", [] { Shown(CuboidTotalArea(1e200, 1, 1e200)); }},
-      {"cuboid volume", [] { Shown(CuboidVolume(1e200, 1e200, 1)); }},
-      {"cuboid lateral", [] { Shown(CuboidLateralArea(1, 1e200, 1e200)); }},
-      {"sphere surface", [] { Shown(SphereSurface(1e200)); }},
-      {"sphere volume", [] { Shown(SphereVolume(1e103)); }},
-      {"cylinder volume", [] { Shown(CylinderVolume(1e200, 1)); }},
-      {"cylinder lateral", [] { Shown(CylinderLateralArea(0.2, 1.5e308)); }},
-      {"cylinder total", [] { Shown(CylinderTotalArea(6e153, 1)); }},
+      {"rectangle perimeter", RectanglePerimeter, {{kWidth, 1e308}, {kLength, -1e307}}},
+      {"trapezoid", TrapezoidArea, {{kFirstBase, 1e300}, {kSecondBase, 1}, {kHeight, 1e300}}},
+      {"circle area", CircleArea, {{kRadius, 1e200}}},
+      {"circle circumference", CircleCircumference, {{kRadius, 1e308}}},
+      {"cuboid total", CuboidTotalArea, {{kWidth, 1e200}, {kHeight, 1}, {kLength, 1e200}}},
+      {"cuboid volume", CuboidVolume, {{kWidth, 1e200}, {kHeight, 1e200}, {kLength, 1}}},
+      {"cuboid lateral", CuboidLateralArea, {{kWidth, 1}, {kHeight, 1e200}, {kLength, 1e200}}},
+      {"sphere surface", SphereSurface, {{kRadius, 1e200}}},
+      {"sphere volume", SphereVolume, {{kRadius, 1e103}}},
+      {"cylinder volume", CylinderVolume, {{kRadius, 1e200}, {kHeight, 1}}},
+      {"cylinder lateral", CylinderLateralArea, {{kRadius, 0.2}, {kHeight, 1.5e308}}},
+      {"cylinder total", CylinderTotalArea, {{kRadius, 6e153}, {kHeight, 1}}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
-    EXPECT_EQ(FaultOf(c.compute), static_cast<int>(FaultKind::Overflow));
+    EXPECT_EQ(FaultOf([&] { Shown(Evaluated(c.formula, c.lengths)); }),
+              static_cast<int>(FaultKind::Overflow));
   }
 }
 
 // The measures before the one that overflows stay within the range: a window writes them before
 // the fault stops its click.
 TEST(Faults, EarlierMeasuresOfTheSameInputsStayInRange) {
-  EXPECT_EQ(Shown(RectangleArea(1e200, 0)), u"0");
-  EXPECT_EQ(Shown(SphereSurface(1e103)), u"1.256E+207");
-  EXPECT_EQ(Shown(CylinderVolume(0.2, 1.5e308)), u"1.884E+307");
-  EXPECT_EQ(Shown(CylinderVolume(6e153, 1)), u"1.1304E+308");
-  EXPECT_EQ(Shown(CylinderLateralArea(6e153, 1)), u"3.768E+154");
+  EXPECT_EQ(Shown(Evaluated(RectangleArea, {{kWidth, 1e200}, {kLength, 0}})), u"0");
+  EXPECT_EQ(Shown(Evaluated(SphereSurface, {{kRadius, 1e103}})), u"1.256E+207");
+  EXPECT_EQ(Shown(Evaluated(CylinderVolume, {{kRadius, 0.2}, {kHeight, 1.5e308}})), u"1.884E+307");
+  EXPECT_EQ(Shown(Evaluated(CylinderVolume, {{kRadius, 6e153}, {kHeight, 1}})), u"1.1304E+308");
+  EXPECT_EQ(Shown(Evaluated(CylinderLateralArea, {{kRadius, 6e153}, {kHeight, 1}})), u"3.768E+154");
 }
 
 }  // namespace

@@ -13,8 +13,9 @@
 #include <string>
 #include <string_view>
 
-#include "numeric/Conversions.h"
 #include "numeric/Fault.h"
+#include "numeric/NumberReading.h"
+#include "numeric/NumberWriting.h"
 
 namespace {
 

@@ -14,7 +14,8 @@
 #include <vector>
 
 #include "TestSupport.h"
-#include "numeric/Conversions.h"
+#include "numeric/NumberReading.h"
+#include "numeric/NumberWriting.h"
 
 namespace numora {
 namespace {

@@ -5,44 +5,62 @@
 namespace numora {
 namespace {
 
-// The isolate marks spelt out, so that a test shows where each number is set apart.
+// The isolates spelt out: "[" opens the left-to-right run of a formula, "<" an Arabic name inside
+// it, "]" closes either.
 std::u16string Marked(std::u16string text) {
   for (char16_t& c : text) {
     if (c == u'\u2066') c = u'[';
+    if (c == u'\u2067') c = u'<';
     if (c == u'\u2069') c = u']';
   }
   return text;
 }
 
-TEST(Working, QuantitiesAreNamedInWordsAndNumberedInTheWorking) {
-  Working working(u"ن = ({أ} + {ب}) × {أ}{=ن} ، م = √{ن}");
-  EXPECT_EQ(working.inWords(u'.'), u"ن = (أ + ب) × أ ، م = √ن");
-  // Without numbers the quantities keep their names and the intermediate value is left out.
-  EXPECT_EQ(working.withNumbers(u'.'), working.inWords(u'.'));
-  working.let(u"أ", 2).let(u"ب", 0.5).let(u"أ", 3);  // the last number given counts
-  EXPECT_EQ(Marked(working.withNumbers(u'.')), u"ن = ([3] + [0.5]) × [3] ، م = √ن");
-  working.let(u"ن", 10.5);
-  EXPECT_EQ(Marked(working.withResult(u"3.24037034920393", u'.')),
-            u"ن = ([3] + [0.5]) × [3] = [10.5] ، م = √[10.5] = [3.24037034920393]");
-  EXPECT_EQ(Marked(working.notComputed(u"السبب", u'.')),
-            u"ن = ([3] + [0.5]) × [3] = [10.5] ، م = √[10.5]، لم تحسب: السبب");
+const Expr x = Quantity(u"س"), y = Quantity(u"ص");
+
+TEST(Working, AFormulaIsOneLeftToRightRunWithItsNamesWhole) {
+  const Formula sum{u"ق", 3.14 * Square(x) + Sqrt(y)};
+  EXPECT_EQ(Marked(InWords(sum, u'.')), u"ق = [3.14 × <س]² + √<ص]]");
+  EXPECT_EQ(Marked(WithResult(sum, {{u"س", 2}, {u"ص", 9}}, u"15.56", u'.')),
+            u"ق = [3.14 × 2² + √9 = 15.56]");
+  // A quantity without a number keeps its name.
+  EXPECT_EQ(Marked(WithNumbers(sum, {{u"س", 2}}, u'.')), u"ق = [3.14 × 2² + √<ص]]");
 }
 
-TEST(Working, OperandsThatCouldBeMisreadStandInParentheses) {
-  Working working(u"ق = {س}² + {ص}");
-  working.let(u"س", -2).let(u"ص", 1.5e20);
-  // A negative result or one in exponent form ends the line and needs none.
-  EXPECT_EQ(Marked(working.withResult(u"-1.5E+20", u'.')),
-            u"ق = [(-2)]² + [(1.5E+20)] = [-1.5E+20]");
+TEST(Working, ParenthesesOnlyWhereTheGroupingOrAMisreadNumberNeedsThem) {
+  const struct {
+    Expr expression;
+    const char16_t* written;
+  } cases[] = {
+      {x - (y - 1), u"(-2) - ((1E+20) - 1)"},  // grouped on the right
+      {(x - y) - 1, u"(-2) - (1E+20) - 1"},    // from the left: none
+      {(x + y) * 2 / (x * y), u"((-2) + (1E+20)) × 2 ÷ ((-2) × (1E+20))"},
+      {-Pow(x + 1, y), u"-(((-2) + 1) ^ (1E+20))"},
+      {Ratio(1, 2) * x + Ratio(4, 3), u"½ × (-2) + (4 ÷ 3)"},
+      {-NthRoot(x, 3), u"-(-(|-2| ^ (1 ÷ 3)))"},  // the real cube root of a negative number
+  };
+  const Values values{{u"س", -2}, {u"ص", 1e20}};
+  for (const auto& c : cases) {
+    const std::u16string plain = Marked(WithNumbers({u"ق", c.expression}, values, u'.'));
+    EXPECT_EQ(plain, u"ق = [" + std::u16string(c.written) + u"]");
+  }
 }
 
-TEST(Working, DecimalPointsOfConstantsFollowTheSeparatorAndNothingElseChanges) {
-  Working working(u"ق = 3.14 × {نق}. {غير مغلق");
-  working.let(u"نق", 2.5);
-  EXPECT_EQ(working.inWords(u','), u"ق = 3,14 × نق. {غير مغلق");
-  EXPECT_EQ(Marked(working.withNumbers(u',')), u"ق = 3,14 × [2,5]. {غير مغلق");
-  EXPECT_TRUE(Working().empty());
-  EXPECT_EQ(Working().withNumbers(u'.'), u"");
+TEST(Working, AShownStageComesFirstAndTheFormulaUsesItsValue) {
+  const Formula stage{u"م", Square(y) - 4 * x};
+  const Formula root{u"ج", (-y + Sqrt(Shown(stage))) / (2 * x), nullptr, u"العنوان"};
+  EXPECT_EQ(Marked(InWords(root, u'.')),
+            u"العنوان: م = [<ص]² - 4 × <س]]؛ ج = [(-<ص] + √<م]) ÷ (2 × <س])]");
+  Values values{{u"س", 1}, {u"ص", 0}};
+  EXPECT_EQ(Marked(NotComputed(root, values, u"السبب", u',')),
+            u"العنوان: م = [0² - 4 × 1]؛ ج = [(-0 + √<م]) ÷ (2 × 1)]، لم تحسب: السبب");
+  values.set(u"م", -4.5);
+  EXPECT_EQ(Marked(WithNumbers(root, values, u',')),
+            u"العنوان: م = [0² - 4 × 1 = -4,5]؛ ج = [(-0 + √(-4,5)) ÷ (2 × 1)]");
+}
+
+TEST(Working, ConstantsFollowTheDecimalSeparator) {
+  EXPECT_EQ(Marked(InWords({u"ق", 12.56 * x}, u',')), u"ق = [12,56 × <س]]");
 }
 
 }  // namespace

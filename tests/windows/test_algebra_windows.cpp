@@ -326,8 +326,8 @@ void AlgebraWindowsTest::quadraticRootsSitInTheirFrame() {
   Program program;
   auto& window = program.form<Form13>(FormId::Form13);
   window.show();
-  const QList<QWidget*> inside = {window.Text4, window.Text5, window.Label7(0), window.Label8,
-                                  window.Label7(1)};
+  const QList<QWidget*> inside = {window.Text4, window.Text5, window.Label7[0], window.Label8,
+                                  window.Label7[1]};
   QCOMPARE(window.Frame1->findChildren<QWidget*>(Qt::FindDirectChildrenOnly).size(), inside.size());
   for (QWidget* control : inside) {
     QCOMPARE(control->parentWidget(), window.Frame1);

@@ -1,5 +1,6 @@
 // The calculator window: its keypad, the shared handlers of its key groups, its skin, and the
 // state it keeps across a visit to the main menu.
+#include <QButtonGroup>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
@@ -55,14 +56,14 @@ void CalculatorTest::eachKeyTypesItsCaption() {
   auto& calculator = program.form<Form16>(FormId::Form16);
   calculator.show();
   // The shared handler is told the index; N(4) is captioned "5" and N(5) "4".
-  calculator.N(4)->click();
-  calculator.N(5)->click();
+  calculator.N->button(4)->click();
+  calculator.N->button(5)->click();
   QCOMPARE(calculator.Text1->text(), QStringLiteral("54"));
-  for (int index = 0; index < 10; ++index) calculator.N(index)->click();
+  for (int index = 0; index < 10; ++index) calculator.N->button(index)->click();
   QCOMPARE(calculator.Text1->text(), QStringLiteral("540123546789"));
-  calculator.S(1)->click();
+  calculator.S->button(1)->click();
   QVERIFY(calculator.state().pendingOperation() == Operation::Multiply);
-  calculator.S(2)->click();
+  calculator.S->button(2)->click();
   QVERIFY(calculator.state().pendingOperation() == Operation::Subtract);
 }
 
@@ -70,16 +71,16 @@ void CalculatorTest::keysComputeThroughTheWindow() {
   Program program;
   auto& calculator = program.form<Form16>(FormId::Form16);
   calculator.show();
-  calculator.N(7)->click();
-  calculator.S(0)->click();
-  calculator.N(8)->click();
+  calculator.N->button(7)->click();
+  calculator.S->button(0)->click();
+  calculator.N->button(8)->click();
   calculator.Command5->click();
   QCOMPARE(calculator.Text1->text(), QStringLiteral("15"));
   // Text typed into the display takes part like key presses.
   calculator.Text1->clear();
   QTest::keyClicks(calculator.Text1, "12abc");
-  calculator.S(0)->click();
-  calculator.N(3)->click();
+  calculator.S->button(0)->click();
+  calculator.N->button(3)->click();
   calculator.Command5->click();
   QCOMPARE(calculator.Text1->text(), QStringLiteral("15"));
   QVERIFY(program.messages.shown.empty());
@@ -104,10 +105,10 @@ void CalculatorTest::backspaceClearsAndPutsTheFocusInTheDisplay() {
   program.registry.show(FormId::Form16);
   auto& calculator = program.form<Form16>(FormId::Form16);
   QVERIFY(QTest::qWaitForWindowActive(&calculator));
-  calculator.N(9)->click();
-  calculator.S(3)->click();
-  calculator.N(2)->setFocus();
-  calculator.Command1(1)->click();
+  calculator.N->button(9)->click();
+  calculator.S->button(3)->click();
+  calculator.N->button(2)->setFocus();
+  calculator.Command1->button(1)->click();
   QCOMPARE(calculator.Text1->text(), QString());
   QVERIFY(!calculator.state().pendingOperation());
   QCOMPARE(calculator.state().firstOperand(), u"0");
@@ -119,7 +120,7 @@ void CalculatorTest::backspaceClearsAndPutsTheFocusInTheDisplay() {
 void CalculatorTest::exitEndsTheProgram() {
   Program program;
   program.registry.show(FormId::Form16);
-  program.form<Form16>(FormId::Form16).End(10)->click();
+  program.form<Form16>(FormId::Form16).End->button(10)->click();
   QCOMPARE(program.end.calls, 1);
 }
 
@@ -127,9 +128,9 @@ void CalculatorTest::faultShowsItsBoxAndTheCalculatorGoesOn() {
   Program program;
   program.registry.show(FormId::Form16);
   auto& calculator = program.form<Form16>(FormId::Form16);
-  calculator.N(8)->click();
-  calculator.S(3)->click();
-  calculator.N(0)->click();
+  calculator.N->button(8)->click();
+  calculator.S->button(3)->click();
+  calculator.N->button(0)->click();
   calculator.Command5->click();
   QCOMPARE(program.messages.shown.size(), std::size_t{1});
   QCOMPARE(program.messages.shown[0].caption, QStringLiteral("Numora"));
@@ -138,7 +139,7 @@ void CalculatorTest::faultShowsItsBoxAndTheCalculatorGoesOn() {
   QCOMPARE(calculator.state().firstOperand(), u"8");
   QVERIFY(calculator.isVisible());
   QCOMPARE(program.end.calls, 0);
-  calculator.N(2)->click();
+  calculator.N->button(2)->click();
   calculator.Command5->click();
   QCOMPARE(calculator.Text1->text(), QStringLiteral("4"));
 }
@@ -147,11 +148,11 @@ void CalculatorTest::stateSurvivesAVisitToTheMainMenu() {
   Program program;
   program.registry.show(FormId::Form16);
   auto& calculator = program.form<Form16>(FormId::Form16);
-  calculator.N(1)->click();
+  calculator.N->button(1)->click();
   calculator.Command2->click();
-  calculator.N(5)->click();
-  calculator.S(0)->click();
-  calculator.N(2)->click();
+  calculator.N->button(5)->click();
+  calculator.S->button(0)->click();
+  calculator.N->button(2)->click();
   calculator.Back->click();
   QCOMPARE(program.visible(), std::vector<FormWindow*>{program.registry.created(FormId::Form1)});
   program.registry.show(FormId::Form16);
@@ -170,7 +171,7 @@ void CalculatorTest::missingSkinLeavesAUsableWindow() {
   QCOMPARE(program.messages.shown.size(), std::size_t{1});
   QCOMPARE(program.messages.shown[0].caption, QStringLiteral("Numora"));
   QCOMPARE(calculator.styleSheet(), skinned);
-  calculator.N(6)->click();
+  calculator.N->button(6)->click();
   QCOMPARE(calculator.Text1->text(), QStringLiteral("6"));
 }
 
@@ -218,17 +219,18 @@ void CalculatorTest::keyboardKeysOfEveryKind() {
   program.registry.show(FormId::Form16);
   auto& calculator = program.form<Form16>(FormId::Form16);
   // Away from the display box every key is a button, digits and points too.
-  calculator.N(7)->setFocus();
+  calculator.N->button(7)->setFocus();
   for (const QChar key : keys) {
     if (key == u'\x7f')
-      QTest::keyClick(calculator.N(7), Qt::Key_Delete);
+      QTest::keyClick(calculator.N->button(7), Qt::Key_Delete);
     else
-      QTest::sendKeyEvent(QTest::Click, calculator.N(7), Qt::Key_unknown, QString(key),
+      QTest::sendKeyEvent(QTest::Click, calculator.N->button(7), Qt::Key_unknown, QString(key),
                           Qt::NoModifier);
   }
   QCOMPARE(calculator.Text1->text(), shown);
-  QCOMPARE(calculator.focusWidget(),
-           keys.endsWith(u'\x7f') ? static_cast<QWidget*>(calculator.Text1) : calculator.N(7));
+  QCOMPARE(calculator.focusWidget(), keys.endsWith(u'\x7f')
+                                         ? static_cast<QWidget*>(calculator.Text1)
+                                         : calculator.N->button(7));
   QVERIFY(program.messages.shown.empty());
 }
 

@@ -1,10 +1,15 @@
 // The working behind each result, as a pupil reads it in the tooltip and a screen reader in the
 // accessible description: the formula in words before a calculation, the pupil's numbers and the
 // result after it, and why a result was not computed.
+#include <QGlyphRun>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QTextLayout>
 #include <QtTest>
+
+#include <algorithm>
+#include <vector>
 
 #include "tests/windows/Harness.h"
 
@@ -19,8 +24,7 @@ namespace {
 
 // The working as it reads, without the invisible marks that keep each number left to right.
 QString Plain(QString text) {
-  text.remove(QChar(0x2066));
-  text.remove(QChar(0x2069));
+  for (const char16_t mark : {u'\u2066', u'\u2067', u'\u2069'}) text.remove(QChar(mark));
   return text;
 }
 
@@ -39,6 +43,31 @@ QStringList WorkingsOf(const FormWindow& window, const QStringList& names) {
   QStringList workings;
   for (const QString& name : names) workings << WorkingOf(window, name);
   return workings;
+}
+
+// Where the first character of a piece of a working stands on screen, laid out as a tooltip lays
+// out its line, and whether the piece's own characters stand from left to right.
+struct OnScreen {
+  qreal left;
+  bool leftToRight;
+};
+
+OnScreen Locate(const QTextLayout& layout, const QString& text, const QString& piece) {
+  const qsizetype at = text.indexOf(piece);
+  if (at < 0) return {-1, false};
+  std::vector<qreal> xs;
+  for (qsizetype i = at; i < at + piece.size(); ++i) {
+    const QList<QGlyphRun> runs = layout.glyphRuns(static_cast<int>(i), 1);
+    if (!runs.isEmpty() && !runs.first().positions().isEmpty())
+      xs.push_back(runs.first().positions().first().x());
+  }
+  if (xs.empty()) return {-1, false};
+  return {*std::min_element(xs.begin(), xs.end()), std::is_sorted(xs.begin(), xs.end())};
+}
+
+bool IsArabic(const QString& text) {
+  return std::any_of(text.begin(), text.end(),
+                     [](QChar c) { return c.script() == QChar::Script_Arabic; });
 }
 
 // One column of a table written row after row in a flat list.
@@ -61,37 +90,33 @@ class WorkingTest : public QObject {
   void faultsAndTheQuadraticMessageSayWhatWasNotComputed();
   void temperatureShowsTheChosenConversion();
   void numbersAndConstantsUseTheDecimalSeparator();
+  void aFormulaReadsFromItsLeftEndOnScreen();
 };
 
 void WorkingTest::formulaThenWorking_data() {
   QTest::addColumn<FormId>("id");
   QTest::addColumn<QStringList>("inputs");   // box, text, ...
   QTest::addColumn<QStringList>("working");  // field, before, after, ...
-  QTest::newRow("circle") << FormId::Form5 << QStringList{"Text1", "2"}
-                          << QStringList{"Label2",
-                                         u"المساحة = 3.14 × نق²"_qs,
-                                         u"المساحة = 3.14 × 2² = 12.56"_qs,
-                                         "Label3",
-                                         u"المحيط = 3.14 × (نق + نق)"_qs,
-                                         u"المحيط = 3.14 × (2 + 2) = 12.56"_qs};
+  QTest::newRow("circle")
+      << FormId::Form5 << QStringList{"Text1", "2"}
+      << QStringList{"Label2", u"المساحة = 3.14 × نق²"_qs,   u"المساحة = 3.14 × 2² = 12.56"_qs,
+                     "Label3", u"المحيط = 2 × 3.14 × نق"_qs, u"المحيط = 2 × 3.14 × 2 = 12.56"_qs};
   QTest::newRow("roots: the real cube root of a negative number")
       << FormId::Form2 << QStringList{"Text1", "3", "Text2", "-27"}
       << QStringList{"Label1", u"الناتج = ما تحت الجذر ^ (1 ÷ دليل الجذر)"_qs,
-                     u"الناتج = -(|(-27)| ^ (1 ÷ 3)) = -3"_qs};
+                     u"الناتج = -(|-27| ^ (1 ÷ 3)) = -3"_qs};
   QTest::newRow("quadratic: the discriminant on the way")
       << FormId::Form13 << QStringList{"Text1", "1", "Text2", "-5", "Text3", "6"}
       << QStringList{"Text4",
-                     u"المميز = B² - ((A × 4) × C)؛ س = (-B - √المميز) ÷ (A + A)"_qs,
-                     u"المميز = (-5)² - ((1 × 4) × 6) = 1؛ س = (-(-5) - √1) ÷ (1 + 1) = 2"_qs,
+                     u"المميز = B² - 4 × A × C؛ س = (-B - √المميز) ÷ (2 × A)"_qs,
+                     u"المميز = (-5)² - 4 × 1 × 6 = 1؛ س = (-(-5) - √1) ÷ (2 × 1) = 2"_qs,
                      "Text5",
-                     u"المميز = B² - ((A × 4) × C)؛ س = (-B + √المميز) ÷ (A + A)"_qs,
-                     u"المميز = (-5)² - ((1 × 4) × 6) = 1؛ س = (-(-5) + √1) ÷ (1 + 1) = 3"_qs};
+                     u"المميز = B² - 4 × A × C؛ س = (-B + √المميز) ÷ (2 × A)"_qs,
+                     u"المميز = (-5)² - 4 × 1 × 6 = 1؛ س = (-(-5) + √1) ÷ (2 × 1) = 3"_qs};
   QTest::newRow("cylinder: the window's order, text after a number ignored")
       << FormId::Form12 << QStringList{"Text1", "1cm", "Text2", "2"}
-      << QStringList{
-             "Label7",
-             u"المساحة الكلية = (3.14 × نق²) + (3.14 × نق²) + ((3.14 × (نق + نق)) × ع)"_qs,
-             u"المساحة الكلية = (3.14 × 1²) + (3.14 × 1²) + ((3.14 × (1 + 1)) × 2) = 18.84"_qs};
+      << QStringList{"Label7", u"المساحة الكلية = 2 × 3.14 × نق² + 2 × 3.14 × نق × ع"_qs,
+                     u"المساحة الكلية = 2 × 3.14 × 1² + 2 × 3.14 × 1 × 2 = 18.84"_qs};
   QTest::newRow("sphere: a result in exponent form")
       << FormId::Form9 << QStringList{"Text1", "1e100"}
       << QStringList{"Label3", u"المساحة = 12.56 × نق²"_qs,
@@ -160,17 +185,17 @@ void WorkingTest::faultsAndTheQuadraticMessageSayWhatWasNotComputed_data() {
   QTest::newRow("cylinder: volume written, the lateral area overflows")
       << FormId::Form12 << QStringList{"Text1", "0.2", "Text2", "1.5e308"}
       << QStringList{"Label3",
-                     u"الحجم = (3.14 × 0.2²) × (1.5E+308) = 1.884E+307"_qs,
+                     u"الحجم = 3.14 × 0.2² × (1.5E+308) = 1.884E+307"_qs,
                      "Label5",
-                     u"المساحة الجانبية = (3.14 × (0.2 + 0.2)) × (1.5E+308)، لم تحسب: توقف "
-                     u"الحساب عند الخطأ 6، تجاوز السعة"_qs,
+                     u"المساحة الجانبية = 2 × 3.14 × 0.2 × (1.5E+308)، لم تحسب: توقف الحساب عند "
+                     u"الخطأ 6، تجاوز السعة"_qs,
                      "Label7",
-                     u"المساحة الكلية = (3.14 × 0.2²) + (3.14 × 0.2²) + ((3.14 × (0.2 + 0.2)) × "
-                     u"(1.5E+308))، لم تحسب: توقف الحساب عند الخطأ 6، تجاوز السعة"_qs};
+                     u"المساحة الكلية = 2 × 3.14 × 0.2² + 2 × 3.14 × 0.2 × (1.5E+308)، لم تحسب: "
+                     u"توقف الحساب عند الخطأ 6، تجاوز السعة"_qs};
   QTest::newRow("quadratic: no real root")
       << FormId::Form13 << QStringList{"Text1", "1", "Text2", "0", "Text3", "1"}
       << QStringList{"Text4",
-                     u"المميز = 0² - ((1 × 4) × 1) = -4؛ س = (-0 - √(-4)) ÷ (1 + 1)، لم تحسب: "
+                     u"المميز = 0² - 4 × 1 × 1 = -4؛ س = (-0 - √(-4)) ÷ (2 × 1)، لم تحسب: "
                      u"المميز سالب، فليس للمعادلة جذر حقيقي"_qs};
 }
 
@@ -199,24 +224,75 @@ void WorkingTest::temperatureShowsTheChosenConversion() {
 
   window.findChild<QRadioButton*>("Option6")->click();
   QCOMPARE(WorkingOf(window, "Text1"),
-           u"من فهرنهايت إلى كلفن: كلفن = (((فهرنهايت - 32) × 5) ÷ 9) + 273"_qs);
+           u"من فهرنهايت إلى كلفن: كلفن = (فهرنهايت - 32) × 5 ÷ 9 + 273"_qs);
   window.findChild<QRadioButton*>("Option1")->click();
   QCOMPARE(WorkingOf(window, "Text1"),
-           u"من سلسيوس إلى فهرنهايت: فهرنهايت = ((سلسيوس × 9) ÷ 5) + 32"_qs);
+           u"من سلسيوس إلى فهرنهايت: فهرنهايت = سلسيوس × 9 ÷ 5 + 32"_qs);
   Calculate(program, FormId::Form15);
   QCOMPARE(WorkingOf(window, "Text1"),
-           u"من سلسيوس إلى فهرنهايت: فهرنهايت = ((100 × 9) ÷ 5) + 32 = 212"_qs);
+           u"من سلسيوس إلى فهرنهايت: فهرنهايت = 100 × 9 ÷ 5 + 32 = 212"_qs);
 }
 
 void WorkingTest::numbersAndConstantsUseTheDecimalSeparator() {
   Program program(u',');
   program.registry.show(FormId::Form9);
   FormWindow& window = program.registry.form(FormId::Form9);
-  QCOMPARE(WorkingOf(window, "Label4"), u"الحجم = نق³ × ((4 ÷ 3) × 3,14)"_qs);
+  QCOMPARE(WorkingOf(window, "Label4"), u"الحجم = (4 ÷ 3) × 3,14 × نق³"_qs);
   QVERIFY(Type(window, {"Text1", "1"}));
   Calculate(program, FormId::Form9);
   QCOMPARE(WorkingOf(window, "Label3"), u"المساحة = 12,56 × 1² = 12,56"_qs);
-  QCOMPARE(WorkingOf(window, "Label4"), u"الحجم = 1³ × ((4 ÷ 3) × 3,14) = 4,18666666666667"_qs);
+  QCOMPARE(WorkingOf(window, "Label4"), u"الحجم = (4 ÷ 3) × 3,14 × 1³ = 4,18666666666667"_qs);
+}
+
+// "المساحة = 3.14 × 7² = 153.86", read from the right: the name, then the formula from its left
+// end, its square after the 7, the root sign before its number.
+void WorkingTest::aFormulaReadsFromItsLeftEndOnScreen() {
+  const struct {
+    FormId id;
+    QStringList inputs;
+    const char* option;  // chosen before the calculation, if any
+    const char* field;
+    QStringList pieces;  // from the left of the screen to the right
+  } cases[] = {
+      {FormId::Form5,
+       {"Text1", "7"},
+       nullptr,
+       "Label2",
+       {"3.14", u"7²"_qs, "153.86", u"المساحة"_qs}},
+      {FormId::Form13,
+       {"Text1", "1", "Text2", "-5", "Text3", "6"},
+       nullptr,
+       "Text4",
+       {u"√1"_qs, u"÷"_qs, u"س"_qs, u"(-5)²"_qs, u"المميز"_qs}},
+      {FormId::Form15,
+       {"Text1", "100"},
+       "Option1",
+       "Text1",
+       {"100", u"÷"_qs, "212", u"من سلسيوس"_qs}},
+  };
+  for (const auto& c : cases) {
+    Program program;
+    program.registry.show(c.id);
+    FormWindow& window = program.registry.form(c.id);
+    if (c.option != nullptr) window.findChild<QRadioButton*>(c.option)->click();
+    QVERIFY(Type(window, c.inputs));
+    Calculate(program, c.id);
+    const QString working = window.findChild<QWidget*>(c.field)->toolTip();
+
+    // A tooltip lays out its text as a paragraph whose direction its first letters decide.
+    QTextLayout layout(working, window.font());
+    layout.beginLayout();
+    layout.createLine().setLineWidth(10000);
+    layout.endLayout();
+    qreal previous = -1;
+    for (const QString& piece : c.pieces) {
+      const OnScreen where = Locate(layout, working, piece);
+      const QString what = piece + " in " + Plain(working);
+      QVERIFY2(where.left > previous, qPrintable(what));
+      QVERIFY2(where.leftToRight || IsArabic(piece), qPrintable(what));
+      previous = where.left;
+    }
+  }
 }
 
 QTEST_MAIN(WorkingTest)

@@ -1,45 +1,62 @@
 #include "topics/algebra/AlgebraFormulas.h"
 
-#include <cmath>
-
 namespace numora {
 namespace {
 
-bool IsOddWholeNumber(double x) { return std::fabs(std::fmod(x, 2.0)) == 1.0; }
+// The plain sentences of the faults, by the step under way: what went wrong and which box to
+// look at.
+
+std::u16string RootFault(const FaultPlace& place) {
+  if (place.stage == kRootExponent)
+    return place.kind == FaultKind::DivisionByZero
+               ? u"دليل الجذر لا يمكن أن يكون صفرا: اكتب في خانة دليل الجذر عددا غير الصفر."
+               : u"دليل الجذر صغير جدا فلا يحسب مقلوبه: انظر خانة دليل الجذر.";
+  return std::u16string(FaultTexts{
+      .invalidArgument =
+          u"لا جذر حقيقيا لعدد سالب بهذا الدليل: انظر خانتي ما تحت الجذر ودليل الجذر.",
+      .divisionByZero = u"لا يؤخذ جذر الصفر بدليل سالب: انظر خانتي ما تحت الجذر ودليل الجذر.",
+      .otherwise = u"الناتج أكبر مما يحسبه البرنامج: انظر خانتي ما تحت الجذر ودليل الجذر.",
+  }[place.kind]);
+}
+
+std::u16string PowerFault(const FaultPlace& place) {
+  return std::u16string(FaultTexts{
+      .invalidArgument = u"لا يرفع عدد سالب إلى أس كسري: انظر خانتي الأساس والأس.",
+      .divisionByZero = u"لا يرفع الصفر إلى أس سالب: انظر خانتي الأساس والأس.",
+      .otherwise = u"الناتج أكبر مما يحسبه البرنامج: انظر خانتي الأساس والأس.",
+  }[place.kind]);
+}
+
+std::u16string HypotenuseFault(const FaultPlace&) {
+  return u"مربع الضلعين أكبر مما يحسبه البرنامج: انظر خانتي الضلع الأول والضلع الثاني.";
+}
+
+std::u16string QuadraticFault(const FaultPlace& place) {
+  if (place.formula == Discriminant.name || place.stage == Discriminant.name)
+    return u"المميز أكبر مما يحسبه البرنامج: انظر خانات المعاملات A وB وC.";
+  const double* a = place.values.find(kA);
+  if (a != nullptr && *a == 0)
+    return u"مع A = 0 ليست المعادلة تربيعية: اكتب في خانة المعامل A عددا غير الصفر.";
+  return u"الحل أكبر مما يحسبه البرنامج: انظر خانات المعاملات A وB وC.";
+}
+
+const Expr a = Quantity(kA), b = Quantity(kB), c = Quantity(kC);
 
 }  // namespace
 
-Checked RootExponent(double index) { return Checked(1.0) / Checked(index); }
+const Formula RootOfNumber{u"الناتج", NthRoot(Quantity(kRadicand), Quantity(kIndex)), RootFault};
 
-bool GivesRealOddRoot(double radicand, double index) {
-  return radicand < 0 && IsOddWholeNumber(index);
-}
+const Formula PowerOfNumber{u"الناتج", Pow(Quantity(kPowerBase), Quantity(kExponent)), PowerFault};
 
-Checked Root(double radicand, double exponent, double index) {
-  if (GivesRealOddRoot(radicand, index)) return -Power(-radicand, exponent);
-  return Power(radicand, exponent);
-}
+// The sum of two squares is the same in either order; its root is tested on its own.
+const Formula Hypotenuse{u"طول الوتر",
+                         Sqrt(Square(Quantity(kFirstLeg)) + Square(Quantity(kSecondLeg))),
+                         HypotenuseFault};
 
-Checked SumOfSquares(double first, double second) {
-  const double s = Power(first, 2.0);
-  const double t = Power(second, 2.0);
-  return Checked(t) + Checked(s);
-}
+// 4 × A first: with A × (4 × C) a product beyond the range could come back into it.
+const Formula Discriminant{u"المميز", Square(b) - 4 * a* c, QuadraticFault};
 
-Checked Hypotenuse(double first, double second) {
-  return SquareRoot(ValueOrFault(SumOfSquares(first, second)));
-}
-
-Checked Discriminant(double a, double b, double c) {
-  return Checked(Power(b, 2.0)) - ((Checked(a) * Checked(4.0)) * Checked(c));
-}
-
-Checked FirstRoot(double a, double b, double rootOfDiscriminant) {
-  return (-Checked(b) - Checked(rootOfDiscriminant)) / (Checked(a) + Checked(a));
-}
-
-Checked SecondRoot(double a, double b, double rootOfDiscriminant) {
-  return (-Checked(b) + Checked(rootOfDiscriminant)) / (Checked(a) + Checked(a));
-}
+const Formula FirstRoot{u"س", (-b - Sqrt(Shown(Discriminant))) / (2 * a), QuadraticFault};
+const Formula SecondRoot{u"س", (-b + Sqrt(Shown(Discriminant))) / (2 * a), QuadraticFault};
 
 }  // namespace numora

@@ -1,26 +1,28 @@
 #pragma once
 
-#include "numeric/Arithmetic.h"
+#include <string_view>
+
+#include "numeric/Formula.h"
 
 namespace numora {
 
-// Roots. The exponent is the reciprocal of the index, formed and tested on its own, so that an
-// index of 0 is a division by zero before any power is taken.
-Checked RootExponent(double index);
-// The radicand raised to the exponent. A negative radicand under an odd whole index gives the
-// real root, the negative of the root of its absolute value: the cube root of -27 is -3.
-Checked Root(double radicand, double exponent, double index);
-// Whether Root takes that real root of a negative radicand.
-bool GivesRealOddRoot(double radicand, double index);
+// The quantities of the algebra windows, by the names their formulas give them.
+inline constexpr std::u16string_view kRadicand = u"ما تحت الجذر", kIndex = u"دليل الجذر",
+                                     kPowerBase = u"الأساس", kExponent = u"الأس",
+                                     kFirstLeg = u"الضلع الأول", kSecondLeg = u"الضلع الثاني",
+                                     kA = u"A", kB = u"B", kC = u"C";
 
-// Pythagoras: the second leg's square plus the first leg's, each by the power operation.
-Checked SumOfSquares(double first, double second);
-Checked Hypotenuse(double first, double second);
+// The root of a number as the reciprocal power of its index; a negative radicand under an odd
+// whole index gives the real root, the negative of the root of its absolute value: the cube root
+// of -27 is -3.
+extern const Formula RootOfNumber, PowerOfNumber;
+// The hypotenuse from the squares of the two legs.
+extern const Formula Hypotenuse;
+// The quadratic equation A س² + B س + C = 0: its discriminant, and the two roots over 2A, the
+// first with -√d, the second with +√d.
+extern const Formula Discriminant, FirstRoot, SecondRoot;
 
-// The quadratic equation a x² + b x + c = 0: b² − ((a × 4) × c), and the two roots over a + a,
-// the first with −√d, the second with +√d.
-Checked Discriminant(double a, double b, double c);
-Checked FirstRoot(double a, double b, double rootOfDiscriminant);
-Checked SecondRoot(double a, double b, double rootOfDiscriminant);
+// Why the quadratic's roots are not computed when the discriminant is negative.
+inline constexpr std::u16string_view kNoRealRoot = u"المميز سالب، فليس للمعادلة جذر حقيقي";
 
 }  // namespace numora

@@ -8,16 +8,9 @@
 
 namespace numora {
 
-namespace {
-
-// The second leg's square comes first, as the window adds them.
-constexpr std::u16string_view kHypotenuse = u"طول الوتر = √({الضلع الثاني}² + {الضلع الأول}²)";
-
-}  // namespace
-
 Form11::Form11(const FormContext& context)
-    : FormWindow(context,
-                 {.caption = u"نظرية فيثاغورس", .clientWidth = 5580, .clientHeight = 3555}) {
+    : TopicWindow(context,
+                  {.caption = u"نظرية فيثاغورس", .clientWidth = 5580, .clientHeight = 3555}) {
   // The right triangle with its right angle at (4560, 1680), its right-angle mark, and the
   // equals sign before the result.
   addLine(4560, 240, 4560, 1680, 2);
@@ -32,20 +25,17 @@ Form11::Form11(const FormContext& context)
   Text2 = addTextBox({"Text2", u"", 3480, 1800, 855, 375, 1, {.accessibleName = u"الضلع الثاني"}});
   Command1 = addMainButton({"Command1", u"الرئيسية", 0, 2880, 5655, 735, 2},
                            ReturnOrder::HideThenShowMain);
-  Command2 = addButton({"Command2", u"احسب", 4080, 2280, 1215, 495, 3});
-  Label1 = addLabel({"Label1", u"", 240, 1080, 1455, 495, 4, {.framed = true}});
+  Command2 = addCalculateButton({"Command2", u"احسب", 4080, 2280, 1215, 495, 3},
+                                [this] { Command2_Click(); });
+  Label1 = addResult({"Label1", u"", 240, 1080, 1455, 495, 4, {.framed = true}}, Hypotenuse);
   Label2 = addLabel({"Label2", u"طول الوتر", 480, 720, 1095, 255, 5, {.align = Align::Centre}});
-  showFormula(Label1, kHypotenuse);
-  onCalculate(Command2, [this] { Command2_Click(); });
   finishLayout();
 }
 
 void Form11::Command2_Click() {
-  const double first = readLength(Text1);
-  const double second = readLength(Text2);
-  expect(Label1, Working(kHypotenuse).let(u"الضلع الأول", first).let(u"الضلع الثاني", second));
-  during(Step::Hypotenuse);
-  write(Label1, Hypotenuse(first, second));
+  readLength(Text1, kFirstLeg);
+  readLength(Text2, kSecondLeg);
+  measure(Label1, Hypotenuse);
 }
 
 }  // namespace numora

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/frame/FormWindow.h"
+#include "app/frame/TopicWindow.h"
 
 class QLabel;
 class QLineEdit;
@@ -10,7 +10,7 @@ namespace numora {
 
 // The Pythagorean-theorem window: a right triangle with a box beside each leg, and the hypotenuse.
 // Here "احسب" is Command2 and "الرئيسية" Command1.
-class Form11 final : public FormWindow {
+class Form11 final : public TopicWindow {
  public:
   explicit Form11(const FormContext& context);
 

@@ -10,13 +10,6 @@
 namespace numora {
 namespace {
 
-// Each root shows the discriminant on the way to it.
-constexpr std::u16string_view kFirstRoot =
-    u"المميز = {B}² - (({A} × 4) × {C}){=المميز}؛ س = (-{B} - √{المميز}) ÷ ({A} + {A})";
-constexpr std::u16string_view kSecondRoot =
-    u"المميز = {B}² - (({A} × 4) × {C}){=المميز}؛ س = (-{B} + √{المميز}) ÷ ({A} + {A})";
-constexpr std::u16string_view kNoRealRoot = u"المميز سالب، فليس للمعادلة جذر حقيقي";
-
 const QColor kRed(255, 0, 0);
 constexpr FontSpec kVariable = {"Arial", 15.75};
 constexpr FontSpec kHeading = {"MS Sans Serif", 8.25, true};
@@ -25,11 +18,11 @@ constexpr FontSpec kRootLabel = {"Arial", 14.25};
 }  // namespace
 
 Form13::Form13(const FormContext& context)
-    : FormWindow(context, {.caption = u"حل المعادلات التربيعية",
-                           .clientWidth = 5580,
-                           .clientHeight = 4545,
-                           .frame = FormLook::Frame::Dialog,
-                           .taskbarButton = false}) {
+    : TopicWindow(context, {.caption = u"حل المعادلات التربيعية",
+                            .clientWidth = 5580,
+                            .clientHeight = 4545,
+                            .frame = FormLook::Frame::Dialog,
+                            .taskbarButton = false}) {
   // The two plus signs and the equals sign of the equation row, in red.
   addLine(3600, 840, 3840, 840, 2, kRed);  // Lin1(1)
   addLine(3720, 720, 3720, 960, 2, kRed);  // Lin2(1)
@@ -47,48 +40,38 @@ Form13::Form13(const FormContext& context)
   Label4 = addLabel({"Label4", u"A", 4320, 120, 135, 255, 6, {.font = kHeading}});
   Label5 = addLabel({"Label5", u"B", 2400, 120, 135, 255, 7, {.font = kHeading}});
   Label6 = addLabel({"Label6", u"C", 1200, 120, 135, 255, 8, {.font = kHeading}});
-  Command1 = addButton({"Command1", u"حساب", 3480, 2160, 1335, 375, 9});
+  Command1 = addCalculateButton({"Command1", u"حساب", 3480, 2160, 1335, 375, 9},
+                                [this] { Command1_Click(); });
   Frame1 = addFrame({"Frame1", u"الناتج", 120, 1560, 2415, 1935, 10});
-  Text4 = addTextBox({"Text4", u"", 120, 360, 1335, 375, 11, {.accessibleName = u"الحل الأول"}},
-                     Frame1);
-  Text5 = addTextBox({"Text5", u"", 120, 1200, 1335, 375, 12, {.accessibleName = u"الحل الثاني"}},
-                     Frame1);
-  Label7.add(
-      0, addLabel({"Label7(0)", u"= س", 1680, 360, 495, 375, 13, {.font = kRootLabel}}, Frame1));
+  Text4 = addResultBox({"Text4", u"", 120, 360, 1335, 375, 11, {.accessibleName = u"الحل الأول"}},
+                       FirstRoot, Frame1);
+  Text5 = addResultBox({"Text5", u"", 120, 1200, 1335, 375, 12, {.accessibleName = u"الحل الثاني"}},
+                       SecondRoot, Frame1);
+  Label7[0] =
+      addLabel({"Label7(0)", u"= س", 1680, 360, 495, 375, 13, {.font = kRootLabel}}, Frame1);
   Label8 =
       addLabel({"Label8", u"أو", 1800, 840, 255, 375, 14, {.font = {"Arial", 12, true}}}, Frame1);
-  Label7.add(
-      1, addLabel({"Label7(1)", u"= س", 1680, 1200, 615, 375, 15, {.font = kRootLabel}}, Frame1));
+  Label7[1] =
+      addLabel({"Label7(1)", u"= س", 1680, 1200, 615, 375, 15, {.font = kRootLabel}}, Frame1);
   Command2 = addMainButton({"Command2", u"الرئيسية", 0, 3840, 5655, 735, 16},
                            ReturnOrder::ShowMainThenHide);
   Label9 = addLabel({"Label9", u"صفر", 120, 600, 375, 375, 17});
-  showFormula(Text4, kFirstRoot);
-  showFormula(Text5, kSecondRoot);
-  onCalculate(Command1, [this] { Command1_Click(); });
   finishLayout();
 }
 
 void Form13::Command1_Click() {
-  const double a = read(Text1);
-  const double b = read(Text2);
-  const double c = read(Text3);
-  Working& first = expect(Text4, Working(kFirstRoot).let(u"A", a).let(u"B", b).let(u"C", c));
-  Working& second = expect(Text5, Working(kSecondRoot).let(u"A", a).let(u"B", b).let(u"C", c));
-  during(Step::Discriminant);
-  const double d = ValueOrFault(Discriminant(a, b, c));
-  first.let(u"المميز", d);
-  second.let(u"المميز", d);
-  if (d < 0) {
+  read(Text1, kA);
+  read(Text2, kB);
+  read(Text3, kC);
+  if (value(Discriminant) < 0) {
     // The window's own message; the roots are emptied and say why.
-    notComputed(Text4, kNoRealRoot);
-    notComputed(Text5, kNoRealRoot);
+    leaveOut(Text4, kNoRealRoot);
+    leaveOut(Text5, kNoRealRoot);
     context().messages->show({kProgramTitle, QStringLiteral(u"المعادلة لاتحل")});
     return;
   }
-  during(a == 0 ? Step::NotQuadratic : Step::QuadraticRoot);
-  const double s = SquareRoot(d);
-  write(Text4, FirstRoot(a, b, s));
-  write(Text5, SecondRoot(a, b, s));
+  measure(Text4, FirstRoot);
+  measure(Text5, SecondRoot);
 }
 
 }  // namespace numora

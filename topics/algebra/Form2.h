@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/frame/FormWindow.h"
+#include "app/frame/TopicWindow.h"
 
 class QLabel;
 class QLineEdit;
@@ -10,7 +10,7 @@ namespace numora {
 
 // The roots window: the index at the hook of a radical sign drawn for right-to-left reading, the
 // radicand under its bar, and the root.
-class Form2 final : public FormWindow {
+class Form2 final : public TopicWindow {
  public:
   explicit Form2(const FormContext& context);
 

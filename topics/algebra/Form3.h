@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/frame/FormWindow.h"
+#include "app/frame/TopicWindow.h"
 
 class QLabel;
 class QLineEdit;
@@ -9,7 +9,7 @@ class QPushButton;
 namespace numora {
 
 // The powers window: a base, an exponent above and to the right of it, and the power.
-class Form3 final : public FormWindow {
+class Form3 final : public TopicWindow {
  public:
   explicit Form3(const FormContext& context);
 

@@ -7,17 +7,9 @@
 #include "topics/geometry/GeometryFormulas.h"
 
 namespace numora {
-namespace {
-
-constexpr std::u16string_view kVolume = u"الحجم = (3.14 × {نق}²) × {ع}";
-constexpr std::u16string_view kLateralArea = u"المساحة الجانبية = (3.14 × ({نق} + {نق})) × {ع}";
-constexpr std::u16string_view kTotalArea =
-    u"المساحة الكلية = (3.14 × {نق}²) + (3.14 × {نق}²) + ((3.14 × ({نق} + {نق})) × {ع})";
-
-}  // namespace
 
 Form12::Form12(const FormContext& context)
-    : FormWindow(context, {.caption = u"الاسطوانة", .clientWidth = 6720, .clientHeight = 4185}) {
+    : TopicWindow(context, {.caption = u"الاسطوانة", .clientWidth = 6720, .clientHeight = 4185}) {
   // The cylinder: its two end faces, its sides and a radius on the bottom face, then the equals
   // sign.
   addShape(Shape::Kind::Ellipse, 2760, 240, 1575, 615, 3);
@@ -32,35 +24,28 @@ Form12::Form12(const FormContext& context)
   Text2 = addTextBox({"Text2", u"", 4680, 1080, 975, 375, 1, {.accessibleName = u"الارتفاع"}});
   Label1 = addLabel({"Label1", u"نصف القطر", 5760, 480, 735, 255, 2});
   Label2 = addLabel({"Label2", u"الارتفاع", 5760, 1080, 735, 255, 3});
-  Command1 = addButton({"Command1", u"احسب", 4680, 1680, 1935, 615, 4});
-  Label3 = addLabel({"Label3", u"", 120, 480, 1815, 615, 5, {.framed = true}});
+  Command1 = addCalculateButton({"Command1", u"احسب", 4680, 1680, 1935, 615, 4},
+                                [this] { Command1_Click(); });
+  Label3 = addResult({"Label3", u"", 120, 480, 1815, 615, 5, {.framed = true}}, CylinderVolume);
   Command2 = addMainButton({"Command2", u"الرئيسية", 0, 3480, 6735, 735, 6},
                            ReturnOrder::HideThenShowMain);
   Label4 = addLabel({"Label4", u"الحجم", 360, 240, 1335, 255, 7, {.align = Align::Centre}});
-  Label5 = addLabel({"Label5", u"", 120, 2760, 1815, 615, 8, {.framed = true}});
+  Label5 =
+      addResult({"Label5", u"", 120, 2760, 1815, 615, 8, {.framed = true}}, CylinderLateralArea);
   Label6 = addLabel({"Label6", u"المساحة الجانبية", 360, 2520, 1335, 255, 9});
-  Label7 = addLabel({"Label7", u"", 120, 1680, 1800, 675, 10, {.framed = true}});
+  Label7 =
+      addResult({"Label7", u"", 120, 1680, 1800, 675, 10, {.framed = true}}, CylinderTotalArea);
   lblLabel8 =
       addLabel({"lblLabel8", u"المساحة الكلية", 600, 1440, 960, 195, 11, {.autoSize = true}});
-  showFormula(Label3, kVolume);
-  showFormula(Label5, kLateralArea);
-  showFormula(Label7, kTotalArea);
-  onCalculate(Command1, [this] { Command1_Click(); });
   finishLayout();
 }
 
 void Form12::Command1_Click() {
-  const double radius = readLength(Text1);
-  const double height = readLength(Text2);
-  for (auto [result, formula] :
-       {std::pair{Label3, kVolume}, std::pair{Label5, kLateralArea}, std::pair{Label7, kTotalArea}})
-    expect(result, Working(formula).let(u"نق", radius).let(u"ع", height));
-  measuring(Label3);
-  write(Label3, CylinderVolume(radius, height));
-  measuring(Label5);
-  write(Label5, CylinderLateralArea(radius, height));
-  measuring(Label7);
-  write(Label7, CylinderTotalArea(radius, height));
+  readLength(Text1, kRadius);
+  readLength(Text2, kHeight);
+  measure(Label3, CylinderVolume);
+  measure(Label5, CylinderLateralArea);
+  measure(Label7, CylinderTotalArea);
 }
 
 }  // namespace numora

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/frame/FormWindow.h"
+#include "app/frame/TopicWindow.h"
 
 class QLabel;
 class QLineEdit;
@@ -9,7 +9,7 @@ class QPushButton;
 namespace numora {
 
 // The cylinder window: radius and height, then volume, lateral area and total area.
-class Form12 final : public FormWindow {
+class Form12 final : public TopicWindow {
  public:
   explicit Form12(const FormContext& context);
 

@@ -7,15 +7,10 @@
 #include "topics/geometry/GeometryFormulas.h"
 
 namespace numora {
-namespace {
-
-constexpr std::u16string_view kArea = u"المساحة = (({ق١} + {ق٢}) × (1 ÷ 2)) × {ع}";
-
-}  // namespace
 
 Form4::Form4(const FormContext& context)
-    : FormWindow(context,
-                 {.caption = u"مساحة شبه النحرف", .clientWidth = 6690, .clientHeight = 3840}) {
+    : TopicWindow(context,
+                  {.caption = u"مساحة شبه النحرف", .clientWidth = 6690, .clientHeight = 3840}) {
   // The two bases and the legs (no height line), then the equals sign.
   addLine(3360, 1080, 5400, 1080, 2);
   addLine(2640, 2160, 5880, 2160, 2);
@@ -32,23 +27,20 @@ Form4::Form4(const FormContext& context)
   Label1 = addLabel({"Label1", u"الارتفاع", 5640, 720, 975, 255, 3});
   Label2 = addLabel({"Label2", u"طول القاعدة الاولى", 3480, 240, 1455, 255, 4});
   Label3 = addLabel({"Label3", u"طول القاعدة الثانية", 3360, 2760, 1455, 255, 5});
-  Label4 = addLabel({"Label4", u"", 240, 1200, 1815, 615, 6, {.framed = true}});
-  Command1 = addButton({"Command1", u"احسب", 240, 2280, 2535, 615, 7});
+  Label4 = addResult({"Label4", u"", 240, 1200, 1815, 615, 6, {.framed = true}}, TrapezoidArea);
+  Command1 = addCalculateButton({"Command1", u"احسب", 240, 2280, 2535, 615, 7},
+                                [this] { Command1_Click(); });
   Command2 = addMainButton({"Command2", u"الرئيسية", 0, 3120, 6735, 735, 8},
                            ReturnOrder::ShowMainThenHide);
   Label5 = addLabel({"Label5", u"المساحة", 360, 840, 1575, 255, 9, {.align = Align::Centre}});
-  showFormula(Label4, kArea);
-  onCalculate(Command1, [this] { Command1_Click(); });
   finishLayout();
 }
 
 void Form4::Command1_Click() {
-  const double firstBase = readLength(Text1);
-  const double secondBase = readLength(Text2);
-  const double height = readLength(Text3);
-  expect(Label4, Working(kArea).let(u"ق١", firstBase).let(u"ق٢", secondBase).let(u"ع", height));
-  measuring(Label4);
-  write(Label4, TrapezoidArea(firstBase, secondBase, height));
+  readLength(Text1, kFirstBase);
+  readLength(Text2, kSecondBase);
+  readLength(Text3, kHeight);
+  measure(Label4, TrapezoidArea);
 }
 
 }  // namespace numora

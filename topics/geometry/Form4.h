@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/frame/FormWindow.h"
+#include "app/frame/TopicWindow.h"
 
 class QLabel;
 class QLineEdit;
@@ -9,7 +9,7 @@ class QPushButton;
 namespace numora {
 
 // The trapezoid window: two bases and the height, and the area.
-class Form4 final : public FormWindow {
+class Form4 final : public TopicWindow {
  public:
   explicit Form4(const FormContext& context);
 

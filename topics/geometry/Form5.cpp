@@ -7,16 +7,10 @@
 #include "topics/geometry/GeometryFormulas.h"
 
 namespace numora {
-namespace {
-
-constexpr std::u16string_view kArea = u"المساحة = 3.14 × {نق}²";
-constexpr std::u16string_view kCircumference = u"المحيط = 3.14 × ({نق} + {نق})";
-
-}  // namespace
 
 Form5::Form5(const FormContext& context)
-    : FormWindow(context,
-                 {.caption = u"مساحة ومحيط الدائرة", .clientWidth = 5895, .clientHeight = 3570}) {
+    : TopicWindow(context,
+                  {.caption = u"مساحة ومحيط الدائرة", .clientWidth = 5895, .clientHeight = 3570}) {
   // The circle, its radius pointing at the radius box, and the equals sign.
   addShape(Shape::Kind::Circle, 2520, 360, 2175, 1695);
   addLine(3600, 1200, 4440, 1200, 2);
@@ -25,27 +19,22 @@ Form5::Form5(const FormContext& context)
 
   Text1 = addTextBox({"Text1", u"", 4560, 1200, 1215, 375, 0, {.accessibleName = u"نصف القطر"}});
   Label1 = addLabel({"Label1", u"نصف القطر", 4800, 840, 855, 255, 1});
-  Command1 = addButton({"Command1", u"احسب", 2880, 2160, 2655, 615, 2});
+  Command1 = addCalculateButton({"Command1", u"احسب", 2880, 2160, 2655, 615, 2},
+                                [this] { Command1_Click(); });
   Command2 = addMainButton({"Command2", u"الرئيسية", 0, 2880, 5895, 735, 3},
                            ReturnOrder::HideThenShowMain);
-  Label2 = addLabel({"Label2", u"", 120, 480, 1695, 615, 4, {.framed = true}});
-  Label3 = addLabel({"Label3", u"", 120, 1800, 1815, 615, 5, {.framed = true}});
+  Label2 = addResult({"Label2", u"", 120, 480, 1695, 615, 4, {.framed = true}}, CircleArea);
+  Label3 =
+      addResult({"Label3", u"", 120, 1800, 1815, 615, 5, {.framed = true}}, CircleCircumference);
   Label4 = addLabel({"Label4", u"مساحة الدائرة", 480, 120, 975, 255, 6});
   Label5 = addLabel({"Label5", u"محيط الدائرة", 480, 1440, 855, 255, 7});
-  showFormula(Label2, kArea);
-  showFormula(Label3, kCircumference);
-  onCalculate(Command1, [this] { Command1_Click(); });
   finishLayout();
 }
 
 void Form5::Command1_Click() {
-  const double radius = readLength(Text1);
-  expect(Label2, Working(kArea).let(u"نق", radius));
-  expect(Label3, Working(kCircumference).let(u"نق", radius));
-  measuring(Label2);
-  write(Label2, CircleArea(radius));
-  measuring(Label3);
-  write(Label3, CircleCircumference(radius));
+  readLength(Text1, kRadius);
+  measure(Label2, CircleArea);
+  measure(Label3, CircleCircumference);
 }
 
 }  // namespace numora

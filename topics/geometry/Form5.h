@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/frame/FormWindow.h"
+#include "app/frame/TopicWindow.h"
 
 class QLabel;
 class QLineEdit;
@@ -9,7 +9,7 @@ class QPushButton;
 namespace numora {
 
 // The circle window: the radius, then the area and the circumference.
-class Form5 final : public FormWindow {
+class Form5 final : public TopicWindow {
  public:
   explicit Form5(const FormContext& context);
 

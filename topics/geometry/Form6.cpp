@@ -7,16 +7,9 @@
 #include "topics/geometry/GeometryFormulas.h"
 
 namespace numora {
-namespace {
-
-constexpr std::u16string_view kArea = u"المساحة = {ض} × {ل}";
-constexpr std::u16string_view kDiagonal = u"طول القطر = √({ض}² + {ل}²)";
-constexpr std::u16string_view kPerimeter = u"المحيط = ({ض} + {ل}) + ({ض} + {ل})";
-
-}  // namespace
 
 Form6::Form6(const FormContext& context)
-    : FormWindow(
+    : TopicWindow(
           context,
           {.caption = u"مساحة المستطيل أو المربع", .clientWidth = 5730, .clientHeight = 4185}) {
   // The rectangle and its diagonal, then the equals sign.
@@ -32,34 +25,26 @@ Form6::Form6(const FormContext& context)
   Text2 = addTextBox({"Text2", u"", 2640, 2400, 1455, 375, 1, {.accessibleName = u"الطول"}});
   Label1 = addLabel({"Label1", u"العرض", 4800, 480, 615, 255, 2});
   Label2 = addLabel({"Label2", u"الطول", 3000, 2160, 495, 255, 3});
-  Command1 = addButton({"Command1", u"احسب", 4200, 2640, 1455, 495, 4});
+  Command1 = addCalculateButton({"Command1", u"احسب", 4200, 2640, 1455, 495, 4},
+                                [this] { Command1_Click(); });
   Command2 = addMainButton({"Command2", u"الرئيسية", 0, 3480, 5775, 735, 5},
                            ReturnOrder::HideThenShowMain);
-  Label3 = addLabel({"Label3", u"", 120, 1560, 1455, 615, 6, {.framed = true}});
+  Label3 = addResult({"Label3", u"", 120, 1560, 1455, 615, 6, {.framed = true}}, RectangleArea);
   Label4 = addLabel({"Label4", u"المساحة", 480, 1320, 735, 255, 7});
-  Label5 = addLabel({"Label5", u"", 120, 2640, 1455, 615, 8, {.framed = true}});
+  Label5 = addResult({"Label5", u"", 120, 2640, 1455, 615, 8, {.framed = true}}, RectangleDiagonal);
   Label6 = addLabel({"Label6", u"طول الوتر", 360, 2400, 855, 255, 9});
-  Label7 = addLabel({"Label7", u"", 120, 600, 1500, 615, 10, {.framed = true}});
+  Label7 =
+      addResult({"Label7", u"", 120, 600, 1500, 615, 10, {.framed = true}}, RectanglePerimeter);
   lblLabel8 = addLabel({"lblLabel8", u"المحيط", 600, 360, 435, 195, 11, {.autoSize = true}});
-  showFormula(Label3, kArea);
-  showFormula(Label5, kDiagonal);
-  showFormula(Label7, kPerimeter);
-  onCalculate(Command1, [this] { Command1_Click(); });
   finishLayout();
 }
 
 void Form6::Command1_Click() {
-  const double width = readLength(Text1);
-  const double length = readLength(Text2);
-  expect(Label3, Working(kArea).let(u"ض", width).let(u"ل", length));
-  expect(Label5, Working(kDiagonal).let(u"ض", width).let(u"ل", length));
-  expect(Label7, Working(kPerimeter).let(u"ض", width).let(u"ل", length));
-  measuring(Label3);
-  write(Label3, RectangleArea(width, length));
-  measuring(Label5);
-  write(Label5, RectangleDiagonal(width, length));
-  measuring(Label7);
-  write(Label7, RectanglePerimeter(width, length));
+  readLength(Text1, kWidth);
+  readLength(Text2, kLength);
+  measure(Label3, RectangleArea);
+  measure(Label5, RectangleDiagonal);
+  measure(Label7, RectanglePerimeter);
 }
 
 }  // namespace numora

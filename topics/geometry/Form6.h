@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/frame/FormWindow.h"
+#include "app/frame/TopicWindow.h"
 
 class QLabel;
 class QLineEdit;
@@ -9,7 +9,7 @@ class QPushButton;
 namespace numora {
 
 // The rectangle or square window: width and length, then area, diagonal and perimeter.
-class Form6 final : public FormWindow {
+class Form6 final : public TopicWindow {
  public:
   explicit Form6(const FormContext& context);
 

@@ -7,20 +7,11 @@
 #include "topics/geometry/GeometryFormulas.h"
 
 namespace numora {
-namespace {
-
-constexpr std::u16string_view kTotalArea =
-    u"المساحة الكلية = (({ض} + {ض}) × {ل}) + (({ض} + {ض}) × {ع}) + (({ع} + {ع}) × {ل})";
-constexpr std::u16string_view kVolume = u"الحجم = ({ض} × {ل}) × {ع}";
-constexpr std::u16string_view kLateralArea =
-    u"المساحة الجانبية = (({ض} + {ض}) × {ع}) + (({ع} + {ع}) × {ل})";
-
-}  // namespace
 
 Form7::Form7(const FormContext& context)
-    : FormWindow(context, {.caption = u"حجم و مساحة متوازي المستطيلات اوالمكعب",
-                           .clientWidth = 7170,
-                           .clientHeight = 4560}) {
+    : TopicWindow(context, {.caption = u"حجم و مساحة متوازي المستطيلات اوالمكعب",
+                            .clientWidth = 7170,
+                            .clientHeight = 4560}) {
   // A box seen obliquely: the front and back faces and the edges joining them, then the equals
   // sign.
   addShape(Shape::Kind::Square, 3360, 720, 2535, 1815);
@@ -35,39 +26,30 @@ Form7::Form7(const FormContext& context)
   Text1 = addTextBox({"Text1", u"", 6000, 2160, 855, 375, 0, {.accessibleName = u"العرض"}});
   Text2 = addTextBox({"Text2", u"", 2760, 1680, 855, 375, 1, {.accessibleName = u"الارتفاع"}});
   Text3 = addTextBox({"Text3", u"", 3960, 2880, 855, 375, 2, {.accessibleName = u"الطول"}});
-  Command1 = addButton({"Command1", u"احسب", 5160, 3120, 1935, 495, 3});
+  Command1 = addCalculateButton({"Command1", u"احسب", 5160, 3120, 1935, 495, 3},
+                                [this] { Command1_Click(); });
   Command2 = addMainButton({"Command2", u"الرئيسية", 0, 3840, 7215, 735, 4},
                            ReturnOrder::HideThenShowMain);
   Label1 = addLabel({"Label1", u"الارتفاع", 2880, 1440, 615, 255, 5});
   Label2 = addLabel({"Label2", u"العرض", 6240, 1920, 615, 255, 6});
   Label3 = addLabel({"Label3", u"الطول", 4200, 2640, 615, 255, 7});
-  Label4 = addLabel({"Label4", u"", 120, 1800, 1815, 615, 8, {.framed = true}});
-  Label5 = addLabel({"Label5", u"", 120, 3000, 1815, 615, 9, {.framed = true}});
+  Label4 = addResult({"Label4", u"", 120, 1800, 1815, 615, 8, {.framed = true}}, CuboidTotalArea);
+  Label5 = addResult({"Label5", u"", 120, 3000, 1815, 615, 9, {.framed = true}}, CuboidVolume);
   Label6 = addLabel({"Label6", u"المساحة الكلية", 480, 1560, 1095, 255, 10});
   Label7 = addLabel({"Label7", u"الحجم", 720, 2760, 495, 255, 11});
-  Label8 = addLabel({"Label8", u"", 120, 600, 1785, 615, 12, {.framed = true}});
+  Label8 = addResult({"Label8", u"", 120, 600, 1785, 615, 12, {.framed = true}}, CuboidLateralArea);
   lblLabel9 =
       addLabel({"lblLabel9", u"المساحة الجانبية", 480, 240, 1095, 195, 13, {.autoSize = true}});
-  showFormula(Label4, kTotalArea);
-  showFormula(Label5, kVolume);
-  showFormula(Label8, kLateralArea);
-  onCalculate(Command1, [this] { Command1_Click(); });
   finishLayout();
 }
 
 void Form7::Command1_Click() {
-  const double width = readLength(Text1);
-  const double height = readLength(Text2);
-  const double length = readLength(Text3);
-  for (auto [result, formula] :
-       {std::pair{Label4, kTotalArea}, std::pair{Label5, kVolume}, std::pair{Label8, kLateralArea}})
-    expect(result, Working(formula).let(u"ض", width).let(u"ع", height).let(u"ل", length));
-  measuring(Label4);
-  write(Label4, CuboidTotalArea(width, height, length));
-  measuring(Label5);
-  write(Label5, CuboidVolume(width, height, length));
-  measuring(Label8);
-  write(Label8, CuboidLateralArea(width, height, length));
+  readLength(Text1, kWidth);
+  readLength(Text2, kHeight);
+  readLength(Text3, kLength);
+  measure(Label4, CuboidTotalArea);
+  measure(Label5, CuboidVolume);
+  measure(Label8, CuboidLateralArea);
 }
 
 }  // namespace numora

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/frame/FormWindow.h"
+#include "app/frame/TopicWindow.h"
 
 class QLabel;
 class QLineEdit;
@@ -9,7 +9,7 @@ class QPushButton;
 namespace numora {
 
 // The cuboid or cube window: width, height and length, then total area, volume and lateral area.
-class Form7 final : public FormWindow {
+class Form7 final : public TopicWindow {
  public:
   explicit Form7(const FormContext& context);
 

@@ -7,14 +7,10 @@
 #include "topics/geometry/GeometryFormulas.h"
 
 namespace numora {
-namespace {
-
-constexpr std::u16string_view kArea = u"المساحة = ((1 ÷ 2) × {ع}) × {ق}";
-
-}  // namespace
 
 Form8::Form8(const FormContext& context)
-    : FormWindow(context, {.caption = u"مساحة المثلث", .clientWidth = 6225, .clientHeight = 4200}) {
+    : TopicWindow(context,
+                  {.caption = u"مساحة المثلث", .clientWidth = 6225, .clientHeight = 4200}) {
   // The triangle with its height from the apex, and the equals sign before the area.
   addLine(4800, 720, 3480, 2040, 2);
   addLine(4800, 720, 6120, 2040, 2);
@@ -27,22 +23,19 @@ Form8::Form8(const FormContext& context)
   Text2 = addTextBox({"Text2", u"", 4200, 2640, 1215, 375, 1, {.accessibleName = u"طول القاعدة"}});
   Label1 = addLabel({"Label1", u"طول القاعدة", 4320, 2400, 975, 255, 2});
   Label2 = addLabel({"Label2", u"الارتفاع", 5520, 240, 495, 255, 3});
-  Label3 = addLabel({"Label3", u"", 120, 1320, 2055, 615, 4, {.framed = true}});
-  Command1 = addButton({"Command1", u"احسب", 1440, 2640, 1935, 615, 5});
+  Label3 = addResult({"Label3", u"", 120, 1320, 2055, 615, 4, {.framed = true}}, TriangleArea);
+  Command1 = addCalculateButton({"Command1", u"احسب", 1440, 2640, 1935, 615, 5},
+                                [this] { Command1_Click(); });
   Command2 = addMainButton({"Command2", u"الرئيسية", 0, 3480, 6255, 735, 6},
                            ReturnOrder::HideThenShowMain);
   Label4 = addLabel({"Label4", u"المساحة", 360, 960, 1575, 255, 7, {.align = Align::Centre}});
-  showFormula(Label3, kArea);
-  onCalculate(Command1, [this] { Command1_Click(); });
   finishLayout();
 }
 
 void Form8::Command1_Click() {
-  const double height = readLength(Text1);
-  const double base = readLength(Text2);
-  expect(Label3, Working(kArea).let(u"ع", height).let(u"ق", base));
-  measuring(Label3);
-  write(Label3, TriangleArea(height, base));
+  readLength(Text1, kHeight);
+  readLength(Text2, kBase);
+  measure(Label3, TriangleArea);
 }
 
 }  // namespace numora

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/frame/FormWindow.h"
+#include "app/frame/TopicWindow.h"
 
 class QLabel;
 class QLineEdit;
@@ -9,7 +9,7 @@ class QPushButton;
 namespace numora {
 
 // The triangle window: the height beside the apex, the base below, and the area.
-class Form8 final : public FormWindow {
+class Form8 final : public TopicWindow {
  public:
   explicit Form8(const FormContext& context);
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/frame/FormWindow.h"
+#include "app/frame/TopicWindow.h"
 
 class QLabel;
 class QLineEdit;
@@ -10,7 +10,7 @@ namespace numora {
 
 // The sphere window: the radius, then the surface area and the volume. Here "احسب" is Command2
 // and "الرئيسية" Command1.
-class Form9 final : public FormWindow {
+class Form9 final : public TopicWindow {
  public:
   explicit Form9(const FormContext& context);
 

@@ -3,73 +3,49 @@
 namespace numora {
 namespace {
 
-// π as the school books write it, not a more precise value; 12.56 is exactly four times it.
-constexpr double kPi = 3.14;
-constexpr double kFourPi = 12.56;
+// A measure beyond the double range, named as its formula names it.
+std::u16string MeasureFault(const FaultPlace& place) {
+  return std::u16string(place.formula) + u" أكبر مما يحسبه البرنامج: انظر الأطوال المكتوبة.";
+}
 
-// One half and four thirds are formed at run time, as divisions.
-Checked Half() { return Checked(1.0) / Checked(2.0); }
-Checked FourThirds() { return Checked(4.0) / Checked(3.0); }
+Formula Measure(std::u16string_view name, Expr expression) {
+  return {std::u16string(name), std::move(expression), MeasureFault};
+}
 
-Checked Square(double x) { return Power(x, 2.0); }
+const Expr h = Quantity(kHeight), b = Quantity(kBase), b1 = Quantity(kFirstBase),
+           b2 = Quantity(kSecondBase), w = Quantity(kWidth), l = Quantity(kLength),
+           r = Quantity(kRadius);
+const Expr pi = 3.14;
+const Expr half = Ratio(1, 2);
 
 }  // namespace
 
-Checked TriangleArea(double height, double base) { return (Half() * height) * base; }
+// Doubling and halving are exact and a product of two factors is the same in either order, so
+// each formula is written as the textbook writes it and still gives the digits the window has
+// always shown. Where the textbook's order would change a last digit the window's order stays:
+// the triangle halves its height before the base multiplies it, and the cuboid doubles each of
+// its faces, which ½ × ق × ع and 2 × (ض × ل + ...) would not do when a length is tiny or negative.
 
-Checked RectangleArea(double width, double length) { return Checked(width) * length; }
+const Formula TriangleArea = Measure(u"المساحة", half* h* b);
 
-Checked RectangleDiagonal(double width, double length) {
-  const Checked w2 = Square(width);
-  const Checked l2 = Square(length);
-  return SquareRoot(ValueOrFault(w2 + l2));
-}
+const Formula RectangleArea = Measure(u"المساحة", w* l);
+const Formula RectangleDiagonal = Measure(u"طول القطر", Sqrt(Square(w) + Square(l)));
+const Formula RectanglePerimeter = Measure(u"المحيط", 2 * (w + l));
 
-Checked RectanglePerimeter(double width, double length) {
-  const Checked sum = Checked(width) + length;
-  return sum + sum;
-}
+const Formula TrapezoidArea = Measure(u"المساحة", half*(b1 + b2) * h);
 
-Checked TrapezoidArea(double firstBase, double secondBase, double height) {
-  return ((Checked(firstBase) + secondBase) * Half()) * height;
-}
+const Formula CircleArea = Measure(u"المساحة", pi* Square(r));
+const Formula CircleCircumference = Measure(u"المحيط", 2 * pi * r);
 
-Checked CircleArea(double radius) { return Square(radius) * kPi; }
+const Formula CuboidTotalArea = Measure(u"المساحة الكلية", 2 * w * l + 2 * w * h + 2 * h * l);
+const Formula CuboidVolume = Measure(u"الحجم", w* l* h);
+const Formula CuboidLateralArea = Measure(u"المساحة الجانبية", 2 * w * h + 2 * h * l);
 
-Checked CircleCircumference(double radius) { return (Checked(radius) + radius) * kPi; }
+const Formula SphereSurface = Measure(u"المساحة", 12.56 * Square(r));
+const Formula SphereVolume = Measure(u"الحجم", Ratio(4, 3) * pi * Cube(r));
 
-Checked CuboidTotalArea(double width, double height, double length) {
-  const Checked w = width, h = height;
-  return (((w + w) * length) + ((w + w) * height)) + ((h + h) * length);
-}
-
-Checked CuboidVolume(double width, double height, double length) {
-  return (Checked(width) * length) * height;
-}
-
-Checked CuboidLateralArea(double width, double height, double length) {
-  const Checked w = width, h = height;
-  return ((w + w) * height) + ((h + h) * length);
-}
-
-Checked SphereSurface(double radius) { return Square(radius) * kFourPi; }
-
-// r³ first, then the factor (4 ÷ 3) × 3.14, then their product: another order changes the last
-// digits shown.
-Checked SphereVolume(double radius) {
-  const Checked cube = Power(radius, 3.0);
-  return cube * (FourThirds() * kPi);
-}
-
-Checked CylinderVolume(double radius, double height) { return (Square(radius) * kPi) * height; }
-
-Checked CylinderLateralArea(double radius, double height) {
-  return ((Checked(radius) + radius) * kPi) * height;
-}
-
-Checked CylinderTotalArea(double radius, double height) {
-  const Checked ends = (Square(radius) * kPi) + (Square(radius) * kPi);
-  return ends + (((Checked(radius) + radius) * kPi) * height);
-}
+const Formula CylinderVolume = Measure(u"الحجم", pi* Square(r) * h);
+const Formula CylinderLateralArea = Measure(u"المساحة الجانبية", 2 * pi * r * h);
+const Formula CylinderTotalArea = Measure(u"المساحة الكلية", 2 * pi * Square(r) + 2 * pi * r * h);
 
 }  // namespace numora

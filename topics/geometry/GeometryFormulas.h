@@ -1,34 +1,33 @@
 #pragma once
 
-#include "numeric/Arithmetic.h"
+#include <string_view>
+
+#include "numeric/Formula.h"
 
 namespace numora {
 
-// The measures of plane figures and solids, each written exactly as the formula is read, inner
-// parentheses first and otherwise from left to right; squares and cubes by the power operation,
-// doublings as x + x, π as 3.14. The window tests and writes each result before it computes the
-// next, so a fault in a later one leaves the earlier ones written.
+// The measures of plane figures and solids. Squares and cubes are taken by the power operation,
+// π is 3.14 as the school books write it and 4π on the sphere 12.56. The window tests and writes
+// each result before it computes the next, so a fault in a later one leaves the earlier ones
+// written.
 
-Checked TriangleArea(double height, double base);
+// The lengths, by the names the formulas give them.
+inline constexpr std::u16string_view kHeight = u"ع", kBase = u"ق", kFirstBase = u"ق١",
+                                     kSecondBase = u"ق٢", kWidth = u"ض", kLength = u"ل",
+                                     kRadius = u"نق";
 
-Checked RectangleArea(double width, double length);
-Checked RectangleDiagonal(double width, double length);
-Checked RectanglePerimeter(double width, double length);
+extern const Formula TriangleArea;
 
-Checked TrapezoidArea(double firstBase, double secondBase, double height);
+extern const Formula RectangleArea, RectangleDiagonal, RectanglePerimeter;
 
-Checked CircleArea(double radius);
-Checked CircleCircumference(double radius);
+extern const Formula TrapezoidArea;
 
-Checked CuboidTotalArea(double width, double height, double length);
-Checked CuboidVolume(double width, double height, double length);
-Checked CuboidLateralArea(double width, double height, double length);
+extern const Formula CircleArea, CircleCircumference;
 
-Checked SphereSurface(double radius);
-Checked SphereVolume(double radius);
+extern const Formula CuboidTotalArea, CuboidVolume, CuboidLateralArea;
 
-Checked CylinderVolume(double radius, double height);
-Checked CylinderLateralArea(double radius, double height);
-Checked CylinderTotalArea(double radius, double height);
+extern const Formula SphereSurface, SphereVolume;
+
+extern const Formula CylinderVolume, CylinderLateralArea, CylinderTotalArea;
 
 }  // namespace numora

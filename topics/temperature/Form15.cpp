@@ -3,31 +3,18 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <optional>
+#include <vector>
 
 #include "topics/temperature/TemperatureFormulas.h"
 
 namespace numora {
-namespace {
-
-// Each conversion as the window computes it, under the option's caption.
-constexpr std::u16string_view kCelsiusToFahrenheit =
-    u"من سلسيوس إلى فهرنهايت: فهرنهايت = (({سلسيوس} × 9) ÷ 5) + 32";
-constexpr std::u16string_view kFahrenheitToCelsius =
-    u"من فهرنهايت إلى سلسيوس: سلسيوس = (({فهرنهايت} - 32) × 5) ÷ 9";
-constexpr std::u16string_view kCelsiusToKelvin = u"من سلسيوس إلى كلفن: كلفن = {سلسيوس} + 273";
-constexpr std::u16string_view kKelvinToCelsius = u"من كلفن إلى سلسيوس: سلسيوس = {كلفن} - 273";
-constexpr std::u16string_view kKelvinToFahrenheit =
-    u"من كلفن إلى فهرنهايت: فهرنهايت = ((({كلفن} - 273) × 9) ÷ 5) + 32";
-constexpr std::u16string_view kFahrenheitToKelvin =
-    u"من فهرنهايت إلى كلفن: كلفن = ((({فهرنهايت} - 32) × 5) ÷ 9) + 273";
-
-}  // namespace
 
 Form15::Form15(const FormContext& context)
-    : FormWindow(context, {.caption = u"درجة الحرارة",
-                           .clientWidth = 4815,
-                           .clientHeight = 4410,
-                           .font = {"Tahoma", 8.25}}) {
+    : TopicWindow(context, {.caption = u"درجة الحرارة",
+                            .clientWidth = 4815,
+                            .clientHeight = 4410,
+                            .font = {"Tahoma", 8.25}}) {
   Text1 = addTextBox({"Text1",
                       u"",
                       600,
@@ -40,7 +27,8 @@ Form15::Form15(const FormContext& context)
   // The six options sit directly on the window and form one group; none is selected at first.
   Option1 = addOption({"Option1", u"من سلسيوس إلى فهرنهايت", 2400, 1080, 2295, 375, 1});
   Option2 = addOption({"Option2", u"من فهرنهايت إلى سلسيوس", 0, 1080, 2295, 375, 2});
-  Command1 = addButton({"Command1", u"احسب", 1080, 2760, 2535, 600, 3});
+  Command1 = addCalculateButton({"Command1", u"احسب", 1080, 2760, 2535, 600, 3},
+                                [this] { Command1_Click(); });
   Command2 = addMainButton({"Command2", u"الرئيسية", 0, 3600, 4815, 840, 4},
                            ReturnOrder::ShowMainThenHide);
   Option3 = addOption({"Option3", u"من سلسيوس إلى كلفن", 120, 1560, 2175, 375, 5});
@@ -48,38 +36,33 @@ Form15::Form15(const FormContext& context)
   Option5 = addOption({"Option5", u"من كلفن إلى فهرنهايت ", 2520, 2040, 2175, 375, 7});
   Option6 = addOption({"Option6", u"من فهرنهايت إلى كلفن", 0, 2040, 2295, 375, 8});
   // The box's working shows the chosen conversion.
-  for (auto [option, formula] :
-       {std::pair{Option1, kCelsiusToFahrenheit}, std::pair{Option2, kFahrenheitToCelsius},
-        std::pair{Option3, kCelsiusToKelvin}, std::pair{Option4, kKelvinToCelsius},
-        std::pair{Option5, kKelvinToFahrenheit}, std::pair{Option6, kFahrenheitToKelvin}}) {
-    connect(option, &QRadioButton::toggled, this, [this, formula](bool checked) {
-      if (checked) showFormula(Text1, formula);
-    });
+  for (const Direction& direction : directions()) {
+    connect(direction.option, &QRadioButton::toggled, this,
+            [this, formula = direction.formula](bool checked) {
+              if (checked) showFormula(Text1, *formula);
+            });
   }
-  onCalculate(Command1, [this] { Command1_Click(); });
   finishLayout();
 }
 
+std::vector<Form15::Direction> Form15::directions() const {
+  return {{Option1, &CelsiusToFahrenheit, kCelsius}, {Option2, &FahrenheitToCelsius, kFahrenheit},
+          {Option3, &CelsiusToKelvin, kCelsius},     {Option4, &KelvinToCelsius, kKelvin},
+          {Option5, &KelvinToFahrenheit, kKelvin},   {Option6, &FahrenheitToKelvin, kFahrenheit}};
+}
+
 void Form15::Command1_Click() {
-  // The box is read once, before any option is looked at; the result replaces it.
-  const double t = read(Text1);
-  const auto convert = [this, t](std::u16string_view formula, std::u16string_view scale,
-                                 Checked (*conversion)(double)) {
-    expect(Text1, Working(formula).let(scale, t));
-    during(Step::Temperature);
-    write(Text1, conversion(t));
-  };
+  std::optional<Direction> chosen;
+  for (const Direction& direction : directions())
+    if (direction.option->isChecked()) chosen = direction;
+  // The box is read once, in the scale of the chosen conversion; the result replaces it.
+  const double t = read(Text1, chosen ? chosen->from : kCelsius);
+  if (!chosen) return;
   // No temperature is below absolute zero; one typed in Kelvin is converted as it stands.
-  if ((Option4->isChecked() || Option5->isChecked()) && t < 0)
-    noteInput(Text1,
-              QStringLiteral(u"لا درجة حرارة أقل من الصفر المطلق (0 كلفن)، وحُسب بالعدد %1 كما كُتب.")
-                  .arg(numberText(t)));
-  if (Option1->isChecked()) convert(kCelsiusToFahrenheit, u"سلسيوس", CelsiusToFahrenheit);
-  if (Option2->isChecked()) convert(kFahrenheitToCelsius, u"فهرنهايت", FahrenheitToCelsius);
-  if (Option3->isChecked()) convert(kCelsiusToKelvin, u"سلسيوس", CelsiusToKelvin);
-  if (Option4->isChecked()) convert(kKelvinToCelsius, u"كلفن", KelvinToCelsius);
-  if (Option5->isChecked()) convert(kKelvinToFahrenheit, u"كلفن", KelvinToFahrenheit);
-  if (Option6->isChecked()) convert(kFahrenheitToKelvin, u"فهرنهايت", FahrenheitToKelvin);
+  if (chosen->from == kKelvin && t < 0)
+    noteInput(Text1, u"لا درجة حرارة أقل من الصفر المطلق (0 كلفن)، وحُسب بالعدد " + numberText(t) +
+                         u" كما كُتب.");
+  measure(Text1, *chosen->formula);
 }
 
 }  // namespace numora

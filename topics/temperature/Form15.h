@@ -1,6 +1,9 @@
 #pragma once
 
-#include "app/frame/FormWindow.h"
+#include <string_view>
+#include <vector>
+
+#include "app/frame/TopicWindow.h"
 
 class QLineEdit;
 class QPushButton;
@@ -10,7 +13,7 @@ namespace numora {
 
 // The temperature window: one box that holds the temperature and, after "احسب", its conversion
 // in the direction of the selected option.
-class Form15 final : public FormWindow {
+class Form15 final : public TopicWindow {
  public:
   explicit Form15(const FormContext& context);
 
@@ -25,6 +28,15 @@ class Form15 final : public FormWindow {
   QRadioButton* Option6;  // "من فهرنهايت إلى كلفن": Fahrenheit to Kelvin
 
   void Command1_Click();  // "احسب": converts Text1 in the selected option's direction, in place
+
+ private:
+  // A conversion chosen by its option, and the scale the box is read in.
+  struct Direction {
+    QRadioButton* option;
+    const Formula* formula;
+    std::u16string_view from;
+  };
+  std::vector<Direction> directions() const;
 };
 
 }  // namespace numora

@@ -3,20 +3,27 @@
 namespace numora {
 namespace {
 
-constexpr double kKelvinOffset = 273.0;
+std::u16string ConversionFault(const FaultPlace&) {
+  return u"الدرجة المحولة أكبر مما يحسبه البرنامج: انظر خانة درجة الحرارة.";
+}
+
+Formula Conversion(std::u16string_view direction, std::u16string_view to, Expr expression) {
+  return {std::u16string(to), std::move(expression), ConversionFault, std::u16string(direction)};
+}
+
+const Expr c = Quantity(kCelsius), f = Quantity(kFahrenheit), k = Quantity(kKelvin);
 
 }  // namespace
 
-Checked CelsiusToFahrenheit(double t) { return ((Checked(t) * 9.0) / 5.0) + 32.0; }
-
-Checked FahrenheitToCelsius(double t) { return ((Checked(t) - 32.0) * 5.0) / 9.0; }
-
-Checked CelsiusToKelvin(double t) { return Checked(t) + kKelvinOffset; }
-
-Checked KelvinToCelsius(double t) { return Checked(t) - kKelvinOffset; }
-
-Checked KelvinToFahrenheit(double t) { return (((Checked(t) - kKelvinOffset) * 9.0) / 5.0) + 32.0; }
-
-Checked FahrenheitToKelvin(double t) { return (((Checked(t) - 32.0) * 5.0) / 9.0) + kKelvinOffset; }
+const Formula CelsiusToFahrenheit =
+    Conversion(u"من سلسيوس إلى فهرنهايت", kFahrenheit, c * 9 / 5 + 32);
+const Formula FahrenheitToCelsius =
+    Conversion(u"من فهرنهايت إلى سلسيوس", kCelsius, (f - 32) * 5 / 9);
+const Formula CelsiusToKelvin = Conversion(u"من سلسيوس إلى كلفن", kKelvin, c + 273);
+const Formula KelvinToCelsius = Conversion(u"من كلفن إلى سلسيوس", kCelsius, k - 273);
+const Formula KelvinToFahrenheit =
+    Conversion(u"من كلفن إلى فهرنهايت", kFahrenheit, (k - 273) * 9 / 5 + 32);
+const Formula FahrenheitToKelvin =
+    Conversion(u"من فهرنهايت إلى كلفن", kKelvin, (f - 32) * 5 / 9 + 273);
 
 }  // namespace numora

@@ -1,17 +1,19 @@
 #pragma once
 
-#include "numeric/Arithmetic.h"
+#include <string_view>
+
+#include "numeric/Formula.h"
 
 namespace numora {
 
+// The temperature, by the name of the scale it is written in.
+inline constexpr std::u16string_view kCelsius = u"سلسيوس", kFahrenheit = u"فهرنهايت",
+                                     kKelvin = u"كلفن";
+
 // Conversions between the Celsius, Fahrenheit and Kelvin scales, step by step from left to right:
 // the Fahrenheit factor as × 9 then ÷ 5 (or × 5 then ÷ 9), never as one precomputed factor, and
-// the Kelvin offset 273.
-Checked CelsiusToFahrenheit(double t);
-Checked FahrenheitToCelsius(double t);
-Checked CelsiusToKelvin(double t);
-Checked KelvinToCelsius(double t);
-Checked KelvinToFahrenheit(double t);
-Checked FahrenheitToKelvin(double t);
+// the Kelvin offset 273. Each is headed by the direction it converts in.
+extern const Formula CelsiusToFahrenheit, FahrenheitToCelsius, CelsiusToKelvin, KelvinToCelsius,
+    KelvinToFahrenheit, FahrenheitToKelvin;
 
 }  // namespace numora

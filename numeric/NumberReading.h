@@ -1,7 +1,6 @@
 #pragma once
 
-#include <cstdint>
-#include <string>
+#include <cstddef>
 #include <string_view>
 
 namespace numora {
@@ -9,7 +8,7 @@ namespace numora {
 // Text is the windows' UTF-16 text, passed unchanged. The only locale-dependent character, the
 // decimal separator, is always passed in by the caller. Both readers take the Arabic-Indic digits
 // ٠ to ٩ and the extended Arabic-Indic digits ۰ to ۹ wherever an ASCII digit may stand, and the
-// Arabic decimal separator "٫" as a decimal point; the writer writes ASCII digits.
+// Arabic decimal separator "٫" as a decimal point.
 
 // Lenient reading of an input box: the leading number of the text after every blank, tab and
 // line feed is removed; 0 where there is none. The decimal point is "." or "٫", and the locale's
@@ -30,15 +29,9 @@ struct Reading {
 };
 Reading ReadNumber(std::u16string_view text, char16_t localeSeparator = u'.');
 
-// Display text of a finite double: 15 significant digits, trailing zeros dropped, exponent form
-// below 1E-04 and from 1E+15, negative zero written "0".
-std::u16string NumberToText(double value, char16_t decimalSeparator);
-
 // Reads a whole text as a number written with the given separator; blanks and tabs around the
 // number are allowed, and the exponent letter is "E" or "e". Raises the type-mismatch fault for
 // text that is not a number, including empty text, and the overflow fault as ParseNumber does.
 double ParseNumberStrict(std::u16string_view text, char16_t decimalSeparator);
-
-std::u16string IntegerToText(std::int16_t value);
 
 }  // namespace numora

@@ -1,12 +1,12 @@
-#include "numeric/Conversions.h"
+#include "numeric/NumberReading.h"
 
 #include <algorithm>
 #include <array>
 #include <charconv>
-#include <cmath>
 #include <cstddef>
+#include <cstdint>
 #include <limits>
-#include <string>
+#include <string_view>
 #include <system_error>
 
 #include "numeric/Fault.h"
@@ -220,8 +220,6 @@ double ReadRadixNumber(Cursor& in, unsigned radix) {
   return static_cast<std::int32_t>(static_cast<std::uint32_t>(value));
 }
 
-std::u16string Widen(std::string_view ascii) { return std::u16string(ascii.begin(), ascii.end()); }
-
 }  // namespace
 
 Reading ReadNumber(std::u16string_view text, char16_t localeSeparator) {
@@ -248,48 +246,6 @@ double ParseNumber(std::u16string_view text, char16_t localeSeparator) {
   return ReadNumber(text, localeSeparator).value;
 }
 
-std::u16string NumberToText(double value, char16_t decimalSeparator) {
-  if (value == 0.0) {
-    return u"0";  // Negative zero as well.
-  }
-  char text[32];
-  if (!std::isfinite(value)) {
-    // Never passed by the windows; written as the converter writes it rather than left undefined.
-    return Widen({text, std::to_chars(text, text + sizeof text, value).ptr});
-  }
-  // The 15 significant digits rounded half to even on the exact binary value, as
-  // "d.dddddddddddddde+dd" with two or three exponent digits. A rounding that carries into a new
-  // first digit moves the exponent and may change the form: 9.999999999999999E+14 is written
-  // 1E+15.
-  char* const end =
-      std::to_chars(text, text + sizeof text, std::fabs(value), std::chars_format::scientific, 14)
-          .ptr;
-  std::string shown = text[0] + std::string(text + 2, 14);
-  shown.erase(shown.find_last_not_of('0') + 1);
-  int exponent = 0;
-  std::from_chars(text + (text[17] == '-' ? 17 : 18), end, exponent);
-
-  // The digits with "." standing for the separator.
-  const bool exponentForm = exponent >= 15 || exponent < -4;
-  if (exponentForm || exponent >= 0) {
-    const std::size_t integerDigits = exponentForm ? 1 : static_cast<std::size_t>(exponent) + 1;
-    shown.resize(std::max(shown.size(), integerDigits), '0');
-    if (shown.size() > integerDigits) {
-      shown.insert(integerDigits, 1, '.');
-    }
-  } else {
-    shown.insert(0, "0." + std::string(static_cast<std::size_t>(-exponent - 1), '0'));
-  }
-  if (exponentForm) {
-    shown += 'E' + std::string(text + 17, end);
-  }
-  std::u16string result = value < 0.0 ? u"-" : u"";
-  for (const char c : shown) {
-    result += c == '.' ? decimalSeparator : static_cast<char16_t>(c);
-  }
-  return result;
-}
-
 double ParseNumberStrict(std::u16string_view text, char16_t decimalSeparator) {
   Cursor in(text, false);
   in.SkipBlanksAndTabs();
@@ -300,11 +256,6 @@ double ParseNumberStrict(std::u16string_view text, char16_t decimalSeparator) {
     throw Fault(FaultKind::TypeMismatch);
   }
   return number.Finish();
-}
-
-std::u16string IntegerToText(std::int16_t value) {
-  char text[8];
-  return Widen({text, std::to_chars(text, text + sizeof text, static_cast<int>(value)).ptr});
 }
 
 }  // namespace numora

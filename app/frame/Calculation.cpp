@@ -1,0 +1,214 @@
+#include "app/frame/Calculation.h"
+
+#include <algorithm>
+#include <exception>
+#include <utility>
+
+#include "numeric/NumberReading.h"
+#include "numeric/NumberWriting.h"
+#include "numeric/Working.h"
+
+namespace numora {
+namespace {
+
+// The text with each "%1" replaced.
+std::u16string Fill(std::u16string_view text, std::u16string_view value) {
+  std::u16string out;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text.substr(i, 2) == u"%1") {
+      out += value;
+      ++i;
+    } else {
+      out += text[i];
+    }
+  }
+  return out;
+}
+
+std::u16string Fill(std::u16string_view text, std::u16string_view first,
+                    std::u16string_view second) {
+  const std::size_t at = text.find(u"%2");
+  if (at == text.npos) return Fill(text, first);
+  return Fill(text.substr(0, at), first) + std::u16string(second) +
+         Fill(text.substr(at + 2), first);
+}
+
+std::u16string Trimmed(std::u16string_view text) {
+  const auto blank = [](char16_t c) { return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r'; };
+  while (!text.empty() && blank(text.front())) text.remove_prefix(1);
+  while (!text.empty() && blank(text.back())) text.remove_suffix(1);
+  return std::u16string(text);
+}
+
+std::u16string Widen(const char* text) {
+  std::u16string out;
+  for (; *text != '\0'; ++text) out += static_cast<char16_t>(static_cast<unsigned char>(*text));
+  return out;
+}
+
+}  // namespace
+
+Calculation::Calculation(ResultView& view, char16_t decimalSeparator)
+    : view_(view), separator_(decimalSeparator) {}
+
+std::u16string Calculation::numberText(double value) const {
+  return NumberToText(value, separator_);
+}
+
+const Calculation::Result* Calculation::find(FieldId field) const {
+  const auto at = std::find_if(results_.begin(), results_.end(),
+                               [field](const Result& result) { return result.field == field; });
+  return at == results_.end() ? nullptr : &*at;
+}
+
+Calculation::Result* Calculation::find(FieldId field) {
+  return const_cast<Result*>(std::as_const(*this).find(field));
+}
+
+bool Calculation::showsResult(FieldId field) const { return find(field) != nullptr; }
+
+void Calculation::show(FieldId result, const Formula& formula) {
+  if (Result* known = find(result))
+    known->formula = &formula;
+  else
+    results_.push_back({result, &formula});
+  view_.setWorking(result, InWords(formula, separator_));
+}
+
+void Calculation::run(const std::function<void()>& handler) {
+  computed_ = false;
+  values_.clear();
+  place_ = {};
+  pending_.clear();
+  for (const Result& result : results_) {
+    view_.setStale(result.field, {});
+    pending_.push_back(result.field);
+  }
+  try {
+    handler();
+  } catch (const Fault& fault) {
+    stop(StopReason(fault));
+    view_.showFault(fault, faultSentence(fault));
+  } catch (const std::exception& failure) {
+    const std::u16string what = Widen(failure.what());
+    stop(Fill(u"توقف الحساب عند خطأ في وقت التشغيل (%1)", what));
+    view_.showFailure(what);
+  } catch (...) {
+    stop(u"توقف الحساب عند خطأ في وقت التشغيل (unknown failure)");
+    view_.showFailure(u"unknown failure");
+  }
+  // A result the handler did not reach without a fault keeps what it showed.
+  pending_.clear();
+  computed_ = true;
+}
+
+double Calculation::read(FieldId box, std::u16string_view quantity) {
+  readBoxes_.insert(box);
+  const std::u16string text = view_.text(box);
+  const Place outer = place_;
+  place_ = {.box = box};
+  const Reading reading = ReadNumber(text, separator_);
+  place_ = outer;
+  values_.set(quantity, reading.value);
+
+  const std::u16string used = numberText(reading.value);
+  const std::u16string ignored = Trimmed(std::u16string_view(text).substr(reading.used));
+  std::u16string note;
+  if (Trimmed(text).empty())
+    note = Fill(u"الخانة فارغة، فحُسب بالعدد %1.", used);
+  else if (!reading.found)
+    note = Fill(u"لا عدد في أول الخانة، فحُسب بالعدد %1 وأُهمل «%2».", used, ignored);
+  else if (!ignored.empty())
+    note = Fill(u"حُسب بالعدد %1 وأُهمل «%2».", used, ignored);
+  notes_[box] = note;
+  view_.setNote(box, note);
+  return reading.value;
+}
+
+double Calculation::readLength(FieldId box, std::u16string_view quantity) {
+  const double length = read(box, quantity);
+  if (length < 0)
+    note(box, Fill(u"الطول لا يكون سالبا، وحُسب بالعدد %1 كما كُتب.", numberText(length)));
+  return length;
+}
+
+void Calculation::note(FieldId box, std::u16string_view note) {
+  // The notes of one reading, each on the pupil's side of the same mark.
+  std::u16string& notes = notes_[box];
+  notes = notes.empty() ? std::u16string(note) : notes + u' ' + std::u16string(note);
+  view_.setNote(box, notes);
+}
+
+double Calculation::evaluate(const Formula& formula) {
+  place_ = {.formula = &formula};
+  Evaluation evaluation(values_);
+  try {
+    const double value = ValueOrFault(evaluation(formula.expression));
+    place_ = {};
+    return value;
+  } catch (const Fault&) {
+    // The stage it stopped in, for the fault's sentence; the fault goes on to run().
+    place_.stage = evaluation.stage();
+    throw;
+  }
+}
+
+double Calculation::value(const Formula& formula) {
+  const double value = evaluate(formula);
+  values_.set(formula.name, value);
+  return value;
+}
+
+void Calculation::measure(FieldId result, const Formula& formula) {
+  if (Result* known = find(result))
+    known->formula = &formula;
+  else
+    results_.push_back({result, &formula});
+  const std::u16string text = numberText(evaluate(formula));
+  view_.setText(result, text);
+  done(result, WithResult(formula, values_, text, separator_));
+}
+
+void Calculation::leaveOut(FieldId result, std::u16string_view why) {
+  const Result* known = find(result);
+  if (known == nullptr || std::find(pending_.begin(), pending_.end(), result) == pending_.end())
+    return;
+  done(result, NotComputed(*known->formula, values_, why, separator_));
+  if (readBoxes_.count(result) == 0) view_.setText(result, {});
+}
+
+void Calculation::done(FieldId result, const std::u16string& working) {
+  view_.setWorking(result, working);
+  pending_.erase(std::remove(pending_.begin(), pending_.end(), result), pending_.end());
+}
+
+void Calculation::stop(std::u16string_view why) {
+  for (const FieldId result : std::vector<FieldId>(pending_)) leaveOut(result, why);
+}
+
+std::u16string Calculation::faultSentence(const Fault& fault) const {
+  if (place_.box != nullptr)
+    return fault.kind() == FaultKind::Overflow
+               ? Fill(u"العدد المكتوب في خانة «%1» أكبر مما يحسبه البرنامج: اكتب فيها عددا أصغر.",
+                      view_.name(place_.box))
+               : std::u16string();
+  const Formula* formula = place_.formula;
+  if (formula == nullptr || formula->faultSentence == nullptr) return {};
+  return formula->faultSentence({fault.kind(), formula->name, place_.stage, values_});
+}
+
+void Calculation::edited(FieldId box) {
+  if (notes_.erase(box) != 0) view_.setNote(box, {});
+  if (const Result* result = find(box)) {
+    // A box that shows a result and takes the next number: what is typed is no result.
+    view_.setWorking(box, InWords(*result->formula, separator_));
+    view_.setStale(box, {});
+  }
+  if (!computed_ || readBoxes_.count(box) == 0) return;
+  const std::u16string sentence =
+      Fill(u"تغيرت المدخلات بعد هذا الحساب: اضغط «%1» مرة أخرى.", buttonCaption_);
+  for (const Result& result : results_)
+    if (result.field != box) view_.setStale(result.field, sentence);
+}
+
+}  // namespace numora

@@ -1,0 +1,117 @@
+#pragma once
+
+#include <functional>
+#include <map>
+#include <set>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "numeric/Fault.h"
+#include "numeric/Formula.h"
+
+namespace numora {
+
+// A field of a window as the calculation knows it: the window's own control, only compared.
+using FieldId = const void*;
+
+// What a calculation shows, through the window's controls.
+class ResultView {
+ public:
+  virtual ~ResultView() = default;
+  // A box's text, and its name for a sentence that points the pupil at it.
+  virtual std::u16string text(FieldId box) const = 0;
+  virtual std::u16string name(FieldId box) const = 0;
+  // The window's own writing of a result field; it is not an edit. An empty text empties it.
+  virtual void setText(FieldId result, std::u16string_view text) = 0;
+  // The working behind a result field.
+  virtual void setWorking(FieldId field, std::u16string_view working) = 0;
+  // A note on how a box was read, shown with a mark on the box; an empty note takes it away.
+  virtual void setNote(FieldId box, std::u16string_view note) = 0;
+  // A result out of date, and why; an empty sentence: up to date.
+  virtual void setStale(FieldId result, std::u16string_view sentence) = 0;
+  // The box of a fault that stopped the calculation, with its plain sentence (maybe empty), and
+  // of a failure that is no fault.
+  virtual void showFault(const Fault& fault, std::u16string_view sentence) = 0;
+  virtual void showFailure(std::u16string_view what) = 0;
+};
+
+// The calculation of a topic window: each click of its calculate button reads the boxes, notes
+// what was not read whole, computes and writes the results in the order the window's handler
+// measures them, and leaves out what it cannot compute, saying why in each result's working.
+//
+// One click, run(): every result is up to date again and expects its value. The handler reads
+// its boxes (read, readLength) and measures each result with its formula (measure), or leaves
+// one out (leaveOut). A fault stops the handler where it stands: its box says in a plain sentence
+// what went wrong, and every result the click has not written is emptied (never a box the
+// calculation read) and its working says that it was not computed and why. Once the results are
+// computed, editing a box that was read shows them as out of date until the next click.
+class Calculation {
+ public:
+  Calculation(ResultView& view, char16_t decimalSeparator);
+
+  // A result field and its formula, whose words its working shows until it is computed. A
+  // result's formula may change, as the temperature box's follows the chosen conversion.
+  void show(FieldId result, const Formula& formula);
+  // The caption of the window's calculate button, for the sentence of an out-of-date result.
+  void setButtonCaption(std::u16string caption) { buttonCaption_ = std::move(caption); }
+
+  // One click: the handler, with what every calculation does around it.
+  void run(const std::function<void()>& handler);
+
+  // A box's number, read leniently with the decimal separator, under the quantity's name. A box
+  // whose text was not read whole (empty, no number, text after the number) gets a note that
+  // says which number was used and what was ignored.
+  double read(FieldId box, std::u16string_view quantity);
+  // A length: read the same way, and a negative one is computed as it stands but noted.
+  double readLength(FieldId box, std::u16string_view quantity);
+  // Adds a note to a box read in this click.
+  void note(FieldId box, std::u16string_view note);
+
+  // Computes a result with its formula, tests it for faults and writes it, with its working.
+  void measure(FieldId result, const Formula& formula);
+  // A formula's value, kept under its name for the workings, without writing it anywhere.
+  double value(const Formula& formula);
+  // A result this click does not compute, and why; it is emptied.
+  void leaveOut(FieldId result, std::u16string_view why);
+
+  // The pupil changed a box.
+  void edited(FieldId box);
+  // Whether a field is one of the window's results (the temperature box is both).
+  bool showsResult(FieldId field) const;
+
+  std::u16string numberText(double value) const;
+
+ private:
+  struct Result {
+    FieldId field;
+    const Formula* formula;
+  };
+  // Where a fault was raised: reading a box, or computing a formula and which of its stages.
+  struct Place {
+    FieldId box = nullptr;
+    const Formula* formula = nullptr;
+    std::u16string stage = {};
+  };
+
+  Result* find(FieldId field);
+  const Result* find(FieldId field) const;
+  double evaluate(const Formula& formula);
+  void done(FieldId result, const std::u16string& working);
+  void stop(std::u16string_view why);
+  std::u16string faultSentence(const Fault& fault) const;
+
+  ResultView& view_;
+  char16_t separator_;
+  std::u16string buttonCaption_ = u"احسب";
+  std::vector<Result> results_;  // in the order they were shown
+  // This click's results that are not written yet.
+  std::vector<FieldId> pending_;
+  std::set<FieldId> readBoxes_;  // every box a calculation has read
+  std::map<FieldId, std::u16string> notes_;
+  Values values_;
+  Place place_;
+  bool computed_ = false;  // results stand that an edited box would make out of date
+};
+
+}  // namespace numora

@@ -1,0 +1,169 @@
+#include "app/frame/ControlBuilder.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <algorithm>
+#include <limits>
+
+#include "app/frame/Twips.h"
+
+namespace numora {
+namespace {
+
+QString Text(const char16_t* text) { return text ? QString::fromUtf16(text) : QString(); }
+
+// A push button that shows where the keyboard focus is, whatever the style or skin draws: a
+// frame in the palette's highlight colour inside its edge.
+class FocusFramedButton final : public QPushButton {
+ public:
+  using QPushButton::QPushButton;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override {
+    QPushButton::paintEvent(event);
+    if (!hasFocus()) return;
+    QPainter painter(this);
+    QPen pen(palette().color(QPalette::Active, QPalette::Highlight), 2);
+    pen.setJoinStyle(Qt::MiterJoin);
+    painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRectF(rect()).adjusted(3, 3, -3, -3));
+  }
+};
+
+}  // namespace
+
+QFont FontFor(const FontSpec& wanted, const QFont& base) {
+  if (wanted.family == nullptr) return base;
+  QFont font(QString::fromLatin1(wanted.family));
+  // Where the named font is missing, prefer a compact Arabic face so that captions keep close to
+  // the room the layout gives them.
+  font.setFamilies({QString::fromLatin1(wanted.family), QStringLiteral("Noto Naskh Arabic"),
+                    QStringLiteral("DejaVu Sans")});
+  font.setPointSizeF(wanted.pointSize);
+  font.setBold(wanted.bold);
+  return font;
+}
+
+ControlBuilder::ControlBuilder(ClientArea* client, QObject* buttonKeyFilter)
+    : client_(client), buttonKeyFilter_(buttonKeyFilter) {}
+
+QWidget* ControlBuilder::parentFor(QWidget* container) const {
+  return container ? container : client_;
+}
+
+void ControlBuilder::place(QWidget* widget, const Control& row, bool takesFocus) {
+  widget->setObjectName(QString::fromLatin1(row.name));
+  widget->setGeometry(TwipsRect(row.left, row.top, row.width, row.height));
+  if (row.style.font.family != nullptr) widget->setFont(FontFor(row.style.font, widget->font()));
+  if (row.style.accessibleName != nullptr)
+    widget->setAccessibleName(Text(row.style.accessibleName));
+  if (row.style.description != nullptr)
+    widget->setAccessibleDescription(Text(row.style.description));
+  if (takesFocus && row.tabIndex >= 0) tabStops_.emplace_back(row.tabIndex, widget);
+}
+
+QPushButton* ControlBuilder::addButton(const Control& row, QWidget* container) {
+  auto* button = new FocusFramedButton(Text(row.caption), parentFor(container));
+  button->setAutoDefault(false);
+  button->setDefault(false);
+  button->installEventFilter(buttonKeyFilter_);
+  place(button, row, true);
+  return button;
+}
+
+QLineEdit* ControlBuilder::addTextBox(const Control& row, QWidget* container) {
+  auto* box = new QLineEdit(parentFor(container));
+  box->setAlignment(Qt::AlignLeft | Qt::AlignAbsolute | Qt::AlignVCenter);
+  // A text box takes whatever the user types, however long.
+  box->setMaxLength(std::numeric_limits<int>::max());
+  place(box, row, true);
+  if (textBoxHook_) textBoxHook_(box);
+  return box;
+}
+
+QLabel* ControlBuilder::addLabel(const Control& row, QWidget* container) {
+  auto* label = new QLabel(Text(row.caption), parentFor(container));
+  const Qt::Alignment horizontal =
+      row.style.align == Align::Centre ? Qt::AlignHCenter : (Qt::AlignLeft | Qt::AlignAbsolute);
+  label->setAlignment(horizontal | Qt::AlignTop);
+  label->setTextFormat(Qt::PlainText);
+  if (row.style.framed) {
+    label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    label->setLineWidth(1);
+    // A result can be selected and copied (Ctrl+C, the context menu). It takes the focus when
+    // clicked, not on Tab, so the window's tab order stays as it is.
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    label->setFocusPolicy(Qt::ClickFocus);
+  }
+  if (row.style.colour != 0) {
+    QPalette colours = label->palette();
+    colours.setColor(QPalette::WindowText, QColor::fromRgb(row.style.colour));
+    label->setPalette(colours);
+  }
+  place(label, row, false);
+  if (row.style.autoSize) {
+    label->adjustSize();
+  } else if (!row.style.framed) {
+    // A caption is read whole: where the desktop's font is wider than the layout's, the label
+    // grows around its box (from its left edge, or from its centre when centred) instead of
+    // wrapping or cutting the words.
+    const QSize needed = label->sizeHint();
+    QRect box = label->geometry();
+    if (needed.width() > box.width()) {
+      const int grow = needed.width() - box.width();
+      box.setLeft(box.left() - (row.style.align == Align::Centre ? grow / 2 : 0));
+      box.setWidth(needed.width());
+    }
+    box.setHeight(std::max(box.height(), needed.height()));
+    label->setGeometry(box);
+  }
+  return label;
+}
+
+QRadioButton* ControlBuilder::addOption(const Control& row, QWidget* container) {
+  auto* option = new QRadioButton(Text(row.caption), parentFor(container));
+  place(option, row, true);
+  return option;
+}
+
+QGroupBox* ControlBuilder::addFrame(const Control& row) {
+  auto* frame = new QGroupBox(Text(row.caption), client_);
+  place(frame, row, false);
+  return frame;
+}
+
+QProgressBar* ControlBuilder::addProgressBar(const Control& row) {
+  auto* bar = new QProgressBar(client_);
+  bar->setTextVisible(false);
+  place(bar, row, false);
+  return bar;
+}
+
+void ControlBuilder::addPicture(const char* resource, int left, int top, int width, int height) {
+  client_->add(Picture{QString::fromLatin1(resource), left, top, width, height});
+}
+
+void ControlBuilder::addLine(int x1, int y1, int x2, int y2, int widthPixels, QColor colour) {
+  client_->add(Line{x1, y1, x2, y2, widthPixels, colour});
+}
+
+void ControlBuilder::addShape(Shape::Kind kind, int left, int top, int width, int height,
+                              int widthPixels) {
+  client_->add(Shape{kind, left, top, width, height, widthPixels});
+}
+
+void ControlBuilder::finishLayout() {
+  std::stable_sort(tabStops_.begin(), tabStops_.end(),
+                   [](const auto& a, const auto& b) { return a.first < b.first; });
+  for (std::size_t i = 1; i < tabStops_.size(); ++i)
+    QWidget::setTabOrder(tabStops_[i - 1].second, tabStops_[i].second);
+  if (!tabStops_.empty()) tabStops_.front().second->setFocus(Qt::OtherFocusReason);
+}
+
+}  // namespace numora

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <functional>
+#include <utility>
+#include <vector>
+
+#include "app/frame/Controls.h"
+#include "app/frame/Drawing.h"
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QObject;
+class QProgressBar;
+class QPushButton;
+class QRadioButton;
+class QWidget;
+
+namespace numora {
+
+// The font a layout row asks for, falling back to faces with Arabic letters where it is missing.
+QFont FontFor(const FontSpec& wanted, const QFont& base);
+
+// Turns a window's layout rows into its controls and figures on its client area: each control
+// placed in twips, with its font, its accessible name and its tab index; push buttons that show
+// the keyboard focus and leave Enter to the window's key filter; text boxes that take any length
+// of text; labels that show a caption whole.
+class ControlBuilder {
+ public:
+  ControlBuilder(ClientArea* client, QObject* buttonKeyFilter);
+
+  ClientArea* clientArea() const { return client_; }
+
+  QPushButton* addButton(const Control& row, QWidget* container = nullptr);
+  QLineEdit* addTextBox(const Control& row, QWidget* container = nullptr);
+  QLabel* addLabel(const Control& row, QWidget* container = nullptr);
+  QRadioButton* addOption(const Control& row, QWidget* container = nullptr);
+  QGroupBox* addFrame(const Control& row);
+  QProgressBar* addProgressBar(const Control& row);
+
+  void addPicture(const char* resource, int left, int top, int width, int height);
+  void addLine(int x1, int y1, int x2, int y2, int widthPixels = 1, QColor colour = {});
+  void addShape(Shape::Kind kind, int left, int top, int width, int height, int widthPixels = 1);
+
+  // Chains the tab order of the focusable controls by their tab index and puts the focus on the
+  // first of them. Called once, after the last control is added.
+  void finishLayout();
+
+  // Called with each text box as it is made.
+  void setTextBoxHook(std::function<void(QLineEdit*)> hook) { textBoxHook_ = std::move(hook); }
+
+ private:
+  void place(QWidget* widget, const Control& row, bool takesFocus);
+  QWidget* parentFor(QWidget* container) const;
+
+  ClientArea* client_;
+  QObject* buttonKeyFilter_;
+  std::vector<std::pair<int, QWidget*>> tabStops_;
+  std::function<void(QLineEdit*)> textBoxHook_;
+};
+
+}  // namespace numora

@@ -1,0 +1,128 @@
+#include "app/frame/TopicWindow.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "app/frame/FaultBox.h"
+#include "app/frame/Utf16Text.h"
+
+namespace numora {
+namespace {
+
+// The calculation knows a field by its widget, given as a QWidget so that it comes back as one.
+FieldId Id(const QWidget* widget) { return widget; }
+QWidget* Widget(FieldId id) { return static_cast<QWidget*>(const_cast<void*>(id)); }
+
+}  // namespace
+
+TopicWindow::TopicWindow(const FormContext& context, const FormLook& look)
+    : FormWindow(context, look), calculation_(*this, context.decimalSeparator) {
+  setTextBoxHook([this](QLineEdit* box) { boxAdded(box); });
+}
+
+void TopicWindow::boxAdded(QLineEdit* box) {
+  // Any change that is not the window's own writing is an edit: typing, pasting, and text set
+  // through assistive technology.
+  connect(box, &QLineEdit::textChanged, this, [this, box] {
+    if (writing_) return;
+    calculation_.edited(Id(box));
+    // A box that shows a result keeps its cursor where the pupil types.
+    if (calculation_.showsResult(Id(box))) ShowWhole(box, false);
+  });
+}
+
+QPushButton* TopicWindow::addCalculateButton(const Control& row, std::function<void()> handler) {
+  QPushButton* button = addButton(row);
+  calculation_.setButtonCaption(ToU16String(button->text()));
+  connect(button, &QPushButton::clicked, this,
+          [this, handler = std::move(handler)] { calculation_.run(handler); });
+  return button;
+}
+
+QLabel* TopicWindow::addResult(const Control& row, const Formula& formula) {
+  QLabel* label = addLabel(row);
+  showFormula(label, formula);
+  return label;
+}
+
+QLineEdit* TopicWindow::addResultBox(const Control& row, const Formula& formula,
+                                     QWidget* container) {
+  QLineEdit* box = addTextBox(row, container);
+  showFormula(box, formula);
+  return box;
+}
+
+void TopicWindow::showFormula(QWidget* result, const Formula& formula) {
+  calculation_.show(Id(result), formula);
+}
+
+double TopicWindow::read(QLineEdit* box, std::u16string_view quantity) {
+  return calculation_.read(Id(box), quantity);
+}
+
+double TopicWindow::readLength(QLineEdit* box, std::u16string_view quantity) {
+  return calculation_.readLength(Id(box), quantity);
+}
+
+void TopicWindow::noteInput(QLineEdit* box, std::u16string_view note) {
+  calculation_.note(Id(box), note);
+}
+
+void TopicWindow::measure(QWidget* result, const Formula& formula) {
+  calculation_.measure(Id(result), formula);
+}
+
+double TopicWindow::value(const Formula& formula) { return calculation_.value(formula); }
+
+void TopicWindow::leaveOut(QWidget* result, std::u16string_view why) {
+  calculation_.leaveOut(Id(result), why);
+}
+
+std::u16string TopicWindow::numberText(double value) const {
+  return calculation_.numberText(value);
+}
+
+std::u16string TopicWindow::text(FieldId box) const {
+  const auto* edit = qobject_cast<const QLineEdit*>(Widget(box));
+  return edit ? ToU16String(edit->text()) : std::u16string();
+}
+
+std::u16string TopicWindow::name(FieldId box) const {
+  return ToU16String(Widget(box)->accessibleName());
+}
+
+void TopicWindow::setText(FieldId result, std::u16string_view text) {
+  QWidget* field = Widget(result);
+  if (auto* box = qobject_cast<QLineEdit*>(field)) {
+    writing_ = true;
+    box->setText(ToQString(text));
+    writing_ = false;
+  } else if (auto* label = qobject_cast<QLabel*>(field)) {
+    label->setText(
+        ToQString(text));  // also to empty it: clear() would not tell assistive technology
+  }
+  ShowWhole(field);
+}
+
+void TopicWindow::setWorking(FieldId field, std::u16string_view working) {
+  notes_.setWorking(Widget(field), ToQString(working));
+}
+
+void TopicWindow::setNote(FieldId box, std::u16string_view note) {
+  notes_.setNote(qobject_cast<QLineEdit*>(Widget(box)), ToQString(note));
+}
+
+void TopicWindow::setStale(FieldId result, std::u16string_view sentence) {
+  notes_.setStale(Widget(result), ToQString(sentence));
+}
+
+void TopicWindow::showFault(const Fault& fault, std::u16string_view sentence) {
+  context().messages->show(FaultMessage(fault, ToQString(sentence)));
+}
+
+void TopicWindow::showFailure(std::u16string_view what) {
+  context().messages->show(FailureMessage(ToQString(what)));
+}
+
+}  // namespace numora

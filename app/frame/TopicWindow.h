@@ -1,0 +1,63 @@
+#pragma once
+
+#include <functional>
+#include <string_view>
+
+#include "app/frame/Calculation.h"
+#include "app/frame/Fields.h"
+#include "app/frame/FormWindow.h"
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace numora {
+
+// A topic window: a form whose calculate button runs one calculation (app/frame/Calculation.h)
+// over its boxes and result fields. Its handler reads the boxes and says what it measures with
+// which formula, in the order the window computes them:
+//
+//   readLength(Text1, kRadius);
+//   measure(Label2, CircleArea);
+//
+// Each result field shows its text whole (ShowWhole), and in its tooltip and accessible
+// description the working behind it (FieldNotes).
+class TopicWindow : public FormWindow, private ResultView {
+ protected:
+  TopicWindow(const FormContext& context, const FormLook& look);
+
+  // The calculate button: its click runs the handler as one calculation.
+  QPushButton* addCalculateButton(const Control& row, std::function<void()> handler);
+  // A result field and the formula that computes it.
+  QLabel* addResult(const Control& row, const Formula& formula);
+  QLineEdit* addResultBox(const Control& row, const Formula& formula, QWidget* container = nullptr);
+  // A new formula for a result field, shown in words until it is computed.
+  void showFormula(QWidget* result, const Formula& formula);
+
+  // What a handler does, through the calculation under way.
+  double read(QLineEdit* box, std::u16string_view quantity);
+  double readLength(QLineEdit* box, std::u16string_view quantity);
+  void noteInput(QLineEdit* box, std::u16string_view note);
+  void measure(QWidget* result, const Formula& formula);
+  double value(const Formula& formula);
+  void leaveOut(QWidget* result, std::u16string_view why);
+  std::u16string numberText(double value) const;
+
+ private:
+  std::u16string text(FieldId box) const override;
+  std::u16string name(FieldId box) const override;
+  void setText(FieldId result, std::u16string_view text) override;
+  void setWorking(FieldId field, std::u16string_view working) override;
+  void setNote(FieldId box, std::u16string_view note) override;
+  void setStale(FieldId result, std::u16string_view sentence) override;
+  void showFault(const Fault& fault, std::u16string_view sentence) override;
+  void showFailure(std::u16string_view what) override;
+
+  void boxAdded(QLineEdit* box);
+
+  Calculation calculation_;
+  FieldNotes notes_;
+  bool writing_ = false;  // the window is writing a result into a box: that is no edit
+};
+
+}  // namespace numora

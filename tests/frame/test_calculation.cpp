@@ -1,0 +1,171 @@
+// One calculation of a topic window, as the pupil sees it through the window's fields: what it
+// reads and notes, what it writes with which working, what a fault leaves out and says, and when
+// results go out of date.
+#include "app/frame/Calculation.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+namespace numora {
+namespace {
+
+// The fields of a window, each a string of its own, and what the calculation shows in them.
+struct FakeView final : ResultView {
+  std::map<FieldId, std::u16string> texts, names, workings, notes, stale;
+  std::vector<std::u16string> boxes;  // "<fault number>: <sentence>" or "failure: <what>"
+
+  std::u16string text(FieldId box) const override { return texts.count(box) ? texts.at(box) : u""; }
+  std::u16string name(FieldId box) const override { return names.at(box); }
+  void setText(FieldId result, std::u16string_view text) override { texts[result] = text; }
+  void setWorking(FieldId field, std::u16string_view working) override {
+    workings[field] = Plain(working);
+  }
+  void setNote(FieldId box, std::u16string_view note) override { notes[box] = note; }
+  void setStale(FieldId result, std::u16string_view sentence) override { stale[result] = sentence; }
+  void showFault(const Fault& fault, std::u16string_view sentence) override {
+    boxes.push_back(std::u16string(1, u'0' + fault.number() % 10) + u": " +
+                    std::u16string(sentence));
+  }
+  void showFailure(std::u16string_view what) override {
+    boxes.push_back(u"failure: " + std::u16string(what));
+  }
+
+  static std::u16string Plain(std::u16string_view text) {
+    std::u16string plain(text);
+    std::erase_if(plain, [](char16_t c) { return c >= u'\u2066' && c <= u'\u2069'; });
+    return plain;
+  }
+};
+
+// Where the sentence of a fault comes from: the formula and the stage under way.
+std::u16string Sentence(const FaultPlace& place) {
+  return std::u16string(place.formula) + u"/" + std::u16string(place.stage);
+}
+
+const Expr x = Quantity(u"س"), y = Quantity(u"ص");
+const Formula kSum{u"ج", x + y, Sentence};
+const Formula kDifference{u"د", x - y};
+const Formula kRoot{u"ر", Sqrt(Shown(kDifference)) / y, Sentence};
+
+// A window with two boxes and two results, the second computed after the first.
+struct Window {
+  FakeView view;
+  Calculation calculation{view, u','};
+  const int fields[4] = {};
+  FieldId first = &fields[0], second = &fields[1], sum = &fields[2], root = &fields[3];
+
+  Window() {
+    view.names = {{first, u"الأول"}, {second, u"الثاني"}};
+    calculation.setButtonCaption(u"احسب");
+    calculation.show(sum, kSum);
+    calculation.show(root, kRoot);
+  }
+  void click(std::u16string_view a, std::u16string_view b) {
+    view.texts[first] = a;
+    view.texts[second] = b;
+    calculation.run([this] {
+      calculation.read(first, u"س");
+      calculation.readLength(second, u"ص");
+      calculation.measure(sum, kSum);
+      calculation.measure(root, kRoot);
+    });
+  }
+};
+
+TEST(Calculation, WritesEachResultWithItsWorkingAndNotesWhatItReadInPart) {
+  Window window;
+  EXPECT_EQ(window.view.workings[window.root], u"د = س - ص؛ ر = √د ÷ ص");
+  window.click(u"10,5cm", u"2");
+  EXPECT_EQ(window.view.texts[window.sum], u"12,5");
+  EXPECT_EQ(window.view.workings[window.root],
+            u"د = 10,5 - 2 = 8,5؛ ر = √8,5 ÷ 2 = 1,45773797371133");
+  EXPECT_EQ(window.view.notes[window.first], u"حُسب بالعدد 10,5 وأُهمل «cm».");
+  EXPECT_TRUE(window.view.boxes.empty());
+
+  // The next click's notes replace the last; a negative length is computed, and said.
+  window.click(u"", u"-2");
+  EXPECT_EQ(window.view.notes[window.first], u"الخانة فارغة، فحُسب بالعدد 0.");
+  EXPECT_EQ(window.view.notes[window.second], u"الطول لا يكون سالبا، وحُسب بالعدد -2 كما كُتب.");
+  EXPECT_EQ(window.view.texts[window.sum], u"-2");
+}
+
+TEST(Calculation, AFaultLeavesOutWhatItStoppedAndSaysWhere) {
+  const struct {
+    const char* what;
+    std::u16string first, second;
+    std::u16string box;   // the fault box
+    std::u16string sum;   // the first result's text
+    std::u16string root;  // the second result's working
+  } cases[] = {
+      {"inside the stage", u"1e308", u"-1e308", u"6: ر/د", u"0",
+       u"د = (1E+308) - (-1E+308)؛ ر = √د ÷ (-1E+308)، لم تحسب: توقف الحساب عند الخطأ 6، تجاوز "
+       u"السعة"},
+      {"the square root after the stage", u"1", u"2", u"5: ر/", u"3",
+       u"د = 1 - 2 = -1؛ ر = √(-1) ÷ 2، لم تحسب: توقف الحساب عند الخطأ 5، استدعاء إجراء أو وسيطة "
+       u"غير صالحة"},
+      {"the division", u"0", u"0", u"6: ر/", u"0",
+       u"د = 0 - 0 = 0؛ ر = √0 ÷ 0، لم تحسب: توقف الحساب عند الخطأ 6، تجاوز السعة"},
+      {"reading a box, before any result", u"1", u"1e999",
+       u"6: العدد المكتوب في خانة «الثاني» أكبر مما يحسبه البرنامج: اكتب فيها عددا أصغر.", u"",
+       u"د = 1 - ص؛ ر = √د ÷ ص، لم تحسب: توقف الحساب عند الخطأ 6، تجاوز السعة"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    Window window;
+    window.view.texts[window.sum] = u"7";
+    window.view.texts[window.root] = u"7";
+    window.click(c.first, c.second);
+    EXPECT_EQ(window.view.boxes, std::vector<std::u16string>{c.box});
+    EXPECT_EQ(window.view.texts[window.sum], c.sum);
+    EXPECT_EQ(window.view.texts[window.root], u"");
+    EXPECT_EQ(window.view.workings[window.root], c.root);
+    // What the pupil typed stays.
+    EXPECT_EQ(window.view.texts[window.second], c.second);
+  }
+}
+
+TEST(Calculation, EditingABoxThatWasReadPutsTheResultsOutOfDate) {
+  Window window;
+  const std::u16string outOfDate = u"تغيرت المدخلات بعد هذا الحساب: اضغط «احسب» مرة أخرى.";
+  window.calculation.edited(window.first);  // nothing computed yet
+  EXPECT_EQ(window.view.stale[window.sum], u"");
+  window.click(u"1x", u"4");
+  window.calculation.edited(window.first);
+  EXPECT_EQ(window.view.stale[window.sum], outOfDate);
+  EXPECT_EQ(window.view.stale[window.root], outOfDate);
+  EXPECT_EQ(window.view.notes[window.first], u"");  // the edit takes the note away
+  window.click(u"1", u"4");
+  EXPECT_EQ(window.view.stale[window.root], u"");
+
+  // A result box the pupil types into shows its formula again; it was not read, so the other
+  // results stand.
+  window.calculation.edited(window.root);
+  EXPECT_EQ(window.view.workings[window.root], u"د = س - ص؛ ر = √د ÷ ص");
+  EXPECT_EQ(window.view.stale[window.sum], u"");
+}
+
+TEST(Calculation, AResultLeftOutSaysWhyAndAFailureIsNoFault) {
+  Window window;
+  window.view.texts = {{window.first, u"1"}, {window.second, u"2"}, {window.root, u"7"}};
+  window.calculation.run([&] {
+    window.calculation.read(window.first, u"س");
+    window.calculation.read(window.second, u"ص");
+    if (window.calculation.value(kDifference) < 0)
+      window.calculation.leaveOut(window.root, u"السبب");
+    window.calculation.measure(window.sum, kSum);
+  });
+  EXPECT_EQ(window.view.texts[window.root], u"");
+  EXPECT_EQ(window.view.workings[window.root], u"د = 1 - 2 = -1؛ ر = √(-1) ÷ 2، لم تحسب: السبب");
+  EXPECT_EQ(window.view.texts[window.sum], u"3");
+
+  window.calculation.run([] { throw std::runtime_error("no skin"); });
+  EXPECT_EQ(window.view.boxes.back(), u"failure: no skin");
+  EXPECT_EQ(window.view.workings[window.sum],
+            u"ج = س + ص، لم تحسب: توقف الحساب عند خطأ في وقت التشغيل (no skin)");
+}
+
+}  // namespace
+}  // namespace numora
