@@ -142,12 +142,12 @@ class Evaluation {
   Checked operator()(const Expr& expr);
   // The stage under way when a fault was raised; empty outside every stage.
   std::u16string_view stage() const {
-    return stages_.empty() ? std::u16string_view() : std::u16string_view(stages_.back());
+    return stages_.empty() ? std::u16string_view() : stages_.back();
   }
 
  private:
   Values& values_;
-  std::vector<std::u16string> stages_;  // entered and not yet left
+  std::vector<std::u16string_view> stages_;  // entered and not yet left; the names are the nodes'
 };
 
 // The formula's value, tested for faults.

@@ -42,8 +42,6 @@ class Writer {
     return enclosed ? u"(" + text + u")" : text;
   }
 
-  const Values* values() const { return values_; }
-
  private:
   static int Precedence(const Expr& expr) {
     const Kind kind = expr.kind();

@@ -11,32 +11,17 @@
 namespace numora {
 namespace {
 
-// The text with each "%1" replaced.
-std::u16string Fill(std::u16string_view text, std::u16string_view value) {
-  std::u16string out;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text.substr(i, 2) == u"%1") {
-      out += value;
-      ++i;
-    } else {
-      out += text[i];
-    }
-  }
-  return out;
-}
-
-std::u16string Fill(std::u16string_view text, std::u16string_view first,
-                    std::u16string_view second) {
-  const std::size_t at = text.find(u"%2");
-  if (at == text.npos) return Fill(text, first);
-  return Fill(text.substr(0, at), first) + std::u16string(second) +
-         Fill(text.substr(at + 2), first);
+// White space as the windows' text trims it: the controls, the spaces and the line and paragraph
+// separators.
+bool IsSpace(char16_t c) {
+  return (c >= u'\t' && c <= u'\r') || c == u' ' || c == u'\u0085' || c == u'\u00A0' ||
+         c == u'\u1680' || (c >= u'\u2000' && c <= u'\u200A') || c == u'\u2028' || c == u'\u2029' ||
+         c == u'\u202F' || c == u'\u205F' || c == u'\u3000';
 }
 
 std::u16string Trimmed(std::u16string_view text) {
-  const auto blank = [](char16_t c) { return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r'; };
-  while (!text.empty() && blank(text.front())) text.remove_prefix(1);
-  while (!text.empty() && blank(text.back())) text.remove_suffix(1);
+  while (!text.empty() && IsSpace(text.front())) text.remove_prefix(1);
+  while (!text.empty() && IsSpace(text.back())) text.remove_suffix(1);
   return std::u16string(text);
 }
 
@@ -67,11 +52,15 @@ Calculation::Result* Calculation::find(FieldId field) {
 
 bool Calculation::showsResult(FieldId field) const { return find(field) != nullptr; }
 
-void Calculation::show(FieldId result, const Formula& formula) {
+void Calculation::remember(FieldId result, const Formula& formula) {
   if (Result* known = find(result))
     known->formula = &formula;
   else
     results_.push_back({result, &formula});
+}
+
+void Calculation::show(FieldId result, const Formula& formula) {
+  remember(result, formula);
   view_.setWorking(result, InWords(formula, separator_));
 }
 
@@ -91,7 +80,7 @@ void Calculation::run(const std::function<void()>& handler) {
     view_.showFault(fault, faultSentence(fault));
   } catch (const std::exception& failure) {
     const std::u16string what = Widen(failure.what());
-    stop(Fill(u"توقف الحساب عند خطأ في وقت التشغيل (%1)", what));
+    stop(u"توقف الحساب عند خطأ في وقت التشغيل (" + what + u")");
     view_.showFailure(what);
   } catch (...) {
     stop(u"توقف الحساب عند خطأ في وقت التشغيل (unknown failure)");
@@ -105,21 +94,20 @@ void Calculation::run(const std::function<void()>& handler) {
 double Calculation::read(FieldId box, std::u16string_view quantity) {
   readBoxes_.insert(box);
   const std::u16string text = view_.text(box);
-  const Place outer = place_;
   place_ = {.box = box};
   const Reading reading = ReadNumber(text, separator_);
-  place_ = outer;
+  place_ = {};
   values_.set(quantity, reading.value);
 
   const std::u16string used = numberText(reading.value);
   const std::u16string ignored = Trimmed(std::u16string_view(text).substr(reading.used));
   std::u16string note;
   if (Trimmed(text).empty())
-    note = Fill(u"الخانة فارغة، فحُسب بالعدد %1.", used);
+    note = u"الخانة فارغة، فحُسب بالعدد " + used + u".";
   else if (!reading.found)
-    note = Fill(u"لا عدد في أول الخانة، فحُسب بالعدد %1 وأُهمل «%2».", used, ignored);
+    note = u"لا عدد في أول الخانة، فحُسب بالعدد " + used + u" وأُهمل «" + ignored + u"».";
   else if (!ignored.empty())
-    note = Fill(u"حُسب بالعدد %1 وأُهمل «%2».", used, ignored);
+    note = u"حُسب بالعدد " + used + u" وأُهمل «" + ignored + u"».";
   notes_[box] = note;
   view_.setNote(box, note);
   return reading.value;
@@ -128,7 +116,7 @@ double Calculation::read(FieldId box, std::u16string_view quantity) {
 double Calculation::readLength(FieldId box, std::u16string_view quantity) {
   const double length = read(box, quantity);
   if (length < 0)
-    note(box, Fill(u"الطول لا يكون سالبا، وحُسب بالعدد %1 كما كُتب.", numberText(length)));
+    note(box, u"الطول لا يكون سالبا، وحُسب بالعدد " + numberText(length) + u" كما كُتب.");
   return length;
 }
 
@@ -160,10 +148,7 @@ double Calculation::value(const Formula& formula) {
 }
 
 void Calculation::measure(FieldId result, const Formula& formula) {
-  if (Result* known = find(result))
-    known->formula = &formula;
-  else
-    results_.push_back({result, &formula});
+  remember(result, formula);
   const std::u16string text = numberText(evaluate(formula));
   view_.setText(result, text);
   done(result, WithResult(formula, values_, text, separator_));
@@ -189,8 +174,8 @@ void Calculation::stop(std::u16string_view why) {
 std::u16string Calculation::faultSentence(const Fault& fault) const {
   if (place_.box != nullptr)
     return fault.kind() == FaultKind::Overflow
-               ? Fill(u"العدد المكتوب في خانة «%1» أكبر مما يحسبه البرنامج: اكتب فيها عددا أصغر.",
-                      view_.name(place_.box))
+               ? u"العدد المكتوب في خانة «" + view_.name(place_.box) +
+                     u"» أكبر مما يحسبه البرنامج: اكتب فيها عددا أصغر."
                : std::u16string();
   const Formula* formula = place_.formula;
   if (formula == nullptr || formula->faultSentence == nullptr) return {};
@@ -206,7 +191,7 @@ void Calculation::edited(FieldId box) {
   }
   if (!computed_ || readBoxes_.count(box) == 0) return;
   const std::u16string sentence =
-      Fill(u"تغيرت المدخلات بعد هذا الحساب: اضغط «%1» مرة أخرى.", buttonCaption_);
+      u"تغيرت المدخلات بعد هذا الحساب: اضغط «" + buttonCaption_ + u"» مرة أخرى.";
   for (const Result& result : results_)
     if (result.field != box) view_.setStale(result.field, sentence);
 }

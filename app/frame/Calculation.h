@@ -94,6 +94,8 @@ class Calculation {
     std::u16string stage = {};
   };
 
+  // Keeps a result field's formula, the field's first or a new one.
+  void remember(FieldId result, const Formula& formula);
   Result* find(FieldId field);
   const Result* find(FieldId field) const;
   double evaluate(const Formula& formula);
