@@ -1,7 +1,10 @@
 #include "numeric/Working.h"
 
 #include <optional>
+#include <utility>
 #include <vector>
+
+#include "numeric/Fault.h"
 
 #include "numeric/NumberWriting.h"
 
@@ -154,7 +157,183 @@ std::u16string Write(const Formula& formula, const Values* values, std::u16strin
   return out + Line(formula.name, writer.write(formula.expression), std::u16string(result));
 }
 
+// One step of a solution: every operation whose operands are numbers is done, and a product of
+// numbers is done whole. The stages and roots have been taken apart before (Unfolded).
+class Reduction {
+ public:
+  explicit Reduction(Values& scratch) : scratch_(scratch) {}
+
+  static bool IsNumber(const Expr& expr) {
+    return expr.kind() == Kind::Constant || expr.kind() == Kind::Ratio;
+  }
+
+  Expr step(const Expr& expr) {
+    if (IsNumber(expr)) return expr;
+    if (Ready(expr)) return Done(expr);
+    std::vector<Expr> operands;
+    for (std::size_t i = 0; i < expr.operandCount(); ++i) operands.push_back(step(expr.operand(i)));
+    return Rebuilt(expr, std::move(operands));
+  }
+
+ private:
+  // Every factor of a product (or term of a sum) of the same operation, from the left.
+  static bool AllNumbers(const Expr& expr, Kind chain) {
+    if (expr.kind() != chain) return IsNumber(expr);
+    return AllNumbers(expr.operand(0), chain) && IsNumber(expr.operand(1));
+  }
+
+  static bool Ready(const Expr& expr) {
+    if (expr.kind() == Kind::Multiply) return AllNumbers(expr, Kind::Multiply);
+    for (std::size_t i = 0; i < expr.operandCount(); ++i)
+      if (!IsNumber(expr.operand(i))) return false;
+    return expr.operandCount() > 0;
+  }
+
+  Expr Done(const Expr& expr) { return Expr(ValueOrFault(Evaluation(scratch_)(expr))); }
+
+  static Expr Rebuilt(const Expr& expr, std::vector<Expr> operands) {
+    switch (expr.kind()) {
+      case Kind::Add:
+        return operands[0] + operands[1];
+      case Kind::Subtract:
+        return operands[0] - operands[1];
+      case Kind::Multiply:
+        return operands[0] * operands[1];
+      case Kind::Divide:
+        return operands[0] / operands[1];
+      case Kind::Negate:
+        return -operands[0];
+      case Kind::Abs:
+        return Abs(operands[0]);
+      case Kind::Power:
+        return Pow(operands[0], operands[1]);
+      case Kind::SquareRoot:
+        return Sqrt(operands[0]);
+      default:
+        return expr;
+    }
+  }
+
+  Values& scratch_;
+};
+
+// The expression as the steps take it: the pupil's numbers in place of the quantities, a shown
+// stage's value in place of its name, a hidden stage as its own operations, and an n-th root as
+// the power the window takes.
+Expr Unfolded(const Expr& expr, const Values& values) {
+  switch (expr.kind()) {
+    case Kind::Quantity: {
+      const double* value = values.find(expr.name());
+      return value ? Expr(*value) : expr;
+    }
+    case Kind::Stage: {
+      const double* value = expr.shown() ? values.find(expr.name()) : nullptr;
+      return value ? Expr(*value) : Unfolded(expr.operand(0), values);
+    }
+    case Kind::NthRoot: {
+      Values scratch = values;
+      const Expr radicand = Unfolded(expr.operand(0), values);
+      const Expr index = Unfolded(expr.operand(1), values);
+      const Expr exponent = 1.0 / index;
+      const double x = Evaluation(scratch)(radicand).value();
+      const double n = Evaluation(scratch)(index).value();
+      return GivesRealOddRoot(x, n) ? -Pow(Abs(radicand), exponent) : Pow(radicand, exponent);
+    }
+    case Kind::Constant:
+    case Kind::Ratio:
+      return expr;
+    case Kind::Add:
+      return Unfolded(expr.operand(0), values) + Unfolded(expr.operand(1), values);
+    case Kind::Subtract:
+      return Unfolded(expr.operand(0), values) - Unfolded(expr.operand(1), values);
+    case Kind::Multiply:
+      return Unfolded(expr.operand(0), values) * Unfolded(expr.operand(1), values);
+    case Kind::Divide:
+      return Unfolded(expr.operand(0), values) / Unfolded(expr.operand(1), values);
+    case Kind::Negate:
+      return -Unfolded(expr.operand(0), values);
+    case Kind::Abs:
+      return Abs(Unfolded(expr.operand(0), values));
+    case Kind::Power:
+      return Pow(Unfolded(expr.operand(0), values), Unfolded(expr.operand(1), values));
+    case Kind::SquareRoot:
+      return Sqrt(Unfolded(expr.operand(0), values));
+  }
+  return expr;
+}
+
+// "name = in words = with numbers = ... = result", the chain one left-to-right run. Returns
+// whether every operation was done.
+bool StepLine(const std::u16string& name, const Expr& expr, const Values& values,
+              std::u16string_view result, char16_t separator, Step& step) {
+  const Writer words(nullptr, separator);
+  std::vector<std::u16string> chain{words.write(expr)};
+  const auto add = [&chain](std::u16string text) {
+    if (chain.back() != text) chain.push_back(std::move(text));
+  };
+  Values scratch = values;
+  bool complete = true;
+  try {
+    Expr now = Unfolded(expr, values);
+    std::u16string previous;
+    while (complete && !Reduction::IsNumber(now)) {
+      std::u16string written = words.write(now);
+      // A quantity without a number stops the steps where they stand.
+      complete = written != previous;
+      add(written);
+      previous = std::move(written);
+      now = Reduction(scratch).step(now);
+    }
+    if (complete) {
+      const double value = Evaluation(scratch)(now).value();
+      add(result.empty() ? words.number(value, false) : std::u16string(result));
+    }
+  } catch (const Fault&) {
+    complete = false;
+  }
+  std::u16string joined;
+  for (const std::u16string& part : chain) {
+    joined += (joined.empty() ? u"" : u" = ") + part;
+    step.rows.push_back((step.rows.empty() ? name + u" = " : u"= ") + kLeftToRightIsolate + part +
+                        kPopDirectionalIsolate);
+  }
+  step.line = name + u" = " + kLeftToRightIsolate + joined + kPopDirectionalIsolate;
+  return complete;
+}
+
 }  // namespace
+
+Steps StepsOf(const Formula& formula, const Values& values, std::u16string_view resultText,
+              char16_t decimalSeparator) {
+  Steps steps;
+  std::vector<const Expr*> stages;
+  CollectStages(formula.expression, stages);
+  for (const Expr* stage : stages) {
+    Step& step = steps.lines.emplace_back(Step{stage->name(), {}, {}});
+    const double* value = values.find(stage->name());
+    const std::u16string valueText =
+        value ? NumberToText(*value, decimalSeparator) : std::u16string();
+    if (!StepLine(stage->name(), stage->operand(0), values, valueText, decimalSeparator, step) ||
+        value == nullptr) {
+      steps.complete = false;
+      return steps;
+    }
+  }
+  Step& step = steps.lines.emplace_back(Step{formula.name, {}, {}});
+  steps.complete =
+      StepLine(formula.name, formula.expression, values, resultText, decimalSeparator, step);
+  if (!formula.heading.empty()) {
+    step.line = formula.heading + u": " + step.line;
+    step.rows.front() = formula.heading + u": " + step.rows.front();
+  }
+  return steps;
+}
+
+std::u16string Approximately(std::u16string_view name, std::u16string_view exact,
+                             std::u16string_view decimal) {
+  return std::u16string(name) + u" = " + kLeftToRightIsolate + std::u16string(exact) + u" ≈ " +
+         std::u16string(decimal) + kPopDirectionalIsolate;
+}
 
 std::u16string InWords(const Formula& formula, char16_t decimalSeparator) {
   return Write(formula, nullptr, {}, decimalSeparator);

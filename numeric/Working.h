@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "numeric/Formula.h"
 
@@ -33,5 +34,30 @@ std::u16string WithResult(const Formula& formula, const Values& values,
 // "المساحة = 3.14 × (1E+200)²، لم تحسب: <why>"
 std::u16string NotComputed(const Formula& formula, const Values& values, std::u16string_view why,
                            char16_t decimalSeparator);
+
+// An exact answer beside the decimal: "سلسيوس = 340/9 = 37 7/9 ≈ 37.7777777777778".
+std::u16string Approximately(std::u16string_view name, std::u16string_view exact,
+                             std::u16string_view decimal);
+
+// The solution of a formula as a textbook sets it out, one line per formula: the formula in
+// words, with the pupil's numbers, then one operation at a time, innermost first, down to the
+// result ("المميز = B² - 4 × A × C = (-5)² - 4 × 1 × 6 = 25 - 24 = 1"). A product of numbers is
+// one operation however many factors it has; a shown stage gets its own line before the formula
+// that uses it, which then takes its value. Each line is laid out as the working is.
+struct Step {
+  std::u16string name;  // the formula's or the stage's
+  std::u16string line;
+  // The same line as a textbook sets a long one out, a row per step: "name = formula", then
+  // "= numbers", ... "= result".
+  std::vector<std::u16string> rows;
+};
+struct Steps {
+  std::vector<Step> lines;  // the shown stages first, each once
+  // False when an operation raised a fault: the last line ends before it.
+  bool complete = true;
+};
+// The result is written as the window wrote it; an empty one is written from the value.
+Steps StepsOf(const Formula& formula, const Values& values, std::u16string_view resultText,
+              char16_t decimalSeparator);
 
 }  // namespace numora

@@ -27,6 +27,7 @@ endfunction()
 set(qt "^(Q[A-Za-z]|Qt[A-Za-z]*/|q[a-z0-9_]*\\.h$)")
 set(computation ${SOURCE_DIR}/numeric/*.cpp ${SOURCE_DIR}/numeric/*.h
     ${SOURCE_DIR}/topics/*Formulas.cpp ${SOURCE_DIR}/topics/*Formulas.h
+    ${SOURCE_DIR}/topics/*Figures.cpp ${SOURCE_DIR}/topics/*Figures.h
     ${SOURCE_DIR}/calculator/CalculatorState.cpp ${SOURCE_DIR}/calculator/CalculatorState.h
     ${SOURCE_DIR}/calculator/Keypad.cpp ${SOURCE_DIR}/calculator/Keypad.h
     ${SOURCE_DIR}/app/frame/Calculation.cpp ${SOURCE_DIR}/app/frame/Calculation.h)
@@ -36,8 +37,9 @@ forbid("the computation includes no Qt" "${qt}" "${none}" ${computation})
 forbid("the numbers include nothing above them" "^(app|topics|calculator)/" "${none}"
        ${SOURCE_DIR}/numeric/*.cpp ${SOURCE_DIR}/numeric/*.h)
 forbid("a formula includes only the computation" "^(app|topics|calculator)/"
-       "^topics/[a-z]+/[A-Za-z]+Formulas\\.h$|^calculator/(CalculatorState|Keypad)\\.h$"
+       "^topics/[a-z]+/[A-Za-z]+(Formulas|Figures)\\.h$|^calculator/(CalculatorState|Keypad)\\.h$"
        ${SOURCE_DIR}/topics/*Formulas.cpp ${SOURCE_DIR}/topics/*Formulas.h
+       ${SOURCE_DIR}/topics/*Figures.cpp ${SOURCE_DIR}/topics/*Figures.h
        ${SOURCE_DIR}/calculator/CalculatorState.cpp ${SOURCE_DIR}/calculator/CalculatorState.h
        ${SOURCE_DIR}/calculator/Keypad.cpp ${SOURCE_DIR}/calculator/Keypad.h)
 forbid("a window's calculation uses only the numbers" "^(app|topics|calculator)/"

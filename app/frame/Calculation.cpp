@@ -4,6 +4,7 @@
 #include <exception>
 #include <utility>
 
+#include "numeric/Exact.h"
 #include "numeric/NumberReading.h"
 #include "numeric/NumberWriting.h"
 #include "numeric/Working.h"
@@ -66,6 +67,8 @@ void Calculation::show(FieldId result, const Formula& formula) {
 
 void Calculation::run(const std::function<void()>& handler) {
   computed_ = false;
+  solution_ = {};
+  said_.clear();
   values_.clear();
   place_ = {};
   pending_.clear();
@@ -73,22 +76,56 @@ void Calculation::run(const std::function<void()>& handler) {
     view_.setStale(result.field, {});
     pending_.push_back(result.field);
   }
+  // Stopped: the results not yet written are left out for the reason, and the solution says why
+  // in the plain sentence where there is one.
+  const auto failed = [this](std::u16string_view reason, std::u16string_view sentence) {
+    stop(reason);
+    if (!sentence.empty()) addLine(SolutionLine::Kind::Reason, std::u16string(sentence));
+    solution_.faulted = true;
+    solution_.why = sentence.empty() ? reason : sentence;
+    showSolution();
+  };
   try {
     handler();
+    // A click that computed or left out nothing (no conversion chosen) keeps the last solution.
+    if (pending_.size() < results_.size()) showSolution();
   } catch (const Fault& fault) {
-    stop(StopReason(fault));
-    view_.showFault(fault, faultSentence(fault));
+    // The steps of the formula under way, as far as they go, and the plain sentence.
+    if (place_.formula != nullptr) addSteps(*place_.formula, {});
+    const std::u16string sentence = faultSentence(fault);
+    failed(StopReason(fault), sentence);
+    view_.showFault(fault, sentence);
   } catch (const std::exception& failure) {
     const std::u16string what = Widen(failure.what());
-    stop(u"توقف الحساب عند خطأ في وقت التشغيل (" + what + u")");
+    failed(u"توقف الحساب عند خطأ في وقت التشغيل (" + what + u")", {});
     view_.showFailure(what);
   } catch (...) {
-    stop(u"توقف الحساب عند خطأ في وقت التشغيل (unknown failure)");
+    failed(u"توقف الحساب عند خطأ في وقت التشغيل (unknown failure)", {});
     view_.showFailure(u"unknown failure");
   }
   // A result the handler did not reach without a fault keeps what it showed.
   pending_.clear();
   computed_ = true;
+}
+
+void Calculation::showSolution() {
+  solution_.values = values_;
+  view_.showSolution(solution_);
+}
+
+void Calculation::addLine(SolutionLine::Kind kind, std::u16string text) {
+  // Results left out for one reason say it once.
+  if (said_.insert(text).second) solution_.lines.push_back({kind, std::move(text)});
+}
+
+void Calculation::addSteps(const Formula& formula, std::u16string_view resultText) {
+  for (const Step& step : StepsOf(formula, values_, resultText, separator_).lines) {
+    if (!said_.insert(step.line).second) continue;  // a stage of two formulas
+    for (const std::u16string& row : step.rows)
+      solution_.lines.push_back(
+          {&row == &step.rows.front() ? SolutionLine::Kind::Step : SolutionLine::Kind::NextStep,
+           row});
+  }
 }
 
 double Calculation::read(FieldId box, std::u16string_view quantity) {
@@ -144,6 +181,7 @@ double Calculation::evaluate(const Formula& formula) {
 double Calculation::value(const Formula& formula) {
   const double value = evaluate(formula);
   values_.set(formula.name, value);
+  addSteps(formula, {});
   return value;
 }
 
@@ -152,6 +190,12 @@ void Calculation::measure(FieldId result, const Formula& formula) {
   const std::u16string text = numberText(evaluate(formula));
   view_.setText(result, text);
   done(result, WithResult(formula, values_, text, separator_));
+  addSteps(formula, text);
+  if (const std::optional<ExactNumber> exact = ExactValue(formula.expression, values_)) {
+    const std::u16string answer = ExactAnswer(*exact, text, separator_);
+    if (!answer.empty())
+      addLine(SolutionLine::Kind::Exact, Approximately(formula.name, answer, text));
+  }
 }
 
 void Calculation::leaveOut(FieldId result, std::u16string_view why) {
@@ -159,6 +203,7 @@ void Calculation::leaveOut(FieldId result, std::u16string_view why) {
   if (known == nullptr || std::find(pending_.begin(), pending_.end(), result) == pending_.end())
     return;
   done(result, NotComputed(*known->formula, values_, why, separator_));
+  addLine(SolutionLine::Kind::Reason, known->formula->name + u"، لم تحسب: " + std::u16string(why));
   if (readBoxes_.count(result) == 0) view_.setText(result, {});
 }
 
@@ -194,6 +239,7 @@ void Calculation::edited(FieldId box) {
       u"تغيرت المدخلات بعد هذا الحساب: اضغط «" + buttonCaption_ + u"» مرة أخرى.";
   for (const Result& result : results_)
     if (result.field != box) view_.setStale(result.field, sentence);
+  view_.setSolutionStale(sentence);
 }
 
 }  // namespace numora

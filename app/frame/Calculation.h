@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <map>
 #include <set>
@@ -14,6 +15,22 @@ namespace numora {
 
 // A field of a window as the calculation knows it: the window's own control, only compared.
 using FieldId = const void*;
+
+// The solution of one click, as the panel beside the results shows it: the steps of each formula
+// computed, each exact answer that says more than its decimal, and why a result was not computed.
+struct SolutionLine {
+  // A step's first row names its formula; the rows after it go on with "= ...".
+  enum class Kind : std::uint8_t { Step, NextStep, Exact, Reason };
+  Kind kind;
+  std::u16string text;
+};
+struct Solution {
+  std::vector<SolutionLine> lines;
+  Values values;  // the numbers of the click, for the figure
+  // A fault stopped the click, and why in a plain sentence: no figure can be drawn from it.
+  bool faulted = false;
+  std::u16string why;
+};
 
 // What a calculation shows, through the window's controls.
 class ResultView {
@@ -34,6 +51,10 @@ class ResultView {
   // of a failure that is no fault.
   virtual void showFault(const Fault& fault, std::u16string_view sentence) = 0;
   virtual void showFailure(std::u16string_view what) = 0;
+  // The solution of a click that computed or left out a result; it is up to date until an edit
+  // makes it out of date, with the sentence that says so.
+  virtual void showSolution(const Solution& solution) = 0;
+  virtual void setSolutionStale(std::u16string_view sentence) = 0;
 };
 
 // The calculation of a topic window: each click of its calculate button reads the boxes, notes
@@ -100,6 +121,11 @@ class Calculation {
   const Result* find(FieldId field) const;
   double evaluate(const Formula& formula);
   void done(FieldId result, const std::u16string& working);
+  // The steps of a formula in the solution, its stages once per click; an empty result is
+  // written from the value.
+  void addSteps(const Formula& formula, std::u16string_view resultText);
+  void addLine(SolutionLine::Kind kind, std::u16string text);
+  void showSolution();
   void stop(std::u16string_view why);
   std::u16string faultSentence(const Fault& fault) const;
 
@@ -113,7 +139,9 @@ class Calculation {
   std::map<FieldId, std::u16string> notes_;
   Values values_;
   Place place_;
-  bool computed_ = false;  // results stand that an edited box would make out of date
+  bool computed_ = false;          // results stand that an edited box would make out of date
+  Solution solution_;              // of the click under way, or of the last one
+  std::set<std::u16string> said_;  // the steps and sentences the solution has, each said once
 };
 
 }  // namespace numora

@@ -24,8 +24,8 @@ const QPixmap& Picture::pixmap(qreal devicePixelRatio) const {
 
 ClientArea::ClientArea(QWidget* parent) : QWidget(parent) {}
 
-void ClientArea::add(Figure figure) {
-  figures_.push_back(std::move(figure));
+void ClientArea::add(Decoration decoration) {
+  decorations_.push_back(std::move(decoration));
   update();
 }
 
@@ -39,8 +39,8 @@ QRectF ClientArea::OutlineRect(const Shape& shape) {
 }
 
 void ClientArea::hideEvent(QHideEvent* event) {
-  for (const Figure& figure : figures_)
-    if (const auto* picture = std::get_if<Picture>(&figure)) picture->loaded = QPixmap();
+  for (const Decoration& decoration : decorations_)
+    if (const auto* picture = std::get_if<Picture>(&decoration)) picture->loaded = QPixmap();
   QWidget::hideEvent(event);
 }
 
@@ -49,15 +49,15 @@ void ClientArea::paintEvent(QPaintEvent*) {
   painter.setRenderHint(QPainter::Antialiasing);
   painter.setRenderHint(QPainter::SmoothPixmapTransform);
   const QColor text = palette().color(QPalette::WindowText);
-  for (const Figure& figure : figures_) {
-    if (const auto* picture = std::get_if<Picture>(&figure)) {
+  for (const Decoration& decoration : decorations_) {
+    if (const auto* picture = std::get_if<Picture>(&decoration)) {
       painter.drawPixmap(TwipsRect(picture->left, picture->top, picture->width, picture->height),
                          picture->pixmap(devicePixelRatioF()));
-    } else if (const auto* line = std::get_if<Line>(&figure)) {
+    } else if (const auto* line = std::get_if<Line>(&decoration)) {
       painter.setPen(QPen(line->colour.isValid() ? line->colour : text, line->widthPixels,
                           Qt::SolidLine, Qt::SquareCap));
       painter.drawLine(TwipsPoint(line->x1, line->y1), TwipsPoint(line->x2, line->y2));
-    } else if (const auto* shape = std::get_if<Shape>(&figure)) {
+    } else if (const auto* shape = std::get_if<Shape>(&decoration)) {
       painter.setPen(QPen(text, shape->widthPixels));
       painter.setBrush(Qt::NoBrush);
       // The pen is centred on the outline; pull it inside so that the shape stays in its box.

@@ -38,14 +38,14 @@ struct Shape {
   int widthPixels = 1;
 };
 
-using Figure = std::variant<Picture, Line, Shape>;
+using Decoration = std::variant<Picture, Line, Shape>;
 
 class ClientArea : public QWidget {
  public:
   explicit ClientArea(QWidget* parent);
 
-  void add(Figure figure);
-  const std::vector<Figure>& figures() const { return figures_; }
+  void add(Decoration decoration);
+  const std::vector<Decoration>& decorations() const { return decorations_; }
 
   // The rectangle in logical pixels that a shape's outline occupies.
   static QRectF OutlineRect(const Shape& shape);
@@ -56,7 +56,7 @@ class ClientArea : public QWidget {
   void hideEvent(QHideEvent* event) override;
 
  private:
-  std::vector<Figure> figures_;
+  std::vector<Decoration> decorations_;
 };
 
 }  // namespace numora

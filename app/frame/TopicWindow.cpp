@@ -1,10 +1,13 @@
 #include "app/frame/TopicWindow.h"
 
+#include <QBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShortcut>
 
 #include "app/frame/FaultBox.h"
+#include "app/frame/SolutionPanel.h"
 #include "app/frame/Utf16Text.h"
 
 namespace numora {
@@ -19,7 +22,29 @@ QWidget* Widget(FieldId id) { return static_cast<QWidget*>(const_cast<void*>(id)
 TopicWindow::TopicWindow(const FormContext& context, const FormLook& look)
     : FormWindow(context, look), calculation_(*this, context.decimalSeparator) {
   setTextBoxHook([this](QLineEdit* box) { boxAdded(box); });
+  auto* key = new QShortcut(QKeySequence(Qt::Key_F2), this);
+  connect(key, &QShortcut::activated, this, &TopicWindow::toggleSolution);
 }
+
+SolutionPanel& TopicWindow::panel() {
+  if (panel_ == nullptr) {
+    // Beside the layout, on its right: the layout keeps its place on the screen and its size, and
+    // the window grows by the panel alone.
+    panel_ = new SolutionPanel(this, figure_, context().decimalSeparator, clientArea()->height());
+    auto* column = static_cast<QBoxLayout*>(layout());
+    const int at = column->indexOf(clientArea());
+    column->removeWidget(clientArea());
+    auto* row = new QHBoxLayout;
+    row->setSpacing(0);
+    row->addWidget(clientArea(), 0, Qt::AlignTop);
+    row->addWidget(panel_, 0, Qt::AlignTop);
+    column->insertLayout(at, row);
+    panel_->show();
+  }
+  return *panel_;
+}
+
+void TopicWindow::toggleSolution() { panel().toggle(); }
 
 void TopicWindow::boxAdded(QLineEdit* box) {
   // Any change that is not the window's own writing is an edit: typing, pasting, and text set
@@ -123,6 +148,17 @@ void TopicWindow::showFault(const Fault& fault, std::u16string_view sentence) {
 
 void TopicWindow::showFailure(std::u16string_view what) {
   context().messages->show(FailureMessage(ToQString(what)));
+}
+
+void TopicWindow::showSolution(const Solution& solution) {
+  const bool first = panel_ == nullptr;
+  SolutionPanel& shown = panel();
+  shown.showSolution(solution);
+  if (first) shown.setOpen(true);
+}
+
+void TopicWindow::setSolutionStale(std::u16string_view sentence) {
+  if (panel_ != nullptr) panel_->setStale(ToQString(sentence));
 }
 
 }  // namespace numora

@@ -6,12 +6,15 @@
 #include "app/frame/Calculation.h"
 #include "app/frame/Fields.h"
 #include "app/frame/FormWindow.h"
+#include "numeric/Figure.h"
 
 class QLabel;
 class QLineEdit;
 class QPushButton;
 
 namespace numora {
+
+class SolutionPanel;
 
 // A topic window: a form whose calculate button runs one calculation (app/frame/Calculation.h)
 // over its boxes and result fields. Its handler reads the boxes and says what it measures with
@@ -21,7 +24,9 @@ namespace numora {
 //   measure(Label2, CircleArea);
 //
 // Each result field shows its text whole (ShowWhole), and in its tooltip and accessible
-// description the working behind it (FieldNotes).
+// description the working behind it (FieldNotes). From the first calculation on, the panel "الحل"
+// beside the layout shows the solution of the last one with the window's figure (SolutionPanel);
+// F2 hides and shows it.
 class TopicWindow : public FormWindow, private ResultView {
  protected:
   TopicWindow(const FormContext& context, const FormLook& look);
@@ -33,7 +38,15 @@ class TopicWindow : public FormWindow, private ResultView {
   QLineEdit* addResultBox(const Control& row, const Formula& formula, QWidget* container = nullptr);
   // A new formula for a result field, shown in words until it is computed.
   void showFormula(QWidget* result, const Formula& formula);
+  // The window's figure, drawn from the numbers of each calculation.
+  void setFigure(FigureOf figure) { figure_ = figure; }
 
+ public:
+  // The solution panel, made at the first calculation (or the first F2); null until then.
+  SolutionPanel* solutionPanel() const { return panel_; }
+  void toggleSolution();
+
+ protected:
   // What a handler does, through the calculation under way.
   double read(QLineEdit* box, std::u16string_view quantity);
   double readLength(QLineEdit* box, std::u16string_view quantity);
@@ -52,12 +65,17 @@ class TopicWindow : public FormWindow, private ResultView {
   void setStale(FieldId result, std::u16string_view sentence) override;
   void showFault(const Fault& fault, std::u16string_view sentence) override;
   void showFailure(std::u16string_view what) override;
+  void showSolution(const Solution& solution) override;
+  void setSolutionStale(std::u16string_view sentence) override;
 
   void boxAdded(QLineEdit* box);
+  SolutionPanel& panel();
 
   Calculation calculation_;
   FieldNotes notes_;
   bool writing_ = false;  // the window is writing a result into a box: that is no edit
+  FigureOf figure_ = nullptr;
+  SolutionPanel* panel_ = nullptr;
 };
 
 }  // namespace numora

@@ -251,6 +251,24 @@ def run_cases(pyatspi, cases, app_process):
                     heard = plain(field(topic, entry[0]).description).split("\n")[-1]
                     assert heard == entry[2], "%s: the working of %s is %r, expected %r" % (
                         title, entry[0], heard, entry[2])
+            # The solution panel reads out the steps and the exact answers, a line at a time.
+            if "solution" in case:
+                def solution_lines():
+                    panel = find(topic, lambda a: a is not None and a.getRole() == pyatspi.ROLE_TEXT
+                                 and a.name == "خطوات الحل")
+                    if panel is None:
+                        return None
+                    text = panel.queryText()
+                    # A step's rows ("= ...") joined back into its line.
+                    return plain(text.getText(0, text.characterCount)).replace(
+                        "\n= ", " = ").split("\n")
+                try:
+                    wait_for("the solution", lambda: True if all(
+                        line in (solution_lines() or []) for line in case["solution"]) else None,
+                        timeout=5)
+                except AssertionError:
+                    raise AssertionError("%s: the solution reads %r, expected the lines %r" % (
+                        title, solution_lines(), case["solution"]))
             # A box read only in part says so, in its description, first.
             for name, note in case.get("notes", []):
                 box = find(topic, lambda a: a is not None and a.getRole() == pyatspi.ROLE_TEXT

@@ -32,6 +32,30 @@ struct FakeView final : ResultView {
   void showFailure(std::u16string_view what) override {
     boxes.push_back(u"failure: " + std::u16string(what));
   }
+  void showSolution(const Solution& shown) override {
+    solution = shown;
+    solutionStale.clear();
+  }
+  void setSolutionStale(std::u16string_view sentence) override { solutionStale = sentence; }
+
+  // The solution's lines without their isolates, the exact answers marked "*", the reasons "!".
+  // A step's rows are joined back into one line.
+  std::vector<std::u16string> lines() const {
+    std::vector<std::u16string> out;
+    for (const SolutionLine& line : solution.lines) {
+      if (line.kind == SolutionLine::Kind::NextStep) {
+        out.back() += u" " + Plain(line.text);
+        continue;
+      }
+      out.push_back((line.kind == SolutionLine::Kind::Exact    ? u"*"
+                     : line.kind == SolutionLine::Kind::Reason ? u"!"
+                                                               : u"") +
+                    Plain(line.text));
+    }
+    return out;
+  }
+  Solution solution;
+  std::u16string solutionStale;
 
   static std::u16string Plain(std::u16string_view text) {
     std::u16string plain(text);
@@ -165,6 +189,41 @@ TEST(Calculation, AResultLeftOutSaysWhyAndAFailureIsNoFault) {
   EXPECT_EQ(window.view.boxes.back(), u"failure: no skin");
   EXPECT_EQ(window.view.workings[window.sum],
             u"ج = س + ص، لم تحسب: توقف الحساب عند خطأ في وقت التشغيل (no skin)");
+}
+
+TEST(Calculation, TheSolutionFollowsTheClick) {
+  using Lines = std::vector<std::u16string>;
+  Window window;
+  window.click(u"10", u"2");
+  // Each formula's steps, the stage once, and the exact answer where the decimal ends short of it.
+  EXPECT_EQ(window.view.lines(), (Lines{u"ج = س + ص = 10 + 2 = 12", u"د = س - ص = 10 - 2 = 8",
+                                        u"ر = √د ÷ ص = √8 ÷ 2 = 2,82842712474619 ÷ 2 = "
+                                        u"1,4142135623731",
+                                        u"*ر = √2 ≈ 1,4142135623731"}));
+  EXPECT_FALSE(window.view.solution.faulted);
+  EXPECT_EQ(*window.view.solution.values.find(u"ص"), 2);
+
+  window.calculation.edited(window.second);
+  EXPECT_EQ(window.view.solutionStale, u"تغيرت المدخلات بعد هذا الحساب: اضغط «احسب» مرة أخرى.");
+
+  // A fault: the steps as far as they go, the results left out, the plain sentence last.
+  window.click(u"1", u"2");
+  EXPECT_EQ(
+      window.view.lines(),
+      (Lines{u"ج = س + ص = 1 + 2 = 3", u"د = س - ص = 1 - 2 = -1", u"ر = √د ÷ ص = √(-1) ÷ 2",
+             u"!ر، لم تحسب: توقف الحساب عند الخطأ 5، استدعاء إجراء أو وسيطة غير صالحة", u"!ر/"}));
+  EXPECT_TRUE(window.view.solution.faulted);
+  EXPECT_EQ(window.view.solution.why, u"ر/");
+  EXPECT_EQ(window.view.solutionStale, u"");
+
+  // Two results left out for one reason say it once; a click that computes nothing keeps it.
+  window.calculation.run([&] {
+    window.calculation.leaveOut(window.sum, u"السبب");
+    window.calculation.leaveOut(window.root, u"السبب");
+  });
+  EXPECT_EQ(window.view.lines(), (Lines{u"!ج، لم تحسب: السبب", u"!ر، لم تحسب: السبب"}));
+  window.calculation.run([] {});
+  EXPECT_EQ(window.view.lines().size(), 2u);
 }
 
 }  // namespace

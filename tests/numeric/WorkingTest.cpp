@@ -63,5 +63,59 @@ TEST(Working, ConstantsFollowTheDecimalSeparator) {
   EXPECT_EQ(Marked(InWords({u"ق", 12.56 * x}, u',')), u"ق = [12,56 × <س]]");
 }
 
+TEST(Working, StepsGoOneOperationAtATimeDownToTheResult) {
+  const Formula stage{u"م", Square(y) - 4 * x * 6};
+  const struct {
+    Formula formula;
+    Values values;
+    const char16_t* result;
+    std::vector<std::u16string> lines;
+    bool complete;
+  } cases[] = {
+      // A product of numbers is one operation; a stage has its own line and then its value.
+      {{u"ج", (-y + Sqrt(Shown(stage))) / (2 * x)},
+       {{u"س", 1}, {u"ص", -5}, {u"م", 1}},
+       u"3",
+       {u"م = [<ص]² - 4 × <س] × 6 = (-5)² - 4 × 1 × 6 = 25 - 24 = 1]",
+        u"ج = [(-<ص] + √<م]) ÷ (2 × <س]) = (-(-5) + √1) ÷ (2 × 1) = (5 + 1) ÷ 2 = 6 ÷ 2 = 3]"},
+       true},
+      // A mixed chain goes one operation at a time; the result is the window's text.
+      {{u"ج", (x - 32) * 5 / 9, nullptr, u"العنوان"},
+       {{u"س", 100}},
+       u"37,7777777777778",
+       {u"العنوان: ج = [(<س] - 32) × 5 ÷ 9 = (100 - 32) × 5 ÷ 9 = 68 × 5 ÷ 9 = 340 ÷ 9 = "
+        u"37,7777777777778]"},
+       true},
+      // The real odd root of a negative number, as the window takes it.
+      {{u"ج", NthRoot(x, y)},
+       {{u"س", -8}, {u"ص", 3}},
+       u"-2",
+       {u"ج = [<س] ^ (1 ÷ <ص]) = -(|-8| ^ (1 ÷ 3)) = -(8 ^ 0,333333333333333) = -2]"},
+       true},
+      // A fault ends the steps before the operation that raised it.
+      {{u"ج", Ratio(1, 2) * Square(x) / y},
+       {{u"س", 1e200}, {u"ص", 2}},
+       u"",
+       {u"ج = [½ × <س]² ÷ <ص] = ½ × (1E+200)² ÷ 2]"},
+       false},
+  };
+  for (const auto& c : cases) {
+    const Steps steps = StepsOf(c.formula, c.values, c.result, u',');
+    std::vector<std::u16string> lines;
+    for (const Step& step : steps.lines) {
+      lines.push_back(Marked(step.line));
+      // Set out a row per step, the line reads the same.
+      std::u16string rows;
+      for (const std::u16string& row : step.rows) rows += (rows.empty() ? u"" : u" ") + row;
+      std::erase_if(rows, [](char16_t c) { return c >= u'\u2066' && c <= u'\u2069'; });
+      std::u16string line = step.line;
+      std::erase_if(line, [](char16_t c) { return c >= u'\u2066' && c <= u'\u2069'; });
+      EXPECT_EQ(rows, line);
+    }
+    EXPECT_EQ(lines, c.lines);
+    EXPECT_EQ(steps.complete, c.complete);
+  }
+}
+
 }  // namespace
 }  // namespace numora

@@ -23,9 +23,11 @@ Texts Snapshot(const Program& program) {
   for (int n = 1; n <= kFormCount; ++n) {
     const FormWindow* window = program.registry.created(static_cast<FormId>(n));
     const QString prefix = QString::number(n) + "/";
-    for (const QLineEdit* box : window->findChildren<QLineEdit*>())
+    // The layout's own fields; the solution panel says what the click did, and is tested apart.
+    const QWidget* layout = window->clientArea();
+    for (const QLineEdit* box : layout->findChildren<QLineEdit*>())
       texts[prefix + box->objectName()] = box->text();
-    for (const QLabel* label : window->findChildren<QLabel*>())
+    for (const QLabel* label : layout->findChildren<QLabel*>())
       texts[prefix + label->objectName()] = label->text();
   }
   return texts;

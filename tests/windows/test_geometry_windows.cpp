@@ -158,8 +158,8 @@ void GeometryWindowsTest::shapesAreDrawnAsTheirBoxesSay() {
   QFETCH(QRect, outline);
   Program program;
   std::vector<Shape> shapes;
-  for (const Figure& figure : program.registry.form(id).clientArea()->figures())
-    if (const auto* drawn = std::get_if<Shape>(&figure)) shapes.push_back(*drawn);
+  for (const Decoration& decoration : program.registry.form(id).clientArea()->decorations())
+    if (const auto* drawn = std::get_if<Shape>(&decoration)) shapes.push_back(*drawn);
   QVERIFY(shape < static_cast<int>(shapes.size()));
   QCOMPARE(ClientArea::OutlineRect(shapes[shape]), QRectF(outline));
 }

@@ -38,8 +38,8 @@ void HighDensityTest::picturesComeFromTheirDoubleRenderings() {
   Program program;
   int pictures = 0;
   for (FormId id : {FormId::Form1, FormId::Form10, FormId::Form14}) {
-    for (const Figure& figure : program.registry.form(id).clientArea()->figures()) {
-      if (const auto* picture = std::get_if<Picture>(&figure)) {
+    for (const Decoration& decoration : program.registry.form(id).clientArea()->decorations()) {
+      if (const auto* picture = std::get_if<Picture>(&decoration)) {
         ++pictures;
         const QPixmap& pixmap = picture->pixmap(program.registry.form(id).devicePixelRatioF());
         QVERIFY2(!pixmap.isNull(), qPrintable(picture->resource));

@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "topics/algebra/AlgebraFigures.h"
 #include "topics/algebra/AlgebraFormulas.h"
 
 namespace numora {
@@ -29,6 +30,7 @@ Form11::Form11(const FormContext& context)
                                 [this] { Command2_Click(); });
   Label1 = addResult({"Label1", u"", 240, 1080, 1455, 495, 4, {.framed = true}}, Hypotenuse);
   Label2 = addLabel({"Label2", u"طول الوتر", 480, 720, 1095, 255, 5, {.align = Align::Centre}});
+  setFigure(PythagorasFigure);
   finishLayout();
 }
 

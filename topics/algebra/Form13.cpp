@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "topics/algebra/AlgebraFigures.h"
 #include "topics/algebra/AlgebraFormulas.h"
 
 namespace numora {
@@ -56,6 +57,7 @@ Form13::Form13(const FormContext& context)
   Command2 = addMainButton({"Command2", u"الرئيسية", 0, 3840, 5655, 735, 16},
                            ReturnOrder::ShowMainThenHide);
   Label9 = addLabel({"Label9", u"صفر", 120, 600, 375, 375, 17});
+  setFigure(ParabolaFigure);
   finishLayout();
 }
 

@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "topics/algebra/AlgebraFigures.h"
 #include "topics/algebra/AlgebraFormulas.h"
 
 namespace numora {
@@ -27,6 +28,7 @@ Form2::Form2(const FormContext& context)
   Command2 = addMainButton({"Command2", u"الرئيسية", 0, 2520, 5895, 735, 4},
                            ReturnOrder::ShowMainThenHide);
   Label2 = addLabel({"Label2", u"الناتج", 480, 840, 975, 255, 5, {.align = Align::Centre}});
+  setFigure(RootFigure);
   finishLayout();
 }
 

@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "topics/algebra/AlgebraFigures.h"
 #include "topics/algebra/AlgebraFormulas.h"
 
 namespace numora {
@@ -24,6 +25,7 @@ Form3::Form3(const FormContext& context)
   Command2 = addMainButton({"Command2", u"الرئيسية", 0, 2520, 5895, 735, 4},
                            ReturnOrder::HideThenShowMain);
   Label2 = addLabel({"Label2", u"الناتج", 360, 840, 1455, 255, 5, {.align = Align::Centre}});
+  setFigure(PowerFigure);
   finishLayout();
 }
 

@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "topics/geometry/GeometryFigures.h"
 #include "topics/geometry/GeometryFormulas.h"
 
 namespace numora {
@@ -37,6 +38,7 @@ Form12::Form12(const FormContext& context)
       addResult({"Label7", u"", 120, 1680, 1800, 675, 10, {.framed = true}}, CylinderTotalArea);
   lblLabel8 =
       addLabel({"lblLabel8", u"المساحة الكلية", 600, 1440, 960, 195, 11, {.autoSize = true}});
+  setFigure(CylinderFigure);
   finishLayout();
 }
 

@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "topics/geometry/GeometryFigures.h"
 #include "topics/geometry/GeometryFormulas.h"
 
 namespace numora {
@@ -33,6 +34,7 @@ Form4::Form4(const FormContext& context)
   Command2 = addMainButton({"Command2", u"الرئيسية", 0, 3120, 6735, 735, 8},
                            ReturnOrder::ShowMainThenHide);
   Label5 = addLabel({"Label5", u"المساحة", 360, 840, 1575, 255, 9, {.align = Align::Centre}});
+  setFigure(TrapezoidFigure);
   finishLayout();
 }
 

@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "topics/geometry/GeometryFigures.h"
 #include "topics/geometry/GeometryFormulas.h"
 
 namespace numora {
@@ -28,6 +29,7 @@ Form5::Form5(const FormContext& context)
       addResult({"Label3", u"", 120, 1800, 1815, 615, 5, {.framed = true}}, CircleCircumference);
   Label4 = addLabel({"Label4", u"مساحة الدائرة", 480, 120, 975, 255, 6});
   Label5 = addLabel({"Label5", u"محيط الدائرة", 480, 1440, 855, 255, 7});
+  setFigure(CircleFigure);
   finishLayout();
 }
 

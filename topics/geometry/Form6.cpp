@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "topics/geometry/GeometryFigures.h"
 #include "topics/geometry/GeometryFormulas.h"
 
 namespace numora {
@@ -36,6 +37,7 @@ Form6::Form6(const FormContext& context)
   Label7 =
       addResult({"Label7", u"", 120, 600, 1500, 615, 10, {.framed = true}}, RectanglePerimeter);
   lblLabel8 = addLabel({"lblLabel8", u"المحيط", 600, 360, 435, 195, 11, {.autoSize = true}});
+  setFigure(RectangleFigure);
   finishLayout();
 }
 

@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "topics/geometry/GeometryFigures.h"
 #include "topics/geometry/GeometryFormulas.h"
 
 namespace numora {
@@ -40,6 +41,7 @@ Form7::Form7(const FormContext& context)
   Label8 = addResult({"Label8", u"", 120, 600, 1785, 615, 12, {.framed = true}}, CuboidLateralArea);
   lblLabel9 =
       addLabel({"lblLabel9", u"المساحة الجانبية", 480, 240, 1095, 195, 13, {.autoSize = true}});
+  setFigure(CuboidFigure);
   finishLayout();
 }
 

@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "topics/geometry/GeometryFigures.h"
 #include "topics/geometry/GeometryFormulas.h"
 
 namespace numora {
@@ -29,6 +30,7 @@ Form8::Form8(const FormContext& context)
   Command2 = addMainButton({"Command2", u"الرئيسية", 0, 3480, 6255, 735, 6},
                            ReturnOrder::HideThenShowMain);
   Label4 = addLabel({"Label4", u"المساحة", 360, 960, 1575, 255, 7, {.align = Align::Centre}});
+  setFigure(TriangleFigure);
   finishLayout();
 }
 

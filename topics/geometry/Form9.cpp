@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "topics/geometry/GeometryFigures.h"
 #include "topics/geometry/GeometryFormulas.h"
 
 namespace numora {
@@ -27,6 +28,7 @@ Form9::Form9(const FormContext& context)
   Label4 = addResult({"Label4", u"", 120, 1920, 1695, 615, 6, {.framed = true}}, SphereVolume);
   Label5 = addLabel({"Label5", u"مساحة الكرة", 480, 120, 975, 255, 7});
   Label6 = addLabel({"Label6", u"حجم اكرة", 600, 1560, 735, 255, 8});
+  setFigure(SphereFigure);
   finishLayout();
 }
 

@@ -6,6 +6,7 @@
 #include <optional>
 #include <vector>
 
+#include "topics/temperature/TemperatureFigures.h"
 #include "topics/temperature/TemperatureFormulas.h"
 
 namespace numora {
@@ -42,6 +43,7 @@ Form15::Form15(const FormContext& context)
               if (checked) showFormula(Text1, *formula);
             });
   }
+  setFigure(ThermometersFigure);
   finishLayout();
 }
 

@@ -1,0 +1,327 @@
+#include "app/frame/FigureView.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QFontMetricsF>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QStringList>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
+#include <QTextOption>
+#include <algorithm>
+#include <cmath>
+
+#include "app/frame/Utf16Text.h"
+
+namespace numora {
+namespace {
+
+constexpr QSize kPreferredSize(280, 220);
+constexpr int kFillAlpha = 45;
+constexpr qreal kDotRadius = 3.5;
+constexpr qreal kLabelGap = 4;
+
+bool IsEmpty(const Figure& figure) {
+  return figure.name.empty() && figure.description.empty() && figure.cannotDraw.empty() &&
+         figure.notToScale.empty() && figure.caption.empty() && figure.paths.empty() &&
+         figure.dots.empty() && figure.labels.empty();
+}
+
+// Whether the figure can be mapped onto a screen at all. Builders give frames that hold their
+// figure; this only keeps a slip in one of them (a zero length, a NaN, an overflow) from reaching
+// the rasteriser with coordinates it would take forever to stroke.
+bool Drawable(const Figure& figure) {
+  const FigureFrame& frame = figure.frame;
+  const double width = frame.width(), height = frame.height();
+  if (!std::isfinite(width) || !std::isfinite(height)) return false;
+  // A frame narrower than the rounding of its own coordinates has no scale; one below 1e-200
+  // would give a scale that overflows.
+  const double magnitude = std::max(
+      {std::abs(frame.left), std::abs(frame.right), std::abs(frame.bottom), std::abs(frame.top)});
+  const double narrowest = std::max(1e-200, 1e-9 * magnitude);
+  if (!(width > narrowest && height > narrowest)) return false;
+  // Points are allowed a frame's size outside it; further out they would be drawn off the view.
+  const auto near = [&](FigurePoint p) {
+    return std::isfinite(p.x) && std::isfinite(p.y) && p.x >= frame.left - width &&
+           p.x <= frame.right + width && p.y >= frame.bottom - height && p.y <= frame.top + height;
+  };
+  for (const FigurePath& path : figure.paths)
+    if (!std::all_of(path.points.begin(), path.points.end(), near)) return false;
+  if (!std::all_of(figure.dots.begin(), figure.dots.end(), near)) return false;
+  return std::all_of(figure.labels.begin(), figure.labels.end(),
+                     [&](const FigureLabel& label) { return near(label.at); });
+}
+
+QColor Blend(const QColor& from, const QColor& to, qreal share) {
+  return QColor::fromRgbF(from.redF() + (to.redF() - from.redF()) * share,
+                          from.greenF() + (to.greenF() - from.greenF()) * share,
+                          from.blueF() + (to.blueF() - from.blueF()) * share);
+}
+
+// Colours come from the palette alone, so that a high-contrast scheme keeps its contrast.
+QColor InkColour(const QPalette& palette, FigureInk ink) {
+  switch (ink) {
+    case FigureInk::Accent:
+      return palette.color(QPalette::Highlight);
+    case FigureInk::Guide:
+      return Blend(palette.color(QPalette::WindowText), palette.color(QPalette::Window), 0.5);
+    case FigureInk::Shape:
+      break;
+  }
+  return palette.color(QPalette::WindowText);
+}
+
+QPen PenFor(const FigurePath& path, const QColor& colour) {
+  switch (path.line) {
+    case FigureLine::Hidden:
+      return QPen(colour, 1.5, Qt::DashLine, Qt::FlatCap, Qt::RoundJoin);
+    case FigureLine::Guide:
+      return QPen(colour, 1, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
+    case FigureLine::Solid:
+      break;
+  }
+  return QPen(colour, 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+}
+
+// A sentence of Arabic text, wrapped and centred in its box.
+QTextOption SentenceOption() {
+  QTextOption option(Qt::AlignCenter);
+  option.setWrapMode(QTextOption::WordWrap);
+  option.setTextDirection(Qt::RightToLeft);
+  return option;
+}
+
+qreal SentenceHeight(const QFontMetricsF& metrics, qreal width, const QString& text) {
+  return metrics.boundingRect(QRectF(0, 0, width, 1e6), Qt::AlignHCenter | Qt::TextWordWrap, text)
+      .height();
+}
+
+// The figure's frame onto the room it is given, y turned downwards.
+struct Mapping {
+  Mapping(const FigureFrame& frame, const QRectF& room, bool sameScale) : frame(frame) {
+    scaleX = room.width() / frame.width();
+    scaleY = room.height() / frame.height();
+    if (sameScale) scaleX = scaleY = std::min(scaleX, scaleY);
+    left = room.center().x() - frame.width() * scaleX / 2;
+    bottom = room.center().y() + frame.height() * scaleY / 2;
+  }
+  QPointF operator()(FigurePoint p) const {
+    return {left + (p.x - frame.left) * scaleX, bottom - (p.y - frame.bottom) * scaleY};
+  }
+  FigureFrame frame;
+  qreal scaleX, scaleY, left, bottom;
+};
+
+}  // namespace
+
+FigureView::FigureView(QWidget* parent)
+    : QWidget(parent), copy_(new QAction(QStringLiteral(u"نسخ الشكل"), this)) {
+  // The figure's x grows to the right whatever the direction of the window's text.
+  setLayoutDirection(Qt::LeftToRight);
+  setFocusPolicy(Qt::StrongFocus);
+  setContextMenuPolicy(Qt::ActionsContextMenu);
+  addAction(copy_);
+  connect(copy_, &QAction::triggered, this, &FigureView::copyPicture);
+}
+
+void FigureView::setFigure(Figure figure) {
+  figure_ = std::move(figure);
+  sentence_ = ToQString(figure_.cannotDraw);
+  if (IsEmpty(figure_)) {
+    shown_ = Shown::Nothing;
+  } else if (!sentence_.isEmpty()) {
+    shown_ = Shown::Sentence;
+  } else if (!Drawable(figure_)) {
+    shown_ = Shown::Sentence;
+    sentence_ = QStringLiteral(u"لا يرسم الشكل.");
+  } else {
+    shown_ = Shown::Drawing;
+  }
+
+  // A screen reader hears what the view shows, in the order it shows it.
+  QStringList sentences{ToQString(figure_.description)};
+  if (shown_ == Shown::Sentence) {
+    if (!sentences.contains(sentence_)) sentences << sentence_;
+  } else {
+    sentences << ToQString(figure_.notToScale) << ToQString(figure_.caption);
+  }
+  sentences.removeAll(QString());
+  setAccessibleName(ToQString(figure_.name));
+  setAccessibleDescription(sentences.join(u'\n'));
+  // The note under the figure is short; its whole sentence is a hover away.
+  setToolTip(shown_ == Shown::Drawing ? ToQString(figure_.notToScale) : QString());
+  update();
+}
+
+QImage FigureView::picture(QSize size, qreal devicePixelRatio) const {
+  QImage image((QSizeF(size) * devicePixelRatio).toSize(), QImage::Format_ARGB32_Premultiplied);
+  if (image.isNull()) return image;
+  image.setDevicePixelRatio(devicePixelRatio);
+  image.fill(palette().color(QPalette::Base));
+  QPainter painter(&image);
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setFont(font());
+  paint(painter, QRectF(QPointF(0, 0), QSizeF(size)));
+  return image;
+}
+
+void FigureView::copyPicture() {
+  const QSize size = this->size().isEmpty() ? sizeHint() : this->size();
+  QGuiApplication::clipboard()->setImage(picture(size, devicePixelRatioF()));
+}
+
+QSize FigureView::sizeHint() const { return kPreferredSize; }
+
+QSize FigureView::minimumSizeHint() const {
+  // Room for the margins the labels take and a figure of a few lines between them.
+  const int line = fontMetrics().height();
+  return {8 * line, 7 * line};
+}
+
+bool FigureView::event(QEvent* event) {
+  // The copy key belongs to the view while it has the focus, even if the window has a shortcut
+  // on it.
+  if (event->type() == QEvent::ShortcutOverride &&
+      static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
+    event->accept();
+    return true;
+  }
+  return QWidget::event(event);
+}
+
+void FigureView::keyPressEvent(QKeyEvent* event) {
+  if (event->matches(QKeySequence::Copy)) {
+    copy_->trigger();
+    event->accept();
+    return;
+  }
+  QWidget::keyPressEvent(event);
+}
+
+void FigureView::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.setRenderHint(QPainter::Antialiasing);
+  paint(painter, rect());
+  if (hasFocus()) {
+    QStyleOptionFocusRect option;
+    option.initFrom(this);
+    option.backgroundColor = palette().color(QPalette::Window);
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+  }
+}
+
+void FigureView::paint(QPainter& painter, const QRectF& area) const {
+  const QFontMetricsF metrics(painter.font(), painter.device());
+  const qreal line = metrics.height();
+  const QPalette& colours = palette();
+  if (shown_ == Shown::Nothing) return;
+  if (shown_ == Shown::Sentence) {
+    painter.setPen(colours.color(QPalette::WindowText));
+    painter.drawText(area.adjusted(line / 2, line / 2, -line / 2, -line / 2), sentence_,
+                     SentenceOption());
+    return;
+  }
+
+  // From the bottom up: the note that the figure is not to scale, the caption, then the figure.
+  const qreal inset = line / 2;
+  QRectF rest = area;
+  if (!figure_.notToScale.empty()) {
+    const QRectF note(area.left() + inset, rest.bottom() - line, area.width() - 2 * inset, line);
+    painter.setPen(InkColour(colours, FigureInk::Guide));
+    painter.drawText(note, QStringLiteral(u"ليس بمقياس الرسم"), SentenceOption());
+    rest.setBottom(note.top());
+  }
+  if (!figure_.caption.empty()) {
+    const QString caption = ToQString(figure_.caption);
+    const qreal width = area.width() - 2 * inset;
+    const qreal height = SentenceHeight(metrics, width, caption);
+    const QRectF box(area.left() + inset, rest.bottom() - height, width, height);
+    painter.setPen(colours.color(QPalette::WindowText));
+    painter.drawText(box, caption, SentenceOption());
+    rest.setBottom(box.top());
+  }
+  // Labels stand beside the figure's edges, so it keeps about two lines clear on every side; less
+  // in a small view, where the figure comes first.
+  const qreal across = std::min(2 * line, rest.width() / 5),
+              down = std::min(2 * line, rest.height() / 5);
+  const QRectF room = rest.adjusted(across, down, -across, -down);
+  if (room.width() >= 1 && room.height() >= 1) paintDrawing(painter, room, area);
+}
+
+void FigureView::paintDrawing(QPainter& painter, const QRectF& room, const QRectF& area) const {
+  const Mapping map(figure_.frame, room, figure_.sameScale);
+  const QPalette& colours = palette();
+  const auto outline = [&](const FigurePath& path) {
+    QPainterPath drawn;
+    drawn.moveTo(map(path.points.front()));
+    for (std::size_t i = 1; i < path.points.size(); ++i) drawn.lineTo(map(path.points[i]));
+    if (path.closed) drawn.closeSubpath();
+    return drawn;
+  };
+  // Every fill first, so that no fill covers another path's edge.
+  painter.setPen(Qt::NoPen);
+  for (const FigurePath& path : figure_.paths) {
+    if (!path.filled || !path.closed || path.points.size() < 3) continue;
+    QColor fill = InkColour(colours, path.ink);
+    fill.setAlpha(kFillAlpha);
+    painter.setBrush(fill);
+    painter.drawPath(outline(path));
+  }
+  painter.setBrush(Qt::NoBrush);
+  for (const FigurePath& path : figure_.paths) {
+    if (path.points.size() < 2) continue;
+    painter.setPen(PenFor(path, InkColour(colours, path.ink)));
+    painter.drawPath(outline(path));
+  }
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(InkColour(colours, FigureInk::Accent));
+  for (FigurePoint dot : figure_.dots) painter.drawEllipse(map(dot), kDotRadius, kDotRadius);
+
+  // Labels may use the margins, but no more than the area.
+  const QFontMetricsF metrics(painter.font(), painter.device());
+  QTextOption leftToRight(Qt::AlignCenter);
+  leftToRight.setWrapMode(QTextOption::NoWrap);
+  leftToRight.setTextDirection(Qt::LeftToRight);  // numbers, and formulas after their names
+  painter.setPen(colours.color(QPalette::WindowText));
+  for (const FigureLabel& label : figure_.labels) {
+    if (label.text.empty()) continue;
+    // A label of numbers and signs reads from the left; one with Arabic words from the right,
+    // with its numbers set apart by the figure as a textbook sets them.
+    const bool words = std::any_of(label.text.begin(), label.text.end(), [](char16_t c) {
+      return (c >= u'\u0621' && c <= u'\u064A') || (c >= u'\u0671' && c <= u'\u06D3');
+    });
+    const QString text =
+        (words ? QChar(0x2067) : QChar(0x2066)) + ToQString(label.text) + QChar(0x2069);
+    QRectF box(QPointF(0, 0), metrics.size(0, text) + QSizeF(1, 0));
+    const QPointF at = map(label.at);
+    const qreal dx = kLabelGap + box.width() / 2, dy = kLabelGap + box.height() / 2;
+    switch (label.side) {
+      case FigureSide::Centre:
+        box.moveCenter(at);
+        break;
+      case FigureSide::Above:
+        box.moveCenter(at - QPointF(0, dy));
+        break;
+      case FigureSide::Below:
+        box.moveCenter(at + QPointF(0, dy));
+        break;
+      case FigureSide::Left:
+        box.moveCenter(at - QPointF(dx, 0));
+        break;
+      case FigureSide::Right:
+        box.moveCenter(at + QPointF(dx, 0));
+        break;
+    }
+    // Shifted inwards rather than cut off by the view's edge.
+    box.moveLeft(
+        std::clamp(box.left(), area.left(), std::max(area.left(), area.right() - box.width())));
+    box.moveTop(
+        std::clamp(box.top(), area.top(), std::max(area.top(), area.bottom() - box.height())));
+    painter.drawText(box, text, leftToRight);
+  }
+}
+
+}  // namespace numora

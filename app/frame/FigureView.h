@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QImage>
+#include <QSize>
+#include <QString>
+#include <QWidget>
+
+#include "numeric/Figure.h"
+
+class QAction;
+class QPainter;
+
+namespace numora {
+
+// Paints a figure to scale with the palette's own colours, so that a high-contrast scheme shows
+// it as well. Its accessible name is the figure's name and its description says what it shows;
+// its picture can be copied from its context menu or with the copy key when it has the focus.
+class FigureView : public QWidget {
+  // So that a window and its tests can find the view as what it is (findChild, qobject_cast).
+  Q_OBJECT
+
+ public:
+  explicit FigureView(QWidget* parent = nullptr);
+
+  void setFigure(Figure figure);
+  const Figure& figure() const { return figure_; }
+
+  // The figure on the palette's base colour, as it is copied.
+  QImage picture(QSize size, qreal devicePixelRatio) const;
+  // Puts the picture at the view's size and pixel density on the clipboard.
+  void copyPicture();
+
+  QSize sizeHint() const override;
+  QSize minimumSizeHint() const override;
+
+ protected:
+  bool event(QEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  // What the view shows of its figure: nothing for an empty one, the figure, or the sentence
+  // saying why it is not drawn.
+  enum class Shown { Nothing, Drawing, Sentence };
+
+  void paint(QPainter& painter, const QRectF& area) const;
+  // Paths, dots and labels: the figure's frame fills the room, labels stay inside the area.
+  void paintDrawing(QPainter& painter, const QRectF& room, const QRectF& area) const;
+
+  Figure figure_;
+  Shown shown_ = Shown::Nothing;
+  QString sentence_;  // why it is not drawn, when it is not
+  QAction* copy_;
+};
+
+}  // namespace numora

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QWidget>
+
+#include "app/frame/Calculation.h"
+#include "numeric/Figure.h"
+
+class QLabel;
+class QTextBrowser;
+class QToolButton;
+
+namespace numora {
+
+class FigureView;
+
+// The panel "الحل" beside a topic window's layout: the solution of the last calculation (its
+// steps, exact answers and reasons, as text that can be selected, copied and read line by line)
+// and its figure drawn to scale. It opens with the first solution; the pupil hides and shows it
+// with its button or the window's key, and then only its button stays beside the layout.
+class SolutionPanel : public QWidget {
+ public:
+  SolutionPanel(QWidget* parent, FigureOf figureOf, char16_t decimalSeparator, int height);
+
+  void showSolution(const Solution& solution);
+  // Out of date after an edit, with the sentence that says so; empty: up to date.
+  void setStale(const QString& sentence);
+
+  bool isOpen() const;
+  void setOpen(bool open);
+  void toggle() { setOpen(!isOpen()); }
+
+  QToolButton* toggleButton() const { return toggle_; }
+  QTextBrowser* text() const { return text_; }
+  FigureView* figure() const { return figure_; }
+  QLabel* staleNote() const { return stale_; }
+
+ private:
+  void drawFigure();
+
+  FigureOf figureOf_;
+  char16_t separator_;
+  QToolButton* toggle_;
+  QWidget* body_;
+  QLabel* stale_;
+  QTextBrowser* text_;
+  FigureView* figure_;
+  Solution solution_;
+  bool figureDrawn_ = true;  // the figure shows the last solution
+};
+
+}  // namespace numora

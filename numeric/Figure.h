@@ -1,0 +1,108 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "numeric/Formula.h"
+
+namespace numora {
+
+// A figure drawn to scale from the numbers of one calculation: its geometry only, in the figure's
+// own units (the pupil's lengths, degrees, or the graph's x and y), with y upwards and x growing
+// to the right whatever the direction of the text. A window paints it (app/frame/FigureView.h):
+// the frame fills the room it has, the same scale on both axes unless the figure is a graph.
+struct FigurePoint {
+  double x = 0;
+  double y = 0;
+  friend bool operator==(const FigurePoint&, const FigurePoint&) = default;
+};
+
+struct FigureFrame {
+  double left = 0;
+  double bottom = 0;
+  double right = 0;
+  double top = 0;
+  double width() const { return right - left; }
+  double height() const { return top - bottom; }
+  bool contains(FigurePoint p) const {
+    return p.x >= left && p.x <= right && p.y >= bottom && p.y <= top;
+  }
+};
+
+enum class FigureLine : std::uint8_t {
+  Solid,   // an edge or a curve
+  Hidden,  // an edge behind a solid: dashed
+  Guide,   // axes, a scale, an axis of symmetry: thin
+};
+
+// Which colour of the palette a path takes, so that a high-contrast scheme works.
+enum class FigureInk : std::uint8_t {
+  Shape,   // the window's text colour
+  Accent,  // the highlight colour: what the result measures
+  Guide,   // a quieter colour for axes and scales
+};
+
+struct FigurePath {
+  std::vector<FigurePoint> points;
+  bool closed = false;
+  FigureLine line = FigureLine::Solid;
+  FigureInk ink = FigureInk::Shape;
+  bool filled = false;  // a light fill of its ink inside a closed path
+};
+
+// Where a label stands from its point.
+enum class FigureSide : std::uint8_t { Centre, Above, Below, Left, Right };
+
+struct FigureLabel {
+  FigurePoint at;
+  std::u16string text;  // numbers written as the window writes them
+  FigureSide side = FigureSide::Centre;
+};
+
+struct Figure {
+  std::u16string name;         // its accessible name: "مستطيل"
+  std::u16string description;  // what it shows, for a screen reader and the panel's text
+  // When not empty the figure is not drawn and this sentence is shown instead ("لا يرسم الشكل:
+  // ..."): a fault, a zero length, a shape too long for its width to be seen.
+  std::u16string cannotDraw;
+  // When not empty a part was drawn larger than its scale so that it stays visible, and this
+  // sentence says so beside the figure.
+  std::u16string notToScale;
+  // A sentence under the figure ("القطع المكافئ لا يقطع محور السينات").
+  std::u16string caption;
+  bool sameScale = true;  // false for a graph: x and y each fill the room
+  FigureFrame frame;      // the region shown; every path and dot lies inside it
+  std::vector<FigurePath> paths;
+  std::vector<FigurePoint> dots;  // points marked on a graph: roots, vertex
+  std::vector<FigureLabel> labels;
+};
+
+// A topic's figure from the numbers of a calculation that ended with its results: the quantities
+// read from the boxes, by their names in the formulas, and the stages computed on the way.
+using FigureOf = Figure (*)(const Values& values, char16_t decimalSeparator);
+
+// Figures that are not drawn, with the sentence that says why.
+Figure CannotDraw(std::u16string name, std::u16string why);
+
+// Pieces of figures.
+FigurePath Segment(FigurePoint from, FigurePoint to, FigureLine line = FigureLine::Solid,
+                   FigureInk ink = FigureInk::Shape);
+FigurePath Polygon(std::vector<FigurePoint> corners, FigureInk ink = FigureInk::Shape,
+                   bool filled = false);
+// An ellipse, or an arc of one from the start angle to the end angle (radians, counterclockwise),
+// as a path of short segments.
+FigurePath EllipseArc(FigurePoint centre, double radiusX, double radiusY, double fromAngle,
+                      double toAngle, FigureLine line = FigureLine::Solid,
+                      FigureInk ink = FigureInk::Shape);
+FigurePath Ellipse(FigurePoint centre, double radiusX, double radiusY,
+                   FigureInk ink = FigureInk::Shape, bool filled = false);
+// The small square that marks the right angle at a corner between the directions to two
+// neighbours, of the given side.
+FigurePath RightAngleMark(FigurePoint corner, FigurePoint towardFirst, FigurePoint towardSecond,
+                          double side);
+// The smallest frame around every path, dot and label point, with a margin of the given share of
+// its larger side on each side.
+FigureFrame FrameAround(const Figure& figure, double margin = 0.08);
+
+}  // namespace numora

@@ -1,0 +1,176 @@
+// The panel "الحل" of every topic window, as the pupil sees it: it comes with the first
+// calculation beside a layout that neither moves nor changes, it shows the steps, the exact answer
+// and the figure of the last calculation, it follows edits and faults, and F2 hides and shows it.
+// Run at scale factor 1 and, as test_solution_scaled, at 2. With NUMORA_SCREENSHOTS set to a
+// folder, each window is saved there with its panel, for a person to look at.
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTextBrowser>
+#include <QToolButton>
+#include <QtTest>
+
+#include "app/frame/FigureView.h"
+#include "app/frame/SolutionPanel.h"
+#include "app/frame/TopicWindow.h"
+#include "tests/windows/Harness.h"
+
+using namespace numora;
+using numora::testing::Calculate;
+using numora::testing::Program;
+using numora::testing::Type;
+
+namespace {
+
+// The widgets of the layout, in tab order, with where they stand in the window.
+QStringList Layout(const FormWindow& window) {
+  QStringList controls;
+  for (QWidget* w = window.nextInFocusChain(); w != &window; w = w->nextInFocusChain())
+    if (w->parentWidget() == window.clientArea() ||
+        w->parentWidget()->parentWidget() == window.clientArea())
+      controls << w->objectName() + QStringLiteral("@%1,%2 %3x%4")
+                                        .arg(w->mapTo(&window, QPoint()).x())
+                                        .arg(w->mapTo(&window, QPoint()).y())
+                                        .arg(w->width())
+                                        .arg(w->height());
+  return controls;
+}
+
+// Whether the picture holds pixels of the colour, as a drawn outline would.
+bool Draws(const QImage& picture, const QColor& ink) {
+  const QImage image = picture.convertToFormat(QImage::Format_RGB32);
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x)
+      if (QColor(image.pixel(x, y)) == ink) return true;
+  return false;
+}
+
+}  // namespace
+
+class SolutionTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void everyWindowShowsItsSolution_data();
+  void everyWindowShowsItsSolution();
+  void thePanelFollowsEditsAndFaults();
+};
+
+void SolutionTest::everyWindowShowsItsSolution_data() {
+  QTest::addColumn<FormId>("id");
+  QTest::addColumn<QStringList>("inputs");
+  QTest::addColumn<QString>("option");
+  QTest::addColumn<QString>("line");  // a line of the solution
+  QTest::addRow("roots") << FormId::Form2 << QStringList{"Text1", "2", "Text2", "8"} << ""
+                         << u"الناتج = 2√2 ≈ 2.82842712474619"_qs;
+  QTest::addRow("powers") << FormId::Form3 << QStringList{"Text1", "2", "Text2", "3"} << ""
+                          << u"الناتج = الأساس ^ الأس = 2³ = 8"_qs;
+  QTest::addRow("trapezoid") << FormId::Form4
+                             << QStringList{"Text1", "3", "Text2", "5", "Text3", "4"} << ""
+                             << QString();
+  QTest::addRow("circle") << FormId::Form5 << QStringList{"Text1", "2"} << ""
+                          << u"المساحة = 3.14 × نق² = 3.14 × 2² = 3.14 × 4 = 12.56"_qs;
+  QTest::addRow("rectangle") << FormId::Form6 << QStringList{"Text1", "2", "Text2", "8"} << ""
+                             << QString();
+  QTest::addRow("cuboid") << FormId::Form7 << QStringList{"Text1", "2", "Text2", "3", "Text3", "4"}
+                          << "" << QString();
+  QTest::addRow("triangle") << FormId::Form8 << QStringList{"Text1", "4", "Text2", "6"} << ""
+                            << QString();
+  QTest::addRow("sphere") << FormId::Form9 << QStringList{"Text1", "1"} << ""
+                          << u"الحجم = 314/75 = 4 14/75 ≈ 4.18666666666667"_qs;
+  QTest::addRow("pythagoras") << FormId::Form11 << QStringList{"Text1", "2", "Text2", "4"} << ""
+                              << u"طول الوتر = 2√5 ≈ 4.47213595499958"_qs;
+  QTest::addRow("cylinder") << FormId::Form12 << QStringList{"Text1", "1", "Text2", "2"} << ""
+                            << QString();
+  QTest::addRow("quadratic") << FormId::Form13
+                             << QStringList{"Text1", "1", "Text2", "-5", "Text3", "3"} << ""
+                             << u"س = (5 - √13)/2 ≈ 0.697224362268005"_qs;
+  QTest::addRow("temperature") << FormId::Form15 << QStringList{"Text1", "100"} << "Option2"
+                               << u"سلسيوس = 340/9 = 37 7/9 ≈ 37.7777777777778"_qs;
+}
+
+void SolutionTest::everyWindowShowsItsSolution() {
+  QFETCH(FormId, id);
+  QFETCH(QStringList, inputs);
+  QFETCH(QString, option);
+  QFETCH(QString, line);
+  Program program;
+  auto& window = dynamic_cast<TopicWindow&>(program.registry.form(id));
+  window.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&window));
+  const QStringList layout = Layout(window);
+  const QSize before = window.size();
+  QVERIFY(window.solutionPanel() == nullptr);  // as it looks until the first calculation
+
+  QVERIFY(Type(window, inputs));
+  if (!option.isEmpty()) window.findChild<QRadioButton*>(option)->click();
+  Calculate(program, id);
+  SolutionPanel* panel = window.solutionPanel();
+  QVERIFY(panel != nullptr && panel->isOpen());
+  QTRY_VERIFY(window.width() > before.width());
+  QCOMPARE(Layout(window), layout);  // the layout neither moved nor changed, nor its tab order
+  QVERIFY(program.messages.shown.empty());
+
+  // A step's rows ("= ...") joined back into its line.
+  const QString text = panel->text()
+                           ->toPlainText()
+                           .remove(QRegularExpression("[\u2066-\u2069]"))
+                           .replace(u"\n= "_qs, u" = "_qs);
+  QVERIFY2(!text.isEmpty(), qPrintable(text));
+  if (!line.isEmpty()) QVERIFY2(text.split('\n').contains(line), qPrintable(text));
+
+  // The figure is drawn, in the palette's colours, and says what it shows.
+  FigureView* figure = panel->figure();
+  QVERIFY2(figure->figure().cannotDraw.empty(), qPrintable(figure->accessibleDescription()));
+  QVERIFY(!figure->accessibleName().isEmpty());
+  QVERIFY(!figure->accessibleDescription().isEmpty());
+  QVERIFY(Draws(figure->grab().toImage(), figure->palette().color(QPalette::WindowText)));
+
+  if (const QByteArray folder = qgetenv("NUMORA_SCREENSHOTS"); !folder.isEmpty())
+    window.grab().save(
+        QString::fromLocal8Bit(folder) +
+        QStringLiteral("/%1-x%2.png").arg(QTest::currentDataTag()).arg(window.devicePixelRatioF()));
+
+  // F2 hides it, leaving its button beside the layout, and shows it again.
+  const QSize open = window.size();
+  QTest::keyClick(&window, Qt::Key_F2);
+  QTRY_VERIFY(window.width() < open.width());
+  QVERIFY(!panel->isOpen() && panel->toggleButton()->isVisible());
+  QCOMPARE(window.height(), open.height());
+  QCOMPARE(Layout(window), layout);
+  panel->toggleButton()->click();
+  QTRY_COMPARE(window.size(), open);
+}
+
+void SolutionTest::thePanelFollowsEditsAndFaults() {
+  Program program;
+  auto& window = dynamic_cast<TopicWindow&>(program.registry.form(FormId::Form13));
+  window.show();
+  QVERIFY(Type(window, {"Text1", "1", "Text2", "0", "Text3", "1"}));
+  Calculate(program, FormId::Form13);
+  SolutionPanel* panel = window.solutionPanel();
+  // No real root: the reason said once, and the parabola that misses the x-axis.
+  const QString text = panel->text()->toPlainText();
+  QCOMPARE(text.count(u"المميز سالب"_qs), 1);
+  QVERIFY(panel->figure()->figure().cannotDraw.empty());
+  QVERIFY(!panel->figure()->figure().caption.empty());
+
+  // An edit greys the panel and says why.
+  QVERIFY(Type(window, {"Text3", "-1"}));
+  QVERIFY(panel->staleNote()->isVisible());
+  QVERIFY(!panel->figure()->isEnabled());
+  Calculate(program, FormId::Form13);
+  QVERIFY(!panel->staleNote()->isVisible());
+
+  // A fault: the steps as far as they go, its plain sentence, and no figure but the reason.
+  QVERIFY(Type(window, {"Text1", "1e300", "Text2", "1e300", "Text3", "1"}));
+  Calculate(program, FormId::Form13);
+  QCOMPARE(program.messages.shown.size(), std::size_t{2});  // "المعادلة لاتحل", then the fault
+  QVERIFY(panel->text()->toPlainText().contains(u"المميز أكبر مما يحسبه البرنامج"_qs));
+  QVERIFY(!panel->figure()->figure().cannotDraw.empty());
+  QVERIFY(!Draws(panel->figure()->grab().toImage(), panel->palette().color(QPalette::Highlight)));
+}
+
+QTEST_MAIN(SolutionTest)
+#include "test_solution.moc"
