@@ -14,6 +14,7 @@ namespace {
 constexpr char16_t kLeftToRightIsolate = u'\u2066';
 constexpr char16_t kRightToLeftIsolate = u'\u2067';
 constexpr char16_t kPopDirectionalIsolate = u'\u2069';
+constexpr char16_t kLeftToRightMark = u'\u200E';
 
 using Kind = Expr::Kind;
 
@@ -36,7 +37,10 @@ class Writer {
   // A named value: its number where it has one, else its name.
   std::u16string named(const std::u16string& name) const {
     const double* value = values_ ? values_->find(name) : nullptr;
-    return value ? number(*value, true) : kRightToLeftIsolate + name + kPopDirectionalIsolate;
+    // The mark after the name is a strong left-to-right letter inside any parentheses around
+    // it, so that they and what they hold keep the formula's direction.
+    return value ? number(*value, true)
+                 : kRightToLeftIsolate + name + kPopDirectionalIsolate + kLeftToRightMark;
   }
 
   std::u16string number(double value, bool operand) const {

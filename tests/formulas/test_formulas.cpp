@@ -17,7 +17,8 @@ namespace {
 
 // The working as it reads, without the marks that keep its runs in their direction.
 std::u16string Plain(std::u16string text) {
-  std::erase_if(text, [](char16_t c) { return c >= u'\u2066' && c <= u'\u2069'; });
+  std::erase_if(text,
+                [](char16_t c) { return (c >= u'\u2066' && c <= u'\u2069') || c == u'\u200E'; });
   return text;
 }
 

@@ -59,7 +59,8 @@ struct FakeView final : ResultView {
 
   static std::u16string Plain(std::u16string_view text) {
     std::u16string plain(text);
-    std::erase_if(plain, [](char16_t c) { return c >= u'\u2066' && c <= u'\u2069'; });
+    std::erase_if(plain,
+                  [](char16_t c) { return (c >= u'\u2066' && c <= u'\u2069') || c == u'\u200E'; });
     return plain;
   }
 };

@@ -6,8 +6,9 @@ namespace numora {
 namespace {
 
 // The isolates spelt out: "[" opens the left-to-right run of a formula, "<" an Arabic name inside
-// it, "]" closes either.
+// it, "]" closes either; the left-to-right mark after a name is left out.
 std::u16string Marked(std::u16string text) {
+  std::erase(text, u'\u200E');
   for (char16_t& c : text) {
     if (c == u'\u2066') c = u'[';
     if (c == u'\u2067') c = u'<';
@@ -21,6 +22,9 @@ const Expr x = Quantity(u"س"), y = Quantity(u"ص");
 TEST(Working, AFormulaIsOneLeftToRightRunWithItsNamesWhole) {
   const Formula sum{u"ق", 3.14 * Square(x) + Sqrt(y)};
   EXPECT_EQ(Marked(InWords(sum, u'.')), u"ق = [3.14 × <س]² + √<ص]]");
+  // A strong left-to-right letter after each name keeps parentheses around it in the formula's
+  // direction.
+  EXPECT_EQ(InWords({u"ق", Sqrt(x)}, u'.'), u"ق = \u2066√\u2067س\u2069\u200E\u2069");
   EXPECT_EQ(Marked(WithResult(sum, {{u"س", 2}, {u"ص", 9}}, u"15.56", u'.')),
             u"ق = [3.14 × 2² + √9 = 15.56]");
   // A quantity without a number keeps its name.
@@ -107,9 +111,11 @@ TEST(Working, StepsGoOneOperationAtATimeDownToTheResult) {
       // Set out a row per step, the line reads the same.
       std::u16string rows;
       for (const std::u16string& row : step.rows) rows += (rows.empty() ? u"" : u" ") + row;
-      std::erase_if(rows, [](char16_t c) { return c >= u'\u2066' && c <= u'\u2069'; });
+      std::erase_if(
+          rows, [](char16_t c) { return (c >= u'\u2066' && c <= u'\u2069') || c == u'\u200E'; });
       std::u16string line = step.line;
-      std::erase_if(line, [](char16_t c) { return c >= u'\u2066' && c <= u'\u2069'; });
+      std::erase_if(
+          line, [](char16_t c) { return (c >= u'\u2066' && c <= u'\u2069') || c == u'\u200E'; });
       EXPECT_EQ(rows, line);
     }
     EXPECT_EQ(lines, c.lines);

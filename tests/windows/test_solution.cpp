@@ -115,7 +115,7 @@ void SolutionTest::everyWindowShowsItsSolution() {
   // A step's rows ("= ...") joined back into its line.
   const QString text = panel->text()
                            ->toPlainText()
-                           .remove(QRegularExpression("[\u2066-\u2069]"))
+                           .remove(QRegularExpression("[\u2066-\u2069\u200E]"))
                            .replace(u"\n= "_qs, u" = "_qs);
   QVERIFY2(!text.isEmpty(), qPrintable(text));
   if (!line.isEmpty()) QVERIFY2(text.split('\n').contains(line), qPrintable(text));

@@ -24,7 +24,7 @@ namespace {
 
 // The working as it reads, without the invisible marks that keep each number left to right.
 QString Plain(QString text) {
-  for (const char16_t mark : {u'\u2066', u'\u2067', u'\u2069'}) text.remove(QChar(mark));
+  for (const char16_t mark : {u'\u2066', u'\u2067', u'\u2069', u'\u200E'}) text.remove(QChar(mark));
   return text;
 }
 

@@ -93,7 +93,8 @@ Figure Drawn(std::u16string_view typed, double t, char16_t separator) {
   for (const auto& [mark, word] : marks) {
     figure.paths.push_back(
         Segment({markFrom, mark}, {markTo, mark}, FigureLine::Guide, FigureInk::Guide));
-    figure.labels.push_back({{markFrom, mark}, std::u16string(word), FigureSide::Left});
+    // On the right, clear of the scales' numbers, which stand on the left of each thermometer.
+    figure.labels.push_back({{markTo, mark}, std::u16string(word), FigureSide::Right});
   }
 
   std::u16string readings;
@@ -144,7 +145,7 @@ Figure Drawn(std::u16string_view typed, double t, char16_t separator) {
                        text(Converted(typed, t, kKelvin)) + u" كلفن، " + where +
                        u"؛ يتجمد الماء عند " + inScales(kFreezing) + u"، ويغلي عند " +
                        inScales(kBoiling) + u".";
-  figure.frame = {markFrom - 1.7, bottom - 2.8 * bulb, markTo + 0.9,
+  figure.frame = {markFrom - 0.9, bottom - 2.8 * bulb, markTo + 1.7,
                   top + 2.5 * kReadingRow * span};
   return figure;
 }
