@@ -73,6 +73,11 @@ std::vector<double> Ticks(double low, double high, int count) {
   return ticks;
 }
 
+// A number inside Arabic words, set apart so that its sign and digits read from the left.
+std::u16string Number(double value, char16_t separator) {
+  return u'\u2066' + NumberToText(value, separator) + u'\u2069';
+}
+
 std::u16string Point(double x, double y, char16_t separator) {
   // The Arabic comma, which a decimal comma cannot be taken for.
   // One left-to-right run, so that it reads the same inside an Arabic sentence or label.
@@ -170,7 +175,7 @@ Figure RootFigure(const Values& values, char16_t separator) {
   const std::optional<double> root = Computed(RootOfNumber, values, {kRadicand, kIndex});
   if (!root) return NotDrawn(kNumberLine, kNoResult);
   const double radicand = *values.find(kRadicand), index = *values.find(kIndex);
-  const std::u16string x = NumberToText(radicand, separator), r = NumberToText(*root, separator);
+  const std::u16string x = Number(radicand, separator), r = Number(*root, separator);
   if (index == 2 && radicand > 0)
     return SquareOf({*root, u"√" + x + u" = " + r, x, true,
                      u"مربع مساحته " + x + u" وطول ضلعه " + r + u"، فالجذر التربيعي للعدد " + x +
@@ -187,7 +192,7 @@ Figure PowerFigure(const Values& values, char16_t separator) {
   const std::optional<double> power = Computed(PowerOfNumber, values, {kPowerBase, kExponent});
   if (!power) return NotDrawn(kNumberLine, kNoResult);
   const double base = *values.find(kPowerBase), exponent = *values.find(kExponent);
-  const std::u16string b = NumberToText(base, separator), p = NumberToText(*power, separator);
+  const std::u16string b = Number(base, separator), p = Number(*power, separator);
   // A power that underflows to 0 has no area to show.
   if (exponent == 2 && base > 0 && *power > 0)
     return SquareOf({base, b, b + u"² = " + p, false,
