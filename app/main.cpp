@@ -1,9 +1,51 @@
 #include <QApplication>
+#include <QEvent>
 #include <QIcon>
 #include <QLocale>
+#include <QTimer>
+#include <QWidget>
 
 #include "app/Registry.h"
 #include "app/frame/QtServices.h"
+
+namespace {
+
+QIcon ProgramIcon() {
+  QIcon icon(QStringLiteral(":/pictures/icon.png"));
+  for (int size : {48, 64, 128, 256})
+    icon.addFile(QStringLiteral(":/pictures/icon-%1.png").arg(size), QSize(size, size));
+  return icon;
+}
+
+// Gives the program its icon once the splash has been painted, or as the splash goes if that
+// comes first. The splash, a frameless window without a task-bar button, shows no icon, so the
+// icon's five pictures are decoded, and handed to the display, after its first frame rather than
+// before it; the splash has the icon a moment later, every window made afterwards from the start.
+class IconAfterSplash final : public QObject {
+ public:
+  explicit IconAfterSplash(QWidget& splash) : QObject(&splash) { splash.installEventFilter(this); }
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Paint)
+      QTimer::singleShot(0, this, [this] { give(); });  // once the frame is on screen
+    else if (event->type() == QEvent::Hide)
+      give();
+    return false;
+  }
+
+ private:
+  void give() {
+    if (given_) return;
+    given_ = true;
+    parent()->removeEventFilter(this);
+    QApplication::setWindowIcon(ProgramIcon());
+  }
+
+  bool given_ = false;
+};
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
@@ -11,10 +53,6 @@ int main(int argc, char* argv[]) {
   // The same reverse-DNS ID names the desktop entry and the metainfo, so that a desktop finds the
   // running program's entry and icon.
   QApplication::setDesktopFileName(QString::fromLatin1(NUMORA_APP_ID));
-  QIcon icon(QStringLiteral(":/pictures/icon.png"));
-  for (int size : {48, 64, 128, 256})
-    icon.addFile(QStringLiteral(":/pictures/icon-%1.png").arg(size), QSize(size, size));
-  QApplication::setWindowIcon(icon);
   // Windows are hidden, never closed, on the way between them; the program ends only when one of
   // its own ways of ending says so.
   QApplication::setQuitOnLastWindowClosed(false);
@@ -24,6 +62,7 @@ int main(int argc, char* argv[]) {
   numora::ModalMessageBoxes messages;
   numora::Registry registry(programEnd, messages,
                             separator.isEmpty() ? u'.' : separator.front().unicode());
+  new IconAfterSplash(registry.form(numora::FormId::Form14));
   registry.show(numora::FormId::Form14);
   return QApplication::exec();
 }

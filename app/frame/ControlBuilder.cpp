@@ -1,5 +1,6 @@
 #include "app/frame/ControlBuilder.h"
 
+#include <QFontDatabase>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -36,6 +37,19 @@ class FocusFramedButton final : public QPushButton {
   }
 };
 
+// The font naming only the faces this machine has, in the same order. The layouts name Windows
+// faces (Arial, Tahoma); where one is missing, Qt searches for it again for each size a text is
+// laid out in, and sorts all of the machine's fonts for its stand-ins, before it takes the next
+// face: on Linux a tenth of the work done before the splash window appears. The glyphs come from
+// the same faces either way. A font none of whose faces is here is kept as it is.
+QFont WithInstalledFaces(QFont font) {
+  QStringList installed;
+  for (const QString& family : font.families())
+    if (!QFontDatabase::styles(family).isEmpty()) installed.append(family);
+  if (!installed.isEmpty() && installed != font.families()) font.setFamilies(installed);
+  return font;
+}
+
 }  // namespace
 
 QFont FontFor(const FontSpec& wanted, const QFont& base) {
@@ -60,7 +74,10 @@ QWidget* ControlBuilder::parentFor(QWidget* container) const {
 void ControlBuilder::place(QWidget* widget, const Control& row, bool takesFocus) {
   widget->setObjectName(QString::fromLatin1(row.name));
   widget->setGeometry(TwipsRect(row.left, row.top, row.width, row.height));
-  if (row.style.font.family != nullptr) widget->setFont(FontFor(row.style.font, widget->font()));
+  // A control with a font of its own, as the splash's captions have, names only the faces found
+  // here; the window's own font keeps the face its layout gives, so that the choice reads back.
+  if (row.style.font.family != nullptr)
+    widget->setFont(WithInstalledFaces(FontFor(row.style.font, widget->font())));
   if (row.style.accessibleName != nullptr)
     widget->setAccessibleName(Text(row.style.accessibleName));
   if (row.style.description != nullptr)

@@ -73,14 +73,16 @@ at "4920 + 735 / 2" "240 + 375 / 2"
 xdotool type --delay 50 10
 at "1680 + 2415 / 2" "1920 + 495 / 2"
 sleep 1
+# The window with the solution panel that the calculation opened beside its layout.
+read -r x y width height < <("$xprobe" geometry "القوى")
+[ "$width" -gt $((5850 / 15)) ] || fail "no solution panel beside the layout"
 screenshot="$build/wine-powers.png"
-import -window root -crop "$((5850 / 15))x$((3225 / 15))+$x+$y" "$screenshot" \
-  || fail "no screenshot"
-echo "screenshot of 2 to the power 10: $screenshot"
+import -window root -crop "${width}x${height}+$x+$y" "$screenshot" || fail "no screenshot"
+echo "screenshot of 2 to the power 10 with its solution: $screenshot"
 
-# Back to the main menu along the "الرئيسية" bar (top 2520 twips, 735 high), then its close box.
-read -r x y width _ < <("$xprobe" geometry "القوى")
-xdotool mousemove $((x + width / 2)) $((y + 2520 / 15 + 20)) click 1
+# Back to the main menu along the "الرئيسية" bar of the layout (top 2520 twips, 735 high, as wide
+# as the layout), then its close box.
+xdotool mousemove $((x + 5850 / 30)) $((y + 2520 / 15 + 20)) click 1
 "$xprobe" wait-map "$menu" 15000 || fail "the main menu did not come back"
 close_main_menu_and_expect_exit "$xprobe" "$menu"
 echo "closed through the close box; exit status 0"
