@@ -53,7 +53,8 @@ SolutionPanel::SolutionPanel(QWidget* parent, FigureOf figureOf, char16_t decima
 
   text_->setObjectName(QStringLiteral("SolutionText"));
   text_->setAccessibleName(QStringLiteral(u"خطوات الحل"));
-  text_->setLayoutDirection(Qt::RightToLeft);
+  // The widget stays left to right, as every placement does; its paragraphs are right to left.
+  // Mirrored, the text's scroll area on Windows lays its lines out wider than it shows them.
   text_->setReadOnly(true);
   text_->setOpenLinks(false);
   text_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);

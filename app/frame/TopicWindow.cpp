@@ -4,7 +4,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QShortcut>
+#include <algorithm>
 
 #include "app/frame/FaultBox.h"
 #include "app/frame/SolutionPanel.h"
@@ -44,7 +46,23 @@ SolutionPanel& TopicWindow::panel() {
   return *panel_;
 }
 
-void TopicWindow::toggleSolution() { panel().toggle(); }
+void TopicWindow::toggleSolution() {
+  panel().toggle();
+  keepOnScreen();
+}
+
+void TopicWindow::keepOnScreen() {
+  // The window grows to the right by the panel; where that would take the panel past the
+  // screen's edge (a centred window on a small school screen), the window moves left as far as
+  // it must, and the layout with it, rather than show the solution cut off.
+  const QScreen* where = screen();
+  if (where == nullptr || !isVisible()) return;
+  layout()->activate();
+  const QRect available = where->availableGeometry();
+  const int frames = frameGeometry().width() - geometry().width();
+  const int over = frameGeometry().left() + sizeHint().width() + frames - 1 - available.right();
+  if (over > 0) move(std::max(available.left(), pos().x() - over), pos().y());
+}
 
 void TopicWindow::boxAdded(QLineEdit* box) {
   // Any change that is not the window's own writing is an edit: typing, pasting, and text set
@@ -154,7 +172,10 @@ void TopicWindow::showSolution(const Solution& solution) {
   const bool first = panel_ == nullptr;
   SolutionPanel& shown = panel();
   shown.showSolution(solution);
-  if (first) shown.setOpen(true);
+  if (first) {
+    shown.setOpen(true);
+    keepOnScreen();
+  }
 }
 
 void TopicWindow::setSolutionStale(std::u16string_view sentence) {

@@ -70,6 +70,8 @@ class TopicWindow : public FormWindow, private ResultView {
 
   void boxAdded(QLineEdit* box);
   SolutionPanel& panel();
+  // Moves the window left as far as the open panel needs to be on the screen.
+  void keepOnScreen();
 
   Calculation calculation_;
   FieldNotes notes_;

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTextBrowser>
 #include <QToolButton>
 #include <QtTest>
@@ -111,6 +112,10 @@ void SolutionTest::everyWindowShowsItsSolution() {
   QTRY_VERIFY(window.width() > before.width());
   QCOMPARE(Layout(window), layout);  // the layout neither moved nor changed, nor its tab order
   QVERIFY(program.messages.shown.empty());
+  // The panel is on the screen: the window moved left only as far as it had to.
+  const QRect available = window.screen()->availableGeometry();
+  QTRY_VERIFY(window.frameGeometry().right() <= available.right() ||
+              window.frameGeometry().left() == available.left());
 
   // A step's rows ("= ...") joined back into its line.
   const QString text = panel->text()
