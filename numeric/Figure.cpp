@@ -67,6 +67,16 @@ FigurePath RightAngleMark(FigurePoint corner, FigurePoint towardFirst, FigurePoi
           .line = FigureLine::Guide};
 }
 
+double NiceStep(double rough) {
+  const double power = std::pow(10.0, std::floor(std::log10(rough)));
+  const double fraction = rough / power;
+  return (fraction <= 1 ? 1 : fraction <= 2 ? 2 : fraction <= 5 ? 5 : 10) * power;
+}
+
+std::u16string IsolatedNumber(std::u16string_view number) {
+  return u'\u2066' + std::u16string(number) + u'\u2069';
+}
+
 FigureFrame FrameAround(const Figure& figure, double margin) {
   constexpr double kInf = std::numeric_limits<double>::infinity();
   FigureFrame frame{kInf, kInf, -kInf, -kInf};

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "numeric/Formula.h"
@@ -101,6 +102,13 @@ FigurePath Ellipse(FigurePoint centre, double radiusX, double radiusY,
 // neighbours, of the given side.
 FigurePath RightAngleMark(FigurePoint corner, FigurePoint towardFirst, FigurePoint towardSecond,
                           double side);
+// A step of 1, 2 or 5 times a power of ten, at least as long as the rough one: the scale a
+// textbook's graph paper has.
+double NiceStep(double rough);
+// A number inside Arabic words, set apart as one left-to-right run so that its sign and digits
+// ("-3", "1E+20") read as the window wrote them.
+std::u16string IsolatedNumber(std::u16string_view number);
+
 // The smallest frame around every path, dot and label point, with a margin of the given share of
 // its larger side on each side.
 FigureFrame FrameAround(const Figure& figure, double margin = 0.08);

@@ -195,6 +195,8 @@ class Reduction {
 
   Expr Done(const Expr& expr) { return Expr(ValueOrFault(Evaluation(scratch_)(expr))); }
 
+ public:
+  // The same operation on other operands.
   static Expr Rebuilt(const Expr& expr, std::vector<Expr> operands) {
     switch (expr.kind()) {
       case Kind::Add:
@@ -218,6 +220,7 @@ class Reduction {
     }
   }
 
+ private:
   Values& scratch_;
 };
 
@@ -246,22 +249,12 @@ Expr Unfolded(const Expr& expr, const Values& values) {
     case Kind::Constant:
     case Kind::Ratio:
       return expr;
-    case Kind::Add:
-      return Unfolded(expr.operand(0), values) + Unfolded(expr.operand(1), values);
-    case Kind::Subtract:
-      return Unfolded(expr.operand(0), values) - Unfolded(expr.operand(1), values);
-    case Kind::Multiply:
-      return Unfolded(expr.operand(0), values) * Unfolded(expr.operand(1), values);
-    case Kind::Divide:
-      return Unfolded(expr.operand(0), values) / Unfolded(expr.operand(1), values);
-    case Kind::Negate:
-      return -Unfolded(expr.operand(0), values);
-    case Kind::Abs:
-      return Abs(Unfolded(expr.operand(0), values));
-    case Kind::Power:
-      return Pow(Unfolded(expr.operand(0), values), Unfolded(expr.operand(1), values));
-    case Kind::SquareRoot:
-      return Sqrt(Unfolded(expr.operand(0), values));
+    default: {
+      std::vector<Expr> operands;
+      for (std::size_t i = 0; i < expr.operandCount(); ++i)
+        operands.push_back(Unfolded(expr.operand(i), values));
+      return Reduction::Rebuilt(expr, std::move(operands));
+    }
   }
   return expr;
 }

@@ -55,14 +55,6 @@ Figure Framed(Figure figure, double margin) {
   return figure;
 }
 
-// A step of 1, 2 or 5 times a power of ten, at least as long as the rough one: the scale a
-// textbook's graph paper has.
-double NiceStep(double rough) {
-  const double power = std::pow(10.0, std::floor(std::log10(rough)));
-  const double fraction = rough / power;
-  return (fraction <= 1 ? 1 : fraction <= 2 ? 2 : fraction <= 5 ? 5 : 10) * power;
-}
-
 // About `count` whole steps between low and high; every range here holds 0, so 0 is a tick.
 std::vector<double> Ticks(double low, double high, int count) {
   const double step = NiceStep((high - low) / count);
@@ -73,17 +65,15 @@ std::vector<double> Ticks(double low, double high, int count) {
   return ticks;
 }
 
-// A number inside Arabic words, set apart so that its sign and digits read from the left.
 std::u16string Number(double value, char16_t separator) {
-  return u'\u2066' + NumberToText(value, separator) + u'\u2069';
+  return IsolatedNumber(NumberToText(value, separator));
 }
 
 std::u16string Point(double x, double y, char16_t separator) {
   // The Arabic comma, which a decimal comma cannot be taken for.
   // One left-to-right run, so that it reads the same inside an Arabic sentence or label.
-  return u'\u2066' +
-         (u"(" + NumberToText(x, separator) + u"، " + NumberToText(y, separator) + u")") +
-         u'\u2069';
+  return IsolatedNumber(u"(" + NumberToText(x, separator) + u"، " + NumberToText(y, separator) +
+                        u")");
 }
 
 struct Marked {
@@ -294,7 +284,7 @@ Figure ParabolaFigure(const Values& values, char16_t separator) {
   const bool opensUp = a > 0;
   figure.paths.push_back(Segment({axis, bottom}, {axis, top}, FigureLine::Guide, FigureInk::Guide));
   figure.labels.push_back(
-      {{axis, opensUp ? top : bottom}, u"س = \u2066" + text(axis) + u'\u2069', FigureSide::Right});
+      {{axis, opensUp ? top : bottom}, u"س = " + IsolatedNumber(text(axis)), FigureSide::Right});
   // A point marked once however many of them it is: a double root is the vertex.
   const auto dot = [&](FigurePoint p) {
     if (std::find(figure.dots.begin(), figure.dots.end(), p) == figure.dots.end())

@@ -42,12 +42,6 @@ const Measure kHeightMeasure{kHeight, u"الارتفاع"}, kBaseMeasure{kBase, 
     kSecondBaseMeasure{kSecondBase, u"القاعدة الثانية"}, kWidthMeasure{kWidth, u"العرض"},
     kLengthMeasure{kLength, u"الطول"}, kRadiusMeasure{kRadius, u"نصف القطر"};
 
-// A number inside an Arabic sentence, kept as one left-to-right run so that "-3" and "1E+20"
-// read as the window wrote them.
-std::u16string InSentence(std::u16string_view number) {
-  return u'\u2066' + std::u16string(number) + u'\u2069';
-}
-
 // The lengths of one figure in the order they were asked for, or why it is not drawn.
 struct Lengths {
   std::vector<double> typed;
@@ -65,7 +59,7 @@ std::u16string WhyNot(const Measure& measure, const double* length, char16_t sep
   const std::u16string cannot = u"لا يرسم الشكل: ", word(measure.word);
   if (!length) return cannot + u"لم يُعرف " + word + u".";
   if (!std::isfinite(*length)) return cannot + word + u" ليس عددا محدودا.";
-  const std::u16string text = InSentence(NumberToText(*length, separator));
+  const std::u16string text = IsolatedNumber(NumberToText(*length, separator));
   if (*length < 0) return cannot + u"لا يُرسم طول سالب، و" + word + u" " + text + u".";
   if (*length == 0) return cannot + word + u" صفر.";
   if (*length > kLongestDrawn) return cannot + word + u" " + text + u" أطول مما يرسمه البرنامج.";
@@ -86,7 +80,7 @@ Lengths Read(const Values& values, const std::vector<Measure>& measures, char16_
   if (*longest / *shortest > kLargestRatio) {
     const auto named = [&](auto at) {
       const std::size_t i = at - lengths.typed.begin();
-      return std::u16string(measures[i].word) + u" " + InSentence(lengths.texts[i]);
+      return std::u16string(measures[i].word) + u" " + IsolatedNumber(lengths.texts[i]);
     };
     lengths.cannotDraw = u"لا يرسم الشكل بمقياس رسم: " + named(longest) + u" أطول من " +
                          named(shortest) + u" بأكثر من ألف مرة.";
@@ -162,8 +156,8 @@ Figure TriangleFigure(const Values& values, char16_t decimalSeparator) {
   AddHeight(figure, apex, foot, right, lengths.texts[1], RightAngleSide(lengths));
   figure.labels.push_back({Mid(left, right), lengths.texts[0], FigureSide::Below});
   Finish(figure,
-         name + u" قاعدته " + InSentence(lengths.texts[0]) + u" وارتفاعه " +
-             InSentence(lengths.texts[1]),
+         name + u" قاعدته " + IsolatedNumber(lengths.texts[0]) + u" وارتفاعه " +
+             IsolatedNumber(lengths.texts[1]),
          false, false, lengths);
   return figure;
 }
@@ -184,9 +178,9 @@ Figure RectangleFigure(const Values& values, char16_t decimalSeparator) {
   figure.labels.push_back({Mid(corner, alongLength), lengths.texts[1], FigureSide::Below});
   figure.labels.push_back({Mid(alongLength, opposite), lengths.texts[0], FigureSide::Right});
   Finish(figure,
-         square ? name + u" طول ضلعه " + InSentence(lengths.texts[0])
-                : name + u" عرضه " + InSentence(lengths.texts[0]) + u" وطوله " +
-                      InSentence(lengths.texts[1]),
+         square ? name + u" طول ضلعه " + IsolatedNumber(lengths.texts[0])
+                : name + u" عرضه " + IsolatedNumber(lengths.texts[0]) + u" وطوله " +
+                      IsolatedNumber(lengths.texts[1]),
          false, false, lengths);
   return figure;
 }
@@ -212,8 +206,8 @@ Figure TrapezoidFigure(const Values& values, char16_t decimalSeparator) {
   figure.labels.push_back({Mid(a, b), lengths.texts[0], FigureSide::Below});
   figure.labels.push_back({Mid(d, c), lengths.texts[1], FigureSide::Above});
   Finish(figure,
-         name + u" قاعدتاه المتوازيتان " + InSentence(lengths.texts[0]) + u" و" +
-             InSentence(lengths.texts[1]) + u" وارتفاعه " + InSentence(lengths.texts[2]),
+         name + u" قاعدتاه المتوازيتان " + IsolatedNumber(lengths.texts[0]) + u" و" +
+             IsolatedNumber(lengths.texts[1]) + u" وارتفاعه " + IsolatedNumber(lengths.texts[2]),
          false, false, lengths);
   return figure;
 }
@@ -232,7 +226,7 @@ Figure CircleFigure(const Values& values, char16_t decimalSeparator) {
   figure.paths.push_back(Segment(centre, end));
   figure.dots.push_back(centre);
   figure.labels.push_back({Mid(centre, end), lengths.texts[0], FigureSide::Above});
-  Finish(figure, name + u" نصف قطرها " + InSentence(lengths.texts[0]), true, false, lengths);
+  Finish(figure, name + u" نصف قطرها " + IsolatedNumber(lengths.texts[0]), true, false, lengths);
   return figure;
 }
 
@@ -261,9 +255,10 @@ Figure CuboidFigure(const Values& values, char16_t decimalSeparator) {
   figure.labels.push_back({Mid(f0, f3), lengths.texts[1], FigureSide::Left});
   figure.labels.push_back({Mid(f1, b1), lengths.texts[0], FigureSide::Right});
   Finish(figure,
-         cube ? name + u" طول حرفه " + InSentence(lengths.texts[0])
-              : name + u" عرضه " + InSentence(lengths.texts[0]) + u" وارتفاعه " +
-                    InSentence(lengths.texts[1]) + u" وطوله " + InSentence(lengths.texts[2]),
+         cube
+             ? name + u" طول حرفه " + IsolatedNumber(lengths.texts[0])
+             : name + u" عرضه " + IsolatedNumber(lengths.texts[0]) + u" وارتفاعه " +
+                   IsolatedNumber(lengths.texts[1]) + u" وطوله " + IsolatedNumber(lengths.texts[2]),
          false, true, lengths);
   return figure;
 }
@@ -284,7 +279,7 @@ Figure SphereFigure(const Values& values, char16_t decimalSeparator) {
   figure.paths.push_back(Segment(centre, end));
   figure.dots.push_back(centre);
   figure.labels.push_back({Mid(centre, end), lengths.texts[0], FigureSide::Above});
-  Finish(figure, name + u" نصف قطرها " + InSentence(lengths.texts[0]), true, true, lengths);
+  Finish(figure, name + u" نصف قطرها " + IsolatedNumber(lengths.texts[0]), true, true, lengths);
   return figure;
 }
 
@@ -308,8 +303,8 @@ Figure CylinderFigure(const Values& values, char16_t decimalSeparator) {
   figure.labels.push_back({Mid(bottom, end), lengths.texts[0], FigureSide::Above});
   figure.labels.push_back({{radius, height / 2}, lengths.texts[1], FigureSide::Right});
   Finish(figure,
-         name + u" نصف قطر قاعدتها " + InSentence(lengths.texts[0]) + u" وارتفاعها " +
-             InSentence(lengths.texts[1]),
+         name + u" نصف قطر قاعدتها " + IsolatedNumber(lengths.texts[0]) + u" وارتفاعها " +
+             IsolatedNumber(lengths.texts[1]),
          true, true, lengths);
   return figure;
 }

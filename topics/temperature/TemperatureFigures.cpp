@@ -50,12 +50,6 @@ constexpr double kSpacing = 2.6, kTube = 0.12, kColumn = 0.07, kBulb = 0.24, kTi
 // Water's freezing and boiling points, on the common level.
 constexpr double kFreezing = 0, kBoiling = 100;
 
-double NiceStep(double rough) {
-  const double power = std::pow(10.0, std::floor(std::log10(rough)));
-  const double fraction = rough / power;
-  return (fraction <= 1 ? 1 : fraction <= 2 ? 2 : fraction <= 5 ? 5 : 10) * power;
-}
-
 // A scale's ticks between two readings: whole steps of 1, 2 or 5 times a power of ten, and the
 // given readings of its own; a step too close to one of those gives way to it.
 std::vector<double> Ticks(double low, double high, const std::vector<double>& own) {
