@@ -19,6 +19,8 @@ Form10::Form10(const FormContext& context)
                            .frame = FormLook::Frame::None,
                            .background = FormLook::Background::WindowFace,
                            .taskbarButton = false}) {
+  // The title is never shown; a screen reader names the window by what it is.
+  setAccessibleName(QStringLiteral(u"عن البرنامج"));
   // Back to front: the starfield (15 twips narrower and 30 twips taller than the window), the
   // three nested frames, the portrait inside the innermost one.
   addPicture(":/pictures/starfield.jpg", 0, 0, 5055, 3975);

@@ -19,6 +19,8 @@ Form14::Form14(const FormContext& context)
                            .frame = FormLook::Frame::None,
                            .background = FormLook::Background::Desktop,
                            .taskbarButton = false}) {
+  // The title is never shown; a screen reader names the window by what it is.
+  setAccessibleName(QStringLiteral(u"Numora يبدأ"));
   // Back to front. The backdrop is 30 twips taller than the window and is clipped there.
   addPicture(":/pictures/splash.jpg", 0, 0, 5775, 3615);
   addPicture(":/pictures/instruments.jpg", 4080, 120, 1620, 1395);

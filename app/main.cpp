@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include "app/Registry.h"
+#include "app/frame/Language.h"
 #include "app/frame/QtServices.h"
 
 namespace {
@@ -56,6 +57,7 @@ int main(int argc, char* argv[]) {
   // Windows are hidden, never closed, on the way between them; the program ends only when one of
   // its own ways of ending says so.
   QApplication::setQuitOnLastWindowClosed(false);
+  numora::UseArabicInterface(application);
 
   const QString separator = QLocale::system().decimalPoint();
   numora::ApplicationEnd programEnd;

@@ -7,6 +7,7 @@
 namespace numora {
 
 void CalculatorState::press(CalculatorKey key) {
+  computed_ = false;
   switch (key.kind) {
     case CalculatorKey::Kind::Digit:
       digit(key.digit);
@@ -26,6 +27,23 @@ void CalculatorState::press(CalculatorKey key) {
   }
 }
 
+CalculatorState::Operand CalculatorState::readDisplay() const {
+  if (shownValue_) return {*shownValue_, {}};
+  const Reading reading = ReadNumber(display_, separator_);
+  std::u16string_view ignored = std::u16string_view(display_).substr(reading.used);
+  while (!ignored.empty() && (ignored.front() == u' ' || ignored.front() == u'\t'))
+    ignored.remove_prefix(1);
+  while (!ignored.empty() && (ignored.back() == u' ' || ignored.back() == u'\t'))
+    ignored.remove_suffix(1);
+  if (ignored.empty()) return {reading.value, {}};
+  const std::u16string used = NumberToText(reading.value, separator_);
+  const std::u16string quoted = u"«" + std::u16string(ignored) + u"»";
+  return {reading.value,
+          reading.found
+              ? u"حُسب بالعدد " + used + u" من شاشة الحاسبة وأُهمل " + quoted + u"."
+              : u"لم يكن في شاشة الحاسبة عدد، فحُسب بالعدد " + used + u" وأُهمل " + quoted + u"."};
+}
+
 void CalculatorState::startNumber() {
   if (entry_ == Entry::Typing) return;
   display_.clear();
@@ -35,12 +53,14 @@ void CalculatorState::startNumber() {
 
 void CalculatorState::digit(int value) {
   startNumber();
+  shownValue_.reset();
   display_.push_back(static_cast<char16_t>(u'0' + value));
 }
 
 void CalculatorState::point() {
   startNumber();
   if (pointEntered_ == 1) return;
+  shownValue_.reset();
   display_.push_back(u'.');
   pointEntered_ = 1;
 }
@@ -50,9 +70,14 @@ void CalculatorState::operatorKey(Operation operation) {
     pending_ = operation;
     return;
   }
+  // An operator key that completes nothing starts a new calculation, with notes of its own.
+  if (!pending_ || completed_) notes_.clear();
   // A fault here leaves every piece of state as it was.
   if (pending_ && !completed_ && entry_ == Entry::Typing) evaluate();
-  firstOperand_ = NumberToText(ParseNumber(display_, separator_), separator_);
+  const Operand first = readDisplay();
+  firstValue_ = first.value;
+  firstOperand_ = NumberToText(first.value, separator_);
+  if (!first.note.empty()) notes_.push_back(first.note);
   pending_ = operation;
   pointEntered_ = 0;
   entry_ = Entry::AfterOperator;
@@ -66,8 +91,9 @@ void CalculatorState::equals() {
 }
 
 void CalculatorState::evaluate() {
-  const Checked second = ParseNumber(display_, separator_);
-  const Checked first = ParseNumberStrict(firstOperand_, separator_);
+  const Operand read = readDisplay();
+  const Checked second = read.value;
+  const Checked first = firstValue_;
   Checked result = 0.0;
   switch (*pending_) {
     case Operation::Add:
@@ -83,12 +109,19 @@ void CalculatorState::evaluate() {
       result = first / second;
       break;
   }
-  display_ = NumberToText(ValueOrFault(result), separator_);
+  const double value = ValueOrFault(result);
+  display_ = NumberToText(value, separator_);
+  shownValue_ = value;
+  computed_ = true;
+  if (!read.note.empty()) notes_.push_back(read.note);
   entry_ = Entry::AfterEquals;
 }
 
 void CalculatorState::clearAll() {
   firstOperand_ = IntegerToText(0);
+  firstValue_ = 0;
+  shownValue_.reset();
+  notes_.clear();
   pending_.reset();
   display_.clear();
   pointEntered_ = 0;

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace numora {
 
@@ -30,10 +31,13 @@ struct CalculatorKey {
 };
 
 // The pocket calculator without its window: immediate execution from left to right with one
-// pending operation, as a pocket calculator chains 2 + 3 + 4 =. The pending operand is kept only
-// as the text that was written for it, so it carries exactly the digits shown and no more. The
-// display is the fourth piece of state; the window keeps it in step with what the user types into
-// the display box, and such typing counts as entering a number.
+// pending operation, as a pocket calculator chains 2 + 3 + 4 =. A number the calculator computed
+// keeps its full value while it stands on the display, so 1 / 3 * 3 = gives 1; a number typed or
+// edited is read from the display's text. The display is the fourth piece of state; the window
+// keeps it in step with what the user types into the display box, and such typing counts as
+// entering a number. A display read only in part ("12,5" where the separator is ".", "abc") is
+// noted, and the notes stand for as long as the numbers read from it take part in the
+// calculation.
 class CalculatorState {
  public:
   explicit CalculatorState(char16_t decimalSeparator) : separator_(decimalSeparator) {}
@@ -43,10 +47,19 @@ class CalculatorState {
     if (text == display_) return;
     display_.assign(text);
     entry_ = Entry::Typing;
+    shownValue_.reset();
   }
   const std::u16string& firstOperand() const { return firstOperand_; }
+  double firstValue() const { return firstValue_; }
+  // How the display was read where it was not read whole, oldest first: each says which number
+  // was used and what was ignored. Cleared by "Backspace" and by a new calculation (an operator
+  // key with no operation pending, or after "=").
+  const std::vector<std::u16string>& notes() const { return notes_; }
   std::optional<Operation> pendingOperation() const { return pending_; }
   std::uint8_t pointEntered() const { return pointEntered_; }
+  // Whether the last key computed the number now on the display ("=", or an operator key that
+  // completed the operation pending before it).
+  bool computed() const { return computed_; }
   // After an operator key or "=": the next digit or point starts a new number.
   bool awaitsNumber() const { return entry_ != Entry::Typing; }
 
@@ -76,16 +89,27 @@ class CalculatorState {
   void equals();
   // The key captioned "Backspace": clears everything.
   void clearAll();
+  // The number on the display: the full value of a result still shown, else read from the text,
+  // with a note where the text was not read whole.
+  struct Operand {
+    double value;
+    std::u16string note;
+  };
+  Operand readDisplay() const;
 
   char16_t separator_;
   std::u16string display_;
   std::u16string firstOperand_;
+  double firstValue_ = 0;             // the full value behind firstOperand_
+  std::optional<double> shownValue_;  // of the result on the display, while it stands there
+  std::vector<std::u16string> notes_;
   std::optional<Operation> pending_;
   std::uint8_t pointEntered_ = 0;
   Entry entry_ = Entry::Typing;
   // "=" has completed the pending operation: the next operator key evaluates nothing, while "="
   // repeats it.
   bool completed_ = false;
+  bool computed_ = false;
 };
 
 }  // namespace numora

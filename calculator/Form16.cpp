@@ -24,11 +24,12 @@ constexpr Control kDigitRows[] = {
     {"N(6)", u"6", 2520, 1200, 975, 495, 7}, {"N(7)", u"7", 120, 600, 975, 495, 8},
     {"N(8)", u"8", 1320, 600, 975, 495, 9},  {"N(9)", u"9", 2520, 600, 975, 495, 10},
 };
+// A screen reader says what a key does, in words: its caption is a sign or an English word.
 constexpr Control kOperatorRows[] = {
-    {"S(0)", u"+", 3720, 600, 975, 495, 12},
-    {"S(1)", u"*", 3720, 1800, 975, 495, 13},
-    {"S(2)", u"-", 3720, 1200, 975, 495, 14},
-    {"S(3)", u"/", 3720, 2400, 975, 495, 15},
+    {"S(0)", u"+", 3720, 600, 975, 495, 12, {.accessibleName = u"جمع"}},
+    {"S(1)", u"*", 3720, 1800, 975, 495, 13, {.accessibleName = u"ضرب"}},
+    {"S(2)", u"-", 3720, 1200, 975, 495, 14, {.accessibleName = u"طرح"}},
+    {"S(3)", u"/", 3720, 2400, 975, 495, 15, {.accessibleName = u"قسمة"}},
 };
 
 }  // namespace
@@ -55,7 +56,8 @@ Form16::Form16(const FormContext& context)
   for (int index = 0; index < 10; ++index) N->addButton(addButton(kDigitRows[index]), index);
   onClick(N, [this](int index) { N_Click(index); });
   End = new QButtonGroup(this);
-  End->addButton(addButton({"End(10)", u"Exit", 120, 3000, 2175, 495, 11}), 10);
+  End->addButton(
+      addButton({"End(10)", u"Exit", 120, 3000, 2175, 495, 11, {.accessibleName = u"خروج"}}), 10);
   onClick(End, [this](int index) { End_Click(index); });
   S = new QButtonGroup(this);
   for (int index = 0; index < 4; ++index) {
@@ -64,11 +66,15 @@ Form16::Form16(const FormContext& context)
   }
   onClick(S, [this](int index) { S_Click(index); });
   Command1 = new QButtonGroup(this);
-  Command1->addButton(addButton({"Command1(1)", u"Backspace", 2520, 3000, 2175, 495, 16}), 1);
+  Command1->addButton(
+      addButton(
+          {"Command1(1)", u"Backspace", 2520, 3000, 2175, 495, 16, {.accessibleName = u"مسح"}}),
+      1);
   onClick(Command1, [this](int index) { Command1_Click(index); });
-  Command2 = addButton({"Command2", u".", 2520, 2400, 975, 495, 17});
+  Command2 =
+      addButton({"Command2", u".", 2520, 2400, 975, 495, 17, {.accessibleName = u"فاصلة عشرية"}});
   onClick(Command2, [this] { Command2_Click(); });
-  Command5 = addButton({"Command5", u"=", 120, 2400, 975, 495, 18});
+  Command5 = addButton({"Command5", u"=", 120, 2400, 975, 495, 18, {.accessibleName = u"يساوي"}});
   Command5->setProperty("key", QStringLiteral("operator"));
   onClick(Command5, [this] { Command5_Click(); });
   Back =
@@ -131,6 +137,7 @@ bool Form16::eventFilter(QObject* watched, QEvent* event) {
 
 void Form16::press(CalculatorKey key) {
   state_.setDisplay(View(Text1->text()));
+  const std::size_t notesBefore = state_.notes().size();
   state_.press(key);
   const QString shown = ToQString(state_.display());
   if (shown != Text1->text()) {
@@ -139,6 +146,17 @@ void Form16::press(CalculatorKey key) {
     // A number being entered goes on at its end.
     if (!state_.awaitsNumber()) Text1->end(false);
   }
+  QStringList notes;
+  for (const std::u16string& note : state_.notes()) notes << ToQString(note);
+  notes_.setNote(Text1, notes.join(u' '));
+
+  // What a screen reader says: a result computed (by "=" or by an operator key that completes
+  // the operation before it), and how the display was read where that is new.
+  QString said;
+  if (state_.computed()) said = QStringLiteral(u"الناتج ") + shown;
+  if (state_.notes().size() > notesBefore)
+    said += (said.isEmpty() ? QString() : QStringLiteral(" ")) + notes.last();
+  announce(said);
 }
 
 void Form16::N_Click(int Index) { press(kDigitButtonKeys.at(Index)); }

@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "app/frame/Fields.h"
 #include "app/frame/FormWindow.h"
 #include "calculator/CalculatorState.h"
 #include "calculator/Skin.h"
@@ -48,7 +49,8 @@ class Form16 final : public FormWindow {
 
  private:
   // Runs one key on the state machine with the display box's current text, and shows the
-  // display afterwards; a fault leaves the box as it was.
+  // display afterwards with the notes on how it was read; a fault leaves the box as it was. A
+  // result computed, and a new note, are said to the screen reader.
   void press(CalculatorKey key);
   // The key button a keyboard key names, or nullptr; in the display box digits and points name
   // none, so that they go in as text.
@@ -57,6 +59,7 @@ class Form16 final : public FormWindow {
   QAbstractButton* buttonFor(const CalculatorKey& key) const;
 
   CalculatorState state_;  // the calculator's state: display, stored operand, operation, point
+  FieldNotes notes_;       // of the display
 };
 
 }  // namespace numora

@@ -10,7 +10,8 @@ packages=(
   clang libclang-rt-dev clang-format
   dpkg-dev desktop-file-utils appstream
   xvfb xauth xdotool x11-utils
-  python3-pyatspi at-spi2-core dbus-x11
+  python3-pyatspi at-spi2-core dbus-x11 orca speech-dispatcher
+  qt6-translations-l10n
   fonts-noto-core fonts-dejavu-core fontconfig
 )
 

@@ -69,6 +69,9 @@ void Calculation::run(const std::function<void()>& handler) {
   computed_ = false;
   solution_ = {};
   said_.clear();
+  spoken_.clear();
+  readNow_.clear();
+  firstReason_.clear();
   values_.clear();
   place_ = {};
   pending_.clear();
@@ -81,14 +84,18 @@ void Calculation::run(const std::function<void()>& handler) {
   const auto failed = [this](std::u16string_view reason, std::u16string_view sentence) {
     stop(reason);
     if (!sentence.empty()) addLine(SolutionLine::Kind::Reason, std::u16string(sentence));
-    solution_.faulted = true;
+    solution_.stopped = true;
     solution_.why = sentence.empty() ? reason : sentence;
     showSolution();
+    view_.announce(solution_.why);
   };
   try {
     handler();
-    // A click that computed or left out nothing (no conversion chosen) keeps the last solution.
-    if (pending_.size() < results_.size()) showSolution();
+    // A click that computed, left out or refused nothing keeps the last solution.
+    if (pending_.size() < results_.size() || solution_.stopped) {
+      showSolution();
+      view_.announce(announcement());
+    }
   } catch (const Fault& fault) {
     // The steps of the formula under way, as far as they go, and the plain sentence.
     if (place_.formula != nullptr) addSteps(*place_.formula, {});
@@ -106,6 +113,20 @@ void Calculation::run(const std::function<void()>& handler) {
   // A result the handler did not reach without a fault keeps what it showed.
   pending_.clear();
   computed_ = true;
+}
+
+std::u16string Calculation::announcement() const {
+  if (solution_.stopped) return solution_.why;
+  std::u16string said;
+  for (const std::u16string& part : spoken_) said += (said.empty() ? u"" : u"، ") + part;
+  for (const FieldId box : readNow_) {
+    const auto noted = notes_.find(box);
+    if (noted == notes_.end() || noted->second.empty()) continue;
+    said += (said.empty() ? u"" : u" ") + noted->second;
+    break;
+  }
+  if (!firstReason_.empty()) said += (said.empty() ? u"" : u" ") + firstReason_;
+  return said;
 }
 
 void Calculation::showSolution() {
@@ -130,6 +151,7 @@ void Calculation::addSteps(const Formula& formula, std::u16string_view resultTex
 
 double Calculation::read(FieldId box, std::u16string_view quantity) {
   readBoxes_.insert(box);
+  readNow_.push_back(box);
   const std::u16string text = view_.text(box);
   place_ = {.box = box};
   const Reading reading = ReadNumber(text, separator_);
@@ -189,6 +211,7 @@ void Calculation::measure(FieldId result, const Formula& formula) {
   remember(result, formula);
   const std::u16string text = numberText(evaluate(formula));
   view_.setText(result, text);
+  spoken_.push_back(formula.name + u" " + text);
   done(result, WithResult(formula, values_, text, separator_));
   addSteps(formula, text);
   if (const std::optional<ExactNumber> exact = ExactValue(formula.expression, values_)) {
@@ -203,8 +226,16 @@ void Calculation::leaveOut(FieldId result, std::u16string_view why) {
   if (known == nullptr || std::find(pending_.begin(), pending_.end(), result) == pending_.end())
     return;
   done(result, NotComputed(*known->formula, values_, why, separator_));
-  addLine(SolutionLine::Kind::Reason, known->formula->name + u"، لم تحسب: " + std::u16string(why));
+  std::u16string reason = known->formula->name + u"، لم تحسب: " + std::u16string(why);
+  if (firstReason_.empty()) firstReason_ = reason;
+  addLine(SolutionLine::Kind::Reason, std::move(reason));
   if (readBoxes_.count(result) == 0) view_.setText(result, {});
+}
+
+void Calculation::refuse(std::u16string_view sentence) {
+  addLine(SolutionLine::Kind::Reason, std::u16string(sentence));
+  solution_.stopped = true;
+  solution_.why = sentence;
 }
 
 void Calculation::done(FieldId result, const std::u16string& working) {

@@ -27,8 +27,9 @@ struct SolutionLine {
 struct Solution {
   std::vector<SolutionLine> lines;
   Values values;  // the numbers of the click, for the figure
-  // A fault stopped the click, and why in a plain sentence: no figure can be drawn from it.
-  bool faulted = false;
+  // The click stopped, at a fault or before it computed anything, and why in a plain sentence:
+  // no figure can be drawn from it.
+  bool stopped = false;
   std::u16string why;
 };
 
@@ -55,6 +56,8 @@ class ResultView {
   // makes it out of date, with the sentence that says so.
   virtual void showSolution(const Solution& solution) = 0;
   virtual void setSolutionStale(std::u16string_view sentence) = 0;
+  // What a screen reader says at the end of a click, without the pupil moving to the results.
+  virtual void announce(std::u16string_view sentence) = 0;
 };
 
 // The calculation of a topic window: each click of its calculate button reads the boxes, notes
@@ -95,6 +98,9 @@ class Calculation {
   double value(const Formula& formula);
   // A result this click does not compute, and why; it is emptied.
   void leaveOut(FieldId result, std::u16string_view why);
+  // A click that cannot compute anything (nothing chosen to compute), and what the pupil should
+  // do, in one sentence: the solution and the screen reader say it.
+  void refuse(std::u16string_view sentence);
 
   // The pupil changed a box.
   void edited(FieldId box);
@@ -127,6 +133,9 @@ class Calculation {
   void addLine(SolutionLine::Kind kind, std::u16string text);
   void showSolution();
   void stop(std::u16string_view why);
+  // What the screen reader says after the click: each result written with its name, the first
+  // reason a result was left out and the first note on a box; or why the click stopped.
+  std::u16string announcement() const;
   std::u16string faultSentence(const Fault& fault) const;
 
   ResultView& view_;
@@ -139,9 +148,12 @@ class Calculation {
   std::map<FieldId, std::u16string> notes_;
   Values values_;
   Place place_;
-  bool computed_ = false;          // results stand that an edited box would make out of date
-  Solution solution_;              // of the click under way, or of the last one
-  std::set<std::u16string> said_;  // the steps and sentences the solution has, each said once
+  bool computed_ = false;               // results stand that an edited box would make out of date
+  Solution solution_;                   // of the click under way, or of the last one
+  std::set<std::u16string> said_;       // the steps and sentences the solution has, each said once
+  std::vector<FieldId> readNow_;        // this click's boxes, in the order it read them
+  std::vector<std::u16string> spoken_;  // this click's results with their names
+  std::u16string firstReason_;          // of this click
 };
 
 }  // namespace numora

@@ -113,10 +113,11 @@ QLabel* ControlBuilder::addLabel(const Control& row, QWidget* container) {
   if (row.style.framed) {
     label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     label->setLineWidth(1);
-    // A result can be selected and copied (Ctrl+C, the context menu). It takes the focus when
-    // clicked, not on Tab, so the window's tab order stays as it is.
+    // A result can be selected and copied (Ctrl+C, the context menu), and Tab reaches it, so
+    // that a pupil on the keyboard or with a screen reader reads it with its working.
     label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    label->setFocusPolicy(Qt::ClickFocus);
+    label->setFocusPolicy(Qt::StrongFocus);
+    if (row.tabIndex >= 0) resultStops_.emplace_back(row.tabIndex, label);
   }
   if (row.style.colour != 0) {
     QPalette colours = label->palette();
@@ -176,10 +177,21 @@ void ControlBuilder::addShape(Shape::Kind kind, int left, int top, int width, in
 }
 
 void ControlBuilder::finishLayout() {
-  std::stable_sort(tabStops_.begin(), tabStops_.end(),
-                   [](const auto& a, const auto& b) { return a.first < b.first; });
+  const auto byIndex = [](const auto& a, const auto& b) { return a.first < b.first; };
+  std::stable_sort(resultStops_.begin(), resultStops_.end(), byIndex);
+  if (resultsLeader_ == nullptr)
+    tabStops_.insert(tabStops_.end(), resultStops_.begin(), resultStops_.end());
+  std::stable_sort(tabStops_.begin(), tabStops_.end(), byIndex);
   for (std::size_t i = 1; i < tabStops_.size(); ++i)
     QWidget::setTabOrder(tabStops_[i - 1].second, tabStops_[i].second);
+  if (resultsLeader_ != nullptr) {
+    // Each result goes in just after the one before it; what followed the leader follows them.
+    QWidget* previous = resultsLeader_;
+    for (const auto& [index, result] : resultStops_) {
+      QWidget::setTabOrder(previous, result);
+      previous = result;
+    }
+  }
   if (!tabStops_.empty()) tabStops_.front().second->setFocus(Qt::OtherFocusReason);
 }
 

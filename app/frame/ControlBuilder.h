@@ -45,8 +45,11 @@ class ControlBuilder {
   void addShape(Shape::Kind kind, int left, int top, int width, int height, int widthPixels = 1);
 
   // Chains the tab order of the focusable controls by their tab index and puts the focus on the
-  // first of them. Called once, after the last control is added.
+  // first of them. Called once, after the last control is added. The results (framed labels)
+  // follow the control given here, in the order of their tab indexes, so that the keyboard
+  // reaches them just after the calculate button; without one they keep their own places.
   void finishLayout();
+  void setResultsAfter(QWidget* leader) { resultsLeader_ = leader; }
 
   // Called with each text box as it is made.
   void setTextBoxHook(std::function<void(QLineEdit*)> hook) { textBoxHook_ = std::move(hook); }
@@ -58,6 +61,8 @@ class ControlBuilder {
   ClientArea* client_;
   QObject* buttonKeyFilter_;
   std::vector<std::pair<int, QWidget*>> tabStops_;
+  std::vector<std::pair<int, QWidget*>> resultStops_;
+  QWidget* resultsLeader_ = nullptr;
   std::function<void(QLineEdit*)> textBoxHook_;
 };
 

@@ -1,5 +1,6 @@
 #include "app/frame/Fields.h"
 
+#include <QAction>
 #include <QFontMetricsF>
 #include <QLabel>
 #include <QLineEdit>
@@ -14,6 +15,7 @@ constexpr const char* kOwnFont = "numoraOwnFont";
 constexpr double kSmallestPointSize = 3.0;
 constexpr double kPointStep = 0.25;
 constexpr int kTightestSpacing = 60;  // per cent of the font's own
+constexpr const char* kWarningSign = "numoraWarningSign";
 
 QString TextOf(const QWidget* field) {
   if (const auto* label = qobject_cast<const QLabel*>(field)) return label->text();
@@ -32,8 +34,13 @@ int TextRoom(const QWidget* field) {
         box->hasFrame() ? box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, box) : 0;
     const QRect contents = box->style()->subElementRect(QStyle::SE_LineEditContents, &option, box);
     const QMargins margins = box->textMargins();
+    // A sign inside the box (a warning) takes the room Qt gives an icon at its side.
+    const int icon = box->style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, box);
+    int signs = 0;
+    for (const QAction* action : box->actions()) signs += action->isVisible() ? 1 : 0;
     // A box keeps two pixels free on each side of its text and one for the cursor.
-    return contents.width() - margins.left() - margins.right() - 2 * 2 - 1;
+    return contents.width() - margins.left() - margins.right() - signs * (icon + 6 + icon / 4) -
+           2 * 2 - 1;
   }
   if (const auto* label = qobject_cast<const QLabel*>(field)) {
     const int indent = label->indent() > 0 ? label->indent() : 0;
@@ -96,10 +103,25 @@ void FieldNotes::refresh(QWidget* field, const State& state) const {
   }
   field->setPalette(colours);
   if (auto* box = qobject_cast<QLineEdit*>(field)) {
-    box->setStyleSheet(state.note.isEmpty()
-                           ? QString()
-                           : QStringLiteral("QLineEdit { border: 2px solid palette(highlight); }"));
+    QAction* sign = WarningSign(box);
+    if (sign == nullptr && !state.note.isEmpty()) {
+      sign = box->addAction(box->style()->standardIcon(QStyle::SP_MessageBoxWarning, nullptr, box),
+                            QLineEdit::TrailingPosition);
+      sign->setObjectName(QString::fromLatin1(kWarningSign));
+    }
+    if (sign != nullptr) {
+      sign->setVisible(!state.note.isEmpty());
+      sign->setToolTip(state.note);
+      // The sign takes room from the text of a field that shows its text whole.
+      if (box->property(kOwnFont).isValid()) ShowWhole(box, false);
+    }
   }
+}
+
+QAction* FieldNotes::WarningSign(const QLineEdit* box) {
+  for (QAction* action : box->actions())
+    if (action->objectName() == QLatin1String(kWarningSign)) return action;
+  return nullptr;
 }
 
 void FieldNotes::setWorking(QWidget* field, const QString& working) {

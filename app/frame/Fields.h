@@ -7,6 +7,7 @@
 #include <QWidget>
 #include <map>
 
+class QAction;
 class QLineEdit;
 
 namespace numora {
@@ -23,13 +24,16 @@ int TextRoom(const QWidget* field);
 // What the fields of a window tell the pupil besides their text, kept per field: the working
 // behind a result, a note on how an input box was read, and whether a result is out of date.
 // Each field's tooltip and accessible description say them, one per line; an out-of-date result
-// is greyed and a noted box has a frame in the highlight colour of the palette.
+// is greyed and a noted box shows the style's warning sign inside it, at its right end, so that
+// the mark never looks like the focus frame.
 class FieldNotes {
  public:
   void setWorking(QWidget* field, const QString& working);
   void setNote(QLineEdit* box, const QString& note);       // an empty note takes the mark away
   void setStale(QWidget* field, const QString& sentence);  // an empty sentence: up to date
   QString note(QWidget* field) const;
+  // The warning sign of a noted box, or null while the box was never noted.
+  static QAction* WarningSign(const QLineEdit* box);
 
  private:
   struct State {

@@ -10,6 +10,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "app/frame/Announcer.h"
 #include "app/frame/FaultBox.h"
 #include "app/frame/Twips.h"
 #include "numeric/Fault.h"
@@ -77,8 +78,16 @@ void FormWindow::run(const std::function<void()>& handler) {
 
 QString FormWindow::faultSentence(const Fault&) const { return {}; }
 
+void FormWindow::announce(const QString& sentence) {
+  if (announcer_ == nullptr) announcer_ = new Announcer(this);
+  announcer_->say(sentence);
+}
+
+QString FormWindow::announced() const { return announcer_ ? announcer_->said() : QString(); }
+
 QPushButton* FormWindow::addMainButton(const Control& row, ReturnOrder order) {
   QPushButton* button = addButton(row);
+  mainButton_ = button;
   onClick(button, [this, order] {
     if (order == ReturnOrder::ShowMainThenHide) {
       context_.showMainMenu();
@@ -122,6 +131,16 @@ bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
     }
   }
   return QWidget::eventFilter(watched, event);
+}
+
+void FormWindow::keyPressEvent(QKeyEvent* event) {
+  // Escape leaves a window for the main menu, as pupils expect of a dialog.
+  if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier &&
+      mainButton_ != nullptr && mainButton_->isVisible()) {
+    if (!event->isAutoRepeat()) PressFromKeyboard(mainButton_);
+    return;
+  }
+  QWidget::keyPressEvent(event);
 }
 
 void FormWindow::Form_Unload() { context_.programEnd->endProgram(); }

@@ -16,6 +16,7 @@ class QPushButton;
 
 namespace numora {
 
+class Announcer;
 class Fault;
 
 // How a window looks, as its row in the table of windows gives it.
@@ -56,10 +57,15 @@ class FormWindow : public QWidget, protected ControlBuilder {
   // its slot, so that a box it shows finds the window in place.
   virtual void Form_Load() {}
 
+  // Says a sentence to the pupil's screen reader at once (Announcer); the last one said.
+  void announce(const QString& sentence);
+  QString announced() const;
+
  protected:
   const FormContext& context() const { return context_; }
 
-  // The "الرئيسية" button with its order of steps.
+  // The "الرئيسية" button with its order of steps. Escape presses it too, unless a control
+  // takes Escape for itself (the calculator clears with it).
   QPushButton* addMainButton(const Control& row, ReturnOrder order);
   void setMenuBar(QMenuBar* menuBar);
 
@@ -80,6 +86,7 @@ class FormWindow : public QWidget, protected ControlBuilder {
   // A key standing for a button: its click handler at once, the button shown pressed a moment.
   static void PressFromKeyboard(QAbstractButton* button);
 
+  void keyPressEvent(QKeyEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void showEvent(QShowEvent* event) override;
   void hideEvent(QHideEvent* event) override;
@@ -88,6 +95,8 @@ class FormWindow : public QWidget, protected ControlBuilder {
   FormContext context_;
   FormLook look_;
   bool centred_ = false;
+  QPushButton* mainButton_ = nullptr;
+  Announcer* announcer_ = nullptr;
 };
 
 }  // namespace numora

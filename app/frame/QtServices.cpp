@@ -15,6 +15,8 @@ void ModalMessageBoxes::show(const Message& message) {
   QMessageBox box(
       message.icon == Message::Icon::Critical ? QMessageBox::Critical : QMessageBox::NoIcon,
       message.caption, message.text, QMessageBox::Ok);
+  // Arabic reads from the right: the icon on the right, the text aligned to it.
+  box.setLayoutDirection(Qt::RightToLeft);
   box.exec();
 }
 

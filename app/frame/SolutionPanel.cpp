@@ -99,7 +99,7 @@ void SolutionPanel::drawFigure() {
   // The figure is drawn when it is to be seen: a closed panel costs no drawing.
   if (figureDrawn_ || !isOpen()) return;
   figureDrawn_ = true;
-  if (solution_.faulted)
+  if (solution_.stopped)
     figure_->setFigure(CannotDraw(u"الشكل", u"لا يرسم الشكل: " + solution_.why));
   else if (figureOf_ != nullptr)
     figure_->setFigure(figureOf_(solution_.values, separator_));

@@ -54,6 +54,8 @@ class TopicWindow : public FormWindow, private ResultView {
   void measure(QWidget* result, const Formula& formula);
   double value(const Formula& formula);
   void leaveOut(QWidget* result, std::u16string_view why);
+  // A click that computes nothing, and what the pupil should do instead.
+  void refuse(std::u16string_view sentence) { calculation_.refuse(sentence); }
   std::u16string numberText(double value) const;
 
  private:
@@ -67,7 +69,10 @@ class TopicWindow : public FormWindow, private ResultView {
   void showFailure(std::u16string_view what) override;
   void showSolution(const Solution& solution) override;
   void setSolutionStale(std::u16string_view sentence) override;
+  void announce(std::u16string_view sentence) override;
 
+  // Enter in a box runs the calculation, as the calculate button does.
+  bool eventFilter(QObject* watched, QEvent* event) override;
   void boxAdded(QLineEdit* box);
   SolutionPanel& panel();
   // Moves the window left as far as the open panel needs to be on the screen.
@@ -78,6 +83,7 @@ class TopicWindow : public FormWindow, private ResultView {
   bool writing_ = false;  // the window is writing a result into a box: that is no edit
   FigureOf figure_ = nullptr;
   SolutionPanel* panel_ = nullptr;
+  QPushButton* calculateButton_ = nullptr;
 };
 
 }  // namespace numora

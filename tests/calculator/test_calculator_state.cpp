@@ -4,6 +4,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "calculator/CalculatorState.h"
 #include "numeric/Fault.h"
@@ -71,14 +72,50 @@ TEST(CalculatorEquals, DoesNothingWithoutAPendingOperator) {
   EXPECT_EQ(Display(u"4+2C5="), u"5");
 }
 
-TEST(CalculatorEquals, ReadsTheStoredOperandAsTheFifteenDigitsWritten) {
+TEST(CalculatorEquals, KeepsTheFullValueOfANumberItComputed) {
   EXPECT_EQ(Display(u"1/3="), u"0.333333333333333");
-  // The stored operand is the text "0.333333333333333", not one third.
+  EXPECT_EQ(Display(u"1/3*3="), u"1");  // not 0.999999999999999
+  EXPECT_EQ(Display(u"1/3=*3="), u"1");
   EXPECT_EQ(Display(u"1/3=+0="), u"0.333333333333333");
+  // A number typed or edited on the display is read from its text.
   CalculatorState calculator(u'.');
   calculator.setDisplay(u"0.1234567890123456789");
   Press(calculator, u"+0=");
   EXPECT_EQ(calculator.display(), u"0.123456789012346");
+  Press(calculator, u"C1/3=");
+  calculator.setDisplay(u"0.33333");
+  Press(calculator, u"*3=");
+  EXPECT_EQ(calculator.display(), u"0.99999");
+}
+
+// A display read only in part is noted, for as long as the calculation uses what was read.
+TEST(CalculatorNotes, SayHowADisplayReadInPartWasRead) {
+  const std::u16string twelve = u"حُسب بالعدد 12 من شاشة الحاسبة وأُهمل «,5».";
+  const std::u16string none = u"لم يكن في شاشة الحاسبة عدد، فحُسب بالعدد 0 وأُهمل «abc».";
+  const struct {
+    const char16_t* typed;  // on the display before the keys
+    const char16_t* keys;
+    char16_t separator;
+    const char16_t* display;
+    std::vector<std::u16string> notes;
+  } cases[] = {
+      {u"12,5", u"+1=", u'.', u"13", {twelve}},
+      {u"12,5", u"+1=", u',', u"13,5", {}},  // the locale's own separator is read whole
+      {u"abc", u"+2=", u'.', u"2", {none}},
+      {u"abc", u"+2==", u'.', u"2", {none}},  // a result read again is no new reading
+      {u"", u"+2=", u'.', u"2", {}},          // an empty display is 0, as on any calculator
+      {u"abc", u"+2=5+1=", u'.', u"6", {}},   // a new calculation has notes of its own
+      {u"abc", u"+2=C", u'.', u"", {}},
+      {u"12,5", u"*", u'.', u"12,5", {twelve}},  // said at once, before the next number
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.keys, c.keys + std::u16string_view(c.keys).size()));
+    CalculatorState calculator(c.separator);
+    calculator.setDisplay(c.typed);
+    Press(calculator, c.keys);
+    EXPECT_EQ(calculator.display(), c.display);
+    EXPECT_EQ(calculator.notes(), c.notes);
+  }
 }
 
 // Key sequences as a pocket calculator runs them, from left to right.

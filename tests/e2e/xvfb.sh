@@ -34,12 +34,23 @@ start_accessibility() {  # WORK_DIRECTORY
 }
 
 # A real mouse click at the centre of the push button named $2 in the window titled $1, the centre
-# found through AT-SPI; fails when no such button shows within a few seconds.
-click_button() {  # WINDOW_TITLE BUTTON_NAME
+# found through AT-SPI; fails when no such button shows within $3 seconds (10 by default).
+click_button() {  # WINDOW_TITLE BUTTON_NAME [TIMEOUT_SECONDS]
   local point x y
-  point=$(/usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/atspi_point.py" "$1" "$2") || return 1
+  point=$(/usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/atspi_point.py" "$1" "$2" "${3:-10}") \
+    || return 1
   read -r x y <<<"$point"
   xdotool mousemove "$x" "$y" click 1
+}
+
+# Gives the keyboard to the window titled $1 once it is in view (within 10 s), as a desktop's window
+# manager does for a window it maps; the private X server has none, and without this the keys
+# typed next reach no window of the program.
+focus_window() {  # WINDOW_TITLE
+  local id
+  id=$(timeout 10 xdotool search --sync --onlyvisible --name "^$1\$" | head -n 1)
+  [ -n "$id" ] || return 1
+  xdotool windowfocus --sync "$id"
 }
 
 # For the end-to-end scripts: a temporary directory in $work, and on exit the program ($app), the

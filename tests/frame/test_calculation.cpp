@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -37,6 +38,8 @@ struct FakeView final : ResultView {
     solutionStale.clear();
   }
   void setSolutionStale(std::u16string_view sentence) override { solutionStale = sentence; }
+  void announce(std::u16string_view sentence) override { said.push_back(Plain(sentence)); }
+  std::vector<std::u16string> said;
 
   // The solution's lines without their isolates, the exact answers marked "*", the reasons "!".
   // A step's rows are joined back into one line.
@@ -201,7 +204,7 @@ TEST(Calculation, TheSolutionFollowsTheClick) {
                                         u"ر = √د ÷ ص = √8 ÷ 2 = 2,82842712474619 ÷ 2 = "
                                         u"1,4142135623731",
                                         u"*ر = √2 ≈ 1,4142135623731"}));
-  EXPECT_FALSE(window.view.solution.faulted);
+  EXPECT_FALSE(window.view.solution.stopped);
   EXPECT_EQ(*window.view.solution.values.find(u"ص"), 2);
 
   window.calculation.edited(window.second);
@@ -213,7 +216,7 @@ TEST(Calculation, TheSolutionFollowsTheClick) {
       window.view.lines(),
       (Lines{u"ج = س + ص = 1 + 2 = 3", u"د = س - ص = 1 - 2 = -1", u"ر = √د ÷ ص = √(-1) ÷ 2",
              u"!ر، لم تحسب: توقف الحساب عند الخطأ 5، استدعاء إجراء أو وسيطة غير صالحة", u"!ر/"}));
-  EXPECT_TRUE(window.view.solution.faulted);
+  EXPECT_TRUE(window.view.solution.stopped);
   EXPECT_EQ(window.view.solution.why, u"ر/");
   EXPECT_EQ(window.view.solutionStale, u"");
 
@@ -225,6 +228,48 @@ TEST(Calculation, TheSolutionFollowsTheClick) {
   EXPECT_EQ(window.view.lines(), (Lines{u"!ج، لم تحسب: السبب", u"!ر، لم تحسب: السبب"}));
   window.calculation.run([] {});
   EXPECT_EQ(window.view.lines().size(), 2u);
+}
+
+TEST(Calculation, AScreenReaderHearsEachClickOnce) {
+  // What is said at the end of a click, without the pupil moving to the results.
+  const struct {
+    const char* what;
+    std::function<void(Window&)> click;
+    std::u16string said;  // empty: nothing is said
+  } cases[] = {
+      {"each result with its name", [](Window& w) { w.click(u"10", u"2"); },
+       u"ج 12، ر 1,4142135623731"},
+      {"and then the first note, in the order the boxes were read",
+       [](Window& w) { w.click(u"10cm", u"-2"); },
+       u"ج 8، ر -1,73205080756888 حُسب بالعدد 10 وأُهمل «cm»."},
+      {"the fault's sentence", [](Window& w) { w.click(u"1", u"2"); }, u"ر/"},
+      {"the first reason a result was left out",
+       [](Window& w) {
+         w.view.texts = {{w.first, u"1"}, {w.second, u"2"}};
+         w.calculation.run([&] {
+           w.calculation.read(w.first, u"س");
+           w.calculation.read(w.second, u"ص");
+           w.calculation.measure(w.sum, kSum);
+           w.calculation.leaveOut(w.root, u"السبب");
+         });
+       },
+       u"ج 3 ر، لم تحسب: السبب"},
+      {"a click refused",
+       [](Window& w) { w.calculation.run([&] { w.calculation.refuse(u"اختر"); }); }, u"اختر"},
+      {"a click that does nothing says nothing", [](Window& w) { w.calculation.run([] {}); }, u""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    Window window;
+    c.click(window);
+    EXPECT_EQ(window.view.said,
+              c.said.empty() ? std::vector<std::u16string>{} : std::vector<std::u16string>{c.said});
+  }
+  // A refused click shows its sentence as the solution, with no figure.
+  Window window;
+  window.calculation.run([&] { window.calculation.refuse(u"اختر"); });
+  EXPECT_EQ(window.view.lines(), std::vector<std::u16string>{u"!اختر"});
+  EXPECT_TRUE(window.view.solution.stopped);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <optional>
 #include <vector>
 
+#include "numeric/Figure.h"
 #include "topics/temperature/TemperatureFigures.h"
 #include "topics/temperature/TemperatureFormulas.h"
 
@@ -58,11 +59,20 @@ void Form15::Command1_Click() {
   for (const Direction& direction : directions())
     if (direction.option->isChecked()) chosen = direction;
   // The box is read once, in the scale of the chosen conversion; the result replaces it.
-  const double t = read(Text1, chosen ? chosen->from : kCelsius);
-  if (!chosen) return;
-  // No temperature is below absolute zero; one typed in Kelvin is converted as it stands.
-  if (chosen->from == kKelvin && t < 0)
-    noteInput(Text1, u"لا درجة حرارة أقل من الصفر المطلق (0 كلفن)، وحُسب بالعدد " + numberText(t) +
+  const std::u16string_view scale = chosen ? chosen->from : kCelsius;
+  const double t = read(Text1, scale);
+  if (!chosen) {
+    // Said on the box, in the solution and to the screen reader; the box keeps its text.
+    const std::u16string_view choose = u"اختر أولا واحدا من التحويلات الستة، ثم اضغط «احسب».";
+    noteInput(Text1, choose);
+    refuse(choose);
+    return;
+  }
+  // No temperature is below absolute zero, on any scale; one typed so is converted as it stands.
+  const double zero = AbsoluteZero(scale);
+  if (t < zero)
+    noteInput(Text1, u"لا درجة حرارة أقل من الصفر المطلق (" + IsolatedNumber(numberText(zero)) +
+                         u" " + std::u16string(scale) + u")، وحُسب بالعدد " + numberText(t) +
                          u" كما كُتب.");
   measure(Text1, *chosen->formula);
 }

@@ -26,4 +26,14 @@ const Formula KelvinToFahrenheit =
 const Formula FahrenheitToKelvin =
     Conversion(u"من فهرنهايت إلى كلفن", kKelvin, (f - 32) * 5 / 9 + 273);
 
+double AbsoluteZero(std::u16string_view scale) {
+  if (scale == kKelvin) return 0;
+  // The conversions' own arithmetic, so that a converted absolute zero is never below it.
+  Values zero;
+  zero.set(kKelvin, 0);
+  Evaluation evaluate(zero);
+  const Formula& to = scale == kCelsius ? KelvinToCelsius : KelvinToFahrenheit;
+  return ValueOrFault(evaluate(to.expression));
+}
+
 }  // namespace numora

@@ -16,4 +16,8 @@ inline constexpr std::u16string_view kCelsius = u"سلسيوس", kFahrenheit = u
 extern const Formula CelsiusToFahrenheit, FahrenheitToCelsius, CelsiusToKelvin, KelvinToCelsius,
     KelvinToFahrenheit, FahrenheitToKelvin;
 
+// Absolute zero on a scale, by the same conversions (0 K, -273 °C, -459.4 °F): no temperature is
+// below it.
+double AbsoluteZero(std::u16string_view scale);
+
 }  // namespace numora
