@@ -11,10 +11,11 @@
 namespace numora {
 namespace {
 
+// The announcer is a plain QWidget to Qt's meta-objects, so the factory knows it by its type.
 QAccessibleInterface* NotificationFor(const QString& className, QObject* object) {
-  if (className == QLatin1String("numora::Announcer") && object->isWidgetType())
-    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Notification);
-  return nullptr;
+  if (className != QLatin1String("QWidget")) return nullptr;
+  auto* announcer = dynamic_cast<Announcer*>(object);
+  return announcer ? new QAccessibleWidget(announcer, QAccessible::Notification) : nullptr;
 }
 
 #ifdef Q_OS_WIN

@@ -186,6 +186,10 @@ void Calculation::note(FieldId box, std::u16string_view note) {
   view_.setNote(box, notes);
 }
 
+void Calculation::forget(FieldId box) {
+  if (notes_.erase(box) != 0) view_.setNote(box, {});
+}
+
 double Calculation::evaluate(const Formula& formula) {
   place_ = {.formula = &formula};
   Evaluation evaluation(values_);
@@ -259,7 +263,7 @@ std::u16string Calculation::faultSentence(const Fault& fault) const {
 }
 
 void Calculation::edited(FieldId box) {
-  if (notes_.erase(box) != 0) view_.setNote(box, {});
+  forget(box);
   if (const Result* result = find(box)) {
     // A box that shows a result and takes the next number: what is typed is no result.
     view_.setWorking(box, InWords(*result->formula, separator_));

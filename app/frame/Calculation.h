@@ -89,8 +89,10 @@ class Calculation {
   double read(FieldId box, std::u16string_view quantity);
   // A length: read the same way, and a negative one is computed as it stands but noted.
   double readLength(FieldId box, std::u16string_view quantity);
-  // Adds a note to a box read in this click.
+  // Adds a note to a box read in this click; forget() takes a box's notes away once they no
+  // longer hold (the pupil did what a refused click asked).
   void note(FieldId box, std::u16string_view note);
+  void forget(FieldId box);
 
   // Computes a result with its formula, tests it for faults and writes it, with its working.
   void measure(FieldId result, const Formula& formula);

@@ -129,6 +129,8 @@ void TopicWindow::noteInput(QLineEdit* box, std::u16string_view note) {
   calculation_.note(Id(box), note);
 }
 
+void TopicWindow::forgetNotes(QLineEdit* box) { calculation_.forget(Id(box)); }
+
 void TopicWindow::measure(QWidget* result, const Formula& formula) {
   calculation_.measure(Id(result), formula);
 }

@@ -51,6 +51,7 @@ class TopicWindow : public FormWindow, private ResultView {
   double read(QLineEdit* box, std::u16string_view quantity);
   double readLength(QLineEdit* box, std::u16string_view quantity);
   void noteInput(QLineEdit* box, std::u16string_view note);
+  void forgetNotes(QLineEdit* box);
   void measure(QWidget* result, const Formula& formula);
   double value(const Formula& formula);
   void leaveOut(QWidget* result, std::u16string_view why);

@@ -1,11 +1,13 @@
 // The calculator window: its keypad, the shared handlers of its key groups, its skin, and the
 // state it keeps across a visit to the main menu.
+#include <QAction>
 #include <QButtonGroup>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
 #include <map>
 
+#include "app/frame/Fields.h"
 #include "app/frame/Twips.h"
 #include "calculator/Form16.h"
 #include "tests/windows/Harness.h"
@@ -29,6 +31,7 @@ class CalculatorTest : public QObject {
   void keyboardActsAsTheKeyButtons();
   void keyboardKeysOfEveryKind_data();
   void keyboardKeysOfEveryKind();
+  void aDisplayReadInPartIsMarkedAndResultsAreSaid();
 };
 
 void CalculatorTest::keypadReadsAsAPocketCalculator() {
@@ -232,6 +235,34 @@ void CalculatorTest::keyboardKeysOfEveryKind() {
                                          ? static_cast<QWidget*>(calculator.Text1)
                                          : calculator.N->button(7));
   QVERIFY(program.messages.shown.empty());
+}
+
+void CalculatorTest::aDisplayReadInPartIsMarkedAndResultsAreSaid() {
+  Program program;
+  program.registry.show(FormId::Form16);
+  auto& calculator = program.form<Form16>(FormId::Form16);
+  QTest::keyClicks(calculator.Text1, "12,5");
+  calculator.S->button(0)->click();  // +
+  const QString note = u"حُسب بالعدد 12 من شاشة الحاسبة وأُهمل «,5»."_qs;
+  QCOMPARE(calculator.announced(), note);
+  calculator.N->button(1)->click();
+  calculator.Command5->click();
+  QCOMPARE(calculator.Text1->text(), u"13"_qs);
+  QCOMPARE(calculator.announced(), u"الناتج 13"_qs);
+  // The mark stays while the result stands on what was read, and goes with "Backspace".
+  const QAction* sign = FieldNotes::WarningSign(calculator.Text1);
+  QVERIFY(sign != nullptr && sign->isVisible());
+  QVERIFY(calculator.Text1->accessibleDescription().startsWith(note));
+  calculator.Command1->button(1)->click();
+  QVERIFY(!sign->isVisible());
+  // A result computed keeps its full value: 1 ÷ 3 × 3 is 1.
+  calculator.N->button(1)->click();
+  calculator.S->button(3)->click();  // /
+  calculator.N->button(3)->click();
+  calculator.S->button(1)->click();  // *
+  calculator.N->button(3)->click();
+  calculator.Command5->click();
+  QCOMPARE(calculator.Text1->text(), u"1"_qs);
 }
 
 QTEST_MAIN(CalculatorTest)

@@ -41,7 +41,11 @@ Form15::Form15(const FormContext& context)
   for (const Direction& direction : directions()) {
     connect(direction.option, &QRadioButton::toggled, this,
             [this, formula = direction.formula](bool checked) {
-              if (checked) showFormula(Text1, *formula);
+              if (!checked) return;
+              showFormula(Text1, *formula);
+              // Choosing one does what the refused click asked.
+              if (refused_) forgetNotes(Text1);
+              refused_ = false;
             });
   }
   setFigure(ThermometersFigure);
@@ -66,6 +70,7 @@ void Form15::Command1_Click() {
     const std::u16string_view choose = u"اختر أولا واحدا من التحويلات الستة، ثم اضغط «احسب».";
     noteInput(Text1, choose);
     refuse(choose);
+    refused_ = true;
     return;
   }
   // No temperature is below absolute zero, on any scale; one typed so is converted as it stands.

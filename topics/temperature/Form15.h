@@ -37,6 +37,8 @@ class Form15 final : public TopicWindow {
     std::u16string_view from;
   };
   std::vector<Direction> directions() const;
+
+  bool refused_ = false;  // the last click asked for a conversion to be chosen
 };
 
 }  // namespace numora
