@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTextBrowser>
 #include <QToolTip>
 #include <QtTest>
 
@@ -64,6 +65,7 @@ class EveryPupilTest : public QObject {
   void aClickIsSaidWithoutMoving_data();
   void aClickIsSaidWithoutMoving();
   void resultsFollowTheCalculateButton();
+  void theStepsAreReadLineByLine();
   void escapeGoesBackToTheMainMenu();
   void everyControlAndWindowHasAnArabicName();
   void qtsOwnTextsAreArabic();
@@ -143,6 +145,27 @@ void EveryPupilTest::resultsFollowTheCalculateButton() {
     QVERIFY2(reached == labels, qPrintable(window.windowTitle()));
     for (QWidget* label : labels) QVERIFY(!label->accessibleDescription().isEmpty());
     window.hide();
+  }
+}
+
+// The solution panel's steps are reached with Tab, and its caret moves a line at a time, where a
+// screen reader reads the line it lands on.
+void EveryPupilTest::theStepsAreReadLineByLine() {
+  Program program;
+  program.registry.show(FormId::Form5);
+  FormWindow& window = program.registry.form(FormId::Form5);
+  QVERIFY(Type(window, {"Text1", "7"}));
+  CalculateButton(program, FormId::Form5)->click();
+  auto* steps = window.findChild<QTextBrowser*>();
+  QVERIFY(steps != nullptr);
+  QCOMPARE(steps->accessibleName(), u"خطوات الحل"_qs);
+  const std::vector<QWidget*> reached = TabOrderAfter(CalculateButton(program, FormId::Form5), 8);
+  QVERIFY(std::find(reached.begin(), reached.end(), steps) != reached.end());
+  steps->setFocus();
+  steps->moveCursor(QTextCursor::Start);
+  for (int line = 1; line < 4; ++line) {
+    QTest::keyClick(steps, Qt::Key_Down);
+    QCOMPARE(steps->textCursor().blockNumber(), line);
   }
 }
 
