@@ -2,10 +2,13 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QGuiApplication>
 
 #ifdef Q_OS_WIN
+// clang-format off
+#include <windows.h>  // before the OLE header, which needs its types
 #include <oleauto.h>
-#include <windows.h>
+// clang-format on
 #endif
 
 namespace numora {
@@ -64,7 +67,9 @@ void Announcer::say(const QString& sentence) {
   show();
   lower();
 #ifdef Q_OS_WIN
-  if (QWidget* top = window(); top->isVisible())
+  // Only a window of the Windows platform has a handle (the offscreen platform's has none).
+  if (QWidget* top = window();
+      top->isVisible() && QGuiApplication::platformName() == QLatin1String("windows"))
     RaiseNotification(reinterpret_cast<HWND>(top->winId()), sentence);
 #endif
 }
