@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTextBrowser>
@@ -11,6 +12,7 @@
 #include <QtTest>
 
 #include "app/frame/Language.h"
+#include "app/frame/QtServices.h"
 #include "tests/windows/Harness.h"
 
 using namespace numora;
@@ -216,6 +218,20 @@ void EveryPupilTest::qtsOwnTextsAreArabic() {
   for (const QAction* action : menu->actions()) texts << action->text().remove('&');
   QVERIFY2(texts.join('|').contains(u"نسخ"), qPrintable(texts.join('|')));
   QCOMPARE(QGuiApplication::layoutDirection(), Qt::RightToLeft);
+
+  // A message box reads from the right, and its button is Qt's own "OK" in Arabic.
+  Qt::LayoutDirection direction = Qt::LeftToRight;
+  QString button;
+  QTimer::singleShot(0, [&] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    QVERIFY(box != nullptr);
+    direction = box->layoutDirection();
+    button = box->buttons().value(0)->text();
+    box->accept();
+  });
+  ModalMessageBoxes().show({u"Numora"_qs, u"نص"_qs});
+  QCOMPARE(direction, Qt::RightToLeft);
+  QCOMPARE(button.remove('&'), u"حسنًا"_qs);
   QVERIFY(ContrastRatio(QToolTip::palette().color(QPalette::ToolTipText),
                         QToolTip::palette().color(QPalette::ToolTipBase)) >= 4.5);
 
