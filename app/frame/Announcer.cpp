@@ -14,11 +14,11 @@
 namespace numora {
 namespace {
 
-// The announcer is a plain QWidget to Qt's meta-objects, so the factory knows it by its type.
+// Qt asks the factories by the class names of an object, its own first. The interface it gets is
+// kept for the object's life, so the announcer's is asked for only once it is made.
 QAccessibleInterface* NotificationFor(const QString& className, QObject* object) {
-  if (className != QLatin1String("QWidget")) return nullptr;
-  auto* announcer = dynamic_cast<Announcer*>(object);
-  return announcer ? new QAccessibleWidget(announcer, QAccessible::Notification) : nullptr;
+  if (className != QLatin1String(Announcer::staticMetaObject.className())) return nullptr;
+  return new QAccessibleWidget(static_cast<Announcer*>(object), QAccessible::Notification);
 }
 
 #ifdef Q_OS_WIN

@@ -15,6 +15,8 @@ namespace numora {
 //   (UiaRaiseNotificationEvent, looked up at run time: Windows 10 1709 and later have it, and a
 //   system without it only misses the announcement).
 class Announcer final : public QWidget {
+  Q_OBJECT
+
  public:
   explicit Announcer(QWidget* window);
 
