@@ -83,19 +83,11 @@ void EveryPupilTest::aClickIsSaidWithoutMoving_data() {
   QTest::addColumn<QString>("said");
   QTest::newRow("circle") << FormId::Form5 << QStringList{"Text1", "7"} << QString()
                           << u"المساحة 153.86، المحيط 43.96"_qs;
-  QTest::newRow("quadratic") << FormId::Form13
-                             << QStringList{"Text1", "1", "Text2", "-3", "Text3", "2"} << QString()
-                             << u"س 1، س 2"_qs;
-  QTest::newRow("a box read in part") << FormId::Form3 << QStringList{"Text1", "2cm", "Text2", "3"}
-                                      << QString() << u"الناتج 8 حُسب بالعدد 2 وأُهمل «cm»."_qs;
   QTest::newRow("a fault") << FormId::Form2 << QStringList{"Text1", "0", "Text2", "8"} << QString()
                            << QString();  // the fault's sentence, whatever it is
   QTest::newRow("no conversion chosen")
       << FormId::Form15 << QStringList{"Text1", "25"} << QString()
       << u"اختر أولا واحدا من التحويلات الستة، ثم اضغط «احسب»."_qs;
-  QTest::newRow("a conversion") << FormId::Form15 << QStringList{"Text1", "-300"} << "Option1"
-                                << u"فهرنهايت -508 لا درجة حرارة أقل من الصفر المطلق (-273 "
-                                   u"سلسيوس)، وحُسب بالعدد -300 كما كُتب."_qs;
 }
 
 void EveryPupilTest::aClickIsSaidWithoutMoving() {
