@@ -36,7 +36,7 @@ QPalette WithReadableToolTips(QPalette palette) {
   return palette;
 }
 
-void UseArabicInterface(QApplication& application) {
+void UseArabicInterface(QCoreApplication& application) {
   // Installing the translation also turns Qt's own windows right to left (the translation says
   // so), once the event loop delivers the language change; set here so that it holds at once.
   auto* translator = new QTranslator(&application);

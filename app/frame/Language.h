@@ -3,7 +3,7 @@
 #include <QColor>
 #include <QPalette>
 
-class QApplication;
+class QCoreApplication;
 
 namespace numora {
 
@@ -12,7 +12,7 @@ namespace numora {
 // translation, built into the program, and Qt's own windows are laid out right to left. Our
 // windows keep the left-to-right placement of their layouts (FormWindow). Tooltips get text that
 // can be read on their background.
-void UseArabicInterface(QApplication& application);
+void UseArabicInterface(QCoreApplication& application);
 
 // The contrast ratio of two colours, from 1 to 21, as accessibility guidelines measure it.
 double ContrastRatio(const QColor& a, const QColor& b);
