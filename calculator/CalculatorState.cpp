@@ -30,11 +30,7 @@ void CalculatorState::press(CalculatorKey key) {
 CalculatorState::Operand CalculatorState::readDisplay() const {
   if (shownValue_) return {*shownValue_, {}};
   const Reading reading = ReadNumber(display_, separator_);
-  std::u16string_view ignored = std::u16string_view(display_).substr(reading.used);
-  while (!ignored.empty() && (ignored.front() == u' ' || ignored.front() == u'\t'))
-    ignored.remove_prefix(1);
-  while (!ignored.empty() && (ignored.back() == u' ' || ignored.back() == u'\t'))
-    ignored.remove_suffix(1);
+  const std::u16string_view ignored = IgnoredText(display_, reading);
   if (ignored.empty()) return {reading.value, {}};
   const std::u16string used = NumberToText(reading.value, separator_);
   const std::u16string quoted = u"«" + std::u16string(ignored) + u"»";

@@ -50,7 +50,6 @@ class CalculatorState {
     shownValue_.reset();
   }
   const std::u16string& firstOperand() const { return firstOperand_; }
-  double firstValue() const { return firstValue_; }
   // How the display was read where it was not read whole, oldest first: each says which number
   // was used and what was ignored. Cleared by "Backspace" and by a new calculation (an operator
   // key with no operation pending, or after "=").

@@ -242,6 +242,18 @@ Reading ReadNumber(std::u16string_view text, char16_t localeSeparator) {
   return {number.Finish(), end, true};
 }
 
+std::u16string_view IgnoredText(std::u16string_view text, const Reading& reading) {
+  const auto space = [](char16_t c) {
+    return (c >= u'\t' && c <= u'\r') || c == u' ' || c == u'\u0085' || c == u'\u00A0' ||
+           c == u'\u1680' || (c >= u'\u2000' && c <= u'\u200A') || c == u'\u2028' ||
+           c == u'\u2029' || c == u'\u202F' || c == u'\u205F' || c == u'\u3000';
+  };
+  std::u16string_view ignored = text.substr(std::min(reading.used, text.size()));
+  while (!ignored.empty() && space(ignored.front())) ignored.remove_prefix(1);
+  while (!ignored.empty() && space(ignored.back())) ignored.remove_suffix(1);
+  return ignored;
+}
+
 double ParseNumber(std::u16string_view text, char16_t localeSeparator) {
   return ReadNumber(text, localeSeparator).value;
 }

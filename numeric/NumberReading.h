@@ -29,6 +29,11 @@ struct Reading {
 };
 Reading ReadNumber(std::u16string_view text, char16_t localeSeparator = u'.');
 
+// What a reading left of its text, without the white space around it (the controls, the spaces
+// and the line and paragraph separators): the text a note says was ignored. Empty where the
+// reading took it all; the whole text, trimmed, where it found no number.
+std::u16string_view IgnoredText(std::u16string_view text, const Reading& reading);
+
 // Reads a whole text as a number written with the given separator; blanks and tabs around the
 // number are allowed, and the exponent letter is "E" or "e". Raises the type-mismatch fault for
 // text that is not a number, including empty text, and the overflow fault as ParseNumber does.

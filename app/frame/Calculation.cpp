@@ -12,20 +12,6 @@
 namespace numora {
 namespace {
 
-// White space as the windows' text trims it: the controls, the spaces and the line and paragraph
-// separators.
-bool IsSpace(char16_t c) {
-  return (c >= u'\t' && c <= u'\r') || c == u' ' || c == u'\u0085' || c == u'\u00A0' ||
-         c == u'\u1680' || (c >= u'\u2000' && c <= u'\u200A') || c == u'\u2028' || c == u'\u2029' ||
-         c == u'\u202F' || c == u'\u205F' || c == u'\u3000';
-}
-
-std::u16string Trimmed(std::u16string_view text) {
-  while (!text.empty() && IsSpace(text.front())) text.remove_prefix(1);
-  while (!text.empty() && IsSpace(text.back())) text.remove_suffix(1);
-  return std::u16string(text);
-}
-
 std::u16string Widen(const char* text) {
   std::u16string out;
   for (; *text != '\0'; ++text) out += static_cast<char16_t>(static_cast<unsigned char>(*text));
@@ -118,14 +104,18 @@ void Calculation::run(const std::function<void()>& handler) {
 std::u16string Calculation::announcement() const {
   if (solution_.stopped) return solution_.why;
   std::u16string said;
-  for (const std::u16string& part : spoken_) said += (said.empty() ? u"" : u"، ") + part;
-  for (const FieldId box : readNow_) {
-    const auto noted = notes_.find(box);
-    if (noted == notes_.end() || noted->second.empty()) continue;
-    said += (said.empty() ? u"" : u" ") + noted->second;
-    break;
-  }
-  if (!firstReason_.empty()) said += (said.empty() ? u"" : u" ") + firstReason_;
+  const auto add = [&said](std::u16string_view separator, const std::u16string& part) {
+    if (part.empty()) return;
+    if (!said.empty()) said += separator;
+    said += part;
+  };
+  for (const std::u16string& result : spoken_) add(u"، ", result);
+  const auto noted = std::find_if(readNow_.begin(), readNow_.end(), [this](FieldId box) {
+    const auto found = notes_.find(box);
+    return found != notes_.end() && !found->second.empty();
+  });
+  if (noted != readNow_.end()) add(u" ", notes_.at(*noted));
+  add(u" ", firstReason_);
   return said;
 }
 
@@ -159,9 +149,9 @@ double Calculation::read(FieldId box, std::u16string_view quantity) {
   values_.set(quantity, reading.value);
 
   const std::u16string used = numberText(reading.value);
-  const std::u16string ignored = Trimmed(std::u16string_view(text).substr(reading.used));
+  const std::u16string ignored(IgnoredText(text, reading));
   std::u16string note;
-  if (Trimmed(text).empty())
+  if (!reading.found && ignored.empty())
     note = u"الخانة فارغة، فحُسب بالعدد " + used + u".";
   else if (!reading.found)
     note = u"لا عدد في أول الخانة، فحُسب بالعدد " + used + u" وأُهمل «" + ignored + u"».";

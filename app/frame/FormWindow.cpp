@@ -4,6 +4,7 @@
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
@@ -123,7 +124,8 @@ void FormWindow::PressFromKeyboard(QAbstractButton* button) {
 bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::KeyPress) {
     const auto* key = static_cast<QKeyEvent*>(event);
-    auto* button = qobject_cast<QPushButton*>(watched);
+    QAbstractButton* button = qobject_cast<QPushButton*>(watched);
+    if (button == nullptr && qobject_cast<QLineEdit*>(watched) != nullptr) button = enterButton_;
     const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
     if (button != nullptr && enter && (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
       if (!key->isAutoRepeat()) PressFromKeyboard(button);

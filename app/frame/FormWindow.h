@@ -80,9 +80,11 @@ class FormWindow : public QWidget, protected ControlBuilder {
   // Every window ends the program when it is closed.
   void Form_Unload();
 
-  // Enter and the keypad's Enter press a focused push button, as Space does; no button is a
-  // default button, so Enter in a text box does nothing.
+  // Enter and the keypad's Enter press a focused push button, as Space does, and in a text box
+  // the window's button for Enter (setEnterButton), where it has one and the box was given this
+  // window's key filter.
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void setEnterButton(QAbstractButton* button) { enterButton_ = button; }
   // A key standing for a button: its click handler at once, the button shown pressed a moment.
   static void PressFromKeyboard(QAbstractButton* button);
 
@@ -96,6 +98,7 @@ class FormWindow : public QWidget, protected ControlBuilder {
   FormLook look_;
   bool centred_ = false;
   QPushButton* mainButton_ = nullptr;
+  QAbstractButton* enterButton_ = nullptr;
   Announcer* announcer_ = nullptr;
 };
 

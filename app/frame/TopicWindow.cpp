@@ -1,7 +1,6 @@
 #include "app/frame/TopicWindow.h"
 
 #include <QBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -65,21 +64,8 @@ void TopicWindow::keepOnScreen() {
   if (over > 0) move(std::max(available.left(), pos().x() - over), pos().y());
 }
 
-bool TopicWindow::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::KeyPress && calculateButton_ != nullptr &&
-      qobject_cast<QLineEdit*>(watched) != nullptr) {
-    const auto* key = static_cast<QKeyEvent*>(event);
-    const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
-    if (enter && (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
-      if (!key->isAutoRepeat()) PressFromKeyboard(calculateButton_);
-      return true;
-    }
-  }
-  return FormWindow::eventFilter(watched, event);
-}
-
 void TopicWindow::boxAdded(QLineEdit* box) {
-  box->installEventFilter(this);
+  box->installEventFilter(this);  // Enter in a box calculates
   // Any change that is not the window's own writing is an edit: typing, pasting, and text set
   // through assistive technology.
   connect(box, &QLineEdit::textChanged, this, [this, box] {
@@ -92,7 +78,7 @@ void TopicWindow::boxAdded(QLineEdit* box) {
 
 QPushButton* TopicWindow::addCalculateButton(const Control& row, std::function<void()> handler) {
   QPushButton* button = addButton(row);
-  calculateButton_ = button;
+  setEnterButton(button);
   setResultsAfter(button);
   calculation_.setButtonCaption(ToU16String(button->text()));
   connect(button, &QPushButton::clicked, this,

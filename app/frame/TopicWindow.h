@@ -72,8 +72,6 @@ class TopicWindow : public FormWindow, private ResultView {
   void setSolutionStale(std::u16string_view sentence) override;
   void announce(std::u16string_view sentence) override;
 
-  // Enter in a box runs the calculation, as the calculate button does.
-  bool eventFilter(QObject* watched, QEvent* event) override;
   void boxAdded(QLineEdit* box);
   SolutionPanel& panel();
   // Moves the window left as far as the open panel needs to be on the screen.
@@ -84,7 +82,6 @@ class TopicWindow : public FormWindow, private ResultView {
   bool writing_ = false;  // the window is writing a result into a box: that is no edit
   FigureOf figure_ = nullptr;
   SolutionPanel* panel_ = nullptr;
-  QPushButton* calculateButton_ = nullptr;
 };
 
 }  // namespace numora
