@@ -7,6 +7,9 @@ install(FILES ${PROJECT_SOURCE_DIR}/resources/desktop/org.numora.Numora.metainfo
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${PROJECT_SOURCE_DIR}/resources/pictures/icon.png
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/32x32/apps RENAME numora.png)
+# The licence of Numora and of what the program carries, where Debian looks for it.
+install(FILES ${PROJECT_SOURCE_DIR}/resources/licenses/copyright
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/numora)
 foreach(size 48 64 128 256)
   install(FILES ${PROJECT_SOURCE_DIR}/resources/pictures/icon-${size}.png
           DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps RENAME numora.png)

@@ -22,13 +22,19 @@ echo "Depends: $depends"
 root="$work/root"
 dpkg-deb -x "$package" "$root"
 for f in usr/bin/numora usr/share/applications/org.numora.Numora.desktop \
-         usr/share/metainfo/org.numora.Numora.metainfo.xml \
+         usr/share/metainfo/org.numora.Numora.metainfo.xml usr/share/doc/numora/copyright \
          usr/share/icons/hicolor/32x32/apps/numora.png usr/share/icons/hicolor/256x256/apps/numora.png; do
   [ -e "$root/$f" ] || fail "missing $f"
 done
 desktop-file-validate "$root/usr/share/applications/org.numora.Numora.desktop" || fail "desktop entry"
 appstreamcli validate --no-net "$root/usr/share/metainfo/org.numora.Numora.metainfo.xml" >/dev/null \
   || fail "metainfo"
+# The licence, in Debian's machine-readable form, and the same licence in the metainfo.
+grep -q '^Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' \
+  "$root/usr/share/doc/numora/copyright" || fail "the copyright file is not in Debian's format"
+grep -q '^License: GPL-3+' "$root/usr/share/doc/numora/copyright" || fail "no licence for Numora"
+grep -q '<project_license>GPL-3.0-or-later</project_license>' \
+  "$root/usr/share/metainfo/org.numora.Numora.metainfo.xml" || fail "the metainfo names another licence"
 # The program tells the desktop the ID its entry is named by.
 grep -qa "org.numora.Numora" "$root/usr/bin/numora" || fail "the program names another desktop entry"
 
