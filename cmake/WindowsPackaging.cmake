@@ -14,14 +14,35 @@ foreach(plugin IN ITEMS QWindowsIntegrationPlugin:platforms QWindowsVistaStylePl
                                                     RUNTIME DESTINATION ${folder})
 endforeach()
 
-# Qt's DLLs and the MinGW run-time come with their symbols (libstdc++ alone is 23 MB of them);
-# CPack strips only the program, so the installed copies of the rest are stripped here.
+# The notices of everything the folder carries, in licenses\: Numora's licence (GNU GPL 3 or
+# later); Qt's licence (LGPL 3, which builds on the GPL 3) and the copyright of Qt's source with
+# the third-party code it builds in (FreeType, HarfBuzz, PCRE2, zlib, libpng, libjpeg and more) and
+# of its Arabic translation built into the program, as Debian records them; the licences of the
+# MinGW run-time (GCC's run-time libraries, winpthreads).
+install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION licenses RENAME Numora-LICENSE.txt)
+foreach(notice IN ITEMS "/usr/share/common-licenses/LGPL-3:Qt-LGPL-3.txt"
+                        "/usr/share/doc/libqt6core6/copyright:Qt-copyright.txt"
+                        "/usr/share/doc/qt6-translations-l10n/copyright:Qt-translations-copyright.txt"
+                        "/usr/share/doc/gcc-mingw-w64-base/copyright:MinGW-GCC-runtime-copyright.txt"
+                        "/usr/share/doc/mingw-w64-common/copyright:MinGW-w64-winpthreads-copyright.txt")
+  string(REPLACE ":" ";" notice ${notice})
+  list(GET notice 0 source)
+  list(GET notice 1 name)
+  install(FILES ${source} DESTINATION licenses RENAME ${name})
+endforeach()
+
+# The program, Qt's DLLs and the MinGW run-time come with their symbols (libstdc++ alone is 23 MB
+# of them): the installed copies are stripped here, and the program is then signed when a
+# certificate is given (tools/windows/sign.sh), so that nothing changes it after its signature.
 install(CODE "
   file(GLOB_RECURSE binaries \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/*.dll\")
-  foreach(binary IN LISTS binaries)
+  set(program \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/numora.exe\")
+  foreach(binary IN LISTS binaries program)
     execute_process(COMMAND \"${CMAKE_STRIP}\" --strip-unneeded \"\${binary}\"
                     COMMAND_ERROR_IS_FATAL ANY)
   endforeach()
+  execute_process(COMMAND bash \"${PROJECT_SOURCE_DIR}/tools/windows/sign.sh\" \"\${program}\"
+                  COMMAND_ERROR_IS_FATAL ANY)
 ")
 
 set(CPACK_GENERATOR NSIS ZIP)
@@ -31,21 +52,16 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
 set(CPACK_PACKAGE_FILE_NAME "Numora-${PROJECT_VERSION}-win64")
 set(CPACK_PACKAGE_INSTALL_DIRECTORY Numora)
 set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY Numora)
-set(CPACK_STRIP_FILES ON)
-set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY ON)
+set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 
-# The installer: Program Files, a Start-menu shortcut with the program's icon, an uninstaller in
-# Add/Remove Programs; /S installs and uninstalls silently, for rolling out to a lab.
-set(CPACK_PACKAGE_EXECUTABLES numora Numora)
-set(CPACK_NSIS_EXECUTABLES_DIRECTORY .)
+# The installer is our own script (cmake/nsis/NSIS.template.in): Program Files, the program alone
+# in the Start menu, an entry in Add/Remove Programs with what a lab's tools read from it, /S for
+# silent installs and uninstalls, Arabic or English.
+list(PREPEND CMAKE_MODULE_PATH ${PROJECT_SOURCE_DIR}/cmake/nsis)
 set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
-set(CPACK_NSIS_PACKAGE_NAME Numora)
-set(CPACK_NSIS_DISPLAY_NAME Numora)
-set(CPACK_NSIS_INSTALLED_ICON_NAME numora.exe)
 set(CPACK_NSIS_MUI_ICON ${PROJECT_SOURCE_DIR}/resources/pictures/numora.ico)
 set(CPACK_NSIS_MUI_UNIICON ${PROJECT_SOURCE_DIR}/resources/pictures/numora.ico)
-set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
-set(CPACK_NSIS_MANIFEST_DPI_AWARE ON)
+set(CPACK_NUMORA_SIGN_SCRIPT ${PROJECT_SOURCE_DIR}/tools/windows/sign.sh)
 # A 64-bit, Unicode installer: the program is 64-bit, and NSIS's default 32-bit stub would not
 # run where only 64-bit programs do.
 set(CPACK_NSIS_DEFINES "Target amd64-unicode")

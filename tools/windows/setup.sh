@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Everything the Windows build needs on this Linux machine: the MinGW-w64 cross compiler, NSIS,
-# Wine and Xvfb from Debian, and Qt for Windows built once from Debian's own qtbase source into a
-# cache outside the clone.
+# wixl and msitools (the MSI), osslsigncode and openssl (signing), Wine and Xvfb from Debian, and
+# Qt for Windows built once from Debian's own qtbase source into a cache outside the clone.
 #
 # Idempotent and quiet when everything is there. The cache lives in $NUMORA_WINDOWS_CACHE
 # (/var/cache/numora by default); each Qt build sits in a folder named after the Qt version and a
@@ -21,7 +21,7 @@ if [ "$(id -u)" -eq 0 ]; then sudo=(); elif command -v sudo >/dev/null 2>&1; the
 # ---- Debian packages
 packages=(
   g++-mingw-w64-x86-64-posix mingw-w64-tools binutils-mingw-w64-x86-64
-  nsis wine wine64 xvfb xauth xdotool x11-utils
+  nsis wixl msitools osslsigncode openssl wine wine64 xvfb xauth xdotool x11-utils
   qt6-base-dev-tools qt6-base-dev cmake ninja-build dpkg-dev
   googletest zip unzip imagemagick fonts-noto-core fonts-dejavu-core
 )
@@ -43,7 +43,7 @@ qt_options=(
   -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF
   -DFEATURE_sql=OFF -DFEATURE_network=OFF -DFEATURE_dbus=OFF
   -DFEATURE_opengl=OFF -DFEATURE_dynamicgl=OFF -DFEATURE_vulkan=OFF
-  -DFEATURE_tabletevent=OFF -DFEATURE_printsupport=OFF -DFEATURE_concurrent=OFF
+  -DFEATURE_tabletevent=OFF -DFEATURE_concurrent=OFF
   -DFEATURE_xml=OFF -DFEATURE_testlib=ON
   -DFEATURE_system_zlib=OFF -DFEATURE_system_pcre2=OFF -DFEATURE_system_harfbuzz=OFF
   -DFEATURE_system_freetype=OFF -DFEATURE_system_jpeg=OFF -DFEATURE_system_png=OFF

@@ -1,0 +1,75 @@
+#!/usr/bin/env bash
+# The MSI package as a lab's deployment tool uses it, under Wine on a private Xvfb: msiexec /i /qn
+# installs it into a fresh prefix for every user (the program, its Start-menu shortcut, its entry
+# in Add/Remove Programs with icon, version and publisher); installing the same package again
+# changes nothing; the installed program starts to its main menu and ends with status 0; an MSI of
+# a later version, built here from the same folder, replaces it in place; msiexec /x /qn removes
+# every file, the shortcut and the entry.
+#
+#   msi_lifecycle.sh PACKAGE.msi PACKAGE.zip XPROBE_SOURCE
+set -euo pipefail
+# shellcheck source=/dev/null
+source "$(dirname "$0")/../e2e/xvfb.sh"
+# shellcheck source=/dev/null
+source "$(dirname "$0")/wine.sh"
+msi=$1 zip=$2
+here="$(cd "$(dirname "$0")/../.." && pwd)"
+
+begin_wine "$3"
+version=$(msiinfo export "$msi" Property | sed -n 's/^ProductVersion\t//p' | tr -d '\r')
+later="${version%%.*}.$(( $(cut -d. -f2 <<<"$version") + 1 )).0"
+unzip -q "$zip" -d "$work/folder"
+bash "$here/tools/windows/msi.sh" "$work/folder"/* "$later" "$work/later.msi" >/dev/null 2>&1 \
+  || fail "no MSI of version $later"
+
+# installed ENTRY VERSION: the one entry is this version's, with its icon and publisher.
+installed() {
+  local entry
+  entry=$(numora_entries)
+  [ "$(wc -l <<<"$entry")" -eq 1 ] || fail "Add/Remove Programs should list Numora once: $entry"
+  [ "$(entry_value "$entry" DisplayVersion)" = "$1" ] \
+    || fail "Add/Remove Programs shows version $(entry_value "$entry" DisplayVersion), not $1"
+  [ "$(entry_value "$entry" Publisher)" = "Numora developers" ] || fail "no publisher"
+  [ "$(entry_value "$entry" InstallLocation)" = "$programs_folder\\" ] || fail "no InstallLocation"
+  # Add/Remove Programs takes an MSI's icon from the product's registration.
+  wine reg query 'HKLM\Software\Classes\Installer\Products' /s 2>/dev/null \
+    | grep -q 'ProductIcon .*\\numora\.ico' || fail "Add/Remove Programs shows no icon"
+  echo "$entry"
+}
+
+# msiexec takes Windows paths: a Linux one would read as a switch.
+msi=$(winepath -w "$msi")
+later_msi=$(winepath -w "$work/later.msi")
+wine msiexec /i "$msi" /qn || fail "msiexec /i ended with status $?"
+wineserver -w
+[ -f "$programs/numora.exe" ] || fail "the MSI put no numora.exe into Program Files\\Numora"
+[ -f "$programs/platforms/qwindows.dll" ] || fail "the MSI left out the platform plugin"
+[ -f "$programs/licenses/Numora-LICENSE.txt" ] || fail "the MSI left out the licences"
+[ -n "$(find "$WINEPREFIX/drive_c" -ipath '*Start Menu/Programs/Numora.lnk' -print -quit)" ] \
+  || fail "no Start-menu shortcut Numora"
+first=$(installed "$version")
+echo "installed $version silently for every user: $first"
+
+files=$(cd "$programs" && find . -type f | sort | md5sum)
+wine msiexec /i "$msi" /qn || true
+wineserver -w
+[ "$(installed "$version")" = "$first" ] || fail "installing $version again added an entry"
+[ "$(cd "$programs" && find . -type f | sort | md5sum)" = "$files" ] \
+  || fail "installing $version again changed the folder"
+echo "installed $version again: nothing changed"
+
+start_to_main_menu
+close_main_menu_and_expect_exit "$xprobe" "$menu"
+echo "closed through the close box; exit status 0"
+
+wine msiexec /i "$later_msi" /qn || fail "the upgrade to $later ended with status $?"
+wineserver -w
+second=$(installed "$later")
+[ "$second" != "$first" ] || fail "the upgrade kept the entry of $version"
+[ -f "$programs/numora.exe" ] || fail "the upgrade left no numora.exe"
+echo "upgraded in place to $later: $second"
+
+wine msiexec /x "$later_msi" /qn || fail "msiexec /x ended with status $?"
+wineserver -w
+expect_nothing_left "msiexec /x"
+echo "removed silently: no file, shortcut or entry left"
