@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include "app/Registry.h"
+#include "app/frame/Faces.h"
 #include "app/frame/Language.h"
 #include "app/frame/QtServices.h"
 
@@ -60,6 +61,9 @@ int main(int argc, char* argv[]) {
   // Windows are hidden, never closed, on the way between them; the program ends only when one of
   // its own ways of ending says so.
   QApplication::setQuitOnLastWindowClosed(false);
+  // Before the first window: where the platform's face is missing or writes no Arabic, the
+  // faces that stand in for the layouts' take its place.
+  numora::UseLayoutFaces();
 
   const QString separator = QLocale::system().decimalPoint();
   numora::ApplicationEnd programEnd;

@@ -25,5 +25,5 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Without a font that covers Arabic the captions render as boxes.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-noto-core | fonts-dejavu-core")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2 | fonts-liberation, fonts-sil-harmattan")
 include(CPack)

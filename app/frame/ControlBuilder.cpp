@@ -1,6 +1,5 @@
 #include "app/frame/ControlBuilder.h"
 
-#include <QFontDatabase>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -8,6 +7,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTextLayout>
 #include <algorithm>
 #include <limits>
 
@@ -37,32 +37,23 @@ class FocusFramedButton final : public QPushButton {
   }
 };
 
-// The font naming only the faces this machine has, in the same order. The layouts name Windows
-// faces (Arial, Tahoma); where one is missing, Qt searches for it again for each size a text is
-// laid out in, and sorts all of the machine's fonts for its stand-ins, before it takes the next
-// face: on Linux a tenth of the work done before the splash window appears. The glyphs come from
-// the same faces either way. A font none of whose faces is here is kept as it is.
-QFont WithInstalledFaces(QFont font) {
-  QStringList installed;
-  for (const QString& family : font.families())
-    if (!QFontDatabase::styles(family).isEmpty()) installed.append(family);
-  if (!installed.isEmpty() && installed != font.families()) font.setFamilies(installed);
-  return font;
+// The layouts put a caption's baseline one ascent of their own face below its top. Where its
+// Arabic letters come from a face with a taller ascent than the first face's (a stand-in, see
+// Faces.h), Qt lowers the whole line by the difference, towards the control below: the label
+// starts that much higher instead, so that its letters stand where the layout's face has them.
+int BaselineDrop(const QLabel* label) {
+  QTextLayout layout(label->text(), label->font());
+  layout.beginLayout();
+  const QTextLine line = layout.createLine();
+  layout.endLayout();
+  return qRound(line.ascent() - LayoutAscent(label->font()));
 }
+
+constexpr const char* kLayoutTwips = "numoraLayoutTwips";
 
 }  // namespace
 
-QFont FontFor(const FontSpec& wanted, const QFont& base) {
-  if (wanted.family == nullptr) return base;
-  QFont font(QString::fromLatin1(wanted.family));
-  // Where the named font is missing, prefer a compact Arabic face so that captions keep close to
-  // the room the layout gives them.
-  font.setFamilies({QString::fromLatin1(wanted.family), QStringLiteral("Noto Naskh Arabic"),
-                    QStringLiteral("DejaVu Sans")});
-  font.setPointSizeF(wanted.pointSize);
-  font.setBold(wanted.bold);
-  return font;
-}
+QRect LayoutTwips(const QWidget* control) { return control->property(kLayoutTwips).toRect(); }
 
 ControlBuilder::ControlBuilder(ClientArea* client, QObject* buttonKeyFilter)
     : client_(client), buttonKeyFilter_(buttonKeyFilter) {}
@@ -74,10 +65,11 @@ QWidget* ControlBuilder::parentFor(QWidget* container) const {
 void ControlBuilder::place(QWidget* widget, const Control& row, bool takesFocus) {
   widget->setObjectName(QString::fromLatin1(row.name));
   widget->setGeometry(TwipsRect(row.left, row.top, row.width, row.height));
+  widget->setProperty(kLayoutTwips, QRect(row.left, row.top, row.width, row.height));
   // A control with a font of its own, as the splash's captions have, names only the faces found
   // here; the window's own font keeps the face its layout gives, so that the choice reads back.
   if (row.style.font.family != nullptr)
-    widget->setFont(WithInstalledFaces(FontFor(row.style.font, widget->font())));
+    widget->setFont(InstalledFontFor(row.style.font, widget->font()));
   if (row.style.accessibleName != nullptr)
     widget->setAccessibleName(Text(row.style.accessibleName));
   if (row.style.description != nullptr)
@@ -125,6 +117,11 @@ QLabel* ControlBuilder::addLabel(const Control& row, QWidget* container) {
     label->setPalette(colours);
   }
   place(label, row, false);
+  if (const int drop = row.style.framed ? 0 : BaselineDrop(label); drop > 0) {
+    label->setGeometry(label->geometry().adjusted(0, -drop, 0, 0));
+    // What it covers of a control above stays that control's to click.
+    label->setAttribute(Qt::WA_TransparentForMouseEvents);
+  }
   if (row.style.autoSize) {
     label->adjustSize();
   } else if (!row.style.framed) {

@@ -2,12 +2,14 @@
 
 #include <QColor>
 #include <QFont>
+#include <QRect>
 #include <functional>
 #include <utility>
 #include <vector>
 
 #include "app/frame/Controls.h"
 #include "app/frame/Drawing.h"
+#include "app/frame/Faces.h"
 
 class QGroupBox;
 class QLabel;
@@ -20,8 +22,9 @@ class QWidget;
 
 namespace numora {
 
-// The font a layout row asks for, falling back to faces with Arabic letters where it is missing.
-QFont FontFor(const FontSpec& wanted, const QFont& base);
+// The place and size a control's layout row gives it, in twips (a label that sizes itself to its
+// text, or grows to show it whole, may since have another); empty for what no row made.
+QRect LayoutTwips(const QWidget* control);
 
 // Turns a window's layout rows into its controls and figures on its client area: each control
 // placed in twips, with its font, its accessible name and its tab index; push buttons that show

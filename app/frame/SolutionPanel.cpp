@@ -1,6 +1,7 @@
 #include "app/frame/SolutionPanel.h"
 
 #include <QAccessible>
+#include <QFontMetricsF>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QTextBlock>
@@ -116,6 +117,11 @@ void SolutionPanel::showSolution(const Solution& solution) {
   QTextBlockFormat paragraph;
   paragraph.setLayoutDirection(Qt::RightToLeft);
   paragraph.setAlignment(Qt::AlignRight | Qt::AlignAbsolute);
+  // Each line as high as the text face's own lines: an Arabic face that stands in for it may
+  // keep room above its letters for marks the steps never carry, and would stretch every line.
+  QFont face = text_->font();
+  face.setFamilies({face.families().value(0, face.family())});
+  paragraph.setLineHeight(QFontMetricsF(face).lineSpacing(), QTextBlockFormat::FixedHeight);
   bool first = true;
   for (const SolutionLine& line : solution.lines) {
     QTextCharFormat letters;

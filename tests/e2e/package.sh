@@ -17,7 +17,8 @@ echo "built $(basename "$package")"
 depends=$(dpkg-deb -f "$package" Depends)
 echo "Depends: $depends"
 [[ $depends == *libqt6widgets6* ]] || fail "the dependencies were not computed from the libraries"
-[[ $depends == *fonts-noto-core* ]] || fail "no font with Arabic coverage among the dependencies"
+[[ $depends == *fonts-sil-harmattan* && $depends == *fonts-liberation* ]] \
+  || fail "the faces that stand in for Arial and Tahoma are not among the dependencies"
 
 root="$work/root"
 dpkg-deb -x "$package" "$root"

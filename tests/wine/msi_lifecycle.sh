@@ -28,7 +28,7 @@ installed() {
   entry=$(numora_entries)
   [ "$(wc -l <<<"$entry")" -eq 1 ] || fail "Add/Remove Programs should list Numora once: $entry"
   [ "$(entry_value "$entry" DisplayVersion)" = "$1" ] \
-    || fail "Add/Remove Programs shows version $(entry_value "$entry" DisplayVersion), not $1"
+    || { wine reg query "$entry" >&2; fail "Add/Remove Programs shows version $(entry_value "$entry" DisplayVersion), not $1"; }
   [ "$(entry_value "$entry" Publisher)" = "Numora developers" ] || fail "no publisher"
   [ "$(entry_value "$entry" InstallLocation)" = "$programs_folder\\" ] || fail "no InstallLocation"
   # Add/Remove Programs takes an MSI's icon from the product's registration.
@@ -53,7 +53,7 @@ echo "installed $version silently for every user: $first"
 files=$(cd "$programs" && find . -type f | sort | md5sum)
 wine msiexec /i "$msi" /qn || true
 wineserver -w
-[ "$(installed "$version")" = "$first" ] || fail "installing $version again added an entry"
+[ "$(numora_entries)" = "$first" ] || fail "installing $version again changed the entries: $(numora_entries)"
 [ "$(cd "$programs" && find . -type f | sort | md5sum)" = "$files" ] \
   || fail "installing $version again changed the folder"
 echo "installed $version again: nothing changed"
