@@ -24,11 +24,11 @@ std::size_t Slot(FormId form) { return static_cast<std::size_t>(form) - 1; }
 
 }  // namespace
 
-Registry::Registry(ProgramEnd& programEnd, MessageBoxes& messages, char16_t decimalSeparator)
+Registry::Registry(ProgramEnd& programEnd, MessageBoxes& messages, Numerals numerals)
     : context_{.showMainMenu = [this] { show(FormId::Form1); },
                .programEnd = &programEnd,
                .messages = &messages,
-               .decimalSeparator = decimalSeparator} {}
+               .numerals = numerals} {}
 
 Registry::~Registry() = default;
 

@@ -12,7 +12,7 @@ namespace numora {
 // for and keeps the same window until the program ends.
 class Registry final : public Navigator {
  public:
-  Registry(ProgramEnd& programEnd, MessageBoxes& messages, char16_t decimalSeparator);
+  Registry(ProgramEnd& programEnd, MessageBoxes& messages, Numerals numerals);
   ~Registry() override;
 
   void show(FormId form) override;

@@ -1,7 +1,6 @@
 #include <QApplication>
 #include <QEvent>
 #include <QIcon>
-#include <QLocale>
 #include <QTimer>
 #include <QWidget>
 
@@ -65,11 +64,9 @@ int main(int argc, char* argv[]) {
   // faces that stand in for the layouts' take its place.
   numora::UseLayoutFaces();
 
-  const QString separator = QLocale::system().decimalPoint();
   numora::ApplicationEnd programEnd;
   numora::ModalMessageBoxes messages;
-  numora::Registry registry(programEnd, messages,
-                            separator.isEmpty() ? u'.' : separator.front().unicode());
+  numora::Registry registry(programEnd, messages, numora::RegionNumerals());
   new AfterSplashFrame(registry.form(numora::FormId::Form14));
   registry.show(numora::FormId::Form14);
   return QApplication::exec();

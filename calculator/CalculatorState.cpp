@@ -29,10 +29,10 @@ void CalculatorState::press(CalculatorKey key) {
 
 CalculatorState::Operand CalculatorState::readDisplay() const {
   if (shownValue_) return {*shownValue_, {}};
-  const Reading reading = ReadNumber(display_, separator_);
+  const Reading reading = ReadNumber(display_, numerals_.separator);
   const std::u16string_view ignored = IgnoredText(display_, reading);
   if (ignored.empty()) return {reading.value, {}};
-  const std::u16string used = NumberToText(reading.value, separator_);
+  const std::u16string used = NumberToText(reading.value, numerals_);
   const std::u16string quoted = u"«" + std::u16string(ignored) + u"»";
   return {reading.value,
           reading.found
@@ -50,14 +50,14 @@ void CalculatorState::startNumber() {
 void CalculatorState::digit(int value) {
   startNumber();
   shownValue_.reset();
-  display_.push_back(static_cast<char16_t>(u'0' + value));
+  display_.push_back(static_cast<char16_t>(numerals_.zero + value));
 }
 
 void CalculatorState::point() {
   startNumber();
   if (pointEntered_ == 1) return;
   shownValue_.reset();
-  display_.push_back(u'.');
+  display_.push_back(numerals_.separator);
   pointEntered_ = 1;
 }
 
@@ -72,7 +72,7 @@ void CalculatorState::operatorKey(Operation operation) {
   if (pending_ && !completed_ && entry_ == Entry::Typing) evaluate();
   const Operand first = readDisplay();
   firstValue_ = first.value;
-  firstOperand_ = NumberToText(first.value, separator_);
+  firstOperand_ = NumberToText(first.value, numerals_);
   if (!first.note.empty()) notes_.push_back(first.note);
   pending_ = operation;
   pointEntered_ = 0;
@@ -106,7 +106,7 @@ void CalculatorState::evaluate() {
       break;
   }
   const double value = ValueOrFault(result);
-  display_ = NumberToText(value, separator_);
+  display_ = NumberToText(value, numerals_);
   shownValue_ = value;
   computed_ = true;
   if (!read.note.empty()) notes_.push_back(read.note);

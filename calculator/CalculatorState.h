@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "numeric/NumberWriting.h"
+
 namespace numora {
 
 enum class Operation : std::uint8_t { Add, Subtract, Multiply, Divide };
@@ -40,7 +42,7 @@ struct CalculatorKey {
 // calculation.
 class CalculatorState {
  public:
-  explicit CalculatorState(char16_t decimalSeparator) : separator_(decimalSeparator) {}
+  explicit CalculatorState(Numerals numerals) : numerals_(numerals) {}
 
   const std::u16string& display() const { return display_; }
   void setDisplay(std::u16string_view text) {
@@ -96,7 +98,7 @@ class CalculatorState {
   };
   Operand readDisplay() const;
 
-  char16_t separator_;
+  Numerals numerals_;
   std::u16string display_;
   std::u16string firstOperand_;
   double firstValue_ = 0;             // the full value behind firstOperand_

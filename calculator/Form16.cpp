@@ -40,7 +40,7 @@ Form16::Form16(const FormContext& context)
                            .clientHeight = 4440,
                            .background = FormLook::Background::WindowFace,
                            .font = {"Tahoma", 8.25}}),
-      state_(context.decimalSeparator) {
+      state_(context.numerals) {
   setObjectName(QStringLiteral("Form16"));
   Text1 =
       addTextBox({"Text1",

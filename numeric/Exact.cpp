@@ -532,9 +532,15 @@ bool HasMoreThanShownDigits(Fraction x) {
   }
 }
 
-bool Equals(Fraction x, std::u16string_view decimal, char16_t separator) {
+// Whether the shown text, in the region's digits, is the fraction's decimal.
+bool Equals(Fraction x, std::u16string_view decimal, Numerals numerals) {
+  std::u16string ascii(decimal);
+  for (char16_t& c : ascii) {
+    if (c >= numerals.zero && c <= numerals.zero + 9)
+      c = static_cast<char16_t>(u'0' + (c - numerals.zero));
+  }
   try {
-    const Fraction shown = DecimalValue(decimal, separator);
+    const Fraction shown = DecimalValue(std::u16string_view(ascii), numerals.separator);
     return shown.n == x.n && shown.d == x.d;
   } catch (const NoExactValue&) {
     return false;
@@ -554,12 +560,15 @@ std::optional<ExactNumber> ExactValue(const Expr& expr, const Values& values) {
   }
 }
 
-std::u16string ExactAnswer(const ExactNumber& exact, std::u16string_view shownDecimal,
-                           char16_t decimalSeparator) {
+namespace {
+
+// The answer in ASCII digits.
+std::u16string Answer(const ExactNumber& exact, std::u16string_view shownDecimal,
+                      Numerals numerals) {
   const Value x = FromExact(exact);
   if (x.plain()) {
     const Fraction a = x.rational;
-    if (Terminates(a.d) && (HasMoreThanShownDigits(a) || Equals(a, shownDecimal, decimalSeparator)))
+    if (Terminates(a.d) && (HasMoreThanShownDigits(a) || Equals(a, shownDecimal, numerals)))
       return {};
     if (a.d == 1) return Text(a.n);
     std::u16string text = Text(a.n) + u"/" + Text(a.d);
@@ -575,6 +584,13 @@ std::u16string ExactAnswer(const ExactNumber& exact, std::u16string_view shownDe
   const std::u16string text =
       Text(sum.a) + (sum.b < 0 ? u" - " : u" + ") + Multiple(Abs(sum.b), x.radicand, x.index);
   return sum.d == 1 ? text : u"(" + text + u")/" + Text(sum.d);
+}
+
+}  // namespace
+
+std::u16string ExactAnswer(const ExactNumber& exact, std::u16string_view shownDecimal,
+                           Numerals numerals) {
+  return numerals.digits(Answer(exact, shownDecimal, numerals));
 }
 
 double Approximate(const ExactNumber& exact) {

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "numeric/Formula.h"
+#include "numeric/NumberWriting.h"
 
 namespace numora {
 
@@ -63,12 +64,12 @@ class ExactNumber {
 // is evaluated exactly from its own expression. Bounded: every input ends within milliseconds.
 std::optional<ExactNumber> ExactValue(const Expr& expr, const Values& values);
 
-// The exact answer in one line, in ASCII digits: "340/9 = 37 7/9", "2√2", "3∛2", "⁵√2",
-// "√2/2", "-√2", "(5 - √13)/2". Empty when it says no more than the decimal the window shows:
-// a whole number or a decimal that ends, equal to the shown text's number or longer than the 15
-// digits the window shows (its decimal ends all the same).
+// The exact answer in one line, in the region's digits (here ASCII): "340/9 = 37 7/9", "2√2",
+// "3∛2", "⁵√2", "√2/2", "-√2", "(5 - √13)/2". Empty when it says no more than the decimal the
+// window shows: a whole number or a decimal that ends, equal to the shown text's number or longer
+// than the 15 digits the window shows (its decimal ends all the same).
 std::u16string ExactAnswer(const ExactNumber& exact, std::u16string_view shownDecimal,
-                           char16_t decimalSeparator);
+                           Numerals numerals);
 
 // The nearest double, for checking the exact value against the decimal.
 double Approximate(const ExactNumber& exact);

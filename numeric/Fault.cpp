@@ -34,10 +34,10 @@ std::u16string_view ArabicName(FaultKind kind) {
   return kNames[kind];
 }
 
-std::u16string StopReason(const Fault& fault) {
+std::u16string StopReason(const Fault& fault, Numerals numerals) {
   const std::string number = std::to_string(fault.number());
-  return u"توقف الحساب عند الخطأ " + std::u16string(number.begin(), number.end()) + u"، " +
-         std::u16string(ArabicName(fault.kind()));
+  return u"توقف الحساب عند الخطأ " + numerals.digits(std::u16string(number.begin(), number.end())) +
+         u"، " + std::u16string(ArabicName(fault.kind()));
 }
 
 }  // namespace numora

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "numeric/NumberWriting.h"
+
 namespace numora {
 
 // The faults a computation can raise. The numbers are the conventional run-time error numbers
@@ -47,7 +49,8 @@ struct FaultTexts {
 // The fault's name in Arabic, as its box and the working name it.
 std::u16string_view ArabicName(FaultKind kind);
 
-// Why the results a fault stopped were not computed: "توقف الحساب عند الخطأ 6، تجاوز السعة".
-std::u16string StopReason(const Fault& fault);
+// Why the results a fault stopped were not computed: "توقف الحساب عند الخطأ 6، تجاوز السعة",
+// the number in the region's digits.
+std::u16string StopReason(const Fault& fault, Numerals numerals = {});
 
 }  // namespace numora

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "numeric/Formula.h"
+#include "numeric/NumberWriting.h"
 
 namespace numora {
 
@@ -81,7 +82,7 @@ struct Figure {
 
 // A topic's figure from the numbers of a calculation that ended with its results: the quantities
 // read from the boxes, by their names in the formulas, and the stages computed on the way.
-using FigureOf = Figure (*)(const Values& values, char16_t decimalSeparator);
+using FigureOf = Figure (*)(const Values& values, Numerals numerals);
 
 // Figures that are not drawn, with the sentence that says why.
 Figure CannotDraw(std::u16string name, std::u16string why);

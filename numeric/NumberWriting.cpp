@@ -15,9 +15,18 @@ std::u16string Widen(std::string_view ascii) { return std::u16string(ascii.begin
 
 }  // namespace
 
-std::u16string NumberToText(double value, char16_t decimalSeparator) {
+std::u16string Numerals::digits(std::u16string_view text) const {
+  std::u16string written(text);
+  if (ascii()) return written;
+  for (char16_t& c : written) {
+    if (c >= u'0' && c <= u'9') c = static_cast<char16_t>(zero + (c - u'0'));
+  }
+  return written;
+}
+
+std::u16string NumberToText(double value, Numerals numerals) {
   if (value == 0.0) {
-    return u"0";  // Negative zero as well.
+    return numerals.digits(u"0");  // Negative zero as well.
   }
   char text[32];
   if (!std::isfinite(value)) {
@@ -52,14 +61,15 @@ std::u16string NumberToText(double value, char16_t decimalSeparator) {
   }
   std::u16string result = value < 0.0 ? u"-" : u"";
   for (const char c : shown) {
-    result += c == '.' ? decimalSeparator : static_cast<char16_t>(c);
+    result += c == '.' ? numerals.separator : static_cast<char16_t>(c);
   }
-  return result;
+  return numerals.digits(result);
 }
 
-std::u16string IntegerToText(std::int16_t value) {
+std::u16string IntegerToText(std::int16_t value, Numerals numerals) {
   char text[8];
-  return Widen({text, std::to_chars(text, text + sizeof text, static_cast<int>(value)).ptr});
+  return numerals.digits(
+      Widen({text, std::to_chars(text, text + sizeof text, static_cast<int>(value)).ptr}));
 }
 
 }  // namespace numora

@@ -2,16 +2,33 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace numora {
 
-// The text is the windows' UTF-16 text. The only locale-dependent character, the decimal
-// separator, is always passed in by the caller; the digits are always ASCII.
+// How the pupil's region writes numbers: its ten digits (the zero given, the other nine following
+// it in Unicode's order, as they do for the ASCII, Arabic-Indic and extended Arabic-Indic digits)
+// and its decimal separator. The text is the windows' UTF-16 text. A separator alone stands for
+// the ASCII digits, as most regions write them.
+struct Numerals {
+  constexpr Numerals(char16_t decimalSeparator = u'.', char16_t zeroDigit = u'0')  // NOLINT
+      : separator(decimalSeparator), zero(zeroDigit) {}
+
+  // The text with each ASCII digit written in these digits; everything else stays.
+  std::u16string digits(std::u16string_view text) const;
+  bool ascii() const { return zero == u'0'; }
+
+  friend constexpr bool operator==(const Numerals&, const Numerals&) = default;
+
+  char16_t separator;
+  char16_t zero;
+};
 
 // Display text of a finite double: 15 significant digits, trailing zeros dropped, exponent form
-// below 1E-04 and from 1E+15, negative zero written "0".
-std::u16string NumberToText(double value, char16_t decimalSeparator);
+// below 1E-04 and from 1E+15, negative zero written "0"; in the region's digits and separator
+// (the exponent's "E" and the signs stay).
+std::u16string NumberToText(double value, Numerals numerals);
 
-std::u16string IntegerToText(std::int16_t value);
+std::u16string IntegerToText(std::int16_t value, Numerals numerals = {});
 
 }  // namespace numora

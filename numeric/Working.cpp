@@ -24,7 +24,7 @@ constexpr int kSum = 1, kProduct = 2, kNegation = 3, kPower = 4, kAtom = 5;
 
 class Writer {
  public:
-  Writer(const Values* values, char16_t separator) : values_(values), separator_(separator) {}
+  Writer(const Values* values, Numerals numerals) : values_(values), numerals_(numerals) {}
 
   // The expression, with parentheses around it when it binds less tightly than its place needs.
   std::u16string write(const Expr& expr, int needed = 0) const {
@@ -44,7 +44,7 @@ class Writer {
   }
 
   std::u16string number(double value, bool operand) const {
-    const std::u16string text = NumberToText(value, separator_);
+    const std::u16string text = NumberToText(value, numerals_);
     const bool enclosed = operand && (text.starts_with(u'-') || text.find(u'E') != text.npos);
     return enclosed ? u"(" + text + u")" : text;
   }
@@ -127,7 +127,7 @@ class Writer {
   }
 
   const Values* values_;
-  char16_t separator_;
+  Numerals numerals_;
 };
 
 // The shown stages of an expression, innermost first, each once.
@@ -147,8 +147,8 @@ std::u16string Line(const std::u16string& name, const std::u16string& formula,
 }
 
 std::u16string Write(const Formula& formula, const Values* values, std::u16string_view result,
-                     char16_t separator) {
-  const Writer writer(values, separator);
+                     Numerals numerals) {
+  const Writer writer(values, numerals);
   std::vector<const Expr*> stages;
   CollectStages(formula.expression, stages);
   std::u16string out = formula.heading.empty() ? u"" : formula.heading + u": ";
@@ -262,8 +262,8 @@ Expr Unfolded(const Expr& expr, const Values& values) {
 // "name = in words = with numbers = ... = result", the chain one left-to-right run. Returns
 // whether every operation was done.
 bool StepLine(const std::u16string& name, const Expr& expr, const Values& values,
-              std::u16string_view result, char16_t separator, Step& step) {
-  const Writer words(nullptr, separator);
+              std::u16string_view result, Numerals numerals, Step& step) {
+  const Writer words(nullptr, numerals);
   std::vector<std::u16string> chain{words.write(expr)};
   const auto add = [&chain](std::u16string text) {
     if (chain.back() != text) chain.push_back(std::move(text));
@@ -301,24 +301,22 @@ bool StepLine(const std::u16string& name, const Expr& expr, const Values& values
 }  // namespace
 
 Steps StepsOf(const Formula& formula, const Values& values, std::u16string_view resultText,
-              char16_t decimalSeparator) {
+              Numerals numerals) {
   Steps steps;
   std::vector<const Expr*> stages;
   CollectStages(formula.expression, stages);
   for (const Expr* stage : stages) {
     Step& step = steps.lines.emplace_back(Step{stage->name(), {}, {}});
     const double* value = values.find(stage->name());
-    const std::u16string valueText =
-        value ? NumberToText(*value, decimalSeparator) : std::u16string();
-    if (!StepLine(stage->name(), stage->operand(0), values, valueText, decimalSeparator, step) ||
+    const std::u16string valueText = value ? NumberToText(*value, numerals) : std::u16string();
+    if (!StepLine(stage->name(), stage->operand(0), values, valueText, numerals, step) ||
         value == nullptr) {
       steps.complete = false;
       return steps;
     }
   }
   Step& step = steps.lines.emplace_back(Step{formula.name, {}, {}});
-  steps.complete =
-      StepLine(formula.name, formula.expression, values, resultText, decimalSeparator, step);
+  steps.complete = StepLine(formula.name, formula.expression, values, resultText, numerals, step);
   if (!formula.heading.empty()) {
     step.line = formula.heading + u": " + step.line;
     step.rows.front() = formula.heading + u": " + step.rows.front();
@@ -332,23 +330,22 @@ std::u16string Approximately(std::u16string_view name, std::u16string_view exact
          std::u16string(decimal) + kPopDirectionalIsolate;
 }
 
-std::u16string InWords(const Formula& formula, char16_t decimalSeparator) {
-  return Write(formula, nullptr, {}, decimalSeparator);
+std::u16string InWords(const Formula& formula, Numerals numerals) {
+  return Write(formula, nullptr, {}, numerals);
 }
 
-std::u16string WithNumbers(const Formula& formula, const Values& values,
-                           char16_t decimalSeparator) {
-  return Write(formula, &values, {}, decimalSeparator);
+std::u16string WithNumbers(const Formula& formula, const Values& values, Numerals numerals) {
+  return Write(formula, &values, {}, numerals);
 }
 
 std::u16string WithResult(const Formula& formula, const Values& values,
-                          std::u16string_view resultText, char16_t decimalSeparator) {
-  return Write(formula, &values, resultText, decimalSeparator);
+                          std::u16string_view resultText, Numerals numerals) {
+  return Write(formula, &values, resultText, numerals);
 }
 
 std::u16string NotComputed(const Formula& formula, const Values& values, std::u16string_view why,
-                           char16_t decimalSeparator) {
-  return WithNumbers(formula, values, decimalSeparator) + u"، لم تحسب: " + std::u16string(why);
+                           Numerals numerals) {
+  return WithNumbers(formula, values, numerals) + u"، لم تحسب: " + std::u16string(why);
 }
 
 }  // namespace numora

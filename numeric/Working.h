@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "numeric/Formula.h"
+#include "numeric/NumberWriting.h"
 
 namespace numora {
 
@@ -24,16 +25,16 @@ namespace numora {
 // isolate, U+2066 … U+2069), as a textbook writes a formula with these digits, so that "7²" does
 // not turn into "²7" nor "√25" into "25√"; each Arabic name inside it is a right-to-left isolate
 // of its own (U+2067 … U+2069), so that it stays a whole word.
-std::u16string InWords(const Formula& formula, char16_t decimalSeparator);
+std::u16string InWords(const Formula& formula, Numerals numerals);
 // A quantity without a number keeps its name; a stage without a value keeps its name and shows
 // no value of its own.
-std::u16string WithNumbers(const Formula& formula, const Values& values, char16_t decimalSeparator);
+std::u16string WithNumbers(const Formula& formula, const Values& values, Numerals numerals);
 // The result is written as the window wrote it.
 std::u16string WithResult(const Formula& formula, const Values& values,
-                          std::u16string_view resultText, char16_t decimalSeparator);
+                          std::u16string_view resultText, Numerals numerals);
 // "المساحة = 3.14 × (1E+200)²، لم تحسب: <why>"
 std::u16string NotComputed(const Formula& formula, const Values& values, std::u16string_view why,
-                           char16_t decimalSeparator);
+                           Numerals numerals);
 
 // An exact answer beside the decimal: "سلسيوس = 340/9 = 37 7/9 ≈ 37.7777777777778".
 std::u16string Approximately(std::u16string_view name, std::u16string_view exact,
@@ -58,6 +59,6 @@ struct Steps {
 };
 // The result is written as the window wrote it; an empty one is written from the value.
 Steps StepsOf(const Formula& formula, const Values& values, std::u16string_view resultText,
-              char16_t decimalSeparator);
+              Numerals numerals);
 
 }  // namespace numora

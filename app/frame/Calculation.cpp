@@ -20,11 +20,10 @@ std::u16string Widen(const char* text) {
 
 }  // namespace
 
-Calculation::Calculation(ResultView& view, char16_t decimalSeparator)
-    : view_(view), separator_(decimalSeparator) {}
+Calculation::Calculation(ResultView& view, Numerals numerals) : view_(view), numerals_(numerals) {}
 
 std::u16string Calculation::numberText(double value) const {
-  return NumberToText(value, separator_);
+  return NumberToText(value, numerals_);
 }
 
 const Calculation::Result* Calculation::find(FieldId field) const {
@@ -48,7 +47,7 @@ void Calculation::remember(FieldId result, const Formula& formula) {
 
 void Calculation::show(FieldId result, const Formula& formula) {
   remember(result, formula);
-  view_.setWorking(result, InWords(formula, separator_));
+  view_.setWorking(result, InWords(formula, numerals_));
 }
 
 void Calculation::run(const std::function<void()>& handler) {
@@ -86,7 +85,7 @@ void Calculation::run(const std::function<void()>& handler) {
     // The steps of the formula under way, as far as they go, and the plain sentence.
     if (place_.formula != nullptr) addSteps(*place_.formula, {});
     const std::u16string sentence = faultSentence(fault);
-    failed(StopReason(fault), sentence);
+    failed(StopReason(fault, numerals_), sentence);
     view_.showFault(fault, sentence);
   } catch (const std::exception& failure) {
     const std::u16string what = Widen(failure.what());
@@ -130,7 +129,7 @@ void Calculation::addLine(SolutionLine::Kind kind, std::u16string text) {
 }
 
 void Calculation::addSteps(const Formula& formula, std::u16string_view resultText) {
-  for (const Step& step : StepsOf(formula, values_, resultText, separator_).lines) {
+  for (const Step& step : StepsOf(formula, values_, resultText, numerals_).lines) {
     if (!said_.insert(step.line).second) continue;  // a stage of two formulas
     for (const std::u16string& row : step.rows)
       solution_.lines.push_back(
@@ -144,7 +143,7 @@ double Calculation::read(FieldId box, std::u16string_view quantity) {
   readNow_.push_back(box);
   const std::u16string text = view_.text(box);
   place_ = {.box = box};
-  const Reading reading = ReadNumber(text, separator_);
+  const Reading reading = ReadNumber(text, numerals_.separator);
   place_ = {};
   values_.set(quantity, reading.value);
 
@@ -206,10 +205,10 @@ void Calculation::measure(FieldId result, const Formula& formula) {
   const std::u16string text = numberText(evaluate(formula));
   view_.setText(result, text);
   spoken_.push_back(formula.name + u" " + text);
-  done(result, WithResult(formula, values_, text, separator_));
+  done(result, WithResult(formula, values_, text, numerals_));
   addSteps(formula, text);
   if (const std::optional<ExactNumber> exact = ExactValue(formula.expression, values_)) {
-    const std::u16string answer = ExactAnswer(*exact, text, separator_);
+    const std::u16string answer = ExactAnswer(*exact, text, numerals_);
     if (!answer.empty())
       addLine(SolutionLine::Kind::Exact, Approximately(formula.name, answer, text));
   }
@@ -219,7 +218,7 @@ void Calculation::leaveOut(FieldId result, std::u16string_view why) {
   const Result* known = find(result);
   if (known == nullptr || std::find(pending_.begin(), pending_.end(), result) == pending_.end())
     return;
-  done(result, NotComputed(*known->formula, values_, why, separator_));
+  done(result, NotComputed(*known->formula, values_, why, numerals_));
   std::u16string reason = known->formula->name + u"، لم تحسب: " + std::u16string(why);
   if (firstReason_.empty()) firstReason_ = reason;
   addLine(SolutionLine::Kind::Reason, std::move(reason));
@@ -256,7 +255,7 @@ void Calculation::edited(FieldId box) {
   forget(box);
   if (const Result* result = find(box)) {
     // A box that shows a result and takes the next number: what is typed is no result.
-    view_.setWorking(box, InWords(*result->formula, separator_));
+    view_.setWorking(box, InWords(*result->formula, numerals_));
     view_.setStale(box, {});
   }
   if (!computed_ || readBoxes_.count(box) == 0) return;

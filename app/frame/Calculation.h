@@ -10,6 +10,7 @@
 
 #include "numeric/Fault.h"
 #include "numeric/Formula.h"
+#include "numeric/NumberWriting.h"
 
 namespace numora {
 
@@ -72,7 +73,7 @@ class ResultView {
 // computed, editing a box that was read shows them as out of date until the next click.
 class Calculation {
  public:
-  Calculation(ResultView& view, char16_t decimalSeparator);
+  Calculation(ResultView& view, Numerals numerals);
 
   // A result field and its formula, whose words its working shows until it is computed. A
   // result's formula may change, as the temperature box's follows the chosen conversion.
@@ -141,7 +142,7 @@ class Calculation {
   std::u16string faultSentence(const Fault& fault) const;
 
   ResultView& view_;
-  char16_t separator_;
+  Numerals numerals_;
   std::u16string buttonCaption_ = u"احسب";
   std::vector<Result> results_;  // in the order they were shown
   // This click's results that are not written yet.

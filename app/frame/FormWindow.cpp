@@ -69,7 +69,7 @@ void FormWindow::run(const std::function<void()>& handler) {
   try {
     handler();
   } catch (const Fault& fault) {
-    context_.messages->show(FaultMessage(fault, faultSentence(fault)));
+    context_.messages->show(FaultMessage(fault, faultSentence(fault), context_.numerals));
   } catch (const std::exception& failure) {
     context_.messages->show(FailureMessage(QString::fromLocal8Bit(failure.what())));
   } catch (...) {

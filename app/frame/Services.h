@@ -3,6 +3,8 @@
 #include <QString>
 #include <functional>
 
+#include "numeric/NumberWriting.h"
+
 namespace numora {
 
 // Ending the program: every window disappears at once and the process leaves its event loop;
@@ -33,8 +35,8 @@ struct FormContext {
   std::function<void()> showMainMenu;
   ProgramEnd* programEnd = nullptr;
   MessageBoxes* messages = nullptr;
-  // The decimal separator of the user's regional settings, read once at start-up.
-  char16_t decimalSeparator = u'.';
+  // The digits and decimal separator of the user's regional settings, read once at start-up.
+  Numerals numerals;
 };
 
 // The caption of every message box.

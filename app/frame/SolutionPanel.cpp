@@ -23,11 +23,10 @@ constexpr int kStepIndent = 24;
 
 }  // namespace
 
-SolutionPanel::SolutionPanel(QWidget* parent, FigureOf figureOf, char16_t decimalSeparator,
-                             int height)
+SolutionPanel::SolutionPanel(QWidget* parent, FigureOf figureOf, Numerals numerals, int height)
     : QWidget(parent),
       figureOf_(figureOf),
-      separator_(decimalSeparator),
+      numerals_(numerals),
       toggle_(new QToolButton(this)),
       body_(new QWidget(this)),
       stale_(new QLabel(body_)),
@@ -103,7 +102,7 @@ void SolutionPanel::drawFigure() {
   if (solution_.stopped)
     figure_->setFigure(CannotDraw(u"الشكل", u"لا يرسم الشكل: " + solution_.why));
   else if (figureOf_ != nullptr)
-    figure_->setFigure(figureOf_(solution_.values, separator_));
+    figure_->setFigure(figureOf_(solution_.values, numerals_));
 }
 
 void SolutionPanel::showSolution(const Solution& solution) {

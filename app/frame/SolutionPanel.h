@@ -19,7 +19,7 @@ class FigureView;
 // with its button or the window's key, and then only its button stays beside the layout.
 class SolutionPanel : public QWidget {
  public:
-  SolutionPanel(QWidget* parent, FigureOf figureOf, char16_t decimalSeparator, int height);
+  SolutionPanel(QWidget* parent, FigureOf figureOf, Numerals numerals, int height);
 
   void showSolution(const Solution& solution);
   // Out of date after an edit, with the sentence that says so; empty: up to date.
@@ -38,7 +38,7 @@ class SolutionPanel : public QWidget {
   void drawFigure();
 
   FigureOf figureOf_;
-  char16_t separator_;
+  Numerals numerals_;
   QToolButton* toggle_;
   QWidget* body_;
   QLabel* stale_;

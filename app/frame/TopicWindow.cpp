@@ -22,7 +22,7 @@ QWidget* Widget(FieldId id) { return static_cast<QWidget*>(const_cast<void*>(id)
 }  // namespace
 
 TopicWindow::TopicWindow(const FormContext& context, const FormLook& look)
-    : FormWindow(context, look), calculation_(*this, context.decimalSeparator) {
+    : FormWindow(context, look), calculation_(*this, context.numerals) {
   setTextBoxHook([this](QLineEdit* box) { boxAdded(box); });
   auto* key = new QShortcut(QKeySequence(Qt::Key_F2), this);
   connect(key, &QShortcut::activated, this, &TopicWindow::toggleSolution);
@@ -32,7 +32,7 @@ SolutionPanel& TopicWindow::panel() {
   if (panel_ == nullptr) {
     // Beside the layout, on its right: the layout keeps its place on the screen and its size, and
     // the window grows by the panel alone.
-    panel_ = new SolutionPanel(this, figure_, context().decimalSeparator, clientArea()->height());
+    panel_ = new SolutionPanel(this, figure_, context().numerals, clientArea()->height());
     auto* column = static_cast<QBoxLayout*>(layout());
     const int at = column->indexOf(clientArea());
     column->removeWidget(clientArea());
@@ -166,7 +166,7 @@ void TopicWindow::setStale(FieldId result, std::u16string_view sentence) {
 }
 
 void TopicWindow::showFault(const Fault& fault, std::u16string_view sentence) {
-  context().messages->show(FaultMessage(fault, ToQString(sentence)));
+  context().messages->show(FaultMessage(fault, ToQString(sentence), context().numerals));
 }
 
 void TopicWindow::showFailure(std::u16string_view what) {

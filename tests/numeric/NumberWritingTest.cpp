@@ -72,6 +72,31 @@ TEST(NumberToText, WritesTheSeparatorItIsGiven) {
   }
 }
 
+// The digits and separators of three regions: Egypt's Arabic-Indic digits, the Maghreb's decimal
+// comma, and the ASCII digits with a point.
+TEST(NumberToText, WritesTheRegionsDigitsAndSeparator) {
+  const Numerals egypt(kArabicSeparator, u'\u0660'), maghreb(u','), english(u'.');
+  const struct {
+    double value;
+    std::u16string_view egypt, maghreb, english;
+  } rows[] = {
+      {153.86, u"١٥٣٫٨٦", u"153,86", u"153.86"},
+      {-0.0, u"٠", u"0", u"0"},
+      {-1.0 / 3.0, u"-٠٫٣٣٣٣٣٣٣٣٣٣٣٣٣٣٣", u"-0,333333333333333", u"-0.333333333333333"},
+      {1234567890123456.0, u"١٫٢٣٤٥٦٧٨٩٠١٢٣٤٦E+١٥", u"1,23456789012346E+15",
+       u"1.23456789012346E+15"},
+      {0.000015, u"١٫٥E-٠٥", u"1,5E-05", u"1.5E-05"},
+      {1e100, u"١E+١٠٠", u"1E+100", u"1E+100"},
+  };
+  for (const auto& row : rows) {
+    EXPECT_EQ(NumberToText(row.value, egypt), row.egypt) << row.value;
+    EXPECT_EQ(NumberToText(row.value, maghreb), row.maghreb) << row.value;
+    EXPECT_EQ(NumberToText(row.value, english), row.english) << row.value;
+  }
+  EXPECT_EQ(IntegerToText(-32768, egypt), u"-٣٢٧٦٨");
+  EXPECT_EQ(egypt.digits(u"الأس 2، ق١ = 10"), u"الأس ٢، ق١ = ١٠");
+}
+
 TEST(IntegerToText, EverySixteenBitValue) {
   for (int value = -32768; value <= 32767; ++value) {
     const std::string expected = std::to_string(value);

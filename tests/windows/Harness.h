@@ -29,7 +29,7 @@ struct RecordingMessages final : MessageBoxes {
 
 // A whole program with recorders in place of ending the process and of message boxes.
 struct Program {
-  explicit Program(char16_t decimalSeparator = u'.') : registry(end, messages, decimalSeparator) {}
+  explicit Program(Numerals numerals = {}) : registry(end, messages, numerals) {}
 
   template <typename Form>
   Form& form(FormId id) {

@@ -65,14 +65,14 @@ std::vector<double> Ticks(double low, double high, int count) {
   return ticks;
 }
 
-std::u16string Number(double value, char16_t separator) {
-  return IsolatedNumber(NumberToText(value, separator));
+std::u16string Number(double value, Numerals numerals) {
+  return IsolatedNumber(NumberToText(value, numerals));
 }
 
-std::u16string Point(double x, double y, char16_t separator) {
+std::u16string Point(double x, double y, Numerals numerals) {
   // The Arabic comma, which a decimal comma cannot be taken for.
   // One left-to-right run, so that it reads the same inside an Arabic sentence or label.
-  return IsolatedNumber(u"(" + NumberToText(x, separator) + u"، " + NumberToText(y, separator) +
+  return IsolatedNumber(u"(" + NumberToText(x, numerals) + u"، " + NumberToText(y, numerals) +
                         u")");
 }
 
@@ -82,7 +82,7 @@ struct Marked {
 };
 
 // The input and the result of the window as dots on a scaled line, 0 always on it.
-Figure NumberLine(const Marked& input, const Marked& result, char16_t separator,
+Figure NumberLine(const Marked& input, const Marked& result, Numerals numerals,
                   std::u16string description) {
   double low = std::min({0.0, input.value, result.value});
   double high = std::max({0.0, input.value, result.value});
@@ -101,7 +101,7 @@ Figure NumberLine(const Marked& input, const Marked& result, char16_t separator,
   for (double tick : Ticks(low, high, 6)) {
     figure.paths.push_back(
         Segment({tick, -kTick}, {tick, kTick}, FigureLine::Guide, FigureInk::Guide));
-    figure.labels.push_back({{tick, -kTick}, NumberToText(tick, separator), FigureSide::Below});
+    figure.labels.push_back({{tick, -kTick}, NumberToText(tick, numerals), FigureSide::Below});
   }
   // The result's label stands higher, so that the two stay apart when the numbers are close.
   const auto mark = [&](const Marked& marked, double height, FigureInk ink) {
@@ -161,11 +161,11 @@ Figure CubeOf(const Solid& solid) {
 
 }  // namespace
 
-Figure RootFigure(const Values& values, char16_t separator) {
+Figure RootFigure(const Values& values, Numerals numerals) {
   const std::optional<double> root = Computed(RootOfNumber, values, {kRadicand, kIndex});
   if (!root) return NotDrawn(kNumberLine, kNoResult);
   const double radicand = *values.find(kRadicand), index = *values.find(kIndex);
-  const std::u16string x = Number(radicand, separator), r = Number(*root, separator);
+  const std::u16string x = Number(radicand, numerals), r = Number(*root, numerals);
   if (index == 2 && radicand > 0)
     return SquareOf({*root, u"√" + x + u" = " + r, x, true,
                      u"مربع مساحته " + x + u" وطول ضلعه " + r + u"، فالجذر التربيعي للعدد " + x +
@@ -174,29 +174,29 @@ Figure RootFigure(const Values& values, char16_t separator) {
     return CubeOf({*root, u"∛" + x + u" = " + r, x, true,
                    u"مكعب حجمه " + x + u" وطول حرفه " + r + u"، فالجذر التكعيبي للعدد " + x +
                        u" هو " + r + u"."});
-  return NumberLine({radicand, u"ما تحت الجذر = " + x}, {*root, u"الناتج = " + r}, separator,
+  return NumberLine({radicand, u"ما تحت الجذر = " + x}, {*root, u"الناتج = " + r}, numerals,
                     u"خط الأعداد وعليه ما تحت الجذر " + x + u" والناتج " + r + u".");
 }
 
-Figure PowerFigure(const Values& values, char16_t separator) {
+Figure PowerFigure(const Values& values, Numerals numerals) {
   const std::optional<double> power = Computed(PowerOfNumber, values, {kPowerBase, kExponent});
   if (!power) return NotDrawn(kNumberLine, kNoResult);
   const double base = *values.find(kPowerBase), exponent = *values.find(kExponent);
-  const std::u16string b = Number(base, separator), p = Number(*power, separator);
+  const std::u16string b = Number(base, numerals), p = Number(*power, numerals);
   // A power that underflows to 0 has no area to show.
   if (exponent == 2 && base > 0 && *power > 0)
     return SquareOf({base, b, b + u"² = " + p, false,
                      u"مربع طول ضلعه " + b + u" ومساحته " + p + u"، فالعدد " + b +
-                         u" مرفوعا إلى الأس 2 هو " + p + u"."});
+                         u" مرفوعا إلى الأس " + numerals.digits(u"2") + u" هو " + p + u"."});
   if (exponent == 3 && base > 0 && *power > 0)
     return CubeOf({base, b, b + u"³ = " + p, false,
                    u"مكعب طول حرفه " + b + u" وحجمه " + p + u"، فالعدد " + b +
-                       u" مرفوعا إلى الأس 3 هو " + p + u"."});
-  return NumberLine({base, u"الأساس = " + b}, {*power, u"الناتج = " + p}, separator,
+                       u" مرفوعا إلى الأس " + numerals.digits(u"3") + u" هو " + p + u"."});
+  return NumberLine({base, u"الأساس = " + b}, {*power, u"الناتج = " + p}, numerals,
                     u"خط الأعداد وعليه الأساس " + b + u" والناتج " + p + u".");
 }
 
-Figure PythagorasFigure(const Values& values, char16_t separator) {
+Figure PythagorasFigure(const Values& values, Numerals numerals) {
   const std::optional<double> hypotenuse = Computed(Hypotenuse, values, {kFirstLeg, kSecondLeg});
   if (!hypotenuse) return NotDrawn(kRightTriangle, kNoResult);
   const double a = *values.find(kFirstLeg), b = *values.find(kSecondLeg), c = *hypotenuse;
@@ -209,7 +209,7 @@ Figure PythagorasFigure(const Values& values, char16_t separator) {
   // As the window draws it: the right angle at the bottom right, the first leg upwards, the second
   // to the left; each square stands on the side of its edge away from the triangle.
   const FigurePoint corner{0, 0}, top{0, a}, left{-b, 0};
-  const auto text = [&](double v) { return NumberToText(v, separator); };
+  const auto text = [&](double v) { return NumberToText(v, numerals); };
   const std::u16string aText = text(a), bText = text(b), cText = text(c), aArea = text(a * a),
                        bArea = text(b * b), cArea = text(c * c);
   Figure figure;
@@ -235,7 +235,7 @@ Figure PythagorasFigure(const Values& values, char16_t separator) {
   return Framed(std::move(figure), 0.06);
 }
 
-Figure ParabolaFigure(const Values& values, char16_t separator) {
+Figure ParabolaFigure(const Values& values, Numerals numerals) {
   const std::optional<double> discriminant = Computed(Discriminant, values, {kA, kB, kC});
   if (!discriminant) return NotDrawn(kParabola, kOutOfReach);
   const double a = *values.find(kA), b = *values.find(kB), c = *values.find(kC);
@@ -268,7 +268,7 @@ Figure ParabolaFigure(const Values& values, char16_t separator) {
   Figure figure;
   figure.name = kParabola;
   figure.sameScale = false;
-  const auto text = [&](double v) { return NumberToText(v, separator); };
+  const auto text = [&](double v) { return NumberToText(v, numerals); };
 
   // The curve from the vertex form, which keeps its digits when the vertex is far out.
   constexpr int kSteps = 120;
@@ -292,7 +292,7 @@ Figure ParabolaFigure(const Values& values, char16_t separator) {
   };
   dot({axis, lowest});
   figure.labels.push_back({{axis, lowest},
-                           u"الرأس " + Point(axis, lowest, separator),
+                           u"الرأس " + Point(axis, lowest, numerals),
                            opensUp ? FigureSide::Below : FigureSide::Above});
   // Two roots close together are labelled on either side of the x-axis, so that their numbers,
   // fifteen digits long, do not run into each other.
@@ -306,7 +306,7 @@ Figure ParabolaFigure(const Values& values, char16_t separator) {
   // With B = 0 the vertex is the y-intercept, whatever the last digit of its computed height.
   if (b != 0) {
     dot({0, c});
-    figure.labels.push_back({{0, c}, Point(0, c, separator), FigureSide::Right});
+    figure.labels.push_back({{0, c}, Point(0, c, numerals), FigureSide::Right});
   }
 
   const double tickX = inner.width() / 100, tickY = inner.height() / 70;
@@ -335,7 +335,7 @@ Figure ParabolaFigure(const Values& values, char16_t separator) {
   } else {
     rootsText = u"الجذران " + text(roots[0]) + u" و" + text(roots[1]);
   }
-  figure.description = u"قطع مكافئ: الرأس " + Point(axis, lowest, separator) + u"، " + rootsText +
+  figure.description = u"قطع مكافئ: الرأس " + Point(axis, lowest, numerals) + u"، " + rootsText +
                        u"، محور التماثل س = " + text(axis) + u"، يقطع محور الصادات عند " + text(c) +
                        u".";
   // Each axis has its own scale, so each has its own margin; the lower one is deeper for the

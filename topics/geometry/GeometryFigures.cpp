@@ -55,11 +55,11 @@ struct Lengths {
   double longest() const { return *std::max_element(drawn.begin(), drawn.end()); }
 };
 
-std::u16string WhyNot(const Measure& measure, const double* length, char16_t separator) {
+std::u16string WhyNot(const Measure& measure, const double* length, Numerals numerals) {
   const std::u16string cannot = u"لا يرسم الشكل: ", word(measure.word);
   if (!length) return cannot + u"لم يُعرف " + word + u".";
   if (!std::isfinite(*length)) return cannot + word + u" ليس عددا محدودا.";
-  const std::u16string text = IsolatedNumber(NumberToText(*length, separator));
+  const std::u16string text = IsolatedNumber(NumberToText(*length, numerals));
   if (*length < 0) return cannot + u"لا يُرسم طول سالب، و" + word + u" " + text + u".";
   if (*length == 0) return cannot + word + u" صفر.";
   if (*length > kLongestDrawn) return cannot + word + u" " + text + u" أطول مما يرسمه البرنامج.";
@@ -67,14 +67,14 @@ std::u16string WhyNot(const Measure& measure, const double* length, char16_t sep
   return {};
 }
 
-Lengths Read(const Values& values, const std::vector<Measure>& measures, char16_t separator) {
+Lengths Read(const Values& values, const std::vector<Measure>& measures, Numerals numerals) {
   Lengths lengths;
   for (const Measure& measure : measures) {
     const double* length = values.find(measure.quantity);
-    lengths.cannotDraw = WhyNot(measure, length, separator);
+    lengths.cannotDraw = WhyNot(measure, length, numerals);
     if (!lengths.drawable()) return lengths;
     lengths.typed.push_back(*length);
-    lengths.texts.push_back(NumberToText(*length, separator));
+    lengths.texts.push_back(NumberToText(*length, numerals));
   }
   const auto [shortest, longest] = std::minmax_element(lengths.typed.begin(), lengths.typed.end());
   if (*longest / *shortest > kLargestRatio) {
@@ -142,9 +142,9 @@ void Finish(Figure& figure, const std::u16string& shows, bool feminine, bool sol
 
 }  // namespace
 
-Figure TriangleFigure(const Values& values, char16_t decimalSeparator) {
+Figure TriangleFigure(const Values& values, Numerals numerals) {
   const std::u16string name = u"مثلث";
-  const Lengths lengths = Read(values, {kBaseMeasure, kHeightMeasure}, decimalSeparator);
+  const Lengths lengths = Read(values, {kBaseMeasure, kHeightMeasure}, numerals);
   if (!lengths.drawable()) return CannotDraw(name, lengths.cannotDraw);
   const double base = lengths.drawn[0], height = lengths.drawn[1];
   // The apex above a third of the base: no right angle, no equal sides, a triangle in general.
@@ -162,8 +162,8 @@ Figure TriangleFigure(const Values& values, char16_t decimalSeparator) {
   return figure;
 }
 
-Figure RectangleFigure(const Values& values, char16_t decimalSeparator) {
-  const Lengths lengths = Read(values, {kWidthMeasure, kLengthMeasure}, decimalSeparator);
+Figure RectangleFigure(const Values& values, Numerals numerals) {
+  const Lengths lengths = Read(values, {kWidthMeasure, kLengthMeasure}, numerals);
   const bool square = lengths.drawable() && AllEqual(lengths);
   const std::u16string name = square ? u"مربع" : u"مستطيل";
   if (!lengths.drawable()) return CannotDraw(name, lengths.cannotDraw);
@@ -185,10 +185,10 @@ Figure RectangleFigure(const Values& values, char16_t decimalSeparator) {
   return figure;
 }
 
-Figure TrapezoidFigure(const Values& values, char16_t decimalSeparator) {
+Figure TrapezoidFigure(const Values& values, Numerals numerals) {
   const std::u16string name = u"شبه منحرف";
   const Lengths lengths =
-      Read(values, {kFirstBaseMeasure, kSecondBaseMeasure, kHeightMeasure}, decimalSeparator);
+      Read(values, {kFirstBaseMeasure, kSecondBaseMeasure, kHeightMeasure}, numerals);
   if (!lengths.drawable()) return CannotDraw(name, lengths.cannotDraw);
   const double bottom = lengths.drawn[0], top = lengths.drawn[1], height = lengths.drawn[2];
   const double topLeft = (bottom - top) / 2;
@@ -212,9 +212,9 @@ Figure TrapezoidFigure(const Values& values, char16_t decimalSeparator) {
   return figure;
 }
 
-Figure CircleFigure(const Values& values, char16_t decimalSeparator) {
+Figure CircleFigure(const Values& values, Numerals numerals) {
   const std::u16string name = u"دائرة";
-  const Lengths lengths = Read(values, {kRadiusMeasure}, decimalSeparator);
+  const Lengths lengths = Read(values, {kRadiusMeasure}, numerals);
   if (!lengths.drawable()) return CannotDraw(name, lengths.cannotDraw);
   const double radius = lengths.drawn[0];
   const FigurePoint centre{0, 0}, end{radius, 0};
@@ -230,9 +230,8 @@ Figure CircleFigure(const Values& values, char16_t decimalSeparator) {
   return figure;
 }
 
-Figure CuboidFigure(const Values& values, char16_t decimalSeparator) {
-  const Lengths lengths =
-      Read(values, {kWidthMeasure, kHeightMeasure, kLengthMeasure}, decimalSeparator);
+Figure CuboidFigure(const Values& values, Numerals numerals) {
+  const Lengths lengths = Read(values, {kWidthMeasure, kHeightMeasure, kLengthMeasure}, numerals);
   const bool cube = lengths.drawable() && AllEqual(lengths);
   const std::u16string name = cube ? u"مكعب" : u"متوازي مستطيلات";
   if (!lengths.drawable()) return CannotDraw(name, lengths.cannotDraw);
@@ -263,9 +262,9 @@ Figure CuboidFigure(const Values& values, char16_t decimalSeparator) {
   return figure;
 }
 
-Figure SphereFigure(const Values& values, char16_t decimalSeparator) {
+Figure SphereFigure(const Values& values, Numerals numerals) {
   const std::u16string name = u"كرة";
-  const Lengths lengths = Read(values, {kRadiusMeasure}, decimalSeparator);
+  const Lengths lengths = Read(values, {kRadiusMeasure}, numerals);
   if (!lengths.drawable()) return CannotDraw(name, lengths.cannotDraw);
   const double radius = lengths.drawn[0], flat = radius * kCircleSeenFromSide;
   const FigurePoint centre{0, 0}, end{radius, 0};
@@ -283,9 +282,9 @@ Figure SphereFigure(const Values& values, char16_t decimalSeparator) {
   return figure;
 }
 
-Figure CylinderFigure(const Values& values, char16_t decimalSeparator) {
+Figure CylinderFigure(const Values& values, Numerals numerals) {
   const std::u16string name = u"أسطوانة";
-  const Lengths lengths = Read(values, {kRadiusMeasure, kHeightMeasure}, decimalSeparator);
+  const Lengths lengths = Read(values, {kRadiusMeasure, kHeightMeasure}, numerals);
   if (!lengths.drawable()) return CannotDraw(name, lengths.cannotDraw);
   const double radius = lengths.drawn[0], height = lengths.drawn[1];
   const double flat = radius * kCircleSeenFromSide;

@@ -67,8 +67,8 @@ std::vector<double> Ticks(double low, double high, const std::vector<double>& ow
 // The height of a line of labels, as a share of the scale's span.
 constexpr double kReadingRow = 0.09;
 
-Figure Drawn(std::u16string_view typed, double t, char16_t separator) {
-  const auto text = [&](double v) { return NumberToText(v, separator); };
+Figure Drawn(std::u16string_view typed, double t, Numerals numerals) {
+  const auto text = [&](double v) { return NumberToText(v, numerals); };
   const double level = Converted(typed, t, kCelsius);
   const double absoluteZero = Converted(kKelvin, 0, kCelsius);
 
@@ -146,7 +146,7 @@ Figure Drawn(std::u16string_view typed, double t, char16_t separator) {
 
 }  // namespace
 
-Figure ThermometersFigure(const Values& values, char16_t separator) {
+Figure ThermometersFigure(const Values& values, Numerals numerals) {
   for (std::u16string_view scale : {kCelsius, kFahrenheit, kKelvin}) {
     const double* t = values.find(scale);
     if (t == nullptr) continue;
@@ -155,8 +155,9 @@ Figure ThermometersFigure(const Values& values, char16_t separator) {
       return NotDrawn(u"درجة الحرارة أبعد من أن ترسم مع درجتي تجمد الماء وغليانه.");
     try {
       if (Converted(scale, *t, kKelvin) < 0)
-        return NotDrawn(u"لا درجة حرارة أقل من الصفر المطلق (0 كلفن).");
-      return Drawn(scale, *t, separator);
+        return NotDrawn(u"لا درجة حرارة أقل من الصفر المطلق (" + numerals.digits(u"0") +
+                        u" كلفن).");
+      return Drawn(scale, *t, numerals);
     } catch (const Fault&) {
       return NotDrawn(u"لم تحول الدرجة.");
     }

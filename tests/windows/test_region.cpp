@@ -1,0 +1,118 @@
+#include <QButtonGroup>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTextBrowser>
+#include <QtTest>
+
+#include "app/frame/FigureView.h"
+#include "app/frame/Language.h"
+#include "app/frame/SolutionPanel.h"
+#include "app/frame/TopicWindow.h"
+#include "calculator/Form16.h"
+#include "tests/windows/Harness.h"
+
+using namespace numora;
+using namespace numora::testing;
+
+// A pupil's region writes every number Numora writes: Egypt's Arabic-Indic digits and "٫", the
+// Maghreb's ASCII digits and decimal comma, the ASCII digits and point elsewhere.
+class RegionTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void regionsWriteTheirDigits_data();
+  void regionsWriteTheirDigits();
+};
+
+void RegionTest::regionsWriteTheirDigits_data() {
+  QTest::addColumn<QString>("locale");
+  QTest::addColumn<QString>("typed");       // the radius, as a pupil there types it
+  QTest::addColumn<QString>("area");        // of the circle of radius 7
+  QTest::addColumn<QString>("quarter");     // the calculator's 1 / 4 =
+  QTest::addColumn<QString>("hypotenuse");  // of legs 2 and 2, exactly
+  QTest::newRow("ar_EG") << "ar_EG" << u"٧"_qs << u"١٥٣٫٨٦"_qs << u"٠٫٢٥"_qs << u"٢√٢"_qs;
+  QTest::newRow("ar_SA") << "ar_SA" << u"٧"_qs << u"١٥٣٫٨٦"_qs << u"٠٫٢٥"_qs << u"٢√٢"_qs;
+  QTest::newRow("ar_MA") << "ar_MA"
+                         << "7"
+                         << "153,86"
+                         << "0,25" << u"2√2"_qs;
+  QTest::newRow("en_US") << "en_US"
+                         << "7"
+                         << "153.86"
+                         << "0.25" << u"2√2"_qs;
+}
+
+void RegionTest::regionsWriteTheirDigits() {
+  QFETCH(QString, locale);
+  QFETCH(QString, typed);
+  QFETCH(QString, area);
+  QFETCH(QString, quarter);
+  QFETCH(QString, hypotenuse);
+  const Numerals numerals = LocaleNumerals(QLocale(locale));
+  Program program(numerals);
+  // Digits the region does not write: every ASCII digit where the region has its own, and a
+  // decimal point or comma that is not the region's.
+  const QRegularExpression foreign(
+      numerals.ascii() ? QStringLiteral("\\d[%1]\\d").arg(numerals.separator == u'.' ? "," : ".")
+                       : QStringLiteral("[0-9]"));
+
+  // The circle: its results, working, steps and figure.
+  auto& circle = program.form<TopicWindow>(FormId::Form5);
+  circle.show();
+  QVERIFY(Type(circle, {"Text1", typed}));
+  Calculate(program, FormId::Form5);
+  auto* result = circle.findChild<QLabel*>("Label2");
+  QCOMPARE(result->text(), area);
+  const QString solution = circle.solutionPanel()->text()->toPlainText();
+  QVERIFY2(solution.contains(area), qPrintable(solution));
+  QString written = solution + result->toolTip() + circle.announced();
+  for (const FigureLabel& label : circle.solutionPanel()->figure()->figure().labels)
+    written += QString::fromStdU16String(label.text);
+  QVERIFY2(!written.contains(foreign), qPrintable(written));
+
+  // The result pasted back into the box is the same number: its working shows it again.
+  QVERIFY(Type(circle, {"Text1", area}));
+  Calculate(program, FormId::Form5);
+  QVERIFY2(circle.solutionPanel()->text()->toPlainText().contains(u"× "_qs + area + u"²"_qs),
+           qPrintable(circle.solutionPanel()->text()->toPlainText()));
+
+  // An exact answer, and a fault's sentence.
+  auto& pythagoras = program.form<TopicWindow>(FormId::Form11);
+  pythagoras.show();
+  QVERIFY(Type(pythagoras, {"Text1", "2", "Text2", "2"}));
+  Calculate(program, FormId::Form11);
+  QVERIFY(pythagoras.solutionPanel()->text()->toPlainText().contains(hypotenuse));
+  auto& powers = program.form<TopicWindow>(FormId::Form3);
+  powers.show();
+  QVERIFY(Type(powers, {"Text1", "-8", "Text2", "0.5"}));
+  Calculate(program, FormId::Form3);
+  QVERIFY(!program.messages.shown.empty());
+  QVERIFY2(!(program.messages.shown.back().text + powers.solutionPanel()->text()->toPlainText())
+                .contains(foreign),
+           qPrintable(program.messages.shown.back().text));
+
+  // The calculator: the keys type the region's digits and separator, results are written in
+  // them, and what it shows reads back as the same number.
+  auto& calculator = program.form<Form16>(FormId::Form16);
+  calculator.show();
+  calculator.N->button(1)->click();
+  calculator.S->button(3)->click();
+  calculator.N->button(5)->click();  // captioned "4"
+  calculator.Command5->click();
+  QCOMPARE(calculator.Text1->text(), quarter);
+  calculator.S->button(1)->click();
+  calculator.N->button(2)->click();
+  calculator.Command2->click();
+  calculator.N->button(2)->click();
+  const std::u16string typedInCalculator =
+      numerals.digits(u"2") + numerals.separator + numerals.digits(u"2");
+  QCOMPARE(calculator.Text1->text(), QString::fromStdU16String(typedInCalculator));
+  calculator.Command5->click();
+  QCOMPARE(calculator.Text1->text(), QString::fromStdU16String(NumberToText(0.55, numerals)));
+  QVERIFY(calculator.state().notes().empty());
+}
+
+QTEST_MAIN(RegionTest)
+#include "test_region.moc"
