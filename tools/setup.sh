@@ -13,6 +13,7 @@ packages=(
   python3-pyatspi at-spi2-core dbus-x11 orca speech-dispatcher
   qt6-translations-l10n
   fonts-noto-core fonts-dejavu-core fontconfig fonts-liberation2 fonts-sil-harmattan
+  poppler-utils
 )
 
 missing=()

@@ -121,7 +121,15 @@ std::u16string Calculation::announcement() const {
 
 void Calculation::showSolution() {
   solution_.values = values_;
+  shown_ = solution_;
+  outOfDate_.clear();
   view_.showSolution(solution_);
+}
+
+std::vector<std::u16string> Calculation::formulasInWords() const {
+  std::vector<std::u16string> words;
+  for (const Result& result : results_) words.push_back(InWords(*result.formula, separator_));
+  return words;
 }
 
 void Calculation::addLine(SolutionLine::Kind kind, std::u16string text) {
@@ -141,8 +149,10 @@ void Calculation::addSteps(const Formula& formula, std::u16string_view resultTex
 
 double Calculation::read(FieldId box, std::u16string_view quantity) {
   readBoxes_.insert(box);
-  readNow_.push_back(box);
   const std::u16string text = view_.text(box);
+  if (std::find(readNow_.begin(), readNow_.end(), box) == readNow_.end())
+    solution_.inputs.push_back({view_.name(box), text});
+  readNow_.push_back(box);
   place_ = {.box = box};
   const Reading reading = ReadNumber(text, separator_);
   place_ = {};
@@ -264,6 +274,7 @@ void Calculation::edited(FieldId box) {
       u"تغيرت المدخلات بعد هذا الحساب: اضغط «" + buttonCaption_ + u"» مرة أخرى.";
   for (const Result& result : results_)
     if (result.field != box) view_.setStale(result.field, sentence);
+  if (shown_) outOfDate_ = sentence;
   view_.setSolutionStale(sentence);
 }
 
