@@ -164,10 +164,10 @@ class Calculation {
   std::map<FieldId, std::u16string> notes_;
   Values values_;
   Place place_;
-  bool computed_ = false;  // results stand that an edited box would make out of date
-  Solution solution_;      // of the click under way, or of the last one
-  std::optional<Solution> shown_;
-  std::u16string outOfDate_;
+  bool computed_ = false;               // results stand that an edited box would make out of date
+  Solution solution_;                   // of the click under way, or of the last one
+  std::optional<Solution> shown_;       // the last solution shown
+  std::u16string outOfDate_;            // why it is out of date, once an edit has made it so
   std::set<std::u16string> said_;       // the steps and sentences the solution has, each said once
   std::vector<FieldId> readNow_;        // this click's boxes, in the order it read them
   std::vector<std::u16string> spoken_;  // this click's results with their names

@@ -23,6 +23,10 @@ namespace {
 FieldId Id(const QWidget* widget) { return widget; }
 QWidget* Widget(FieldId id) { return static_cast<QWidget*>(const_cast<void*>(id)); }
 
+QString NotWritten(const QString& path) {
+  return QStringLiteral(u"لم يحفظ الملف «%1»: تعذرت الكتابة فيه.").arg(path);
+}
+
 }  // namespace
 
 TopicWindow::TopicWindow(const FormContext& context, const FormLook& look)
@@ -47,25 +51,25 @@ void TopicWindow::print() {
   QPrintDialog dialog(&printer, this);
   dialog.setWindowTitle(QStringLiteral(u"طباعة الحساب"));
   if (dialog.exec() != QDialog::Accepted) return;
-  if (!PrintCalculation(*this, printer) || printer.printerState() == QPrinter::Error)
-    context().messages->show(
-        {kProgramTitle,
-         QStringLiteral(u"لم تتم الطباعة: تعذر الإرسال إلى الطابعة «%1».")
-             .arg(printer.outputFileName().isEmpty() ? printer.printerName()
-                                                     : printer.outputFileName()),
-         Message::Icon::Critical});
+  if (PrintCalculation(*this, printer) && printer.printerState() != QPrinter::Error) return;
+  if (printer.outputFileName().isEmpty())
+    printFailed(QStringLiteral(u"لم تتم الطباعة: تعذر الإرسال إلى الطابعة «%1».")
+                    .arg(printer.printerName()));
+  else
+    printFailed(NotWritten(printer.outputFileName()));
 }
 
 void TopicWindow::saveAsPdf() {
   QString path = QFileDialog::getSaveFileName(this, QStringLiteral(u"حفظ الحساب ملف PDF"),
                                               windowTitle() + QStringLiteral(".pdf"),
                                               QStringLiteral(u"ملف PDF (*.pdf)"));
-  if (path.isEmpty()) return;
+  if (path.isEmpty()) return;  // cancelled
   if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) path += QStringLiteral(".pdf");
-  if (!WritePdf(*this, path))
-    context().messages->show({kProgramTitle,
-                              QStringLiteral(u"لم يحفظ الملف «%1»: تعذرت الكتابة فيه.").arg(path),
-                              Message::Icon::Critical});
+  if (!WritePdf(*this, path)) printFailed(NotWritten(path));
+}
+
+void TopicWindow::printFailed(const QString& sentence) {
+  context().messages->show({kProgramTitle, sentence, Message::Icon::Critical});
 }
 
 SolutionPanel& TopicWindow::panel() {

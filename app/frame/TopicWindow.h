@@ -82,6 +82,7 @@ class TopicWindow : public FormWindow, private ResultView {
   void announce(std::u16string_view sentence) override;
 
   void boxAdded(QLineEdit* box);
+  void printFailed(const QString& sentence);
   SolutionPanel& panel();
   // Moves the window left as far as the open panel needs to be on the screen.
   void keepOnScreen();
