@@ -1,9 +1,11 @@
 # The Windows program's folder, as the installer and the portable zip carry it:
-#   numora.exe, Qt's DLLs, the MinGW run-time, and the plugins the program loads (the Windows
-#   platform, the Windows style, JPEG for the pictures) in the folders Qt looks for beside the
+#   numora.exe, Qt's DLLs (printing among them: Qt 6 builds Windows' printers into
+#   Qt6PrintSupport.dll, with no plugin), the MinGW run-time, and the plugins the program loads (the
+#   Windows platform, the Windows style, JPEG for the pictures) in the folders Qt looks for beside the
 #   program. Qt for a Linux host has no windeployqt, so these rules say what goes in; the
 #   imports test checks that nothing numora.exe or a shipped DLL imports is missing.
-install(IMPORTED_RUNTIME_ARTIFACTS Qt6::Core Qt6::Gui Qt6::Widgets RUNTIME DESTINATION .)
+install(IMPORTED_RUNTIME_ARTIFACTS Qt6::Core Qt6::Gui Qt6::Widgets Qt6::PrintSupport
+        RUNTIME DESTINATION .)
 install(FILES ${NUMORA_MINGW_RUNTIME} DESTINATION .)
 foreach(plugin IN ITEMS QWindowsIntegrationPlugin:platforms QWindowsVistaStylePlugin:styles
                         QJpegPlugin:imageformats)

@@ -14,7 +14,7 @@ packages=(
   python3-pyatspi at-spi2-core dbus-x11 orca speech-dispatcher
   qt6-translations-l10n
   fonts-noto-core fonts-dejavu-core fontconfig fonts-liberation2 fonts-sil-harmattan
-  locales
+  locales poppler-utils
 )
 # The regions whose digits and separators the tests write numbers in.
 locales=(ar_EG.UTF-8 ar_MA.UTF-8 en_US.UTF-8)

@@ -120,7 +120,15 @@ std::u16string Calculation::announcement() const {
 
 void Calculation::showSolution() {
   solution_.values = values_;
+  shown_ = solution_;
+  outOfDate_.clear();
   view_.showSolution(solution_);
+}
+
+std::vector<std::u16string> Calculation::formulasInWords() const {
+  std::vector<std::u16string> words;
+  for (const Result& result : results_) words.push_back(InWords(*result.formula, numerals_));
+  return words;
 }
 
 void Calculation::addLine(SolutionLine::Kind kind, std::u16string text) {
@@ -140,8 +148,10 @@ void Calculation::addSteps(const Formula& formula, std::u16string_view resultTex
 
 double Calculation::read(FieldId box, std::u16string_view quantity) {
   readBoxes_.insert(box);
-  readNow_.push_back(box);
   const std::u16string text = view_.text(box);
+  if (std::find(readNow_.begin(), readNow_.end(), box) == readNow_.end())
+    solution_.inputs.push_back({view_.name(box), text});
+  readNow_.push_back(box);
   place_ = {.box = box};
   const Reading reading = ReadNumber(text, numerals_.separator);
   place_ = {};
@@ -263,6 +273,7 @@ void Calculation::edited(FieldId box) {
       u"تغيرت المدخلات بعد هذا الحساب: اضغط «" + buttonCaption_ + u"» مرة أخرى.";
   for (const Result& result : results_)
     if (result.field != box) view_.setStale(result.field, sentence);
+  if (shown_) outOfDate_ = sentence;
   view_.setSolutionStale(sentence);
 }
 

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <optional>
 #include <set>
 #include <string>
 #include <string_view>
@@ -25,7 +26,13 @@ struct SolutionLine {
   Kind kind;
   std::u16string text;
 };
+// A box the click read, by its name, with its text as the pupil typed it.
+struct SolutionInput {
+  std::u16string name;
+  std::u16string text;
+};
 struct Solution {
+  std::vector<SolutionInput> inputs;  // in the order the click read them, each once
   std::vector<SolutionLine> lines;
   Values values;  // the numbers of the click, for the figure
   // The click stopped, at a fault or before it computed anything, and why in a plain sentence:
@@ -112,6 +119,16 @@ class Calculation {
 
   std::u16string numberText(double value) const;
 
+  // The digits and separator the calculation writes its numbers in.
+  Numerals numerals() const { return numerals_; }
+
+  // The solution the window shows, once a click has shown one.
+  const std::optional<Solution>& shownSolution() const { return shown_; }
+  // Why the shown solution is out of date (an edit since its click); empty while it is not.
+  const std::u16string& outOfDate() const { return outOfDate_; }
+  // Each result's formula in words, in the order the results were shown.
+  std::vector<std::u16string> formulasInWords() const;
+
  private:
   struct Result {
     FieldId field;
@@ -153,6 +170,8 @@ class Calculation {
   Place place_;
   bool computed_ = false;               // results stand that an edited box would make out of date
   Solution solution_;                   // of the click under way, or of the last one
+  std::optional<Solution> shown_;       // the last solution shown
+  std::u16string outOfDate_;            // why it is out of date, once an edit has made it so
   std::set<std::u16string> said_;       // the steps and sentences the solution has, each said once
   std::vector<FieldId> readNow_;        // this click's boxes, in the order it read them
   std::vector<std::u16string> spoken_;  // this click's results with their names

@@ -115,7 +115,136 @@ struct Mapping {
   qreal scaleX, scaleY, left, bottom;
 };
 
+// What is painted of a figure: nothing for an empty one, the drawing, or the sentence saying why
+// it is not drawn.
+enum class Painted { Nothing, Drawing, Sentence };
+
+Painted PaintedOf(const Figure& figure, QString& sentence) {
+  sentence = ToQString(figure.cannotDraw);
+  if (IsEmpty(figure)) return Painted::Nothing;
+  if (!sentence.isEmpty()) return Painted::Sentence;
+  if (!Drawable(figure)) {
+    sentence = QStringLiteral(u"لا يرسم الشكل.");
+    return Painted::Sentence;
+  }
+  return Painted::Drawing;
+}
+
+// Paths, dots and labels: the figure's frame fills the room, labels stay inside the area.
+void PaintDrawing(QPainter& painter, const QRectF& room, const QRectF& area, const Figure& figure,
+                  const QPalette& colours) {
+  const Mapping map(figure.frame, room, figure.sameScale);
+  const auto outline = [&](const FigurePath& path) {
+    QPainterPath drawn;
+    drawn.moveTo(map(path.points.front()));
+    for (std::size_t i = 1; i < path.points.size(); ++i) drawn.lineTo(map(path.points[i]));
+    if (path.closed) drawn.closeSubpath();
+    return drawn;
+  };
+  // Every fill first, so that no fill covers another path's edge.
+  painter.setPen(Qt::NoPen);
+  for (const FigurePath& path : figure.paths) {
+    if (!path.filled || !path.closed || path.points.size() < 3) continue;
+    QColor fill = InkColour(colours, path.ink);
+    fill.setAlpha(kFillAlpha);
+    painter.setBrush(fill);
+    painter.drawPath(outline(path));
+  }
+  painter.setBrush(Qt::NoBrush);
+  for (const FigurePath& path : figure.paths) {
+    if (path.points.size() < 2) continue;
+    painter.setPen(PenFor(path, InkColour(colours, path.ink)));
+    painter.drawPath(outline(path));
+  }
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(InkColour(colours, FigureInk::Accent));
+  for (FigurePoint dot : figure.dots) painter.drawEllipse(map(dot), kDotRadius, kDotRadius);
+
+  // Labels may use the margins, but no more than the area.
+  const QFontMetricsF metrics(painter.font(), painter.device());
+  QTextOption leftToRight(Qt::AlignCenter);
+  leftToRight.setWrapMode(QTextOption::NoWrap);
+  leftToRight.setTextDirection(Qt::LeftToRight);  // numbers, and formulas after their names
+  painter.setPen(colours.color(QPalette::WindowText));
+  for (const FigureLabel& label : figure.labels) {
+    if (label.text.empty()) continue;
+    // A label of numbers and signs reads from the left; one with Arabic words from the right,
+    // with its numbers set apart by the figure as a textbook sets them.
+    const bool words = std::any_of(label.text.begin(), label.text.end(), [](char16_t c) {
+      return (c >= u'\u0621' && c <= u'\u064A') || (c >= u'\u0671' && c <= u'\u06D3');
+    });
+    const QString text =
+        (words ? QChar(0x2067) : QChar(0x2066)) + ToQString(label.text) + QChar(0x2069);
+    QRectF box(QPointF(0, 0), metrics.size(0, text) + QSizeF(1, 0));
+    const QPointF at = map(label.at);
+    const qreal dx = kLabelGap + box.width() / 2, dy = kLabelGap + box.height() / 2;
+    switch (label.side) {
+      case FigureSide::Centre:
+        box.moveCenter(at);
+        break;
+      case FigureSide::Above:
+        box.moveCenter(at - QPointF(0, dy));
+        break;
+      case FigureSide::Below:
+        box.moveCenter(at + QPointF(0, dy));
+        break;
+      case FigureSide::Left:
+        box.moveCenter(at - QPointF(dx, 0));
+        break;
+      case FigureSide::Right:
+        box.moveCenter(at + QPointF(dx, 0));
+        break;
+    }
+    // Shifted inwards rather than cut off by the view's edge.
+    box.moveLeft(
+        std::clamp(box.left(), area.left(), std::max(area.left(), area.right() - box.width())));
+    box.moveTop(
+        std::clamp(box.top(), area.top(), std::max(area.top(), area.bottom() - box.height())));
+    painter.drawText(box, text, leftToRight);
+  }
+}
+
 }  // namespace
+
+void PaintFigure(QPainter& painter, const QRectF& area, const Figure& figure,
+                 const QPalette& colours) {
+  const QFontMetricsF metrics(painter.font(), painter.device());
+  const qreal line = metrics.height();
+  QString sentence;
+  const Painted shown = PaintedOf(figure, sentence);
+  if (shown == Painted::Nothing) return;
+  if (shown == Painted::Sentence) {
+    painter.setPen(colours.color(QPalette::WindowText));
+    painter.drawText(area.adjusted(line / 2, line / 2, -line / 2, -line / 2), sentence,
+                     SentenceOption());
+    return;
+  }
+
+  // From the bottom up: the note that the figure is not to scale, the caption, then the figure.
+  const qreal inset = line / 2;
+  QRectF rest = area;
+  if (!figure.notToScale.empty()) {
+    const QRectF note(area.left() + inset, rest.bottom() - line, area.width() - 2 * inset, line);
+    painter.setPen(InkColour(colours, FigureInk::Guide));
+    painter.drawText(note, QStringLiteral(u"ليس بمقياس الرسم"), SentenceOption());
+    rest.setBottom(note.top());
+  }
+  if (!figure.caption.empty()) {
+    const QString caption = ToQString(figure.caption);
+    const qreal width = area.width() - 2 * inset;
+    const qreal height = SentenceHeight(metrics, width, caption);
+    const QRectF box(area.left() + inset, rest.bottom() - height, width, height);
+    painter.setPen(colours.color(QPalette::WindowText));
+    painter.drawText(box, caption, SentenceOption());
+    rest.setBottom(box.top());
+  }
+  // Labels stand beside the figure's edges, so it keeps about two lines clear on every side; less
+  // in a small view, where the figure comes first.
+  const qreal across = std::min(2 * line, rest.width() / 5),
+              down = std::min(2 * line, rest.height() / 5);
+  const QRectF room = rest.adjusted(across, down, -across, -down);
+  if (room.width() >= 1 && room.height() >= 1) PaintDrawing(painter, room, area, figure, colours);
+}
 
 FigureView::FigureView(QWidget* parent)
     : QWidget(parent), copy_(new QAction(QStringLiteral(u"نسخ الشكل"), this)) {
@@ -129,22 +258,13 @@ FigureView::FigureView(QWidget* parent)
 
 void FigureView::setFigure(Figure figure) {
   figure_ = std::move(figure);
-  sentence_ = ToQString(figure_.cannotDraw);
-  if (IsEmpty(figure_)) {
-    shown_ = Shown::Nothing;
-  } else if (!sentence_.isEmpty()) {
-    shown_ = Shown::Sentence;
-  } else if (!Drawable(figure_)) {
-    shown_ = Shown::Sentence;
-    sentence_ = QStringLiteral(u"لا يرسم الشكل.");
-  } else {
-    shown_ = Shown::Drawing;
-  }
+  QString sentence;
+  const Painted shown = PaintedOf(figure_, sentence);
 
   // A screen reader hears what the view shows, in the order it shows it.
   QStringList sentences{ToQString(figure_.description)};
-  if (shown_ == Shown::Sentence) {
-    if (!sentences.contains(sentence_)) sentences << sentence_;
+  if (shown == Painted::Sentence) {
+    if (!sentences.contains(sentence)) sentences << sentence;
   } else {
     sentences << ToQString(figure_.notToScale) << ToQString(figure_.caption);
   }
@@ -152,7 +272,7 @@ void FigureView::setFigure(Figure figure) {
   setAccessibleName(ToQString(figure_.name));
   setAccessibleDescription(sentences.join(u'\n'));
   // The note under the figure is short; its whole sentence is a hover away.
-  setToolTip(shown_ == Shown::Drawing ? ToQString(figure_.notToScale) : QString());
+  setToolTip(shown == Painted::Drawing ? ToQString(figure_.notToScale) : QString());
   update();
 }
 
@@ -164,7 +284,7 @@ QImage FigureView::picture(QSize size, qreal devicePixelRatio) const {
   QPainter painter(&image);
   painter.setRenderHint(QPainter::Antialiasing);
   painter.setFont(font());
-  paint(painter, QRectF(QPointF(0, 0), QSizeF(size)));
+  PaintFigure(painter, QRectF(QPointF(0, 0), QSizeF(size)), figure_, palette());
   return image;
 }
 
@@ -204,123 +324,12 @@ void FigureView::keyPressEvent(QKeyEvent* event) {
 void FigureView::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.setRenderHint(QPainter::Antialiasing);
-  paint(painter, rect());
+  PaintFigure(painter, rect(), figure_, palette());
   if (hasFocus()) {
     QStyleOptionFocusRect option;
     option.initFrom(this);
     option.backgroundColor = palette().color(QPalette::Window);
     style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
-  }
-}
-
-void FigureView::paint(QPainter& painter, const QRectF& area) const {
-  const QFontMetricsF metrics(painter.font(), painter.device());
-  const qreal line = metrics.height();
-  const QPalette& colours = palette();
-  if (shown_ == Shown::Nothing) return;
-  if (shown_ == Shown::Sentence) {
-    painter.setPen(colours.color(QPalette::WindowText));
-    painter.drawText(area.adjusted(line / 2, line / 2, -line / 2, -line / 2), sentence_,
-                     SentenceOption());
-    return;
-  }
-
-  // From the bottom up: the note that the figure is not to scale, the caption, then the figure.
-  const qreal inset = line / 2;
-  QRectF rest = area;
-  if (!figure_.notToScale.empty()) {
-    const QRectF note(area.left() + inset, rest.bottom() - line, area.width() - 2 * inset, line);
-    painter.setPen(InkColour(colours, FigureInk::Guide));
-    painter.drawText(note, QStringLiteral(u"ليس بمقياس الرسم"), SentenceOption());
-    rest.setBottom(note.top());
-  }
-  if (!figure_.caption.empty()) {
-    const QString caption = ToQString(figure_.caption);
-    const qreal width = area.width() - 2 * inset;
-    const qreal height = SentenceHeight(metrics, width, caption);
-    const QRectF box(area.left() + inset, rest.bottom() - height, width, height);
-    painter.setPen(colours.color(QPalette::WindowText));
-    painter.drawText(box, caption, SentenceOption());
-    rest.setBottom(box.top());
-  }
-  // Labels stand beside the figure's edges, so it keeps about two lines clear on every side; less
-  // in a small view, where the figure comes first.
-  const qreal across = std::min(2 * line, rest.width() / 5),
-              down = std::min(2 * line, rest.height() / 5);
-  const QRectF room = rest.adjusted(across, down, -across, -down);
-  if (room.width() >= 1 && room.height() >= 1) paintDrawing(painter, room, area);
-}
-
-void FigureView::paintDrawing(QPainter& painter, const QRectF& room, const QRectF& area) const {
-  const Mapping map(figure_.frame, room, figure_.sameScale);
-  const QPalette& colours = palette();
-  const auto outline = [&](const FigurePath& path) {
-    QPainterPath drawn;
-    drawn.moveTo(map(path.points.front()));
-    for (std::size_t i = 1; i < path.points.size(); ++i) drawn.lineTo(map(path.points[i]));
-    if (path.closed) drawn.closeSubpath();
-    return drawn;
-  };
-  // Every fill first, so that no fill covers another path's edge.
-  painter.setPen(Qt::NoPen);
-  for (const FigurePath& path : figure_.paths) {
-    if (!path.filled || !path.closed || path.points.size() < 3) continue;
-    QColor fill = InkColour(colours, path.ink);
-    fill.setAlpha(kFillAlpha);
-    painter.setBrush(fill);
-    painter.drawPath(outline(path));
-  }
-  painter.setBrush(Qt::NoBrush);
-  for (const FigurePath& path : figure_.paths) {
-    if (path.points.size() < 2) continue;
-    painter.setPen(PenFor(path, InkColour(colours, path.ink)));
-    painter.drawPath(outline(path));
-  }
-  painter.setPen(Qt::NoPen);
-  painter.setBrush(InkColour(colours, FigureInk::Accent));
-  for (FigurePoint dot : figure_.dots) painter.drawEllipse(map(dot), kDotRadius, kDotRadius);
-
-  // Labels may use the margins, but no more than the area.
-  const QFontMetricsF metrics(painter.font(), painter.device());
-  QTextOption leftToRight(Qt::AlignCenter);
-  leftToRight.setWrapMode(QTextOption::NoWrap);
-  leftToRight.setTextDirection(Qt::LeftToRight);  // numbers, and formulas after their names
-  painter.setPen(colours.color(QPalette::WindowText));
-  for (const FigureLabel& label : figure_.labels) {
-    if (label.text.empty()) continue;
-    // A label of numbers and signs reads from the left; one with Arabic words from the right,
-    // with its numbers set apart by the figure as a textbook sets them.
-    const bool words = std::any_of(label.text.begin(), label.text.end(), [](char16_t c) {
-      return (c >= u'\u0621' && c <= u'\u064A') || (c >= u'\u0671' && c <= u'\u06D3');
-    });
-    const QString text =
-        (words ? QChar(0x2067) : QChar(0x2066)) + ToQString(label.text) + QChar(0x2069);
-    QRectF box(QPointF(0, 0), metrics.size(0, text) + QSizeF(1, 0));
-    const QPointF at = map(label.at);
-    const qreal dx = kLabelGap + box.width() / 2, dy = kLabelGap + box.height() / 2;
-    switch (label.side) {
-      case FigureSide::Centre:
-        box.moveCenter(at);
-        break;
-      case FigureSide::Above:
-        box.moveCenter(at - QPointF(0, dy));
-        break;
-      case FigureSide::Below:
-        box.moveCenter(at + QPointF(0, dy));
-        break;
-      case FigureSide::Left:
-        box.moveCenter(at - QPointF(dx, 0));
-        break;
-      case FigureSide::Right:
-        box.moveCenter(at + QPointF(dx, 0));
-        break;
-    }
-    // Shifted inwards rather than cut off by the view's edge.
-    box.moveLeft(
-        std::clamp(box.left(), area.left(), std::max(area.left(), area.right() - box.width())));
-    box.moveTop(
-        std::clamp(box.top(), area.top(), std::max(area.top(), area.bottom() - box.height())));
-    painter.drawText(box, text, leftToRight);
   }
 }
 

@@ -9,8 +9,16 @@
 
 class QAction;
 class QPainter;
+class QPalette;
 
 namespace numora {
+
+// Paints a figure to scale into the area, in the painter's font and the palette's colours: the
+// drawing with its labels, caption and note, or the sentence saying why it is not drawn. The
+// painter may be a widget's, a picture's or a printer's; its units are taken as a screen's pixels
+// (lines of 1 and 2 units).
+void PaintFigure(QPainter& painter, const QRectF& area, const Figure& figure,
+                 const QPalette& colours);
 
 // Paints a figure to scale with the palette's own colours, so that a high-contrast scheme shows
 // it as well. Its accessible name is the figure's name and its description says what it shows;
@@ -39,17 +47,7 @@ class FigureView : public QWidget {
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
-  // What the view shows of its figure: nothing for an empty one, the figure, or the sentence
-  // saying why it is not drawn.
-  enum class Shown { Nothing, Drawing, Sentence };
-
-  void paint(QPainter& painter, const QRectF& area) const;
-  // Paths, dots and labels: the figure's frame fills the room, labels stay inside the area.
-  void paintDrawing(QPainter& painter, const QRectF& room, const QRectF& area) const;
-
   Figure figure_;
-  Shown shown_ = Shown::Nothing;
-  QString sentence_;  // why it is not drawn, when it is not
   QAction* copy_;
 };
 

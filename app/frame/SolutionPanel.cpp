@@ -23,6 +23,45 @@ constexpr int kStepIndent = 24;
 
 }  // namespace
 
+Figure FigureOfSolution(const Solution& solution, FigureOf figureOf, Numerals numerals) {
+  if (solution.stopped) return CannotDraw(u"الشكل", u"لا يرسم الشكل: " + solution.why);
+  return figureOf != nullptr ? figureOf(solution.values, numerals) : Figure{};
+}
+
+void WriteSolutionLines(QTextCursor& cursor, const std::vector<SolutionLine>& lines,
+                        const QFont& font, QPaintDevice* device) {
+  QTextBlockFormat paragraph;
+  paragraph.setLayoutDirection(Qt::RightToLeft);
+  paragraph.setAlignment(Qt::AlignRight | Qt::AlignAbsolute);
+  // Each line as high as the text face's own lines: an Arabic face that stands in for it may
+  // keep room above its letters for marks the steps never carry, and would stretch every line.
+  QFont face = font;
+  face.setFamilies({face.families().value(0, face.family())});
+  // On a printer the document's layout takes lengths in a screen's pixels, at 96 to the inch.
+  const qreal spacing = device != nullptr
+                            ? QFontMetricsF(face, device).lineSpacing() * 96 / device->logicalDpiY()
+                            : QFontMetricsF(face).lineSpacing();
+  paragraph.setLineHeight(spacing, QTextBlockFormat::FixedHeight);
+  bool first = cursor.block().length() <= 1;
+  for (const SolutionLine& line : lines) {
+    QTextCharFormat letters;
+    if (line.kind == SolutionLine::Kind::Exact) letters.setFontWeight(QFont::Bold);
+    if (line.kind == SolutionLine::Kind::Reason) letters.setFontItalic(true);
+    // The rows after a step's first stand in from the names, as "=" does under a textbook's.
+    QTextBlockFormat row = paragraph;
+    if (line.kind == SolutionLine::Kind::NextStep)
+      row.setRightMargin(kStepIndent);
+    else
+      row.setTopMargin(first ? 0 : 6);
+    if (first)
+      cursor.setBlockFormat(row);
+    else
+      cursor.insertBlock(row);
+    first = false;
+    cursor.insertText(ToQString(line.text), letters);
+  }
+}
+
 SolutionPanel::SolutionPanel(QWidget* parent, FigureOf figureOf, Numerals numerals, int height)
     : QWidget(parent),
       figureOf_(figureOf),
@@ -99,10 +138,8 @@ void SolutionPanel::drawFigure() {
   // The figure is drawn when it is to be seen: a closed panel costs no drawing.
   if (figureDrawn_ || !isOpen()) return;
   figureDrawn_ = true;
-  if (solution_.stopped)
-    figure_->setFigure(CannotDraw(u"الشكل", u"لا يرسم الشكل: " + solution_.why));
-  else if (figureOf_ != nullptr)
-    figure_->setFigure(figureOf_(solution_.values, numerals_));
+  if (solution_.stopped || figureOf_ != nullptr)
+    figure_->setFigure(FigureOfSolution(solution_, figureOf_, numerals_));
 }
 
 void SolutionPanel::showSolution(const Solution& solution) {
@@ -113,32 +150,7 @@ void SolutionPanel::showSolution(const Solution& solution) {
   const QString before = text_->toPlainText();
   text_->clear();
   QTextCursor cursor(text_->document());
-  QTextBlockFormat paragraph;
-  paragraph.setLayoutDirection(Qt::RightToLeft);
-  paragraph.setAlignment(Qt::AlignRight | Qt::AlignAbsolute);
-  // Each line as high as the text face's own lines: an Arabic face that stands in for it may
-  // keep room above its letters for marks the steps never carry, and would stretch every line.
-  QFont face = text_->font();
-  face.setFamilies({face.families().value(0, face.family())});
-  paragraph.setLineHeight(QFontMetricsF(face).lineSpacing(), QTextBlockFormat::FixedHeight);
-  bool first = true;
-  for (const SolutionLine& line : solution.lines) {
-    QTextCharFormat letters;
-    if (line.kind == SolutionLine::Kind::Exact) letters.setFontWeight(QFont::Bold);
-    if (line.kind == SolutionLine::Kind::Reason) letters.setFontItalic(true);
-    // The rows after a step's first stand in from the names, as "=" does under a textbook's.
-    QTextBlockFormat row = paragraph;
-    if (line.kind == SolutionLine::Kind::NextStep)
-      row.setRightMargin(kStepIndent);
-    else
-      row.setTopMargin(first ? 0 : 6);
-    if (first)
-      cursor.setBlockFormat(row);
-    else
-      cursor.insertBlock(row);
-    first = false;
-    cursor.insertText(ToQString(line.text), letters);
-  }
+  WriteSolutionLines(cursor, solution.lines, text_->font());
   text_->moveCursor(QTextCursor::Start);
 
   // A new solution is told to assistive technology as a change of the text.

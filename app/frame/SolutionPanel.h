@@ -6,12 +6,25 @@
 #include "numeric/Figure.h"
 
 class QLabel;
+class QPaintDevice;
 class QTextBrowser;
+class QTextCursor;
 class QToolButton;
 
 namespace numora {
 
 class FigureView;
+
+// The figure of a solution: the topic's, from the numbers of its click, or the sentence saying why
+// it is not drawn when the click stopped.
+Figure FigureOfSolution(const Solution& solution, FigureOf figureOf, Numerals numerals);
+
+// Writes a solution's lines at the cursor, a right-to-left paragraph each, as the panel sets them
+// out (an exact answer in bold, a reason in italics, the rows after a step's first indented), in
+// the font's lines as laid out on the device (the screen where it is null). An empty paragraph at
+// the cursor takes the first line.
+void WriteSolutionLines(QTextCursor& cursor, const std::vector<SolutionLine>& lines,
+                        const QFont& font, QPaintDevice* device = nullptr);
 
 // The panel "الحل" beside a topic window's layout: the solution of the last calculation (its
 // steps, exact answers and reasons, as text that can be selected, copied and read line by line)

@@ -1,14 +1,18 @@
 #include "app/frame/TopicWindow.h"
 
 #include <QBoxLayout>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
 #include <algorithm>
 
 #include "app/frame/FaultBox.h"
+#include "app/frame/Printout.h"
 #include "app/frame/SolutionPanel.h"
 #include "app/frame/Utf16Text.h"
 
@@ -19,6 +23,10 @@ namespace {
 FieldId Id(const QWidget* widget) { return widget; }
 QWidget* Widget(FieldId id) { return static_cast<QWidget*>(const_cast<void*>(id)); }
 
+QString NotWritten(const QString& path) {
+  return QStringLiteral(u"لم يحفظ الملف «%1»: تعذرت الكتابة فيه.").arg(path);
+}
+
 }  // namespace
 
 TopicWindow::TopicWindow(const FormContext& context, const FormLook& look)
@@ -26,6 +34,42 @@ TopicWindow::TopicWindow(const FormContext& context, const FormLook& look)
   setTextBoxHook([this](QLineEdit* box) { boxAdded(box); });
   auto* key = new QShortcut(QKeySequence(Qt::Key_F2), this);
   connect(key, &QShortcut::activated, this, &TopicWindow::toggleSolution);
+  auto* printKey = new QShortcut(QKeySequence::Print, this);
+  connect(printKey, &QShortcut::activated, this, [this] { run([this] { print(); }); });
+  auto* pdfKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P), this);
+  connect(pdfKey, &QShortcut::activated, this, [this] { run([this] { saveAsPdf(); }); });
+}
+
+Figure TopicWindow::solutionFigure() const {
+  const std::optional<Solution>& solution = calculation_.shownSolution();
+  return solution ? FigureOfSolution(*solution, figure_, context().numerals) : Figure{};
+}
+
+void TopicWindow::print() {
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setDocName(windowTitle());
+  QPrintDialog dialog(&printer, this);
+  dialog.setWindowTitle(QStringLiteral(u"طباعة الحساب"));
+  if (dialog.exec() != QDialog::Accepted) return;
+  if (PrintCalculation(*this, printer) && printer.printerState() != QPrinter::Error) return;
+  if (printer.outputFileName().isEmpty())
+    printFailed(QStringLiteral(u"لم تتم الطباعة: تعذر الإرسال إلى الطابعة «%1».")
+                    .arg(printer.printerName()));
+  else
+    printFailed(NotWritten(printer.outputFileName()));
+}
+
+void TopicWindow::saveAsPdf() {
+  QString path = QFileDialog::getSaveFileName(this, QStringLiteral(u"حفظ الحساب ملف PDF"),
+                                              windowTitle() + QStringLiteral(".pdf"),
+                                              QStringLiteral(u"ملف PDF (*.pdf)"));
+  if (path.isEmpty()) return;  // cancelled
+  if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) path += QStringLiteral(".pdf");
+  if (!WritePdf(*this, path)) printFailed(NotWritten(path));
+}
+
+void TopicWindow::printFailed(const QString& sentence) {
+  context().messages->show({kProgramTitle, sentence, Message::Icon::Critical});
 }
 
 SolutionPanel& TopicWindow::panel() {

@@ -46,6 +46,15 @@ class TopicWindow : public FormWindow, private ResultView {
   SolutionPanel* solutionPanel() const { return panel_; }
   void toggleSolution();
 
+  // What a printout of the window takes (app/frame/Printout.h): the calculation, with the solution
+  // it shows, and the figure of that solution.
+  const Calculation& calculation() const { return calculation_; }
+  Figure solutionFigure() const;
+  // Ctrl+P: the print dialog, which also writes a PDF file where it is Qt's own (Linux).
+  // Ctrl+Shift+P: a PDF file, on every platform, since Windows' print dialog writes none.
+  void print();
+  void saveAsPdf();
+
  protected:
   // What a handler does, through the calculation under way.
   double read(QLineEdit* box, std::u16string_view quantity);
@@ -73,6 +82,7 @@ class TopicWindow : public FormWindow, private ResultView {
   void announce(std::u16string_view sentence) override;
 
   void boxAdded(QLineEdit* box);
+  void printFailed(const QString& sentence);
   SolutionPanel& panel();
   // Moves the window left as far as the open panel needs to be on the screen.
   void keepOnScreen();

@@ -24,6 +24,7 @@ WINDOWS_DLLS = {
     "shlwapi.dll", "user32.dll", "userenv.dll", "uxtheme.dll", "version.dll", "winmm.dll",
     "ws2_32.dll", "wtsapi32.dll", "crypt32.dll", "bcrypt.dll", "ntdll.dll", "shcore.dll",
     "d2d1.dll", "opengl32.dll", "secur32.dll", "iphlpapi.dll", "dnsapi.dll", "rpcrt4.dll",
+    "winspool.drv",
 }
 
 failures = []
@@ -56,6 +57,7 @@ def main():
         relative = {str(p.relative_to(folder)).replace("\\", "/").lower() for p in binaries}
 
         for needed in ("numora.exe", "qt6core.dll", "qt6gui.dll", "qt6widgets.dll",
+                       "qt6printsupport.dll",
                        "libstdc++-6.dll", "libgcc_s_seh-1.dll", "libwinpthread-1.dll",
                        "platforms/qwindows.dll", "styles/qwindowsvistastyle.dll",
                        "imageformats/qjpeg.dll"):

@@ -1,0 +1,247 @@
+#include "app/frame/Printout.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QDate>
+#include <QFile>
+#include <QFontDatabase>
+#include <QLocale>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QRawFont>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextObjectInterface>
+#include <algorithm>
+
+#include "app/frame/Faces.h"
+#include "app/frame/FigureView.h"
+#include "app/frame/SolutionPanel.h"
+#include "app/frame/TopicWindow.h"
+#include "app/frame/Utf16Text.h"
+
+namespace numora {
+namespace {
+
+constexpr qreal kTextSize = 12;  // points
+constexpr qreal kTitleSize = 18;
+// The figure's room on paper: in centimetres, and never wider than the page.
+constexpr qreal kFigureWidth = 13;
+constexpr qreal kFigureHeight = 10;
+constexpr int kFigureObject = QTextFormat::UserObject + 1;
+
+// The windows' faces for their results (Faces.h). A PDF gives its text back, to a search, a copy
+// or a screen reader, through each face's own character map: Qt's PDF writer maps a shaped Arabic
+// letter back to text only where the face maps the letter's presentation form to it. Where the
+// windows' Arabic face maps none (Harmattan), an installed face that writes Arabic and maps them
+// comes before it, so that the printout's words can be found and read aloud.
+QStringList PrintFaces() {
+  QStringList faces = FacesFor(QStringLiteral("Arial"));
+  const auto readable = [](const QString& family) {
+    const QRawFont raw = QRawFont::fromFont(QFont(family), QFontDatabase::Arabic);
+    return raw.isValid() && raw.familyName() == family &&
+           raw.supportsCharacter(QChar(0xFEE3));  // MEEM, initial form
+  };
+  const auto arabic = std::find_if(faces.begin(), faces.end(), [](const QString& family) {
+    return QFontDatabase::writingSystems(family).contains(QFontDatabase::Arabic);
+  });
+  if (arabic == faces.end() || readable(*arabic)) return faces;
+  const QStringList candidates = QFontDatabase::families(QFontDatabase::Arabic);
+  const auto better = std::find_if(candidates.begin(), candidates.end(), readable);
+  if (better != candidates.end()) faces.insert(arabic - faces.begin(), *better);
+  return faces;
+}
+
+// Ink on white paper, whatever colour scheme the screen has.
+QPalette PaperColours() {
+  QPalette colours;
+  colours.setColor(QPalette::WindowText, Qt::black);
+  colours.setColor(QPalette::Text, Qt::black);
+  colours.setColor(QPalette::Window, Qt::white);
+  colours.setColor(QPalette::Base, Qt::white);
+  colours.setColor(QPalette::Highlight, QColor(0x1f, 0x5f, 0xbf));
+  return colours;
+}
+
+// The figure in the flow of the text, painted with the panel's own code onto whatever painter
+// draws the page: a printer's or a PDF file's paths and text, never a picture.
+class FigureObject : public QObject, public QTextObjectInterface {
+  Q_OBJECT
+  Q_INTERFACES(QTextObjectInterface)
+
+ public:
+  FigureObject(const Figure& figure, const QFont& font, QSizeF size)
+      : figure_(figure), font_(font), size_(size) {}
+
+  QSizeF intrinsicSize(QTextDocument*, int, const QTextFormat&) override { return size_; }
+
+  void drawObject(QPainter* painter, const QRectF& rect, QTextDocument*, int,
+                  const QTextFormat&) override {
+    // The figure's lines and gaps are measured in a screen's pixels: the page is drawn at that
+    // scale, and the font in pixels so that the scale does not grow it twice.
+    const qreal unit = painter->device()->logicalDpiX() / 96.0;
+    QFont font = font_;
+    if (font.pointSizeF() > 0) font.setPixelSize(qRound(font.pointSizeF() * 96 / 72));
+    painter->save();
+    painter->translate(rect.topLeft());
+    painter->scale(unit, unit);
+    painter->setRenderHint(QPainter::Antialiasing);
+    painter->setFont(font);
+    PaintFigure(*painter, QRectF(QPointF(0, 0), rect.size() / unit), figure_, PaperColours());
+    painter->restore();
+  }
+
+ private:
+  Figure figure_;
+  QFont font_;
+  QSizeF size_;
+};
+
+QString Isolated(const QString& text) { return QChar(0x2068) + text + QChar(0x2069); }
+
+class Printout {
+ public:
+  explicit Printout(QPagedPaintDevice& device) : device_(device) {
+    font_.setFamilies(PrintFaces());
+    font_.setPointSizeF(kTextSize);
+    document_.documentLayout()->setPaintDevice(&device);
+    document_.setDefaultFont(font_);
+    // Lengths of the layout (margins, line heights) are in a screen's pixels; the device's own
+    // resolution is the layout's business.
+    document_.setDocumentMargin(0);
+    QTextOption option = document_.defaultTextOption();
+    option.setTextDirection(Qt::RightToLeft);
+    document_.setDefaultTextOption(option);
+    paragraph_.setLayoutDirection(Qt::RightToLeft);
+    paragraph_.setAlignment(Qt::AlignRight | Qt::AlignAbsolute);
+    cursor_.setBlockFormat(paragraph_);
+  }
+
+  void title(const QString& text) {
+    QTextCharFormat large;
+    large.setFontPointSize(kTitleSize);
+    large.setFontWeight(QFont::Bold);
+    cursor_.insertText(text, large);
+  }
+
+  void heading(const QString& text) {
+    QTextBlockFormat spaced = paragraph_;
+    spaced.setTopMargin(12);
+    spaced.setBottomMargin(4);
+    QTextCharFormat bold;
+    bold.setFontWeight(QFont::Bold);
+    cursor_.insertBlock(spaced);
+    cursor_.insertText(text, bold);
+  }
+
+  void line(const QString& text, bool bold = false) {
+    QTextCharFormat letters;
+    if (bold) letters.setFontWeight(QFont::Bold);
+    cursor_.insertBlock(paragraph_);
+    cursor_.insertText(text, letters);
+  }
+
+  void solution(const std::vector<SolutionLine>& lines) {
+    cursor_.insertBlock(paragraph_);
+    WriteSolutionLines(cursor_, lines, font_, &device_);
+  }
+
+  void figure(const Figure& figure) {
+    const qreal perCentimetre = device_.logicalDpiX() / 2.54;
+    const qreal width = std::min(kFigureWidth * perCentimetre, qreal(device_.width()));
+    auto* object = new FigureObject(figure, font_, {width, width * kFigureHeight / kFigureWidth});
+    object->setParent(&document_);
+    document_.documentLayout()->registerHandler(kFigureObject, object);
+    QTextBlockFormat centred = paragraph_;
+    centred.setAlignment(Qt::AlignHCenter);
+    centred.setTopMargin(12);
+    cursor_.insertBlock(centred);
+    QTextCharFormat drawn;
+    drawn.setObjectType(kFigureObject);
+    cursor_.insertText(QString(QChar::ObjectReplacementCharacter), drawn);
+  }
+
+  // Page after page, each in its own part of the laid-out document.
+  bool paint() {
+    const QSizeF page(device_.width(), device_.height());
+    document_.setPageSize(page);
+    QPainter painter;
+    if (!painter.begin(&device_)) return false;
+    QAbstractTextDocumentLayout::PaintContext context;
+    context.palette = PaperColours();
+    for (int at = 0; at < document_.pageCount(); ++at) {
+      if (at > 0 && !device_.newPage()) return false;
+      painter.save();
+      painter.translate(0, -at * page.height());
+      context.clip = QRectF(QPointF(0, at * page.height()), page);
+      painter.setClipRect(context.clip);
+      document_.documentLayout()->draw(&painter, context);
+      painter.restore();
+    }
+    return painter.end();
+  }
+
+ private:
+  QPagedPaintDevice& device_;
+  QFont font_;
+  QTextDocument document_;
+  QTextCursor cursor_{&document_};
+  QTextBlockFormat paragraph_;
+};
+
+}  // namespace
+
+bool PrintCalculation(const TopicWindow& window, QPagedPaintDevice& device) {
+  Printout printout(device);
+  printout.title(window.windowTitle());
+  const Calculation& calculation = window.calculation();
+  // The date in Arabic words, its numbers in the region's digits as every other number.
+  QString date = QLocale(QLocale::Arabic).toString(QDate::currentDate(), QLocale::LongFormat);
+  for (QChar& c : date)
+    if (c.isDigit()) c = QChar(calculation.numerals().zero + c.digitValue());
+  printout.line(QStringLiteral(u"التاريخ: ") + date);
+
+  const std::optional<Solution>& solution = calculation.shownSolution();
+  if (!solution) {
+    printout.heading(QStringLiteral(u"لم يحسب شيء بعد. الصيغ:"));
+    for (const std::u16string& formula : calculation.formulasInWords())
+      printout.line(ToQString(formula));
+  } else {
+    if (!calculation.outOfDate().empty())
+      printout.line(ToQString(calculation.outOfDate()) +
+                        QStringLiteral(u" المطبوع هنا هو الحل بالمدخلات التي حُسب بها."),
+                    true);
+    printout.heading(QStringLiteral(u"المدخلات"));
+    for (const SolutionInput& input : solution->inputs)
+      printout.line(
+          ToQString(input.name) + QStringLiteral(u": ") +
+          (input.text.empty() ? QStringLiteral(u"(فارغة)") : Isolated(ToQString(input.text))));
+    printout.heading(QStringLiteral(u"الحل"));
+    printout.solution(solution->lines);
+    printout.figure(window.solutionFigure());
+  }
+  return printout.paint();
+}
+
+bool WritePdf(const TopicWindow& window, const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::WriteOnly)) return false;
+  bool written;
+  {
+    QPdfWriter pdf(&file);
+    pdf.setTitle(window.windowTitle());
+    pdf.setCreator(QStringLiteral("Numora"));
+    pdf.setPageSize(QPageSize(QPageSize::A4));
+    pdf.setPageMargins(QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter);
+    written = PrintCalculation(window, pdf);
+  }
+  file.close();
+  if (written && file.error() == QFileDevice::NoError) return true;
+  file.remove();
+  return false;
+}
+
+}  // namespace numora
+
+#include "Printout.moc"

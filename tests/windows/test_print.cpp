@@ -1,0 +1,163 @@
+// A topic window's printout, written as a PDF file without a dialog and read back with poppler's
+// tools: the text a pupil would read, in its order, the fonts embedded, the figure as lines rather
+// than a picture. With NUMORA_PRINT_DIR set to a folder, the files are kept there.
+#include <QDir>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <algorithm>
+#include <iterator>
+
+#include "app/frame/Printout.h"
+#include "app/frame/TopicWindow.h"
+#include "tests/windows/Harness.h"
+
+using namespace numora;
+using numora::testing::Calculate;
+using numora::testing::Program;
+using numora::testing::Type;
+
+namespace {
+
+QString Run(const QString& tool, const QStringList& arguments) {
+  QProcess process;
+  process.start(tool, arguments);
+  if (!process.waitForFinished(30000) || process.exitCode() != 0) return QStringLiteral("(failed)");
+  return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// pdftotext gives a line that mixes directions (an Arabic name, then a formula read from the left)
+// in the order its runs stand on the page, brackets of the right-to-left runs mirrored: a line is
+// compared as its letters, sorted, shaped forms (NFKC) to letters, without spaces or marks.
+QString Letters(QString text) {
+  text = text.normalized(QString::NormalizationForm_KC)
+             .remove(QRegularExpression(
+                 QStringLiteral(u"[\\s\u200E\u200F\u061C\u202A-\u202E\u2066-\u2069]")))
+             .replace(u')', u'(')
+             .replace(u'»', u'«');
+  std::sort(text.begin(), text.end());
+  return text;
+}
+
+// The first paragraph the printout does not hold in this order, each on its line or, wrapped, on a
+// few; or nothing. One ending in "…" need only be part of its lines.
+QString Missing(const QString& printout, const QStringList& paragraphs) {
+  QStringList lines = printout.split(QRegularExpression("[\n\f]"));
+  lines.removeIf([](const QString& line) { return Letters(line).isEmpty(); });
+  qsizetype next = 0;
+  for (const QString& paragraph : paragraphs) {
+    const bool part = paragraph.endsWith(u'…');
+    const QString wanted = Letters(part ? paragraph.chopped(1) : paragraph);
+    const auto holds = [&](const QString& letters) {
+      if (!part) return letters == wanted;
+      QString missing;
+      std::set_difference(wanted.begin(), wanted.end(), letters.begin(), letters.end(),
+                          std::back_inserter(missing));
+      return missing.isEmpty();
+    };
+    bool found = false;
+    for (qsizetype first = next; first < lines.size() && !found; ++first) {
+      QString joined;
+      for (qsizetype last = first; last < lines.size() && last < first + 4 && !found; ++last) {
+        joined += lines[last];
+        if (holds(Letters(joined))) {
+          found = true;
+          next = last + 1;
+        }
+      }
+    }
+    if (!found) return paragraph;
+  }
+  return {};
+}
+
+}  // namespace
+
+class PrintTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void printsWhatTheWindowShows_data();
+  void printsWhatTheWindowShows();
+};
+
+void PrintTest::printsWhatTheWindowShows_data() {
+  QTest::addColumn<FormId>("id");
+  QTest::addColumn<QStringList>("inputs");  // typed before the click
+  QTest::addColumn<bool>("calculate");
+  QTest::addColumn<QStringList>("edit");  // typed after it
+  // Paragraphs in reading order, beside what the window shows; "…" ends a part of one.
+  QTest::addColumn<QStringList>("expected");
+  QTest::addRow("quadratic") << FormId::Form13
+                             << QStringList{"Text1", "2", "Text2", "-7", "Text3", "3"} << true
+                             << QStringList{}
+                             << QStringList{u"المعامل A: 2"_qs, u"المعامل B: -7"_qs,
+                                            u"الثابت C: 3"_qs, u"المميز = B² - 4 × A × C"_qs,
+                                            u"= 25"_qs};
+  QTest::addRow("circle, no calculation")
+      << FormId::Form5 << QStringList{"Text1", "7"} << false << QStringList{}
+      << QStringList{u"المساحة = 3.14 × نق²"_qs, u"المحيط = 2 × 3.14 × نق"_qs};
+  // The solution of the click, with the radius it used, under the sentence that says so.
+  QTest::addRow("circle, edited")
+      << FormId::Form5 << QStringList{"Text1", "7"} << true << QStringList{"Text1", "8"}
+      << QStringList{u"تغيرت المدخلات بعد هذا الحساب: اضغط «احسب» مرة أخرى.…"_qs,
+                     u"نصف القطر: 7"_qs, u"= 153.86"_qs};
+}
+
+void PrintTest::printsWhatTheWindowShows() {
+  QFETCH(FormId, id);
+  QFETCH(QStringList, inputs);
+  QFETCH(bool, calculate);
+  QFETCH(QStringList, edit);
+  QFETCH(QStringList, expected);
+  for (const char* tool : {NUMORA_PDFTOTEXT, NUMORA_PDFFONTS, NUMORA_PDFIMAGES})
+    QVERIFY2(QFileInfo(QString::fromUtf8(tool)).isExecutable(),
+             "poppler-utils is missing: run tools/setup.sh");
+
+  Program program;
+  auto& window = dynamic_cast<TopicWindow&>(program.registry.form(id));
+  window.show();
+  QVERIFY(Type(window, inputs));
+  if (calculate) Calculate(program, id);
+  QVERIFY(Type(window, edit));
+
+  // The title, each box read with its text and the solution's lines; or the formulas in words.
+  QStringList shown{window.windowTitle()};
+  if (const auto& solution = window.calculation().shownSolution()) {
+    for (const SolutionInput& input : solution->inputs)
+      shown << QString::fromStdU16String(input.name + u": " + input.text);
+    QVERIFY(!solution->lines.empty());
+    for (const SolutionLine& line : solution->lines) shown << QString::fromStdU16String(line.text);
+  } else {
+    for (const std::u16string& formula : window.calculation().formulasInWords())
+      shown << QString::fromStdU16String(formula);
+  }
+
+  QTemporaryDir temporary;
+  const QByteArray kept = qgetenv("NUMORA_PRINT_DIR");
+  const QString folder = kept.isEmpty() ? temporary.path() : QString::fromLocal8Bit(kept);
+  QDir().mkpath(folder);
+  const QString pdf = folder + '/' + QString(QTest::currentDataTag()).section(',', 0, 0) +
+                      (edit.isEmpty() ? "" : "-edited") + ".pdf";
+  QVERIFY(WritePdf(window, pdf));
+  QVERIFY(program.messages.shown.empty());
+
+  const QString text = Run(NUMORA_PDFTOTEXT, {pdf, "-"});
+  for (const QStringList& paragraphs : {shown, expected}) {
+    const QString missing = Missing(text, paragraphs);
+    QVERIFY2(missing.isEmpty(), qPrintable(missing + " is not where it belongs in\n" + text));
+  }
+
+  // Every font embedded: the "emb" column of pdffonts, under its header.
+  const QStringList fonts = Run(NUMORA_PDFFONTS, {pdf}).split('\n', Qt::SkipEmptyParts);
+  QVERIFY2(fonts.size() > 2, qPrintable(fonts.join('\n')));
+  const qsizetype emb = fonts[0].indexOf("emb");
+  for (const QString& font : fonts.mid(2)) QVERIFY2(font.mid(emb, 3) == "yes", qPrintable(font));
+  // The figure is lines and text: no picture anywhere (pdfimages lists two header lines).
+  const QStringList images = Run(NUMORA_PDFIMAGES, {"-list", pdf}).split('\n', Qt::SkipEmptyParts);
+  QVERIFY2(images.size() == 2, qPrintable(images.join('\n')));
+}
+
+QTEST_MAIN(PrintTest)
+#include "test_print.moc"
