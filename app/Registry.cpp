@@ -28,7 +28,8 @@ Registry::Registry(ProgramEnd& programEnd, MessageBoxes& messages, char16_t deci
     : context_{.showMainMenu = [this] { show(FormId::Form1); },
                .programEnd = &programEnd,
                .messages = &messages,
-               .decimalSeparator = decimalSeparator} {}
+               .decimalSeparator = decimalSeparator,
+               .zoom = &zoom_} {}
 
 Registry::~Registry() = default;
 

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <limits>
 
+#include "app/frame/Fields.h"
 #include "app/frame/Twips.h"
 
 namespace numora {
@@ -23,17 +24,19 @@ QString Text(const char16_t* text) { return text ? QString::fromUtf16(text) : QS
 class FocusFramedButton final : public QPushButton {
  public:
   using QPushButton::QPushButton;
+  double zoom = 1.0;
 
  protected:
   void paintEvent(QPaintEvent* event) override {
     QPushButton::paintEvent(event);
     if (!hasFocus()) return;
     QPainter painter(this);
-    QPen pen(palette().color(QPalette::Active, QPalette::Highlight), 2);
+    QPen pen(palette().color(QPalette::Active, QPalette::Highlight), qRound(2 * zoom));
     pen.setJoinStyle(Qt::MiterJoin);
     painter.setPen(pen);
     painter.setBrush(Qt::NoBrush);
-    painter.drawRect(QRectF(rect()).adjusted(3, 3, -3, -3));
+    const qreal inset = qRound(3 * zoom);
+    painter.drawRect(QRectF(rect()).adjusted(inset, inset, -inset, -inset));
   }
 };
 
@@ -50,6 +53,37 @@ int BaselineDrop(const QLabel* label) {
 }
 
 constexpr const char* kLayoutTwips = "numoraLayoutTwips";
+constexpr const char* kLayoutFont = "numoraLayoutFont";  // a row's own font, at 100 %
+constexpr const char* kLabelFit = "numoraLabelFit";      // how a caption's label fits its text
+
+enum LabelFit { kFramed = 1, kAutoSize = 2, kCentred = 4 };
+
+// Fits a label placed from its row to its text, at the size of its font now.
+void FitLabel(QLabel* label) {
+  const int fit = label->property(kLabelFit).toInt();
+  if (fit & kFramed) return;
+  const int drop = BaselineDrop(label);
+  if (drop > 0) label->setGeometry(label->geometry().adjusted(0, -drop, 0, 0));
+  // What it covers of a control above stays that control's to click.
+  if (drop > 0 || label->testAttribute(Qt::WA_TransparentForMouseEvents))
+    label->setAttribute(Qt::WA_TransparentForMouseEvents, drop > 0);
+  if (fit & kAutoSize) {
+    label->adjustSize();
+    return;
+  }
+  // A caption is read whole: where the desktop's font is wider than the layout's, the label grows
+  // around its box (from its left edge, or from its centre when centred) instead of wrapping or
+  // cutting the words.
+  const QSize needed = label->sizeHint();
+  QRect box = label->geometry();
+  if (needed.width() > box.width()) {
+    const int grow = needed.width() - box.width();
+    box.setLeft(box.left() - ((fit & kCentred) ? grow / 2 : 0));
+    box.setWidth(needed.width());
+  }
+  box.setHeight(std::max(box.height(), needed.height()));
+  label->setGeometry(box);
+}
 
 }  // namespace
 
@@ -64,12 +98,16 @@ QWidget* ControlBuilder::parentFor(QWidget* container) const {
 
 void ControlBuilder::place(QWidget* widget, const Control& row, bool takesFocus) {
   widget->setObjectName(QString::fromLatin1(row.name));
-  widget->setGeometry(TwipsRect(row.left, row.top, row.width, row.height));
+  widget->setGeometry(TwipsRect(row.left, row.top, row.width, row.height, zoom_));
   widget->setProperty(kLayoutTwips, QRect(row.left, row.top, row.width, row.height));
+  if (auto* button = dynamic_cast<FocusFramedButton*>(widget)) button->zoom = zoom_;
   // A control with a font of its own, as the splash's captions have, names only the faces found
   // here; the window's own font keeps the face its layout gives, so that the choice reads back.
-  if (row.style.font.family != nullptr)
-    widget->setFont(InstalledFontFor(row.style.font, widget->font()));
+  if (row.style.font.family != nullptr) {
+    const QFont font = InstalledFontFor(row.style.font, widget->font());
+    widget->setProperty(kLayoutFont, font);
+    widget->setFont(ZoomedFont(font, zoom_));
+  }
   if (row.style.accessibleName != nullptr)
     widget->setAccessibleName(Text(row.style.accessibleName));
   if (row.style.description != nullptr)
@@ -116,29 +154,30 @@ QLabel* ControlBuilder::addLabel(const Control& row, QWidget* container) {
     colours.setColor(QPalette::WindowText, QColor::fromRgb(row.style.colour));
     label->setPalette(colours);
   }
+  label->setProperty(kLabelFit, (row.style.framed ? kFramed : 0) |
+                                    (row.style.autoSize ? kAutoSize : 0) |
+                                    (row.style.align == Align::Centre ? kCentred : 0));
   place(label, row, false);
-  if (const int drop = row.style.framed ? 0 : BaselineDrop(label); drop > 0) {
-    label->setGeometry(label->geometry().adjusted(0, -drop, 0, 0));
-    // What it covers of a control above stays that control's to click.
-    label->setAttribute(Qt::WA_TransparentForMouseEvents);
-  }
-  if (row.style.autoSize) {
-    label->adjustSize();
-  } else if (!row.style.framed) {
-    // A caption is read whole: where the desktop's font is wider than the layout's, the label
-    // grows around its box (from its left edge, or from its centre when centred) instead of
-    // wrapping or cutting the words.
-    const QSize needed = label->sizeHint();
-    QRect box = label->geometry();
-    if (needed.width() > box.width()) {
-      const int grow = needed.width() - box.width();
-      box.setLeft(box.left() - (row.style.align == Align::Centre ? grow / 2 : 0));
-      box.setWidth(needed.width());
-    }
-    box.setHeight(std::max(box.height(), needed.height()));
-    label->setGeometry(box);
-  }
+  FitLabel(label);
   return label;
+}
+
+void ControlBuilder::zoomControls(double zoom) {
+  zoom_ = zoom;
+  for (QWidget* control : client_->findChildren<QWidget*>()) {
+    const QRect twips = LayoutTwips(control);
+    if (twips.isNull()) continue;
+    control->setGeometry(TwipsRect(twips, zoom));
+    if (auto* button = dynamic_cast<FocusFramedButton*>(control)) button->zoom = zoom;
+    // A result drawn smaller to show its text whole is measured again from its own font.
+    const bool shownWhole = ShownWhole(control);
+    if (const QVariant font = control->property(kLayoutFont); font.isValid())
+      control->setFont(ZoomedFont(font.value<QFont>(), zoom));
+    else if (shownWhole)
+      control->setFont(QFont());  // the window's, again
+    if (auto* label = qobject_cast<QLabel*>(control)) FitLabel(label);
+    if (shownWhole) ShowWholeAgain(control);
+  }
 }
 
 QRadioButton* ControlBuilder::addOption(const Control& row, QWidget* container) {

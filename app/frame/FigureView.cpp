@@ -74,16 +74,16 @@ QColor InkColour(const QPalette& palette, FigureInk ink) {
   return palette.color(QPalette::WindowText);
 }
 
-QPen PenFor(const FigurePath& path, const QColor& colour) {
+QPen PenFor(const FigurePath& path, const QColor& colour, qreal scale) {
   switch (path.line) {
     case FigureLine::Hidden:
-      return QPen(colour, 1.5, Qt::DashLine, Qt::FlatCap, Qt::RoundJoin);
+      return QPen(colour, 1.5 * scale, Qt::DashLine, Qt::FlatCap, Qt::RoundJoin);
     case FigureLine::Guide:
-      return QPen(colour, 1, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
+      return QPen(colour, 1 * scale, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
     case FigureLine::Solid:
       break;
   }
-  return QPen(colour, 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+  return QPen(colour, 2 * scale, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
 }
 
 // A sentence of Arabic text, wrapped and centred in its box.
@@ -173,7 +173,13 @@ void FigureView::copyPicture() {
   QGuiApplication::clipboard()->setImage(picture(size, devicePixelRatioF()));
 }
 
-QSize FigureView::sizeHint() const { return kPreferredSize; }
+QSize FigureView::sizeHint() const { return (QSizeF(kPreferredSize) * scale_).toSize(); }
+
+void FigureView::setScale(qreal scale) {
+  scale_ = scale;
+  updateGeometry();
+  update();
+}
 
 QSize FigureView::minimumSizeHint() const {
   // Room for the margins the labels take and a figure of a few lines between them.
@@ -273,12 +279,13 @@ void FigureView::paintDrawing(QPainter& painter, const QRectF& room, const QRect
   painter.setBrush(Qt::NoBrush);
   for (const FigurePath& path : figure_.paths) {
     if (path.points.size() < 2) continue;
-    painter.setPen(PenFor(path, InkColour(colours, path.ink)));
+    painter.setPen(PenFor(path, InkColour(colours, path.ink), scale_));
     painter.drawPath(outline(path));
   }
   painter.setPen(Qt::NoPen);
   painter.setBrush(InkColour(colours, FigureInk::Accent));
-  for (FigurePoint dot : figure_.dots) painter.drawEllipse(map(dot), kDotRadius, kDotRadius);
+  for (FigurePoint dot : figure_.dots)
+    painter.drawEllipse(map(dot), kDotRadius * scale_, kDotRadius * scale_);
 
   // Labels may use the margins, but no more than the area.
   const QFontMetricsF metrics(painter.font(), painter.device());
@@ -297,7 +304,8 @@ void FigureView::paintDrawing(QPainter& painter, const QRectF& room, const QRect
         (words ? QChar(0x2067) : QChar(0x2066)) + ToQString(label.text) + QChar(0x2069);
     QRectF box(QPointF(0, 0), metrics.size(0, text) + QSizeF(1, 0));
     const QPointF at = map(label.at);
-    const qreal dx = kLabelGap + box.width() / 2, dy = kLabelGap + box.height() / 2;
+    const qreal gap = kLabelGap * scale_;
+    const qreal dx = gap + box.width() / 2, dy = gap + box.height() / 2;
     switch (label.side) {
       case FigureSide::Centre:
         box.moveCenter(at);

@@ -30,6 +30,10 @@ class FigureView : public QWidget {
   // Puts the picture at the view's size and pixel density on the clipboard.
   void copyPicture();
 
+  // The widths of its lines, its dots and its margins are the layout pixels' times the scale
+  // (the window's zoom); its labels take the view's font.
+  void setScale(qreal scale);
+
   QSize sizeHint() const override;
   QSize minimumSizeHint() const override;
 
@@ -50,6 +54,7 @@ class FigureView : public QWidget {
   Figure figure_;
   Shown shown_ = Shown::Nothing;
   QString sentence_;  // why it is not drawn, when it is not
+  qreal scale_ = 1;
   QAction* copy_;
 };
 

@@ -106,12 +106,35 @@ void SolutionPanel::drawFigure() {
     figure_->setFigure(figureOf_(solution_.values, separator_));
 }
 
+void SolutionPanel::setZoom(double zoom, int height) {
+  zoom_ = zoom;
+  const auto pixels = [zoom](int layoutPixels) { return qRound(layoutPixels * zoom); };
+  setFixedHeight(std::max(height, pixels(kSmallestHeight)));
+  text_->setFixedWidth(pixels(kTextWidth));
+  figure_->setFixedWidth(pixels(kFigureWidth));
+  figure_->setScale(zoom);
+  body_->layout()->setContentsMargins(pixels(4), pixels(4), pixels(4), pixels(4));
+  layout()->itemAt(0)->layout()->setContentsMargins(pixels(2), pixels(4), pixels(2), pixels(4));
+  if (!solution_.lines.empty()) writeSteps();
+}
+
 void SolutionPanel::showSolution(const Solution& solution) {
   solution_ = solution;
   figureDrawn_ = false;
   setStale({});
 
   const QString before = text_->toPlainText();
+  writeSteps();
+
+  // A new solution is told to assistive technology as a change of the text.
+  if (QAccessible::isActive()) {
+    QAccessibleTextUpdateEvent changed(text_, 0, before, text_->toPlainText());
+    QAccessible::updateAccessibility(&changed);
+  }
+  drawFigure();
+}
+
+void SolutionPanel::writeSteps() {
   text_->clear();
   QTextCursor cursor(text_->document());
   QTextBlockFormat paragraph;
@@ -123,16 +146,16 @@ void SolutionPanel::showSolution(const Solution& solution) {
   face.setFamilies({face.families().value(0, face.family())});
   paragraph.setLineHeight(QFontMetricsF(face).lineSpacing(), QTextBlockFormat::FixedHeight);
   bool first = true;
-  for (const SolutionLine& line : solution.lines) {
+  for (const SolutionLine& line : solution_.lines) {
     QTextCharFormat letters;
     if (line.kind == SolutionLine::Kind::Exact) letters.setFontWeight(QFont::Bold);
     if (line.kind == SolutionLine::Kind::Reason) letters.setFontItalic(true);
     // The rows after a step's first stand in from the names, as "=" does under a textbook's.
     QTextBlockFormat row = paragraph;
     if (line.kind == SolutionLine::Kind::NextStep)
-      row.setRightMargin(kStepIndent);
+      row.setRightMargin(kStepIndent * zoom_);
     else
-      row.setTopMargin(first ? 0 : 6);
+      row.setTopMargin(first ? 0 : 6 * zoom_);
     if (first)
       cursor.setBlockFormat(row);
     else
@@ -141,13 +164,6 @@ void SolutionPanel::showSolution(const Solution& solution) {
     cursor.insertText(ToQString(line.text), letters);
   }
   text_->moveCursor(QTextCursor::Start);
-
-  // A new solution is told to assistive technology as a change of the text.
-  if (QAccessible::isActive()) {
-    QAccessibleTextUpdateEvent changed(text_, 0, before, text_->toPlainText());
-    QAccessible::updateAccessibility(&changed);
-  }
-  drawFigure();
 }
 
 void SolutionPanel::setStale(const QString& sentence) {

@@ -25,6 +25,10 @@ class SolutionPanel : public QWidget {
   // Out of date after an edit, with the sentence that says so; empty: up to date.
   void setStale(const QString& sentence);
 
+  // Sizes the panel, its text and its figure for a zoom, beside a layout of that height, and
+  // writes the solution again at the size of the text's font now.
+  void setZoom(double zoom, int height);
+
   bool isOpen() const;
   void setOpen(bool open);
   void toggle() { setOpen(!isOpen()); }
@@ -36,6 +40,7 @@ class SolutionPanel : public QWidget {
 
  private:
   void drawFigure();
+  void writeSteps();
 
   FigureOf figureOf_;
   char16_t separator_;
@@ -46,6 +51,7 @@ class SolutionPanel : public QWidget {
   FigureView* figure_;
   Solution solution_;
   bool figureDrawn_ = true;  // the figure shows the last solution
+  double zoom_ = 1.0;
 };
 
 }  // namespace numora

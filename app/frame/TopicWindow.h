@@ -72,6 +72,9 @@ class TopicWindow : public FormWindow, private ResultView {
   void setSolutionStale(std::u16string_view sentence) override;
   void announce(std::u16string_view sentence) override;
 
+  void zoomed(double zoom) override;
+  void placeOnScreen() override;
+
   void boxAdded(QLineEdit* box);
   SolutionPanel& panel();
   // Moves the window left as far as the open panel needs to be on the screen.
