@@ -1,12 +1,15 @@
 #include "app/frame/ControlBuilder.h"
 
+#include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QProgressBar>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
 #include <QTextLayout>
 #include <algorithm>
 #include <limits>
@@ -57,6 +60,37 @@ constexpr const char* kLayoutFont = "numoraLayoutFont";  // a row's own font, at
 constexpr const char* kLabelFit = "numoraLabelFit";      // how a caption's label fits its text
 
 enum LabelFit { kFramed = 1, kAutoSize = 2, kCentred = 4 };
+
+// An option's round indicator as large as the zoom makes its caption (a style sheet would keep
+// the option from taking the window's font).
+class ZoomedIndicator final : public QProxyStyle {
+ public:
+  explicit ZoomedIndicator(QObject* owner) : QProxyStyle(QApplication::style()->name()) {
+    setParent(owner);
+  }
+  double zoom = 1.0;
+
+  int pixelMetric(PixelMetric metric, const QStyleOption* option,
+                  const QWidget* widget) const override {
+    const int pixels = QProxyStyle::pixelMetric(metric, option, widget);
+    const bool indicator = metric == PM_ExclusiveIndicatorWidth ||
+                           metric == PM_ExclusiveIndicatorHeight ||
+                           metric == PM_RadioButtonLabelSpacing;
+    return indicator ? qRound(pixels * zoom) : pixels;
+  }
+};
+
+void ZoomIndicator(QRadioButton* option, double zoom) {
+  auto* style = option->findChild<ZoomedIndicator*>(QString(), Qt::FindDirectChildrenOnly);
+  if (style == nullptr) {
+    if (zoom == 1.0) return;
+    style = new ZoomedIndicator(option);
+    option->setStyle(style);
+  }
+  style->zoom = zoom;
+  option->update();
+  option->updateGeometry();
+}
 
 // Fits a label placed from its row to its text, at the size of its font now.
 void FitLabel(QLabel* label) {
@@ -176,6 +210,7 @@ void ControlBuilder::zoomControls(double zoom) {
     else if (shownWhole)
       control->setFont(QFont());  // the window's, again
     if (auto* label = qobject_cast<QLabel*>(control)) FitLabel(label);
+    if (auto* option = qobject_cast<QRadioButton*>(control)) ZoomIndicator(option, zoom);
     if (shownWhole) ShowWholeAgain(control);
   }
 }
@@ -183,6 +218,7 @@ void ControlBuilder::zoomControls(double zoom) {
 QRadioButton* ControlBuilder::addOption(const Control& row, QWidget* container) {
   auto* option = new QRadioButton(Text(row.caption), parentFor(container));
   place(option, row, true);
+  ZoomIndicator(option, zoom_);
   return option;
 }
 

@@ -72,9 +72,9 @@ void ClientArea::paintEvent(QPaintEvent*) {
       const int width = std::max(1, qRound(line->widthPixels * zoom_));
       painter.setPen(
           QPen(line->colour.isValid() ? line->colour : text, width, Qt::SolidLine, Qt::SquareCap));
-      // The pen is centred on the line: a wide one is moved by half its width, so that it covers
-      // the pixels below and to the right of its points, as a one-pixel line does.
-      const QPointF half((width - 1) / 2.0, (width - 1) / 2.0);
+      // The pen is centred on the line: it is moved by half its width, so that it covers whole
+      // pixels, those below and to the right of its points, sharp at any zoom and density.
+      const QPointF half(width / 2.0, width / 2.0);
       painter.drawLine(QPointF(TwipsPoint(line->x1, line->y1, zoom_)) + half,
                        QPointF(TwipsPoint(line->x2, line->y2, zoom_)) + half);
     } else if (const auto* shape = std::get_if<Shape>(&decoration)) {

@@ -84,6 +84,7 @@ class ZoomTest : public QObject {
   void everyWindowZoomsTogether();
   void aWindowMadeLaterIsMadeAtTheZoom_data() { everyWindowZoomsTogether_data(); }
   void aWindowMadeLaterIsMadeAtTheZoom();
+  void aLayoutPixelIsZoomTimesDevicePixels();
 };
 
 void ZoomTest::everyWindowZoomsTogether_data() {
@@ -164,6 +165,33 @@ void ZoomTest::aWindowMadeLaterIsMadeAtTheZoom() {
   QCOMPARE(madeZoomed.registry.zoom().percent(), 200);
   QCOMPARE(Difference(Look(zoomedLater.registry.form(id)), Look(madeZoomed.registry.form(id))),
            QString());
+}
+
+// Qt scales logical pixels by the screen's factor, the zoom scales layout pixels: at scale factor 2
+// (test_zoom_scaled) and 200 %, a line of one layout pixel is four device pixels, sharp, and the
+// pictures are drawn from a rendering dense enough, or the densest there is.
+void ZoomTest::aLayoutPixelIsZoomTimesDevicePixels() {
+  Program program;
+  for (int step = 0; step < 4; ++step) program.registry.zoom().enlarge();
+  FormWindow& about = program.registry.form(FormId::Form10);
+  const double density = 2.0 * about.devicePixelRatioF();
+  const QImage image = about.clientArea()->grab().toImage();
+  // Between the right edges of the two outer frames only the outer one's top and bottom lines
+  // cross.
+  const int x = qRound(Px(4620, 2.0) * about.devicePixelRatioF());
+  int rows = 0;
+  for (int y = 0; y < image.height(); ++y) {
+    const QColor colour = image.pixelColor(x, y);
+    rows += colour.green() > 200 && colour.red() < 180 && colour.blue() < 180;
+  }
+  QCOMPARE(rows, qRound(2 * density));
+  for (FormId id : {FormId::Form1, FormId::Form10, FormId::Form14})
+    for (const Decoration& decoration : program.registry.form(id).clientArea()->decorations())
+      if (const auto* picture = std::get_if<Picture>(&decoration))
+        // Its pixels to a layout pixel of its box, at least the density or three.
+        QVERIFY2(picture->pixmap(density).width() / double(Px(picture->width)) >=
+                     std::min(density, 3.0) - 0.01,
+                 qPrintable(picture->resource));
 }
 
 QTEST_MAIN(ZoomTest)
