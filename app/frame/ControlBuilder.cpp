@@ -93,9 +93,12 @@ void ZoomIndicator(QRadioButton* option, double zoom) {
 }
 
 // Fits a label placed from its row to its text, at the size of its font now.
-void FitLabel(QLabel* label) {
+void FitLabel(QLabel* label, double zoom) {
   const int fit = label->property(kLabelFit).toInt();
-  if (fit & kFramed) return;
+  if (fit & kFramed) {
+    label->setLineWidth(std::max(1, qRound(zoom)));  // the result's border grows with it
+    return;
+  }
   const int drop = BaselineDrop(label);
   if (drop > 0) label->setGeometry(label->geometry().adjusted(0, -drop, 0, 0));
   // What it covers of a control above stays that control's to click.
@@ -176,7 +179,6 @@ QLabel* ControlBuilder::addLabel(const Control& row, QWidget* container) {
   label->setTextFormat(Qt::PlainText);
   if (row.style.framed) {
     label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    label->setLineWidth(1);
     // A result can be selected and copied (Ctrl+C, the context menu), and Tab reaches it, so
     // that a pupil on the keyboard or with a screen reader reads it with its working.
     label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
@@ -192,7 +194,7 @@ QLabel* ControlBuilder::addLabel(const Control& row, QWidget* container) {
                                     (row.style.autoSize ? kAutoSize : 0) |
                                     (row.style.align == Align::Centre ? kCentred : 0));
   place(label, row, false);
-  FitLabel(label);
+  FitLabel(label, zoom_);
   return label;
 }
 
@@ -209,7 +211,7 @@ void ControlBuilder::zoomControls(double zoom) {
       control->setFont(ZoomedFont(font.value<QFont>(), zoom));
     else if (shownWhole)
       control->setFont(QFont());  // the window's, again
-    if (auto* label = qobject_cast<QLabel*>(control)) FitLabel(label);
+    if (auto* label = qobject_cast<QLabel*>(control)) FitLabel(label, zoom);
     if (auto* option = qobject_cast<QRadioButton*>(control)) ZoomIndicator(option, zoom);
     if (shownWhole) ShowWholeAgain(control);
   }

@@ -1,7 +1,8 @@
 #include "app/frame/Zoom.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QKeyEvent>
+#include <algorithm>
 #include <array>
 
 #include "app/frame/FormWindow.h"
