@@ -52,11 +52,8 @@ QString Text(const QRect& r) {
 
 // The first widget that differs, or empty.
 QString Difference(const std::vector<Seen>& a, const std::vector<Seen>& b) {
-  if (a.size() != b.size()) {
-    QStringList names;
-    for (const Seen& seen : b) names.prepend(seen.name);
-    return QStringLiteral("%1 widgets, then %2: ").arg(a.size()).arg(b.size()) + names.join(',');
-  }
+  if (a.size() != b.size())
+    return QStringLiteral("%1 widgets, then %2").arg(a.size()).arg(b.size());
   for (std::size_t i = 0; i < a.size(); ++i)
     if (!(a[i] == b[i]))
       return QStringLiteral("%1: %2 %3pt, then %4 %5pt")
