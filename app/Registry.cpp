@@ -28,7 +28,8 @@ Registry::Registry(ProgramEnd& programEnd, MessageBoxes& messages, Numerals nume
     : context_{.showMainMenu = [this] { show(FormId::Form1); },
                .programEnd = &programEnd,
                .messages = &messages,
-               .numerals = numerals} {}
+               .numerals = numerals,
+               .zoom = &zoom_} {}
 
 Registry::~Registry() = default;
 

@@ -5,6 +5,7 @@
 
 #include "app/Navigator.h"
 #include "app/frame/FormWindow.h"
+#include "app/frame/Zoom.h"
 
 namespace numora {
 
@@ -20,10 +21,13 @@ class Registry final : public Navigator {
   FormWindow& form(FormId form);
   // The window in the slot, or nullptr while it has not been created.
   FormWindow* created(FormId form) const;
+  // The zoom of every window, made or yet to be made.
+  Zoom& zoom() { return zoom_; }
 
  private:
   std::unique_ptr<FormWindow> create(FormId form);
 
+  Zoom zoom_;
   FormContext context_;
   std::array<std::unique_ptr<FormWindow>, kFormCount> slots_;
 };

@@ -178,7 +178,16 @@ QString Form16::faultSentence(const Fault& fault) const {
   return ToQString(CalculatorFaultSentence(fault.kind()));
 }
 
-// The skin is applied once, when the window is created and before it first shows.
-void Form16::Form_Load() { Skin1.ApplySkin(winId()); }
+// The skin is applied once, when the window is created and before it first shows, at the zoom
+// of the moment; it follows the zoom's changes.
+void Form16::Form_Load() {
+  Skin1.setZoom(zoomFactor());
+  Skin1.ApplySkin(winId());
+}
+
+void Form16::zoomed(double zoom) {
+  Skin1.setZoom(zoom);
+  ShowWholeAgain(Text1);  // in the display's font at the zoom, which the skin gives
+}
 
 }  // namespace numora

@@ -46,6 +46,7 @@ class Form16 final : public FormWindow {
 
  protected:
   QString faultSentence(const Fault& fault) const override;
+  void zoomed(double zoom) override;
 
  private:
   // Runs one key on the state machine with the display box's current text, and shows the

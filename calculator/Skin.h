@@ -2,7 +2,9 @@
 
 #include <QtGui/qwindowdefs.h>
 
+#include <QPointer>
 #include <QString>
+#include <QWidget>
 
 namespace numora {
 
@@ -20,8 +22,17 @@ class Skin {
   // cannot be read; the window then keeps its standard look.
   void ApplySkin(WId window);
 
+  // Draws the skin at a zoom: its lengths and font sizes times the zoom, on the window it was
+  // applied to, if any, at once.
+  void setZoom(double zoom);
+
  private:
+  void apply() const;
+
   QString resource_;
+  QString sheet_;  // as the skin gives it, at 100 %
+  QPointer<QWidget> target_;
+  double zoom_ = 1.0;
 };
 
 }  // namespace numora

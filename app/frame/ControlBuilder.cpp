@@ -1,16 +1,20 @@
 #include "app/frame/ControlBuilder.h"
 
+#include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QProgressBar>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
 #include <QTextLayout>
 #include <algorithm>
 #include <limits>
 
+#include "app/frame/Fields.h"
 #include "app/frame/Twips.h"
 
 namespace numora {
@@ -23,17 +27,19 @@ QString Text(const char16_t* text) { return text ? QString::fromUtf16(text) : QS
 class FocusFramedButton final : public QPushButton {
  public:
   using QPushButton::QPushButton;
+  double zoom = 1.0;
 
  protected:
   void paintEvent(QPaintEvent* event) override {
     QPushButton::paintEvent(event);
     if (!hasFocus()) return;
     QPainter painter(this);
-    QPen pen(palette().color(QPalette::Active, QPalette::Highlight), 2);
+    QPen pen(palette().color(QPalette::Active, QPalette::Highlight), qRound(2 * zoom));
     pen.setJoinStyle(Qt::MiterJoin);
     painter.setPen(pen);
     painter.setBrush(Qt::NoBrush);
-    painter.drawRect(QRectF(rect()).adjusted(3, 3, -3, -3));
+    const qreal inset = qRound(3 * zoom);
+    painter.drawRect(QRectF(rect()).adjusted(inset, inset, -inset, -inset));
   }
 };
 
@@ -50,6 +56,71 @@ int BaselineDrop(const QLabel* label) {
 }
 
 constexpr const char* kLayoutTwips = "numoraLayoutTwips";
+constexpr const char* kLayoutFont = "numoraLayoutFont";  // a row's own font, at 100 %
+constexpr const char* kLabelFit = "numoraLabelFit";      // how a caption's label fits its text
+
+enum LabelFit { kFramed = 1, kAutoSize = 2, kCentred = 4 };
+
+// An option's round indicator as large as the zoom makes its caption (a style sheet would keep
+// the option from taking the window's font).
+class ZoomedIndicator final : public QProxyStyle {
+ public:
+  explicit ZoomedIndicator(QObject* owner) : QProxyStyle(QApplication::style()->name()) {
+    setParent(owner);
+  }
+  double zoom = 1.0;
+
+  int pixelMetric(PixelMetric metric, const QStyleOption* option,
+                  const QWidget* widget) const override {
+    const int pixels = QProxyStyle::pixelMetric(metric, option, widget);
+    const bool indicator = metric == PM_ExclusiveIndicatorWidth ||
+                           metric == PM_ExclusiveIndicatorHeight ||
+                           metric == PM_RadioButtonLabelSpacing;
+    return indicator ? qRound(pixels * zoom) : pixels;
+  }
+};
+
+void ZoomIndicator(QRadioButton* option, double zoom) {
+  auto* style = option->findChild<ZoomedIndicator*>(QString(), Qt::FindDirectChildrenOnly);
+  if (style == nullptr) {
+    if (zoom == 1.0) return;
+    style = new ZoomedIndicator(option);
+    option->setStyle(style);
+  }
+  style->zoom = zoom;
+  option->update();
+  option->updateGeometry();
+}
+
+// Fits a label placed from its row to its text, at the size of its font now.
+void FitLabel(QLabel* label, double zoom) {
+  const int fit = label->property(kLabelFit).toInt();
+  if (fit & kFramed) {
+    label->setLineWidth(std::max(1, qRound(zoom)));  // the result's border grows with it
+    return;
+  }
+  const int drop = BaselineDrop(label);
+  if (drop > 0) label->setGeometry(label->geometry().adjusted(0, -drop, 0, 0));
+  // What it covers of a control above stays that control's to click.
+  if (drop > 0 || label->testAttribute(Qt::WA_TransparentForMouseEvents))
+    label->setAttribute(Qt::WA_TransparentForMouseEvents, drop > 0);
+  if (fit & kAutoSize) {
+    label->adjustSize();
+    return;
+  }
+  // A caption is read whole: where the desktop's font is wider than the layout's, the label grows
+  // around its box (from its left edge, or from its centre when centred) instead of wrapping or
+  // cutting the words.
+  const QSize needed = label->sizeHint();
+  QRect box = label->geometry();
+  if (needed.width() > box.width()) {
+    const int grow = needed.width() - box.width();
+    box.setLeft(box.left() - ((fit & kCentred) ? grow / 2 : 0));
+    box.setWidth(needed.width());
+  }
+  box.setHeight(std::max(box.height(), needed.height()));
+  label->setGeometry(box);
+}
 
 }  // namespace
 
@@ -64,12 +135,16 @@ QWidget* ControlBuilder::parentFor(QWidget* container) const {
 
 void ControlBuilder::place(QWidget* widget, const Control& row, bool takesFocus) {
   widget->setObjectName(QString::fromLatin1(row.name));
-  widget->setGeometry(TwipsRect(row.left, row.top, row.width, row.height));
+  widget->setGeometry(TwipsRect(row.left, row.top, row.width, row.height, zoom_));
   widget->setProperty(kLayoutTwips, QRect(row.left, row.top, row.width, row.height));
+  if (auto* button = dynamic_cast<FocusFramedButton*>(widget)) button->zoom = zoom_;
   // A control with a font of its own, as the splash's captions have, names only the faces found
   // here; the window's own font keeps the face its layout gives, so that the choice reads back.
-  if (row.style.font.family != nullptr)
-    widget->setFont(InstalledFontFor(row.style.font, widget->font()));
+  if (row.style.font.family != nullptr) {
+    const QFont font = InstalledFontFor(row.style.font, widget->font());
+    widget->setProperty(kLayoutFont, font);
+    widget->setFont(ZoomedFont(font, zoom_));
+  }
   if (row.style.accessibleName != nullptr)
     widget->setAccessibleName(Text(row.style.accessibleName));
   if (row.style.description != nullptr)
@@ -104,7 +179,6 @@ QLabel* ControlBuilder::addLabel(const Control& row, QWidget* container) {
   label->setTextFormat(Qt::PlainText);
   if (row.style.framed) {
     label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    label->setLineWidth(1);
     // A result can be selected and copied (Ctrl+C, the context menu), and Tab reaches it, so
     // that a pupil on the keyboard or with a screen reader reads it with its working.
     label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
@@ -116,34 +190,37 @@ QLabel* ControlBuilder::addLabel(const Control& row, QWidget* container) {
     colours.setColor(QPalette::WindowText, QColor::fromRgb(row.style.colour));
     label->setPalette(colours);
   }
+  label->setProperty(kLabelFit, (row.style.framed ? kFramed : 0) |
+                                    (row.style.autoSize ? kAutoSize : 0) |
+                                    (row.style.align == Align::Centre ? kCentred : 0));
   place(label, row, false);
-  if (const int drop = row.style.framed ? 0 : BaselineDrop(label); drop > 0) {
-    label->setGeometry(label->geometry().adjusted(0, -drop, 0, 0));
-    // What it covers of a control above stays that control's to click.
-    label->setAttribute(Qt::WA_TransparentForMouseEvents);
-  }
-  if (row.style.autoSize) {
-    label->adjustSize();
-  } else if (!row.style.framed) {
-    // A caption is read whole: where the desktop's font is wider than the layout's, the label
-    // grows around its box (from its left edge, or from its centre when centred) instead of
-    // wrapping or cutting the words.
-    const QSize needed = label->sizeHint();
-    QRect box = label->geometry();
-    if (needed.width() > box.width()) {
-      const int grow = needed.width() - box.width();
-      box.setLeft(box.left() - (row.style.align == Align::Centre ? grow / 2 : 0));
-      box.setWidth(needed.width());
-    }
-    box.setHeight(std::max(box.height(), needed.height()));
-    label->setGeometry(box);
-  }
+  FitLabel(label, zoom_);
   return label;
+}
+
+void ControlBuilder::zoomControls(double zoom) {
+  zoom_ = zoom;
+  for (QWidget* control : client_->findChildren<QWidget*>()) {
+    const QRect twips = LayoutTwips(control);
+    if (twips.isNull()) continue;
+    control->setGeometry(TwipsRect(twips, zoom));
+    if (auto* button = dynamic_cast<FocusFramedButton*>(control)) button->zoom = zoom;
+    // A result drawn smaller to show its text whole is measured again from its own font.
+    const bool shownWhole = ShownWhole(control);
+    if (const QVariant font = control->property(kLayoutFont); font.isValid())
+      control->setFont(ZoomedFont(font.value<QFont>(), zoom));
+    else if (shownWhole)
+      control->setFont(QFont());  // the window's, again
+    if (auto* label = qobject_cast<QLabel*>(control)) FitLabel(label, zoom);
+    if (auto* option = qobject_cast<QRadioButton*>(control)) ZoomIndicator(option, zoom);
+    if (shownWhole) ShowWholeAgain(control);
+  }
 }
 
 QRadioButton* ControlBuilder::addOption(const Control& row, QWidget* container) {
   auto* option = new QRadioButton(Text(row.caption), parentFor(container));
   place(option, row, true);
+  ZoomIndicator(option, zoom_);
   return option;
 }
 

@@ -22,14 +22,16 @@ class QWidget;
 
 namespace numora {
 
-// The place and size a control's layout row gives it, in twips (a label that sizes itself to its
-// text, or grows to show it whole, may since have another); empty for what no row made.
+// The place and size a control's layout row gives it, in twips, at 100 % (a label that sizes
+// itself to its text, or grows to show it whole, may since have another); empty for what no row
+// made.
 QRect LayoutTwips(const QWidget* control);
 
 // Turns a window's layout rows into its controls and figures on its client area: each control
 // placed in twips, with its font, its accessible name and its tab index; push buttons that show
 // the keyboard focus and leave Enter to the window's key filter; text boxes that take any length
-// of text; labels that show a caption whole.
+// of text; labels that show a caption whole. Everything is placed at the window's zoom, and placed
+// again from its row when the zoom changes.
 class ControlBuilder {
  public:
   ControlBuilder(ClientArea* client, QObject* buttonKeyFilter);
@@ -54,6 +56,11 @@ class ControlBuilder {
   void finishLayout();
   void setResultsAfter(QWidget* leader) { resultsLeader_ = leader; }
 
+  // Places and sizes every control made from a row, and its font, at a zoom, as if it had been
+  // made there: a label sizes itself, grows and is lifted again, a result shows its text whole.
+  void zoomControls(double zoom);
+  double controlsZoom() const { return zoom_; }
+
   // Called with each text box as it is made.
   void setTextBoxHook(std::function<void(QLineEdit*)> hook) { textBoxHook_ = std::move(hook); }
 
@@ -67,6 +74,7 @@ class ControlBuilder {
   std::vector<std::pair<int, QWidget*>> resultStops_;
   QWidget* resultsLeader_ = nullptr;
   std::function<void(QLineEdit*)> textBoxHook_;
+  double zoom_ = 1.0;
 };
 
 }  // namespace numora

@@ -12,14 +12,16 @@ namespace numora {
 
 // The non-interactive parts of a window: pictures, straight lines and outline shapes, all in
 // twips. They are painted by the client area itself, below every control, in the order they
-// were added (back to front), and are invisible to assistive technology.
+// were added (back to front), at the window's zoom, and are invisible to assistive technology.
 struct Picture {
   QString resource;
   int left, top, width, height;  // the picture is stretched to this box
 
-  // The picture for a device pixel ratio: the @2x rendering beside the resource on dense
-  // screens, so that it stays crisp. Loaded on first use and kept.
-  const QPixmap& pixmap(qreal devicePixelRatio) const;
+  // The picture for a density (device pixels per layout pixel: the zoom times the device pixel
+  // ratio): of the renderings beside the resource (@2x, @3x), the least dense one that is at
+  // least as dense, or else the densest, so that it stays crisp when it is drawn. Loaded on first
+  // use and kept.
+  const QPixmap& pixmap(qreal density) const;
   mutable QPixmap loaded = {};
 };
 
@@ -47,8 +49,12 @@ class ClientArea : public QWidget {
   void add(Decoration decoration);
   const std::vector<Decoration>& decorations() const { return decorations_; }
 
+  // Sets the zoom the decorations are drawn at, and the area's size: its twips at that zoom.
+  void setZoom(double zoom, QSize twips);
+  double zoom() const { return zoom_; }
+
   // The rectangle in logical pixels that a shape's outline occupies.
-  static QRectF OutlineRect(const Shape& shape);
+  static QRectF OutlineRect(const Shape& shape, double zoom = 1.0);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -57,6 +63,7 @@ class ClientArea : public QWidget {
 
  private:
   std::vector<Decoration> decorations_;
+  double zoom_ = 1.0;
 };
 
 }  // namespace numora

@@ -4,6 +4,7 @@
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QHash>
+#include <QWidget>
 
 namespace numora {
 namespace {
@@ -92,6 +93,31 @@ double LayoutAscent(const QFont& font) {
   const double em =
       font.pointSizeF() > 0 ? font.pointSizeF() * metrics.fontDpi() / 72 : font.pixelSize();
   return kArialAscent * em;
+}
+
+QFont ZoomedFont(const QFont& font, double zoom) {
+  QFont zoomed = font;
+  if (font.pointSizeF() > 0)
+    zoomed.setPointSizeF(font.pointSizeF() * zoom);
+  else if (font.pixelSize() > 0)
+    zoomed.setPixelSize(qRound(font.pixelSize() * zoom));
+  return zoomed;
+}
+
+void ZoomWidgetFont(QWidget* widget, double zoom) {
+  constexpr const char* kUnzoomedFont = "numoraUnzoomedFont";
+  QVariant unzoomed = widget->property(kUnzoomedFont);
+  if (!unzoomed.isValid()) {
+    // What it has before its first zoom; a font it inherits is not kept, it comes from above.
+    unzoomed = widget->testAttribute(Qt::WA_SetFont) ? QVariant(widget->font()) : QVariant(false);
+    widget->setProperty(kUnzoomedFont, unzoomed);
+  }
+  const bool own = unzoomed.typeId() == QMetaType::QFont;
+  // The size is always given, so that the controls inside take it again at 100 %.
+  if (own)
+    widget->setFont(ZoomedFont(unzoomed.value<QFont>(), zoom));
+  else
+    widget->setFont(zoom == 1.0 ? QFont() : ZoomedFont(QApplication::font(widget), zoom));
 }
 
 void UseLayoutFaces() {

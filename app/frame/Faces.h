@@ -6,6 +6,8 @@
 
 #include "app/frame/Controls.h"
 
+class QWidget;
+
 namespace numora {
 
 // The layouts are measured in Windows' own faces (Arial, Tahoma and the dialog font), which write
@@ -32,6 +34,14 @@ QFont InstalledFontFor(const FontSpec& wanted, const QFont& base);
 // font's first face, or Arial's where that is the Arabic stand-in, whose ascent leaves room for
 // marks above its letters.
 double LayoutAscent(const QFont& font);
+
+// A font at the program's zoom: its point (or pixel) size times the zoom.
+QFont ZoomedFont(const QFont& font, double zoom);
+
+// Gives a widget that no layout row made (a window, a menu bar, a menu) its font at a zoom: its
+// own font, or the application's for its kind, times the zoom; at 1 it gets back the font it had,
+// inherited again where it inherited it.
+void ZoomWidgetFont(QWidget* widget, double zoom);
 
 // Gives the application's font (the platform's, which windows without a font of their own, message
 // boxes and tooltips use) the faces of FacesFor. Called once at start-up, before any window.

@@ -75,6 +75,14 @@ void ShowWhole(QWidget* field, bool fromBeginning) {
   if (auto* box = qobject_cast<QLineEdit*>(field); box && fromBeginning) box->setCursorPosition(0);
 }
 
+bool ShownWhole(const QWidget* field) { return field->property(kOwnFont).isValid(); }
+
+void ShowWholeAgain(QWidget* field) {
+  if (!ShownWhole(field)) return;
+  field->setProperty(kOwnFont, QVariant());
+  ShowWhole(field, false);
+}
+
 FieldNotes::State& FieldNotes::state(QWidget* field) {
   State& state = states_[field];
   if (!state.captured) {

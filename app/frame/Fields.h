@@ -18,6 +18,10 @@ namespace numora {
 // the text changes; an empty text gets the field's own font back. While the pupil types into a box,
 // its cursor stays where it is.
 void ShowWhole(QWidget* field, bool fromBeginning = true);
+// Whether ShowWhole has been at work on a field; and, after the field's own font has changed (the
+// window was zoomed), shows its text whole again from that font.
+bool ShownWhole(const QWidget* field);
+void ShowWholeAgain(QWidget* field);
 // The width a field gives its text, in its own coordinates.
 int TextRoom(const QWidget* field);
 

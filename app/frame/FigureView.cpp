@@ -74,16 +74,16 @@ QColor InkColour(const QPalette& palette, FigureInk ink) {
   return palette.color(QPalette::WindowText);
 }
 
-QPen PenFor(const FigurePath& path, const QColor& colour) {
+QPen PenFor(const FigurePath& path, const QColor& colour, qreal scale) {
   switch (path.line) {
     case FigureLine::Hidden:
-      return QPen(colour, 1.5, Qt::DashLine, Qt::FlatCap, Qt::RoundJoin);
+      return QPen(colour, 1.5 * scale, Qt::DashLine, Qt::FlatCap, Qt::RoundJoin);
     case FigureLine::Guide:
-      return QPen(colour, 1, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
+      return QPen(colour, 1 * scale, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
     case FigureLine::Solid:
       break;
   }
-  return QPen(colour, 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+  return QPen(colour, 2 * scale, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
 }
 
 // A sentence of Arabic text, wrapped and centred in its box.
@@ -132,7 +132,7 @@ Painted PaintedOf(const Figure& figure, QString& sentence) {
 
 // Paths, dots and labels: the figure's frame fills the room, labels stay inside the area.
 void PaintDrawing(QPainter& painter, const QRectF& room, const QRectF& area, const Figure& figure,
-                  const QPalette& colours) {
+                  const QPalette& colours, qreal scale) {
   const Mapping map(figure.frame, room, figure.sameScale);
   const auto outline = [&](const FigurePath& path) {
     QPainterPath drawn;
@@ -153,12 +153,13 @@ void PaintDrawing(QPainter& painter, const QRectF& room, const QRectF& area, con
   painter.setBrush(Qt::NoBrush);
   for (const FigurePath& path : figure.paths) {
     if (path.points.size() < 2) continue;
-    painter.setPen(PenFor(path, InkColour(colours, path.ink)));
+    painter.setPen(PenFor(path, InkColour(colours, path.ink), scale));
     painter.drawPath(outline(path));
   }
   painter.setPen(Qt::NoPen);
   painter.setBrush(InkColour(colours, FigureInk::Accent));
-  for (FigurePoint dot : figure.dots) painter.drawEllipse(map(dot), kDotRadius, kDotRadius);
+  for (FigurePoint dot : figure.dots)
+    painter.drawEllipse(map(dot), kDotRadius * scale, kDotRadius * scale);
 
   // Labels may use the margins, but no more than the area.
   const QFontMetricsF metrics(painter.font(), painter.device());
@@ -177,7 +178,8 @@ void PaintDrawing(QPainter& painter, const QRectF& room, const QRectF& area, con
         (words ? QChar(0x2067) : QChar(0x2066)) + ToQString(label.text) + QChar(0x2069);
     QRectF box(QPointF(0, 0), metrics.size(0, text) + QSizeF(1, 0));
     const QPointF at = map(label.at);
-    const qreal dx = kLabelGap + box.width() / 2, dy = kLabelGap + box.height() / 2;
+    const qreal gap = kLabelGap * scale;
+    const qreal dx = gap + box.width() / 2, dy = gap + box.height() / 2;
     switch (label.side) {
       case FigureSide::Centre:
         box.moveCenter(at);
@@ -207,7 +209,7 @@ void PaintDrawing(QPainter& painter, const QRectF& room, const QRectF& area, con
 }  // namespace
 
 void PaintFigure(QPainter& painter, const QRectF& area, const Figure& figure,
-                 const QPalette& colours) {
+                 const QPalette& colours, qreal scale) {
   const QFontMetricsF metrics(painter.font(), painter.device());
   const qreal line = metrics.height();
   QString sentence;
@@ -243,7 +245,8 @@ void PaintFigure(QPainter& painter, const QRectF& area, const Figure& figure,
   const qreal across = std::min(2 * line, rest.width() / 5),
               down = std::min(2 * line, rest.height() / 5);
   const QRectF room = rest.adjusted(across, down, -across, -down);
-  if (room.width() >= 1 && room.height() >= 1) PaintDrawing(painter, room, area, figure, colours);
+  if (room.width() >= 1 && room.height() >= 1)
+    PaintDrawing(painter, room, area, figure, colours, scale);
 }
 
 FigureView::FigureView(QWidget* parent)
@@ -284,7 +287,7 @@ QImage FigureView::picture(QSize size, qreal devicePixelRatio) const {
   QPainter painter(&image);
   painter.setRenderHint(QPainter::Antialiasing);
   painter.setFont(font());
-  PaintFigure(painter, QRectF(QPointF(0, 0), QSizeF(size)), figure_, palette());
+  PaintFigure(painter, QRectF(QPointF(0, 0), QSizeF(size)), figure_, palette(), scale_);
   return image;
 }
 
@@ -293,7 +296,13 @@ void FigureView::copyPicture() {
   QGuiApplication::clipboard()->setImage(picture(size, devicePixelRatioF()));
 }
 
-QSize FigureView::sizeHint() const { return kPreferredSize; }
+QSize FigureView::sizeHint() const { return (QSizeF(kPreferredSize) * scale_).toSize(); }
+
+void FigureView::setScale(qreal scale) {
+  scale_ = scale;
+  updateGeometry();
+  update();
+}
 
 QSize FigureView::minimumSizeHint() const {
   // Room for the margins the labels take and a figure of a few lines between them.
@@ -324,7 +333,7 @@ void FigureView::keyPressEvent(QKeyEvent* event) {
 void FigureView::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.setRenderHint(QPainter::Antialiasing);
-  PaintFigure(painter, rect(), figure_, palette());
+  PaintFigure(painter, rect(), figure_, palette(), scale_);
   if (hasFocus()) {
     QStyleOptionFocusRect option;
     option.initFrom(this);

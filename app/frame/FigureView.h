@@ -16,9 +16,9 @@ namespace numora {
 // Paints a figure to scale into the area, in the painter's font and the palette's colours: the
 // drawing with its labels, caption and note, or the sentence saying why it is not drawn. The
 // painter may be a widget's, a picture's or a printer's; its units are taken as a screen's pixels
-// (lines of 1 and 2 units).
+// (lines of 1 and 2 units, times the scale: a window's zoom).
 void PaintFigure(QPainter& painter, const QRectF& area, const Figure& figure,
-                 const QPalette& colours);
+                 const QPalette& colours, qreal scale = 1);
 
 // Paints a figure to scale with the palette's own colours, so that a high-contrast scheme shows
 // it as well. Its accessible name is the figure's name and its description says what it shows;
@@ -38,6 +38,10 @@ class FigureView : public QWidget {
   // Puts the picture at the view's size and pixel density on the clipboard.
   void copyPicture();
 
+  // The widths of its lines, its dots and its margins are the layout pixels' times the scale
+  // (the window's zoom); its labels take the view's font.
+  void setScale(qreal scale);
+
   QSize sizeHint() const override;
   QSize minimumSizeHint() const override;
 
@@ -48,6 +52,7 @@ class FigureView : public QWidget {
 
  private:
   Figure figure_;
+  qreal scale_ = 1;
   QAction* copy_;
 };
 

@@ -5,15 +5,18 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/frame/Announcer.h"
 #include "app/frame/FaultBox.h"
 #include "app/frame/Twips.h"
+#include "app/frame/Zoom.h"
 #include "numeric/Fault.h"
 
 namespace numora {
@@ -61,6 +64,38 @@ FormWindow::FormWindow(const FormContext& context, const FormLook& look)
   layout->setSizeConstraint(QLayout::SetFixedSize);
   clientArea()->setFixedSize(TwipsSize(look.clientWidth, look.clientHeight));
   layout->addWidget(clientArea());
+
+  if (context.zoom != nullptr) {
+    connect(context.zoom, &Zoom::changed, this, [this] { zoomTo(context_.zoom->factor()); });
+    // A window made while the program is zoomed is made at that zoom; its controls are placed
+    // at it as they are added.
+    if (const double zoom = context.zoom->factor(); zoom != 1.0) {
+      ZoomWidgetFont(this, zoom);
+      clientArea()->setZoom(zoom, QSize(look.clientWidth, look.clientHeight));
+      zoomControls(zoom);
+    }
+  }
+}
+
+void FormWindow::zoomTo(double zoom) {
+  ZoomWidgetFont(this, zoom);
+  for (QMenuBar* bar : findChildren<QMenuBar*>()) ZoomWidgetFont(bar, zoom);
+  // A menu opens in a window of its own, which takes no font from the window.
+  for (QMenu* menu : findChildren<QMenu*>()) ZoomWidgetFont(menu, zoom);
+  clientArea()->setZoom(zoom, QSize(look_.clientWidth, look_.clientHeight));
+  zoomControls(zoom);
+  zoomed(zoom);
+  layout()->activate();
+  if (centred_) placeOnScreen();
+}
+
+void FormWindow::placeOnScreen() {
+  const QScreen* where = screen();
+  if (where == nullptr) return;
+  const QRect available = where->availableGeometry();
+  QRect placed(QPoint(), frameGeometry().size());
+  placed.moveCenter(available.center());
+  move(std::max(placed.left(), available.left()), std::max(placed.top(), available.top()));
 }
 
 FormWindow::~FormWindow() = default;
@@ -101,7 +136,13 @@ QPushButton* FormWindow::addMainButton(const Control& row, ReturnOrder order) {
   return button;
 }
 
-void FormWindow::setMenuBar(QMenuBar* menuBar) { this->layout()->setMenuBar(menuBar); }
+void FormWindow::setMenuBar(QMenuBar* menuBar) {
+  this->layout()->setMenuBar(menuBar);
+  if (const double zoom = zoomFactor(); zoom != 1.0) {
+    ZoomWidgetFont(menuBar, zoom);
+    for (QMenu* menu : menuBar->findChildren<QMenu*>()) ZoomWidgetFont(menu, zoom);
+  }
+}
 
 void FormWindow::onClick(QAbstractButton* button, std::function<void()> handler) {
   connect(button, &QAbstractButton::clicked, this,
@@ -162,11 +203,7 @@ void FormWindow::hideEvent(QHideEvent* event) {
 void FormWindow::showEvent(QShowEvent* event) {
   if (!centred_) {
     centred_ = true;
-    if (const QScreen* where = screen()) {
-      QRect placed(QPoint(), frameGeometry().size());
-      placed.moveCenter(where->availableGeometry().center());
-      move(placed.topLeft());
-    }
+    placeOnScreen();
   }
   QWidget::showEvent(event);
 }

@@ -18,6 +18,7 @@ namespace numora {
 
 class Announcer;
 class Fault;
+class Zoom;
 
 // How a window looks, as its row in the table of windows gives it.
 struct FormLook {
@@ -41,7 +42,9 @@ enum class ReturnOrder { ShowMainThenHide, HideThenShowMain };
 
 // The window every form shares: fixed size, centred on first show, closing ends the program, its
 // controls built from its layout rows (ControlBuilder), Enter pressing a focused button, and
-// handlers run through the one place where a fault or a failure becomes a box.
+// handlers run through the one place where a fault or a failure becomes a box. It follows the
+// program's zoom (Zoom.h): made at the zoom of the moment, it is drawn again at each change, its
+// fixed size the layout's times the zoom, and centred again on its screen.
 class FormWindow : public QWidget, protected ControlBuilder {
  public:
   FormWindow(const FormContext& context, const FormLook& look);
@@ -60,6 +63,10 @@ class FormWindow : public QWidget, protected ControlBuilder {
   // Says a sentence to the pupil's screen reader at once (Announcer); the last one said.
   void announce(const QString& sentence);
   QString announced() const;
+
+  // The zoom the window follows, or null; and the factor it is drawn at.
+  Zoom* zoom() const { return context_.zoom; }
+  double zoomFactor() const { return controlsZoom(); }
 
  protected:
   const FormContext& context() const { return context_; }
@@ -85,6 +92,12 @@ class FormWindow : public QWidget, protected ControlBuilder {
   // window's key filter.
   bool eventFilter(QObject* watched, QEvent* event) override;
   void setEnterButton(QAbstractButton* button) { enterButton_ = button; }
+
+  // What a window draws itself beyond its layout rows, at a new zoom; called once the window's
+  // font, its client area and its controls have changed, before it is placed on its screen.
+  virtual void zoomed(double) {}
+  // Centres the window on its screen; one larger than the screen shows its top left corner.
+  virtual void placeOnScreen();
   // A key standing for a button: its click handler at once, the button shown pressed a moment.
   static void PressFromKeyboard(QAbstractButton* button);
 
@@ -94,6 +107,8 @@ class FormWindow : public QWidget, protected ControlBuilder {
   void hideEvent(QHideEvent* event) override;
 
  private:
+  void zoomTo(double zoom);
+
   FormContext context_;
   FormLook look_;
   bool centred_ = false;

@@ -7,6 +7,8 @@
 
 namespace numora {
 
+class Zoom;
+
 // Ending the program: every window disappears at once and the process leaves its event loop;
 // no handler of any window runs afterwards. Tests put a recorder in its place.
 class ProgramEnd {
@@ -37,6 +39,8 @@ struct FormContext {
   MessageBoxes* messages = nullptr;
   // The digits and decimal separator of the user's regional settings, read once at start-up.
   Numerals numerals;
+  // The program's zoom, which the window follows; none: the window stays at 100 %.
+  Zoom* zoom = nullptr;
 };
 
 // The caption of every message box.

@@ -29,7 +29,7 @@ Figure FigureOfSolution(const Solution& solution, FigureOf figureOf, Numerals nu
 }
 
 void WriteSolutionLines(QTextCursor& cursor, const std::vector<SolutionLine>& lines,
-                        const QFont& font, QPaintDevice* device) {
+                        const QFont& font, QPaintDevice* device, qreal scale) {
   QTextBlockFormat paragraph;
   paragraph.setLayoutDirection(Qt::RightToLeft);
   paragraph.setAlignment(Qt::AlignRight | Qt::AlignAbsolute);
@@ -50,9 +50,9 @@ void WriteSolutionLines(QTextCursor& cursor, const std::vector<SolutionLine>& li
     // The rows after a step's first stand in from the names, as "=" does under a textbook's.
     QTextBlockFormat row = paragraph;
     if (line.kind == SolutionLine::Kind::NextStep)
-      row.setRightMargin(kStepIndent);
+      row.setRightMargin(kStepIndent * scale);
     else
-      row.setTopMargin(first ? 0 : 6);
+      row.setTopMargin(first ? 0 : 6 * scale);
     if (first)
       cursor.setBlockFormat(row);
     else
@@ -142,16 +142,25 @@ void SolutionPanel::drawFigure() {
     figure_->setFigure(FigureOfSolution(solution_, figureOf_, numerals_));
 }
 
+void SolutionPanel::setZoom(double zoom, int height) {
+  zoom_ = zoom;
+  const auto pixels = [zoom](int layoutPixels) { return qRound(layoutPixels * zoom); };
+  setFixedHeight(std::max(height, pixels(kSmallestHeight)));
+  text_->setFixedWidth(pixels(kTextWidth));
+  figure_->setFixedWidth(pixels(kFigureWidth));
+  figure_->setScale(zoom);
+  body_->layout()->setContentsMargins(pixels(4), pixels(4), pixels(4), pixels(4));
+  layout()->itemAt(0)->layout()->setContentsMargins(pixels(2), pixels(4), pixels(2), pixels(4));
+  if (!solution_.lines.empty()) writeSteps();
+}
+
 void SolutionPanel::showSolution(const Solution& solution) {
   solution_ = solution;
   figureDrawn_ = false;
   setStale({});
 
   const QString before = text_->toPlainText();
-  text_->clear();
-  QTextCursor cursor(text_->document());
-  WriteSolutionLines(cursor, solution.lines, text_->font());
-  text_->moveCursor(QTextCursor::Start);
+  writeSteps();
 
   // A new solution is told to assistive technology as a change of the text.
   if (QAccessible::isActive()) {
@@ -159,6 +168,13 @@ void SolutionPanel::showSolution(const Solution& solution) {
     QAccessible::updateAccessibility(&changed);
   }
   drawFigure();
+}
+
+void SolutionPanel::writeSteps() {
+  text_->clear();
+  QTextCursor cursor(text_->document());
+  WriteSolutionLines(cursor, solution_.lines, text_->font(), nullptr, zoom_);
+  text_->moveCursor(QTextCursor::Start);
 }
 
 void SolutionPanel::setStale(const QString& sentence) {

@@ -22,9 +22,9 @@ Figure FigureOfSolution(const Solution& solution, FigureOf figureOf, Numerals nu
 // Writes a solution's lines at the cursor, a right-to-left paragraph each, as the panel sets them
 // out (an exact answer in bold, a reason in italics, the rows after a step's first indented), in
 // the font's lines as laid out on the device (the screen where it is null). An empty paragraph at
-// the cursor takes the first line.
+// the cursor takes the first line. Its indents and gaps are a screen's pixels times the scale.
 void WriteSolutionLines(QTextCursor& cursor, const std::vector<SolutionLine>& lines,
-                        const QFont& font, QPaintDevice* device = nullptr);
+                        const QFont& font, QPaintDevice* device = nullptr, qreal scale = 1);
 
 // The panel "الحل" beside a topic window's layout: the solution of the last calculation (its
 // steps, exact answers and reasons, as text that can be selected, copied and read line by line)
@@ -38,6 +38,10 @@ class SolutionPanel : public QWidget {
   // Out of date after an edit, with the sentence that says so; empty: up to date.
   void setStale(const QString& sentence);
 
+  // Sizes the panel, its text and its figure for a zoom, beside a layout of that height, and
+  // writes the solution again at the size of the text's font now.
+  void setZoom(double zoom, int height);
+
   bool isOpen() const;
   void setOpen(bool open);
   void toggle() { setOpen(!isOpen()); }
@@ -49,6 +53,7 @@ class SolutionPanel : public QWidget {
 
  private:
   void drawFigure();
+  void writeSteps();
 
   FigureOf figureOf_;
   Numerals numerals_;
@@ -59,6 +64,7 @@ class SolutionPanel : public QWidget {
   FigureView* figure_;
   Solution solution_;
   bool figureDrawn_ = true;  // the figure shows the last solution
+  double zoom_ = 1.0;
 };
 
 }  // namespace numora

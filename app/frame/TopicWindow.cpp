@@ -14,6 +14,7 @@
 #include "app/frame/FaultBox.h"
 #include "app/frame/Printout.h"
 #include "app/frame/SolutionPanel.h"
+#include "app/frame/Twips.h"
 #include "app/frame/Utf16Text.h"
 
 namespace numora {
@@ -77,6 +78,7 @@ SolutionPanel& TopicWindow::panel() {
     // Beside the layout, on its right: the layout keeps its place on the screen and its size, and
     // the window grows by the panel alone.
     panel_ = new SolutionPanel(this, figure_, context().numerals, clientArea()->height());
+    panel_->setZoom(zoomFactor(), clientArea()->height());
     auto* column = static_cast<QBoxLayout*>(layout());
     const int at = column->indexOf(clientArea());
     column->removeWidget(clientArea());
@@ -92,6 +94,15 @@ SolutionPanel& TopicWindow::panel() {
 
 void TopicWindow::toggleSolution() {
   panel().toggle();
+  keepOnScreen();
+}
+
+void TopicWindow::zoomed(double zoom) {
+  if (panel_ != nullptr) panel_->setZoom(zoom, Px(look().clientHeight, zoom));
+}
+
+void TopicWindow::placeOnScreen() {
+  FormWindow::placeOnScreen();
   keepOnScreen();
 }
 

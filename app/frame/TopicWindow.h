@@ -81,6 +81,9 @@ class TopicWindow : public FormWindow, private ResultView {
   void setSolutionStale(std::u16string_view sentence) override;
   void announce(std::u16string_view sentence) override;
 
+  void zoomed(double zoom) override;
+  void placeOnScreen() override;
+
   void boxAdded(QLineEdit* box);
   void printFailed(const QString& sentence);
   SolutionPanel& panel();

@@ -7,19 +7,25 @@
 namespace numora {
 
 // Layouts are written in twips, 1/1440 inch; at 96 dots per inch 15 twips make one logical pixel.
-// This is the only place where twips become pixels; Qt scales logical pixels on dense screens.
+// This is the only place where twips become pixels, at the program's zoom (1 at 100 %, see
+// Zoom.h); Qt scales logical pixels on dense screens.
 constexpr int kTwipsPerPixel = 15;
 
-constexpr int Px(int twips) {
+constexpr int Px(int twips, double zoom = 1.0) {
   // Round half away from zero, so that a 7-twip half pixel does not vanish on either side.
-  return twips >= 0 ? (twips + kTwipsPerPixel / 2) / kTwipsPerPixel
-                    : -((-twips + kTwipsPerPixel / 2) / kTwipsPerPixel);
+  const double pixels = twips * zoom / kTwipsPerPixel;
+  return static_cast<int>(pixels >= 0 ? pixels + 0.5 : pixels - 0.5);
 }
 
-inline QPoint TwipsPoint(int x, int y) { return {Px(x), Px(y)}; }
-inline QSize TwipsSize(int width, int height) { return {Px(width), Px(height)}; }
-inline QRect TwipsRect(int left, int top, int width, int height) {
-  return {Px(left), Px(top), Px(width), Px(height)};
+inline QPoint TwipsPoint(int x, int y, double zoom = 1.0) { return {Px(x, zoom), Px(y, zoom)}; }
+inline QSize TwipsSize(int width, int height, double zoom = 1.0) {
+  return {Px(width, zoom), Px(height, zoom)};
+}
+inline QRect TwipsRect(int left, int top, int width, int height, double zoom = 1.0) {
+  return {Px(left, zoom), Px(top, zoom), Px(width, zoom), Px(height, zoom)};
+}
+inline QRect TwipsRect(const QRect& twips, double zoom) {
+  return TwipsRect(twips.x(), twips.y(), twips.width(), twips.height(), zoom);
 }
 
 }  // namespace numora

@@ -7,8 +7,10 @@
 //                             all), the captions whose glyphs reach past their control's top or
 //                             bottom ("tall"), and the boxes whose digits do ("cut")
 //   fontfit --detail FACE     each control in that candidate ("own": in the program's faces)
-//   fontfit --shots DIR       every window after numbers are typed and a calculation is done, as
-//                             DIR/FormN.png, in the faces the program uses here
+//   fontfit --shots DIR [--zoom PERCENT]
+//                             every window after numbers are typed and a calculation is done, as
+//                             DIR/FormN.png, in the faces the program uses here; at a zoom of the
+//                             program (100 to 300), reached with its own keys
 //
 // Run it on the offscreen platform (QT_QPA_PLATFORM=offscreen) or on a display.
 //
@@ -345,11 +347,22 @@ QStringList Inputs(FormId id) {
   }
 }
 
-int Screenshots(const QString& folder) {
+int Screenshots(const QString& folder, int percent) {
   QDir().mkpath(folder);
   QuietEnd end;
   QuietMessages messages;
   Registry registry(end, messages, u'.');
+  // Zoomed as a pupil does it, with Ctrl and + in the first window, before the others are made.
+  registry.show(FormId::Form14);
+  for (int step = 0; registry.zoom().percent() < percent && step < 10; ++step) {
+    QKeyEvent plus(QEvent::KeyPress, Qt::Key_Plus, Qt::ControlModifier, QStringLiteral("+"));
+    QApplication::sendEvent(&registry.form(FormId::Form14), &plus);
+  }
+  if (registry.zoom().percent() != percent) {
+    std::fprintf(stderr, "no zoom of %d %%: the steps reach %d %%\n", percent,
+                 registry.zoom().percent());
+    return 2;
+  }
   for (int n = 1; n <= kFormCount; ++n) {
     const auto id = static_cast<FormId>(n);
     registry.show(id);
@@ -396,12 +409,15 @@ int main(int argc, char* argv[]) {
   UseLayoutFaces();
   const QStringList arguments = QApplication::arguments();
   if (arguments.size() == 3 && arguments[1] == QLatin1String("--shots"))
-    return Screenshots(arguments[2]);
+    return Screenshots(arguments[2], 100);
+  if (arguments.size() == 5 && arguments[1] == QLatin1String("--shots") &&
+      arguments[3] == QLatin1String("--zoom"))
+    return Screenshots(arguments[2], arguments[4].toInt());
   if (arguments.size() == 3 && arguments[1] == QLatin1String("--row"))
     return MeasureOne(arguments[2], false);
   if (arguments.size() == 3 && arguments[1] == QLatin1String("--detail"))
     return MeasureOne(arguments[2] == QLatin1String("own") ? QString() : arguments[2], true);
   if (arguments.size() == 1) return MeasureAll();
-  std::fprintf(stderr, "usage: fontfit [--detail FACE|own | --shots FOLDER]\n");
+  std::fprintf(stderr, "usage: fontfit [--detail FACE|own | --shots FOLDER [--zoom PERCENT]]\n");
   return 2;
 }

@@ -1,7 +1,8 @@
 // numora-artwork OUTPUT_DIRECTORY
 //
 // Paints every picture of the program and writes it into the directory: each at its own size
-// and at twice that size ("name@2x.ext", the file Qt looks for on a dense screen), the icon at
+// and at twice that size ("name@2x.ext", the file Qt looks for on a dense screen; the pictures
+// shown at their own size also at three times, "name@3x.ext"), the icon at
 // the sizes the desktop asks for, and the Windows icon.
 #include <QBuffer>
 #include <QByteArray>
@@ -47,12 +48,15 @@ bool Save(const QImage& image, const QString& path, const char* format) {
   return true;
 }
 
-// Writes name.ext at the logical size and name@2x.ext at twice the size.
+// Writes name.ext at the logical size and name@2x.ext at twice the size; with densest 3, also
+// name@3x.ext, for a picture shown at its own size, which the program's zoom of 300 % draws three
+// times as large (the others are drawn smaller than their size, so @2x is dense enough).
 bool SavePicture(const QDir& dir, const QString& name, const char* format, QSize size,
-                 const QColor& ground, const Painting& paint) {
+                 const QColor& ground, const Painting& paint, int densest = 2) {
   bool ok = true;
-  for (int scale : {1, 2}) {
-    const QString file = name + (scale == 2 ? QStringLiteral("@2x.") : QStringLiteral(".")) +
+  for (int scale = 1; scale <= densest; ++scale) {
+    const QString file = name +
+                         (scale > 1 ? QStringLiteral("@%1x.").arg(scale) : QStringLiteral(".")) +
                          QString::fromLatin1(format);
     ok &= Save(Render(size, scale, ground, paint), dir.filePath(file), format);
   }
@@ -176,8 +180,8 @@ int main(int argc, char* argv[]) {
   bool ok = true;
   ok &= SavePicture(dir, "splash", "jpg", artwork::kSplashSize, Qt::black, artwork::PaintSplash);
   ok &= SavePicture(dir, "instruments", "jpg", artwork::kInstrumentsSize, Qt::white,
-                    artwork::PaintInstruments);
-  ok &= SavePicture(dir, "rose", "png", artwork::kRoseSize, Qt::transparent, artwork::PaintRose);
+                    artwork::PaintInstruments, 3);
+  ok &= SavePicture(dir, "rose", "png", artwork::kRoseSize, Qt::transparent, artwork::PaintRose, 3);
   ok &= SavePicture(dir, "starfield", "jpg", artwork::kStarfieldSize, Qt::black,
                     artwork::PaintStarfield);
   ok &= SavePicture(dir, "portrait", "bmp", artwork::kPortraitSize, Qt::white,

@@ -1,0 +1,195 @@
+// The program's zoom: Ctrl and +, - and 0 from any window enlarge, shrink and reset every window
+// of the program together, hidden ones and ones made later too, from 100 % to 300 %; back at
+// 100 % each window is exactly as it was made.
+#include <QLayout>
+#include <QLineEdit>
+#include <QScreen>
+#include <QtTest>
+#include <cmath>
+
+#include "app/frame/ControlBuilder.h"
+#include "app/frame/Faces.h"
+#include "app/frame/Twips.h"
+#include "app/frame/Zoom.h"
+#include "tests/windows/Harness.h"
+
+using namespace numora;
+using numora::testing::Program;
+
+namespace {
+
+double Size(const QFont& font) {
+  return font.pointSizeF() > 0 ? font.pointSizeF() : font.pixelSize();
+}
+
+// What can be seen of a window: each widget's place, size, font and accessible name.
+struct Seen {
+  QString name;
+  QRect geometry;
+  double size;
+  QString accessibleName;
+  bool fromRow;
+  bool operator==(const Seen&) const = default;
+};
+
+std::vector<Seen> Look(FormWindow& window) {
+  window.layout()->activate();  // a window never shown takes its fixed size
+  std::vector<Seen> seen{
+      {"window", QRect({}, window.size()), Size(window.font()), window.accessibleName(), false}};
+  for (QWidget* widget : window.findChildren<QWidget*>())
+    // Not a menu, nor what is put away, nor Qt's own parts (a menu bar's extension).
+    if (!widget->isWindow() && widget->isVisibleTo(&window) &&
+        !widget->objectName().startsWith("qt_"))
+      seen.push_back({widget->metaObject()->className() + (':' + widget->objectName()),
+                      widget->geometry(), Size(widget->font()), widget->accessibleName(),
+                      !LayoutTwips(widget).isNull()});
+  return seen;
+}
+
+QString Text(const QRect& r) {
+  return QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+}
+
+// The first widget that differs, or empty.
+QString Difference(const std::vector<Seen>& a, const std::vector<Seen>& b) {
+  if (a.size() != b.size())
+    return QStringLiteral("%1 widgets, then %2").arg(a.size()).arg(b.size());
+  for (std::size_t i = 0; i < a.size(); ++i)
+    if (!(a[i] == b[i]))
+      return QStringLiteral("%1: %2 %3pt, then %4 %5pt")
+          .arg(a[i].name, Text(a[i].geometry))
+          .arg(a[i].size)
+          .arg(Text(b[i].geometry))
+          .arg(b[i].size);
+  return {};
+}
+
+// Presses a zoom key in the widget with the focus, as a pupil does.
+void Press(FormWindow& window, Qt::Key key, Qt::KeyboardModifiers modifiers) {
+  QWidget* target = window.focusWidget() ? window.focusWidget() : &window;
+  QTest::keyClick(target, key, Qt::ControlModifier | modifiers);
+}
+
+}  // namespace
+
+class ZoomTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() { UseLayoutFaces(); }
+  void everyWindowZoomsTogether_data();
+  void everyWindowZoomsTogether();
+  void aWindowMadeLaterIsMadeAtTheZoom_data() { everyWindowZoomsTogether_data(); }
+  void aWindowMadeLaterIsMadeAtTheZoom();
+  void aLayoutPixelIsZoomTimesDevicePixels();
+};
+
+void ZoomTest::everyWindowZoomsTogether_data() {
+  QTest::addColumn<FormId>("id");
+  for (int n = 1; n <= kFormCount; ++n)
+    QTest::newRow(qPrintable(QStringLiteral("Form%1").arg(n))) << static_cast<FormId>(n);
+}
+
+void ZoomTest::everyWindowZoomsTogether() {
+  QFETCH(FormId, id);
+  Program program;
+  FormWindow& shown = program.registry.form(id);
+  program.registry.show(id);
+  if (std::ranges::find(testing::kTopicWindows, id) != std::end(testing::kTopicWindows))
+    testing::Calculate(program, id);  // the solution panel opens
+  // A box with the focus keeps its text: the keys are the zoom's.
+  auto* box = qobject_cast<QLineEdit*>(shown.focusWidget());
+  if (box != nullptr) QTest::keyClicks(box, "12");
+  const QString typed = box ? box->text() : QString();
+  std::vector<std::vector<Seen>> fresh;
+  for (int n = 1; n <= kFormCount; ++n) fresh.push_back(Look(program.registry.form(FormId(n))));
+
+  Press(shown, Qt::Key_Minus, Qt::NoModifier);  // no smaller than 100 %
+  QCOMPARE(program.registry.zoom().percent(), 100);
+  const Qt::KeyboardModifiers enlarge[] = {Qt::NoModifier, Qt::KeypadModifier, Qt::ShiftModifier};
+  for (int press = 0; press < 8; ++press)
+    Press(shown, press % 2 ? Qt::Key_Equal : Qt::Key_Plus, enlarge[press % 3]);
+  QCOMPARE(program.registry.zoom().percent(), 300);  // and no larger
+
+  for (int n = 1; n <= kFormCount; ++n) {
+    FormWindow& window = program.registry.form(FormId(n));
+    const std::vector<Seen> zoomed = Look(window);
+    if (zoomed.size() != fresh[n - 1].size()) QCOMPARE(Difference(fresh[n - 1], zoomed), QString());
+    QCOMPARE(window.minimumSize(), window.maximumSize());
+    QCOMPARE(window.clientArea()->size(),
+             TwipsSize(window.look().clientWidth, window.look().clientHeight, 3.0));
+    for (std::size_t i = 0; i < zoomed.size(); ++i) {
+      const Seen& was = fresh[n - 1][i];
+      const Seen& is = zoomed[i];
+      QCOMPARE(is.accessibleName, was.accessibleName);
+      if (!is.fromRow && i != 0) continue;
+      // Three times as large, give or take the rounding of each pixel and of a text's width.
+      const auto near = [](int three, int one) { return std::abs(three - 3 * one) <= 3 + one / 8; };
+      const QString what = QStringLiteral("Form%1 %2: %3 at 300 %, %4 at 100 %")
+                               .arg(n)
+                               .arg(is.name, Text(is.geometry), Text(was.geometry));
+      QVERIFY2(near(is.geometry.x(), was.geometry.x()) && near(is.geometry.y(), was.geometry.y()) &&
+                   near(is.geometry.width(), was.geometry.width()) &&
+                   near(is.geometry.height(), was.geometry.height()),
+               qPrintable(what));
+      QVERIFY2(std::abs(is.size - 3 * was.size) <= 1,
+               qPrintable(what + QStringLiteral(" font %1 %2").arg(is.size).arg(was.size)));
+    }
+  }
+  // Centred on its screen, or where it is larger than the screen, its top left corner on it.
+  const QRect screen = shown.screen()->availableGeometry(), frame = shown.frameGeometry();
+  for (const auto& [start, length, centre, room] :
+       {std::tuple{frame.left(), frame.width(), screen.center().x(), screen.left()},
+        std::tuple{frame.top(), frame.height(), screen.center().y(), screen.top()}})
+    QVERIFY(std::abs(start + length / 2 - centre) <= 1 || start == room);
+  if (box != nullptr) QCOMPARE(box->text(), typed);
+
+  Press(shown, Qt::Key_Minus, Qt::KeypadModifier);
+  QCOMPARE(program.registry.zoom().percent(), 250);
+  Press(shown, Qt::Key_0, Qt::NoModifier);
+  QCOMPARE(program.registry.zoom().percent(), 100);
+  for (int n = 1; n <= kFormCount; ++n)
+    QCOMPARE(Difference(fresh[n - 1], Look(program.registry.form(FormId(n)))), QString());
+  if (box != nullptr) QCOMPARE(box->text(), typed);
+}
+
+void ZoomTest::aWindowMadeLaterIsMadeAtTheZoom() {
+  QFETCH(FormId, id);
+  Program zoomedLater, madeZoomed;
+  zoomedLater.registry.form(id);
+  for (Program* program : {&zoomedLater, &madeZoomed})
+    for (int step = 0; step < 4; ++step) program->registry.zoom().enlarge();
+  QCOMPARE(madeZoomed.registry.zoom().percent(), 200);
+  QCOMPARE(Difference(Look(zoomedLater.registry.form(id)), Look(madeZoomed.registry.form(id))),
+           QString());
+}
+
+// Qt scales logical pixels by the screen's factor, the zoom scales layout pixels: at scale factor 2
+// (test_zoom_scaled) and 200 %, a line of one layout pixel is four device pixels, sharp, and the
+// pictures are drawn from a rendering dense enough, or the densest there is.
+void ZoomTest::aLayoutPixelIsZoomTimesDevicePixels() {
+  Program program;
+  for (int step = 0; step < 4; ++step) program.registry.zoom().enlarge();
+  FormWindow& about = program.registry.form(FormId::Form10);
+  const double density = 2.0 * about.devicePixelRatioF();
+  const QImage image = about.clientArea()->grab().toImage();
+  // Between the right edges of the two outer frames only the outer one's top and bottom lines
+  // cross.
+  const int x = qRound(Px(4620, 2.0) * about.devicePixelRatioF());
+  int rows = 0;
+  for (int y = 0; y < image.height(); ++y) {
+    const QColor colour = image.pixelColor(x, y);
+    rows += colour.green() > 200 && colour.red() < 180 && colour.blue() < 180;
+  }
+  QCOMPARE(rows, qRound(2 * density));
+  for (FormId id : {FormId::Form1, FormId::Form10, FormId::Form14})
+    for (const Decoration& decoration : program.registry.form(id).clientArea()->decorations())
+      if (const auto* picture = std::get_if<Picture>(&decoration))
+        // Its pixels to a layout pixel of its box, at least the density or three.
+        QVERIFY2(picture->pixmap(density).width() / double(Px(picture->width)) >=
+                     std::min(density, 3.0) - 0.01,
+                 qPrintable(picture->resource));
+}
+
+QTEST_MAIN(ZoomTest)
+#include "test_zoom.moc"
