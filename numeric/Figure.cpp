@@ -74,7 +74,7 @@ double NiceStep(double rough) {
 }
 
 std::u16string IsolatedNumber(std::u16string_view number) {
-  return u'\u2066' + std::u16string(number) + u'\u2069';
+  return u'\u2066' + LeftToRightNumbers(number) + u'\u2069';
 }
 
 FigureFrame FrameAround(const Figure& figure, double margin) {

@@ -66,6 +66,26 @@ std::u16string NumberToText(double value, Numerals numerals) {
   return numerals.digits(result);
 }
 
+std::u16string LeftToRightNumbers(std::u16string_view text) {
+  constexpr char16_t kMark = u'\u200E';
+  const auto arabicDigit = [](char16_t c) {
+    return (c >= u'\u0660' && c <= u'\u0669') || (c >= u'\u06F0' && c <= u'\u06F9');
+  };
+  const auto separator = [](char16_t c) { return c == u'\u066B' || c == u'.' || c == u','; };
+  std::u16string marked;
+  marked.reserve(text.size());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    marked += text[i];
+    if (!arabicDigit(text[i])) continue;
+    // The number goes on through its digits and a separator between two of them.
+    const bool more = i + 1 < text.size() &&
+                      (arabicDigit(text[i + 1]) ||
+                       (separator(text[i + 1]) && i + 2 < text.size() && arabicDigit(text[i + 2])));
+    if (!more && (i + 1 == text.size() || text[i + 1] != kMark)) marked += kMark;
+  }
+  return marked;
+}
+
 std::u16string IntegerToText(std::int16_t value, Numerals numerals) {
   char text[8];
   return numerals.digits(

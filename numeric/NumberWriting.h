@@ -31,4 +31,10 @@ std::u16string NumberToText(double value, Numerals numerals);
 
 std::u16string IntegerToText(std::int16_t value, Numerals numerals = {});
 
+// A formula or a pair of numbers set from left to right keeps its order in Arabic-Indic digits
+// too. A layout orders those digits as it orders Arabic text, so that inside a left-to-right run
+// "٣٫١٤ × ٧²" would show as "٧ × ٣٫١٤²"; a left-to-right mark after each number written in them
+// keeps every number where it was written. Text without them comes back as it is.
+std::u16string LeftToRightNumbers(std::u16string_view text);
+
 }  // namespace numora

@@ -142,7 +142,8 @@ void CollectStages(const Expr& expr, std::vector<const Expr*>& stages) {
 // "name = formula = value", the formula and its value one left-to-right run.
 std::u16string Line(const std::u16string& name, const std::u16string& formula,
                     const std::u16string& value) {
-  return name + u" = " + kLeftToRightIsolate + formula + (value.empty() ? u"" : u" = " + value) +
+  return name + u" = " + kLeftToRightIsolate +
+         LeftToRightNumbers(formula + (value.empty() ? u"" : u" = " + value)) +
          kPopDirectionalIsolate;
 }
 
@@ -289,7 +290,8 @@ bool StepLine(const std::u16string& name, const Expr& expr, const Values& values
     complete = false;
   }
   std::u16string joined;
-  for (const std::u16string& part : chain) {
+  for (std::u16string& part : chain) {
+    part = LeftToRightNumbers(part);
     joined += (joined.empty() ? u"" : u" = ") + part;
     step.rows.push_back((step.rows.empty() ? name + u" = " : u"= ") + kLeftToRightIsolate + part +
                         kPopDirectionalIsolate);
@@ -326,8 +328,9 @@ Steps StepsOf(const Formula& formula, const Values& values, std::u16string_view 
 
 std::u16string Approximately(std::u16string_view name, std::u16string_view exact,
                              std::u16string_view decimal) {
-  return std::u16string(name) + u" = " + kLeftToRightIsolate + std::u16string(exact) + u" ≈ " +
-         std::u16string(decimal) + kPopDirectionalIsolate;
+  return std::u16string(name) + u" = " + kLeftToRightIsolate +
+         LeftToRightNumbers(std::u16string(exact) + u" ≈ " + std::u16string(decimal)) +
+         kPopDirectionalIsolate;
 }
 
 std::u16string InWords(const Formula& formula, Numerals numerals) {

@@ -43,6 +43,7 @@
 #include "app/Registry.h"
 #include "app/frame/ControlBuilder.h"
 #include "app/frame/Faces.h"
+#include "app/frame/Language.h"
 #include "app/frame/Twips.h"
 
 using namespace numora;
@@ -261,7 +262,7 @@ std::vector<Candidate> Candidates() {
 int MeasureOne(const QString& name, bool detail) {
   QuietEnd end;
   QuietMessages messages;
-  Registry registry(end, messages, u'.');
+  Registry registry(end, messages, RegionNumerals());
   const std::vector<Caption> captions = Captions(registry);
   if (name.isEmpty()) {
     PrintRow(QStringLiteral("the program's own, here"),
@@ -351,7 +352,7 @@ int Screenshots(const QString& folder, int percent) {
   QDir().mkpath(folder);
   QuietEnd end;
   QuietMessages messages;
-  Registry registry(end, messages, u'.');
+  Registry registry(end, messages, RegionNumerals());
   // Zoomed as a pupil does it, with Ctrl and + in the first window, before the others are made.
   registry.show(FormId::Form14);
   for (int step = 0; registry.zoom().percent() < percent && step < 10; ++step) {

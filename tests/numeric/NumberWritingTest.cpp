@@ -95,6 +95,11 @@ TEST(NumberToText, WritesTheRegionsDigitsAndSeparator) {
   }
   EXPECT_EQ(IntegerToText(-32768, egypt), u"-٣٢٧٦٨");
   EXPECT_EQ(egypt.digits(u"الأس 2، ق١ = 10"), u"الأس ٢، ق١ = ١٠");
+  // Inside a formula set from left to right each Arabic-Indic number is followed by a mark
+  // that keeps it in place; ASCII digits need none.
+  EXPECT_EQ(LeftToRightNumbers(u"٣٫١٤ × ٧² = (١٫٥E-٠٥، ٢√٢)"),
+            u"٣٫١٤\u200E × ٧\u200E² = (١٫٥\u200EE-٠٥\u200E، ٢\u200E√٢\u200E)");
+  EXPECT_EQ(LeftToRightNumbers(u"٧\u200E × 3.14"), u"٧\u200E × 3.14");
 }
 
 TEST(IntegerToText, EverySixteenBitValue) {

@@ -3,7 +3,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextLayout>
 #include <QtTest>
 
 #include "app/frame/FigureView.h"
@@ -75,15 +77,37 @@ void RegionTest::regionsWriteTheirDigits() {
   // The result pasted back into the box is the same number: its working shows it again.
   QVERIFY(Type(circle, {"Text1", area}));
   Calculate(program, FormId::Form5);
-  QVERIFY2(circle.solutionPanel()->text()->toPlainText().contains(u"× "_qs + area + u"²"_qs),
-           qPrintable(circle.solutionPanel()->text()->toPlainText()));
+  const QString steps = circle.solutionPanel()->text()->toPlainText().remove(QChar(0x200E));
+  QVERIFY2(steps.contains(u"× "_qs + area + u"²"_qs), qPrintable(steps));
+
+  // Each step reads in the order it was written, whatever the digits: "3.14 × 7²" is laid out
+  // with 3.14, then ×, then 7 and its square from the left, never with the square on 3.14.
+  QVERIFY(Type(circle, {"Text1", typed}));
+  Calculate(program, FormId::Form5);
+  const QString text = circle.solutionPanel()->text()->document()->findBlockByNumber(1).text();
+  QTextLayout layout(text, circle.font());
+  QTextOption rightToLeft;
+  rightToLeft.setTextDirection(Qt::RightToLeft);
+  layout.setTextOption(rightToLeft);
+  layout.beginLayout();
+  const QTextLine line = layout.createLine();
+  layout.endLayout();
+  // Where the cursor stands before each part (after the first digit of 3.14, inside the run, where
+  // its place is not ambiguous).
+  const auto x = [&](const QString& part, int into = 0) {
+    return line.cursorToX(text.indexOf(part) + into);
+  };
+  const QString pi = QString::fromStdU16String(NumberToText(3.14, numerals));
+  QVERIFY2(x(pi, 1) < x(u"×"_qs) && x(u"×"_qs) < x(typed) && x(typed) < x(u"²"_qs),
+           qPrintable(text));
 
   // An exact answer, and a fault's sentence.
   auto& pythagoras = program.form<TopicWindow>(FormId::Form11);
   pythagoras.show();
   QVERIFY(Type(pythagoras, {"Text1", "2", "Text2", "2"}));
   Calculate(program, FormId::Form11);
-  QVERIFY(pythagoras.solutionPanel()->text()->toPlainText().contains(hypotenuse));
+  QVERIFY(
+      pythagoras.solutionPanel()->text()->toPlainText().remove(QChar(0x200E)).contains(hypotenuse));
   auto& powers = program.form<TopicWindow>(FormId::Form3);
   powers.show();
   QVERIFY(Type(powers, {"Text1", "-8", "Text2", "0.5"}));

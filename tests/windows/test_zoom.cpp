@@ -123,8 +123,10 @@ void ZoomTest::everyWindowZoomsTogether() {
       const Seen& is = zoomed[i];
       QCOMPARE(is.accessibleName, was.accessibleName);
       if (!is.fromRow && i != 0) continue;
-      // Three times as large, give or take the rounding of each pixel and of a text's width.
-      const auto near = [](int three, int one) { return std::abs(three - 3 * one) <= 3 + one / 8; };
+      // Three times as large, give or take the rounding of each pixel and of a text's width (a
+      // face hinted at each size: under Windows' rendering a label sized to its text grows by up
+      // to a fifth more or less).
+      const auto near = [](int three, int one) { return std::abs(three - 3 * one) <= 3 + one / 5; };
       const QString what = QStringLiteral("Form%1 %2: %3 at 300 %, %4 at 100 %")
                                .arg(n)
                                .arg(is.name, Text(is.geometry), Text(was.geometry));
