@@ -1,4 +1,5 @@
 #include <QButtonGroup>
+#include <QGlyphRun>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -7,6 +8,7 @@
 #include <QTextBrowser>
 #include <QTextLayout>
 #include <QtTest>
+#include <limits>
 
 #include "app/frame/FigureView.h"
 #include "app/frame/Language.h"
@@ -90,16 +92,23 @@ void RegionTest::regionsWriteTheirDigits() {
   rightToLeft.setTextDirection(Qt::RightToLeft);
   layout.setTextOption(rightToLeft);
   layout.beginLayout();
-  const QTextLine line = layout.createLine();
+  layout.createLine();
   layout.endLayout();
-  // Where the cursor stands before each part (after the first digit of 3.14, inside the run, where
-  // its place is not ambiguous).
-  const auto x = [&](const QString& part, int into = 0) {
-    return line.cursorToX(text.indexOf(part) + into);
+  // Where each part is drawn: the left edge of its glyphs.
+  const auto x = [&](const QString& part) {
+    qreal left = std::numeric_limits<qreal>::max();
+    for (const QGlyphRun& run : layout.glyphRuns(text.indexOf(part), int(part.size())))
+      left = std::min(left, run.boundingRect().left());
+    return left;
   };
   const QString pi = QString::fromStdU16String(NumberToText(3.14, numerals));
-  QVERIFY2(x(pi, 1) < x(u"×"_qs) && x(u"×"_qs) < x(typed) && x(typed) < x(u"²"_qs),
-           qPrintable(text));
+  QVERIFY2(x(pi) < x(u"×"_qs) && x(u"×"_qs) < x(typed) && x(typed) < x(u"²"_qs),
+           qPrintable(QStringLiteral("%1: %2 %3 %4 %5")
+                          .arg(text.toHtmlEscaped())
+                          .arg(x(pi))
+                          .arg(x(u"×"_qs))
+                          .arg(x(typed))
+                          .arg(x(u"²"_qs))));
 
   // An exact answer, and a fault's sentence.
   auto& pythagoras = program.form<TopicWindow>(FormId::Form11);
