@@ -175,8 +175,7 @@ void PaintDrawing(QPainter& painter, const QRectF& room, const QRectF& area, con
       return (c >= u'\u0621' && c <= u'\u064A') || (c >= u'\u0671' && c <= u'\u06D3');
     });
     const QString text =
-        words ? QChar(0x2067) + ToQString(label.text) + QChar(0x2069)
-              : QChar(0x2066) + ToQString(LeftToRightNumbers(label.text)) + QChar(0x2069);
+        (words ? QChar(0x2067) : QChar(0x2066)) + ToQString(label.text) + QChar(0x2069);
     QRectF box(QPointF(0, 0), metrics.size(0, text) + QSizeF(1, 0));
     const QPointF at = map(label.at);
     const qreal gap = kLabelGap * scale;
