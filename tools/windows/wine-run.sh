@@ -23,8 +23,17 @@ export WINEPATH="$path"
 mkdir -p "$WINEPREFIX"
 exec 9>"$WINEPREFIX.lock"
 flock 9
-wineserver -p60 </dev/null >/dev/null 2>&1 || true  # does nothing when it is running already
-wine wineboot </dev/null >/dev/null 2>&1
+# Wine can refuse a start while its server is starting or ending: the start is tried again, and a
+# start that never comes is said, rather than ending the test without a word.
+for attempt in 1 2 3; do
+  wineserver -p60 </dev/null >/dev/null 2>&1 || true  # does nothing when it is running already
+  wine wineboot </dev/null >/dev/null 2>&1 && break
+  if [ "$attempt" -eq 3 ]; then
+    echo "wine-run: Wine did not start in $WINEPREFIX" >&2
+    exit 1
+  fi
+  sleep 1
+done
 flock -u 9
 exec 9>&-
 
