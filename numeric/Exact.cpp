@@ -493,21 +493,31 @@ std::u16string Text(Whole x) {
   return x < 0 ? u"-" + digits : digits;
 }
 
-std::u16string RootText(Whole radicand, int index) {
-  if (index == 2) return u"√" + Text(radicand);
-  if (index == 3) return u"∛" + Text(radicand);
-  static constexpr std::u16string_view superscripts = u"⁰¹²³⁴⁵⁶⁷⁸⁹";
-  std::u16string mark;
-  for (const char16_t digit : Text(index)) mark += superscripts[digit - u'0'];
-  return mark + u"√" + Text(radicand);
+// A whole number in the region's digits, its minus a sign of its own.
+Math Number(Whole x, Numerals numerals) {
+  const Math digits = MathNumber(numerals.digits(Text(Abs(x))));
+  return x < 0 ? MathRow({MathSign(u"-", true), digits}) : digits;
+}
+
+Math RootOf(Whole radicand, int index, Numerals numerals) {
+  const Math under = Number(radicand, numerals);
+  return index == 2 ? MathRoot(under) : MathRoot(under, Number(index, numerals));
 }
 
 // A whole multiple of a root: "√2", "-√2", "3√2", and "3 × ⁵√2", which cannot be read as a power.
-std::u16string Multiple(Whole multiple, Whole radicand, int index) {
-  const std::u16string root = RootText(radicand, index);
+Math Multiple(Whole multiple, Whole radicand, int index, Numerals numerals) {
+  const Math root = RootOf(radicand, index, numerals);
   if (multiple == 1) return root;
-  if (multiple == -1) return u"-" + root;
-  return Text(multiple) + (index >= 4 ? u" × " : u"") + root;
+  if (multiple == -1) return MathRow({MathSign(u"-", true), root});
+  if (index >= 4) return MathRow({Number(multiple, numerals), MathSign(u"×"), root});
+  return MathRow({Number(multiple, numerals), root});
+}
+
+// A fraction with a bar, its minus before it.
+Math Over(Whole numerator, Whole denominator, Numerals numerals) {
+  const Math fraction =
+      MathFraction(Number(Abs(numerator), numerals), Number(denominator, numerals), true);
+  return numerator < 0 ? MathRow({MathSign(u"-", true), fraction}) : fraction;
 }
 
 bool Terminates(Whole denominator) {
@@ -560,37 +570,39 @@ std::optional<ExactNumber> ExactValue(const Expr& expr, const Values& values) {
   }
 }
 
-namespace {
-
-// The answer in ASCII digits.
-std::u16string Answer(const ExactNumber& exact, std::u16string_view shownDecimal,
-                      Numerals numerals) {
+std::optional<Math> ExactAnswerMath(const ExactNumber& exact, std::u16string_view shownDecimal,
+                                    Numerals numerals) {
   const Value x = FromExact(exact);
   if (x.plain()) {
     const Fraction a = x.rational;
     if (Terminates(a.d) && (HasMoreThanShownDigits(a) || Equals(a, shownDecimal, numerals)))
-      return {};
-    if (a.d == 1) return Text(a.n);
-    std::u16string text = Text(a.n) + u"/" + Text(a.d);
-    if (Abs(a.n) > a.d)
-      text += u" = " + Text(a.n / a.d) + u" " + Text(Abs(a.n) % a.d) + u"/" + Text(a.d);
-    return text;
+      return std::nullopt;
+    if (a.d == 1) return Number(a.n, numerals);
+    const Math fraction = Over(a.n, a.d, numerals);
+    if (Abs(a.n) < a.d) return fraction;
+    Math mixed = MathMixed(Number(Abs(a.n) / a.d, numerals),
+                           MathFraction(Number(Abs(a.n) % a.d, numerals), Number(a.d, numerals), true));
+    if (a.n < 0) mixed = MathRow({MathSign(u"-", true), mixed});
+    return MathRow({fraction, MathSign(u"="), mixed});
   }
   if (x.rational.zero()) {
-    const std::u16string root = Multiple(x.coefficient.n, x.radicand, x.index);
-    return x.coefficient.d == 1 ? root : root + u"/" + Text(x.coefficient.d);
+    const Math root = Multiple(x.coefficient.n, x.radicand, x.index, numerals);
+    if (x.coefficient.d == 1) return root;
+    // The minus before the fraction: -√2/2.
+    const Math positive = Multiple(Abs(x.coefficient.n), x.radicand, x.index, numerals);
+    const Math fraction = MathFraction(positive, Number(x.coefficient.d, numerals), true);
+    return x.coefficient.n < 0 ? MathRow({MathSign(u"-", true), fraction}) : fraction;
   }
   const OverOneDenominator sum = Written(x);
-  const std::u16string text =
-      Text(sum.a) + (sum.b < 0 ? u" - " : u" + ") + Multiple(Abs(sum.b), x.radicand, x.index);
-  return sum.d == 1 ? text : u"(" + text + u")/" + Text(sum.d);
+  const Math text = MathRow({Number(sum.a, numerals), MathSign(sum.b < 0 ? u"-" : u"+"),
+                             Multiple(Abs(sum.b), x.radicand, x.index, numerals)});
+  return sum.d == 1 ? text : MathFraction(text, Number(sum.d, numerals), true);
 }
-
-}  // namespace
 
 std::u16string ExactAnswer(const ExactNumber& exact, std::u16string_view shownDecimal,
                            Numerals numerals) {
-  return numerals.digits(Answer(exact, shownDecimal, numerals));
+  const std::optional<Math> answer = ExactAnswerMath(exact, shownDecimal, numerals);
+  return answer ? LinearText(*answer) : std::u16string();
 }
 
 double Approximate(const ExactNumber& exact) {

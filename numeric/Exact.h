@@ -6,6 +6,7 @@
 
 #include "numeric/Formula.h"
 #include "numeric/NumberWriting.h"
+#include "numeric/Typeset.h"
 
 namespace numora {
 
@@ -70,6 +71,10 @@ std::optional<ExactNumber> ExactValue(const Expr& expr, const Values& values);
 // than the 15 digits the window shows (its decimal ends all the same).
 std::u16string ExactAnswer(const ExactNumber& exact, std::u16string_view shownDecimal,
                            Numerals numerals);
+// The same answer as a formula to typeset: its fractions built up, its roots with their bar; none
+// where the text is empty.
+std::optional<Math> ExactAnswerMath(const ExactNumber& exact, std::u16string_view shownDecimal,
+                                    Numerals numerals);
 
 // The nearest double, for checking the exact value against the decimal.
 double Approximate(const ExactNumber& exact);

@@ -1,11 +1,12 @@
 #include "numeric/Working.h"
 
+#include <charconv>
 #include <optional>
 #include <utility>
 #include <vector>
 
+#include "numeric/Exact.h"
 #include "numeric/Fault.h"
-
 #include "numeric/NumberWriting.h"
 
 namespace numora {
@@ -130,6 +131,98 @@ class Writer {
   Numerals numerals_;
 };
 
+// The same expression as a formula to typeset: a division is a fraction, a root a radical with
+// its index, a power a raised exponent. Parentheses stand only where the order of operations
+// needs them or a number could be misread; a negative number that starts its row needs none
+// ("-3 - 1"), and neither do a fraction's parts, a radicand or an exponent.
+class MathWriter {
+ public:
+  MathWriter(const Values* values, Numerals numerals) : values_(values), numerals_(numerals) {}
+
+  Math write(const Expr& expr, int needed = 0, bool leading = true) const {
+    if (expr.kind() == Kind::Stage && !expr.shown()) return write(expr.operand(0), needed, leading);
+    if (Precedence(expr) < needed) return MathParens(bare(expr, true));
+    return bare(expr, leading);
+  }
+
+  Math number(double value, bool leading) const {
+    const std::u16string text = NumberToText(value, numerals_);
+    const bool misread = text.starts_with(u'-') || text.find(u'E') != text.npos;
+    return misread && !leading ? MathParens(NumberMath(text)) : NumberMath(text);
+  }
+
+ private:
+  static constexpr int kFraction = kPower + 1;
+
+  static int Precedence(const Expr& expr) {
+    switch (expr.kind()) {
+      case Kind::Add:
+      case Kind::Subtract:
+        return kSum;
+      case Kind::Multiply:
+        return kProduct;
+      case Kind::Negate:
+        return kNegation;
+      case Kind::Power:
+        return kPower;
+      case Kind::Divide:
+      case Kind::Ratio:
+        return kFraction;
+      default:
+        return kAtom + 1;
+    }
+  }
+
+  Math named(const Expr& expr, bool leading) const {
+    const double* value = values_ ? values_->find(expr.name()) : nullptr;
+    return value ? number(*value, leading) : MathName(expr.name());
+  }
+
+  Math binary(const Expr& expr, std::u16string sign, bool leading) const {
+    const int own = Precedence(expr);
+    return MathRow({write(expr.operand(0), own, leading), MathSign(std::move(sign)),
+                    write(expr.operand(1), own + 1, false)});
+  }
+
+  Math bare(const Expr& expr, bool leading) const {
+    switch (expr.kind()) {
+      case Kind::Quantity:
+      case Kind::Stage:
+        return named(expr, leading);
+      case Kind::Constant:
+        return number(expr.number(), leading);
+      case Kind::Ratio:
+        return MathFraction(number(expr.numerator(), true), number(expr.denominator(), true));
+      case Kind::Add:
+        return binary(expr, u"+", leading);
+      case Kind::Subtract:
+        return binary(expr, u"-", leading);
+      case Kind::Multiply:
+        return binary(expr, u"×", leading);
+      case Kind::Divide:
+        return MathFraction(write(expr.operand(0)), write(expr.operand(1)));
+      case Kind::Negate:
+        return MathRow({MathSign(u"-", true), write(expr.operand(0), kFraction, false)});
+      case Kind::Abs:
+        return MathBars(write(expr.operand(0)));
+      case Kind::Power:
+        return MathPower(write(expr.operand(0), kAtom + 1, false), write(expr.operand(1)));
+      case Kind::SquareRoot:
+        return MathRoot(write(expr.operand(0)));
+      case Kind::NthRoot: {
+        const Expr& index = expr.operand(1);
+        if (index.kind() == Kind::Constant && index.number() == 2)
+          return MathRoot(write(expr.operand(0)));
+        return MathRoot(write(expr.operand(0)), write(index));
+      }
+    }
+    return MathRow({});
+  }
+
+  const Values* values_;
+  Numerals numerals_;
+};
+
 // The shown stages of an expression, innermost first, each once.
 void CollectStages(const Expr& expr, std::vector<const Expr*>& stages) {
   for (std::size_t i = 0; i < expr.operandCount(); ++i) CollectStages(expr.operand(i), stages);
@@ -162,8 +255,11 @@ std::u16string Write(const Formula& formula, const Values* values, std::u16strin
   return out + Line(formula.name, writer.write(formula.expression), std::u16string(result));
 }
 
-// One step of a solution: every operation whose operands are numbers is done, and a product of
-// numbers is done whole. The stages and roots have been taken apart before (Unfolded).
+// One step of a solution, as a pupil does it by hand: a negative number's negation alone first
+// ("-(-5)" becomes 5), then the real odd root of a negative number as the negative of a root
+// ("∛-27" becomes "-∛27"), else every operation whose operands are numbers, a product of numbers
+// whole. The stages have been taken apart before (Unfolded). Each operation is the window's own
+// (Evaluation), so the last step is the window's result.
 class Reduction {
  public:
   explicit Reduction(Values& scratch) : scratch_(scratch) {}
@@ -173,30 +269,11 @@ class Reduction {
   }
 
   Expr step(const Expr& expr) {
-    if (IsNumber(expr)) return expr;
-    if (Ready(expr)) return Done(expr);
-    std::vector<Expr> operands;
-    for (std::size_t i = 0; i < expr.operandCount(); ++i) operands.push_back(step(expr.operand(i)));
-    return Rebuilt(expr, std::move(operands));
+    if (Has(expr, DoubleNegative)) return Rewritten(expr, DoubleNegative);
+    if (Has(expr, OddRootOfNegative)) return Rewritten(expr, OddRootOfNegative);
+    return operations(expr);
   }
 
- private:
-  // Every factor of a product (or term of a sum) of the same operation, from the left.
-  static bool AllNumbers(const Expr& expr, Kind chain) {
-    if (expr.kind() != chain) return IsNumber(expr);
-    return AllNumbers(expr.operand(0), chain) && IsNumber(expr.operand(1));
-  }
-
-  static bool Ready(const Expr& expr) {
-    if (expr.kind() == Kind::Multiply) return AllNumbers(expr, Kind::Multiply);
-    for (std::size_t i = 0; i < expr.operandCount(); ++i)
-      if (!IsNumber(expr.operand(i))) return false;
-    return expr.operandCount() > 0;
-  }
-
-  Expr Done(const Expr& expr) { return Expr(ValueOrFault(Evaluation(scratch_)(expr))); }
-
- public:
   // The same operation on other operands.
   static Expr Rebuilt(const Expr& expr, std::vector<Expr> operands) {
     switch (expr.kind()) {
@@ -216,18 +293,75 @@ class Reduction {
         return Pow(operands[0], operands[1]);
       case Kind::SquareRoot:
         return Sqrt(operands[0]);
+      case Kind::NthRoot:
+        return NthRoot(operands[0], operands[1]);
       default:
         return expr;
     }
   }
 
  private:
+  static bool DoubleNegative(const Expr& expr) {
+    return expr.kind() == Kind::Negate && expr.operand(0).kind() == Kind::Constant &&
+           expr.operand(0).number() < 0;
+  }
+
+  static bool OddRootOfNegative(const Expr& expr) {
+    return expr.kind() == Kind::NthRoot && expr.operand(0).kind() == Kind::Constant &&
+           expr.operand(1).kind() == Kind::Constant &&
+           GivesRealOddRoot(expr.operand(0).number(), expr.operand(1).number());
+  }
+
+  static bool Has(const Expr& expr, bool (*what)(const Expr&)) {
+    if (what(expr)) return true;
+    for (std::size_t i = 0; i < expr.operandCount(); ++i)
+      if (Has(expr.operand(i), what)) return true;
+    return false;
+  }
+
+  // Each part that is what was asked for, taken one step.
+  Expr Rewritten(const Expr& expr, bool (*what)(const Expr&)) const {
+    if (what == DoubleNegative && what(expr)) return Expr(-expr.operand(0).number());
+    if (what == OddRootOfNegative && what(expr))
+      return -NthRoot(Expr(-expr.operand(0).number()), expr.operand(1));
+    if (IsNumber(expr)) return expr;
+    std::vector<Expr> operands;
+    for (std::size_t i = 0; i < expr.operandCount(); ++i)
+      operands.push_back(Rewritten(expr.operand(i), what));
+    return Rebuilt(expr, std::move(operands));
+  }
+
+  Expr operations(const Expr& expr) {
+    if (IsNumber(expr)) return expr;
+    if (Ready(expr)) return Done(expr);
+    std::vector<Expr> operands;
+    for (std::size_t i = 0; i < expr.operandCount(); ++i)
+      operands.push_back(operations(expr.operand(i)));
+    return Rebuilt(expr, std::move(operands));
+  }
+
+  // Every factor of a product (or term of a sum) of the same operation, from the left.
+  static bool AllNumbers(const Expr& expr, Kind chain) {
+    if (expr.kind() != chain) return IsNumber(expr);
+    return AllNumbers(expr.operand(0), chain) && IsNumber(expr.operand(1));
+  }
+
+  static bool Ready(const Expr& expr) {
+    if (expr.kind() == Kind::Multiply) return AllNumbers(expr, Kind::Multiply);
+    // A root is done from its radicand and index; its exponent is the window's business.
+    const std::size_t operands = expr.kind() == Kind::NthRoot ? 2 : expr.operandCount();
+    for (std::size_t i = 0; i < operands; ++i)
+      if (!IsNumber(expr.operand(i))) return false;
+    return operands > 0;
+  }
+
+  Expr Done(const Expr& expr) { return Expr(ValueOrFault(Evaluation(scratch_)(expr))); }
+
   Values& scratch_;
 };
 
 // The expression as the steps take it: the pupil's numbers in place of the quantities, a shown
-// stage's value in place of its name, a hidden stage as its own operations, and an n-th root as
-// the power the window takes.
+// stage's value in place of its name, a hidden stage as its own operations.
 Expr Unfolded(const Expr& expr, const Values& values) {
   switch (expr.kind()) {
     case Kind::Quantity: {
@@ -237,15 +371,6 @@ Expr Unfolded(const Expr& expr, const Values& values) {
     case Kind::Stage: {
       const double* value = expr.shown() ? values.find(expr.name()) : nullptr;
       return value ? Expr(*value) : Unfolded(expr.operand(0), values);
-    }
-    case Kind::NthRoot: {
-      Values scratch = values;
-      const Expr radicand = Unfolded(expr.operand(0), values);
-      const Expr index = Unfolded(expr.operand(1), values);
-      const Expr exponent = 1.0 / index;
-      const double x = Evaluation(scratch)(radicand).value();
-      const double n = Evaluation(scratch)(index).value();
-      return GivesRealOddRoot(x, n) ? -Pow(Abs(radicand), exponent) : Pow(radicand, exponent);
     }
     case Kind::Constant:
     case Kind::Ratio:
@@ -260,47 +385,99 @@ Expr Unfolded(const Expr& expr, const Values& values) {
   return expr;
 }
 
-// "name = in words = with numbers = ... = result", the chain one left-to-right run. Returns
-// whether every operation was done.
-bool StepLine(const std::u16string& name, const Expr& expr, const Values& values,
-              std::u16string_view result, Numerals numerals, Step& step) {
-  const Writer words(nullptr, numerals);
-  std::vector<std::u16string> chain{words.write(expr)};
-  const auto add = [&chain](std::u16string text) {
-    if (chain.back() != text) chain.push_back(std::move(text));
+// The expression with each number as the steps show it (15 digits), for telling whether a step
+// kept the value or rounded it.
+Expr AsShown(const Expr& expr) {
+  if (expr.kind() == Kind::Constant) {
+    const std::u16string text = NumberToText(expr.number(), u'.');
+    const std::string ascii(text.begin(), text.end());
+    double shown = expr.number();
+    std::from_chars(ascii.data(), ascii.data() + ascii.size(), shown);
+    return Expr(shown);
+  }
+  if (expr.operandCount() == 0) return expr;
+  std::vector<Expr> operands;
+  for (std::size_t i = 0; i < expr.operandCount(); ++i) operands.push_back(AsShown(expr.operand(i)));
+  return Reduction::Rebuilt(expr, std::move(operands));
+}
+
+// "=" where a step keeps the value exactly, "≈" where it rounds it; "=" where either has no
+// exact value here.
+std::u16string_view Relation(const Expr& before, const Expr& after) {
+  const Values none;
+  const std::optional<ExactNumber> was = ExactValue(AsShown(before), none);
+  if (!was) return u"=";
+  const std::optional<ExactNumber> is = ExactValue(AsShown(after), none);
+  return is && !(*is == *was) ? u"≈" : u"=";
+}
+
+// "name = in words = with numbers = ... = result", each part a row of its own and a formula to
+// typeset. Returns whether every operation was done.
+bool StepLine(const std::u16string& name, const std::u16string& heading, const Expr& expr,
+              const Values& values, std::u16string_view result, Numerals numerals, Step& step) {
+  const MathWriter words(nullptr, numerals);
+  struct Part {
+    std::u16string_view relation;
+    Math math;
+    std::u16string text;
   };
+  std::vector<Part> chain;
+  const auto add = [&chain](std::u16string_view relation, Math math) {
+    std::u16string text = LinearText(math);
+    if (chain.empty() || chain.back().text != text)
+      chain.push_back({relation, std::move(math), std::move(text)});
+  };
+  add(u"=", words.write(expr));
   Values scratch = values;
   bool complete = true;
   try {
     Expr now = Unfolded(expr, values);
+    std::optional<Expr> before;
     std::u16string previous;
     while (complete && !Reduction::IsNumber(now)) {
-      std::u16string written = words.write(now);
+      Math written = words.write(now);
+      std::u16string text = LinearText(written);
       // A quantity without a number stops the steps where they stand.
-      complete = written != previous;
-      add(written);
-      previous = std::move(written);
+      complete = text != previous;
+      add(before ? Relation(*before, now) : u"=", std::move(written));
+      previous = std::move(text);
+      before = now;
       now = Reduction(scratch).step(now);
     }
     if (complete) {
       const double value = Evaluation(scratch)(now).value();
-      add(result.empty() ? words.number(value, false) : std::u16string(result));
+      const std::u16string_view relation = before ? Relation(*before, now) : u"=";
+      add(relation, result.empty() ? words.number(value, true) : NumberMath(result));
     }
   } catch (const Fault&) {
     complete = false;
   }
+  const std::u16string head = heading.empty() ? u"" : heading + u": ";
   std::u16string joined;
-  for (std::u16string& part : chain) {
-    part = LeftToRightNumbers(part);
-    joined += (joined.empty() ? u"" : u" = ") + part;
-    step.rows.push_back((step.rows.empty() ? name + u" = " : u"= ") + kLeftToRightIsolate + part +
-                        kPopDirectionalIsolate);
+  for (const Part& part : chain) {
+    const std::u16string formula = LeftToRightNumbers(part.text);
+    const bool first = step.rows.empty();
+    joined += (first ? u"" : u" " + std::u16string(part.relation) + u" ") + formula;
+    step.rows.push_back((first ? head + name + u" = " : std::u16string(part.relation) + u" ") +
+                        kLeftToRightIsolate + formula + kPopDirectionalIsolate);
+    std::vector<Math> row;
+    if (first && !heading.empty()) row.push_back(MathWords(heading + u":"));
+    if (first) row.push_back(MathName(name));
+    row.push_back(MathSign(std::u16string(part.relation)));
+    row.push_back(part.math);
+    step.formulas.push_back(MathRow(std::move(row)));
   }
-  step.line = name + u" = " + kLeftToRightIsolate + joined + kPopDirectionalIsolate;
+  step.line = head + name + u" = " + kLeftToRightIsolate + joined + kPopDirectionalIsolate;
   return complete;
 }
 
 }  // namespace
+
+Math NumberMath(std::u16string_view text) {
+  if (text.starts_with(u'-'))
+    return MathRow({MathSign(u"-", true), MathNumber(std::u16string(text.substr(1)))});
+  return MathNumber(std::u16string(text));
+}
 
 Steps StepsOf(const Formula& formula, const Values& values, std::u16string_view resultText,
               Numerals numerals) {
@@ -308,22 +485,24 @@ Steps StepsOf(const Formula& formula, const Values& values, std::u16string_view 
   std::vector<const Expr*> stages;
   CollectStages(formula.expression, stages);
   for (const Expr* stage : stages) {
-    Step& step = steps.lines.emplace_back(Step{stage->name(), {}, {}});
+    Step& step = steps.lines.emplace_back(Step{stage->name(), {}, {}, {}});
     const double* value = values.find(stage->name());
     const std::u16string valueText = value ? NumberToText(*value, numerals) : std::u16string();
-    if (!StepLine(stage->name(), stage->operand(0), values, valueText, numerals, step) ||
+    if (!StepLine(stage->name(), {}, stage->operand(0), values, valueText, numerals, step) ||
         value == nullptr) {
       steps.complete = false;
       return steps;
     }
   }
-  Step& step = steps.lines.emplace_back(Step{formula.name, {}, {}});
-  steps.complete = StepLine(formula.name, formula.expression, values, resultText, numerals, step);
-  if (!formula.heading.empty()) {
-    step.line = formula.heading + u": " + step.line;
-    step.rows.front() = formula.heading + u": " + step.rows.front();
-  }
+  Step& step = steps.lines.emplace_back(Step{formula.name, {}, {}, {}});
+  steps.complete = StepLine(formula.name, formula.heading, formula.expression, values, resultText,
+                            numerals, step);
   return steps;
+}
+
+Math ApproximatelyMath(std::u16string_view name, const Math& exact, std::u16string_view decimal) {
+  return MathRow({MathName(std::u16string(name)), MathSign(u"="), exact, MathSign(u"≈"),
+                  NumberMath(decimal)});
 }
 
 std::u16string Approximately(std::u16string_view name, std::u16string_view exact,

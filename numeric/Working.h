@@ -6,6 +6,7 @@
 
 #include "numeric/Formula.h"
 #include "numeric/NumberWriting.h"
+#include "numeric/Typeset.h"
 
 namespace numora {
 
@@ -39,18 +40,30 @@ std::u16string NotComputed(const Formula& formula, const Values& values, std::u1
 // An exact answer beside the decimal: "سلسيوس = 340/9 = 37 7/9 ≈ 37.7777777777778".
 std::u16string Approximately(std::u16string_view name, std::u16string_view exact,
                              std::u16string_view decimal);
+// The same as a formula to typeset.
+Math ApproximatelyMath(std::u16string_view name, const Math& exact, std::u16string_view decimal);
+
+// A number's text as a formula: a leading minus is a sign of its own, so that in a formula set
+// right to left it stands before the digits as the reader goes.
+Math NumberMath(std::u16string_view text);
 
 // The solution of a formula as a textbook sets it out, one line per formula: the formula in
 // words, with the pupil's numbers, then one operation at a time, innermost first, down to the
 // result ("المميز = B² - 4 × A × C = (-5)² - 4 × 1 × 6 = 25 - 24 = 1"). A product of numbers is
 // one operation however many factors it has; a shown stage gets its own line before the formula
-// that uses it, which then takes its value. Each line is laid out as the working is.
+// that uses it, which then takes its value. Only what a pupil does by hand is a step: "-(-5)"
+// becomes 5 in a step of its own, a division stays a fraction until it is done, a root stays a
+// root ("∛-27 = -∛27 = -3"), and a step that rounds (an irrational root, a division that does
+// not end) is written with "≈" instead of "=". The rows describe the computation; its results are
+// the window's, bit for bit.
 struct Step {
   std::u16string name;  // the formula's or the stage's
   std::u16string line;
   // The same line as a textbook sets a long one out, a row per step: "name = formula", then
   // "= numbers", ... "= result".
   std::vector<std::u16string> rows;
+  // Each row as a formula to typeset; its text is the row's.
+  std::vector<Math> formulas;
 };
 struct Steps {
   std::vector<Step> lines;  // the shown stages first, each once

@@ -131,18 +131,20 @@ std::vector<std::u16string> Calculation::formulasInWords() const {
   return words;
 }
 
-void Calculation::addLine(SolutionLine::Kind kind, std::u16string text) {
+void Calculation::addLine(SolutionLine::Kind kind, std::u16string text,
+                          std::optional<Math> formula) {
   // Results left out for one reason say it once.
-  if (said_.insert(text).second) solution_.lines.push_back({kind, std::move(text)});
+  if (said_.insert(text).second)
+    solution_.lines.push_back({kind, std::move(text), std::move(formula)});
 }
 
 void Calculation::addSteps(const Formula& formula, std::u16string_view resultText) {
   for (const Step& step : StepsOf(formula, values_, resultText, numerals_).lines) {
     if (!said_.insert(step.line).second) continue;  // a stage of two formulas
-    for (const std::u16string& row : step.rows)
+    for (std::size_t row = 0; row < step.rows.size(); ++row)
       solution_.lines.push_back(
-          {&row == &step.rows.front() ? SolutionLine::Kind::Step : SolutionLine::Kind::NextStep,
-           row});
+          {row == 0 ? SolutionLine::Kind::Step : SolutionLine::Kind::NextStep, step.rows[row],
+           step.formulas[row]});
   }
 }
 
@@ -218,9 +220,9 @@ void Calculation::measure(FieldId result, const Formula& formula) {
   done(result, WithResult(formula, values_, text, numerals_));
   addSteps(formula, text);
   if (const std::optional<ExactNumber> exact = ExactValue(formula.expression, values_)) {
-    const std::u16string answer = ExactAnswer(*exact, text, numerals_);
-    if (!answer.empty())
-      addLine(SolutionLine::Kind::Exact, Approximately(formula.name, answer, text));
+    if (const std::optional<Math> answer = ExactAnswerMath(*exact, text, numerals_))
+      addLine(SolutionLine::Kind::Exact, Approximately(formula.name, LinearText(*answer), text),
+              ApproximatelyMath(formula.name, *answer, text));
   }
 }
 

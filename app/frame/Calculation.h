@@ -12,6 +12,7 @@
 #include "numeric/Fault.h"
 #include "numeric/Formula.h"
 #include "numeric/NumberWriting.h"
+#include "numeric/Typeset.h"
 
 namespace numora {
 
@@ -24,7 +25,9 @@ struct SolutionLine {
   // A step's first row names its formula; the rows after it go on with "= ...".
   enum class Kind : std::uint8_t { Step, NextStep, Exact, Reason };
   Kind kind;
-  std::u16string text;
+  std::u16string text;  // what a screen reader reads and a copy takes
+  // A step or an exact answer as a formula to typeset; a reason is a sentence.
+  std::optional<Math> formula = std::nullopt;
 };
 // A box the click read, by its name, with its text as the pupil typed it.
 struct SolutionInput {
@@ -150,7 +153,8 @@ class Calculation {
   // The steps of a formula in the solution, its stages once per click; an empty result is
   // written from the value.
   void addSteps(const Formula& formula, std::u16string_view resultText);
-  void addLine(SolutionLine::Kind kind, std::u16string text);
+  void addLine(SolutionLine::Kind kind, std::u16string text,
+               std::optional<Math> formula = std::nullopt);
   void showSolution();
   void stop(std::u16string_view why);
   // What the screen reader says after the click: each result written with its name, the first

@@ -81,21 +81,25 @@ TEST(Working, StepsGoOneOperationAtATimeDownToTheResult) {
        {{u"س", 1}, {u"ص", -5}, {u"م", 1}},
        u"3",
        {u"م = [<ص]² - 4 × <س] × 6 = (-5)² - 4 × 1 × 6 = 25 - 24 = 1]",
-        u"ج = [(-<ص] + √<م]) ÷ (2 × <س]) = (-(-5) + √1) ÷ (2 × 1) = (5 + 1) ÷ 2 = 6 ÷ 2 = 3]"},
+        u"ج = [(-<ص] + √<م]) ÷ (2 × <س]) = (-(-5) + √1) ÷ (2 × 1) = (5 + √1) ÷ (2 × 1) = "
+        u"(5 + 1) ÷ 2 = 6 ÷ 2 = 3]"},
        true},
-      // A mixed chain goes one operation at a time; the result is the window's text.
+      // A mixed chain goes one operation at a time; the result is the window's text, and the
+      // division that does not end is approximately it.
       {{u"ج", (x - 32) * 5 / 9, nullptr, u"العنوان"},
        {{u"س", 100}},
        u"37,7777777777778",
-       {u"العنوان: ج = [(<س] - 32) × 5 ÷ 9 = (100 - 32) × 5 ÷ 9 = 68 × 5 ÷ 9 = 340 ÷ 9 = "
+       {u"العنوان: ج = [(<س] - 32) × 5 ÷ 9 = (100 - 32) × 5 ÷ 9 = 68 × 5 ÷ 9 = 340 ÷ 9 ≈ "
         u"37,7777777777778]"},
        true},
-      // The real odd root of a negative number, as the window takes it.
+      // The real odd root of a negative number: a root stays a root, its minus taken out first.
       {{u"ج", NthRoot(x, y)},
        {{u"س", -8}, {u"ص", 3}},
        u"-2",
-       {u"ج = [<س] ^ (1 ÷ <ص]) = -(|-8| ^ (1 ÷ 3)) = -(8 ^ 0,333333333333333) = -2]"},
+       {u"ج = [(<ص])√<س] = ∛-8 = -∛8 = -2]"},
        true},
+      // An irrational root is one step to its decimal, which it approximately is.
+      {{u"ج", Sqrt(x) + 1}, {{u"س", 13}}, u"", {u"ج = [√<س] + 1 = √13 + 1 ≈ 3,60555127546399 + 1 = 4,60555127546399]"}, true},
       // A fault ends the steps before the operation that raised it.
       {{u"ج", Ratio(1, 2) * Square(x) / y},
        {{u"س", 1e200}, {u"ص", 2}},

@@ -1,0 +1,406 @@
+#include "numeric/Typeset.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace numora {
+
+Math MathNumber(std::u16string digits) {
+  return Math(Math::Node{.kind = Math::Kind::Number, .text = std::move(digits)});
+}
+Math MathName(std::u16string name) {
+  return Math(Math::Node{.kind = Math::Kind::Name, .text = std::move(name)});
+}
+Math MathSign(std::u16string sign, bool prefix) {
+  return Math(Math::Node{.kind = Math::Kind::Sign, .text = std::move(sign), .flag = prefix});
+}
+Math MathWords(std::u16string words) {
+  return Math(Math::Node{.kind = Math::Kind::Words, .text = std::move(words)});
+}
+Math MathRow(std::vector<Math> parts) {
+  std::vector<Math> flat;
+  for (Math& part : parts) {
+    if (part.kind() == Math::Kind::Row)
+      flat.insert(flat.end(), part.parts().begin(), part.parts().end());
+    else
+      flat.push_back(std::move(part));
+  }
+  if (flat.size() == 1) return flat.front();
+  return Math(Math::Node{.kind = Math::Kind::Row, .parts = std::move(flat)});
+}
+Math MathFraction(Math numerator, Math denominator, bool slash) {
+  return Math(Math::Node{.kind = Math::Kind::Fraction,
+                         .flag = slash,
+                         .parts = {std::move(numerator), std::move(denominator)}});
+}
+Math MathPower(Math base, Math exponent) {
+  return Math(
+      Math::Node{.kind = Math::Kind::Power, .parts = {std::move(base), std::move(exponent)}});
+}
+Math MathRoot(Math radicand) {
+  return Math(Math::Node{.kind = Math::Kind::Root, .parts = {std::move(radicand)}});
+}
+Math MathRoot(Math radicand, Math index) {
+  return Math(
+      Math::Node{.kind = Math::Kind::Root, .parts = {std::move(radicand), std::move(index)}});
+}
+Math MathBars(Math inside) {
+  return Math(Math::Node{.kind = Math::Kind::Bars, .parts = {std::move(inside)}});
+}
+Math MathParens(Math inside) {
+  return Math(Math::Node{.kind = Math::Kind::Parens, .parts = {std::move(inside)}});
+}
+Math MathMixed(Math whole, Math fraction) {
+  return Math(
+      Math::Node{.kind = Math::Kind::Mixed, .parts = {std::move(whole), std::move(fraction)}});
+}
+
+namespace {
+
+using Kind = Math::Kind;
+
+constexpr char16_t kRightToLeftIsolate = u'\u2067';
+constexpr char16_t kPopDirectionalIsolate = u'\u2069';
+constexpr char16_t kLeftToRightMark = u'\u200E';
+
+// The value of a number's one digit, in any of the region's digits; -1 for anything else.
+int DigitValue(const Math& math) {
+  if (math.kind() != Kind::Number || math.text().size() != 1) return -1;
+  const char16_t c = math.text().front();
+  for (const char16_t zero : {u'0', u'\u0660', u'\u06F0'})
+    if (c >= zero && c <= zero + 9) return c - zero;
+  return -1;
+}
+
+bool HasBinarySign(const Math& math, std::u16string_view signs) {
+  if (math.kind() != Kind::Row) return false;
+  return std::any_of(math.parts().begin(), math.parts().end(), [signs](const Math& part) {
+    return part.kind() == Kind::Sign && !part.prefix() &&
+           signs.find(part.text()) != std::u16string_view::npos;
+  });
+}
+
+std::u16string Linear(const Math& math);
+
+std::u16string Enclosed(const Math& math, bool enclose) {
+  return enclose ? u"(" + Linear(math) + u")" : Linear(math);
+}
+
+// Whether a part written in one line needs parentheses to be read as one operand.
+bool Compound(const Math& math) {
+  return math.kind() == Kind::Row || math.kind() == Kind::Fraction || math.kind() == Kind::Mixed;
+}
+
+std::u16string Superscript(const Math& index) {
+  static constexpr std::u16string_view superscripts = u"⁰¹²³⁴⁵⁶⁷⁸⁹";
+  std::u16string marks;
+  for (const char16_t c : index.text()) {
+    const int digit = DigitValue(MathNumber(std::u16string(1, c)));
+    if (digit < 0) return {};
+    marks += superscripts[digit];
+  }
+  return marks;
+}
+
+std::u16string Linear(const Math& math) {
+  switch (math.kind()) {
+    case Kind::Number:
+    case Kind::Sign:
+    case Kind::Words:
+      return math.text();
+    case Kind::Name:
+      return kRightToLeftIsolate + math.text() + kPopDirectionalIsolate + kLeftToRightMark;
+    case Kind::Row: {
+      std::u16string text;
+      const Math* previous = nullptr;
+      for (const Math& part : math.parts()) {
+        if (part.kind() == Kind::Sign && !part.prefix())
+          text += (text.empty() ? u"" : u" ") + part.text() + u" ";
+        else if (previous != nullptr && previous->kind() != Kind::Sign &&
+                 (previous->kind() == Kind::Words || part.kind() == Kind::Words))
+          text += u" " + Linear(part);
+        else
+          text += Linear(part);
+        previous = &part;
+      }
+      return text;
+    }
+    case Kind::Fraction: {
+      const Math &numerator = math[0], &denominator = math[1];
+      if (!math.slash() && DigitValue(numerator) == 1 && DigitValue(denominator) == 2) return u"½";
+      if (math.slash())
+        return Enclosed(numerator, HasBinarySign(numerator, u"+-±") ||
+                                       numerator.kind() == Kind::Fraction) +
+               u"/" + Enclosed(denominator, Compound(denominator));
+      return Enclosed(numerator, HasBinarySign(numerator, u"+-±")) + u" ÷ " +
+             Enclosed(denominator, Compound(denominator));
+    }
+    case Kind::Power: {
+      const int digit = DigitValue(math[1]);
+      if (digit == 2) return Linear(math[0]) + u"²";
+      if (digit == 3) return Linear(math[0]) + u"³";
+      return Linear(math[0]) + u" ^ " + Enclosed(math[1], Compound(math[1]));
+    }
+    case Kind::Root: {
+      // A negative number under the sign reads as it is written: ∛-27.
+      const bool negative = math[0].kind() == Kind::Row && math[0].size() == 2 &&
+                            math[0][0].kind() == Kind::Sign && math[0][1].kind() == Kind::Number;
+      const std::u16string radicand = Enclosed(math[0], Compound(math[0]) && !negative);
+      if (math.size() == 1) return u"√" + radicand;
+      if (DigitValue(math[1]) == 3) return u"∛" + radicand;
+      const std::u16string marks = Superscript(math[1]);
+      return (marks.empty() ? u"(" + Linear(math[1]) + u")" : marks) + u"√" + radicand;
+    }
+    case Kind::Bars:
+      return u"|" + Linear(math[0]) + u"|";
+    case Kind::Parens:
+      return u"(" + Linear(math[0]) + u")";
+    case Kind::Mixed:
+      return Linear(math[0]) + u" " + Linear(math[1]);
+  }
+  return {};
+}
+
+// Lays a formula out from its left edge; the direction is applied to the whole at the end.
+class Layout {
+ public:
+  explicit Layout(const MathMetrics& metrics) : metrics_(metrics) {}
+
+  MathBox box(const Math& math, MathFace face) const {
+    switch (math.kind()) {
+      case Kind::Number:
+      case Kind::Name:
+      case Kind::Sign:
+      case Kind::Words:
+        return run(math, face);
+      case Kind::Row:
+        return row(math, face);
+      case Kind::Fraction:
+        return fraction(math, face);
+      case Kind::Power:
+        return power(math, face);
+      case Kind::Root:
+        return root(math, face);
+      case Kind::Bars:
+        return bars(math, face);
+      case Kind::Parens:
+        return parens(math, face);
+      case Kind::Mixed: {
+        MathBox whole = box(math[0], face);
+        Place(whole, box(math[1], face), whole.width + em(face) * 0.08, 0);
+        return whole;
+      }
+    }
+    return {};
+  }
+
+ private:
+  double em(MathFace face) const { return metrics_.ascent(face) + metrics_.descent(face); }
+  double rule(MathFace face) const { return std::max(1.0, em(face) * 0.05); }
+
+  // Puts a part's runs and strokes into a box at an offset, and grows the box to hold it.
+  static void Place(MathBox& into, const MathBox& part, double dx, double dy) {
+    for (MathRun run : part.runs) {
+      run.x += dx;
+      run.baseline += dy;
+      into.runs.push_back(std::move(run));
+    }
+    for (MathStroke stroke : part.strokes) {
+      for (MathPoint& p : stroke.points) {
+        p.x += dx;
+        p.y += dy;
+      }
+      into.strokes.push_back(std::move(stroke));
+    }
+    into.width = std::max(into.width, dx + part.width);
+    into.ascent = std::max(into.ascent, part.ascent - dy);
+    into.descent = std::max(into.descent, part.descent + dy);
+  }
+
+  static void Stroke(MathBox& into, std::vector<MathPoint> points, double thickness) {
+    for (const MathPoint& p : points) {
+      into.ascent = std::max(into.ascent, -p.y + thickness / 2);
+      into.descent = std::max(into.descent, p.y + thickness / 2);
+      into.width = std::max(into.width, p.x);
+    }
+    into.strokes.push_back({std::move(points), thickness});
+  }
+
+  MathBox run(const Math& math, MathFace face) const {
+    const double width = metrics_.advance(math.text(), face);
+    MathBox out{.width = width, .ascent = metrics_.ascent(face), .descent = metrics_.descent(face)};
+    out.runs.push_back({math.text(), math.kind(), face, 0, 0, width});
+    return out;
+  }
+
+  // The room on each side of a part of a row.
+  double gapBefore(const Math& part, const Math* previous, MathFace face) const {
+    if (previous == nullptr) return 0;
+    if (part.kind() == Kind::Sign && !part.prefix()) return Spacing(part) * em(face);
+    if (previous->kind() == Kind::Sign)
+      return previous->prefix() ? em(face) * 0.03 : Spacing(*previous) * em(face);
+    if (part.kind() == Kind::Words || previous->kind() == Kind::Words) return em(face) * 0.3;
+    return em(face) * 0.06;  // a number beside a root: 2√2
+  }
+
+  static double Spacing(const Math& sign) {
+    const std::u16string& s = sign.text();
+    return s == u"=" || s == u"≈" ? 0.3 : 0.22;
+  }
+
+  MathBox row(const Math& math, MathFace face) const {
+    MathBox out;
+    const Math* previous = nullptr;
+    double x = 0;
+    for (const Math& part : math.parts()) {
+      x += gapBefore(part, previous, face);
+      const MathBox placed = box(part, face);
+      Place(out, placed, x, 0);
+      x += placed.width;
+      previous = &part;
+    }
+    // A row that ends with a binary sign (a line broken before its operand) keeps its room.
+    if (previous != nullptr && previous->kind() == Kind::Sign && !previous->prefix())
+      x += Spacing(*previous) * em(face);
+    out.width = x;
+    return out;
+  }
+
+  MathBox fraction(const Math& math, MathFace face) const {
+    const MathBox numerator = box(math[0], face), denominator = box(math[1], face);
+    const double e = em(face), t = rule(face);
+    const double pad = e * 0.1, gap = e * 0.12, axis = e * 0.27;
+    const double width = std::max(numerator.width, denominator.width) + 2 * pad;
+    MathBox out{.width = width};
+    Place(out, numerator, (width - numerator.width) / 2, -axis - t / 2 - gap - numerator.descent);
+    Place(out, denominator, (width - denominator.width) / 2,
+          -axis + t / 2 + gap + denominator.ascent);
+    Stroke(out, {{0, -axis}, {width, -axis}}, t);
+    return out;
+  }
+
+  MathBox power(const Math& math, MathFace face) const {
+    MathBox out = box(math[0], face);
+    const MathFace script{static_cast<std::uint8_t>(std::min(face.level + 1, 2)), face.bold};
+    const MathBox exponent = box(math[1], script);
+    const double shift =
+        std::max(em(face) * 0.38, out.ascent - exponent.ascent * 0.55) + exponent.descent * 0.3;
+    Place(out, exponent, out.width + em(face) * 0.04, -shift);
+    return out;
+  }
+
+  MathBox root(const Math& math, MathFace face) const {
+    const MathBox radicand = box(math[0], face);
+    const double e = em(face), t = rule(face);
+    const double gap = e * 0.12, pad = e * 0.08;
+    const double top = -(radicand.ascent + gap + t / 2), bottom = radicand.descent;
+    const double height = bottom - top;
+    const double sign = e * 0.42 + height * 0.08;
+    const double mid = bottom - height * 0.42;
+    double left = 0;  // where the sign starts: further right under a wide index
+    MathBox index;
+    if (math.size() > 1) {
+      const MathFace small{static_cast<std::uint8_t>(std::min(face.level + 2, 2)), face.bold};
+      index = box(math[1], small);
+      left = std::max(0.0, index.width - sign * 0.5);
+    }
+    MathBox out;
+    Stroke(out,
+           {{left, mid + e * 0.04},
+            {left + sign * 0.22, mid - e * 0.02},
+            {left + sign * 0.55, bottom},
+            {left + sign, top},
+            {left + sign + pad + radicand.width + pad, top}},
+           t);
+    Place(out, radicand, left + sign + pad, 0);
+    if (math.size() > 1)
+      Place(out, index, left + sign * 0.5 - index.width, mid - e * 0.1 - index.descent);
+    out.width = left + sign + 2 * pad + radicand.width;
+    return out;
+  }
+
+  MathBox bars(const Math& math, MathFace face) const {
+    const MathBox inside = box(math[0], face);
+    const double e = em(face), t = rule(face);
+    const double top = -(inside.ascent + e * 0.06), bottom = inside.descent + e * 0.06;
+    const double before = e * 0.1, after = before + e * 0.12 + inside.width + e * 0.12;
+    MathBox out;
+    Stroke(out, {{before, top}, {before, bottom}}, t);
+    Place(out, inside, before + e * 0.12, 0);
+    Stroke(out, {{after, top}, {after, bottom}}, t);
+    out.width = after + e * 0.1;
+    return out;
+  }
+
+  MathBox parens(const Math& math, MathFace face) const {
+    const MathBox inside = box(math[0], face);
+    const double e = em(face), t = rule(face);
+    const double top = -(inside.ascent + e * 0.04), bottom = inside.descent + e * 0.04;
+    const double height = bottom - top;
+    const double width = e * 0.26 + std::max(0.0, height - e) * 0.06;
+    // A quadratic curve through the middle of the parenthesis's room, as the glyph bows.
+    const auto curve = [&](double outer, double inner) {
+      std::vector<MathPoint> points;
+      for (int i = 0; i <= 10; ++i) {
+        const double s = i / 10.0;
+        const double x = (1 - s) * (1 - s) * inner + 2 * s * (1 - s) * outer + s * s * inner;
+        points.push_back({x, top + s * height});
+      }
+      return points;
+    };
+    MathBox out;
+    Stroke(out, curve(width * 0.05 - width * 0.45, width * 0.85), t);
+    Place(out, inside, width, 0);
+    const double right = width + inside.width;
+    Stroke(out, curve(right + width * 0.95 + width * 0.45, right + width * 0.15), t);
+    out.width = right + width;
+    return out;
+  }
+
+  const MathMetrics& metrics_;
+};
+
+MathBox Mirrored(MathBox box) {
+  for (MathRun& run : box.runs) run.x = box.width - run.x - run.width;
+  for (MathStroke& stroke : box.strokes)
+    for (MathPoint& p : stroke.points) p.x = box.width - p.x;
+  return box;
+}
+
+}  // namespace
+
+std::u16string LinearText(const Math& math) { return Linear(math); }
+
+MathBox Typeset(const Math& math, const MathMetrics& metrics, FormulaDirection direction,
+                MathFace face) {
+  MathBox box = Layout(metrics).box(math, face);
+  return direction == FormulaDirection::RightToLeft ? Mirrored(std::move(box)) : box;
+}
+
+std::vector<MathBox> TypesetLines(const Math& math, const MathMetrics& metrics,
+                                  FormulaDirection direction, MathFace face, double width) {
+  const auto set = [&](std::vector<Math> parts) {
+    return Typeset(MathRow(std::move(parts)), metrics, direction, face);
+  };
+  MathBox whole = Typeset(math, metrics, direction, face);
+  if (whole.width <= width || math.kind() != Kind::Row) return {std::move(whole)};
+  const auto breaksBefore = [](const Math& part) {
+    return part.kind() == Kind::Sign && !part.prefix();
+  };
+  std::vector<MathBox> lines;
+  std::vector<Math> line;
+  for (const Math& part : math.parts()) {
+    line.push_back(part);
+    if (line.size() < 2 || set(line).width <= width) continue;
+    // Broken before the last operator that leaves something on this line.
+    std::size_t at = line.size() - 1;
+    while (at > 0 && !breaksBefore(line[at])) --at;
+    if (at == 0) continue;  // nothing to break at yet: the line runs on
+    lines.push_back(set({line.begin(), line.begin() + static_cast<std::ptrdiff_t>(at)}));
+    line.erase(line.begin(), line.begin() + static_cast<std::ptrdiff_t>(at));
+  }
+  if (!line.empty()) lines.push_back(set(std::move(line)));
+  return lines;
+}
+
+}  // namespace numora
