@@ -24,12 +24,15 @@ std::size_t Slot(FormId form) { return static_cast<std::size_t>(form) - 1; }
 
 }  // namespace
 
-Registry::Registry(ProgramEnd& programEnd, MessageBoxes& messages, Numerals numerals)
-    : context_{.showMainMenu = [this] { show(FormId::Form1); },
+Registry::Registry(ProgramEnd& programEnd, MessageBoxes& messages, Numerals numerals,
+                   FormulaDirection direction, const QString& settingsFile)
+    : formulas_(direction, settingsFile),
+      context_{.showMainMenu = [this] { show(FormId::Form1); },
                .programEnd = &programEnd,
                .messages = &messages,
                .numerals = numerals,
-               .zoom = &zoom_} {}
+               .zoom = &zoom_,
+               .formulas = &formulas_} {}
 
 Registry::~Registry() = default;
 

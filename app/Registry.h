@@ -5,6 +5,7 @@
 
 #include "app/Navigator.h"
 #include "app/frame/FormWindow.h"
+#include "app/frame/FormulaSetting.h"
 #include "app/frame/Zoom.h"
 
 namespace numora {
@@ -13,7 +14,11 @@ namespace numora {
 // for and keeps the same window until the program ends.
 class Registry final : public Navigator {
  public:
-  Registry(ProgramEnd& programEnd, MessageBoxes& messages, Numerals numerals);
+  // The formulas are set in the given direction until the user chooses another, which is kept in
+  // the settings file (empty: the user's own settings of the program).
+  Registry(ProgramEnd& programEnd, MessageBoxes& messages, Numerals numerals,
+           FormulaDirection direction = FormulaDirection::LeftToRight,
+           const QString& settingsFile = {});
   ~Registry() override;
 
   void show(FormId form) override;
@@ -23,11 +28,14 @@ class Registry final : public Navigator {
   FormWindow* created(FormId form) const;
   // The zoom of every window, made or yet to be made.
   Zoom& zoom() { return zoom_; }
+  // The direction of the formulas in every window.
+  FormulaSetting& formulas() { return formulas_; }
 
  private:
   std::unique_ptr<FormWindow> create(FormId form);
 
   Zoom zoom_;
+  FormulaSetting formulas_;
   FormContext context_;
   std::array<std::unique_ptr<FormWindow>, kFormCount> slots_;
 };

@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QLocale>
 #include <QEvent>
 #include <QIcon>
 #include <QTimer>
@@ -66,7 +67,8 @@ int main(int argc, char* argv[]) {
 
   numora::ApplicationEnd programEnd;
   numora::ModalMessageBoxes messages;
-  numora::Registry registry(programEnd, messages, numora::RegionNumerals());
+  numora::Registry registry(programEnd, messages, numora::RegionNumerals(),
+                            numora::RegionDirection(QLocale::system()));
   new AfterSplashFrame(registry.form(numora::FormId::Form14));
   registry.show(numora::FormId::Form14);
   return QApplication::exec();

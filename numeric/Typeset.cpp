@@ -403,4 +403,32 @@ std::vector<MathBox> TypesetLines(const Math& math, const MathMetrics& metrics,
   return lines;
 }
 
+std::vector<std::vector<SetLine>> SetRows(const std::vector<StepRow>& rows,
+                                          const MathMetrics& metrics, FormulaDirection direction,
+                                          double width) {
+  std::vector<std::vector<SetLine>> set;
+  double relation = 0;  // where the first row's "=" starts, from the starting edge
+  for (const StepRow& row : rows) {
+    const double em = metrics.ascent(row.face) + metrics.descent(row.face);
+    const double indent = row.next ? relation : 0;
+    std::vector<SetLine>& lines = set.emplace_back();
+    for (MathBox& box :
+         TypesetLines(row.formula, metrics, direction, row.face, std::max(em, width - indent))) {
+      const double extra = lines.empty() ? 0 : em;
+      lines.push_back({std::move(box), indent + extra});
+    }
+    if (row.next || lines.empty()) continue;
+    // The first relation sign of the row, as it stands on its first line.
+    const MathBox& first = lines.front().box;
+    relation = 0;
+    for (const MathRun& run : first.runs) {
+      if (run.kind != Kind::Sign || (run.text != u"=" && run.text != u"≈")) continue;
+      const double start =
+          direction == FormulaDirection::LeftToRight ? run.x : first.width - run.x - run.width;
+      if (relation == 0 || start < relation) relation = start;
+    }
+  }
+  return set;
+}
+
 }  // namespace numora

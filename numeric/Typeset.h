@@ -147,4 +147,20 @@ MathBox Typeset(const Math& math, const MathMetrics& metrics, FormulaDirection d
 std::vector<MathBox> TypesetLines(const Math& math, const MathMetrics& metrics,
                                   FormulaDirection direction, MathFace face, double width);
 
+// A worked formula set out as a textbook's worked example: its first row "name = formula", each
+// next row "= ..." with its sign under the first row's "=". A row too wide for the room is broken
+// (TypesetLines), its later lines standing in further.
+struct StepRow {
+  Math formula;
+  bool next = false;  // a row after a formula's first
+  MathFace face = {};
+};
+struct SetLine {
+  MathBox box;
+  double indent = 0;  // from the edge the direction starts at: the left, or the right
+};
+std::vector<std::vector<SetLine>> SetRows(const std::vector<StepRow>& rows,
+                                          const MathMetrics& metrics, FormulaDirection direction,
+                                          double width);
+
 }  // namespace numora

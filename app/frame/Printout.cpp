@@ -17,6 +17,7 @@
 
 #include "app/frame/Faces.h"
 #include "app/frame/FigureView.h"
+#include "app/frame/MathPainter.h"
 #include "app/frame/SolutionPanel.h"
 #include "app/frame/TopicWindow.h"
 #include "app/frame/Utf16Text.h"
@@ -30,6 +31,7 @@ constexpr qreal kTitleSize = 18;
 constexpr qreal kFigureWidth = 13;
 constexpr qreal kFigureHeight = 10;
 constexpr int kFigureObject = QTextFormat::UserObject + 1;
+constexpr int kFormulaObject = QTextFormat::UserObject + 2;
 
 // The windows' faces for their results (Faces.h). A PDF gives its text back, to a search, a copy
 // or a screen reader, through each face's own character map: Qt's PDF writer maps a shaped Arabic
@@ -98,6 +100,39 @@ class FigureObject : public QObject, public QTextObjectInterface {
   QSizeF size_;
 };
 
+// The solution's formulas in the flow of the text, each line typeset as the panel sets it and
+// drawn as text and lines onto the page.
+class FormulaObject : public QObject, public QTextObjectInterface {
+  Q_OBJECT
+  Q_INTERFACES(QTextObjectInterface)
+
+ public:
+  FormulaObject(const QFont& font, QPaintDevice* device) : fonts_(font, device) {}
+
+  const FormulaFonts& fonts() const { return fonts_; }
+  int add(MathBox box) {
+    boxes_.push_back(std::move(box));
+    return static_cast<int>(boxes_.size()) - 1;
+  }
+
+  QSizeF intrinsicSize(QTextDocument*, int, const QTextFormat& format) override {
+    const MathBox& box = boxes_.at(format.property(kFormulaIndex).toInt());
+    return {box.width, box.ascent + box.descent};
+  }
+
+  void drawObject(QPainter* painter, const QRectF& rect, QTextDocument*, int,
+                  const QTextFormat& format) override {
+    const MathBox& box = boxes_.at(format.property(kFormulaIndex).toInt());
+    PaintFormula(*painter, box, QPointF(rect.left(), rect.top() + box.ascent), fonts_, Qt::black);
+  }
+
+  static constexpr int kFormulaIndex = QTextFormat::UserProperty + 1;
+
+ private:
+  FormulaFonts fonts_;
+  std::vector<MathBox> boxes_;
+};
+
 QString Isolated(const QString& text) { return QChar(0x2068) + text + QChar(0x2069); }
 
 class Printout {
@@ -142,9 +177,44 @@ class Printout {
     cursor_.insertText(text, letters);
   }
 
-  void solution(const std::vector<SolutionLine>& lines) {
-    cursor_.insertBlock(paragraph_);
-    WriteSolutionLines(cursor_, lines, font_, &device_);
+  // Each row of a formula a line of its own, typeset in the direction asked for; a reason a
+  // sentence in italics.
+  void solution(const std::vector<SolutionLine>& lines, FormulaDirection direction) {
+    auto* formulas = new FormulaObject(font_, &device_);
+    formulas->setParent(&document_);
+    document_.documentLayout()->registerHandler(kFormulaObject, formulas);
+    // Lengths of the layout are a screen's pixels; the typeset lines are the device's.
+    const qreal perPixel = device_.logicalDpiX() / 96.0;
+    for (const SetSolutionLine& line :
+         SetSolution(lines, formulas->fonts(), direction, device_.width())) {
+      const bool next = line.line->kind == SolutionLine::Kind::NextStep;
+      if (line.rows.empty()) {
+        QTextBlockFormat spaced = paragraph_;
+        spaced.setTopMargin(6);
+        QTextCharFormat italic;
+        italic.setFontItalic(true);
+        cursor_.insertBlock(spaced);
+        cursor_.insertText(ToQString(line.line->text), italic);
+        continue;
+      }
+      bool first = true;
+      for (const SetLine& row : line.rows) {
+        QTextBlockFormat placed = paragraph_;
+        placed.setTopMargin(first && !next ? 6 : 2);
+        if (direction == FormulaDirection::RightToLeft) {
+          placed.setRightMargin(row.indent / perPixel);
+        } else {
+          placed.setAlignment(Qt::AlignLeft | Qt::AlignAbsolute);
+          placed.setLeftMargin(row.indent / perPixel);
+        }
+        QTextCharFormat drawn;
+        drawn.setObjectType(kFormulaObject);
+        drawn.setProperty(FormulaObject::kFormulaIndex, formulas->add(row.box));
+        cursor_.insertBlock(placed);
+        cursor_.insertText(QString(QChar::ObjectReplacementCharacter), drawn);
+        first = false;
+      }
+    }
   }
 
   void figure(const Figure& figure) {
@@ -218,7 +288,7 @@ bool PrintCalculation(const TopicWindow& window, QPagedPaintDevice& device) {
           ToQString(input.name) + QStringLiteral(u": ") +
           (input.text.empty() ? QStringLiteral(u"(فارغة)") : Isolated(ToQString(input.text))));
     printout.heading(QStringLiteral(u"الحل"));
-    printout.solution(solution->lines);
+    printout.solution(solution->lines, window.formulaDirection());
     printout.figure(window.solutionFigure());
   }
   return printout.paint();

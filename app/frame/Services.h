@@ -8,6 +8,7 @@
 namespace numora {
 
 class Zoom;
+class FormulaSetting;
 
 // Ending the program: every window disappears at once and the process leaves its event loop;
 // no handler of any window runs afterwards. Tests put a recorder in its place.
@@ -41,6 +42,8 @@ struct FormContext {
   Numerals numerals;
   // The program's zoom, which the window follows; none: the window stays at 100 %.
   Zoom* zoom = nullptr;
+  // The direction formulas are set in, which every window follows; none: left to right.
+  FormulaSetting* formulas = nullptr;
 };
 
 // The caption of every message box.

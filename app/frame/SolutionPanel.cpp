@@ -1,16 +1,23 @@
 #include "app/frame/SolutionPanel.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QAccessible>
 #include <QFontMetricsF>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMimeData>
+#include <QPainter>
+#include <QScrollBar>
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QTextCursor>
+#include <QTextDocumentFragment>
+#include <QTextLayout>
 #include <QToolButton>
 #include <QVBoxLayout>
 
 #include "app/frame/FigureView.h"
+#include "app/frame/MathPainter.h"
 #include "app/frame/Utf16Text.h"
 
 namespace numora {
@@ -28,49 +35,202 @@ Figure FigureOfSolution(const Solution& solution, FigureOf figureOf, Numerals nu
   return figureOf != nullptr ? figureOf(solution.values, numerals) : Figure{};
 }
 
-void WriteSolutionLines(QTextCursor& cursor, const std::vector<SolutionLine>& lines,
-                        const QFont& font, QPaintDevice* device, qreal scale) {
-  QTextBlockFormat paragraph;
-  paragraph.setLayoutDirection(Qt::RightToLeft);
-  paragraph.setAlignment(Qt::AlignRight | Qt::AlignAbsolute);
-  // Each line as high as the text face's own lines: an Arabic face that stands in for it may
-  // keep room above its letters for marks the steps never carry, and would stretch every line.
-  QFont face = font;
-  face.setFamilies({face.families().value(0, face.family())});
-  // On a printer the document's layout takes lengths in a screen's pixels, at 96 to the inch.
-  const qreal spacing = device != nullptr
-                            ? QFontMetricsF(face, device).lineSpacing() * 96 / device->logicalDpiY()
-                            : QFontMetricsF(face).lineSpacing();
-  paragraph.setLineHeight(spacing, QTextBlockFormat::FixedHeight);
-  bool first = cursor.block().length() <= 1;
+std::vector<SetSolutionLine> SetSolution(const std::vector<SolutionLine>& lines,
+                                         const FormulaFonts& fonts, FormulaDirection direction,
+                                         double width) {
+  std::vector<SetSolutionLine> set;
+  // The rows of one formula are set together, so that their "=" signs line up.
+  std::vector<StepRow> rows;
+  std::vector<const SolutionLine*> rowLines;
+  const auto flush = [&] {
+    if (rows.empty()) return;
+    std::vector<std::vector<SetLine>> done = SetRows(rows, fonts, direction, width);
+    for (std::size_t i = 0; i < done.size(); ++i) set.push_back({rowLines[i], std::move(done[i])});
+    rows.clear();
+    rowLines.clear();
+  };
   for (const SolutionLine& line : lines) {
-    QTextCharFormat letters;
-    if (line.kind == SolutionLine::Kind::Exact) letters.setFontWeight(QFont::Bold);
-    if (line.kind == SolutionLine::Kind::Reason) letters.setFontItalic(true);
-    // The rows after a step's first stand in from the names, as "=" does under a textbook's.
-    QTextBlockFormat row = paragraph;
-    if (line.kind == SolutionLine::Kind::NextStep)
-      row.setRightMargin(kStepIndent * scale);
+    if (line.kind != SolutionLine::Kind::NextStep) flush();
+    if (!line.formula) {
+      set.push_back({&line, {}});
+      continue;
+    }
+    rows.push_back({*line.formula, line.kind == SolutionLine::Kind::NextStep,
+                    MathFace{.level = 0, .bold = line.kind == SolutionLine::Kind::Exact}});
+    rowLines.push_back(&line);
+  }
+  flush();
+  return set;
+}
+
+namespace {
+
+// The room between two lines of one row, and above a formula's first row.
+constexpr double kLineGap = 3;
+constexpr double kFormulaGap = 8;
+
+double RowsHeight(const std::vector<SetLine>& rows, double scale) {
+  double height = 0;
+  for (const SetLine& row : rows)
+    height += row.box.ascent + row.box.descent + (height > 0 ? kLineGap * scale : 0);
+  return height;
+}
+
+// A reason, wrapped right to left in the room.
+QTextLayout* Sentence(QTextLayout& layout, double width) {
+  QTextOption option;
+  option.setTextDirection(Qt::RightToLeft);
+  option.setAlignment(Qt::AlignRight | Qt::AlignAbsolute);
+  option.setWrapMode(QTextOption::WordWrap);
+  layout.setTextOption(option);
+  layout.beginLayout();
+  double y = 0;
+  for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+    line.setLineWidth(width);
+    line.setPosition(QPointF(0, y));
+    y += line.height();
+  }
+  layout.endLayout();
+  return &layout;
+}
+
+QFont ReasonFont(QFont font) {
+  font.setItalic(true);
+  return font;
+}
+
+}  // namespace
+
+SolutionText::SolutionText(QWidget* parent) : QTextBrowser(parent) {
+  // Each line of the document is one line of the solution, as long as its text: the formula is
+  // drawn in its place.
+  setLineWrapMode(QTextEdit::NoWrap);
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  setCursorWidth(0);
+  highlight_ = palette().color(QPalette::Highlight);
+  QPalette colours = palette();
+  for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+    colours.setColor(group, QPalette::Highlight, Qt::transparent);
+    colours.setColor(group, QPalette::HighlightedText, Qt::transparent);
+  }
+  setPalette(colours);
+}
+
+double SolutionText::room() const {
+  return width() - 2 * frameWidth() - verticalScrollBar()->sizeHint().width() -
+         2 * document()->documentMargin();
+}
+
+void SolutionText::setSolution(const std::vector<SolutionLine>& lines, FormulaDirection direction,
+                               double zoom) {
+  lines_ = lines;
+  direction_ = direction;
+  zoom_ = zoom;
+  const FormulaFonts fonts(font());
+  set_ = SetSolution(lines_, fonts, direction, room());
+  clear();
+  QTextCursor cursor(document());
+  QTextCharFormat unseen;
+  unseen.setForeground(Qt::transparent);
+  for (std::size_t i = 0; i < set_.size(); ++i) {
+    const SetSolutionLine& line = set_[i];
+    double height = RowsHeight(line.rows, zoom);
+    if (line.rows.empty()) {
+      QTextLayout layout(ToQString(line.line->text), ReasonFont(font()));
+      height = Sentence(layout, room())->boundingRect().height();
+    }
+    QTextBlockFormat block;
+    block.setLayoutDirection(Qt::RightToLeft);
+    block.setAlignment(Qt::AlignRight | Qt::AlignAbsolute);
+    block.setLineHeight(std::max(1.0, height), QTextBlockFormat::FixedHeight);
+    const bool next = line.line->kind == SolutionLine::Kind::NextStep;
+    block.setTopMargin(i == 0 ? 0 : (next ? kLineGap : kFormulaGap) * zoom);
+    if (i == 0)
+      cursor.setBlockFormat(block);
     else
-      row.setTopMargin(first ? 0 : 6 * scale);
-    if (first)
-      cursor.setBlockFormat(row);
-    else
-      cursor.insertBlock(row);
-    first = false;
-    cursor.insertText(ToQString(line.text), letters);
+      cursor.insertBlock(block);
+    cursor.insertText(ToQString(line.line->text), unseen);
+  }
+  moveCursor(QTextCursor::Start);
+  viewport()->update();
+}
+
+QRectF SolutionText::lineRect(int index) const {
+  const QTextBlock block = document()->findBlockByNumber(index);
+  QRectF rect = document()->documentLayout()->blockBoundingRect(block);
+  rect.setTop(rect.top() + block.blockFormat().topMargin());
+  rect.translate(0, -verticalScrollBar()->value());
+  rect.setLeft(document()->documentMargin());
+  rect.setWidth(room());
+  return rect;
+}
+
+void SolutionText::paintEvent(QPaintEvent* event) {
+  QTextBrowser::paintEvent(event);
+  QPainter painter(viewport());
+  const QColor ink = palette().color(QPalette::Text);
+  const FormulaFonts fonts(font());
+  const QTextCursor cursor = textCursor();
+  const double scale = zoom_;
+  QTextBlock block = document()->begin();
+  for (std::size_t i = 0; i < set_.size() && block.isValid(); ++i, block = block.next()) {
+    const QRectF rect = lineRect(static_cast<int>(i));
+    if (rect.bottom() < 0 || rect.top() > viewport()->height()) continue;
+    const int first = block.position(), last = block.position() + block.length() - 1;
+    if (cursor.hasSelection() && cursor.selectionStart() < last && cursor.selectionEnd() > first) {
+      QColor marked = highlight_;
+      marked.setAlpha(70);
+      painter.fillRect(rect, marked);
+    }
+    if (hasFocus() && cursor.block() == block) {
+      painter.setPen(QPen(ink, 1, Qt::DotLine));
+      painter.drawRect(rect.adjusted(0.5, 0.5, -0.5, -0.5));
+    }
+    const SetSolutionLine& line = set_[i];
+    if (line.rows.empty()) {
+      painter.setPen(ink);
+      QTextLayout layout(ToQString(line.line->text), ReasonFont(font()));
+      Sentence(layout, rect.width())->draw(&painter, rect.topLeft());
+      continue;
+    }
+    double y = rect.top();
+    for (const SetLine& row : line.rows) {
+      // A part too wide to break is set smaller, never cut off.
+      const double room = rect.width() - row.indent;
+      const double shrink = row.box.width > room && room > 0 ? room / row.box.width : 1.0;
+      const double x = direction_ == FormulaDirection::LeftToRight
+                           ? rect.left() + row.indent
+                           : rect.right() - row.indent - row.box.width * shrink;
+      painter.save();
+      painter.translate(x, y + row.box.ascent * shrink);
+      painter.scale(shrink, shrink);
+      PaintFormula(painter, row.box, QPointF(0, 0), fonts, ink);
+      painter.restore();
+      y += (row.box.ascent + row.box.descent) * shrink + kLineGap * scale;
+    }
   }
 }
 
-SolutionPanel::SolutionPanel(QWidget* parent, FigureOf figureOf, Numerals numerals, int height)
+QMimeData* SolutionText::createMimeDataFromSelection() const {
+  // The lines as text only: the document's own colours are not the solution's.
+  auto* data = new QMimeData;
+  data->setText(textCursor().selection().toPlainText());
+  return data;
+}
+
+SolutionPanel::SolutionPanel(QWidget* parent, FigureOf figureOf, Numerals numerals, int height,
+                             FormulaDirection direction)
     : QWidget(parent),
       figureOf_(figureOf),
       numerals_(numerals),
       toggle_(new QToolButton(this)),
       body_(new QWidget(this)),
       stale_(new QLabel(body_)),
-      text_(new QTextBrowser(body_)),
-      figure_(new FigureView(body_)) {
+      direction_(new QToolButton(body_)),
+      text_(new SolutionText(body_)),
+      figure_(new FigureView(body_)),
+      formulas_(direction) {
   setObjectName(QStringLiteral("SolutionPanel"));
   setAccessibleName(QStringLiteral(u"الحل"));
   const int panelHeight = std::max(height, kSmallestHeight);
@@ -103,8 +263,14 @@ SolutionPanel::SolutionPanel(QWidget* parent, FigureOf figureOf, Numerals numera
   figure_->setObjectName(QStringLiteral("SolutionFigure"));
   figure_->setFixedWidth(kFigureWidth);
 
+  direction_->setObjectName(QStringLiteral("FormulaDirection"));
+  direction_->setFocusPolicy(Qt::StrongFocus);
+  direction_->setToolTip(QStringLiteral(u"اتجاه كتابة الصيغ (F3)"));
+  setDirection(direction);
+
   auto* words = new QVBoxLayout;
   words->setContentsMargins(0, 0, 0, 0);
+  words->addWidget(direction_, 0, Qt::AlignRight);
   words->addWidget(stale_);
   words->addWidget(text_, 1);
   auto* bodyLayout = new QHBoxLayout(body_);
@@ -154,6 +320,24 @@ void SolutionPanel::setZoom(double zoom, int height) {
   if (!solution_.lines.empty()) writeSteps();
 }
 
+int SolutionPanel::openWidth() const {
+  const auto pixels = [this](int layoutPixels) { return qRound(layoutPixels * zoom_); };
+  return toggle_->sizeHint().width() + pixels(4 + 8 + 4 + 4) + text_->width() + figure_->width();
+}
+
+void SolutionPanel::setDirection(FormulaDirection direction) {
+  formulas_ = direction;
+  // The button says the direction the steps read in, and that a press changes it.
+  const bool rightToLeft = direction == FormulaDirection::RightToLeft;
+  direction_->setText(rightToLeft ? QStringLiteral(u"الصيغ من اليمين إلى اليسار")
+                                  : QStringLiteral(u"الصيغ من اليسار إلى اليمين"));
+  direction_->setAccessibleName(direction_->text());
+  direction_->setAccessibleDescription(
+      rightToLeft ? QStringLiteral(u"اضغط لكتابة الصيغ من اليسار إلى اليمين")
+                  : QStringLiteral(u"اضغط لكتابة الصيغ من اليمين إلى اليسار"));
+  if (!solution_.lines.empty()) writeSteps();
+}
+
 void SolutionPanel::showSolution(const Solution& solution) {
   solution_ = solution;
   figureDrawn_ = false;
@@ -170,12 +354,7 @@ void SolutionPanel::showSolution(const Solution& solution) {
   drawFigure();
 }
 
-void SolutionPanel::writeSteps() {
-  text_->clear();
-  QTextCursor cursor(text_->document());
-  WriteSolutionLines(cursor, solution_.lines, text_->font(), nullptr, zoom_);
-  text_->moveCursor(QTextCursor::Start);
-}
+void SolutionPanel::writeSteps() { text_->setSolution(solution_.lines, formulas_, zoom_); }
 
 void SolutionPanel::setStale(const QString& sentence) {
   stale_->setText(sentence);

@@ -1,9 +1,11 @@
 #pragma once
 
+#include <QTextBrowser>
 #include <QWidget>
 
 #include "app/frame/Calculation.h"
 #include "numeric/Figure.h"
+#include "numeric/Typeset.h"
 
 class QLabel;
 class QPaintDevice;
@@ -19,12 +21,48 @@ class FigureView;
 // it is not drawn when the click stopped.
 Figure FigureOfSolution(const Solution& solution, FigureOf figureOf, Numerals numerals);
 
-// Writes a solution's lines at the cursor, a right-to-left paragraph each, as the panel sets them
-// out (an exact answer in bold, a reason in italics, the rows after a step's first indented), in
-// the font's lines as laid out on the device (the screen where it is null). An empty paragraph at
-// the cursor takes the first line. Its indents and gaps are a screen's pixels times the scale.
-void WriteSolutionLines(QTextCursor& cursor, const std::vector<SolutionLine>& lines,
-                        const QFont& font, QPaintDevice* device = nullptr, qreal scale = 1);
+class FormulaFonts;
+
+// A solution's lines as they are set: each step's rows typeset from their formulas, in the
+// direction asked for, the rows after a formula's first with their "=" under its "=", an exact
+// answer in bold; a reason is a sentence and has no rows.
+struct SetSolutionLine {
+  const SolutionLine* line;
+  std::vector<SetLine> rows;
+};
+std::vector<SetSolutionLine> SetSolution(const std::vector<SolutionLine>& lines,
+                                         const FormulaFonts& fonts, FormulaDirection direction,
+                                         double width);
+
+// The steps of a solution, typeset, in a text browser that holds them as text: each line of the
+// document is a line of the solution as a screen reader reads it and a copy takes it, and the
+// formula drawn in its place. The arrow keys go from line to line and the current line is
+// framed; a selection marks its lines whole.
+class SolutionText final : public QTextBrowser {
+ public:
+  explicit SolutionText(QWidget* parent);
+
+  void setSolution(const std::vector<SolutionLine>& lines, FormulaDirection direction,
+                   double zoom);
+  // The lines as they are drawn, in the viewport's pixels, with the top of each.
+  const std::vector<SetSolutionLine>& setLines() const { return set_; }
+  FormulaDirection direction() const { return direction_; }
+  // Where the line at an index starts, in the viewport.
+  QRectF lineRect(int index) const;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  QMimeData* createMimeDataFromSelection() const override;
+
+ private:
+  double room() const;
+
+  std::vector<SolutionLine> lines_;
+  std::vector<SetSolutionLine> set_;
+  FormulaDirection direction_ = FormulaDirection::LeftToRight;
+  double zoom_ = 1;
+  QColor highlight_;
+};
 
 // The panel "الحل" beside a topic window's layout: the solution of the last calculation (its
 // steps, exact answers and reasons, as text that can be selected, copied and read line by line)
@@ -32,7 +70,8 @@ void WriteSolutionLines(QTextCursor& cursor, const std::vector<SolutionLine>& li
 // with its button or the window's key, and then only its button stays beside the layout.
 class SolutionPanel : public QWidget {
  public:
-  SolutionPanel(QWidget* parent, FigureOf figureOf, Numerals numerals, int height);
+  SolutionPanel(QWidget* parent, FigureOf figureOf, Numerals numerals, int height,
+                FormulaDirection direction);
 
   void showSolution(const Solution& solution);
   // Out of date after an edit, with the sentence that says so; empty: up to date.
@@ -41,13 +80,18 @@ class SolutionPanel : public QWidget {
   // Sizes the panel, its text and its figure for a zoom, beside a layout of that height, and
   // writes the solution again at the size of the text's font now.
   void setZoom(double zoom, int height);
+  // The direction the steps are set in; the button beside them asks for the other one.
+  void setDirection(FormulaDirection direction);
+  // The width of the panel when it is open, at the zoom.
+  int openWidth() const;
 
   bool isOpen() const;
   void setOpen(bool open);
   void toggle() { setOpen(!isOpen()); }
 
   QToolButton* toggleButton() const { return toggle_; }
-  QTextBrowser* text() const { return text_; }
+  QToolButton* directionButton() const { return direction_; }
+  SolutionText* text() const { return text_; }
   FigureView* figure() const { return figure_; }
   QLabel* staleNote() const { return stale_; }
 
@@ -60,11 +104,13 @@ class SolutionPanel : public QWidget {
   QToolButton* toggle_;
   QWidget* body_;
   QLabel* stale_;
-  QTextBrowser* text_;
+  QToolButton* direction_;
+  SolutionText* text_;
   FigureView* figure_;
   Solution solution_;
   bool figureDrawn_ = true;  // the figure shows the last solution
   double zoom_ = 1.0;
+  FormulaDirection formulas_;
 };
 
 }  // namespace numora

@@ -9,9 +9,11 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
+#include <QToolButton>
 #include <algorithm>
 
 #include "app/frame/FaultBox.h"
+#include "app/frame/FormulaSetting.h"
 #include "app/frame/Printout.h"
 #include "app/frame/SolutionPanel.h"
 #include "app/frame/Twips.h"
@@ -39,6 +41,18 @@ TopicWindow::TopicWindow(const FormContext& context, const FormLook& look)
   connect(printKey, &QShortcut::activated, this, [this] { run([this] { print(); }); });
   auto* pdfKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P), this);
   connect(pdfKey, &QShortcut::activated, this, [this] { run([this] { saveAsPdf(); }); });
+  if (FormulaSetting* formulas = context.formulas) {
+    auto* directionKey = new QShortcut(QKeySequence(Qt::Key_F3), this);
+    connect(directionKey, &QShortcut::activated, formulas, &FormulaSetting::toggle);
+    // Every window follows the program's direction, shown or hidden.
+    connect(formulas, &FormulaSetting::changed, this, [this, formulas] {
+      if (panel_ != nullptr) panel_->setDirection(formulas->direction());
+    });
+  }
+}
+
+FormulaDirection TopicWindow::formulaDirection() const {
+  return context().formulas ? context().formulas->direction() : FormulaDirection::LeftToRight;
 }
 
 Figure TopicWindow::solutionFigure() const {
@@ -77,19 +91,40 @@ SolutionPanel& TopicWindow::panel() {
   if (panel_ == nullptr) {
     // Beside the layout, on its right: the layout keeps its place on the screen and its size, and
     // the window grows by the panel alone.
-    panel_ = new SolutionPanel(this, figure_, context().numerals, clientArea()->height());
+    panel_ = new SolutionPanel(this, figure_, context().numerals, clientArea()->height(),
+                               formulaDirection());
     panel_->setZoom(zoomFactor(), clientArea()->height());
+    if (FormulaSetting* formulas = context().formulas)
+      connect(panel_->directionButton(), &QToolButton::clicked, formulas,
+              &FormulaSetting::toggle);
     auto* column = static_cast<QBoxLayout*>(layout());
     const int at = column->indexOf(clientArea());
     column->removeWidget(clientArea());
-    auto* row = new QHBoxLayout;
-    row->setSpacing(0);
-    row->addWidget(clientArea(), 0, Qt::AlignTop);
-    row->addWidget(panel_, 0, Qt::AlignTop);
-    column->insertLayout(at, row);
+    beside_ = new QHBoxLayout;
+    beside_->setSpacing(0);
+    beside_->addWidget(clientArea(), 0, Qt::AlignTop);
+    column->insertLayout(at, beside_);
+    arrangePanel();
     panel_->show();
   }
   return *panel_;
+}
+
+void TopicWindow::arrangePanel() {
+  // Beside the layout, on its right, where the screen has room for both; below it where a large
+  // zoom would take the panel off the screen.
+  const QScreen* where = screen();
+  const int room = where != nullptr ? where->availableGeometry().width() : 1 << 20;
+  const int frames = frameGeometry().width() - geometry().width();
+  const bool below = clientArea()->width() + panel_->openWidth() + frames > room;
+  auto* column = static_cast<QBoxLayout*>(layout());
+  beside_->removeWidget(panel_);
+  column->removeWidget(panel_);
+  if (below)
+    column->insertWidget(column->indexOf(beside_) + 1, panel_, 0, Qt::AlignLeft);
+  else
+    beside_->addWidget(panel_, 0, Qt::AlignTop);
+  panelBelow_ = below;
 }
 
 void TopicWindow::toggleSolution() {
@@ -98,7 +133,9 @@ void TopicWindow::toggleSolution() {
 }
 
 void TopicWindow::zoomed(double zoom) {
-  if (panel_ != nullptr) panel_->setZoom(zoom, Px(look().clientHeight, zoom));
+  if (panel_ == nullptr) return;
+  panel_->setZoom(zoom, Px(look().clientHeight, zoom));
+  arrangePanel();
 }
 
 void TopicWindow::placeOnScreen() {

@@ -7,7 +7,9 @@
 #include "app/frame/Fields.h"
 #include "app/frame/FormWindow.h"
 #include "numeric/Figure.h"
+#include "numeric/Typeset.h"
 
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -50,6 +52,8 @@ class TopicWindow : public FormWindow, private ResultView {
   // it shows, and the figure of that solution.
   const Calculation& calculation() const { return calculation_; }
   Figure solutionFigure() const;
+  // The direction the window's formulas are set in, the program's.
+  FormulaDirection formulaDirection() const;
   // Ctrl+P: the print dialog, which also writes a PDF file where it is Qt's own (Linux).
   // Ctrl+Shift+P: a PDF file, on every platform, since Windows' print dialog writes none.
   void print();
@@ -85,6 +89,8 @@ class TopicWindow : public FormWindow, private ResultView {
   void placeOnScreen() override;
 
   void boxAdded(QLineEdit* box);
+  // Puts the panel beside the layout, or below it where the screen is too narrow for both.
+  void arrangePanel();
   void printFailed(const QString& sentence);
   SolutionPanel& panel();
   // Moves the window left as far as the open panel needs to be on the screen.
@@ -95,6 +101,8 @@ class TopicWindow : public FormWindow, private ResultView {
   bool writing_ = false;  // the window is writing a result into a box: that is no edit
   FigureOf figure_ = nullptr;
   SolutionPanel* panel_ = nullptr;
+  QHBoxLayout* beside_ = nullptr;  // the layout and, where there is room, the panel
+  bool panelBelow_ = false;
 };
 
 }  // namespace numora

@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QWidget>
 #include <vector>
@@ -27,9 +28,16 @@ struct RecordingMessages final : MessageBoxes {
   void show(const Message& message) override { shown.push_back(message); }
 };
 
-// A whole program with recorders in place of ending the process and of message boxes.
+// A whole program with recorders in place of ending the process and of message boxes, and its
+// settings in a file of its own (by default a fresh one, so that no test reads or writes the
+// user's).
 struct Program {
-  explicit Program(Numerals numerals = {}) : registry(end, messages, numerals) {}
+  explicit Program(Numerals numerals = {},
+                   FormulaDirection direction = FormulaDirection::LeftToRight,
+                   const QString& settingsFile = {})
+      : registry(end, messages, numerals, direction,
+                 settingsFile.isEmpty() ? settings.filePath(QStringLiteral("numora.ini"))
+                                        : settingsFile) {}
 
   template <typename Form>
   Form& form(FormId id) {
@@ -46,6 +54,7 @@ struct Program {
     return windows;
   }
 
+  QTemporaryDir settings;
   RecordingEnd end;
   RecordingMessages messages;
   Registry registry;
