@@ -142,8 +142,8 @@ std::u16string Linear(const Math& math) {
       return Linear(math[0]) + u" ^ " + Enclosed(math[1], Compound(math[1]));
     }
     case Kind::Root: {
-      // A negative number under the sign reads as it is written: ∛-27.
-      const bool negative = math[0].kind() == Kind::Row && math[0].size() == 2 &&
+      // A negative number under a sign with its index reads as it is written: ∛-27.
+      const bool negative = math.size() > 1 && math[0].kind() == Kind::Row && math[0].size() == 2 &&
                             math[0][0].kind() == Kind::Sign && math[0][1].kind() == Kind::Number;
       const std::u16string radicand = Enclosed(math[0], Compound(math[0]) && !negative);
       if (math.size() == 1) return u"√" + radicand;
@@ -228,7 +228,9 @@ class Layout {
 
   MathBox run(const Math& math, MathFace face) const {
     const double width = metrics_.advance(math.text(), face);
-    MathBox out{.width = width, .ascent = metrics_.ascent(face), .descent = metrics_.descent(face)};
+    MathBox out{.width = width,
+                .ascent = metrics_.textAscent(math.text(), face),
+                .descent = metrics_.textDescent(math.text(), face)};
     out.runs.push_back({math.text(), math.kind(), face, 0, 0, width});
     return out;
   }

@@ -103,6 +103,10 @@ class MathMetrics {
   virtual double advance(std::u16string_view text, MathFace face) const = 0;
   virtual double ascent(MathFace face) const = 0;
   virtual double descent(MathFace face) const = 0;
+  // How far a run of text reaches above and below its baseline: the face's, or further where its
+  // letters do (an Arabic name in a face that stands in for the text's).
+  virtual double textAscent(std::u16string_view, MathFace face) const { return ascent(face); }
+  virtual double textDescent(std::u16string_view, MathFace face) const { return descent(face); }
 };
 
 struct MathPoint {

@@ -38,7 +38,35 @@ const QFontMetricsF& FormulaFonts::metrics(MathFace face) const {
 }
 
 double FormulaFonts::advance(std::u16string_view text, MathFace face) const {
-  return metrics(face).horizontalAdvance(ToQString(text));
+  // As the run is laid out when it is drawn: a face that stands in for some of its letters
+  // measures them with its own advances.
+  QTextLayout layout(ToQString(text), font(face), device_);
+  layout.beginLayout();
+  QTextLine line = layout.createLine();
+  layout.endLayout();
+  return line.isValid() ? line.naturalTextWidth() : 0;
+}
+
+namespace {
+
+// The ascent and descent of a run as it is laid out, in the faces its letters are drawn in.
+std::pair<double, double> Extent(const QString& text, const QFont& font, QPaintDevice* device) {
+  QTextLayout layout(text, font, device);
+  layout.beginLayout();
+  QTextLine line = layout.createLine();
+  layout.endLayout();
+  return line.isValid() ? std::pair<double, double>(line.ascent(), line.descent())
+                        : std::pair<double, double>(0, 0);
+}
+
+}  // namespace
+
+double FormulaFonts::textAscent(std::u16string_view text, MathFace face) const {
+  return std::max(ascent(face), Extent(ToQString(text), font(face), device_).first);
+}
+
+double FormulaFonts::textDescent(std::u16string_view text, MathFace face) const {
+  return std::max(descent(face), Extent(ToQString(text), font(face), device_).second);
 }
 
 double FormulaFonts::ascent(MathFace face) const { return metrics(face).ascent(); }
@@ -65,16 +93,14 @@ void PaintFormula(QPainter& painter, const MathBox& box, QPointF origin, const F
     QTextLayout layout(ToQString(run.text), fonts.font(run.face), painter.device());
     QTextOption option;
     option.setTextDirection(words ? Qt::RightToLeft : Qt::LeftToRight);
+    option.setAlignment(Qt::AlignLeft | Qt::AlignAbsolute);
     layout.setTextOption(option);
     layout.beginLayout();
     QTextLine line = layout.createLine();
     line.setLineWidth(run.width + fonts.ascent(run.face));  // never wraps
     line.setPosition(QPointF(0, 0));
     layout.endLayout();
-    // The line's text starts at its left edge, or ends at its right edge when it runs right to
-    // left: either way the word's own box starts at the run's x.
-    const qreal start = words ? line.naturalTextRect().left() : 0;
-    layout.draw(&painter, QPointF(run.x - start, run.baseline - line.ascent()));
+    layout.draw(&painter, QPointF(run.x, run.baseline - line.ascent()));
   }
   painter.restore();
 }

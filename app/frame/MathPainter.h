@@ -26,6 +26,8 @@ class FormulaFonts final : public MathMetrics {
   double advance(std::u16string_view text, MathFace face) const override;
   double ascent(MathFace face) const override;
   double descent(MathFace face) const override;
+  double textAscent(std::u16string_view text, MathFace face) const override;
+  double textDescent(std::u16string_view text, MathFace face) const override;
 
  private:
   const QFontMetricsF& metrics(MathFace face) const;

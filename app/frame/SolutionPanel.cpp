@@ -13,6 +13,7 @@
 #include <QTextCursor>
 #include <QTextDocumentFragment>
 #include <QTextLayout>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -129,8 +130,11 @@ void SolutionText::setSolution(const std::vector<SolutionLine>& lines, FormulaDi
   zoom_ = zoom;
   const FormulaFonts fonts(font());
   set_ = SetSolution(lines_, fonts, direction, room());
-  clear();
-  QTextCursor cursor(document());
+  // Written into a document of its own and then shown, so that the browser starts at its first
+  // line, as a new text does.
+  auto* written = new QTextDocument(this);
+  written->setDefaultFont(font());
+  QTextCursor cursor(written);
   QTextCharFormat unseen;
   unseen.setForeground(Qt::transparent);
   for (std::size_t i = 0; i < set_.size(); ++i) {
@@ -152,7 +156,13 @@ void SolutionText::setSolution(const std::vector<SolutionLine>& lines, FormulaDi
       cursor.insertBlock(block);
     cursor.insertText(ToQString(line.line->text), unseen);
   }
-  moveCursor(QTextCursor::Start);
+  // The browser deletes a document of its own; one written here is deleted here.
+  QTextDocument* before = document()->parent() == this ? document() : nullptr;
+  setDocument(written);
+  delete before;
+  // The first line at the top once the new lines are laid out: the browser's own scrolling to
+  // its cursor comes when the layout is done.
+  QTimer::singleShot(0, this, [this] { verticalScrollBar()->setValue(0); });
   viewport()->update();
 }
 
@@ -233,8 +243,8 @@ SolutionPanel::SolutionPanel(QWidget* parent, FigureOf figureOf, Numerals numera
       formulas_(direction) {
   setObjectName(QStringLiteral("SolutionPanel"));
   setAccessibleName(QStringLiteral(u"الحل"));
-  const int panelHeight = std::max(height, kSmallestHeight);
-  setFixedHeight(panelHeight);
+  openHeight_ = std::max(height, kSmallestHeight);
+  setFixedHeight(openHeight_);
 
   toggle_->setObjectName(QStringLiteral("SolutionToggle"));
   toggle_->setText(QStringLiteral(u"الحل"));
@@ -297,7 +307,21 @@ void SolutionPanel::setOpen(bool open) {
   if (toggle_->isChecked() != open) toggle_->setChecked(open);  // comes back here once
   if (isOpen() == open) return;
   body_->setVisible(open);
+  fitHeight();
   if (open) drawFigure();
+}
+
+void SolutionPanel::setBelow(bool below) {
+  below_ = below;
+  fitHeight();
+}
+
+void SolutionPanel::fitHeight() {
+  // Below the layout, a closed panel keeps only its button's height.
+  const QMargins strip = layout()->itemAt(0)->layout()->contentsMargins();
+  setFixedHeight(below_ && !isOpen()
+                     ? toggle_->sizeHint().height() + strip.top() + strip.bottom()
+                     : openHeight_);
 }
 
 void SolutionPanel::drawFigure() {
@@ -311,7 +335,8 @@ void SolutionPanel::drawFigure() {
 void SolutionPanel::setZoom(double zoom, int height) {
   zoom_ = zoom;
   const auto pixels = [zoom](int layoutPixels) { return qRound(layoutPixels * zoom); };
-  setFixedHeight(std::max(height, pixels(kSmallestHeight)));
+  openHeight_ = std::max(height, pixels(kSmallestHeight));
+  fitHeight();
   text_->setFixedWidth(pixels(kTextWidth));
   figure_->setFixedWidth(pixels(kFigureWidth));
   figure_->setScale(zoom);

@@ -84,6 +84,8 @@ class SolutionPanel : public QWidget {
   void setDirection(FormulaDirection direction);
   // The width of the panel when it is open, at the zoom.
   int openWidth() const;
+  // Below the layout rather than beside it: closed, it is only as high as its button.
+  void setBelow(bool below);
 
   bool isOpen() const;
   void setOpen(bool open);
@@ -98,6 +100,7 @@ class SolutionPanel : public QWidget {
  private:
   void drawFigure();
   void writeSteps();
+  void fitHeight();
 
   FigureOf figureOf_;
   Numerals numerals_;
@@ -111,6 +114,8 @@ class SolutionPanel : public QWidget {
   bool figureDrawn_ = true;  // the figure shows the last solution
   double zoom_ = 1.0;
   FormulaDirection formulas_;
+  int openHeight_ = 0;
+  bool below_ = false;
 };
 
 }  // namespace numora

@@ -102,7 +102,7 @@ SolutionPanel& TopicWindow::panel() {
     column->removeWidget(clientArea());
     beside_ = new QHBoxLayout;
     beside_->setSpacing(0);
-    beside_->addWidget(clientArea(), 0, Qt::AlignTop);
+    beside_->addWidget(clientArea(), 0, Qt::AlignTop | Qt::AlignLeft);
     column->insertLayout(at, beside_);
     arrangePanel();
     panel_->show();
@@ -124,7 +124,7 @@ void TopicWindow::arrangePanel() {
     column->insertWidget(column->indexOf(beside_) + 1, panel_, 0, Qt::AlignLeft);
   else
     beside_->addWidget(panel_, 0, Qt::AlignTop);
-  panelBelow_ = below;
+  panel_->setBelow(below);
 }
 
 void TopicWindow::toggleSolution() {

@@ -102,7 +102,6 @@ class TopicWindow : public FormWindow, private ResultView {
   FigureOf figure_ = nullptr;
   SolutionPanel* panel_ = nullptr;
   QHBoxLayout* beside_ = nullptr;  // the layout and, where there is room, the panel
-  bool panelBelow_ = false;
 };
 
 }  // namespace numora

@@ -21,6 +21,7 @@
 // places them (ControlBuilder, QLineEdit). "the program's own, here" is each control's own font as
 // the program resolves it on this machine.
 #include <QApplication>
+#include <QTemporaryDir>
 #include <QDir>
 #include <QFile>
 #include <QFontDatabase>
@@ -352,7 +353,10 @@ int Screenshots(const QString& folder, int percent) {
   QDir().mkpath(folder);
   QuietEnd end;
   QuietMessages messages;
-  Registry registry(end, messages, RegionNumerals());
+  // The region's digits and direction, never the user's kept choice.
+  const QTemporaryDir settings;
+  Registry registry(end, messages, RegionNumerals(), RegionDirection(QLocale::system()),
+                    settings.filePath(QStringLiteral("numora.ini")));
   // Zoomed as a pupil does it, with Ctrl and + in the first window, before the others are made.
   registry.show(FormId::Form14);
   for (int step = 0; registry.zoom().percent() < percent && step < 10; ++step) {
