@@ -1,7 +1,7 @@
 #include <QApplication>
-#include <QLocale>
 #include <QEvent>
 #include <QIcon>
+#include <QLocale>
 #include <QTimer>
 #include <QWidget>
 

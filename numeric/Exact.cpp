@@ -580,8 +580,9 @@ std::optional<Math> ExactAnswerMath(const ExactNumber& exact, std::u16string_vie
     if (a.d == 1) return Number(a.n, numerals);
     const Math fraction = Over(a.n, a.d, numerals);
     if (Abs(a.n) < a.d) return fraction;
-    Math mixed = MathMixed(Number(Abs(a.n) / a.d, numerals),
-                           MathFraction(Number(Abs(a.n) % a.d, numerals), Number(a.d, numerals), true));
+    Math mixed =
+        MathMixed(Number(Abs(a.n) / a.d, numerals),
+                  MathFraction(Number(Abs(a.n) % a.d, numerals), Number(a.d, numerals), true));
     if (a.n < 0) mixed = MathRow({MathSign(u"-", true), mixed});
     return MathRow({fraction, MathSign(u"="), mixed});
   }

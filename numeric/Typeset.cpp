@@ -129,8 +129,8 @@ std::u16string Linear(const Math& math) {
       const Math &numerator = math[0], &denominator = math[1];
       if (!math.slash() && DigitValue(numerator) == 1 && DigitValue(denominator) == 2) return u"½";
       if (math.slash())
-        return Enclosed(numerator, HasBinarySign(numerator, u"+-±") ||
-                                       numerator.kind() == Kind::Fraction) +
+        return Enclosed(numerator,
+                        HasBinarySign(numerator, u"+-±") || numerator.kind() == Kind::Fraction) +
                u"/" + Enclosed(denominator, Compound(denominator));
       return Enclosed(numerator, HasBinarySign(numerator, u"+-±")) + u" ÷ " +
              Enclosed(denominator, Compound(denominator));

@@ -397,7 +397,8 @@ Expr AsShown(const Expr& expr) {
   }
   if (expr.operandCount() == 0) return expr;
   std::vector<Expr> operands;
-  for (std::size_t i = 0; i < expr.operandCount(); ++i) operands.push_back(AsShown(expr.operand(i)));
+  for (std::size_t i = 0; i < expr.operandCount(); ++i)
+    operands.push_back(AsShown(expr.operand(i)));
   return Reduction::Rebuilt(expr, std::move(operands));
 }
 
@@ -501,8 +502,8 @@ Steps StepsOf(const Formula& formula, const Values& values, std::u16string_view 
 }
 
 Math ApproximatelyMath(std::u16string_view name, const Math& exact, std::u16string_view decimal) {
-  return MathRow({MathName(std::u16string(name)), MathSign(u"="), exact, MathSign(u"≈"),
-                  NumberMath(decimal)});
+  return MathRow(
+      {MathName(std::u16string(name)), MathSign(u"="), exact, MathSign(u"≈"), NumberMath(decimal)});
 }
 
 std::u16string Approximately(std::u16string_view name, std::u16string_view exact,

@@ -142,9 +142,8 @@ void Calculation::addSteps(const Formula& formula, std::u16string_view resultTex
   for (const Step& step : StepsOf(formula, values_, resultText, numerals_).lines) {
     if (!said_.insert(step.line).second) continue;  // a stage of two formulas
     for (std::size_t row = 0; row < step.rows.size(); ++row)
-      solution_.lines.push_back(
-          {row == 0 ? SolutionLine::Kind::Step : SolutionLine::Kind::NextStep, step.rows[row],
-           step.formulas[row]});
+      solution_.lines.push_back({row == 0 ? SolutionLine::Kind::Step : SolutionLine::Kind::NextStep,
+                                 step.rows[row], step.formulas[row]});
   }
 }
 

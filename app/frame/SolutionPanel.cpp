@@ -319,9 +319,8 @@ void SolutionPanel::setBelow(bool below) {
 void SolutionPanel::fitHeight() {
   // Below the layout, a closed panel keeps only its button's height.
   const QMargins strip = layout()->itemAt(0)->layout()->contentsMargins();
-  setFixedHeight(below_ && !isOpen()
-                     ? toggle_->sizeHint().height() + strip.top() + strip.bottom()
-                     : openHeight_);
+  setFixedHeight(below_ && !isOpen() ? toggle_->sizeHint().height() + strip.top() + strip.bottom()
+                                     : openHeight_);
 }
 
 void SolutionPanel::drawFigure() {

@@ -42,8 +42,7 @@ class SolutionText final : public QTextBrowser {
  public:
   explicit SolutionText(QWidget* parent);
 
-  void setSolution(const std::vector<SolutionLine>& lines, FormulaDirection direction,
-                   double zoom);
+  void setSolution(const std::vector<SolutionLine>& lines, FormulaDirection direction, double zoom);
   // The lines as they are drawn, in the viewport's pixels, with the top of each.
   const std::vector<SetSolutionLine>& setLines() const { return set_; }
   FormulaDirection direction() const { return direction_; }

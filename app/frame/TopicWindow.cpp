@@ -95,8 +95,7 @@ SolutionPanel& TopicWindow::panel() {
                                formulaDirection());
     panel_->setZoom(zoomFactor(), clientArea()->height());
     if (FormulaSetting* formulas = context().formulas)
-      connect(panel_->directionButton(), &QToolButton::clicked, formulas,
-              &FormulaSetting::toggle);
+      connect(panel_->directionButton(), &QToolButton::clicked, formulas, &FormulaSetting::toggle);
     auto* column = static_cast<QBoxLayout*>(layout());
     const int at = column->indexOf(clientArea());
     column->removeWidget(clientArea());

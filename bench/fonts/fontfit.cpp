@@ -21,7 +21,6 @@
 // places them (ControlBuilder, QLineEdit). "the program's own, here" is each control's own font as
 // the program resolves it on this machine.
 #include <QApplication>
-#include <QTemporaryDir>
 #include <QDir>
 #include <QFile>
 #include <QFontDatabase>
@@ -36,6 +35,7 @@
 #include <QRadioButton>
 #include <QRawFont>
 #include <QStyle>
+#include <QTemporaryDir>
 #include <QTextLayout>
 #include <cmath>
 #include <cstdio>

@@ -99,7 +99,11 @@ TEST(Working, StepsGoOneOperationAtATimeDownToTheResult) {
        {u"ج = [(<ص])√<س] = ∛-8 = -∛8 = -2]"},
        true},
       // An irrational root is one step to its decimal, which it approximately is.
-      {{u"ج", Sqrt(x) + 1}, {{u"س", 13}}, u"", {u"ج = [√<س] + 1 = √13 + 1 ≈ 3,60555127546399 + 1 = 4,60555127546399]"}, true},
+      {{u"ج", Sqrt(x) + 1},
+       {{u"س", 13}},
+       u"",
+       {u"ج = [√<س] + 1 = √13 + 1 ≈ 3,60555127546399 + 1 = 4,60555127546399]"},
+       true},
       // A fault ends the steps before the operation that raised it.
       {{u"ج", Ratio(1, 2) * Square(x) / y},
        {{u"س", 1e200}, {u"ص", 2}},

@@ -72,6 +72,15 @@ QString Missing(const QString& printout, const QStringList& paragraphs) {
   return {};
 }
 
+// What a typeset formula writes as text on the page: its numbers, names and signs; the bars,
+// radicals and parentheses are lines.
+QString Written(const Math& math) {
+  if (math.size() == 0) return QString::fromStdU16String(math.text());
+  QString text;
+  for (const Math& part : math.parts()) text += Written(part);
+  return text;
+}
+
 }  // namespace
 
 class PrintTest : public QObject {
@@ -124,11 +133,16 @@ void PrintTest::printsWhatTheWindowShows() {
 
   // The title, each box read with its text and the solution's lines; or the formulas in words.
   QStringList shown{window.windowTitle()};
+  QStringList formulas;  // typeset: a fraction's parts stand on lines of their own
   if (const auto& solution = window.calculation().shownSolution()) {
     for (const SolutionInput& input : solution->inputs)
       shown << QString::fromStdU16String(input.name + u": " + input.text);
     QVERIFY(!solution->lines.empty());
-    for (const SolutionLine& line : solution->lines) shown << QString::fromStdU16String(line.text);
+    for (const SolutionLine& line : solution->lines)
+      if (line.formula)
+        formulas << Written(*line.formula);
+      else
+        shown << QString::fromStdU16String(line.text);
   } else {
     for (const std::u16string& formula : window.calculation().formulasInWords())
       shown << QString::fromStdU16String(formula);
@@ -147,6 +161,15 @@ void PrintTest::printsWhatTheWindowShows() {
   for (const QStringList& paragraphs : {shown, expected}) {
     const QString missing = Missing(text, paragraphs);
     QVERIFY2(missing.isEmpty(), qPrintable(missing + " is not where it belongs in\n" + text));
+  }
+  // Each typeset row's numbers, names and signs are on the page.
+  const QString page = Letters(text);
+  for (const QString& formula : formulas) {
+    const QString letters = Letters(formula);
+    QString missing;
+    std::set_difference(letters.begin(), letters.end(), page.begin(), page.end(),
+                        std::back_inserter(missing));
+    QVERIFY2(missing.isEmpty(), qPrintable(formula + " is not on the page:\n" + text));
   }
 
   // Every font embedded: the "emb" column of pdffonts, under its header.

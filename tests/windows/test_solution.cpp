@@ -3,16 +3,19 @@
 // and the figure of the last calculation, it follows edits and faults, and F2 hides and shows it.
 // Run at scale factor 1 and, as test_solution_scaled, at 2. With NUMORA_SCREENSHOTS set to a
 // folder, each window is saved there with its panel, for a person to look at.
+#include <QFile>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QScreen>
+#include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QToolButton>
 #include <QtTest>
 
 #include "app/frame/FigureView.h"
+#include "app/frame/FormulaSetting.h"
 #include "app/frame/SolutionPanel.h"
 #include "app/frame/TopicWindow.h"
 #include "tests/windows/Harness.h"
@@ -56,6 +59,7 @@ class SolutionTest : public QObject {
   void everyWindowShowsItsSolution_data();
   void everyWindowShowsItsSolution();
   void thePanelFollowsEditsAndFaults();
+  void theFormulasDirectionIsTheProgramsAndIsKept();
 };
 
 void SolutionTest::everyWindowShowsItsSolution_data() {
@@ -180,6 +184,63 @@ void SolutionTest::thePanelFollowsEditsAndFaults() {
   QVERIFY(panel->text()->toPlainText().contains(u"المميز أكبر مما يحسبه البرنامج"_qs));
   QVERIFY(!panel->figure()->figure().cannotDraw.empty());
   QVERIFY(!Draws(panel->figure()->grab().toImage(), panel->palette().color(QPalette::Highlight)));
+}
+
+void SolutionTest::theFormulasDirectionIsTheProgramsAndIsKept() {
+  QTemporaryDir folder;
+  const QString settings = folder.filePath(QStringLiteral("numora.ini"));
+  // Where the first row's "=" is drawn: on the name's right reading left to right, on its left
+  // reading right to left.
+  const auto signAfterName = [](TopicWindow& window) {
+    const SetSolutionLine& first = window.solutionPanel()->text()->setLines().front();
+    const MathBox& box = first.rows.front().box;
+    double name = -1, sign = -1;
+    for (const MathRun& run : box.runs) {
+      if (run.kind == Math::Kind::Name && name < 0) name = run.x;
+      if (run.text == u"=" && sign < 0) sign = run.x;
+    }
+    return sign > name ? FormulaDirection::LeftToRight : FormulaDirection::RightToLeft;
+  };
+  {
+    Program program({}, FormulaDirection::RightToLeft, settings);
+    auto& circle = program.form<TopicWindow>(FormId::Form5);
+    auto& roots = program.form<TopicWindow>(FormId::Form2);
+    circle.show();
+    QVERIFY(Type(circle, {"Text1", "7"}));
+    Calculate(program, FormId::Form5);
+    roots.show();
+    QVERIFY(Type(roots, {"Text1", "3", "Text2", "-27"}));
+    Calculate(program, FormId::Form2);
+    QCOMPARE(signAfterName(circle), FormulaDirection::RightToLeft);
+    // The panel paints its rows: ink where the first one stands.
+    SolutionText* text = roots.solutionPanel()->text();
+    const QImage drawn = text->viewport()->grab(text->lineRect(0).toRect()).toImage();
+    QVERIFY(Draws(drawn, text->palette().color(QPalette::Text)));
+
+    // The button of one window changes every window at once, and says which way they read.
+    roots.solutionPanel()->directionButton()->click();
+    QCOMPARE(signAfterName(circle), FormulaDirection::LeftToRight);
+    QCOMPARE(signAfterName(roots), FormulaDirection::LeftToRight);
+    QVERIFY(circle.solutionPanel()->directionButton()->text().contains(u"من اليسار"_qs));
+    // The text a screen reader reads is the same either way.
+    QVERIFY2(text->toPlainText().contains(u"∛-27"_qs), qPrintable(text->toPlainText()));
+  }
+  // After a restart the choice is there, whatever the region's.
+  Program again({}, FormulaDirection::RightToLeft, settings);
+  auto& circle = again.form<TopicWindow>(FormId::Form5);
+  circle.show();
+  QVERIFY(Type(circle, {"Text1", "7"}));
+  Calculate(again, FormId::Form5);
+  QCOMPARE(signAfterName(circle), FormulaDirection::LeftToRight);
+  QTest::keyClick(&circle, Qt::Key_F3);
+  QCOMPARE(signAfterName(circle), FormulaDirection::RightToLeft);
+  // An unreadable setting is the region's direction.
+  QFile broken(settings);
+  QVERIFY(broken.open(QIODevice::WriteOnly));
+  broken.write("[formulas]\ndirection=sideways\n\0\xff");
+  broken.close();
+  QCOMPARE(FormulaSetting(FormulaDirection::LeftToRight, settings).direction(),
+           FormulaDirection::LeftToRight);
 }
 
 QTEST_MAIN(SolutionTest)
