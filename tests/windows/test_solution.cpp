@@ -232,6 +232,7 @@ void SolutionTest::theFormulasDirectionIsTheProgramsAndIsKept() {
   QVERIFY(Type(circle, {"Text1", "7"}));
   Calculate(again, FormId::Form5);
   QCOMPARE(signAfterName(circle), FormulaDirection::LeftToRight);
+  QVERIFY(QTest::qWaitForWindowExposed(&circle));
   QTest::keyClick(&circle, Qt::Key_F3);
   QCOMPARE(signAfterName(circle), FormulaDirection::RightToLeft);
   // An unreadable setting is the region's direction.
