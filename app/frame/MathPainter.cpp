@@ -37,41 +37,37 @@ const QFontMetricsF& FormulaFonts::metrics(MathFace face) const {
   return *slot;
 }
 
-double FormulaFonts::advance(std::u16string_view text, MathFace face) const {
+const FormulaFonts::Extent& FormulaFonts::extent(std::u16string_view text, MathFace face) const {
+  QHash<QString, Extent>& known = extents_[Slot(face)];
+  const QString key = ToQString(text);
+  if (const auto found = known.constFind(key); found != known.cend()) return *found;
   // As the run is laid out when it is drawn: a face that stands in for some of its letters
-  // measures them with its own advances.
-  QTextLayout layout(ToQString(text), font(face), device_);
+  // measures them with its own advances and reaches.
+  QTextLayout layout(key, font(face), device_);
   layout.beginLayout();
   QTextLine line = layout.createLine();
   layout.endLayout();
-  return line.isValid() ? line.naturalTextWidth() : 0;
-}
-
-namespace {
-
-// The ascent and descent of a run as it is laid out, in the faces its letters are drawn in.
-std::pair<double, double> Extent(const QString& text, const QFont& font, QPaintDevice* device) {
-  QTextLayout layout(text, font, device);
-  layout.beginLayout();
-  QTextLine line = layout.createLine();
-  layout.endLayout();
-  return line.isValid() ? std::pair<double, double>(line.ascent(), line.descent())
-                        : std::pair<double, double>(0, 0);
-}
-
-}  // namespace
-
-double FormulaFonts::textAscent(std::u16string_view text, MathFace face) const {
-  return std::max(ascent(face), Extent(ToQString(text), font(face), device_).first);
-}
-
-double FormulaFonts::textDescent(std::u16string_view text, MathFace face) const {
-  return std::max(descent(face), Extent(ToQString(text), font(face), device_).second);
+  const Extent measured = line.isValid()
+                              ? Extent{line.naturalTextWidth(), line.ascent(), line.descent()}
+                              : Extent{0, 0, 0};
+  return *known.insert(key, measured);
 }
 
 double FormulaFonts::ascent(MathFace face) const { return metrics(face).ascent(); }
 
 double FormulaFonts::descent(MathFace face) const { return metrics(face).descent(); }
+
+double FormulaFonts::advance(std::u16string_view text, MathFace face) const {
+  return extent(text, face).advance;
+}
+
+double FormulaFonts::textAscent(std::u16string_view text, MathFace face) const {
+  return std::max(ascent(face), extent(text, face).ascent);
+}
+
+double FormulaFonts::textDescent(std::u16string_view text, MathFace face) const {
+  return std::max(descent(face), extent(text, face).descent);
+}
 
 void PaintFormula(QPainter& painter, const MathBox& box, QPointF origin, const FormulaFonts& fonts,
                   const QColor& ink) {

@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QFont>
 #include <QFontMetricsF>
+#include <QHash>
 #include <QPointF>
 #include <array>
 #include <optional>
@@ -31,10 +32,16 @@ class FormulaFonts final : public MathMetrics {
 
  private:
   const QFontMetricsF& metrics(MathFace face) const;
+  // A run's advance, ascent and descent as it is laid out, measured once.
+  struct Extent {
+    double advance, ascent, descent;
+  };
+  const Extent& extent(std::u16string_view text, MathFace face) const;
 
   QFont base_;
   QPaintDevice* device_;
   mutable std::array<std::optional<QFontMetricsF>, 6> metrics_;
+  mutable std::array<QHash<QString, Extent>, 6> extents_;
 };
 
 // Draws a laid-out formula with its left edge and baseline at the origin: each run of text as one

@@ -128,8 +128,7 @@ void SolutionText::setSolution(const std::vector<SolutionLine>& lines, FormulaDi
   lines_ = lines;
   direction_ = direction;
   zoom_ = zoom;
-  const FormulaFonts fonts(font());
-  set_ = SetSolution(lines_, fonts, direction, room());
+  set_ = SetSolution(lines_, fonts(), direction, room());
   // Written into a document of its own and then shown, so that the browser starts at its first
   // line, as a new text does.
   auto* written = new QTextDocument(this);
@@ -166,6 +165,14 @@ void SolutionText::setSolution(const std::vector<SolutionLine>& lines, FormulaDi
   viewport()->update();
 }
 
+const FormulaFonts& SolutionText::fonts() {
+  if (!fonts_ || fontsFor_ != font()) {
+    fonts_ = std::make_shared<FormulaFonts>(font());
+    fontsFor_ = font();
+  }
+  return *fonts_;
+}
+
 QRectF SolutionText::lineRect(int index) const {
   const QTextBlock block = document()->findBlockByNumber(index);
   QRectF rect = document()->documentLayout()->blockBoundingRect(block);
@@ -180,7 +187,7 @@ void SolutionText::paintEvent(QPaintEvent* event) {
   QTextBrowser::paintEvent(event);
   QPainter painter(viewport());
   const QColor ink = palette().color(QPalette::Text);
-  const FormulaFonts fonts(font());
+  const FormulaFonts& fonts = this->fonts();
   const QTextCursor cursor = textCursor();
   const double scale = zoom_;
   QTextBlock block = document()->begin();

@@ -2,6 +2,7 @@
 
 #include <QTextBrowser>
 #include <QWidget>
+#include <memory>
 
 #include "app/frame/Calculation.h"
 #include "numeric/Figure.h"
@@ -55,12 +56,16 @@ class SolutionText final : public QTextBrowser {
 
  private:
   double room() const;
+  // The faces of the text's font, measured once for every line.
+  const FormulaFonts& fonts();
 
   std::vector<SolutionLine> lines_;
   std::vector<SetSolutionLine> set_;
   FormulaDirection direction_ = FormulaDirection::LeftToRight;
   double zoom_ = 1;
   QColor highlight_;
+  std::shared_ptr<FormulaFonts> fonts_;
+  QFont fontsFor_;
 };
 
 // The panel "الحل" beside a topic window's layout: the solution of the last calculation (its
