@@ -414,14 +414,21 @@ std::vector<std::vector<SetLine>> SetRows(const std::vector<StepRow>& rows,
     const double em = metrics.ascent(row.face) + metrics.descent(row.face);
     const double indent = row.next ? relation : 0;
     std::vector<SetLine>& lines = set.emplace_back();
+    Math formula = row.formula;
+    // Words before a formula stand on a line of their own above it, read as a sentence.
+    if (formula.kind() == Kind::Row && formula[0].kind() == Kind::Words) {
+      lines.push_back({Typeset(formula[0], metrics, direction, row.face), indent});
+      formula = MathRow({formula.parts().begin() + 1, formula.parts().end()});
+    }
+    const std::size_t words = lines.size();
     for (MathBox& box :
-         TypesetLines(row.formula, metrics, direction, row.face, std::max(em, width - indent))) {
-      const double extra = lines.empty() ? 0 : em;
+         TypesetLines(formula, metrics, direction, row.face, std::max(em, width - indent))) {
+      const double extra = lines.size() == words ? 0 : em;
       lines.push_back({std::move(box), indent + extra});
     }
-    if (row.next || lines.empty()) continue;
+    if (row.next || lines.size() == words) continue;
     // The first relation sign of the row, as it stands on its first line.
-    const MathBox& first = lines.front().box;
+    const MathBox& first = lines[words].box;
     relation = 0;
     for (const MathRun& run : first.runs) {
       if (run.kind != Kind::Sign || (run.text != u"=" && run.text != u"≈")) continue;

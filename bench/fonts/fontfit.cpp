@@ -7,10 +7,11 @@
 //                             all), the captions whose glyphs reach past their control's top or
 //                             bottom ("tall"), and the boxes whose digits do ("cut")
 //   fontfit --detail FACE     each control in that candidate ("own": in the program's faces)
-//   fontfit --shots DIR [--zoom PERCENT]
+//   fontfit --shots DIR [--zoom PERCENT] [--formulas ltr|rtl]
 //                             every window after numbers are typed and a calculation is done, as
 //                             DIR/FormN.png, in the faces the program uses here; at a zoom of the
-//                             program (100 to 300), reached with its own keys
+//                             program (100 to 300), reached with its own keys; the formulas in
+//                             the region's direction, or the one given
 //
 // Run it on the offscreen platform (QT_QPA_PLATFORM=offscreen) or on a display.
 //
@@ -349,7 +350,7 @@ QStringList Inputs(FormId id) {
   }
 }
 
-int Screenshots(const QString& folder, int percent) {
+int Screenshots(const QString& folder, int percent, const QString& formulas) {
   QDir().mkpath(folder);
   QuietEnd end;
   QuietMessages messages;
@@ -357,6 +358,8 @@ int Screenshots(const QString& folder, int percent) {
   const QTemporaryDir settings;
   Registry registry(end, messages, RegionNumerals(), RegionDirection(QLocale::system()),
                     settings.filePath(QStringLiteral("numora.ini")));
+  if (formulas == QLatin1String("ltr")) registry.formulas().set(FormulaDirection::LeftToRight);
+  if (formulas == QLatin1String("rtl")) registry.formulas().set(FormulaDirection::RightToLeft);
   // Zoomed as a pupil does it, with Ctrl and + in the first window, before the others are made.
   registry.show(FormId::Form14);
   for (int step = 0; registry.zoom().percent() < percent && step < 10; ++step) {
@@ -413,16 +416,22 @@ int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
   UseLayoutFaces();
   const QStringList arguments = QApplication::arguments();
-  if (arguments.size() == 3 && arguments[1] == QLatin1String("--shots"))
-    return Screenshots(arguments[2], 100);
-  if (arguments.size() == 5 && arguments[1] == QLatin1String("--shots") &&
-      arguments[3] == QLatin1String("--zoom"))
-    return Screenshots(arguments[2], arguments[4].toInt());
+  if (arguments.size() >= 3 && arguments[1] == QLatin1String("--shots")) {
+    int percent = 100;
+    QString formulas;
+    for (int i = 3; i + 1 < arguments.size(); i += 2) {
+      if (arguments[i] == QLatin1String("--zoom")) percent = arguments[i + 1].toInt();
+      if (arguments[i] == QLatin1String("--formulas")) formulas = arguments[i + 1];
+    }
+    return Screenshots(arguments[2], percent, formulas);
+  }
   if (arguments.size() == 3 && arguments[1] == QLatin1String("--row"))
     return MeasureOne(arguments[2], false);
   if (arguments.size() == 3 && arguments[1] == QLatin1String("--detail"))
     return MeasureOne(arguments[2] == QLatin1String("own") ? QString() : arguments[2], true);
   if (arguments.size() == 1) return MeasureAll();
-  std::fprintf(stderr, "usage: fontfit [--detail FACE|own | --shots FOLDER [--zoom PERCENT]]\n");
+  std::fprintf(stderr,
+               "usage: fontfit [--detail FACE|own | --shots FOLDER [--zoom PERCENT] [--formulas "
+               "ltr|rtl]]\n");
   return 2;
 }
