@@ -183,8 +183,6 @@ class Printout {
     auto* formulas = new FormulaObject(font_, &device_);
     formulas->setParent(&document_);
     document_.documentLayout()->registerHandler(kFormulaObject, formulas);
-    // Lengths of the layout are a screen's pixels; the typeset lines are the device's.
-    const qreal perPixel = device_.logicalDpiX() / 96.0;
     for (const SetSolutionLine& line :
          SetSolution(lines, formulas->fonts(), direction, device_.width())) {
       const bool next = line.line->kind == SolutionLine::Kind::NextStep;
@@ -202,10 +200,10 @@ class Printout {
         QTextBlockFormat placed = paragraph_;
         placed.setTopMargin(first && !next ? 6 : 2);
         if (direction == FormulaDirection::RightToLeft) {
-          placed.setRightMargin(row.indent / perPixel);
+          placed.setRightMargin(row.indent);
         } else {
           placed.setAlignment(Qt::AlignLeft | Qt::AlignAbsolute);
-          placed.setLeftMargin(row.indent / perPixel);
+          placed.setLeftMargin(row.indent);
         }
         QTextCharFormat drawn;
         drawn.setObjectType(kFormulaObject);
