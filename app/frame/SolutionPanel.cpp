@@ -4,6 +4,7 @@
 #include <QAccessible>
 #include <QFontMetricsF>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMimeData>
 #include <QPainter>
@@ -16,6 +17,7 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <QtMath>
 
 #include "app/frame/FigureView.h"
 #include "app/frame/MathPainter.h"
@@ -159,8 +161,9 @@ void SolutionText::setSolution(const std::vector<SolutionLine>& lines, FormulaDi
   QTextDocument* before = document()->parent() == this ? document() : nullptr;
   setDocument(written);
   delete before;
-  // The first line at the top once the new lines are laid out: the browser's own scrolling to
-  // its cursor comes when the layout is done.
+  // The first line at the top, now and once the new lines are laid out: the browser's own
+  // scrolling to its cursor, which knows the lines by their text, comes when the layout is done.
+  verticalScrollBar()->setValue(0);
   QTimer::singleShot(0, this, [this] { verticalScrollBar()->setValue(0); });
   viewport()->update();
 }
@@ -227,6 +230,26 @@ void SolutionText::paintEvent(QPaintEvent* event) {
       y += (row.box.ascent + row.box.descent) * shrink + kLineGap * scale;
     }
   }
+}
+
+void SolutionText::keyPressEvent(QKeyEvent* event) {
+  QTextBrowser::keyPressEvent(event);
+  showCurrentLine();
+}
+
+void SolutionText::focusInEvent(QFocusEvent* event) {
+  QTextBrowser::focusInEvent(event);
+  showCurrentLine();
+}
+
+void SolutionText::showCurrentLine() {
+  // The browser scrolls to its cursor as the text would stand; the line is the formula drawn.
+  const QRectF line = lineRect(textCursor().blockNumber());
+  QScrollBar* bar = verticalScrollBar();
+  if (line.top() < 0)
+    bar->setValue(bar->value() + qFloor(line.top()));
+  else if (line.bottom() > viewport()->height())
+    bar->setValue(bar->value() + qCeil(std::min(line.bottom() - viewport()->height(), line.top())));
 }
 
 QMimeData* SolutionText::createMimeDataFromSelection() const {

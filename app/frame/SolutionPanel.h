@@ -52,10 +52,14 @@ class SolutionText final : public QTextBrowser {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
   QMimeData* createMimeDataFromSelection() const override;
 
  private:
   double room() const;
+  // Scrolls as little as shows the line of the cursor whole.
+  void showCurrentLine();
   // The faces of the text's font, measured once for every line.
   const FormulaFonts& fonts();
 

@@ -60,6 +60,7 @@ class SolutionTest : public QObject {
   void everyWindowShowsItsSolution();
   void thePanelFollowsEditsAndFaults();
   void theFormulasDirectionIsTheProgramsAndIsKept();
+  void theArrowKeysGoFromLineToLineInView();
 };
 
 void SolutionTest::everyWindowShowsItsSolution_data() {
@@ -242,6 +243,31 @@ void SolutionTest::theFormulasDirectionIsTheProgramsAndIsKept() {
   broken.close();
   QCOMPARE(FormulaSetting(FormulaDirection::LeftToRight, settings).direction(),
            FormulaDirection::LeftToRight);
+}
+
+void SolutionTest::theArrowKeysGoFromLineToLineInView() {
+  Program program;
+  auto& window = program.form<TopicWindow>(FormId::Form13);
+  window.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&window));
+  QVERIFY(Type(window, {"Text1", "2", "Text2", "-7", "Text3", "3"}));
+  Calculate(program, FormId::Form13);
+  SolutionText* text = window.solutionPanel()->text();
+  text->setFocus();
+  const int lines = text->document()->blockCount();
+  QVERIFY(lines > 10);
+  for (int line = 0; line < lines; ++line) {
+    QCOMPARE(text->textCursor().blockNumber(), line);
+    // The framed line is wholly in view, whatever was scrolled to reach it.
+    const QRectF rect = text->lineRect(line);
+    QVERIFY2(rect.top() >= 0 && rect.bottom() <= text->viewport()->height(),
+             qPrintable(QStringLiteral("line %1 at %2 to %3 of %4")
+                            .arg(line)
+                            .arg(rect.top())
+                            .arg(rect.bottom())
+                            .arg(text->viewport()->height())));
+    QTest::keyClick(text, Qt::Key_Down);
+  }
 }
 
 QTEST_MAIN(SolutionTest)
