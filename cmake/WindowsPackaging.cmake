@@ -21,7 +21,8 @@ endforeach()
 # the third-party code it builds in (FreeType, HarfBuzz, PCRE2, zlib, libpng, libjpeg and more) and
 # of its Arabic translation built into the program, as Debian records them; the licences of the
 # MinGW run-time (GCC's run-time libraries, winpthreads); the licences of the fonts built into the
-# program for a Windows without Arial or Tahoma (Liberation Sans, Harmattan: SIL OFL 1.1).
+# program for a Windows without Arial or Tahoma (Liberation Sans, Numora Arabic
+# from Harmattan: SIL OFL 1.1).
 install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION licenses RENAME Numora-LICENSE.txt)
 foreach(notice IN ITEMS "/usr/share/common-licenses/LGPL-3:Qt-LGPL-3.txt"
                         "/usr/share/doc/libqt6core6/copyright:Qt-copyright.txt"
@@ -29,7 +30,7 @@ foreach(notice IN ITEMS "/usr/share/common-licenses/LGPL-3:Qt-LGPL-3.txt"
                         "/usr/share/doc/gcc-mingw-w64-base/copyright:MinGW-GCC-runtime-copyright.txt"
                         "/usr/share/doc/mingw-w64-common/copyright:MinGW-w64-winpthreads-copyright.txt"
                         "${PROJECT_SOURCE_DIR}/resources/fonts/LiberationSans-copyright.txt:Font-LiberationSans-copyright.txt"
-                        "${PROJECT_SOURCE_DIR}/resources/fonts/Harmattan-copyright.txt:Font-Harmattan-copyright.txt")
+                        "${PROJECT_SOURCE_DIR}/resources/fonts/NumoraArabic-copyright.txt:Font-NumoraArabic-copyright.txt")
   string(REPLACE ":" ";" notice ${notice})
   list(GET notice 0 source)
   list(GET notice 1 name)

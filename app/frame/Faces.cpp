@@ -10,7 +10,7 @@ namespace numora {
 namespace {
 
 const QString kLatinStandIn = QStringLiteral("Liberation Sans");
-const QString kArabicStandIn = QStringLiteral("Harmattan");
+const QString kArabicStandIn = QStringLiteral("Numora Arabic");
 
 // A face of its own on this machine, not a name the platform resolves to another face (as
 // fontconfig does "Sans Serif" or Arial).

@@ -13,8 +13,10 @@ namespace numora {
 // The layouts are measured in Windows' own faces (Arial, Tahoma and the dialog font), which write
 // Arabic. Where a face is missing, or writes no Arabic, faces of like width stand in for it:
 // Liberation Sans (Arial's metric twin) for Latin letters and digits, and Harmattan, whose Arabic
-// runs as wide as Arial's (bench/fonts/fontfit measures the candidates over every caption).
-// Where a stand-in is not installed either, the copy built into the program is registered, once.
+// runs as wide as Arial's (bench/fonts/fontfit measures the candidates over every caption), in
+// the program's own subset of its Arabic letters, Numora Arabic (tools/fonts/arabic-subset.sh),
+// which Qt draws with a fraction of the memory. Where a stand-in is not installed, the copy built
+// into the program is registered, once.
 //
 // The faces that write a face's text on this machine, best first: the face itself where it is
 // here and writes Arabic; otherwise the face where it is here, then the stand-ins. Resolved once

@@ -36,8 +36,8 @@ constexpr int kFormulaObject = QTextFormat::UserObject + 2;
 // The windows' faces for their results (Faces.h). A PDF gives its text back, to a search, a copy
 // or a screen reader, through each face's own character map: Qt's PDF writer maps a shaped Arabic
 // letter back to text only where the face maps the letter's presentation form to it. Where the
-// windows' Arabic face maps none (Harmattan), an installed face that writes Arabic and maps them
-// comes before it, so that the printout's words can be found and read aloud.
+// windows' Arabic face maps none (Numora Arabic), an installed face that writes Arabic and maps
+// them comes before it, so that the printout's words can be found and read aloud.
 QStringList PrintFaces() {
   QStringList faces = FacesFor(QStringLiteral("Arial"));
   const auto readable = [](const QString& family) {
