@@ -1,16 +1,13 @@
 #include <QButtonGroup>
-#include <QGlyphRun>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QTextBlock>
-#include <QTextBrowser>
-#include <QTextLayout>
 #include <QtTest>
 #include <limits>
 
 #include "app/frame/FigureView.h"
+#include "app/frame/FormulaSetting.h"
 #include "app/frame/Language.h"
 #include "app/frame/SolutionPanel.h"
 #include "app/frame/TopicWindow.h"
@@ -28,6 +25,7 @@ class RegionTest : public QObject {
  private slots:
   void regionsWriteTheirDigits_data();
   void regionsWriteTheirDigits();
+  void regionsSetFormulasInTheirDirection();
 };
 
 void RegionTest::regionsWriteTheirDigits_data() {
@@ -82,33 +80,22 @@ void RegionTest::regionsWriteTheirDigits() {
   const QString steps = circle.solutionPanel()->text()->toPlainText().remove(QChar(0x200E));
   QVERIFY2(steps.contains(u"× "_qs + area + u"²"_qs), qPrintable(steps));
 
-  // Each step reads in the order it was written, whatever the digits: "3.14 × 7²" is laid out
-  // with 3.14, then ×, then 7 and its square from the left, never with the square on 3.14.
+  // Each step reads in the order it was written, whatever the digits: "3.14 × 7²" is drawn with
+  // 3.14, then ×, then 7 and its square from the left, never with the square on 3.14.
   QVERIFY(Type(circle, {"Text1", typed}));
   Calculate(program, FormId::Form5);
-  const QString text = circle.solutionPanel()->text()->document()->findBlockByNumber(1).text();
-  QTextLayout layout(text, circle.font());
-  QTextOption rightToLeft;
-  rightToLeft.setTextDirection(Qt::RightToLeft);
-  layout.setTextOption(rightToLeft);
-  layout.beginLayout();
-  layout.createLine();
-  layout.endLayout();
-  // Where each part is drawn: the left edge of its glyphs.
+  const MathBox& row = circle.solutionPanel()->text()->setLines().at(1).rows.front().box;
   const auto x = [&](const QString& part) {
-    qreal left = std::numeric_limits<qreal>::max();
-    for (const QGlyphRun& run : layout.glyphRuns(text.indexOf(part), int(part.size())))
-      left = std::min(left, run.boundingRect().left());
-    return left;
+    for (const MathRun& run : row.runs)
+      if (QString::fromStdU16String(run.text) == part) return run.x;
+    return std::numeric_limits<double>::quiet_NaN();
   };
   const QString pi = QString::fromStdU16String(NumberToText(3.14, numerals));
-  QVERIFY2(x(pi) < x(u"×"_qs) && x(u"×"_qs) < x(typed) && x(typed) < x(u"²"_qs),
-           qPrintable(QStringLiteral("%1: %2 %3 %4 %5")
-                          .arg(text.toHtmlEscaped())
-                          .arg(x(pi))
-                          .arg(x(u"×"_qs))
-                          .arg(x(typed))
-                          .arg(x(u"²"_qs))));
+  const QString seven = QString::fromStdU16String(NumberToText(7, numerals));
+  const QString two = QString::fromStdU16String(NumberToText(2, numerals));
+  QVERIFY2(x(pi) < x(u"×"_qs) && x(u"×"_qs) < x(seven) && x(seven) < x(two),
+           qPrintable(
+               QStringLiteral("%1 %2 %3 %4").arg(x(pi)).arg(x(u"×"_qs)).arg(x(seven)).arg(x(two))));
 
   // An exact answer, and a fault's sentence.
   auto& pythagoras = program.form<TopicWindow>(FormId::Form11);
@@ -148,4 +135,14 @@ void RegionTest::regionsWriteTheirDigits() {
 }
 
 QTEST_MAIN(RegionTest)
+void RegionTest::regionsSetFormulasInTheirDirection() {
+  constexpr auto ltr = FormulaDirection::LeftToRight, rtl = FormulaDirection::RightToLeft;
+  const std::pair<const char*, FormulaDirection> regions[] = {
+      {"ar_EG", rtl}, {"ar_SA", rtl}, {"ar_IQ", rtl}, {"ar_LB", rtl},
+      {"ar_MA", ltr}, {"ar_DZ", ltr}, {"ar_TN", ltr}, {"ar_LY", ltr},
+      {"ar_MR", ltr}, {"fr_MA", ltr}, {"en_US", ltr}};
+  for (const auto& [name, direction] : regions)
+    QVERIFY2(RegionDirection(QLocale(QString::fromLatin1(name))) == direction, name);
+}
+
 #include "test_region.moc"
