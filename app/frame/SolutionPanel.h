@@ -9,9 +9,6 @@
 #include "numeric/Typeset.h"
 
 class QLabel;
-class QPaintDevice;
-class QTextBrowser;
-class QTextCursor;
 class QToolButton;
 
 namespace numora {
