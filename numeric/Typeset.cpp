@@ -82,8 +82,17 @@ bool HasBinarySign(const Math& math, std::u16string_view signs) {
 
 std::u16string Linear(const Math& math);
 
+// The text between two marks, appended in turn (GCC 12 warns, wrongly, of overlapping copies in
+// u"(" + text).
+std::u16string Between(std::u16string_view open, std::u16string_view text,
+                       std::u16string_view close) {
+  std::u16string out(open);
+  out.append(text).append(close);
+  return out;
+}
+
 std::u16string Enclosed(const Math& math, bool enclose) {
-  return enclose ? u"(" + Linear(math) + u")" : Linear(math);
+  return enclose ? Between(u"(", Linear(math), u")") : Linear(math);
 }
 
 // Whether a part written in one line needs parentheses to be read as one operand.
@@ -115,10 +124,10 @@ std::u16string Linear(const Math& math) {
       const Math* previous = nullptr;
       for (const Math& part : math.parts()) {
         if (part.kind() == Kind::Sign && !part.prefix())
-          text += (text.empty() ? u"" : u" ") + part.text() + u" ";
+          text.append(text.empty() ? u"" : u" ").append(part.text()).append(u" ");
         else if (previous != nullptr && previous->kind() != Kind::Sign &&
                  (previous->kind() == Kind::Words || part.kind() == Kind::Words))
-          text += u" " + Linear(part);
+          text.append(u" ").append(Linear(part));
         else
           text += Linear(part);
         previous = &part;
@@ -146,15 +155,15 @@ std::u16string Linear(const Math& math) {
       const bool negative = math.size() > 1 && math[0].kind() == Kind::Row && math[0].size() == 2 &&
                             math[0][0].kind() == Kind::Sign && math[0][1].kind() == Kind::Number;
       const std::u16string radicand = Enclosed(math[0], Compound(math[0]) && !negative);
-      if (math.size() == 1) return u"√" + radicand;
-      if (DigitValue(math[1]) == 3) return u"∛" + radicand;
+      if (math.size() == 1) return Between(u"√", radicand, u"");
+      if (DigitValue(math[1]) == 3) return Between(u"∛", radicand, u"");
       const std::u16string marks = Superscript(math[1]);
-      return (marks.empty() ? u"(" + Linear(math[1]) + u")" : marks) + u"√" + radicand;
+      return Between(marks.empty() ? Between(u"(", Linear(math[1]), u")") : marks, u"√", radicand);
     }
     case Kind::Bars:
-      return u"|" + Linear(math[0]) + u"|";
+      return Between(u"|", Linear(math[0]), u"|");
     case Kind::Parens:
-      return u"(" + Linear(math[0]) + u")";
+      return Between(u"(", Linear(math[0]), u")");
     case Kind::Mixed:
       return Linear(math[0]) + u" " + Linear(math[1]);
   }

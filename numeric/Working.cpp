@@ -458,7 +458,8 @@ bool StepLine(const std::u16string& name, const std::u16string& heading, const E
   for (const Part& part : chain) {
     const std::u16string formula = LeftToRightNumbers(part.text);
     const bool first = step.rows.empty();
-    joined += (first ? u"" : u" " + std::u16string(part.relation) + u" ") + formula;
+    if (!first) joined.append(u" ").append(part.relation).append(u" ");
+    joined += formula;
     step.rows.push_back((first ? head + name + u" = " : std::u16string(part.relation) + u" ") +
                         kLeftToRightIsolate + formula + kPopDirectionalIsolate);
     std::vector<Math> row;
