@@ -414,8 +414,10 @@ void SolutionPanel::setStale(const QString& sentence) {
   stale_->setText(sentence);
   stale_->setVisible(!sentence.isEmpty());
   const bool stale = !sentence.isEmpty();
-  QPalette colours = palette();
-  if (stale) colours.setColor(QPalette::Text, colours.color(QPalette::Disabled, QPalette::Text));
+  // Only the ink changes: the text keeps its own colours for the selection it draws itself.
+  QPalette colours = text_->palette();
+  colours.setColor(QPalette::Text,
+                   palette().color(stale ? QPalette::Disabled : QPalette::Active, QPalette::Text));
   text_->setPalette(colours);
   figure_->setEnabled(!stale);
 }

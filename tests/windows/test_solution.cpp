@@ -3,7 +3,9 @@
 // and the figure of the last calculation, it follows edits and faults, and F2 hides and shows it.
 // Run at scale factor 1 and, as test_solution_scaled, at 2. With NUMORA_SCREENSHOTS set to a
 // folder, each window is saved there with its panel, for a person to look at.
+#include <QClipboard>
 #include <QFile>
+#include <QGuiApplication>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -268,6 +270,12 @@ void SolutionTest::theArrowKeysGoFromLineToLineInView() {
                             .arg(text->viewport()->height())));
     QTest::keyClick(text, Qt::Key_Down);
   }
+  // The whole solution copies as its text, and the selection is marked on the rows drawn.
+  const QImage before = text->viewport()->grab().toImage();
+  QTest::keyClick(text, Qt::Key_A, Qt::ControlModifier);
+  QTest::keyClick(text, Qt::Key_C, Qt::ControlModifier);
+  QCOMPARE(QGuiApplication::clipboard()->text(), text->toPlainText());
+  QVERIFY(text->viewport()->grab().toImage() != before);
 }
 
 QTEST_MAIN(SolutionTest)
