@@ -63,13 +63,16 @@ constexpr char16_t kRightToLeftIsolate = u'\u2067';
 constexpr char16_t kPopDirectionalIsolate = u'\u2069';
 constexpr char16_t kLeftToRightMark = u'\u200E';
 
-// The value of a number's one digit, in any of the region's digits; -1 for anything else.
-int DigitValue(const Math& math) {
-  if (math.kind() != Kind::Number || math.text().size() != 1) return -1;
-  const char16_t c = math.text().front();
+// A digit's value in any of the region's digits; -1 for anything else.
+int Digit(char16_t c) {
   for (const char16_t zero : {u'0', u'\u0660', u'\u06F0'})
     if (c >= zero && c <= zero + 9) return c - zero;
   return -1;
+}
+
+// The value of a number of one digit; -1 for anything else.
+int DigitValue(const Math& math) {
+  return math.kind() == Kind::Number && math.text().size() == 1 ? Digit(math.text().front()) : -1;
 }
 
 bool HasBinarySign(const Math& math, std::u16string_view signs) {
@@ -104,7 +107,7 @@ std::u16string Superscript(const Math& index) {
   static constexpr std::u16string_view superscripts = u"⁰¹²³⁴⁵⁶⁷⁸⁹";
   std::u16string marks;
   for (const char16_t c : index.text()) {
-    const int digit = DigitValue(MathNumber(std::u16string(1, c)));
+    const int digit = Digit(c);
     if (digit < 0) return {};
     marks += superscripts[digit];
   }

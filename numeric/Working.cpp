@@ -269,8 +269,9 @@ class Reduction {
   }
 
   Expr step(const Expr& expr) {
-    if (Has(expr, DoubleNegative)) return Rewritten(expr, DoubleNegative);
-    if (Has(expr, OddRootOfNegative)) return Rewritten(expr, OddRootOfNegative);
+    // Each rule by hand is a step of its own, wherever it applies, before any operation is done.
+    for (const Rule rule : {NegatedNegative, OddRootOfNegative})
+      if (std::optional<Expr> taken = Rewritten(expr, rule)) return *std::move(taken);
     return operations(expr);
   }
 
@@ -301,33 +302,37 @@ class Reduction {
   }
 
  private:
-  static bool DoubleNegative(const Expr& expr) {
-    return expr.kind() == Kind::Negate && expr.operand(0).kind() == Kind::Constant &&
-           expr.operand(0).number() < 0;
+  // A step a pupil takes by hand: the part it rewrites, or nothing where it does not apply.
+  using Rule = std::optional<Expr> (*)(const Expr&);
+
+  // -(-5) is 5.
+  static std::optional<Expr> NegatedNegative(const Expr& expr) {
+    if (expr.kind() != Kind::Negate || expr.operand(0).kind() != Kind::Constant ||
+        expr.operand(0).number() >= 0)
+      return std::nullopt;
+    return Expr(-expr.operand(0).number());
   }
 
-  static bool OddRootOfNegative(const Expr& expr) {
-    return expr.kind() == Kind::NthRoot && expr.operand(0).kind() == Kind::Constant &&
-           expr.operand(1).kind() == Kind::Constant &&
-           GivesRealOddRoot(expr.operand(0).number(), expr.operand(1).number());
+  // ∛-27 is -∛27, as the window takes it.
+  static std::optional<Expr> OddRootOfNegative(const Expr& expr) {
+    if (expr.kind() != Kind::NthRoot || expr.operand(0).kind() != Kind::Constant ||
+        expr.operand(1).kind() != Kind::Constant ||
+        !GivesRealOddRoot(expr.operand(0).number(), expr.operand(1).number()))
+      return std::nullopt;
+    return -NthRoot(Expr(-expr.operand(0).number()), expr.operand(1));
   }
 
-  static bool Has(const Expr& expr, bool (*what)(const Expr&)) {
-    if (what(expr)) return true;
-    for (std::size_t i = 0; i < expr.operandCount(); ++i)
-      if (Has(expr.operand(i), what)) return true;
-    return false;
-  }
-
-  // Each part that is what was asked for, taken one step.
-  Expr Rewritten(const Expr& expr, bool (*what)(const Expr&)) const {
-    if (what == DoubleNegative && what(expr)) return Expr(-expr.operand(0).number());
-    if (what == OddRootOfNegative && what(expr))
-      return -NthRoot(Expr(-expr.operand(0).number()), expr.operand(1));
-    if (IsNumber(expr)) return expr;
+  // The expression with the rule applied wherever it applies; nothing where it applies nowhere.
+  static std::optional<Expr> Rewritten(const Expr& expr, Rule rule) {
+    if (std::optional<Expr> taken = rule(expr)) return taken;
+    bool changed = false;
     std::vector<Expr> operands;
-    for (std::size_t i = 0; i < expr.operandCount(); ++i)
-      operands.push_back(Rewritten(expr.operand(i), what));
+    for (std::size_t i = 0; i < expr.operandCount(); ++i) {
+      std::optional<Expr> operand = Rewritten(expr.operand(i), rule);
+      changed = changed || operand.has_value();
+      operands.push_back(operand ? *std::move(operand) : expr.operand(i));
+    }
+    if (!changed) return std::nullopt;
     return Rebuilt(expr, std::move(operands));
   }
 
@@ -402,15 +407,26 @@ Expr AsShown(const Expr& expr) {
   return Reduction::Rebuilt(expr, std::move(operands));
 }
 
-// "=" where a step keeps the value exactly, "≈" where it rounds it; "=" where either has no
-// exact value here.
-std::u16string_view Relation(const Expr& before, const Expr& after) {
-  const Values none;
-  const std::optional<ExactNumber> was = ExactValue(AsShown(before), none);
-  if (!was) return u"=";
-  const std::optional<ExactNumber> is = ExactValue(AsShown(after), none);
-  return is && !(*is == *was) ? u"≈" : u"=";
-}
+// Whether each step keeps the value or rounds it: "=" where the step keeps it exactly, "≈" where
+// it rounds it, "=" where either side has no exact value here. Each step's value is found once.
+class Relations {
+ public:
+  explicit Relations(const Expr& first) : last_(Exact(first)) {}
+
+  std::u16string_view to(const Expr& next) {
+    std::optional<ExactNumber> is = Exact(next);
+    const bool rounds = last_ && is && !(*is == *last_);
+    last_ = std::move(is);
+    return rounds ? u"≈" : u"=";
+  }
+
+ private:
+  static std::optional<ExactNumber> Exact(const Expr& expr) {
+    return ExactValue(AsShown(expr), Values());
+  }
+
+  std::optional<ExactNumber> last_;
+};
 
 // "name = in words = with numbers = ... = result", each part a row of its own and a formula to
 // typeset. Returns whether every operation was done.
@@ -433,21 +449,21 @@ bool StepLine(const std::u16string& name, const std::u16string& heading, const E
   bool complete = true;
   try {
     Expr now = Unfolded(expr, values);
-    std::optional<Expr> before;
+    Relations relations(now);
+    std::u16string_view relation = u"=";
     std::u16string previous;
     while (complete && !Reduction::IsNumber(now)) {
       Math written = words.write(now);
       std::u16string text = LinearText(written);
       // A quantity without a number stops the steps where they stand.
       complete = text != previous;
-      add(before ? Relation(*before, now) : u"=", std::move(written));
+      add(relation, std::move(written));
       previous = std::move(text);
-      before = now;
       now = Reduction(scratch).step(now);
+      relation = relations.to(now);
     }
     if (complete) {
       const double value = Evaluation(scratch)(now).value();
-      const std::u16string_view relation = before ? Relation(*before, now) : u"=";
       add(relation, result.empty() ? words.number(value, true) : NumberMath(result));
     }
   } catch (const Fault&) {

@@ -5,9 +5,7 @@
 
 #include "numeric/Exact.h"
 #include "numeric/Working.h"
-#include "topics/algebra/AlgebraFormulas.h"
-#include "topics/geometry/GeometryFormulas.h"
-#include "topics/temperature/TemperatureFormulas.h"
+#include "tests/formulas/TopicFormulas.h"
 
 namespace numora {
 namespace {
@@ -22,25 +20,12 @@ struct FixedMetrics final : MathMetrics {
   double descent(MathFace face) const override { return Em(face) * 0.2; }
 };
 
-void Quantities(const Expr& expr, std::vector<std::u16string>& names) {
-  if (expr.kind() == Expr::Kind::Quantity) names.push_back(expr.name());
-  for (std::size_t i = 0; i < expr.operandCount(); ++i) Quantities(expr.operand(i), names);
-}
-
 TEST(TypesetFormulas, EveryWindowsStepsAndExactAnswersAreSetWithoutCollisionInBothDirections) {
-  const Formula* const formulas[] = {
-      &RootOfNumber,        &PowerOfNumber,       &Hypotenuse,          &Discriminant,
-      &FirstRoot,           &SecondRoot,          &TriangleArea,        &RectangleArea,
-      &RectangleDiagonal,   &RectanglePerimeter,  &TrapezoidArea,       &CircleArea,
-      &CircleCircumference, &CuboidTotalArea,     &CuboidVolume,        &CuboidLateralArea,
-      &SphereSurface,       &SphereVolume,        &CylinderVolume,      &CylinderLateralArea,
-      &CylinderTotalArea,   &CelsiusToFahrenheit, &FahrenheitToCelsius, &CelsiusToKelvin,
-      &KelvinToCelsius};
   const std::vector<double> numbers[] = {{3, 7, 2}, {-27, 3, 1}, {2.5, -5, 6}, {1, 4, 13}};
   const FixedMetrics metrics;
-  for (const Formula* const& formula : formulas) {
+  for (const Formula* const& formula : testing::kTopicFormulas) {
     std::vector<std::u16string> names;
-    Quantities(formula->expression, names);
+    testing::QuantitiesOf(formula->expression, names);
     for (const std::vector<double>& set : numbers) {
       Values values;
       for (std::size_t i = 0; i < names.size(); ++i) values.set(names[i], set[i % set.size()]);
@@ -57,8 +42,8 @@ TEST(TypesetFormulas, EveryWindowsStepsAndExactAnswersAreSetWithoutCollisionInBo
         if (const auto exact = ExactValue(formula->expression, values))
           if (const auto answer = ExactAnswerMath(*exact, result, u'.'))
             rows.push_back({ApproximatelyMath(formula->name, *answer, result)});
-      const std::string where =
-          "formula " + std::to_string(&formula - formulas) + " with " + std::to_string(set[0]);
+      const std::string where = "formula " + std::to_string(&formula - testing::kTopicFormulas) +
+                                " with " + std::to_string(set[0]);
       const auto ltr = SetRows(rows, metrics, FormulaDirection::LeftToRight, 300);
       const auto rtl = SetRows(rows, metrics, FormulaDirection::RightToLeft, 300);
       for (std::size_t r = 0; r < ltr.size(); ++r) {

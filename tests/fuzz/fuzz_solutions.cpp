@@ -17,9 +17,7 @@
 #include "numeric/NumberReading.h"
 #include "numeric/Typeset.h"
 #include "numeric/Working.h"
-#include "topics/algebra/AlgebraFormulas.h"
-#include "topics/geometry/GeometryFormulas.h"
-#include "topics/temperature/TemperatureFormulas.h"
+#include "tests/formulas/TopicFormulas.h"
 
 namespace {
 
@@ -40,21 +38,6 @@ struct FixedMetrics final : MathMetrics {
   double descent(MathFace face) const override { return face.level == 0 ? 2 : 1; }
 };
 
-const Formula* const kFormulas[] = {
-    &RootOfNumber,        &PowerOfNumber,       &Hypotenuse,          &Discriminant,
-    &FirstRoot,           &SecondRoot,          &TriangleArea,        &RectangleArea,
-    &RectangleDiagonal,   &RectanglePerimeter,  &TrapezoidArea,       &CircleArea,
-    &CircleCircumference, &CuboidTotalArea,     &CuboidVolume,        &CuboidLateralArea,
-    &SphereSurface,       &SphereVolume,        &CylinderVolume,      &CylinderLateralArea,
-    &CylinderTotalArea,   &CelsiusToFahrenheit, &FahrenheitToCelsius, &CelsiusToKelvin,
-    &KelvinToCelsius,
-};
-
-void Quantities(const Expr& expr, std::vector<std::u16string>& names) {
-  if (expr.kind() == Expr::Kind::Quantity) names.push_back(expr.name());
-  for (std::size_t i = 0; i < expr.operandCount(); ++i) Quantities(expr.operand(i), names);
-}
-
 void CheckBox(const MathBox& box) {
   Require(std::isfinite(box.width) && box.width >= 0, "a box has a finite width");
   Require(std::isfinite(box.ascent) && std::isfinite(box.descent), "a box has a finite height");
@@ -74,7 +57,7 @@ void Typeset(const Math& math, const MathMetrics& metrics) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size < 2) return 0;
-  const Formula& formula = *kFormulas[data[0] % std::size(kFormulas)];
+  const Formula& formula = *testing::kTopicFormulas[data[0] % std::size(testing::kTopicFormulas)];
   static constexpr Numerals kNumerals[] = {{u'.'}, {u','}, {u'\u066B', u'\u0660'}};
   const Numerals numerals = kNumerals[data[1] % std::size(kNumerals)];
 
@@ -86,7 +69,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       boxes.back() += static_cast<char16_t>(data[i]);
   }
   std::vector<std::u16string> names;
-  Quantities(formula.expression, names);
+  testing::QuantitiesOf(formula.expression, names);
   Values values;
   try {
     for (std::size_t i = 0; i < names.size(); ++i)
