@@ -77,6 +77,11 @@ std::u16string IsolatedNumber(std::u16string_view number) {
   return u'\u2066' + LeftToRightNumbers(number) + u'\u2069';
 }
 
+std::u16string CoordinatePair(std::u16string_view x, std::u16string_view y) {
+  // The Arabic comma, which a decimal comma cannot be taken for; each number one left-to-right run.
+  return u'\u2068' + (u"(" + IsolatedNumber(x) + u"، " + IsolatedNumber(y) + u")") + u'\u2069';
+}
+
 FigureFrame FrameAround(const Figure& figure, double margin) {
   constexpr double kInf = std::numeric_limits<double>::infinity();
   FigureFrame frame{kInf, kInf, -kInf, -kInf};
@@ -93,6 +98,252 @@ FigureFrame FrameAround(const Figure& figure, double margin) {
   if (frame.left > frame.right) return {};
   const double pad = margin * std::max({frame.width(), frame.height(), 1e-300});
   return {frame.left - pad, frame.bottom - pad, frame.right + pad, frame.top + pad};
+}
+
+FigureMapping::FigureMapping(const FigureFrame& frame, const SurfaceRect& room, bool sameScale)
+    : frame_(frame) {
+  scaleX_ = room.width() / frame.width();
+  scaleY_ = room.height() / frame.height();
+  if (sameScale) scaleX_ = scaleY_ = std::min(scaleX_, scaleY_);
+  left_ = room.centre().x - frame.width() * scaleX_ / 2;
+  bottom_ = room.centre().y + frame.height() * scaleY_ / 2;
+}
+
+SurfacePoint FigureMapping::operator()(FigurePoint p) const {
+  return {left_ + (p.x - frame_.left) * scaleX_, bottom_ - (p.y - frame_.bottom) * scaleY_};
+}
+
+namespace {
+
+struct SurfaceLine {
+  SurfacePoint from, to;
+};
+
+// Whether a segment meets a rectangle, its edge included (Liang and Barsky's clipping).
+bool Meets(const SurfaceLine& line, const SurfaceRect& rect) {
+  const double dx = line.to.x - line.from.x, dy = line.to.y - line.from.y;
+  double enter = 0, leave = 1;
+  const auto clip = [&](double p, double q) {
+    if (p == 0) return q >= 0;
+    const double t = q / p;
+    if (p < 0) {
+      if (t > leave) return false;
+      enter = std::max(enter, t);
+    } else {
+      if (t < enter) return false;
+      leave = std::min(leave, t);
+    }
+    return true;
+  };
+  return clip(-dx, line.from.x - rect.left) && clip(dx, rect.right - line.from.x) &&
+         clip(-dy, line.from.y - rect.top) && clip(dy, rect.bottom - line.from.y);
+}
+
+// The lines of the figure on the surface, in runs with the rectangle around each, so that a
+// label far from a curve is not tested against each of its pieces.
+class Obstacles {
+ public:
+  void addRun(std::vector<SurfaceLine> lines) {
+    if (lines.empty()) return;
+    SurfaceRect around{lines[0].from.x, lines[0].from.y, lines[0].from.x, lines[0].from.y};
+    for (const SurfaceLine& line : lines)
+      for (SurfacePoint p : {line.from, line.to}) {
+        around.left = std::min(around.left, p.x);
+        around.right = std::max(around.right, p.x);
+        around.top = std::min(around.top, p.y);
+        around.bottom = std::max(around.bottom, p.y);
+      }
+    runs_.push_back({around, std::move(lines)});
+  }
+  void addBox(SurfaceRect box) { boxes_.push_back(box); }
+
+  bool free(const SurfaceRect& box) const {
+    for (const SurfaceRect& other : boxes_)
+      if (box.overlaps(other)) return false;
+    for (const Run& run : runs_) {
+      if (!box.overlaps(run.around.grown(0.5))) continue;
+      for (const SurfaceLine& line : run.lines)
+        if (Meets(line, box)) return false;
+    }
+    return true;
+  }
+  // A leader crosses no label.
+  bool clear(const SurfaceLine& leader) const {
+    return std::none_of(boxes_.begin(), boxes_.end(),
+                        [&](const SurfaceRect& box) { return Meets(leader, box); });
+  }
+
+ private:
+  struct Run {
+    SurfaceRect around;
+    std::vector<SurfaceLine> lines;
+  };
+  std::vector<Run> runs_;
+  std::vector<SurfaceRect> boxes_;
+};
+
+struct Direction {
+  double x, y;
+};
+
+Direction DirectionOf(FigureSide side) {
+  switch (side) {
+    case FigureSide::Above:
+      return {0, -1};
+    case FigureSide::Below:
+      return {0, 1};
+    case FigureSide::Left:
+      return {-1, 0};
+    case FigureSide::Right:
+      return {1, 0};
+    case FigureSide::Centre:
+      break;
+  }
+  return {0, 0};
+}
+
+// The directions a label may take from its point, the side it would rather have first, then the
+// nearest turns from it, the opposite side last.
+std::vector<Direction> Directions(FigureSide side) {
+  const Direction first = DirectionOf(side);
+  std::vector<Direction> all = {{0, -1}, {1, -1}, {1, 0},  {1, 1},
+                                {0, 1},  {-1, 1}, {-1, 0}, {-1, -1}};
+  std::stable_sort(all.begin(), all.end(), [&](Direction a, Direction b) {
+    // The larger the dot product with the first direction, the nearer the turn; a centred label
+    // tries above and below before the sides, where a wide number has more room.
+    const auto nearness = [&](Direction d) {
+      return first.x == 0 && first.y == 0 ? -std::abs(d.x) - 0.5 * std::abs(d.x * d.y)
+                                          : (d.x * first.x + d.y * first.y) / std::hypot(d.x, d.y);
+    };
+    return nearness(a) > nearness(b);
+  });
+  if (first.x == 0 && first.y == 0) all.insert(all.begin(), first);
+  return all;
+}
+
+SurfaceRect BoxAt(SurfacePoint at, Direction d, double distance, double width, double height) {
+  const SurfacePoint centre{at.x + d.x * (distance + width / 2),
+                            at.y + d.y * (distance + height / 2)};
+  return {centre.x - width / 2, centre.y - height / 2, centre.x + width / 2, centre.y + height / 2};
+}
+
+// The point of a box nearest to another point.
+SurfacePoint Nearest(const SurfaceRect& box, SurfacePoint p) {
+  return {std::clamp(p.x, box.left, box.right), std::clamp(p.y, box.top, box.bottom)};
+}
+
+// A leader from a point to a box: it starts clear of the point's dot and ends at the box's edge.
+SurfaceLine Leader(SurfacePoint at, const SurfaceRect& box, double clear) {
+  const SurfacePoint to = Nearest(box, at);
+  const double length = std::hypot(to.x - at.x, to.y - at.y);
+  const double share = length > clear ? clear / length : 0;
+  return {{at.x + (to.x - at.x) * share, at.y + (to.y - at.y) * share}, to};
+}
+
+}  // namespace
+
+std::vector<PlacedLabel> PlaceLabels(const Figure& figure, const FigureMapping& map,
+                                     const LabelMetrics& metrics, const SurfaceRect& area,
+                                     const LabelSpacing& spacing) {
+  Obstacles obstacles;
+  for (const FigurePath& path : figure.paths) {
+    std::vector<SurfaceLine> lines;
+    for (std::size_t i = 1; i < path.points.size(); ++i)
+      lines.push_back({map(path.points[i - 1]), map(path.points[i])});
+    if (path.closed && path.points.size() > 2)
+      lines.push_back({map(path.points.back()), map(path.points.front())});
+    obstacles.addRun(std::move(lines));
+  }
+  for (FigurePoint dot : figure.dots) {
+    const SurfacePoint at = map(dot);
+    obstacles.addBox(SurfaceRect{at.x, at.y, at.x, at.y}.grown(spacing.dot));
+  }
+
+  // Measures first, whatever their order among the ticks: a tick's number gives way to them.
+  std::vector<std::size_t> order(figure.labels.size());
+  for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
+  std::stable_partition(order.begin(), order.end(), [&](std::size_t i) {
+    return figure.labels[i].kind == FigureLabelKind::Measure;
+  });
+
+  std::vector<PlacedLabel> placed;
+  for (std::size_t index : order) {
+    const FigureLabel& label = figure.labels[index];
+    if (label.text.empty()) continue;
+    const double width = metrics.width(label), height = metrics.height(label);
+    const SurfacePoint at = map(label.at);
+    const auto fits = [&](const SurfaceRect& box) {
+      return area.holds(box) && obstacles.free(box.grown(spacing.clearance));
+    };
+    const double leaderClear = spacing.dot + 2 * spacing.clearance;
+    const auto leader = [&](const SurfaceRect& box) { return Leader(at, box, leaderClear); };
+    const auto take = [&](const SurfaceRect& box, bool led) {
+      const SurfaceLine line = leader(box);
+      obstacles.addBox(box);
+      if (led) obstacles.addRun({line});
+      placed.push_back({index, box, led, line.from, line.to});
+    };
+
+    if (label.kind == FigureLabelKind::Tick) {
+      // At its tick or not at all: beside it, half a line up or down, or across it.
+      const Direction d = DirectionOf(label.side);
+      const Direction across{d.y, d.x};
+      const double shift = (d.y == 0 ? height : width) / 2 + spacing.clearance;
+      const SurfaceRect beside = BoxAt(at, d, spacing.gap, width, height);
+      for (const SurfaceRect& box :
+           {beside,
+            SurfaceRect{beside.left - across.x * shift, beside.top - across.y * shift,
+                        beside.right - across.x * shift, beside.bottom - across.y * shift},
+            SurfaceRect{beside.left + across.x * shift, beside.top + across.y * shift,
+                        beside.right + across.x * shift, beside.bottom + across.y * shift},
+            BoxAt(at, {-d.x, -d.y}, spacing.gap, width, height)})
+        if (fits(box)) {
+          take(box, false);
+          break;
+        }
+      continue;
+    }
+
+    // Beside its point at the gap, then further out, a leader beyond a line's height.
+    const double line = height;
+    const std::vector<Direction> directions = Directions(label.side);
+    bool done = false;
+    for (double distance :
+         {spacing.gap, spacing.gap + line / 2, spacing.gap + line, spacing.gap + 2 * line,
+          spacing.gap + 3 * line, spacing.gap + 5 * line, spacing.gap + 8 * line}) {
+      for (Direction d : directions) {
+        if (d.x == 0 && d.y == 0 && distance > spacing.gap) continue;
+        const SurfaceRect box = BoxAt(at, d, d.x == 0 && d.y == 0 ? -0.0 : distance, width, height);
+        const bool led = distance > spacing.gap + line / 2 + 0.5;
+        if (!fits(box) || (led && !obstacles.clear(leader(box)))) continue;
+        take(box, led);
+        done = true;
+        break;
+      }
+      if (done) break;
+    }
+    if (done) continue;
+    // Crowded all round: the free place nearest to its point, wherever it is in the area.
+    std::vector<SurfaceRect> anywhere;
+    const double step = std::max(1.0, line / 2);
+    for (double y = area.top; y + height <= area.bottom; y += step)
+      for (double x = area.left; x + width <= area.right; x += step)
+        anywhere.push_back({x, y, x + width, y + height});
+    std::sort(anywhere.begin(), anywhere.end(), [&](const SurfaceRect& a, const SurfaceRect& b) {
+      const SurfacePoint p = Nearest(a, at), q = Nearest(b, at);
+      return std::hypot(p.x - at.x, p.y - at.y) < std::hypot(q.x - at.x, q.y - at.y);
+    });
+    const auto free = std::find_if(anywhere.begin(), anywhere.end(), [&](const SurfaceRect& box) {
+      return fits(box) && obstacles.clear(leader(box));
+    });
+    // With no free place at all (a view too small for its figure) it stands where it would
+    // rather, as before there was placement.
+    if (free != anywhere.end())
+      take(*free, true);
+    else
+      take(BoxAt(at, DirectionOf(label.side), spacing.gap, width, height), false);
+  }
+  return placed;
 }
 
 }  // namespace numora

@@ -53,13 +53,20 @@ struct FigurePath {
   bool filled = false;  // a light fill of its ink inside a closed path
 };
 
-// Where a label stands from its point.
+// Where a label would rather stand from its point; placement moves it where that is taken.
 enum class FigureSide : std::uint8_t { Centre, Above, Below, Left, Right };
+
+// A measure is always shown, led out from its point when there is no room beside it; a scale's
+// number stands at its tick or is left out.
+enum class FigureLabelKind : std::uint8_t { Measure, Tick };
 
 struct FigureLabel {
   FigurePoint at;
-  std::u16string text;  // numbers written as the window writes them
+  // Numbers written as the window writes them. A pair of coordinates is a first-strong isolate
+  // (CoordinatePair), which the painter sets in the direction of the formulas.
+  std::u16string text;
   FigureSide side = FigureSide::Centre;
+  FigureLabelKind kind = FigureLabelKind::Measure;
 };
 
 struct Figure {
@@ -110,8 +117,77 @@ double NiceStep(double rough);
 // ("-3", "1E+20") read as the window wrote them.
 std::u16string IsolatedNumber(std::u16string_view number);
 
+// A pair of coordinates, "(x، y)", as one isolate whose direction the painter chooses: read from
+// the left or from the right, x comes first.
+std::u16string CoordinatePair(std::u16string_view x, std::u16string_view y);
+
 // The smallest frame around every path, dot and label point, with a margin of the given share of
 // its larger side on each side.
 FigureFrame FrameAround(const Figure& figure, double margin = 0.08);
+
+// Label placement, in the units of the surface a figure is drawn on (a view's pixels, a page's
+// points), y growing downwards.
+struct SurfacePoint {
+  double x = 0;
+  double y = 0;
+};
+struct SurfaceRect {
+  double left = 0;
+  double top = 0;
+  double right = 0;
+  double bottom = 0;
+  double width() const { return right - left; }
+  double height() const { return bottom - top; }
+  SurfacePoint centre() const { return {(left + right) / 2, (top + bottom) / 2}; }
+  bool overlaps(const SurfaceRect& other) const {
+    return left < other.right && other.left < right && top < other.bottom && other.top < bottom;
+  }
+  bool holds(const SurfaceRect& other) const {
+    return other.left >= left && other.right <= right && other.top >= top && other.bottom <= bottom;
+  }
+  SurfaceRect grown(double by) const { return {left - by, top - by, right + by, bottom + by}; }
+};
+
+// The figure's frame onto the room it is given on the surface, y turned downwards: the same scale
+// on both axes unless the figure is a graph, centred.
+class FigureMapping {
+ public:
+  FigureMapping(const FigureFrame& frame, const SurfaceRect& room, bool sameScale);
+  SurfacePoint operator()(FigurePoint p) const;
+
+ private:
+  FigureFrame frame_;
+  double scaleX_, scaleY_, left_, bottom_;
+};
+
+// The size a label's text takes on the surface, in the face and size it is drawn with.
+class LabelMetrics {
+ public:
+  virtual ~LabelMetrics() = default;
+  virtual double width(const FigureLabel& label) const = 0;
+  virtual double height(const FigureLabel& label) const = 0;
+};
+
+struct PlacedLabel {
+  std::size_t label;  // its index in the figure's labels
+  SurfaceRect box;
+  // A short line from the label's point to its box, for a label led out from a crowded place.
+  bool led = false;
+  SurfacePoint leaderFrom, leaderTo;
+};
+
+struct LabelSpacing {
+  double gap = 4;        // between a label and its point
+  double clearance = 2;  // between a label and any line, dot or other label
+  double dot = 3.5;      // a dot's radius
+};
+
+// Where each label stands: on the side it would rather have, or on another, or further out with a
+// leader, wherever its box touches no other label, no line of the figure (edges, curves, axes,
+// ticks, leaders) and no dot, and lies inside the area. A tick's number that has no room at its
+// tick is left out. In the order of the labels, so that the first have the first choice.
+std::vector<PlacedLabel> PlaceLabels(const Figure& figure, const FigureMapping& map,
+                                     const LabelMetrics& metrics, const SurfaceRect& area,
+                                     const LabelSpacing& spacing);
 
 }  // namespace numora

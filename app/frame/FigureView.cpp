@@ -99,20 +99,39 @@ qreal SentenceHeight(const QFontMetricsF& metrics, qreal width, const QString& t
       .height();
 }
 
-// The figure's frame onto the room it is given, y turned downwards.
-struct Mapping {
-  Mapping(const FigureFrame& frame, const QRectF& room, bool sameScale) : frame(frame) {
-    scaleX = room.width() / frame.width();
-    scaleY = room.height() / frame.height();
-    if (sameScale) scaleX = scaleY = std::min(scaleX, scaleY);
-    left = room.center().x() - frame.width() * scaleX / 2;
-    bottom = room.center().y() + frame.height() * scaleY / 2;
+SurfaceRect ToSurface(const QRectF& rect) {
+  return {rect.left(), rect.top(), rect.right(), rect.bottom()};
+}
+QPointF ToQPoint(SurfacePoint p) { return {p.x, p.y}; }
+
+// A label's text as it is drawn: one with Arabic words reads from the right, its numbers set
+// apart by the figure as a textbook sets them; one of numbers and signs reads from the left; a
+// pair of coordinates reads in the direction of the formulas, so that x comes first either way.
+QString LabelText(const FigureLabel& label, FormulaDirection direction) {
+  const QChar formulas(direction == FormulaDirection::RightToLeft ? 0x2067 : 0x2066);
+  QString text = ToQString(label.text);
+  const bool pair = text.contains(QChar(0x2068));
+  text.replace(QChar(0x2068), formulas);
+  const bool words = std::any_of(label.text.begin(), label.text.end(), [](char16_t c) {
+    return (c >= u'\u0621' && c <= u'\u064A') || (c >= u'\u0671' && c <= u'\u06D3');
+  });
+  const QChar isolate = words ? QChar(0x2067) : pair ? formulas : QChar(0x2066);
+  return isolate + text + QChar(0x2069);
+}
+
+// Labels measured in the painter's font on its device.
+class PainterLabelMetrics : public LabelMetrics {
+ public:
+  PainterLabelMetrics(const QFontMetricsF& metrics, FormulaDirection direction)
+      : metrics_(metrics), direction_(direction) {}
+  double width(const FigureLabel& label) const override {
+    return metrics_.size(0, LabelText(label, direction_)).width() + 1;
   }
-  QPointF operator()(FigurePoint p) const {
-    return {left + (p.x - frame.left) * scaleX, bottom - (p.y - frame.bottom) * scaleY};
-  }
-  FigureFrame frame;
-  qreal scaleX, scaleY, left, bottom;
+  double height(const FigureLabel&) const override { return metrics_.height(); }
+
+ private:
+  const QFontMetricsF& metrics_;
+  FormulaDirection direction_;
 };
 
 // What is painted of a figure: nothing for an empty one, the drawing, or the sentence saying why
@@ -132,12 +151,13 @@ Painted PaintedOf(const Figure& figure, QString& sentence) {
 
 // Paths, dots and labels: the figure's frame fills the room, labels stay inside the area.
 void PaintDrawing(QPainter& painter, const QRectF& room, const QRectF& area, const Figure& figure,
-                  const QPalette& colours, qreal scale) {
-  const Mapping map(figure.frame, room, figure.sameScale);
+                  const QPalette& colours, qreal scale, FormulaDirection direction) {
+  const FigureMapping map(figure.frame, ToSurface(room), figure.sameScale);
   const auto outline = [&](const FigurePath& path) {
     QPainterPath drawn;
-    drawn.moveTo(map(path.points.front()));
-    for (std::size_t i = 1; i < path.points.size(); ++i) drawn.lineTo(map(path.points[i]));
+    drawn.moveTo(ToQPoint(map(path.points.front())));
+    for (std::size_t i = 1; i < path.points.size(); ++i)
+      drawn.lineTo(ToQPoint(map(path.points[i])));
     if (path.closed) drawn.closeSubpath();
     return drawn;
   };
@@ -159,57 +179,33 @@ void PaintDrawing(QPainter& painter, const QRectF& room, const QRectF& area, con
   painter.setPen(Qt::NoPen);
   painter.setBrush(InkColour(colours, FigureInk::Accent));
   for (FigurePoint dot : figure.dots)
-    painter.drawEllipse(map(dot), kDotRadius * scale, kDotRadius * scale);
+    painter.drawEllipse(ToQPoint(map(dot)), kDotRadius * scale, kDotRadius * scale);
 
-  // Labels may use the margins, but no more than the area.
+  // Labels may use the margins, but no more than the area, and touch no line and no other label.
   const QFontMetricsF metrics(painter.font(), painter.device());
+  const PainterLabelMetrics labelMetrics(metrics, direction);
+  const LabelSpacing spacing{
+      .gap = kLabelGap * scale, .clearance = 2 * scale, .dot = kDotRadius * scale};
+  const std::vector<PlacedLabel> placed =
+      PlaceLabels(figure, map, labelMetrics, ToSurface(area), spacing);
+  painter.setPen(QPen(InkColour(colours, FigureInk::Guide), 1 * scale));
+  for (const PlacedLabel& label : placed)
+    if (label.led) painter.drawLine(ToQPoint(label.leaderFrom), ToQPoint(label.leaderTo));
   QTextOption leftToRight(Qt::AlignCenter);
   leftToRight.setWrapMode(QTextOption::NoWrap);
-  leftToRight.setTextDirection(Qt::LeftToRight);  // numbers, and formulas after their names
+  leftToRight.setTextDirection(Qt::LeftToRight);  // each label's text carries its own direction
   painter.setPen(colours.color(QPalette::WindowText));
-  for (const FigureLabel& label : figure.labels) {
-    if (label.text.empty()) continue;
-    // A label of numbers and signs reads from the left; one with Arabic words from the right,
-    // with its numbers set apart by the figure as a textbook sets them.
-    const bool words = std::any_of(label.text.begin(), label.text.end(), [](char16_t c) {
-      return (c >= u'\u0621' && c <= u'\u064A') || (c >= u'\u0671' && c <= u'\u06D3');
-    });
-    const QString text =
-        (words ? QChar(0x2067) : QChar(0x2066)) + ToQString(label.text) + QChar(0x2069);
-    QRectF box(QPointF(0, 0), metrics.size(0, text) + QSizeF(1, 0));
-    const QPointF at = map(label.at);
-    const qreal gap = kLabelGap * scale;
-    const qreal dx = gap + box.width() / 2, dy = gap + box.height() / 2;
-    switch (label.side) {
-      case FigureSide::Centre:
-        box.moveCenter(at);
-        break;
-      case FigureSide::Above:
-        box.moveCenter(at - QPointF(0, dy));
-        break;
-      case FigureSide::Below:
-        box.moveCenter(at + QPointF(0, dy));
-        break;
-      case FigureSide::Left:
-        box.moveCenter(at - QPointF(dx, 0));
-        break;
-      case FigureSide::Right:
-        box.moveCenter(at + QPointF(dx, 0));
-        break;
-    }
-    // Shifted inwards rather than cut off by the view's edge.
-    box.moveLeft(
-        std::clamp(box.left(), area.left(), std::max(area.left(), area.right() - box.width())));
-    box.moveTop(
-        std::clamp(box.top(), area.top(), std::max(area.top(), area.bottom() - box.height())));
-    painter.drawText(box, text, leftToRight);
+  for (const PlacedLabel& label : placed) {
+    const SurfaceRect& box = label.box;
+    painter.drawText(QRectF(box.left, box.top, box.width(), box.height()),
+                     LabelText(figure.labels[label.label], direction), leftToRight);
   }
 }
 
 }  // namespace
 
 void PaintFigure(QPainter& painter, const QRectF& area, const Figure& figure,
-                 const QPalette& colours, qreal scale) {
+                 const QPalette& colours, qreal scale, FormulaDirection direction) {
   const QFontMetricsF metrics(painter.font(), painter.device());
   const qreal line = metrics.height();
   QString sentence;
@@ -246,7 +242,7 @@ void PaintFigure(QPainter& painter, const QRectF& area, const Figure& figure,
               down = std::min(2 * line, rest.height() / 5);
   const QRectF room = rest.adjusted(across, down, -across, -down);
   if (room.width() >= 1 && room.height() >= 1)
-    PaintDrawing(painter, room, area, figure, colours, scale);
+    PaintDrawing(painter, room, rest, figure, colours, scale, direction);
 }
 
 FigureView::FigureView(QWidget* parent)
@@ -287,7 +283,7 @@ QImage FigureView::picture(QSize size, qreal devicePixelRatio) const {
   QPainter painter(&image);
   painter.setRenderHint(QPainter::Antialiasing);
   painter.setFont(font());
-  PaintFigure(painter, QRectF(QPointF(0, 0), QSizeF(size)), figure_, palette(), scale_);
+  PaintFigure(painter, QRectF(QPointF(0, 0), QSizeF(size)), figure_, palette(), scale_, direction_);
   return image;
 }
 
@@ -301,6 +297,11 @@ QSize FigureView::sizeHint() const { return (QSizeF(kPreferredSize) * scale_).to
 void FigureView::setScale(qreal scale) {
   scale_ = scale;
   updateGeometry();
+  update();
+}
+
+void FigureView::setDirection(FormulaDirection direction) {
+  direction_ = direction;
   update();
 }
 
@@ -333,7 +334,7 @@ void FigureView::keyPressEvent(QKeyEvent* event) {
 void FigureView::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.setRenderHint(QPainter::Antialiasing);
-  PaintFigure(painter, rect(), figure_, palette(), scale_);
+  PaintFigure(painter, rect(), figure_, palette(), scale_, direction_);
   if (hasFocus()) {
     QStyleOptionFocusRect option;
     option.initFrom(this);

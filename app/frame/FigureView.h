@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include "numeric/Figure.h"
+#include "numeric/Typeset.h"
 
 class QAction;
 class QPainter;
@@ -16,9 +17,11 @@ namespace numora {
 // Paints a figure to scale into the area, in the painter's font and the palette's colours: the
 // drawing with its labels, caption and note, or the sentence saying why it is not drawn. The
 // painter may be a widget's, a picture's or a printer's; its units are taken as a screen's pixels
-// (lines of 1 and 2 units, times the scale: a window's zoom).
+// (lines of 1 and 2 units, times the scale: a window's zoom). Each label stands where it touches
+// no line and no other label; a pair of coordinates reads in the direction of the formulas.
 void PaintFigure(QPainter& painter, const QRectF& area, const Figure& figure,
-                 const QPalette& colours, qreal scale = 1);
+                 const QPalette& colours, qreal scale = 1,
+                 FormulaDirection direction = FormulaDirection::LeftToRight);
 
 // Paints a figure to scale with the palette's own colours, so that a high-contrast scheme shows
 // it as well. Its accessible name is the figure's name and its description says what it shows;
@@ -41,6 +44,8 @@ class FigureView : public QWidget {
   // The widths of its lines, its dots and its margins are the layout pixels' times the scale
   // (the window's zoom); its labels take the view's font.
   void setScale(qreal scale);
+  // The direction a pair of coordinates reads in: the formulas'.
+  void setDirection(FormulaDirection direction);
 
   QSize sizeHint() const override;
   QSize minimumSizeHint() const override;
@@ -53,6 +58,7 @@ class FigureView : public QWidget {
  private:
   Figure figure_;
   qreal scale_ = 1;
+  FormulaDirection direction_ = FormulaDirection::LeftToRight;
   QAction* copy_;
 };
 

@@ -73,8 +73,8 @@ class FigureObject : public QObject, public QTextObjectInterface {
   Q_INTERFACES(QTextObjectInterface)
 
  public:
-  FigureObject(const Figure& figure, const QFont& font, QSizeF size)
-      : figure_(figure), font_(font), size_(size) {}
+  FigureObject(const Figure& figure, const QFont& font, QSizeF size, FormulaDirection direction)
+      : figure_(figure), font_(font), size_(size), direction_(direction) {}
 
   QSizeF intrinsicSize(QTextDocument*, int, const QTextFormat&) override { return size_; }
 
@@ -90,7 +90,8 @@ class FigureObject : public QObject, public QTextObjectInterface {
     painter->scale(unit, unit);
     painter->setRenderHint(QPainter::Antialiasing);
     painter->setFont(font);
-    PaintFigure(*painter, QRectF(QPointF(0, 0), rect.size() / unit), figure_, PaperColours());
+    PaintFigure(*painter, QRectF(QPointF(0, 0), rect.size() / unit), figure_, PaperColours(), 1,
+                direction_);
     painter->restore();
   }
 
@@ -98,6 +99,7 @@ class FigureObject : public QObject, public QTextObjectInterface {
   Figure figure_;
   QFont font_;
   QSizeF size_;
+  FormulaDirection direction_;
 };
 
 // The solution's formulas in the flow of the text, each line typeset as the panel sets it and
@@ -215,10 +217,11 @@ class Printout {
     }
   }
 
-  void figure(const Figure& figure) {
+  void figure(const Figure& figure, FormulaDirection direction) {
     const qreal perCentimetre = device_.logicalDpiX() / 2.54;
     const qreal width = std::min(kFigureWidth * perCentimetre, qreal(device_.width()));
-    auto* object = new FigureObject(figure, font_, {width, width * kFigureHeight / kFigureWidth});
+    auto* object =
+        new FigureObject(figure, font_, {width, width * kFigureHeight / kFigureWidth}, direction);
     object->setParent(&document_);
     document_.documentLayout()->registerHandler(kFigureObject, object);
     QTextBlockFormat centred = paragraph_;
@@ -287,7 +290,7 @@ bool PrintCalculation(const TopicWindow& window, QPagedPaintDevice& device) {
           (input.text.empty() ? QStringLiteral(u"(فارغة)") : Isolated(ToQString(input.text))));
     printout.heading(QStringLiteral(u"الحل"));
     printout.solution(solution->lines, window.formulaDirection());
-    printout.figure(window.solutionFigure());
+    printout.figure(window.solutionFigure(), window.formulaDirection());
   }
   return printout.paint();
 }

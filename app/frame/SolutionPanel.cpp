@@ -389,6 +389,7 @@ void SolutionPanel::setDirection(FormulaDirection direction) {
   direction_->setAccessibleDescription(
       rightToLeft ? QStringLiteral(u"اضغط لكتابة الصيغ من اليسار إلى اليمين")
                   : QStringLiteral(u"اضغط لكتابة الصيغ من اليمين إلى اليسار"));
+  figure_->setDirection(direction);
   if (!solution_.lines.empty()) writeSteps();
 }
 

@@ -116,7 +116,8 @@ TEST(GeometryFigures, DrawnInProportionAndLabelledAsTheWindowWritesTheNumbers) {
   }
 }
 
-// Not drawn: the sentence names the length. Drawn: a length enlarged to stay visible is named.
+// Not drawn: the sentence names the length. Drawn: a length enlarged to stay visible is named,
+// and a thin shape's outline is eased to an eighth of its length at least.
 TEST(GeometryFigures, NotDrawnOrDrawnWithAThinSideEnlarged) {
   const double nan = std::numeric_limits<double>::quiet_NaN();
   const double infinity = std::numeric_limits<double>::infinity();
@@ -135,7 +136,9 @@ TEST(GeometryFigures, NotDrawnOrDrawnWithAThinSideEnlarged) {
       {CuboidFigure, {{kWidth, 1}, {kHeight, 1}}, {u"الطول"}, {}},
       {SphereFigure, {{kRadius, 1E+200}}, {u"1E+200"}, {}},
       {RectangleFigure, {{kWidth, 1}, {kLength, 100}}, {}, {u"العرض"}},
-      {RectangleFigure, {{kWidth, 1}, {kLength, 40}}, {}, {}},
+      {RectangleFigure, {{kWidth, 1}, {kLength, 8}}, {}, {}},
+      {RectangleFigure, {{kWidth, 1}, {kLength, 40}}, {}, {u"العرض"}},
+      {CuboidFigure, {{kWidth, 1}, {kHeight, 3}, {kLength, 94}}, {}, {u"العرض", u"الارتفاع"}},
       {RectangleFigure, {{kWidth, 1}, {kLength, 1000}}, {}, {u"العرض"}},
       {TriangleFigure, {{kBase, 100}, {kHeight, 1}}, {}, {u"الارتفاع"}},
       {CylinderFigure, {{kRadius, 1}, {kHeight, 100}}, {}, {u"نصف القطر"}},
@@ -161,7 +164,7 @@ TEST(GeometryFigures, NotDrawnOrDrawnWithAThinSideEnlarged) {
     std::ranges::copy_if(figure.paths, std::back_inserter(outline),
                          [](const FigurePath& path) { return path.ink == FigureInk::Shape; });
     const FigureFrame box = Bounds(outline);
-    EXPECT_GE(std::min(box.width(), box.height()) * 40,
+    EXPECT_GE(std::min(box.width(), box.height()) * 8,
               std::max(box.width(), box.height()) * (1 - 1e-12));
     EXPECT_TRUE(AllInsideFrame(figure));
   }

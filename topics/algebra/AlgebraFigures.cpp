@@ -69,9 +69,13 @@ std::u16string Number(double value, Numerals numerals) {
   return IsolatedNumber(NumberToText(value, numerals));
 }
 
+// A point on the figure, read in the direction of the formulas.
 std::u16string Point(double x, double y, Numerals numerals) {
-  // The Arabic comma, which a decimal comma cannot be taken for.
-  // One left-to-right run, so that it reads the same inside an Arabic sentence or label.
+  return CoordinatePair(NumberToText(x, numerals), NumberToText(y, numerals));
+}
+
+// A point in a sentence: one left-to-right run, as a screen reader reads it.
+std::u16string PointInWords(double x, double y, Numerals numerals) {
   return IsolatedNumber(u"(" + NumberToText(x, numerals) + u"، " + NumberToText(y, numerals) +
                         u")");
 }
@@ -101,7 +105,8 @@ Figure NumberLine(const Marked& input, const Marked& result, Numerals numerals,
   for (double tick : Ticks(low, high, 6)) {
     figure.paths.push_back(
         Segment({tick, -kTick}, {tick, kTick}, FigureLine::Guide, FigureInk::Guide));
-    figure.labels.push_back({{tick, -kTick}, NumberToText(tick, numerals), FigureSide::Below});
+    figure.labels.push_back(
+        {{tick, -kTick}, NumberToText(tick, numerals), FigureSide::Below, FigureLabelKind::Tick});
   }
   // The result's label stands higher, so that the two stay apart when the numbers are close.
   const auto mark = [&](const Marked& marked, double height, FigureInk ink) {
@@ -318,12 +323,12 @@ Figure ParabolaFigure(const Values& values, Numerals numerals) {
     if (std::none_of(figure.dots.begin(), figure.dots.end(), [&](FigurePoint p) {
           return std::abs(p.x - x) < inner.width() / 20 && std::abs(p.y) < inner.height() / 10;
         }))
-      figure.labels.push_back({{x, -tickY}, text(x), FigureSide::Below});
+      figure.labels.push_back({{x, -tickY}, text(x), FigureSide::Below, FigureLabelKind::Tick});
   }
   for (double y : Ticks(bottom, top, 5)) {
     if (y == 0) continue;  // the x-axis has written 0
     figure.paths.push_back(Segment({-tickX, y}, {tickX, y}, FigureLine::Guide, FigureInk::Guide));
-    figure.labels.push_back({{-tickX, y}, text(y), FigureSide::Left});
+    figure.labels.push_back({{-tickX, y}, text(y), FigureSide::Left, FigureLabelKind::Tick});
   }
 
   std::u16string rootsText;
@@ -335,9 +340,9 @@ Figure ParabolaFigure(const Values& values, Numerals numerals) {
   } else {
     rootsText = u"الجذران " + text(roots[0]) + u" و" + text(roots[1]);
   }
-  figure.description = u"قطع مكافئ: الرأس " + Point(axis, lowest, numerals) + u"، " + rootsText +
-                       u"، محور التماثل س = " + text(axis) + u"، يقطع محور الصادات عند " + text(c) +
-                       u".";
+  figure.description = u"قطع مكافئ: الرأس " + PointInWords(axis, lowest, numerals) + u"، " +
+                       rootsText + u"، محور التماثل س = " + text(axis) +
+                       u"، يقطع محور الصادات عند " + text(c) + u".";
   // Each axis has its own scale, so each has its own margin; the lower one is deeper for the
   // labels under the x-axis and the vertex.
   figure.frame = {left - inner.width() * 0.06, bottom - inner.height() * 0.12,

@@ -20,8 +20,12 @@ using std::numbers::pi;
 // Beyond this ratio of the longest length to the shortest, the short one would not show as more
 // than a line at any size a panel gives the figure.
 constexpr double kLargestRatio = 1000;
-// A length shorter than this share of the longest is drawn at it, so that it stays visible.
-constexpr double kThinnestShare = 1.0 / 40;
+// Where the shortest length is less than this share of the longest, the shape would be a sliver
+// with its labels crowded into a corner: its proportions are eased so that the shortest is drawn
+// at this share, the lengths under a third of the longest growing less the longer they are, in
+// the same order as typed.
+constexpr double kThinnestShare = 1.0 / 8;
+constexpr double kEasedBelow = 1.0 / 3;
 // The painter scales the frame to pixels: lengths outside these bounds would overflow or lose
 // their digits on the way.
 constexpr double kLongestDrawn = 1e100, kShortestDrawn = 1e-100;
@@ -86,12 +90,18 @@ Lengths Read(const Values& values, const std::vector<Measure>& measures, Numeral
                          named(shortest) + u" بأكثر من ألف مرة.";
     return lengths;
   }
-  const double thinnest = *longest * kThinnestShare;
+  // Below the threshold a length l is drawn at threshold × (l ÷ threshold)^k, k < 1 chosen so that
+  // the shortest is drawn at the thinnest share.
+  const double threshold = *longest * kEasedBelow, thinnest = *longest * kThinnestShare;
+  const bool eased = *shortest < thinnest;
+  const double power = eased ? std::log(thinnest / threshold) / std::log(*shortest / threshold) : 1;
   std::u16string enlarged;
   int enlargedCount = 0;
   for (std::size_t i = 0; i < lengths.typed.size(); ++i) {
-    lengths.drawn.push_back(std::max(lengths.typed[i], thinnest));
-    if (lengths.typed[i] >= thinnest) continue;
+    const double typed = lengths.typed[i];
+    const bool grown = eased && typed < threshold;
+    lengths.drawn.push_back(grown ? threshold * std::pow(typed / threshold, power) : typed);
+    if (!grown) continue;
     enlarged += (enlargedCount++ ? u" و" : u"") + std::u16string(measures[i].word);
   }
   if (enlargedCount > 0)

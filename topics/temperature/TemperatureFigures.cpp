@@ -120,7 +120,8 @@ Figure Drawn(std::u16string_view typed, double t, Numerals numerals) {
       if (y < bottom || y > top) continue;
       figure.paths.push_back(
           Segment({x - kTube - kTick, y}, {x - kTube, y}, FigureLine::Guide, FigureInk::Guide));
-      figure.labels.push_back({{x - kTube - kTick, y}, text(tick), FigureSide::Left});
+      figure.labels.push_back(
+          {{x - kTube - kTick, y}, text(tick), FigureSide::Left, FigureLabelKind::Tick});
     }
   }
 
