@@ -139,6 +139,16 @@ bool Meets(const SurfaceLine& line, const SurfaceRect& rect) {
          clip(-dy, line.from.y - rect.top) && clip(dy, rect.bottom - line.from.y);
 }
 
+// Whether two segments cross each other.
+bool Cross(const SurfaceLine& a, const SurfaceLine& b) {
+  const auto side = [](SurfacePoint p, SurfacePoint q, SurfacePoint r) {
+    return (q.x - p.x) * (r.y - p.y) - (q.y - p.y) * (r.x - p.x);
+  };
+  const double d1 = side(b.from, b.to, a.from), d2 = side(b.from, b.to, a.to),
+               d3 = side(a.from, a.to, b.from), d4 = side(a.from, a.to, b.to);
+  return ((d1 > 0 && d2 < 0) || (d1 < 0 && d2 > 0)) && ((d3 > 0 && d4 < 0) || (d3 < 0 && d4 > 0));
+}
+
 // The lines of the figure on the surface, in runs with the rectangle around each, so that a
 // label far from a curve is not tested against each of its pieces.
 class Obstacles {
@@ -167,10 +177,17 @@ class Obstacles {
     }
     return true;
   }
-  // A leader crosses no label.
-  bool clear(const SurfaceLine& leader) const {
+  void addLeader(const SurfaceLine& leader) {
+    leaders_.push_back(leader);
+    addRun({leader});
+  }
+  // A leader crosses no label, and no other leader unless it must.
+  bool clear(const SurfaceLine& leader, bool mayCrossLeaders = false) const {
     return std::none_of(boxes_.begin(), boxes_.end(),
-                        [&](const SurfaceRect& box) { return Meets(leader, box); });
+                        [&](const SurfaceRect& box) { return Meets(leader, box); }) &&
+           (mayCrossLeaders ||
+            std::none_of(leaders_.begin(), leaders_.end(),
+                         [&](const SurfaceLine& other) { return Cross(leader, other); }));
   }
 
  private:
@@ -180,6 +197,7 @@ class Obstacles {
   };
   std::vector<Run> runs_;
   std::vector<SurfaceRect> boxes_;
+  std::vector<SurfaceLine> leaders_;
 };
 
 struct Direction {
@@ -259,11 +277,19 @@ std::vector<PlacedLabel> PlaceLabels(const Figure& figure, const FigureMapping& 
     obstacles.addBox(SurfaceRect{at.x, at.y, at.x, at.y}.grown(spacing.dot));
   }
 
-  // Measures first, whatever their order among the ticks: a tick's number gives way to them.
+  // Measures first, the widest of them first, as they are the hardest to fit: a short one finds
+  // room where a long one would not. A tick's number gives way to every measure.
   std::vector<std::size_t> order(figure.labels.size());
-  for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
-  std::stable_partition(order.begin(), order.end(), [&](std::size_t i) {
-    return figure.labels[i].kind == FigureLabelKind::Measure;
+  std::vector<double> widths(figure.labels.size());
+  for (std::size_t i = 0; i < order.size(); ++i) {
+    order[i] = i;
+    widths[i] = metrics.width(figure.labels[i]);
+  }
+  std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+    const bool aMeasure = figure.labels[a].kind == FigureLabelKind::Measure,
+               bMeasure = figure.labels[b].kind == FigureLabelKind::Measure;
+    if (aMeasure != bMeasure) return aMeasure;
+    return aMeasure && widths[a] > widths[b];
   });
 
   std::vector<PlacedLabel> placed;
@@ -280,7 +306,7 @@ std::vector<PlacedLabel> PlaceLabels(const Figure& figure, const FigureMapping& 
     const auto take = [&](const SurfaceRect& box, bool led) {
       const SurfaceLine line = leader(box);
       obstacles.addBox(box);
-      if (led) obstacles.addRun({line});
+      if (led) obstacles.addLeader(line);
       placed.push_back({index, box, led, line.from, line.to});
     };
 
@@ -288,7 +314,7 @@ std::vector<PlacedLabel> PlaceLabels(const Figure& figure, const FigureMapping& 
       // At its tick or not at all: beside it, half a line up or down, or across it.
       const Direction d = DirectionOf(label.side);
       const Direction across{d.y, d.x};
-      const double shift = (d.y == 0 ? height : width) / 2 + spacing.clearance;
+      const double shift = (d.y == 0 ? height : width) / 2 + 2 * spacing.clearance + 0.5;
       const SurfaceRect beside = BoxAt(at, d, spacing.gap, width, height);
       for (const SurfaceRect& box :
            {beside,
@@ -333,9 +359,13 @@ std::vector<PlacedLabel> PlaceLabels(const Figure& figure, const FigureMapping& 
       const SurfacePoint p = Nearest(a, at), q = Nearest(b, at);
       return std::hypot(p.x - at.x, p.y - at.y) < std::hypot(q.x - at.x, q.y - at.y);
     });
-    const auto free = std::find_if(anywhere.begin(), anywhere.end(), [&](const SurfaceRect& box) {
+    auto free = std::find_if(anywhere.begin(), anywhere.end(), [&](const SurfaceRect& box) {
       return fits(box) && obstacles.clear(leader(box));
     });
+    if (free == anywhere.end())
+      free = std::find_if(anywhere.begin(), anywhere.end(), [&](const SurfaceRect& box) {
+        return fits(box) && obstacles.clear(leader(box), true);
+      });
     // With no free place at all (a view too small for its figure) it stands where it would
     // rather, as before there was placement.
     if (free != anywhere.end())

@@ -38,11 +38,13 @@ bool Drawable(const Figure& figure) {
   const double width = frame.width(), height = frame.height();
   if (!std::isfinite(width) || !std::isfinite(height)) return false;
   // A frame narrower than the rounding of its own coordinates has no scale; one below 1e-200
-  // would give a scale that overflows.
-  const double magnitude = std::max(
-      {std::abs(frame.left), std::abs(frame.right), std::abs(frame.bottom), std::abs(frame.top)});
-  const double narrowest = std::max(1e-200, 1e-9 * magnitude);
-  if (!(width > narrowest && height > narrowest)) return false;
+  // would give a scale that overflows. Each axis on its own: a number line's height is a few
+  // units whatever the size of its numbers.
+  const auto narrowest = [](double low, double high) {
+    return std::max(1e-200, 1e-9 * std::max(std::abs(low), std::abs(high)));
+  };
+  if (!(width > narrowest(frame.left, frame.right) && height > narrowest(frame.bottom, frame.top)))
+    return false;
   // Points are allowed a frame's size outside it; further out they would be drawn off the view.
   const auto near = [&](FigurePoint p) {
     return std::isfinite(p.x) && std::isfinite(p.y) && p.x >= frame.left - width &&

@@ -7,11 +7,12 @@
 //                             all), the captions whose glyphs reach past their control's top or
 //                             bottom ("tall"), and the boxes whose digits do ("cut")
 //   fontfit --detail FACE     each control in that candidate ("own": in the program's faces)
-//   fontfit --shots DIR [--zoom PERCENT] [--formulas ltr|rtl]
+//   fontfit --shots DIR [--zoom PERCENT] [--formulas ltr|rtl] [--inputs N=A,B,C]...
 //                             every window after numbers are typed and a calculation is done, as
 //                             DIR/FormN.png, in the faces the program uses here; at a zoom of the
 //                             program (100 to 300), reached with its own keys; the formulas in
-//                             the region's direction, or the one given
+//                             the region's direction, or the one given; window N's boxes given
+//                             other numbers, in tab order
 //
 // Run it on the offscreen platform (QT_QPA_PLATFORM=offscreen) or on a display.
 //
@@ -31,6 +32,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMap>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
@@ -350,7 +352,8 @@ QStringList Inputs(FormId id) {
   }
 }
 
-int Screenshots(const QString& folder, int percent, const QString& formulas) {
+int Screenshots(const QString& folder, int percent, const QString& formulas,
+                const QMap<int, QStringList>& typed) {
   QDir().mkpath(folder);
   QuietEnd end;
   QuietMessages messages;
@@ -386,7 +389,7 @@ int Screenshots(const QString& folder, int percent, const QString& formulas) {
       at = at->nextInFocusChain();
       if (at == window.focusWidget()) break;
     }
-    const QStringList inputs = Inputs(id);
+    const QStringList inputs = typed.value(n, Inputs(id));
     for (int i = 0; i < inputs.size() && i < static_cast<int>(boxes.size()); ++i) {
       boxes[i]->setFocus();
       Type(boxes[i], inputs[i]);
@@ -419,11 +422,16 @@ int main(int argc, char* argv[]) {
   if (arguments.size() >= 3 && arguments[1] == QLatin1String("--shots")) {
     int percent = 100;
     QString formulas;
+    QMap<int, QStringList> typed;
     for (int i = 3; i + 1 < arguments.size(); i += 2) {
       if (arguments[i] == QLatin1String("--zoom")) percent = arguments[i + 1].toInt();
       if (arguments[i] == QLatin1String("--formulas")) formulas = arguments[i + 1];
+      if (arguments[i] == QLatin1String("--inputs")) {
+        const QString window = arguments[i + 1].section(u'=', 0, 0);
+        typed[window.toInt()] = arguments[i + 1].section(u'=', 1).split(u',');
+      }
     }
-    return Screenshots(arguments[2], percent, formulas);
+    return Screenshots(arguments[2], percent, formulas, typed);
   }
   if (arguments.size() == 3 && arguments[1] == QLatin1String("--row"))
     return MeasureOne(arguments[2], false);
@@ -432,6 +440,6 @@ int main(int argc, char* argv[]) {
   if (arguments.size() == 1) return MeasureAll();
   std::fprintf(stderr,
                "usage: fontfit [--detail FACE|own | --shots FOLDER [--zoom PERCENT] [--formulas "
-               "ltr|rtl]]\n");
+               "ltr|rtl] [--inputs N=A,B,C]...]\n");
   return 2;
 }
