@@ -96,6 +96,12 @@ void FigureViewTest::showsWhatItCan() {
   notANumber.paths[0].points[1].x = std::nan("");
   flat.frame.top = flat.frame.bottom;
   overflowing.frame = {-1e308, -1e308, 1e308, 1e308};
+  // A number line of large numbers: its height is a few units whatever its width.
+  Figure numberLine = annotated;
+  numberLine.notToScale.clear();
+  numberLine.caption.clear();
+  numberLine.paths = {Segment({0, 0}, {1e10, 0}, FigureLine::Solid, FigureInk::Accent)};
+  numberLine.frame = {-1e9, -0.7, 1.1e10, 1.15};
   const struct {
     Figure figure;
     QString description;
@@ -109,6 +115,7 @@ void FigureViewTest::showsWhatItCan() {
       {notANumber, notDrawn, QPalette::Highlight, false},
       {flat, notDrawn, QPalette::Highlight, false},
       {overflowing, notDrawn, QPalette::Highlight, false},
+      {numberLine, about, QPalette::Highlight, true},
       {Figure{}, QString(), QPalette::WindowText, false},
   };
   QPalette highContrast(Qt::white, Qt::black, Qt::white, Qt::black, Qt::gray, Qt::white, Qt::black);
