@@ -4,10 +4,14 @@
 
 #include <benchmark/benchmark.h>
 
+#include "numeric/Figure.h"
 #include "numeric/NumberWriting.h"
 #include "numeric/Working.h"
+#include "topics/algebra/AlgebraFigures.h"
 #include "topics/algebra/AlgebraFormulas.h"
 #include "topics/geometry/GeometryFormulas.h"
+#include "topics/temperature/TemperatureFigures.h"
+#include "topics/temperature/TemperatureFormulas.h"
 
 namespace {
 
@@ -38,6 +42,28 @@ void CylinderClick(benchmark::State& state) {
   }
 }
 BENCHMARK(CylinderClick);
+
+// Placing a figure's labels, which a panel does each time it paints the figure: the parabola
+// with its ticks, and the thermometers, the most labels of any figure, at 100 %.
+class EvenLabelMetrics : public LabelMetrics {
+ public:
+  double width(const FigureLabel& label) const override {
+    return 7.2 * static_cast<double>(label.text.size()) + 1;
+  }
+  double height(const FigureLabel&) const override { return 15.6; }
+};
+
+void PlaceFigureLabels(benchmark::State& state, const Figure& figure) {
+  const SurfaceRect area{0, 0, 280, 220}, room{31, 31, 249, 189};
+  const FigureMapping map(figure.frame, room, figure.sameScale);
+  const EvenLabelMetrics metrics;
+  for (auto _ : state)
+    benchmark::DoNotOptimize(PlaceLabels(figure, map, metrics, area, LabelSpacing{}));
+}
+BENCHMARK_CAPTURE(PlaceFigureLabels, Parabola, ParabolaFigure({{kA, 2}, {kB, -7}, {kC, 3}}, u'.'))
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(PlaceFigureLabels, Thermometers, ThermometersFigure({{kFahrenheit, 100}}, u'.'))
+    ->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 
