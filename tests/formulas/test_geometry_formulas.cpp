@@ -3,11 +3,18 @@
 // leave the double range.
 #include <gtest/gtest.h>
 
+#include <bit>
+#include <cmath>
+#include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
+#include <vector>
 
+#include "numeric/Exact.h"
 #include "numeric/Fault.h"
 #include "numeric/NumberWriting.h"
+#include "numeric/Working.h"
 #include "topics/geometry/GeometryFormulas.h"
 
 namespace numora {
@@ -162,6 +169,85 @@ TEST(Solids, CylinderWithAndWithoutHeight) {
               c.lateral);
     EXPECT_EQ(Shown(Evaluated(CylinderTotalArea, {{kRadius, c.radius}, {kHeight, c.height}})),
               c.total);
+  }
+}
+
+// π as a constant of its own changes nothing the windows compute or write: each measure is the
+// double it was when π was the plain constant 3.14 (and 4π the plain 12.56), computed in the
+// same order, to the last bit and with the same faults, and its working and steps read the same.
+TEST(Solids, PiIsStillThreePointOneFourInEveryDecimalWorkingAndStep) {
+  const Expr r = Quantity(kRadius), h = Quantity(kHeight);
+  const Expr pi = 3.14;
+  const struct {
+    const char* what;
+    const Formula& formula;
+    Expr before;  // the declaration with the plain constants, as the code history has it
+    // The same operations on 3.14 in plain double arithmetic, in the order the declaration gives.
+    double (*byHand)(double r, double h);
+  } formulas[] = {
+      {"circle area", CircleArea, pi * Square(r),
+       [](double r, double) { return 3.14 * Power(r, 2); }},
+      {"circle circumference", CircleCircumference, 2 * pi * r,
+       [](double r, double) { return 2 * 3.14 * r; }},
+      {"sphere surface", SphereSurface, 12.56 * Square(r),
+       [](double r, double) { return 12.56 * Power(r, 2); }},
+      {"sphere volume", SphereVolume, Ratio(4, 3) * pi * Cube(r),
+       [](double r, double) { return 4.0 / 3.0 * 3.14 * Power(r, 3); }},
+      {"cylinder volume", CylinderVolume, pi * Square(r) * h,
+       [](double r, double h) { return 3.14 * Power(r, 2) * h; }},
+      {"cylinder lateral", CylinderLateralArea, 2 * pi * r * h,
+       [](double r, double h) { return 2 * 3.14 * r * h; }},
+      {"cylinder total", CylinderTotalArea, 2 * pi * Square(r) + 2 * pi * r * h,
+       [](double r, double h) { return 2 * 3.14 * Power(r, 2) + 2 * 3.14 * r * h; }},
+  };
+  const double radii[] = {0,   -0.0, 1,    2,       7,     2.5,   1.1,   0.1,
+                          0.3, -1,   1e-5, 123.456, 6e153, 1e103, 1e200, 1e308};
+  const double heights[] = {0, 2, 0.5, 0.7, 10, 1.5e308};
+  const Numerals numerals[] = {{u'.'}, {u'\u066B', u'\u0660'}};
+  for (const auto& f : formulas) {
+    for (const double radius : radii) {
+      for (const double height : heights) {
+        SCOPED_TRACE(testing::Message()
+                     << f.what << ", radius " << radius << ", height " << height);
+        const Values lengths{{kRadius, radius}, {kHeight, height}};
+        Values now = lengths, before = lengths;
+        std::optional<double> value, old;
+        int fault = 0, oldFault = 0;
+        fault = FaultOf([&] { value = ValueOf(f.formula, now); });
+        oldFault = FaultOf([&] { old = ValueOrFault(Evaluation(before)(f.before)); });
+        ASSERT_EQ(fault, oldFault);
+        if (!value) continue;
+        ASSERT_TRUE(old.has_value());
+        EXPECT_EQ(std::bit_cast<std::uint64_t>(*value), std::bit_cast<std::uint64_t>(*old));
+        const double byHand = f.byHand(radius, height);
+        EXPECT_EQ(std::bit_cast<std::uint64_t>(*value), std::bit_cast<std::uint64_t>(byHand));
+        const Formula declared{f.formula.name, f.before};
+        for (const Numerals n : numerals) {
+          const std::u16string text = NumberToText(*value, n);
+          EXPECT_EQ(WithResult(f.formula, now, text, n), WithResult(declared, before, text, n));
+          EXPECT_EQ(InWords(f.formula, n), InWords(declared, n));
+          const Steps steps = StepsOf(f.formula, now, text, n);
+          const Steps oldSteps = StepsOf(declared, before, text, n);
+          ASSERT_EQ(steps.lines.size(), oldSteps.lines.size());
+          for (std::size_t i = 0; i < steps.lines.size(); ++i) {
+            EXPECT_EQ(steps.lines[i].rows, oldSteps.lines[i].rows);
+            ASSERT_EQ(steps.lines[i].formulas.size(), oldSteps.lines[i].formulas.size());
+            for (std::size_t j = 0; j < steps.lines[i].formulas.size(); ++j)
+              for (const auto direction :
+                   {FormulaDirection::LeftToRight, FormulaDirection::RightToLeft})
+                EXPECT_EQ(LinearText(steps.lines[i].formulas[j], direction),
+                          LinearText(oldSteps.lines[i].formulas[j], direction));
+          }
+        }
+        // The exact value is in terms of π wherever the old one was a fraction.
+        const std::optional<ExactNumber> exact = ExactValue(f.formula.expression, lengths);
+        const std::optional<ExactNumber> oldExact = ExactValue(f.before, lengths);
+        EXPECT_EQ(exact.has_value(), oldExact.has_value());
+        if (exact && !exact->timesPi()) {
+          EXPECT_EQ(exact->rational().numerator, 0);
+        }
+      }
+    }
   }
 }
 

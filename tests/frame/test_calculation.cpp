@@ -230,6 +230,59 @@ TEST(Calculation, TheSolutionFollowsTheClick) {
   EXPECT_EQ(window.view.lines().size(), 2u);
 }
 
+// Answers in terms of π: the letter follows the direction the formulas are set in, and one note,
+// under the last of them, says that the decimals take π as 3.14, in the region's digits; a fault
+// after them keeps the note with the answers it is about.
+TEST(Calculation, AnswersInTermsOfPiSayOnceThatTheDecimalTakesPiAsThreePointOneFour) {
+  const Formula area{u"م", Pi() * Square(x)}, round{u"ح", 2 * Pi() * x}, half{u"ن", x / 4};
+  const auto note = [](std::u16string_view letter, std::u16string_view number) {
+    return u"القيمة العشرية تأخذ " + std::u16string(letter) + u" على أنها " +
+           std::u16string(number);
+  };
+  const struct {
+    Numerals numerals;
+    std::u16string pi, decimal;
+  } regions[] = {{u',', u"3,14", u"12,56"}, {{u'\u066B', u'\u0660'}, u"٣٫١٤", u"١٢٫٥٦"}};
+  for (const auto& region : regions) {
+    FakeView view;
+    Calculation calculation(view, region.numerals);
+    const int fields[4] = {};
+    view.names = {{&fields[0], u"نصف القطر"}};
+    view.texts[&fields[0]] = u"2";
+    const auto click = [&](bool fault) {
+      calculation.run([&] {
+        calculation.read(&fields[0], u"س");
+        calculation.measure(&fields[1], area);
+        calculation.measure(&fields[2], round);
+        calculation.measure(&fields[3], half);  // no π: its exact answer is its decimal
+        if (fault) throw Fault(FaultKind::Overflow);
+      });
+    };
+    for (const bool fault : {false, true}) {
+      click(fault);
+      std::vector<const SolutionLine*> exact, notes;
+      std::size_t lastExact = 0, noteAt = 0;
+      const std::vector<SolutionLine>& lines = view.solution.lines;
+      for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (lines[i].kind == SolutionLine::Kind::Exact) exact.push_back(&lines[i]), lastExact = i;
+        if (lines[i].kind == SolutionLine::Kind::Note) notes.push_back(&lines[i]), noteAt = i;
+      }
+      ASSERT_EQ(exact.size(), 2u);
+      ASSERT_EQ(notes.size(), 1u);
+      EXPECT_EQ(noteAt, lastExact + 1);
+      EXPECT_FALSE(notes[0]->formula.has_value());
+      EXPECT_EQ(notes[0]->textIn(FormulaDirection::LeftToRight), note(u"π", region.pi));
+      EXPECT_EQ(notes[0]->textIn(FormulaDirection::RightToLeft), note(u"ط", region.pi));
+      const std::u16string ltr = FakeView::Plain(exact[0]->textIn(FormulaDirection::LeftToRight));
+      const std::u16string rtl = FakeView::Plain(exact[0]->textIn(FormulaDirection::RightToLeft));
+      EXPECT_EQ(ltr.substr(0, 7), u"م = " + region.numerals.digits(u"4") + u"π ");
+      EXPECT_EQ(rtl.substr(0, 7), u"م = " + region.numerals.digits(u"4") + u"ط ");
+      EXPECT_TRUE(ltr.ends_with(u"≈ " + region.decimal)) << ::testing::PrintToString(ltr);
+      EXPECT_EQ(fault, view.solution.stopped);
+    }
+  }
+}
+
 TEST(Calculation, AScreenReaderHearsEachClickOnce) {
   // What is said at the end of a click, without the pupil moving to the results.
   const struct {

@@ -86,7 +86,7 @@ void SolutionTest::everyWindowShowsItsSolution_data() {
   QTest::addRow("triangle") << FormId::Form8 << QStringList{"Text1", "4", "Text2", "6"} << ""
                             << QString();
   QTest::addRow("sphere") << FormId::Form9 << QStringList{"Text1", "1"} << ""
-                          << u"الحجم = 314/75 = 4 14/75 ≈ 4.18666666666667"_qs;
+                          << u"الحجم = 4π/3 = 1 1/3 π ≈ 4.18666666666667"_qs;
   QTest::addRow("pythagoras") << FormId::Form11 << QStringList{"Text1", "2", "Text2", "4"} << ""
                               << u"طول الوتر = 2√5 ≈ 4.47213595499958"_qs;
   QTest::addRow("cylinder") << FormId::Form12 << QStringList{"Text1", "1", "Text2", "2"} << ""
