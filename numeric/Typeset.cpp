@@ -270,7 +270,7 @@ class Layout {
       return previous->prefix() ? em(face) * 0.03 : Spacing(*previous) * em(face);
     if (part.kind() == Kind::Words || previous->kind() == Kind::Words) return em(face) * 0.3;
     // A mixed number and the π it multiplies: 10 ⅔ π.
-    if (previous->kind() == Kind::Mixed) return em(face) * 0.15;
+    if (previous->kind() == Kind::Mixed) return em(face) * 0.2;
     return em(face) * 0.06;  // a number beside a root or π: 2√2, 49π
   }
 
