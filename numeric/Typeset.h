@@ -125,7 +125,7 @@ struct MathPoint {
 };
 
 // A run of text drawn as one word: its left edge and its baseline. A name is drawn right to left,
-// a number and a sign left to right, whatever the formula's direction.
+// a number and a sign left to right, whatever the formula's direction; π is its letter (Pi).
 struct MathRun {
   std::u16string text;
   Math::Kind kind;
