@@ -4,6 +4,7 @@
 #include <cmath>
 #include <compare>
 #include <cstdint>
+#include <numbers>
 #include <numeric>
 #include <stdexcept>
 #include <utility>
@@ -221,20 +222,44 @@ Fraction Power(Fraction x, Whole exponent) {
 
 std::strong_ordering Compare(Fraction a, Fraction b) { return a.n * b.d <=> b.n * a.d; }
 
-// a + b × ⁿ√m, kept in the form ExactNumber describes.
+// a + b × ⁿ√m, or a × π, kept in the form ExactNumber describes.
 struct Value {
   Fraction rational = {};
   Fraction coefficient = {};
   Whole radicand = 1;
   int index = 2;
+  bool pi = false;  // a × π, a not zero and b zero
 
-  bool plain() const { return coefficient.zero(); }
+  bool plain() const { return coefficient.zero() && !pi; }
+  bool zero() const { return plain() && rational.zero(); }
   bool sameRoot(const Value& other) const {
     return radicand == other.radicand && index == other.index;
   }
 };
 
 Value Plain(Fraction a) { return {a}; }
+
+// a × π; zero is the fraction 0, so that it adds to anything.
+Value TimesPi(Fraction a) {
+  if (a.zero()) return Plain(a);
+  return {.rational = a, .pi = true};
+}
+
+// The arithmetic of a multiple of π with another value, where it stays one: a sum of two
+// multiples, a product or a quotient by a fraction, π ÷ π; anything else has no exact value here.
+Value PiSum(const Value& x, const Value& y) {
+  if (x.zero()) return y;
+  if (y.zero()) return x;
+  if (!x.pi || !y.pi) throw NoExactValue{};
+  return TimesPi(x.rational + y.rational);
+}
+Value PiProduct(const Value& x, const Value& y) {
+  if (x.pi && y.pi) throw NoExactValue{};
+  const Value& multiple = x.pi ? x : y;
+  const Value& factor = x.pi ? y : x;
+  if (!factor.plain()) throw NoExactValue{};
+  return TimesPi(multiple.rational * factor.rational);
+}
 
 // a + b × ⁿ√m for a simplified root; a root of 1 is 1.
 Value WithRoot(Fraction a, Fraction b, Whole m, int n) {
@@ -258,14 +283,16 @@ Value Scaled(const Value& x, Fraction k) {
 }
 
 Value operator+(const Value& x, const Value& y) {
+  if (x.pi || y.pi) return PiSum(x, y);
   if (x.plain()) return WithRoot(x.rational + y.rational, y.coefficient, y.radicand, y.index);
   if (!y.plain() && !x.sameRoot(y)) throw NoExactValue{};
   return WithRoot(x.rational + y.rational, x.coefficient + y.coefficient, x.radicand, x.index);
 }
-Value operator-(const Value& x) { return {-x.rational, -x.coefficient, x.radicand, x.index}; }
+Value operator-(const Value& x) { return {-x.rational, -x.coefficient, x.radicand, x.index, x.pi}; }
 Value operator-(const Value& x, const Value& y) { return x + -y; }
 
 Value operator*(const Value& x, const Value& y) {
+  if (x.pi || y.pi) return PiProduct(x, y);
   if (y.plain()) return Scaled(x, y.rational);
   if (x.plain()) return Scaled(y, x.rational);
   if (x.rational.zero() && y.rational.zero()) {
@@ -285,6 +312,7 @@ Value operator*(const Value& x, const Value& y) {
 }
 
 Value Reciprocal(const Value& x) {
+  if (x.pi) throw NoExactValue{};
   if (x.plain()) return Plain(Reciprocal(x.rational));
   if (!x.rational.zero()) throw NoExactValue{};
   // 1 / (b × ⁿ√m) = ⁿ√(mⁿ⁻¹) / (b × m)
@@ -292,13 +320,18 @@ Value Reciprocal(const Value& x) {
                 Reciprocal(x.coefficient * Fraction{x.radicand}));
 }
 
-Value operator/(const Value& x, const Value& y) { return x * Reciprocal(y); }
+Value operator/(const Value& x, const Value& y) {
+  if (x.pi && y.pi) return Plain(x.rational * Reciprocal(y.rational));
+  if (y.pi && x.zero()) return x;
+  return x * Reciprocal(y);
+}
 
 long double Approximately(Fraction a) {
   return static_cast<long double>(a.n.value()) / static_cast<long double>(a.d.value());
 }
 
 long double Approximately(const Value& x) {
+  if (x.pi) return Approximately(x.rational) * std::numbers::pi_v<long double>;
   if (x.plain()) return Approximately(x.rational);
   const long double m = static_cast<long double>(x.radicand.value());
   const long double root = x.index == 2 ? std::sqrt(m) : std::pow(m, 1.0L / x.index);
@@ -340,6 +373,8 @@ int Sign(const Value& x) {
 Value Power(const Value& base, const Value& exponent) {
   if (!exponent.plain()) throw NoExactValue{};
   const Fraction e = exponent.rational;
+  // π to the first power is itself; to any other power but 0 it leaves the form.
+  if (base.pi && e.d == 1 && e.n != 0 && e.n != 1) throw NoExactValue{};
   if (base.plain()) {
     const Fraction x = base.rational;
     if (e.d == 1) return Plain(Power(x, e.n));
@@ -419,6 +454,7 @@ Value Evaluate(const Expr& expr, const Values& values) {
       return Plain(DecimalValue(*value));
     }
     case Kind::Constant:
+      if (expr.piMultiple() != 0) return TimesPi(Fraction{expr.piMultiple()});
       return Plain(DecimalValue(expr.number()));
     case Kind::Ratio:
       return Plain(Fraction::Of(expr.numerator(), expr.denominator()));
@@ -479,7 +515,7 @@ void CheckBounds(const Value& x) {
 
 Value FromExact(const ExactNumber& x) {
   const auto fraction = [](const ExactFraction& f) { return Fraction{f.numerator, f.denominator}; };
-  return {fraction(x.rational()), fraction(x.coefficient()), x.radicand(), x.index()};
+  return {fraction(x.rational()), fraction(x.coefficient()), x.radicand(), x.index(), x.timesPi()};
 }
 
 std::u16string Text(Whole x) {
@@ -518,6 +554,23 @@ Math Over(Whole numerator, Whole denominator, Numerals numerals) {
   const Math fraction =
       MathFraction(Number(Abs(numerator), numerals), Number(denominator, numerals), true);
   return numerator < 0 ? MathRow({MathSign(u"-", true), fraction}) : fraction;
+}
+
+// A fraction times π as a textbook writes it: "49π", "-π", "32π/3 = 10 ⅔ π", "2π/3", the
+// fraction built up and a mixed number's whole number beside its fraction.
+Math MultipleOfPi(Fraction a, Numerals numerals) {
+  const auto negative = [&a](Math math) {
+    return a.n < 0 ? MathRow({MathSign(u"-", true), std::move(math)}) : math;
+  };
+  const Whole numerator = Abs(a.n);
+  const Math times = numerator == 1 ? MathPi() : MathRow({Number(numerator, numerals), MathPi()});
+  if (a.d == 1) return negative(times);
+  const Math fraction = negative(MathFraction(times, Number(a.d, numerals), true));
+  if (numerator < a.d) return fraction;
+  const Math mixed =
+      MathMixed(Number(numerator / a.d, numerals),
+                MathFraction(Number(numerator % a.d, numerals), Number(a.d, numerals), true));
+  return MathRow({fraction, MathSign(u"="), negative(MathRow({mixed, MathPi()}))});
 }
 
 bool Terminates(Whole denominator) {
@@ -564,7 +617,8 @@ std::optional<ExactNumber> ExactValue(const Expr& expr, const Values& values) {
     const Value x = Evaluate(expr, values);
     CheckBounds(x);
     const auto fraction = [](Fraction f) { return ExactFraction{f.n.value(), f.d.value()}; };
-    return ExactNumber(fraction(x.rational), fraction(x.coefficient), x.radicand.value(), x.index);
+    return ExactNumber(fraction(x.rational), fraction(x.coefficient), x.radicand.value(), x.index,
+                       x.pi);
   } catch (const NoExactValue&) {
     return std::nullopt;
   }
@@ -573,6 +627,7 @@ std::optional<ExactNumber> ExactValue(const Expr& expr, const Values& values) {
 std::optional<Math> ExactAnswerMath(const ExactNumber& exact, std::u16string_view shownDecimal,
                                     Numerals numerals) {
   const Value x = FromExact(exact);
+  if (x.pi) return MultipleOfPi(x.rational, numerals);
   if (x.plain()) {
     const Fraction a = x.rational;
     if (Terminates(a.d) && (HasMoreThanShownDigits(a) || Equals(a, shownDecimal, numerals)))

@@ -30,13 +30,17 @@ struct ExactFraction {
 //
 // as long as every number stays within bounds. Roots are simplified (√8 = 2√2, ∛54 = 3∛2,
 // √(1/2) = √2/2), a power with a fractional exponent of small denominator is a root (2^0.5 = √2),
-// and a sum of a fraction and a square root stays one (the quadratic's (5 + √13)/2). Whatever
-// leaves these terms (the sum of two different roots, a number of more than about 30 digits, an
-// exponent that would need one) has no exact value here; so does a fault.
+// and a sum of a fraction and a square root stays one (the quadratic's (5 + √13)/2). A constant
+// that stands for π (Pi in numeric/Formula.h) is the number π, so that a measure of a circle,
+// a sphere or a cylinder is a fraction times π (49π, 32π/3). Whatever leaves these terms (the sum
+// of two different roots, π times a root, π², π plus a fraction, a number of more than about 30
+// digits, an exponent that would need one) has no exact value here; so does a fault.
 class ExactNumber {
  public:
-  // a
+  // a; for a multiple of π, the fraction that multiplies it.
   const ExactFraction& rational() const { return rational_; }
+  // The value is a × π: never zero, and b is zero.
+  bool timesPi() const { return timesPi_; }
   // b: zero for a plain fraction.
   const ExactFraction& coefficient() const { return coefficient_; }
   // m: at least 2, with no n-th power above 1 dividing it and no smaller index giving the same
@@ -44,20 +48,26 @@ class ExactNumber {
   ExactInteger radicand() const { return radicand_; }
   // n: at least 2.
   int index() const { return index_; }
-  bool isFraction() const { return coefficient_.numerator == 0; }
+  bool isFraction() const { return coefficient_.numerator == 0 && !timesPi_; }
 
   friend bool operator==(const ExactNumber&, const ExactNumber&) = default;
 
  private:
   // Made only by ExactValue, which keeps the form above.
-  ExactNumber(ExactFraction rational, ExactFraction coefficient, ExactInteger radicand, int index)
-      : rational_(rational), coefficient_(coefficient), radicand_(radicand), index_(index) {}
+  ExactNumber(ExactFraction rational, ExactFraction coefficient, ExactInteger radicand, int index,
+              bool timesPi)
+      : rational_(rational),
+        coefficient_(coefficient),
+        radicand_(radicand),
+        index_(index),
+        timesPi_(timesPi) {}
   friend std::optional<ExactNumber> ExactValue(const Expr& expr, const Values& values);
 
   ExactFraction rational_;
   ExactFraction coefficient_;
   ExactInteger radicand_ = 1;
   int index_ = 2;
+  bool timesPi_ = false;
 };
 
 // The exact value of the expression with the numbers of one calculation: a quantity's number is
@@ -66,17 +76,19 @@ class ExactNumber {
 std::optional<ExactNumber> ExactValue(const Expr& expr, const Values& values);
 
 // The exact answer in one line, in the region's digits (here ASCII): "340/9 = 37 7/9", "2√2",
-// "3∛2", "⁵√2", "√2/2", "-√2", "(5 - √13)/2". Empty when it says no more than the decimal the
-// window shows: a whole number or a decimal that ends, equal to the shown text's number or longer
-// than the 15 digits the window shows (its decimal ends all the same).
+// "3∛2", "⁵√2", "√2/2", "-√2", "(5 - √13)/2", "49π", "32π/3 = 10 2/3 π". Empty when it says no
+// more than the decimal the window shows: a whole number or a decimal that ends, equal to the
+// shown text's number or longer than the 15 digits the window shows (its decimal ends all the
+// same). A multiple of π always says more: its decimal takes π as 3.14.
 std::u16string ExactAnswer(const ExactNumber& exact, std::u16string_view shownDecimal,
                            Numerals numerals);
-// The same answer as a formula to typeset: its fractions built up, its roots with their bar; none
-// where the text is empty.
+// The same answer as a formula to typeset: its fractions built up, a mixed number's whole number
+// beside its fraction, its roots with their bar, π as the direction's letter (MathPi); none where
+// the text is empty.
 std::optional<Math> ExactAnswerMath(const ExactNumber& exact, std::u16string_view shownDecimal,
                                     Numerals numerals);
 
-// The nearest double, for checking the exact value against the decimal.
+// The nearest double, for checking the exact value against the decimal (with π as π, not 3.14).
 double Approximate(const ExactNumber& exact);
 
 }  // namespace numora

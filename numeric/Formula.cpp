@@ -25,6 +25,11 @@ Expr Ratio(int numerator, int denominator) {
       Expr::Node{.kind = Expr::Kind::Ratio, .numerator = numerator, .denominator = denominator});
 }
 
+Expr Pi(int multiple) {
+  return Expr(
+      Expr::Node{.kind = Expr::Kind::Constant, .number = multiple * kPi, .piMultiple = multiple});
+}
+
 Expr operator+(Expr a, Expr b) { return Expr::Of(Expr::Kind::Add, {std::move(a), std::move(b)}); }
 Expr operator-(Expr a, Expr b) {
   return Expr::Of(Expr::Kind::Subtract, {std::move(a), std::move(b)});

@@ -20,7 +20,7 @@ class Expr {
  public:
   enum class Kind : std::uint8_t {
     Quantity,  // a number the pupil typed, by its name in the window ("نق")
-    Constant,  // a number of the layout: 3.14, 273, 2
+    Constant,  // a number of the layout: 3.14, 273, 2; π as 3.14 (Pi)
     Ratio,     // a whole-number fraction formed at run time as a division: ½, (4 ÷ 3)
     Add,
     Subtract,
@@ -47,6 +47,9 @@ class Expr {
   const std::u16string& name() const { return node_->name; }
   // A constant's value; a ratio's numerator and denominator.
   double number() const { return node_->number; }
+  // A constant that stands for a whole multiple of π: the multiple (3.14 is 1 × π, 12.56 is 4 × π);
+  // 0 for any other constant.
+  int piMultiple() const { return node_->piMultiple; }
   int numerator() const { return node_->numerator; }
   int denominator() const { return node_->denominator; }
   // A stage written as a formula of its own, rather than inline.
@@ -56,6 +59,7 @@ class Expr {
 
   friend Expr Quantity(std::u16string_view name);
   friend Expr Ratio(int numerator, int denominator);
+  friend Expr Pi(int multiple);
   friend Expr operator+(Expr a, Expr b);
   friend Expr operator-(Expr a, Expr b);
   friend Expr operator*(Expr a, Expr b);
@@ -74,6 +78,7 @@ class Expr {
     double number = 0;
     int numerator = 0;
     int denominator = 1;
+    int piMultiple = 0;
     bool shown = false;
     std::vector<Expr> operands = {};
   };
@@ -85,6 +90,13 @@ class Expr {
 
 Expr Quantity(std::u16string_view name);
 Expr Ratio(int numerator, int denominator);
+// π as the school books take it in a computation: a constant of 3.14, so that the window computes,
+// writes and steps through 3.14 (and 12.56 for 4π) as it always has, while its exact value is
+// the multiple of π (numeric/Exact.h).
+inline constexpr double kPi = 3.14;
+// The multiple's value is multiple × 3.14 in double arithmetic: 4 × 3.14 is 12.56 to the last bit.
+static_assert(4 * kPi == 12.56);
+Expr Pi(int multiple = 1);
 Expr Abs(Expr x);
 Expr Pow(Expr base, Expr exponent);
 inline Expr Square(Expr x) { return Pow(std::move(x), 2); }

@@ -54,6 +54,11 @@ Math MathMixed(Math whole, Math fraction) {
   return Math(
       Math::Node{.kind = Math::Kind::Mixed, .parts = {std::move(whole), std::move(fraction)}});
 }
+Math MathPi() { return Math(Math::Node{.kind = Math::Kind::Pi}); }
+
+std::u16string_view PiLetter(FormulaDirection direction) {
+  return direction == FormulaDirection::RightToLeft ? u"ط" : u"π";
+}
 
 namespace {
 
@@ -83,7 +88,7 @@ bool HasBinarySign(const Math& math, std::u16string_view signs) {
   });
 }
 
-std::u16string Linear(const Math& math);
+std::u16string Linear(const Math& math, FormulaDirection direction);
 
 // The text between two marks, appended in turn (GCC 12 warns, wrongly, of overlapping copies in
 // u"(" + text).
@@ -94,8 +99,8 @@ std::u16string Between(std::u16string_view open, std::u16string_view text,
   return out;
 }
 
-std::u16string Enclosed(const Math& math, bool enclose) {
-  return enclose ? Between(u"(", Linear(math), u")") : Linear(math);
+std::u16string Enclosed(const Math& math, bool enclose, FormulaDirection direction) {
+  return enclose ? Between(u"(", Linear(math, direction), u")") : Linear(math, direction);
 }
 
 // Whether a part written in one line needs parentheses to be read as one operand.
@@ -114,7 +119,7 @@ std::u16string Superscript(const Math& index) {
   return marks;
 }
 
-std::u16string Linear(const Math& math) {
+std::u16string Linear(const Math& math, FormulaDirection direction) {
   switch (math.kind()) {
     case Kind::Number:
     case Kind::Sign:
@@ -128,11 +133,13 @@ std::u16string Linear(const Math& math) {
       for (const Math& part : math.parts()) {
         if (part.kind() == Kind::Sign && !part.prefix())
           text.append(text.empty() ? u"" : u" ").append(part.text()).append(u" ");
+        // Words, and a mixed number before what it multiplies ("10 2/3 π"), stand apart.
         else if (previous != nullptr && previous->kind() != Kind::Sign &&
-                 (previous->kind() == Kind::Words || part.kind() == Kind::Words))
-          text.append(u" ").append(Linear(part));
+                 (previous->kind() == Kind::Words || part.kind() == Kind::Words ||
+                  previous->kind() == Kind::Mixed))
+          text.append(u" ").append(Linear(part, direction));
         else
-          text += Linear(part);
+          text += Linear(part, direction);
         previous = &part;
       }
       return text;
@@ -142,41 +149,47 @@ std::u16string Linear(const Math& math) {
       if (!math.slash() && DigitValue(numerator) == 1 && DigitValue(denominator) == 2) return u"½";
       if (math.slash())
         return Enclosed(numerator,
-                        HasBinarySign(numerator, u"+-±") || numerator.kind() == Kind::Fraction) +
-               u"/" + Enclosed(denominator, Compound(denominator));
-      return Enclosed(numerator, HasBinarySign(numerator, u"+-±")) + u" ÷ " +
-             Enclosed(denominator, Compound(denominator));
+                        HasBinarySign(numerator, u"+-±") || numerator.kind() == Kind::Fraction,
+                        direction) +
+               u"/" + Enclosed(denominator, Compound(denominator), direction);
+      return Enclosed(numerator, HasBinarySign(numerator, u"+-±"), direction) + u" ÷ " +
+             Enclosed(denominator, Compound(denominator), direction);
     }
     case Kind::Power: {
       const int digit = DigitValue(math[1]);
-      if (digit == 2) return Linear(math[0]) + u"²";
-      if (digit == 3) return Linear(math[0]) + u"³";
-      return Linear(math[0]) + u" ^ " + Enclosed(math[1], Compound(math[1]));
+      if (digit == 2) return Linear(math[0], direction) + u"²";
+      if (digit == 3) return Linear(math[0], direction) + u"³";
+      return Linear(math[0], direction) + u" ^ " + Enclosed(math[1], Compound(math[1]), direction);
     }
     case Kind::Root: {
       // A negative number under a sign with its index reads as it is written: ∛-27.
       const bool negative = math.size() > 1 && math[0].kind() == Kind::Row && math[0].size() == 2 &&
                             math[0][0].kind() == Kind::Sign && math[0][1].kind() == Kind::Number;
-      const std::u16string radicand = Enclosed(math[0], Compound(math[0]) && !negative);
+      const std::u16string radicand = Enclosed(math[0], Compound(math[0]) && !negative, direction);
       if (math.size() == 1) return Between(u"√", radicand, u"");
       if (DigitValue(math[1]) == 3) return Between(u"∛", radicand, u"");
       const std::u16string marks = Superscript(math[1]);
-      return Between(marks.empty() ? Between(u"(", Linear(math[1]), u")") : marks, u"√", radicand);
+      return Between(marks.empty() ? Between(u"(", Linear(math[1], direction), u")") : marks, u"√",
+                     radicand);
     }
     case Kind::Bars:
-      return Between(u"|", Linear(math[0]), u"|");
+      return Between(u"|", Linear(math[0], direction), u"|");
     case Kind::Parens:
-      return Between(u"(", Linear(math[0]), u")");
+      return Between(u"(", Linear(math[0], direction), u")");
     case Kind::Mixed:
-      return Linear(math[0]) + u" " + Linear(math[1]);
+      return Linear(math[0], direction) + u" " + Linear(math[1], direction);
+    case Kind::Pi:
+      return std::u16string(PiLetter(direction));
   }
   return {};
 }
 
-// Lays a formula out from its left edge; the direction is applied to the whole at the end.
+// Lays a formula out from its left edge; the direction is applied to the whole at the end, and
+// gives π its letter.
 class Layout {
  public:
-  explicit Layout(const MathMetrics& metrics) : metrics_(metrics) {}
+  Layout(const MathMetrics& metrics, FormulaDirection direction)
+      : metrics_(metrics), direction_(direction) {}
 
   MathBox box(const Math& math, MathFace face) const {
     switch (math.kind()) {
@@ -184,7 +197,9 @@ class Layout {
       case Kind::Name:
       case Kind::Sign:
       case Kind::Words:
-        return run(math, face);
+        return run(math.text(), math.kind(), face);
+      case Kind::Pi:
+        return run(std::u16string(PiLetter(direction_)), Kind::Pi, face);
       case Kind::Row:
         return row(math, face);
       case Kind::Fraction:
@@ -238,12 +253,12 @@ class Layout {
     into.strokes.push_back({std::move(points), thickness});
   }
 
-  MathBox run(const Math& math, MathFace face) const {
-    const double width = metrics_.advance(math.text(), face);
+  MathBox run(const std::u16string& text, Kind kind, MathFace face) const {
+    const double width = metrics_.advance(text, face);
     MathBox out{.width = width,
-                .ascent = metrics_.textAscent(math.text(), face),
-                .descent = metrics_.textDescent(math.text(), face)};
-    out.runs.push_back({math.text(), math.kind(), face, 0, 0, width});
+                .ascent = metrics_.textAscent(text, face),
+                .descent = metrics_.textDescent(text, face)};
+    out.runs.push_back({text, kind, face, 0, 0, width});
     return out;
   }
 
@@ -254,7 +269,9 @@ class Layout {
     if (previous->kind() == Kind::Sign)
       return previous->prefix() ? em(face) * 0.03 : Spacing(*previous) * em(face);
     if (part.kind() == Kind::Words || previous->kind() == Kind::Words) return em(face) * 0.3;
-    return em(face) * 0.06;  // a number beside a root: 2√2
+    // A mixed number and the π it multiplies: 10 ⅔ π.
+    if (previous->kind() == Kind::Mixed) return em(face) * 0.2;
+    return em(face) * 0.06;  // a number beside a root or π: 2√2, 49π
   }
 
   static double Spacing(const Math& sign) {
@@ -372,6 +389,7 @@ class Layout {
   }
 
   const MathMetrics& metrics_;
+  FormulaDirection direction_;
 };
 
 MathBox Mirrored(MathBox box) {
@@ -383,11 +401,13 @@ MathBox Mirrored(MathBox box) {
 
 }  // namespace
 
-std::u16string LinearText(const Math& math) { return Linear(math); }
+std::u16string LinearText(const Math& math, FormulaDirection direction) {
+  return Linear(math, direction);
+}
 
 MathBox Typeset(const Math& math, const MathMetrics& metrics, FormulaDirection direction,
                 MathFace face) {
-  MathBox box = Layout(metrics).box(math, face);
+  MathBox box = Layout(metrics, direction).box(math, face);
   return direction == FormulaDirection::RightToLeft ? Mirrored(std::move(box)) : box;
 }
 

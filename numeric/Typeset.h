@@ -8,6 +8,16 @@
 
 namespace numora {
 
+// The direction a formula is set in: left to right as in the Maghreb's schoolbooks and in
+// Latin-script countries, right to left as in the Mashriq's, where the whole formula is mirrored
+// (operands and operators in right-to-left order, an exponent on its base's left, the radical
+// opening to the left) and only the digits of one number keep their own order.
+enum class FormulaDirection : std::uint8_t { LeftToRight, RightToLeft };
+
+// The letter the region's schoolbooks write π with: "ط" in the Mashriq's, whose formulas run
+// right to left, "π" in the Maghreb's and elsewhere.
+std::u16string_view PiLetter(FormulaDirection direction);
+
 // A formula as a textbook sets it: numbers, names and signs, built-up fractions, raised
 // exponents, radicals with their bar, absolute-value bars and parentheses. It is written from the
 // tree that computes a result (numeric/Working.h) or from an exact value (numeric/Exact.h), and it
@@ -27,6 +37,7 @@ class Math {
     Bars,      // |x|
     Parens,    // (x)
     Mixed,     // a whole number beside a fraction: 37 7/9
+    Pi,        // the constant π, its letter the direction's (PiLetter): 49π, 32π/3
   };
 
   Kind kind() const { return node_->kind; }
@@ -51,6 +62,7 @@ class Math {
   friend Math MathBars(Math inside);
   friend Math MathParens(Math inside);
   friend Math MathMixed(Math whole, Math fraction);
+  friend Math MathPi();
 
  private:
   struct Node {
@@ -76,17 +88,15 @@ Math MathRoot(Math radicand, Math index);
 Math MathBars(Math inside);
 Math MathParens(Math inside);
 Math MathMixed(Math whole, Math fraction);
+Math MathPi();
 
 // The formula in one line of text, in the order it is read aloud: "3.14 × نق²", "√(1/2)",
-// "(5 - √13)/2", "∛-27", "37 7/9". Each name is a right-to-left isolate followed by a
-// left-to-right mark, so that the line keeps its order where it is pasted; numbers stay whole.
-std::u16string LinearText(const Math& math);
-
-// The direction a formula is set in: left to right as in the Maghreb's schoolbooks and in
-// Latin-script countries, right to left as in the Mashriq's, where the whole formula is mirrored
-// (operands and operators in right-to-left order, an exponent on its base's left, the radical
-// opening to the left) and only the digits of one number keep their own order.
-enum class FormulaDirection : std::uint8_t { LeftToRight, RightToLeft };
+// "(5 - √13)/2", "∛-27", "37 7/9", "32π/3 = 10 2/3 π". Each name is a right-to-left isolate
+// followed by a left-to-right mark, so that the line keeps its order where it is pasted; numbers
+// stay whole. π is written with the letter of the direction the formula is set in; a formula
+// without π reads the same in both.
+std::u16string LinearText(const Math& math,
+                          FormulaDirection direction = FormulaDirection::LeftToRight);
 
 // The face a part is set in: the text's size, the script size of an exponent, the smaller size of
 // a root's index; bold for an exact answer.
@@ -115,7 +125,7 @@ struct MathPoint {
 };
 
 // A run of text drawn as one word: its left edge and its baseline. A name is drawn right to left,
-// a number and a sign left to right, whatever the formula's direction.
+// a number and a sign left to right, whatever the formula's direction; π is its letter (Pi).
 struct MathRun {
   std::u16string text;
   Math::Kind kind;

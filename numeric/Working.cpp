@@ -391,7 +391,8 @@ Expr Unfolded(const Expr& expr, const Values& values) {
 }
 
 // The expression with each number as the steps show it (15 digits), for telling whether a step
-// kept the value or rounded it.
+// kept the value or rounded it. A constant that stands for π is the 3.14 the steps show and
+// compute with, so that "3.14 × 4 = 12.56" keeps its value.
 Expr AsShown(const Expr& expr) {
   if (expr.kind() == Kind::Constant) {
     const std::u16string text = NumberToText(expr.number(), u'.');

@@ -57,6 +57,7 @@ void Calculation::run(const std::function<void()>& handler) {
   spoken_.clear();
   readNow_.clear();
   firstReason_.clear();
+  lastPiAnswer_.reset();
   values_.clear();
   place_ = {};
   pending_.clear();
@@ -119,6 +120,7 @@ std::u16string Calculation::announcement() const {
 }
 
 void Calculation::showSolution() {
+  notePi();
   solution_.values = values_;
   shown_ = solution_;
   outOfDate_.clear();
@@ -131,11 +133,25 @@ std::vector<std::u16string> Calculation::formulasInWords() const {
   return words;
 }
 
-void Calculation::addLine(SolutionLine::Kind kind, std::u16string text,
-                          std::optional<Math> formula) {
+bool Calculation::addLine(SolutionLine::Kind kind, std::u16string text, std::optional<Math> formula,
+                          std::u16string rightToLeftText) {
   // Results left out for one reason say it once.
-  if (said_.insert(text).second)
-    solution_.lines.push_back({kind, std::move(text), std::move(formula)});
+  if (!said_.insert(text).second) return false;
+  solution_.lines.push_back(
+      {kind, std::move(text), std::move(formula), std::move(rightToLeftText)});
+  return true;
+}
+
+void Calculation::notePi() {
+  if (!lastPiAnswer_) return;
+  const auto sentence = [this](FormulaDirection direction) {
+    return u"القيمة العشرية تأخذ " + std::u16string(PiLetter(direction)) + u" على أنها " +
+           numberText(kPi);
+  };
+  const auto at = solution_.lines.begin() + static_cast<std::ptrdiff_t>(*lastPiAnswer_ + 1);
+  solution_.lines.insert(at, {SolutionLine::Kind::Note, sentence(FormulaDirection::LeftToRight),
+                              std::nullopt, sentence(FormulaDirection::RightToLeft)});
+  lastPiAnswer_.reset();
 }
 
 void Calculation::addSteps(const Formula& formula, std::u16string_view resultText) {
@@ -218,11 +234,21 @@ void Calculation::measure(FieldId result, const Formula& formula) {
   spoken_.push_back(formula.name + u" " + text);
   done(result, WithResult(formula, values_, text, numerals_));
   addSteps(formula, text);
-  if (const std::optional<ExactNumber> exact = ExactValue(formula.expression, values_)) {
-    if (const std::optional<Math> answer = ExactAnswerMath(*exact, text, numerals_))
-      addLine(SolutionLine::Kind::Exact, Approximately(formula.name, LinearText(*answer), text),
-              ApproximatelyMath(formula.name, *answer, text));
-  }
+  const std::optional<ExactNumber> exact = ExactValue(formula.expression, values_);
+  const std::optional<Math> answer =
+      exact ? ExactAnswerMath(*exact, text, numerals_) : std::nullopt;
+  if (!answer) return;
+  // The letter of π is the direction's: the text is written for each, the formula is set in it.
+  const auto line = [&](FormulaDirection direction) {
+    return Approximately(formula.name, LinearText(*answer, direction), text);
+  };
+  const std::u16string leftToRight = line(FormulaDirection::LeftToRight);
+  std::u16string rightToLeft = line(FormulaDirection::RightToLeft);
+  if (addLine(SolutionLine::Kind::Exact, leftToRight,
+              ApproximatelyMath(formula.name, *answer, text),
+              rightToLeft == leftToRight ? std::u16string() : std::move(rightToLeft)) &&
+      exact->timesPi())
+    lastPiAnswer_ = solution_.lines.size() - 1;
 }
 
 void Calculation::leaveOut(FieldId result, std::u16string_view why) {

@@ -22,12 +22,22 @@ using FieldId = const void*;
 // The solution of one click, as the panel beside the results shows it: the steps of each formula
 // computed, each exact answer that says more than its decimal, and why a result was not computed.
 struct SolutionLine {
-  // A step's first row names its formula; the rows after it go on with "= ...".
-  enum class Kind : std::uint8_t { Step, NextStep, Exact, Reason };
+  // A step's first row names its formula; the rows after it go on with "= ...". A note says, once
+  // under the exact answers in terms of π, that the decimals take π as 3.14.
+  enum class Kind : std::uint8_t { Step, NextStep, Exact, Reason, Note };
   Kind kind;
-  std::u16string text;  // what a screen reader reads and a copy takes
-  // A step or an exact answer as a formula to typeset; a reason is a sentence.
+  // What a screen reader reads and a copy takes, where the formulas are set left to right.
+  std::u16string text;
+  // A step or an exact answer as a formula to typeset; a reason or a note is a sentence.
   std::optional<Math> formula = std::nullopt;
+  // The same where the formulas are set right to left, when it reads otherwise there (π is ط);
+  // empty when it does not.
+  std::u16string rightToLeftText = {};
+
+  const std::u16string& textIn(FormulaDirection direction) const {
+    return direction == FormulaDirection::RightToLeft && !rightToLeftText.empty() ? rightToLeftText
+                                                                                  : text;
+  }
 };
 // A box the click read, by its name, with its text as the pupil typed it.
 struct SolutionInput {
@@ -153,8 +163,11 @@ class Calculation {
   // The steps of a formula in the solution, its stages once per click; an empty result is
   // written from the value.
   void addSteps(const Formula& formula, std::u16string_view resultText);
-  void addLine(SolutionLine::Kind kind, std::u16string text,
-               std::optional<Math> formula = std::nullopt);
+  // Whether the line was added: a text the solution has already said is not.
+  bool addLine(SolutionLine::Kind kind, std::u16string text,
+               std::optional<Math> formula = std::nullopt, std::u16string rightToLeftText = {});
+  // The note under the last exact answer in terms of π, where the click gave one.
+  void notePi();
   void showSolution();
   void stop(std::u16string_view why);
   // What the screen reader says after the click: each result written with its name, the first
@@ -180,6 +193,8 @@ class Calculation {
   std::vector<FieldId> readNow_;        // this click's boxes, in the order it read them
   std::vector<std::u16string> spoken_;  // this click's results with their names
   std::u16string firstReason_;          // of this click
+  // Where this click's last exact answer in terms of π stands in its solution's lines.
+  std::optional<std::size_t> lastPiAnswer_;
 };
 
 }  // namespace numora

@@ -180,7 +180,7 @@ class Printout {
   }
 
   // Each row of a formula a line of its own, typeset in the direction asked for; a reason a
-  // sentence in italics.
+  // sentence in italics, a note a sentence.
   void solution(const std::vector<SolutionLine>& lines, FormulaDirection direction) {
     auto* formulas = new FormulaObject(font_, &device_);
     formulas->setParent(&document_);
@@ -191,10 +191,11 @@ class Printout {
       if (line.rows.empty()) {
         QTextBlockFormat spaced = paragraph_;
         spaced.setTopMargin(6);
-        QTextCharFormat italic;
-        italic.setFontItalic(true);
+        // A reason in italics, a note on the answers upright.
+        QTextCharFormat letters;
+        letters.setFontItalic(line.line->kind == SolutionLine::Kind::Reason);
         cursor_.insertBlock(spaced);
-        cursor_.insertText(ToQString(line.line->text), italic);
+        cursor_.insertText(ToQString(line.line->textIn(direction)), letters);
         continue;
       }
       bool first = true;

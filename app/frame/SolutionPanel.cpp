@@ -97,8 +97,9 @@ QTextLayout* Sentence(QTextLayout& layout, double width) {
   return &layout;
 }
 
-QFont ReasonFont(QFont font) {
-  font.setItalic(true);
+// A reason in italics; a note on the answers upright, as the answers' own words.
+QFont SentenceFont(QFont font, const SolutionLine& line) {
+  font.setItalic(line.kind == SolutionLine::Kind::Reason);
   return font;
 }
 
@@ -142,7 +143,8 @@ void SolutionText::setSolution(const std::vector<SolutionLine>& lines, FormulaDi
     const SetSolutionLine& line = set_[i];
     double height = RowsHeight(line.rows, zoom);
     if (line.rows.empty()) {
-      QTextLayout layout(ToQString(line.line->text), ReasonFont(font()));
+      QTextLayout layout(ToQString(line.line->textIn(direction_)),
+                         SentenceFont(font(), *line.line));
       height = Sentence(layout, room())->boundingRect().height();
     }
     QTextBlockFormat block;
@@ -155,7 +157,7 @@ void SolutionText::setSolution(const std::vector<SolutionLine>& lines, FormulaDi
       cursor.setBlockFormat(block);
     else
       cursor.insertBlock(block);
-    cursor.insertText(ToQString(line.line->text), unseen);
+    cursor.insertText(ToQString(line.line->textIn(direction_)), unseen);
   }
   // The browser deletes a document of its own; one written here is deleted here.
   QTextDocument* before = document()->parent() == this ? document() : nullptr;
@@ -210,7 +212,8 @@ void SolutionText::paintEvent(QPaintEvent* event) {
     const SetSolutionLine& line = set_[i];
     if (line.rows.empty()) {
       painter.setPen(ink);
-      QTextLayout layout(ToQString(line.line->text), ReasonFont(font()));
+      QTextLayout layout(ToQString(line.line->textIn(direction_)),
+                         SentenceFont(font(), *line.line));
       Sentence(layout, rect.width())->draw(&painter, rect.topLeft());
       continue;
     }

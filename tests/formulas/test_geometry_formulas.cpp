@@ -3,11 +3,15 @@
 // leave the double range.
 #include <gtest/gtest.h>
 
+#include <bit>
+#include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "numeric/Fault.h"
 #include "numeric/NumberWriting.h"
+#include "numeric/Working.h"
 #include "topics/geometry/GeometryFormulas.h"
 
 namespace numora {
@@ -162,6 +166,67 @@ TEST(Solids, CylinderWithAndWithoutHeight) {
               c.lateral);
     EXPECT_EQ(Shown(Evaluated(CylinderTotalArea, {{kRadius, c.radius}, {kHeight, c.height}})),
               c.total);
+  }
+}
+
+// π as a constant of its own changes nothing the windows compute or write: each measure is the
+// double it was when π was the plain constant 3.14 (and 4π the plain 12.56), computed in the
+// same order, to the last bit and with the same faults, and its working and steps read the same.
+TEST(Solids, PiIsStillThreePointOneFourInEveryDecimalWorkingAndStep) {
+  const Expr r = Quantity(kRadius), h = Quantity(kHeight);
+  const Expr pi = 3.14;
+  const struct {
+    const char* what;
+    const Formula& formula;
+    Expr before;  // the declaration with the plain constants, as the code history has it
+    // The same operations on 3.14 in plain double arithmetic, in the order the declaration gives.
+    double (*byHand)(double r, double h);
+  } formulas[] = {
+      {"circle area", CircleArea, pi * Square(r),
+       [](double r, double) { return 3.14 * Power(r, 2); }},
+      {"circle circumference", CircleCircumference, 2 * pi * r,
+       [](double r, double) { return 2 * 3.14 * r; }},
+      {"sphere surface", SphereSurface, 12.56 * Square(r),
+       [](double r, double) { return 12.56 * Power(r, 2); }},
+      {"sphere volume", SphereVolume, Ratio(4, 3) * pi * Cube(r),
+       [](double r, double) { return 4.0 / 3.0 * 3.14 * Power(r, 3); }},
+      {"cylinder volume", CylinderVolume, pi * Square(r) * h,
+       [](double r, double h) { return 3.14 * Power(r, 2) * h; }},
+      {"cylinder lateral", CylinderLateralArea, 2 * pi * r * h,
+       [](double r, double h) { return 2 * 3.14 * r * h; }},
+      {"cylinder total", CylinderTotalArea, 2 * pi * Square(r) + 2 * pi * r * h,
+       [](double r, double h) { return 2 * 3.14 * Power(r, 2) + 2 * 3.14 * r * h; }},
+  };
+  const double radii[] = {0,   -0.0, 1,    2,       7,     2.5,   1.1,   0.1,
+                          0.3, -1,   1e-5, 123.456, 6e153, 1e103, 1e200, 1e308};
+  const double heights[] = {0, 2, 0.5, 0.7, 10, 1.5e308};
+  const Numerals numerals[] = {{u'.'}, {u'\u066B', u'\u0660'}};
+  for (const auto& f : formulas) {
+    for (const double radius : radii) {
+      for (const double height : heights) {
+        SCOPED_TRACE(testing::Message() << f.what << ", " << radius << ", " << height);
+        Values now{{kRadius, radius}, {kHeight, height}}, before = now;
+        std::optional<double> value, old;
+        const int fault = FaultOf([&] { value = ValueOf(f.formula, now); });
+        ASSERT_EQ(fault, FaultOf([&] { old = ValueOrFault(Evaluation(before)(f.before)); }));
+        if (!value) continue;
+        EXPECT_EQ(std::bit_cast<std::uint64_t>(*value), std::bit_cast<std::uint64_t>(*old));
+        EXPECT_EQ(std::bit_cast<std::uint64_t>(*value),
+                  std::bit_cast<std::uint64_t>(f.byHand(radius, height)));
+        const Formula declared{f.formula.name, f.before};
+        for (const Numerals n : numerals) {
+          const std::u16string text = NumberToText(*value, n);
+          EXPECT_EQ(WithResult(f.formula, now, text, n), WithResult(declared, before, text, n));
+          EXPECT_EQ(InWords(f.formula, n), InWords(declared, n));
+          const Steps steps = StepsOf(f.formula, now, text, n);
+          const Steps oldSteps = StepsOf(declared, before, text, n);
+          // Each row's text is written from its formula.
+          ASSERT_EQ(steps.lines.size(), oldSteps.lines.size());
+          for (std::size_t i = 0; i < steps.lines.size(); ++i)
+            EXPECT_EQ(steps.lines[i].rows, oldSteps.lines[i].rows);
+        }
+      }
+    }
   }
 }
 

@@ -6,6 +6,7 @@
 #include "numeric/Exact.h"
 #include "numeric/Working.h"
 #include "tests/formulas/TopicFormulas.h"
+#include "topics/geometry/GeometryFormulas.h"
 
 namespace numora {
 namespace {
@@ -66,6 +67,43 @@ TEST(TypesetFormulas, EveryWindowsStepsAndExactAnswersAreSetWithoutCollisionInBo
         }
       }
     }
+  }
+}
+
+// An exact answer in terms of π as the panel sets it: π in the direction's letter, fractions built
+// up with no "/" drawn, and a mixed number's whole number before its fraction and π after it, as
+// the pupil reads, never two numbers in one run that could read as one ("10 2/3" as 102/3).
+TEST(TypesetFormulas, AnswersInTermsOfPiAreSetWithTheRegionsLetterAndBuiltUpFractions) {
+  Values values{{kRadius, 2}};
+  const std::u16string result = NumberToText(ValueOf(SphereVolume, values), u'.');
+  const auto answer = ExactAnswerMath(*ExactValue(SphereVolume.expression, values), result, u'.');
+  ASSERT_TRUE(answer.has_value());
+  const Math line = ApproximatelyMath(SphereVolume.name, *answer, result);
+  // The runs in the order of the formula, a fraction's numerator before its denominator.
+  const std::vector<std::u16string> words = {
+      u"الحجم", u"=", u"32", u"π", u"3", u"=", u"10", u"2", u"3", u"π", u"≈", u"33.4933333333333"};
+  for (const auto direction : {FormulaDirection::LeftToRight, FormulaDirection::RightToLeft}) {
+    const bool ltr = direction == FormulaDirection::LeftToRight;
+    const MathBox box = Typeset(line, FixedMetrics(), direction);
+    std::vector<std::u16string> read;
+    for (const MathRun& run : box.runs) {
+      EXPECT_EQ(run.text.find_first_of(u" /"), std::u16string::npos);
+      EXPECT_NE(run.text, ltr ? u"ط" : u"π");
+      read.push_back(run.text == PiLetter(direction) ? u"π" : run.text);
+    }
+    ASSERT_EQ(read, words);
+    const std::vector<MathRun>& run = box.runs;
+    // Where the pupil reads a before b: further left from the left, further right from the right.
+    const auto before = [ltr](const MathRun& a, const MathRun& b) {
+      return ltr ? a.x + a.width <= b.x + 1e-9 : b.x + b.width <= a.x + 1e-9;
+    };
+    const auto over = [](const MathRun& a, const MathRun& b) {
+      return a.baseline < b.baseline && a.x < b.x + b.width && b.x < a.x + a.width;
+    };
+    EXPECT_TRUE(before(run[2], run[3]) && over(run[2], run[4]) &&
+                run[3].baseline < run[4].baseline);
+    EXPECT_TRUE(before(run[6], run[7]) && before(run[6], run[8]) && over(run[7], run[8]));
+    EXPECT_TRUE(before(run[7], run[9]) && before(run[8], run[9]) && before(run[9], run[10]));
   }
 }
 

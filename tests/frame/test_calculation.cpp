@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <map>
 #include <string>
@@ -228,6 +229,48 @@ TEST(Calculation, TheSolutionFollowsTheClick) {
   EXPECT_EQ(window.view.lines(), (Lines{u"!ج، لم تحسب: السبب", u"!ر، لم تحسب: السبب"}));
   window.calculation.run([] {});
   EXPECT_EQ(window.view.lines().size(), 2u);
+}
+
+// Answers in terms of π: the letter follows the direction the formulas are set in, and one note,
+// under the last of them, says that the decimals take π as 3.14, in the region's digits; a fault
+// after them keeps the note with the answers it is about.
+TEST(Calculation, AnswersInTermsOfPiSayOnceThatTheDecimalTakesPiAsThreePointOneFour) {
+  const Formula area{u"م", Pi() * Square(x)}, round{u"ح", 2 * Pi() * x}, half{u"ن", x / 4};
+  const struct {
+    Numerals numerals;
+    std::u16string four, pi, area;  // 4, 3.14, 12.56 in the region's digits
+  } regions[] = {{u',', u"4", u"3,14", u"12,56"},
+                 {{u'\u066B', u'\u0660'}, u"٤", u"٣٫١٤", u"١٢٫٥٦"}};
+  for (const auto& region : regions) {
+    for (const bool fault : {false, true}) {
+      FakeView view;
+      Calculation calculation(view, region.numerals);
+      const int fields[4] = {};
+      view.names = {{&fields[0], u"نصف القطر"}};
+      view.texts[&fields[0]] = u"2";
+      calculation.run([&] {
+        calculation.read(&fields[0], u"س");
+        calculation.measure(&fields[1], area);
+        calculation.measure(&fields[2], round);
+        calculation.measure(&fields[3], half);  // no π, and its decimal says it all
+        if (fault) throw Fault(FaultKind::Overflow);
+      });
+      const std::vector<SolutionLine>& lines = view.solution.lines;
+      std::u16string kinds;  // a letter a line: Step, Next step, Exact, Reason, nOte
+      for (const SolutionLine& line : lines) kinds += u"SNERO"[static_cast<int>(line.kind)];
+      ASSERT_EQ(std::count(kinds.begin(), kinds.end(), u'O'), 1) << kinds.size();
+      const std::size_t note = kinds.find(u'O');
+      EXPECT_EQ(note, kinds.rfind(u'E') + 1);
+      EXPECT_EQ(std::count(kinds.begin(), kinds.end(), u'E'), 2);
+      for (const auto& [direction, letter] : {std::pair{FormulaDirection::LeftToRight, u"π"},
+                                              {FormulaDirection::RightToLeft, u"ط"}}) {
+        EXPECT_EQ(lines[note].textIn(direction),
+                  u"القيمة العشرية تأخذ " + std::u16string(letter) + u" على أنها " + region.pi);
+        EXPECT_EQ(FakeView::Plain(lines[kinds.find(u'E')].textIn(direction)),
+                  u"م = " + region.four + letter + u" ≈ " + region.area);
+      }
+    }
+  }
 }
 
 TEST(Calculation, AScreenReaderHearsEachClickOnce) {

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 #include <iterator>
+#include <numbers>
 #include <optional>
 #include <random>
 #include <utility>
@@ -58,9 +59,13 @@ TEST(ExactAnswers, AreWrittenFromTheFormulasOwnDeclarations) {
        {{kFahrenheit, 100}},
        u"340/9 = 37 7/9"},
       {"-100 °F", FahrenheitToCelsius.expression, {{kFahrenheit, -100}}, u"-220/3 = -73 1/3"},
-      {"sphere of radius 1", SphereVolume.expression, {{kRadius, 1}}, u"314/75 = 4 14/75"},
-      {"a circle's area ends", CircleArea.expression, {{kRadius, 2}}, u""},
-      {"the same, shown with a comma", CircleArea.expression, {{kRadius, 2}}, u"", u','},
+      {"sphere of radius 1", SphereVolume.expression, {{kRadius, 1}}, u"4π/3 = 1 1/3 π"},
+      {"a circle's area is a multiple of π", CircleArea.expression, {{kRadius, 2}}, u"4π"},
+      {"a decimal that ends, shown with a comma",
+       TrapezoidArea.expression,
+       {{kFirstBase, 0.5}, {kSecondBase, 0.5}, {kHeight, 0.5}},
+       u"",
+       u','},
       {"√8", root, roots(2, 8), u"2√2"},
       {"∛54", root, roots(3, 54), u"3∛2"},
       {"fifth root of 486", root, roots(5, 486), u"3 × ⁵√2"},
@@ -121,6 +126,16 @@ TEST(ExactAnswers, AreWrittenFromTheFormulasOwnDeclarations) {
       {"quotient by a root", (1 + Sqrt(2)) / Sqrt(2), {}, u"(2 + √2)/2"},
       {"absolute value of 1 - √2", Abs(1 - Sqrt(2)), {}, u"-1 + √2"},
       {"root of a root", Sqrt(Sqrt(2)), {}, kNone},
+      // π is a number of its own: what leaves a fraction times π has no exact value here.
+      {"π × π", Pi() * Pi(), {}, kNone},
+      {"π plus a fraction", Pi() + 1, {}, kNone},
+      {"π times a root", Pi() * Sqrt(2), {}, kNone},
+      {"the root of π", Sqrt(Pi()), {}, kNone},
+      {"one over π", 1 / Pi(), {}, kNone},
+      {"π to the first power", Pow(Pi(), 1), {}, u"π"},
+      {"4π over π is a whole number", Pi(4) / Pi(), {}, u""},
+      {"a root times 0, plus π", 0 * Sqrt(2) + Pi(), {}, u"π"},
+      {"a negative multiple", -Pi() / 6, {}, u"-π/6"},
   };
   for (const Row& row : rows) {
     const std::optional<ExactNumber> exact = ExactValue(row.expr, row.values);
@@ -130,6 +145,46 @@ TEST(ExactAnswers, AreWrittenFromTheFormulasOwnDeclarations) {
     EXPECT_EQ(test::Show(ExactAnswer(*exact, shown, row.separator)), test::Show(*row.answer))
         << row.what << ", shown " << test::Show(shown);
   }
+}
+
+// The windows that take π as 3.14 answer in terms of π: a fraction times π, whatever the decimal,
+// written with the direction's letter.
+TEST(ExactAnswers, OfTheCircleSphereAndCylinderAreFractionsOfPi) {
+  const auto r = [](double r, double h = 0) { return Values{{kRadius, r}, {kHeight, h}}; };
+  const struct {
+    const Formula& formula;
+    Values values;
+    ExactFraction ofPi;
+    std::u16string_view text;  // left to right
+  } rows[] = {
+      {CircleArea, r(7), {49, 1}, u"49π"},
+      {CircleArea, r(2.5), {25, 4}, u"25π/4 = 6 1/4 π"},
+      {CircleCircumference, r(0.5), {1, 1}, u"π"},
+      {CircleCircumference, r(-1), {-2, 1}, u"-2π"},
+      {SphereSurface, r(0.1), {1, 25}, u"π/25"},
+      {SphereVolume, r(2), {32, 3}, u"32π/3 = 10 2/3 π"},
+      {SphereVolume, r(-1), {-4, 3}, u"-4π/3 = -1 1/3 π"},
+      {CylinderVolume, r(0.3, 0.7), {63, 1000}, u"63π/1000"},
+      {CylinderLateralArea, r(3, 10), {60, 1}, u"60π"},
+      {CylinderTotalArea, r(2.5, 1.25), {75, 4}, u"75π/4 = 18 3/4 π"},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(test::Show(std::u16string(row.text)));
+    const std::optional<ExactNumber> exact = ExactValue(row.formula.expression, row.values);
+    ASSERT_TRUE(exact && exact->timesPi() && !exact->isFraction());
+    EXPECT_EQ(exact->rational(), row.ofPi);
+    const auto answer =
+        ExactAnswerMath(*exact, ShownDecimal(row.formula.expression, row.values, u'.'), u'.');
+    ASSERT_TRUE(answer.has_value());
+    std::u16string mashriq(row.text);
+    std::replace(mashriq.begin(), mashriq.end(), u'π', u'ط');
+    EXPECT_EQ(LinearText(*answer, FormulaDirection::LeftToRight), row.text);
+    EXPECT_EQ(LinearText(*answer, FormulaDirection::RightToLeft), mashriq);
+  }
+  // A radius of 0 is 0, which the decimal says whole.
+  const std::optional<ExactNumber> zero = ExactValue(SphereVolume.expression, r(0));
+  ASSERT_TRUE(zero && !zero->timesPi());
+  EXPECT_EQ(ExactAnswer(*zero, u"0", u'.'), u"");
 }
 
 ExactInteger Gcd(ExactInteger a, ExactInteger b) {
@@ -169,7 +224,7 @@ TEST(ExactValues, AgreeWithTheDecimalEvaluationAndAreInLowestTerms) {
     const Formula* formula;
     Values values;
   };
-  int exactValues = 0, roots = 0;
+  int exactValues = 0, roots = 0, multiplesOfPi = 0;
   for (int i = 0; i < 4000; ++i) {
     const Case cases[] = {
         {&RootOfNumber, {{kRadicand, decimal(-50, 50)}, {kIndex, whole(-3, 7)}}},
@@ -197,12 +252,22 @@ TEST(ExactValues, AgreeWithTheDecimalEvaluationAndAreInLowestTerms) {
     // that of the larger term.
     const double rational = static_cast<double>(exact->rational().numerator) /
                             static_cast<double>(exact->rational().denominator);
+    EXPECT_TRUE(InLowestTerms(exact->rational()));
+    EXPECT_TRUE(InLowestTerms(exact->coefficient()));
+    if (exact->timesPi()) {
+      // The window computes with 3.14 for π: the fraction times 3.14 is its decimal, and the
+      // value itself the fraction times π.
+      ++multiplesOfPi;
+      EXPECT_LE(std::fabs(rational * kPi - computed), 1e-12 * std::fabs(computed))
+          << test::Show(ExactAnswer(*exact, NumberToText(computed, u'.'), u'.'));
+      EXPECT_NEAR(Approximate(*exact), rational * std::numbers::pi,
+                  1e-12 * std::fabs(rational * std::numbers::pi));
+      continue;
+    }
     const double scale = std::max(
         {std::fabs(computed), std::fabs(rational), std::fabs(Approximate(*exact) - rational)});
     EXPECT_LE(std::fabs(Approximate(*exact) - computed), 1e-12 * scale)
         << test::Show(ExactAnswer(*exact, NumberToText(computed, u'.'), u'.'));
-    EXPECT_TRUE(InLowestTerms(exact->rational()));
-    EXPECT_TRUE(InLowestTerms(exact->coefficient()));
     if (exact->isFraction()) continue;
     ++roots;
     EXPECT_GE(exact->index(), 2);
@@ -212,6 +277,7 @@ TEST(ExactValues, AgreeWithTheDecimalEvaluationAndAreInLowestTerms) {
   // The draw reaches both forms often.
   EXPECT_GT(exactValues, 3000);
   EXPECT_GT(roots, 1000);
+  EXPECT_GT(multiplesOfPi, 500);
 }
 
 }  // namespace

@@ -142,7 +142,7 @@ void PrintTest::printsWhatTheWindowShows() {
       if (line.formula)
         formulas << Written(*line.formula);
       else
-        shown << QString::fromStdU16String(line.text);
+        shown << QString::fromStdU16String(line.textIn(window.formulaDirection()));
   } else {
     for (const std::u16string& formula : window.calculation().formulasInWords())
       shown << QString::fromStdU16String(formula);

@@ -86,7 +86,7 @@ void SolutionTest::everyWindowShowsItsSolution_data() {
   QTest::addRow("triangle") << FormId::Form8 << QStringList{"Text1", "4", "Text2", "6"} << ""
                             << QString();
   QTest::addRow("sphere") << FormId::Form9 << QStringList{"Text1", "1"} << ""
-                          << u"الحجم = 314/75 = 4 14/75 ≈ 4.18666666666667"_qs;
+                          << u"الحجم = 4π/3 = 1 1/3 π ≈ 4.18666666666667"_qs;
   QTest::addRow("pythagoras") << FormId::Form11 << QStringList{"Text1", "2", "Text2", "4"} << ""
                               << u"طول الوتر = 2√5 ≈ 4.47213595499958"_qs;
   QTest::addRow("cylinder") << FormId::Form12 << QStringList{"Text1", "1", "Text2", "2"} << ""
@@ -235,9 +235,19 @@ void SolutionTest::theFormulasDirectionIsTheProgramsAndIsKept() {
   QVERIFY(Type(circle, {"Text1", "7"}));
   Calculate(again, FormId::Form5);
   QCOMPARE(signAfterName(circle), FormulaDirection::LeftToRight);
+  // π is the direction's letter in the answer and in the note under it, and follows the
+  // direction without a new calculation.
+  const auto piIn = [&circle](const QString& letter) {
+    const QString text = circle.solutionPanel()->text()->toPlainText().remove(
+        QRegularExpression("[\u2066-\u2069\u200E]"));
+    return text.contains(u"المساحة = 49"_qs + letter + u" ≈ 153.86"_qs) &&
+           text.count(u"القيمة العشرية تأخذ "_qs + letter + u" على أنها 3.14"_qs) == 1;
+  };
+  QVERIFY(piIn(u"π"_qs));
   QVERIFY(QTest::qWaitForWindowExposed(&circle));
   QTest::keyClick(&circle, Qt::Key_F3);
   QCOMPARE(signAfterName(circle), FormulaDirection::RightToLeft);
+  QVERIFY(piIn(u"ط"_qs));
   // An unreadable setting is the region's direction.
   QFile broken(settings);
   QVERIFY(broken.open(QIODevice::WriteOnly));

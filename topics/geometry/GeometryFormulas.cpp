@@ -15,7 +15,7 @@ Formula Measure(std::u16string_view name, Expr expression) {
 const Expr h = Quantity(kHeight), b = Quantity(kBase), b1 = Quantity(kFirstBase),
            b2 = Quantity(kSecondBase), w = Quantity(kWidth), l = Quantity(kLength),
            r = Quantity(kRadius);
-const Expr pi = 3.14;
+const Expr pi = Pi();
 const Expr half = Ratio(1, 2);
 
 }  // namespace
@@ -41,7 +41,7 @@ const Formula CuboidTotalArea = Measure(u"المساحة الكلية", 2 * w * 
 const Formula CuboidVolume = Measure(u"الحجم", w* l* h);
 const Formula CuboidLateralArea = Measure(u"المساحة الجانبية", 2 * w * h + 2 * h * l);
 
-const Formula SphereSurface = Measure(u"المساحة", 12.56 * Square(r));
+const Formula SphereSurface = Measure(u"المساحة", Pi(4) * Square(r));
 const Formula SphereVolume = Measure(u"الحجم", Ratio(4, 3) * pi * Cube(r));
 
 const Formula CylinderVolume = Measure(u"الحجم", pi* Square(r) * h);

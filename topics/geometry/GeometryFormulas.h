@@ -7,7 +7,8 @@
 namespace numora {
 
 // The measures of plane figures and solids. Squares and cubes are taken by the power operation,
-// π is 3.14 as the school books write it and 4π on the sphere 12.56. The window tests and writes
+// π is 3.14 as the school books write it and 4π on the sphere 12.56 (Pi: the exact answers are in
+// terms of π, the decimals take 3.14). The window tests and writes
 // each result before it computes the next, so a fault in a later one leaves the earlier ones
 // written.
 
