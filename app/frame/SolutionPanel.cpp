@@ -59,7 +59,9 @@ std::vector<SetSolutionLine> SetSolution(const std::vector<SolutionLine>& lines,
       continue;
     }
     rows.push_back({*line.formula, line.kind == SolutionLine::Kind::NextStep,
-                    MathFace{.level = 0, .bold = line.kind == SolutionLine::Kind::Exact}});
+                    MathFace{.level = 0,
+                             .bold = line.kind != SolutionLine::Kind::Step &&
+                                     line.kind != SolutionLine::Kind::NextStep}});
     rowLines.push_back(&line);
   }
   flush();
@@ -97,8 +99,12 @@ QTextLayout* Sentence(QTextLayout& layout, double width) {
   return &layout;
 }
 
-QFont ReasonFont(QFont font) {
-  font.setItalic(true);
+// A reason in italics; the problem, which heads the solution, in bold.
+QFont SentenceFont(QFont font, SolutionLine::Kind kind) {
+  if (kind == SolutionLine::Kind::Problem)
+    font.setBold(true);
+  else
+    font.setItalic(true);
   return font;
 }
 
@@ -142,7 +148,7 @@ void SolutionText::setSolution(const std::vector<SolutionLine>& lines, FormulaDi
     const SetSolutionLine& line = set_[i];
     double height = RowsHeight(line.rows, zoom);
     if (line.rows.empty()) {
-      QTextLayout layout(ToQString(line.line->text), ReasonFont(font()));
+      QTextLayout layout(ToQString(line.line->text), SentenceFont(font(), line.line->kind));
       height = Sentence(layout, room())->boundingRect().height();
     }
     QTextBlockFormat block;
@@ -210,7 +216,7 @@ void SolutionText::paintEvent(QPaintEvent* event) {
     const SetSolutionLine& line = set_[i];
     if (line.rows.empty()) {
       painter.setPen(ink);
-      QTextLayout layout(ToQString(line.line->text), ReasonFont(font()));
+      QTextLayout layout(ToQString(line.line->text), SentenceFont(font(), line.line->kind));
       Sentence(layout, rect.width())->draw(&painter, rect.topLeft());
       continue;
     }

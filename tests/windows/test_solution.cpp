@@ -192,11 +192,15 @@ void SolutionTest::thePanelFollowsEditsAndFaults() {
 void SolutionTest::theFormulasDirectionIsTheProgramsAndIsKept() {
   QTemporaryDir folder;
   const QString settings = folder.filePath(QStringLiteral("numora.ini"));
-  // Where the first row's "=" is drawn: on the name's right reading left to right, on its left
+  // Where the first step's "=" is drawn: on the name's right reading left to right, on its left
   // reading right to left.
   const auto signAfterName = [](TopicWindow& window) {
-    const SetSolutionLine& first = window.solutionPanel()->text()->setLines().front();
-    const MathBox& box = first.rows.front().box;
+    const std::vector<SetSolutionLine>& lines = window.solutionPanel()->text()->setLines();
+    const auto first = std::find_if(lines.begin(), lines.end(), [](const SetSolutionLine& line) {
+      return line.line->kind == SolutionLine::Kind::Step;
+    });
+    if (first == lines.end()) return FormulaDirection{};
+    const MathBox& box = first->rows.front().box;
     double name = -1, sign = -1;
     for (const MathRun& run : box.runs) {
       if (run.kind == Math::Kind::Name && name < 0) name = run.x;
