@@ -13,6 +13,7 @@
 #include <QTextBrowser>
 #include <QTextCursor>
 #include <QTextDocumentFragment>
+#include <QTextFrame>
 #include <QTextLayout>
 #include <QTimer>
 #include <QToolButton>
@@ -163,6 +164,16 @@ void SolutionText::setSolution(const std::vector<SolutionLine>& lines, FormulaDi
       cursor.insertBlock(block);
     cursor.insertText(ToQString(line.line->text), unseen);
   }
+  // The document ends where the text of its last line ends, whatever height the line was given:
+  // the room its formula needs below that (an answer's fraction) is kept as the document's margin.
+  if (!set_.empty()) {
+    const QTextBlock last = written->lastBlock();
+    const double text = written->documentLayout()->blockBoundingRect(last).height();
+    QTextFrameFormat frame = written->rootFrame()->frameFormat();
+    frame.setBottomMargin(written->documentMargin() +
+                          std::max(0.0, last.blockFormat().lineHeight() - text));
+    written->rootFrame()->setFrameFormat(frame);
+  }
   // The browser deletes a document of its own; one written here is deleted here.
   QTextDocument* before = document()->parent() == this ? document() : nullptr;
   setDocument(written);
@@ -184,8 +195,10 @@ const FormulaFonts& SolutionText::fonts() {
 
 QRectF SolutionText::lineRect(int index) const {
   const QTextBlock block = document()->findBlockByNumber(index);
+  // The block stands below its margin, as high as the line height it was given: its own bounding
+  // rectangle is only as high as its text.
   QRectF rect = document()->documentLayout()->blockBoundingRect(block);
-  rect.setTop(rect.top() + block.blockFormat().topMargin());
+  rect.setHeight(block.blockFormat().lineHeight());
   rect.translate(0, -verticalScrollBar()->value());
   rect.setLeft(document()->documentMargin());
   rect.setWidth(room());
