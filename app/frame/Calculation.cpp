@@ -85,7 +85,7 @@ void Calculation::run(const std::function<void()>& handler) {
     if (!sentence.empty()) addLine(SolutionLine::Kind::Reason, std::u16string(sentence));
     solution_.stopped = true;
     solution_.why = sentence.empty() ? reason : sentence;
-    frame();
+    poseAndAnswer();
     showSolution();
     view_.announce(solution_.why);
   };
@@ -93,7 +93,7 @@ void Calculation::run(const std::function<void()>& handler) {
     handler();
     // A click that computed, left out or refused nothing keeps the last solution.
     if (pending_.size() < results_.size() || solution_.stopped) {
-      frame();
+      poseAndAnswer();
       showSolution();
       view_.announce(announcement());
     }
@@ -134,7 +134,7 @@ std::u16string Calculation::announcement() const {
   return said;
 }
 
-void Calculation::frame() {
+void Calculation::poseAndAnswer() {
   if (problem_) {
     if (std::optional<Problem> problem = problem_(values_, numerals_))
       solution_.lines.insert(

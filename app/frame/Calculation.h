@@ -172,7 +172,7 @@ class Calculation {
   void answered(const Formula& formula, const std::u16string& text,
                 const std::optional<ExactNumber>& exact, const std::optional<Math>& exactAnswer);
   // The problem before the click's lines and, unless it stopped, the answer after them.
-  void frame();
+  void poseAndAnswer();
   void showSolution();
   void stop(std::u16string_view why);
   // What the screen reader says after the click: each result written with its name, the first
