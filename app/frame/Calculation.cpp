@@ -30,6 +30,26 @@ Math LastForm(const Math& answer) {
   return relation == parts.rend() ? answer : MathRow({relation.base(), parts.end()});
 }
 
+// A half written "½" in the text, as a textbook and the solution's own formulas write it; it is
+// typeset as any fraction is.
+Math WithHalves(const Math& math, Numerals numerals) {
+  switch (math.kind()) {
+    case Math::Kind::Fraction:
+      return math[0].text() == numerals.digits(u"1") && math[1].text() == numerals.digits(u"2")
+                 ? MathFraction(math[0], math[1], false)
+                 : math;
+    case Math::Kind::Row: {
+      std::vector<Math> parts;
+      for (const Math& part : math.parts()) parts.push_back(WithHalves(part, numerals));
+      return MathRow(std::move(parts));
+    }
+    case Math::Kind::Mixed:
+      return MathMixed(math[0], WithHalves(math[1], numerals));
+    default:
+      return math;
+  }
+}
+
 }  // namespace
 
 Calculation::Calculation(ResultView& view, Numerals numerals) : view_(view), numerals_(numerals) {}
@@ -290,7 +310,7 @@ void Calculation::answered(const Formula& formula, const std::u16string& text,
   if (answerForm_ == AnswerForm::Fractions && wholeInputs_ && exact && exact->isFraction() &&
       exact->rational().denominator != 1) {
     if (const std::optional<Math> fraction = ExactAnswerMath(*exact, {}, numerals_)) {
-      const Math last = LastForm(*fraction);
+      const Math last = WithHalves(LastForm(*fraction), numerals_);
       answers_.push_back({name, name + u" = " + IsolatedNumber(LinearText(last)),
                           MathRow({MathName(name), MathSign(u"="), last})});
       return;

@@ -255,14 +255,11 @@ TEST(Calculation, TheAnswerWritesEachResultAsTheProblemAsksForIt) {
     std::vector<std::u16string> answer;
   } cases[] = {
       {AnswerForm::Decimals, u"4", u"3", {u"ع = 0,5 أو ع = 3,5", u"ث = 1 1/3 ≈ 1,33333333333333"}},
-      {AnswerForm::Fractions,
-       u"4",
-       u"3",
-       {u"ع = 1/2 أو ع = 3 1/2", u"ث = 1 1/3 ≈ 1,33333333333333"}},
+      {AnswerForm::Fractions, u"4", u"3", {u"ع = ½ أو ع = 3 ½", u"ث = 1 1/3 ≈ 1,33333333333333"}},
       {AnswerForm::Fractions,
        u"-4",
        u"3",
-       {u"ع = -3 1/2 أو ع = -1/2", u"ث = -1 1/3 ≈ -1,33333333333333"}},
+       {u"ع = -3 ½ أو ع = -½", u"ث = -1 1/3 ≈ -1,33333333333333"}},
       // A double root is one answer; a whole number stays as it is shown.
       {AnswerForm::Fractions, u"6", u"0", {u"ع = 3", u"ث = 2"}},
       // A decimal typed gives decimal answers.

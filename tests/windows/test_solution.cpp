@@ -118,6 +118,10 @@ void SolutionTest::everyWindowShowsItsSolution_data() {
                              << QStringList{
                                     u"س = (5 - √13)/2 ≈ 0.697224362268005 أو س = (5 + "
                                     u"√13)/2 ≈ 4.30277563773199"_qs};
+  // Whole coefficients: the roots as fractions.
+  QTest::addRow("quadratic, rational roots")
+      << FormId::Form13 << QStringList{"Text1", "2", "Text2", "-7", "Text3", "3"} << "" << QString()
+      << u"2س² - 7س + 3 = 0"_qs << QStringList{u"س = ½ أو س = 3"_qs};
   QTest::addRow("temperature") << FormId::Form15 << QStringList{"Text1", "100"} << "Option2"
                                << u"سلسيوس = 340/9 = 37 7/9 ≈ 37.7777777777778"_qs
                                << u"حول 100 من فهرنهايت إلى سلسيوس"_qs
