@@ -418,8 +418,9 @@ std::vector<MathBox> TypesetLines(const Math& math, const MathMetrics& metrics,
   };
   MathBox whole = Typeset(math, metrics, direction, face);
   if (whole.width <= width || math.kind() != Kind::Row) return {std::move(whole)};
+  // Words inside a row join two formulas ("س = ½ أو س = 3"): the second may start a line.
   const auto breaksBefore = [](const Math& part) {
-    return part.kind() == Kind::Sign && !part.prefix();
+    return (part.kind() == Kind::Sign && !part.prefix()) || part.kind() == Kind::Words;
   };
   std::vector<MathBox> lines;
   std::vector<Math> line;

@@ -156,7 +156,8 @@ MathBox Typeset(const Math& math, const MathMetrics& metrics, FormulaDirection d
                 MathFace face = {});
 
 // A row too wide for its room broken at its operators, as a textbook breaks a long line: each
-// line after the first starts with the operator it was broken before. A part that cannot be
+// line after the first starts with the operator it was broken before, or with the words that join
+// two formulas. A part that cannot be
 // broken and is still too wide keeps its line whole (the painter then sets it smaller).
 std::vector<MathBox> TypesetLines(const Math& math, const MathMetrics& metrics,
                                   FormulaDirection direction, MathFace face, double width);

@@ -1,10 +1,12 @@
 #include "app/frame/Calculation.h"
 
 #include <algorithm>
+#include <cmath>
 #include <exception>
 #include <utility>
 
 #include "numeric/Exact.h"
+#include "numeric/Figure.h"
 #include "numeric/NumberReading.h"
 #include "numeric/NumberWriting.h"
 #include "numeric/Working.h"
@@ -16,6 +18,36 @@ std::u16string Widen(const char* text) {
   std::u16string out;
   for (; *text != '\0'; ++text) out += static_cast<char16_t>(static_cast<unsigned char>(*text));
   return out;
+}
+
+// The last of an exact answer's forms, the one a textbook answers with: 37 7/9 of "340/9 = 37 7/9".
+Math LastForm(const Math& answer) {
+  if (answer.kind() != Math::Kind::Row) return answer;
+  const auto& parts = answer.parts();
+  const auto relation = std::find_if(parts.rbegin(), parts.rend(), [](const Math& part) {
+    return part.kind() == Math::Kind::Sign && !part.prefix() && part.text() == u"=";
+  });
+  return relation == parts.rend() ? answer : MathRow({relation.base(), parts.end()});
+}
+
+// A half written "½" in the text, as a textbook and the solution's own formulas write it; it is
+// typeset as any fraction is.
+Math WithHalves(const Math& math, Numerals numerals) {
+  switch (math.kind()) {
+    case Math::Kind::Fraction:
+      return math[0].text() == numerals.digits(u"1") && math[1].text() == numerals.digits(u"2")
+                 ? MathFraction(math[0], math[1], false)
+                 : math;
+    case Math::Kind::Row: {
+      std::vector<Math> parts;
+      for (const Math& part : math.parts()) parts.push_back(WithHalves(part, numerals));
+      return MathRow(std::move(parts));
+    }
+    case Math::Kind::Mixed:
+      return MathMixed(math[0], WithHalves(math[1], numerals));
+    default:
+      return math;
+  }
 }
 
 }  // namespace
@@ -58,6 +90,8 @@ void Calculation::run(const std::function<void()>& handler) {
   readNow_.clear();
   firstReason_.clear();
   lastPiAnswer_.reset();
+  answers_.clear();
+  wholeInputs_ = true;
   values_.clear();
   place_ = {};
   pending_.clear();
@@ -72,6 +106,7 @@ void Calculation::run(const std::function<void()>& handler) {
     if (!sentence.empty()) addLine(SolutionLine::Kind::Reason, std::u16string(sentence));
     solution_.stopped = true;
     solution_.why = sentence.empty() ? reason : sentence;
+    poseAndAnswer();
     showSolution();
     view_.announce(solution_.why);
   };
@@ -79,6 +114,7 @@ void Calculation::run(const std::function<void()>& handler) {
     handler();
     // A click that computed, left out or refused nothing keeps the last solution.
     if (pending_.size() < results_.size() || solution_.stopped) {
+      poseAndAnswer();
       showSolution();
       view_.announce(announcement());
     }
@@ -117,6 +153,42 @@ std::u16string Calculation::announcement() const {
   if (noted != readNow_.end()) add(u" ", notes_.at(*noted));
   add(u" ", firstReason_);
   return said;
+}
+
+void Calculation::poseAndAnswer() {
+  if (problem_) {
+    if (std::optional<Problem> problem = problem_(values_, numerals_))
+    {
+      solution_.lines.insert(
+          solution_.lines.begin(),
+          {SolutionLine::Kind::Problem, std::move(problem->text), std::move(problem->formula)});
+      if (lastPiAnswer_) ++*lastPiAnswer_;  // the note goes under the same answer
+    }
+  }
+  if (solution_.stopped) return;
+  // Results of one name are the answers of one question: the roots of an equation.
+  for (std::size_t first = 0; first < answers_.size();) {
+    std::size_t last = first + 1;
+    while (last < answers_.size() && answers_[last].name == answers_[first].name) ++last;
+    std::u16string text, rightToLeft;
+    std::vector<Math> parts;
+    std::set<std::u16string> written;
+    for (std::size_t i = first; i < last; ++i) {
+      if (!written.insert(answers_[i].text).second) continue;  // a double root is one answer
+      if (!parts.empty()) {
+        text += u" أو ";
+        rightToLeft += u" أو ";
+        parts.push_back(MathWords(u"أو"));
+      }
+      text += answers_[i].text;
+      rightToLeft += answers_[i].rightToLeft.empty() ? answers_[i].text : answers_[i].rightToLeft;
+      parts.push_back(answers_[i].formula);
+    }
+    if (rightToLeft == text) rightToLeft.clear();
+    solution_.lines.push_back(
+        {SolutionLine::Kind::Answer, std::move(text), MathRow(parts), std::move(rightToLeft)});
+    first = last;
+  }
 }
 
 void Calculation::showSolution() {
@@ -173,6 +245,7 @@ double Calculation::read(FieldId box, std::u16string_view quantity) {
   const Reading reading = ReadNumber(text, numerals_.separator);
   place_ = {};
   values_.set(quantity, reading.value);
+  if (reading.value != std::trunc(reading.value)) wholeInputs_ = false;
 
   const std::u16string used = numberText(reading.value);
   const std::u16string ignored(IgnoredText(text, reading));
@@ -237,18 +310,48 @@ void Calculation::measure(FieldId result, const Formula& formula) {
   const std::optional<ExactNumber> exact = ExactValue(formula.expression, values_);
   const std::optional<Math> answer =
       exact ? ExactAnswerMath(*exact, text, numerals_) : std::nullopt;
-  if (!answer) return;
-  // The letter of π is the direction's: the text is written for each, the formula is set in it.
-  const auto line = [&](FormulaDirection direction) {
-    return Approximately(formula.name, LinearText(*answer, direction), text);
-  };
-  const std::u16string leftToRight = line(FormulaDirection::LeftToRight);
-  std::u16string rightToLeft = line(FormulaDirection::RightToLeft);
-  if (addLine(SolutionLine::Kind::Exact, leftToRight,
-              ApproximatelyMath(formula.name, *answer, text),
-              rightToLeft == leftToRight ? std::u16string() : std::move(rightToLeft)) &&
-      exact->timesPi())
-    lastPiAnswer_ = solution_.lines.size() - 1;
+  if (answer) {
+    // The letter of π is the direction's: the text is written for each, the formula is set in it.
+    const auto line = [&](FormulaDirection direction) {
+      return Approximately(formula.name, LinearText(*answer, direction), text);
+    };
+    const std::u16string leftToRight = line(FormulaDirection::LeftToRight);
+    std::u16string rightToLeft = line(FormulaDirection::RightToLeft);
+    if (addLine(SolutionLine::Kind::Exact, leftToRight,
+                ApproximatelyMath(formula.name, *answer, text),
+                rightToLeft == leftToRight ? std::u16string() : std::move(rightToLeft)) &&
+        exact->timesPi())
+      lastPiAnswer_ = solution_.lines.size() - 1;
+  }
+  answered(formula, text, exact, answer);
+}
+
+void Calculation::answered(const Formula& formula, const std::u16string& text,
+                           const std::optional<ExactNumber>& exact,
+                           const std::optional<Math>& exactAnswer) {
+  const std::u16string& name = formula.name;
+  if (exactAnswer) {
+    const Math last = LastForm(*exactAnswer);
+    // π's letter is the direction's, as in the exact answer above it.
+    answers_.push_back(
+        {name, Approximately(name, LinearText(last, FormulaDirection::LeftToRight), text),
+         ApproximatelyMath(name, last, text),
+         Approximately(name, LinearText(last, FormulaDirection::RightToLeft), text)});
+    return;
+  }
+  // A fraction whose decimal ends, where the answer is written in fractions and the pupil typed
+  // whole numbers: the exact answer against no decimal at all is the fraction itself.
+  if (answerForm_ == AnswerForm::Fractions && wholeInputs_ && exact && exact->isFraction() &&
+      exact->rational().denominator != 1) {
+    if (const std::optional<Math> fraction = ExactAnswerMath(*exact, {}, numerals_)) {
+      const Math last = WithHalves(LastForm(*fraction), numerals_);
+      answers_.push_back({name, name + u" = " + IsolatedNumber(LinearText(last)),
+                          MathRow({MathName(name), MathSign(u"="), last})});
+      return;
+    }
+  }
+  answers_.push_back({name, name + u" = " + IsolatedNumber(text),
+                      MathRow({MathName(name), MathSign(u"="), NumberMath(text)})});
 }
 
 void Calculation::leaveOut(FieldId result, std::u16string_view why) {

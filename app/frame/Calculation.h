@@ -9,9 +9,11 @@
 #include <string_view>
 #include <vector>
 
+#include "numeric/Exact.h"
 #include "numeric/Fault.h"
 #include "numeric/Formula.h"
 #include "numeric/NumberWriting.h"
+#include "numeric/Problem.h"
 #include "numeric/Typeset.h"
 
 namespace numora {
@@ -19,16 +21,20 @@ namespace numora {
 // A field of a window as the calculation knows it: the window's own control, only compared.
 using FieldId = const void*;
 
-// The solution of one click, as the panel beside the results shows it: the steps of each formula
-// computed, each exact answer that says more than its decimal, and why a result was not computed.
+// The solution of one click, as the panel beside the results shows it and the printout prints it:
+// the problem stated with the pupil's numbers, the steps of each formula computed, each exact
+// answer that says more than its decimal, why a result was not computed, and the answer.
 struct SolutionLine {
-  // A step's first row names its formula; the rows after it go on with "= ...". A note says, once
-  // under the exact answers in terms of π, that the decimals take π as 3.14.
-  enum class Kind : std::uint8_t { Step, NextStep, Exact, Reason, Note };
+  // A step's first row names its formula; the rows after it go on with "= ...". The problem is
+  // the first line where the window states one; the answer lines are the last of a click that
+  // computed a result without a fault, one per result, results of one name on one line. A note
+  // says, once under the exact answers in terms of π, that the decimals take π as 3.14.
+  enum class Kind : std::uint8_t { Step, NextStep, Exact, Reason, Note, Problem, Answer };
   Kind kind;
   // What a screen reader reads and a copy takes, where the formulas are set left to right.
   std::u16string text;
-  // A step or an exact answer as a formula to typeset; a reason or a note is a sentence.
+  // A step, an exact answer, an answer or an equation as a formula to typeset; a reason, a note
+  // and a problem in words are sentences.
   std::optional<Math> formula = std::nullopt;
   // The same where the formulas are set right to left, when it reads otherwise there (π is ط);
   // empty when it does not.
@@ -98,6 +104,12 @@ class Calculation {
   // A result field and its formula, whose words its working shows until it is computed. A
   // result's formula may change, as the temperature box's follows the chosen conversion.
   void show(FieldId result, const Formula& formula);
+  // The problem the window solves, stated from the numbers of each click, and how its answer
+  // writes a fraction.
+  void setProblem(ProblemOf problem, AnswerForm form) {
+    problem_ = std::move(problem);
+    answerForm_ = form;
+  }
   // The caption of the window's calculate button, for the sentence of an out-of-date result.
   void setButtonCaption(std::u16string caption) { buttonCaption_ = std::move(caption); }
 
@@ -168,6 +180,12 @@ class Calculation {
                std::optional<Math> formula = std::nullopt, std::u16string rightToLeftText = {});
   // The note under the last exact answer in terms of π, where the click gave one.
   void notePi();
+  // A result measured, for the answer: its decimal, the exact answer the solution shows beside it
+  // and its exact value.
+  void answered(const Formula& formula, const std::u16string& text,
+                const std::optional<ExactNumber>& exact, const std::optional<Math>& exactAnswer);
+  // The problem before the click's lines and, unless it stopped, the answer after them.
+  void poseAndAnswer();
   void showSolution();
   void stop(std::u16string_view why);
   // What the screen reader says after the click: each result written with its name, the first
@@ -195,6 +213,17 @@ class Calculation {
   std::u16string firstReason_;          // of this click
   // Where this click's last exact answer in terms of π stands in its solution's lines.
   std::optional<std::size_t> lastPiAnswer_;
+  ProblemOf problem_;
+  AnswerForm answerForm_ = AnswerForm::Decimals;
+  bool wholeInputs_ = true;  // every number this click read is whole
+  // This click's results for its answer, in the order they were measured.
+  struct Answer {
+    std::u16string name;
+    std::u16string text;
+    Math formula;
+    std::u16string rightToLeft = {};  // where it reads otherwise right to left (π is ط)
+  };
+  std::vector<Answer> answers_;
 };
 
 }  // namespace numora

@@ -14,6 +14,8 @@
 #include <QTextDocument>
 #include <QTextObjectInterface>
 #include <algorithm>
+#include <iterator>
+#include <vector>
 
 #include "app/frame/Faces.h"
 #include "app/frame/FigureView.h"
@@ -29,7 +31,7 @@ constexpr qreal kTextSize = 12;  // points
 constexpr qreal kTitleSize = 18;
 // The figure's room on paper: in centimetres, and never wider than the page.
 constexpr qreal kFigureWidth = 13;
-constexpr qreal kFigureHeight = 10;
+constexpr qreal kFigureHeight = 8;
 constexpr int kFigureObject = QTextFormat::UserObject + 1;
 constexpr int kFormulaObject = QTextFormat::UserObject + 2;
 
@@ -153,6 +155,10 @@ class Printout {
     paragraph_.setLayoutDirection(Qt::RightToLeft);
     paragraph_.setAlignment(Qt::AlignRight | Qt::AlignAbsolute);
     cursor_.setBlockFormat(paragraph_);
+    // One handler for every formula of the document: a second would take the place of the first.
+    formulas_ = new FormulaObject(font_, &device_);
+    formulas_->setParent(&document_);
+    document_.documentLayout()->registerHandler(kFormulaObject, formulas_);
   }
 
   void title(const QString& text) {
@@ -180,22 +186,21 @@ class Printout {
   }
 
   // Each row of a formula a line of its own, typeset in the direction asked for; a reason a
-  // sentence in italics, a note a sentence.
+  // sentence in italics, the problem in words in bold, a note upright.
   void solution(const std::vector<SolutionLine>& lines, FormulaDirection direction) {
-    auto* formulas = new FormulaObject(font_, &device_);
-    formulas->setParent(&document_);
-    document_.documentLayout()->registerHandler(kFormulaObject, formulas);
     for (const SetSolutionLine& line :
-         SetSolution(lines, formulas->fonts(), direction, device_.width())) {
+         SetSolution(lines, formulas_->fonts(), direction, device_.width())) {
       const bool next = line.line->kind == SolutionLine::Kind::NextStep;
       if (line.rows.empty()) {
         QTextBlockFormat spaced = paragraph_;
         spaced.setTopMargin(6);
-        // A reason in italics, a note on the answers upright.
-        QTextCharFormat letters;
-        letters.setFontItalic(line.line->kind == SolutionLine::Kind::Reason);
+        QTextCharFormat sentence;
+        if (line.line->kind == SolutionLine::Kind::Problem)
+          sentence.setFontWeight(QFont::Bold);
+        else
+          sentence.setFontItalic(line.line->kind == SolutionLine::Kind::Reason);
         cursor_.insertBlock(spaced);
-        cursor_.insertText(ToQString(line.line->textIn(direction)), letters);
+        cursor_.insertText(ToQString(line.line->textIn(direction)), sentence);
         continue;
       }
       bool first = true;
@@ -210,7 +215,7 @@ class Printout {
         }
         QTextCharFormat drawn;
         drawn.setObjectType(kFormulaObject);
-        drawn.setProperty(FormulaObject::kFormulaIndex, formulas->add(row.box));
+        drawn.setProperty(FormulaObject::kFormulaIndex, formulas_->add(row.box));
         cursor_.insertBlock(placed);
         cursor_.insertText(QString(QChar::ObjectReplacementCharacter), drawn);
         first = false;
@@ -235,9 +240,29 @@ class Printout {
   }
 
   // Page after page, each in its own part of the laid-out document.
+  // What is written from here on stays on one page where it fits on one: a short last section is
+  // not split over a page break.
+  void keepTogether() { together_ = cursor_.block().blockNumber() + 1; }
+
   bool paint() {
     const QSizeF page(device_.width(), device_.height());
     document_.setPageSize(page);
+    if (together_ >= 0) {
+      const auto pageOf = [&](const QTextBlock& block) {
+        return static_cast<int>(document_.documentLayout()->blockBoundingRect(block).bottom() /
+                                page.height());
+      };
+      QTextBlock first = document_.findBlockByNumber(together_);
+      const qreal height =
+          document_.documentLayout()->blockBoundingRect(document_.lastBlock()).bottom() -
+          document_.documentLayout()->blockBoundingRect(first).top();
+      if (first.isValid() && height < page.height() &&
+          pageOf(first) != pageOf(document_.lastBlock())) {
+        QTextBlockFormat breaking = first.blockFormat();
+        breaking.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+        QTextCursor(first).setBlockFormat(breaking);
+      }
+    }
     QPainter painter;
     if (!painter.begin(&device_)) return false;
     QAbstractTextDocumentLayout::PaintContext context;
@@ -260,7 +285,20 @@ class Printout {
   QTextDocument document_;
   QTextCursor cursor_{&document_};
   QTextBlockFormat paragraph_;
+  FormulaObject* formulas_;
+  int together_ = -1;  // the first block kept on one page with the rest, if any
 };
+
+// The lines of a solution of the kinds asked for, in their order.
+std::vector<SolutionLine> LinesOf(const Solution& solution,
+                                  std::initializer_list<SolutionLine::Kind> kinds) {
+  std::vector<SolutionLine> lines;
+  std::copy_if(solution.lines.begin(), solution.lines.end(), std::back_inserter(lines),
+               [kinds](const SolutionLine& line) {
+                 return std::find(kinds.begin(), kinds.end(), line.kind) != kinds.end();
+               });
+  return lines;
+}
 
 }  // namespace
 
@@ -284,14 +322,31 @@ bool PrintCalculation(const TopicWindow& window, QPagedPaintDevice& device) {
       printout.line(ToQString(calculation.outOfDate()) +
                         QStringLiteral(u" المطبوع هنا هو الحل بالمدخلات التي حُسب بها."),
                     true);
+    // As a textbook sets a worked example out: the problem with its figure, what was given,
+    // the working, and the answer last.
+    const FormulaDirection direction = window.formulaDirection();
+    using Kind = SolutionLine::Kind;
+    const std::vector<SolutionLine> problem = LinesOf(*solution, {Kind::Problem});
+    const std::vector<SolutionLine> steps =
+        LinesOf(*solution, {Kind::Step, Kind::NextStep, Kind::Exact, Kind::Reason, Kind::Note});
+    const std::vector<SolutionLine> answer = LinesOf(*solution, {Kind::Answer});
+    if (!problem.empty()) {
+      printout.heading(QStringLiteral(u"المسألة"));
+      printout.solution(problem, direction);
+    }
+    printout.figure(window.solutionFigure(), direction);
     printout.heading(QStringLiteral(u"المدخلات"));
     for (const SolutionInput& input : solution->inputs)
       printout.line(
           ToQString(input.name) + QStringLiteral(u": ") +
           (input.text.empty() ? QStringLiteral(u"(فارغة)") : Isolated(ToQString(input.text))));
     printout.heading(QStringLiteral(u"الحل"));
-    printout.solution(solution->lines, window.formulaDirection());
-    printout.figure(window.solutionFigure(), window.formulaDirection());
+    printout.solution(steps, direction);
+    if (!answer.empty()) {
+      printout.keepTogether();
+      printout.heading(QStringLiteral(u"الجواب"));
+      printout.solution(answer, direction);
+    }
   }
   return printout.paint();
 }

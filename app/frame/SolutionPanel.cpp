@@ -13,6 +13,7 @@
 #include <QTextBrowser>
 #include <QTextCursor>
 #include <QTextDocumentFragment>
+#include <QTextFrame>
 #include <QTextLayout>
 #include <QTimer>
 #include <QToolButton>
@@ -59,7 +60,9 @@ std::vector<SetSolutionLine> SetSolution(const std::vector<SolutionLine>& lines,
       continue;
     }
     rows.push_back({*line.formula, line.kind == SolutionLine::Kind::NextStep,
-                    MathFace{.level = 0, .bold = line.kind == SolutionLine::Kind::Exact}});
+                    MathFace{.level = 0,
+                             .bold = line.kind != SolutionLine::Kind::Step &&
+                                     line.kind != SolutionLine::Kind::NextStep}});
     rowLines.push_back(&line);
   }
   flush();
@@ -97,9 +100,13 @@ QTextLayout* Sentence(QTextLayout& layout, double width) {
   return &layout;
 }
 
-// A reason in italics; a note on the answers upright, as the answers' own words.
+// A reason in italics; the problem, which heads the solution, in bold; a note on the answers
+// upright, as the answers' own words.
 QFont SentenceFont(QFont font, const SolutionLine& line) {
-  font.setItalic(line.kind == SolutionLine::Kind::Reason);
+  if (line.kind == SolutionLine::Kind::Problem)
+    font.setBold(true);
+  else
+    font.setItalic(line.kind == SolutionLine::Kind::Reason);
   return font;
 }
 
@@ -159,6 +166,16 @@ void SolutionText::setSolution(const std::vector<SolutionLine>& lines, FormulaDi
       cursor.insertBlock(block);
     cursor.insertText(ToQString(line.line->textIn(direction_)), unseen);
   }
+  // The document ends where the text of its last line ends, whatever height the line was given:
+  // the room its formula needs below that (an answer's fraction) is kept as the document's margin.
+  if (!set_.empty()) {
+    const QTextBlock last = written->lastBlock();
+    const double text = written->documentLayout()->blockBoundingRect(last).height();
+    QTextFrameFormat frame = written->rootFrame()->frameFormat();
+    frame.setBottomMargin(written->documentMargin() +
+                          std::max(0.0, last.blockFormat().lineHeight() - text));
+    written->rootFrame()->setFrameFormat(frame);
+  }
   // The browser deletes a document of its own; one written here is deleted here.
   QTextDocument* before = document()->parent() == this ? document() : nullptr;
   setDocument(written);
@@ -180,8 +197,10 @@ const FormulaFonts& SolutionText::fonts() {
 
 QRectF SolutionText::lineRect(int index) const {
   const QTextBlock block = document()->findBlockByNumber(index);
+  // The block stands below its margin, as high as the line height it was given: its own bounding
+  // rectangle is only as high as its text.
   QRectF rect = document()->documentLayout()->blockBoundingRect(block);
-  rect.setTop(rect.top() + block.blockFormat().topMargin());
+  rect.setHeight(block.blockFormat().lineHeight());
   rect.translate(0, -verticalScrollBar()->value());
   rect.setLeft(document()->documentMargin());
   rect.setWidth(room());

@@ -22,8 +22,9 @@ Figure FigureOfSolution(const Solution& solution, FigureOf figureOf, Numerals nu
 class FormulaFonts;
 
 // A solution's lines as they are set: each step's rows typeset from their formulas, in the
-// direction asked for, the rows after a formula's first with their "=" under its "=", an exact
-// answer in bold; a reason is a sentence and has no rows.
+// direction asked for, the rows after a formula's first with their "=" under its "=", the problem,
+// an exact answer and the answer in bold; a reason and a problem in words are sentences and have no
+// rows.
 struct SetSolutionLine {
   const SolutionLine* line;
   std::vector<SetLine> rows;

@@ -42,6 +42,11 @@ class TopicWindow : public FormWindow, private ResultView {
   void showFormula(QWidget* result, const Formula& formula);
   // The window's figure, drawn from the numbers of each calculation.
   void setFigure(FigureOf figure) { figure_ = figure; }
+  // The problem the window solves, stated from the numbers of each click at the head of its
+  // solution, and how the answer that ends the solution writes a fraction.
+  void setProblem(ProblemOf problem, AnswerForm form = AnswerForm::Decimals) {
+    calculation_.setProblem(std::move(problem), form);
+  }
 
  public:
   // The solution panel, made at the first calculation (or the first F2); null until then.

@@ -12,7 +12,9 @@
 //                             DIR/FormN.png, in the faces the program uses here; at a zoom of the
 //                             program (100 to 300), reached with its own keys; the formulas in
 //                             the region's direction, or the one given; window N's boxes given
-//                             other numbers, in tab order
+//                             other numbers, in tab order; a window whose solution is longer than
+//                             its panel once more as DIR/FormN-end.png, the solution scrolled to
+//                             its end
 //
 // Run it on the offscreen platform (QT_QPA_PLATFORM=offscreen) or on a display.
 //
@@ -37,8 +39,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRawFont>
+#include <QScrollBar>
 #include <QStyle>
 #include <QTemporaryDir>
+#include <QTextBrowser>
 #include <QTextLayout>
 #include <cmath>
 #include <cstdio>
@@ -408,6 +412,21 @@ int Screenshots(const QString& folder, int percent, const QString& formulas,
       return 1;
     }
     std::printf("%s\n", qPrintable(file));
+    // A solution longer than its panel, once more scrolled to its end, where the answer stands.
+    if (auto* steps = window.findChild<QTextBrowser*>(QStringLiteral("SolutionText"));
+        steps != nullptr && steps->verticalScrollBar()->maximum() > 0) {
+      // The text is laid out as it is shown: its end is known once it has been.
+      for (int pass = 0; pass < 2; ++pass) {
+        steps->verticalScrollBar()->setValue(steps->verticalScrollBar()->maximum());
+        QApplication::processEvents();
+      }
+      const QString end = QStringLiteral("%1/Form%2-end.png").arg(folder).arg(n);
+      if (!window.grab().save(end)) {
+        std::fprintf(stderr, "could not write %s\n", qPrintable(end));
+        return 1;
+      }
+      std::printf("%s\n", qPrintable(end));
+    }
     window.hide();
   }
   return 0;

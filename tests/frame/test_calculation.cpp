@@ -42,7 +42,8 @@ struct FakeView final : ResultView {
   void announce(std::u16string_view sentence) override { said.push_back(Plain(sentence)); }
   std::vector<std::u16string> said;
 
-  // The solution's lines without their isolates, the exact answers marked "*", the reasons "!".
+  // The solution's lines without their isolates, the problem marked "#", the exact answers "*",
+  // the reasons "!", the answers "@".
   // A step's rows are joined back into one line.
   std::vector<std::u16string> lines() const {
     std::vector<std::u16string> out;
@@ -51,8 +52,10 @@ struct FakeView final : ResultView {
         out.back() += u" " + Plain(line.text);
         continue;
       }
-      out.push_back((line.kind == SolutionLine::Kind::Exact    ? u"*"
+      out.push_back((line.kind == SolutionLine::Kind::Problem  ? u"#"
+                     : line.kind == SolutionLine::Kind::Exact  ? u"*"
                      : line.kind == SolutionLine::Kind::Reason ? u"!"
+                     : line.kind == SolutionLine::Kind::Answer ? u"@"
                                                                : u"") +
                     Plain(line.text));
     }
@@ -91,6 +94,11 @@ struct Window {
     calculation.setButtonCaption(u"احسب");
     calculation.show(sum, kSum);
     calculation.show(root, kRoot);
+    calculation.setProblem(
+        [](const Values& values, Numerals numerals) {
+          return Stated(u"س {س} وص {ص}", values, numerals);
+        },
+        AnswerForm::Decimals);
   }
   void click(std::u16string_view a, std::u16string_view b) {
     view.texts[first] = a;
@@ -189,6 +197,10 @@ TEST(Calculation, AResultLeftOutSaysWhyAndAFailureIsNoFault) {
   EXPECT_EQ(window.view.texts[window.root], u"");
   EXPECT_EQ(window.view.workings[window.root], u"د = 1 - 2 = -1؛ ر = √(-1) ÷ 2، لم تحسب: السبب");
   EXPECT_EQ(window.view.texts[window.sum], u"3");
+  // The answer has the result computed, not the one left out, after the reason.
+  EXPECT_EQ(window.view.lines(), (std::vector<std::u16string>{
+                                     u"#س 1 وص 2", u"د = س - ص = 1 - 2 = -1", u"!ر، لم تحسب: السبب",
+                                     u"ج = س + ص = 1 + 2 = 3", u"@ج = 3"}));
 
   window.calculation.run([] { throw std::runtime_error("no skin"); });
   EXPECT_EQ(window.view.boxes.back(), u"failure: no skin");
@@ -201,21 +213,25 @@ TEST(Calculation, TheSolutionFollowsTheClick) {
   Window window;
   window.click(u"10", u"2");
   // Each formula's steps, the stage once, and the exact answer where the decimal ends short of it.
-  EXPECT_EQ(window.view.lines(), (Lines{u"ج = س + ص = 10 + 2 = 12", u"د = س - ص = 10 - 2 = 8",
-                                        u"ر = √د ÷ ص = √8 ÷ 2 ≈ 2,82842712474619 ÷ 2 ≈ "
-                                        u"1,4142135623731",
-                                        u"*ر = √2 ≈ 1,4142135623731"}));
+  // The problem first, and each result last in the answer, with its exact answer.
+  EXPECT_EQ(window.view.lines(),
+            (Lines{u"#س 10 وص 2", u"ج = س + ص = 10 + 2 = 12", u"د = س - ص = 10 - 2 = 8",
+                   u"ر = √د ÷ ص = √8 ÷ 2 ≈ 2,82842712474619 ÷ 2 ≈ "
+                   u"1,4142135623731",
+                   u"*ر = √2 ≈ 1,4142135623731", u"@ج = 12", u"@ر = √2 ≈ 1,4142135623731"}));
   EXPECT_FALSE(window.view.solution.stopped);
   EXPECT_EQ(*window.view.solution.values.find(u"ص"), 2);
 
   window.calculation.edited(window.second);
   EXPECT_EQ(window.view.solutionStale, u"تغيرت المدخلات بعد هذا الحساب: اضغط «احسب» مرة أخرى.");
 
-  // A fault: the steps as far as they go, the results left out, the plain sentence last.
+  // A fault: the steps as far as they go, the results left out, the plain sentence last and no
+  // answer.
   window.click(u"1", u"2");
   EXPECT_EQ(
       window.view.lines(),
-      (Lines{u"ج = س + ص = 1 + 2 = 3", u"د = س - ص = 1 - 2 = -1", u"ر = √د ÷ ص = √(-1) ÷ 2",
+      (Lines{u"#س 1 وص 2", u"ج = س + ص = 1 + 2 = 3", u"د = س - ص = 1 - 2 = -1",
+             u"ر = √د ÷ ص = √(-1) ÷ 2",
              u"!ر، لم تحسب: توقف الحساب عند الخطأ 5، استدعاء إجراء أو وسيطة غير صالحة", u"!ر/"}));
   EXPECT_TRUE(window.view.solution.stopped);
   EXPECT_EQ(window.view.solution.why, u"ر/");
@@ -256,8 +272,8 @@ TEST(Calculation, AnswersInTermsOfPiSayOnceThatTheDecimalTakesPiAsThreePointOneF
         if (fault) throw Fault(FaultKind::Overflow);
       });
       const std::vector<SolutionLine>& lines = view.solution.lines;
-      std::u16string kinds;  // a letter a line: Step, Next step, Exact, Reason, nOte
-      for (const SolutionLine& line : lines) kinds += u"SNERO"[static_cast<int>(line.kind)];
+      std::u16string kinds;  // a letter a line: Step, Next step, Exact, Reason, nOte, Problem, Answer
+      for (const SolutionLine& line : lines) kinds += u"SNEROPA"[static_cast<int>(line.kind)];
       ASSERT_EQ(std::count(kinds.begin(), kinds.end(), u'O'), 1) << kinds.size();
       const std::size_t note = kinds.find(u'O');
       EXPECT_EQ(note, kinds.rfind(u'E') + 1);
@@ -270,6 +286,59 @@ TEST(Calculation, AnswersInTermsOfPiSayOnceThatTheDecimalTakesPiAsThreePointOneF
                   u"م = " + region.four + letter + u" ≈ " + region.area);
       }
     }
+  }
+}
+
+TEST(Calculation, TheAnswerWritesEachResultAsTheProblemAsksForIt) {
+  // The two roots of one unknown, and a third result of another name.
+  const Formula low{u"ع", (x - y) / 2}, high{u"ع", (x + y) / 2}, third{u"ث", x / 3};
+  const struct {
+    AnswerForm form;
+    std::u16string first, second;
+    std::vector<std::u16string> answer;
+  } cases[] = {
+      {AnswerForm::Decimals, u"4", u"3", {u"ع = 0,5 أو ع = 3,5", u"ث = 1 1/3 ≈ 1,33333333333333"}},
+      {AnswerForm::Fractions, u"4", u"3", {u"ع = ½ أو ع = 3 ½", u"ث = 1 1/3 ≈ 1,33333333333333"}},
+      {AnswerForm::Fractions,
+       u"-4",
+       u"3",
+       {u"ع = -3 ½ أو ع = -½", u"ث = -1 1/3 ≈ -1,33333333333333"}},
+      // A double root is one answer; a whole number stays as it is shown.
+      {AnswerForm::Fractions, u"6", u"0", {u"ع = 3", u"ث = 2"}},
+      // A decimal typed gives decimal answers.
+      {AnswerForm::Fractions,
+       u"4",
+       u"3,5",
+       {u"ع = 0,25 أو ع = 3,75", u"ث = 1 1/3 ≈ 1,33333333333333"}},
+      {AnswerForm::Fractions,
+       u"0,000000000000002",
+       u"0",
+       {u"ع = 1E-15", u"ث = 1/1500000000000000 ≈ 6,66666666666667E-16"}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << "case " << (&c - cases));
+    FakeView view;
+    Calculation calculation{view, u','};
+    const int fields[5] = {};
+    view.names = {{&fields[0], u"الأول"}, {&fields[1], u"الثاني"}};
+    view.texts = {{&fields[0], c.first}, {&fields[1], c.second}};
+    calculation.setProblem({}, c.form);
+    calculation.run([&] {
+      calculation.read(&fields[0], u"س");
+      calculation.read(&fields[1], u"ص");
+      calculation.measure(&fields[2], low);
+      calculation.measure(&fields[3], high);
+      calculation.measure(&fields[4], third);
+    });
+    std::vector<std::u16string> answer;
+    for (const SolutionLine& line : view.solution.lines) {
+      if (line.kind != SolutionLine::Kind::Answer) continue;
+      answer.push_back(FakeView::Plain(line.text));
+      // What is read is what is typeset.
+      EXPECT_EQ(FakeView::Plain(LinearText(*line.formula)), answer.back());
+    }
+    EXPECT_EQ(answer, c.answer);
+    EXPECT_EQ(view.solution.lines.back().kind, SolutionLine::Kind::Answer);
   }
 }
 

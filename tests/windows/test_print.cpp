@@ -89,6 +89,7 @@ class PrintTest : public QObject {
  private slots:
   void printsWhatTheWindowShows_data();
   void printsWhatTheWindowShows();
+  void theProblemComesFirstAndTheAnswerLast();
 };
 
 void PrintTest::printsWhatTheWindowShows_data() {
@@ -104,6 +105,10 @@ void PrintTest::printsWhatTheWindowShows_data() {
                              << QStringList{u"المعامل A: 2"_qs, u"المعامل B: -7"_qs,
                                             u"الثابت C: 3"_qs, u"المميز = B² - 4 × A × C"_qs,
                                             u"= 25"_qs};
+  // The problem stated first, its answer last, each under its heading.
+  QTest::addRow("sphere") << FormId::Form9 << QStringList{"Text1", "7"} << true << QStringList{}
+                          << QStringList{u"المسألة"_qs, u"كرة نصف قطرها 7"_qs, u"المدخلات"_qs,
+                                         u"الحل"_qs, u"الجواب"_qs};
   QTest::addRow("circle, no calculation")
       << FormId::Form5 << QStringList{"Text1", "7"} << false << QStringList{}
       << QStringList{u"المساحة = 3.14 × نق²"_qs, u"المحيط = 2 × 3.14 × نق"_qs};
@@ -131,17 +136,21 @@ void PrintTest::printsWhatTheWindowShows() {
   if (calculate) Calculate(program, id);
   QVERIFY(Type(window, edit));
 
-  // The title, each box read with its text and the solution's lines; or the formulas in words.
+  // The title, the problem in words, each box read with its text and the solution's lines; or
+  // the formulas in words.
   QStringList shown{window.windowTitle()};
   QStringList formulas;  // typeset: a fraction's parts stand on lines of their own
   if (const auto& solution = window.calculation().shownSolution()) {
+    QVERIFY(!solution->lines.empty());
+    for (const SolutionLine& line : solution->lines)
+      if (line.kind == SolutionLine::Kind::Problem && !line.formula)
+        shown << QString::fromStdU16String(line.text);
     for (const SolutionInput& input : solution->inputs)
       shown << QString::fromStdU16String(input.name + u": " + input.text);
-    QVERIFY(!solution->lines.empty());
     for (const SolutionLine& line : solution->lines)
       if (line.formula)
         formulas << Written(*line.formula);
-      else
+      else if (line.kind != SolutionLine::Kind::Problem)
         shown << QString::fromStdU16String(line.textIn(window.formulaDirection()));
   } else {
     for (const std::u16string& formula : window.calculation().formulasInWords())
@@ -180,6 +189,46 @@ void PrintTest::printsWhatTheWindowShows() {
   // The figure is lines and text: no picture anywhere (pdfimages lists two header lines).
   const QStringList images = Run(NUMORA_PDFIMAGES, {"-list", pdf}).split('\n', Qt::SkipEmptyParts);
   QVERIFY2(images.size() == 2, qPrintable(images.join('\n')));
+}
+
+void PrintTest::theProblemComesFirstAndTheAnswerLast() {
+  Program program;
+  auto& window = program.form<TopicWindow>(FormId::Form13);
+  window.show();
+  QVERIFY(Type(window, {"Text1", "2", "Text2", "-7", "Text3", "3"}));
+  Calculate(program, FormId::Form13);
+  const std::vector<SolutionLine>& lines = window.calculation().shownSolution()->lines;
+  QVERIFY(lines.size() > 2 && lines.front().formula && lines.back().formula);
+  const QString equation = Written(*lines.front().formula);
+  const QString answer = Written(*lines.back().formula);
+  QCOMPARE(Letters(equation), Letters(u"2س² - 7س + 3 = 0"_qs));
+  // ½ is a fraction with a bar: its 1 and 2 are on the page, the bar is a line.
+  QCOMPARE(Letters(answer), Letters(u"س = 1 2 أو س = 3"_qs));
+
+  QTemporaryDir temporary;
+  const QString pdf = temporary.filePath("quadratic.pdf");
+  QVERIFY(WritePdf(window, pdf));
+  QStringList text = Run(NUMORA_PDFTOTEXT, {pdf, "-"}).split(QRegularExpression("[\n\f]"));
+  text.removeIf([](const QString& line) { return Letters(line).isEmpty(); });
+  const QString page = text.join('\n');
+  // The equation right under the date, before what was typed; the steps from the first (a
+  // fraction's rows mix on the page with the rows around it); the answer last, after all of them.
+  const QStringList order{window.windowTitle(), u"المسألة"_qs, equation,
+                          u"المدخلات"_qs,       u"الحل"_qs,    Written(*lines[1].formula),
+                          u"الجواب"_qs,         answer};
+  const QString missing = Missing(page, order);
+  QVERIFY2(missing.isEmpty(), qPrintable(missing + " is not where it belongs in\n" + page));
+  // Nothing after the answer: the lines under its heading are the answer's.
+  const auto heading = std::find_if(text.rbegin(), text.rend(), [](const QString& line) {
+    return Letters(line) == Letters(u"الجواب"_qs);
+  });
+  QVERIFY(heading != text.rend());
+  QCOMPARE(Letters(QStringList(heading.base(), text.end()).join(QString())), Letters(answer));
+  // The title, the date, then the problem.
+  QVERIFY(text.size() > 4);
+  QCOMPARE(Letters(text[0]), Letters(window.windowTitle()));
+  QCOMPARE(Letters(text[2]), Letters(u"المسألة"_qs));
+  QCOMPARE(Letters(text.mid(3, 2).join(QString())), Letters(equation));
 }
 
 QTEST_MAIN(PrintTest)

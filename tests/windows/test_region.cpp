@@ -84,7 +84,11 @@ void RegionTest::regionsWriteTheirDigits() {
   // 3.14, then ×, then 7 and its square from the left, never with the square on 3.14.
   QVERIFY(Type(circle, {"Text1", typed}));
   Calculate(program, FormId::Form5);
-  const MathBox& row = circle.solutionPanel()->text()->setLines().at(1).rows.front().box;
+  // The area's second row, under the problem and the area's first row.
+  const std::vector<SetSolutionLine>& lines = circle.solutionPanel()->text()->setLines();
+  QVERIFY(lines.size() > 2 && lines[0].line->kind == SolutionLine::Kind::Problem &&
+          lines[2].line->kind == SolutionLine::Kind::NextStep);
+  const MathBox& row = lines[2].rows.front().box;
   const auto x = [&](const QString& part) {
     for (const MathRun& run : row.runs)
       if (QString::fromStdU16String(run.text) == part) return run.x;

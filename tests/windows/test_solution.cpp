@@ -70,32 +70,62 @@ void SolutionTest::everyWindowShowsItsSolution_data() {
   QTest::addColumn<QStringList>("inputs");
   QTest::addColumn<QString>("option");
   QTest::addColumn<QString>("line");  // a line of the solution
+  // Its first line, the problem, and its last lines, the answer.
+  QTest::addColumn<QString>("problem");
+  QTest::addColumn<QStringList>("answer");
   QTest::addRow("roots") << FormId::Form2 << QStringList{"Text1", "2", "Text2", "8"} << ""
-                         << u"الناتج = 2√2 ≈ 2.82842712474619"_qs;
+                         << u"الناتج = 2√2 ≈ 2.82842712474619"_qs << u"الجذر التربيعي للعدد 8"_qs
+                         << QStringList{u"الناتج = 2√2 ≈ 2.82842712474619"_qs};
   QTest::addRow("powers") << FormId::Form3 << QStringList{"Text1", "2", "Text2", "3"} << ""
-                          << u"الناتج = الأساس ^ الأس = 2³ = 8"_qs;
+                          << u"الناتج = الأساس ^ الأس = 2³ = 8"_qs
+                          << u"العدد 2 مرفوعا إلى الأس 3"_qs << QStringList{u"الناتج = 8"_qs};
   QTest::addRow("trapezoid") << FormId::Form4
                              << QStringList{"Text1", "3", "Text2", "5", "Text3", "4"} << ""
-                             << QString();
+                             << QString() << u"شبه منحرف قاعدتاه المتوازيتان 3 و5 وارتفاعه 4"_qs
+                             << QStringList{u"المساحة = 16"_qs};
   QTest::addRow("circle") << FormId::Form5 << QStringList{"Text1", "2"} << ""
-                          << u"المساحة = 3.14 × نق² = 3.14 × 2² = 3.14 × 4 = 12.56"_qs;
+                          << u"المساحة = 3.14 × نق² = 3.14 × 2² = 3.14 × 4 = 12.56"_qs
+                          << u"دائرة نصف قطرها 2"_qs
+                          << QStringList{u"المساحة = 12.56"_qs, u"المحيط = 12.56"_qs};
   QTest::addRow("rectangle") << FormId::Form6 << QStringList{"Text1", "2", "Text2", "8"} << ""
-                             << QString();
+                             << QString() << u"مستطيل عرضه 2 وطوله 8"_qs
+                             << QStringList{u"المساحة = 16"_qs,
+                                            u"طول القطر = 2√17 ≈ 8.24621125123532"_qs,
+                                            u"المحيط = 20"_qs};
   QTest::addRow("cuboid") << FormId::Form7 << QStringList{"Text1", "2", "Text2", "3", "Text3", "4"}
-                          << "" << QString();
+                          << "" << QString() << u"متوازي مستطيلات عرضه 2 وارتفاعه 3 وطوله 4"_qs
+                          << QStringList{u"المساحة الكلية = 52"_qs, u"الحجم = 24"_qs,
+                                         u"المساحة الجانبية = 36"_qs};
   QTest::addRow("triangle") << FormId::Form8 << QStringList{"Text1", "4", "Text2", "6"} << ""
-                            << QString();
+                            << QString() << u"مثلث قاعدته 6 وارتفاعه 4"_qs
+                            << QStringList{u"المساحة = 12"_qs};
   QTest::addRow("sphere") << FormId::Form9 << QStringList{"Text1", "1"} << ""
-                          << u"الحجم = 4π/3 = 1 1/3 π ≈ 4.18666666666667"_qs;
+                          << u"الحجم = 4π/3 = 1 1/3 π ≈ 4.18666666666667"_qs
+                          << u"كرة نصف قطرها 1"_qs
+                          << QStringList{u"المساحة = 4π ≈ 12.56"_qs,
+                                         u"الحجم = 1 1/3 π ≈ 4.18666666666667"_qs};
   QTest::addRow("pythagoras") << FormId::Form11 << QStringList{"Text1", "2", "Text2", "4"} << ""
-                              << u"طول الوتر = 2√5 ≈ 4.47213595499958"_qs;
+                              << u"طول الوتر = 2√5 ≈ 4.47213595499958"_qs
+                              << u"مثلث قائم ضلعاه 2 و4"_qs
+                              << QStringList{u"طول الوتر = 2√5 ≈ 4.47213595499958"_qs};
   QTest::addRow("cylinder") << FormId::Form12 << QStringList{"Text1", "1", "Text2", "2"} << ""
-                            << QString();
+                            << QString() << u"أسطوانة نصف قطر قاعدتها 1 وارتفاعها 2"_qs
+                            << QStringList{u"الحجم = 6.28"_qs, u"المساحة الجانبية = 12.56"_qs,
+                                           u"المساحة الكلية = 18.84"_qs};
   QTest::addRow("quadratic") << FormId::Form13
                              << QStringList{"Text1", "1", "Text2", "-5", "Text3", "3"} << ""
-                             << u"س = (5 - √13)/2 ≈ 0.697224362268005"_qs;
+                             << u"س = (5 - √13)/2 ≈ 0.697224362268005"_qs << u"س² - 5س + 3 = 0"_qs
+                             << QStringList{
+                                    u"س = (5 - √13)/2 ≈ 0.697224362268005 أو س = (5 + "
+                                    u"√13)/2 ≈ 4.30277563773199"_qs};
+  // Whole coefficients: the roots as fractions.
+  QTest::addRow("quadratic, rational roots")
+      << FormId::Form13 << QStringList{"Text1", "2", "Text2", "-7", "Text3", "3"} << "" << QString()
+      << u"2س² - 7س + 3 = 0"_qs << QStringList{u"س = ½ أو س = 3"_qs};
   QTest::addRow("temperature") << FormId::Form15 << QStringList{"Text1", "100"} << "Option2"
-                               << u"سلسيوس = 340/9 = 37 7/9 ≈ 37.7777777777778"_qs;
+                               << u"سلسيوس = 340/9 = 37 7/9 ≈ 37.7777777777778"_qs
+                               << u"حول 100 من فهرنهايت إلى سلسيوس"_qs
+                               << QStringList{u"سلسيوس = 37 7/9 ≈ 37.7777777777778"_qs};
 }
 
 void SolutionTest::everyWindowShowsItsSolution() {
@@ -103,6 +133,8 @@ void SolutionTest::everyWindowShowsItsSolution() {
   QFETCH(QStringList, inputs);
   QFETCH(QString, option);
   QFETCH(QString, line);
+  QFETCH(QString, problem);
+  QFETCH(QStringList, answer);
   Program program;
   auto& window = dynamic_cast<TopicWindow&>(program.registry.form(id));
   window.show();
@@ -136,6 +168,11 @@ void SolutionTest::everyWindowShowsItsSolution() {
                            .replace(u"\n= "_qs, u" = "_qs);
   QVERIFY2(!text.isEmpty(), qPrintable(text));
   if (!line.isEmpty()) QVERIFY2(text.split('\n').contains(line), qPrintable(text));
+  // The problem heads it and the answer closes it, each a line a screen reader reads.
+  const QStringList lines = text.split('\n');
+  QVERIFY(lines.size() > answer.size() + 1);
+  QCOMPARE(lines.front(), problem);
+  QCOMPARE(lines.mid(lines.size() - answer.size()), answer);
 
   // The figure is drawn, in the palette's colours, and says what it shows.
   FigureView* figure = panel->figure();
@@ -170,6 +207,8 @@ void SolutionTest::thePanelFollowsEditsAndFaults() {
   // No real root: the reason said once, and the parabola that misses the x-axis.
   const QString text = panel->text()->toPlainText();
   QCOMPARE(text.count(u"المميز سالب"_qs), 1);
+  // Both roots left out: no answer, the reason last.
+  QVERIFY2(text.split('\n').last().contains(u"المميز سالب"_qs), qPrintable(text));
   QVERIFY(panel->figure()->figure().cannotDraw.empty());
   QVERIFY(!panel->figure()->figure().caption.empty());
 
@@ -184,7 +223,12 @@ void SolutionTest::thePanelFollowsEditsAndFaults() {
   QVERIFY(Type(window, {"Text1", "1e300", "Text2", "1e300", "Text3", "1"}));
   Calculate(program, FormId::Form13);
   QCOMPARE(program.messages.shown.size(), std::size_t{2});  // "المعادلة لاتحل", then the fault
-  QVERIFY(panel->text()->toPlainText().contains(u"المميز أكبر مما يحسبه البرنامج"_qs));
+  // The problem still heads the steps, and the fault's sentence closes them, with no answer.
+  const QStringList stopped =
+      panel->text()->toPlainText().remove(QRegularExpression("[\u2066-\u2069\u200E]")).split('\n');
+  QCOMPARE(stopped.first(), u"(1E+300)س² + (1E+300)س + 1 = 0"_qs);
+  QVERIFY2(stopped.last().contains(u"المميز أكبر مما يحسبه البرنامج"_qs),
+           qPrintable(stopped.join('\n')));
   QVERIFY(!panel->figure()->figure().cannotDraw.empty());
   QVERIFY(!Draws(panel->figure()->grab().toImage(), panel->palette().color(QPalette::Highlight)));
 }
@@ -192,11 +236,15 @@ void SolutionTest::thePanelFollowsEditsAndFaults() {
 void SolutionTest::theFormulasDirectionIsTheProgramsAndIsKept() {
   QTemporaryDir folder;
   const QString settings = folder.filePath(QStringLiteral("numora.ini"));
-  // Where the first row's "=" is drawn: on the name's right reading left to right, on its left
+  // Where the first step's "=" is drawn: on the name's right reading left to right, on its left
   // reading right to left.
   const auto signAfterName = [](TopicWindow& window) {
-    const SetSolutionLine& first = window.solutionPanel()->text()->setLines().front();
-    const MathBox& box = first.rows.front().box;
+    const std::vector<SetSolutionLine>& lines = window.solutionPanel()->text()->setLines();
+    const auto first = std::find_if(lines.begin(), lines.end(), [](const SetSolutionLine& line) {
+      return line.line->kind == SolutionLine::Kind::Step;
+    });
+    if (first == lines.end()) return FormulaDirection{};
+    const MathBox& box = first->rows.front().box;
     double name = -1, sign = -1;
     for (const MathRun& run : box.runs) {
       if (run.kind == Math::Kind::Name && name < 0) name = run.x;

@@ -6,6 +6,7 @@
 
 #include "topics/algebra/AlgebraFigures.h"
 #include "topics/algebra/AlgebraFormulas.h"
+#include "topics/algebra/AlgebraProblems.h"
 
 namespace numora {
 
@@ -31,6 +32,7 @@ Form11::Form11(const FormContext& context)
   Label1 = addResult({"Label1", u"", 240, 1080, 1455, 495, 4, {.framed = true}}, Hypotenuse);
   Label2 = addLabel({"Label2", u"طول الوتر", 480, 720, 1095, 255, 5, {.align = Align::Centre}});
   setFigure(PythagorasFigure);
+  setProblem(PythagorasProblem);
   finishLayout();
 }
 

@@ -7,6 +7,7 @@
 
 #include "topics/algebra/AlgebraFigures.h"
 #include "topics/algebra/AlgebraFormulas.h"
+#include "topics/algebra/AlgebraProblems.h"
 
 namespace numora {
 namespace {
@@ -58,6 +59,7 @@ Form13::Form13(const FormContext& context)
                            ReturnOrder::ShowMainThenHide);
   Label9 = addLabel({"Label9", u"صفر", 120, 600, 375, 375, 17});
   setFigure(ParabolaFigure);
+  setProblem(QuadraticProblem, AnswerForm::Fractions);
   finishLayout();
 }
 

@@ -6,6 +6,7 @@
 
 #include "topics/algebra/AlgebraFigures.h"
 #include "topics/algebra/AlgebraFormulas.h"
+#include "topics/algebra/AlgebraProblems.h"
 
 namespace numora {
 
@@ -29,6 +30,7 @@ Form2::Form2(const FormContext& context)
                            ReturnOrder::ShowMainThenHide);
   Label2 = addLabel({"Label2", u"الناتج", 480, 840, 975, 255, 5, {.align = Align::Centre}});
   setFigure(RootFigure);
+  setProblem(RootProblem);
   finishLayout();
 }
 

@@ -6,6 +6,7 @@
 
 #include "topics/algebra/AlgebraFigures.h"
 #include "topics/algebra/AlgebraFormulas.h"
+#include "topics/algebra/AlgebraProblems.h"
 
 namespace numora {
 
@@ -26,6 +27,7 @@ Form3::Form3(const FormContext& context)
                            ReturnOrder::HideThenShowMain);
   Label2 = addLabel({"Label2", u"الناتج", 360, 840, 1455, 255, 5, {.align = Align::Centre}});
   setFigure(PowerFigure);
+  setProblem(PowerProblem);
   finishLayout();
 }
 

@@ -6,6 +6,7 @@
 
 #include "topics/geometry/GeometryFigures.h"
 #include "topics/geometry/GeometryFormulas.h"
+#include "topics/geometry/GeometryProblems.h"
 
 namespace numora {
 
@@ -39,6 +40,7 @@ Form12::Form12(const FormContext& context)
   lblLabel8 =
       addLabel({"lblLabel8", u"المساحة الكلية", 600, 1440, 960, 195, 11, {.autoSize = true}});
   setFigure(CylinderFigure);
+  setProblem(CylinderProblem);
   finishLayout();
 }
 

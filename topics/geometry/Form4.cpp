@@ -6,6 +6,7 @@
 
 #include "topics/geometry/GeometryFigures.h"
 #include "topics/geometry/GeometryFormulas.h"
+#include "topics/geometry/GeometryProblems.h"
 
 namespace numora {
 
@@ -35,6 +36,7 @@ Form4::Form4(const FormContext& context)
                            ReturnOrder::ShowMainThenHide);
   Label5 = addLabel({"Label5", u"المساحة", 360, 840, 1575, 255, 9, {.align = Align::Centre}});
   setFigure(TrapezoidFigure);
+  setProblem(TrapezoidProblem);
   finishLayout();
 }
 

@@ -6,6 +6,7 @@
 
 #include "topics/geometry/GeometryFigures.h"
 #include "topics/geometry/GeometryFormulas.h"
+#include "topics/geometry/GeometryProblems.h"
 
 namespace numora {
 
@@ -30,6 +31,7 @@ Form5::Form5(const FormContext& context)
   Label4 = addLabel({"Label4", u"مساحة الدائرة", 480, 120, 975, 255, 6});
   Label5 = addLabel({"Label5", u"محيط الدائرة", 480, 1440, 855, 255, 7});
   setFigure(CircleFigure);
+  setProblem(CircleProblem);
   finishLayout();
 }
 

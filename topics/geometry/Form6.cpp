@@ -6,6 +6,7 @@
 
 #include "topics/geometry/GeometryFigures.h"
 #include "topics/geometry/GeometryFormulas.h"
+#include "topics/geometry/GeometryProblems.h"
 
 namespace numora {
 
@@ -38,6 +39,7 @@ Form6::Form6(const FormContext& context)
       addResult({"Label7", u"", 120, 600, 1500, 615, 10, {.framed = true}}, RectanglePerimeter);
   lblLabel8 = addLabel({"lblLabel8", u"المحيط", 600, 360, 435, 195, 11, {.autoSize = true}});
   setFigure(RectangleFigure);
+  setProblem(RectangleProblem);
   finishLayout();
 }
 

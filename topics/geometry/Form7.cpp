@@ -6,6 +6,7 @@
 
 #include "topics/geometry/GeometryFigures.h"
 #include "topics/geometry/GeometryFormulas.h"
+#include "topics/geometry/GeometryProblems.h"
 
 namespace numora {
 
@@ -42,6 +43,7 @@ Form7::Form7(const FormContext& context)
   lblLabel9 =
       addLabel({"lblLabel9", u"المساحة الجانبية", 480, 240, 1095, 195, 13, {.autoSize = true}});
   setFigure(CuboidFigure);
+  setProblem(CuboidProblem);
   finishLayout();
 }
 

@@ -6,6 +6,7 @@
 
 #include "topics/geometry/GeometryFigures.h"
 #include "topics/geometry/GeometryFormulas.h"
+#include "topics/geometry/GeometryProblems.h"
 
 namespace numora {
 
@@ -31,6 +32,7 @@ Form8::Form8(const FormContext& context)
                            ReturnOrder::HideThenShowMain);
   Label4 = addLabel({"Label4", u"المساحة", 360, 960, 1575, 255, 7, {.align = Align::Centre}});
   setFigure(TriangleFigure);
+  setProblem(TriangleProblem);
   finishLayout();
 }
 

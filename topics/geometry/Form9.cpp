@@ -6,6 +6,7 @@
 
 #include "topics/geometry/GeometryFigures.h"
 #include "topics/geometry/GeometryFormulas.h"
+#include "topics/geometry/GeometryProblems.h"
 
 namespace numora {
 
@@ -29,6 +30,7 @@ Form9::Form9(const FormContext& context)
   Label5 = addLabel({"Label5", u"مساحة الكرة", 480, 120, 975, 255, 7});
   Label6 = addLabel({"Label6", u"حجم اكرة", 600, 1560, 735, 255, 8});
   setFigure(SphereFigure);
+  setProblem(SphereProblem);
   finishLayout();
 }
 

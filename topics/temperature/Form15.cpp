@@ -9,6 +9,7 @@
 #include "numeric/Figure.h"
 #include "topics/temperature/TemperatureFigures.h"
 #include "topics/temperature/TemperatureFormulas.h"
+#include "topics/temperature/TemperatureProblems.h"
 
 namespace numora {
 
@@ -37,12 +38,13 @@ Form15::Form15(const FormContext& context)
   Option4 = addOption({"Option4", u"من كلفن إلى سلسيوس", 2520, 1560, 2175, 375, 6});
   Option5 = addOption({"Option5", u"من كلفن إلى فهرنهايت ", 2520, 2040, 2175, 375, 7});
   Option6 = addOption({"Option6", u"من فهرنهايت إلى كلفن", 0, 2040, 2295, 375, 8});
-  // The box's working shows the chosen conversion.
+  // The box's working shows the chosen conversion, and the solution states it as its problem.
   for (const Direction& direction : directions()) {
     connect(direction.option, &QRadioButton::toggled, this,
-            [this, formula = direction.formula](bool checked) {
+            [this, formula = direction.formula, from = direction.from](bool checked) {
               if (!checked) return;
               showFormula(Text1, *formula);
+              setProblem(ConversionProblem(*formula, from));
               // Choosing one does what the refused click asked.
               if (refused_) forgetNotes(Text1);
               refused_ = false;
