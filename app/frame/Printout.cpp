@@ -14,6 +14,7 @@
 #include <QTextDocument>
 #include <QTextObjectInterface>
 #include <algorithm>
+#include <initializer_list>
 #include <iterator>
 #include <vector>
 
@@ -121,18 +122,27 @@ class FormulaObject : public QObject, public QTextObjectInterface {
 
   QSizeF intrinsicSize(QTextDocument*, int, const QTextFormat& format) override {
     const MathBox& box = boxes_.at(format.property(kFormulaIndex).toInt());
-    return {box.width, box.ascent + box.descent};
+    return {box.width, Above(box) + box.ascent + box.descent};
   }
 
   void drawObject(QPainter* painter, const QRectF& rect, QTextDocument*, int,
                   const QTextFormat& format) override {
     const MathBox& box = boxes_.at(format.property(kFormulaIndex).toInt());
-    PaintFormula(*painter, box, QPointF(rect.left(), rect.top() + box.ascent), fonts_, Qt::black);
+    PaintFormula(*painter, box, QPointF(rect.left(), rect.top() + Above(box) + box.ascent), fonts_,
+                 Qt::black);
   }
 
   static constexpr int kFormulaIndex = QTextFormat::UserProperty + 1;
 
  private:
+  // The room above a formula for the corners of its strokes: a radical's mitred corner reaches
+  // past its box, and at the top of a page it would be drawn at the foot of the page before.
+  static qreal Above(const MathBox& box) {
+    qreal thickest = 0;
+    for (const MathStroke& stroke : box.strokes) thickest = std::max(thickest, stroke.thickness);
+    return 2 * thickest;
+  }
+
   FormulaFonts fonts_;
   std::vector<MathBox> boxes_;
 };
@@ -239,25 +249,20 @@ class Printout {
     cursor_.insertText(QString(QChar::ObjectReplacementCharacter), drawn);
   }
 
-  // Page after page, each in its own part of the laid-out document.
   // What is written from here on stays on one page where it fits on one: a short last section is
   // not split over a page break.
   void keepTogether() { together_ = cursor_.block().blockNumber() + 1; }
 
+  // Page after page, each in its own part of the laid-out document.
   bool paint() {
     const QSizeF page(device_.width(), device_.height());
     document_.setPageSize(page);
-    if (together_ >= 0) {
-      const auto pageOf = [&](const QTextBlock& block) {
-        return static_cast<int>(document_.documentLayout()->blockBoundingRect(block).bottom() /
-                                page.height());
-      };
-      QTextBlock first = document_.findBlockByNumber(together_);
-      const qreal height =
-          document_.documentLayout()->blockBoundingRect(document_.lastBlock()).bottom() -
-          document_.documentLayout()->blockBoundingRect(first).top();
-      if (first.isValid() && height < page.height() &&
-          pageOf(first) != pageOf(document_.lastBlock())) {
+    if (const QTextBlock first = document_.findBlockByNumber(together_); first.isValid()) {
+      const QAbstractTextDocumentLayout* layout = document_.documentLayout();
+      const QRectF from = layout->blockBoundingRect(first);
+      const QRectF to = layout->blockBoundingRect(document_.lastBlock());
+      const auto pageOf = [&page](qreal y) { return static_cast<int>(y / page.height()); };
+      if (to.bottom() - from.top() < page.height() && pageOf(from.top()) != pageOf(to.bottom())) {
         QTextBlockFormat breaking = first.blockFormat();
         breaking.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
         QTextCursor(first).setBlockFormat(breaking);
