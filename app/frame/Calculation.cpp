@@ -157,8 +157,7 @@ std::u16string Calculation::announcement() const {
 
 void Calculation::poseAndAnswer() {
   if (problem_) {
-    if (std::optional<Problem> problem = problem_(values_, numerals_))
-    {
+    if (std::optional<Problem> problem = problem_(values_, numerals_)) {
       solution_.lines.insert(
           solution_.lines.begin(),
           {SolutionLine::Kind::Problem, std::move(problem->text), std::move(problem->formula)});

@@ -272,7 +272,8 @@ TEST(Calculation, AnswersInTermsOfPiSayOnceThatTheDecimalTakesPiAsThreePointOneF
         if (fault) throw Fault(FaultKind::Overflow);
       });
       const std::vector<SolutionLine>& lines = view.solution.lines;
-      std::u16string kinds;  // a letter a line: Step, Next step, Exact, Reason, nOte, Problem, Answer
+      std::u16string
+          kinds;  // a letter a line: Step, Next step, Exact, Reason, nOte, Problem, Answer
       for (const SolutionLine& line : lines) kinds += u"SNEROPA"[static_cast<int>(line.kind)];
       ASSERT_EQ(std::count(kinds.begin(), kinds.end(), u'O'), 1) << kinds.size();
       const std::size_t note = kinds.find(u'O');

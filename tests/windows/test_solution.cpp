@@ -86,7 +86,7 @@ void SolutionTest::everyWindowShowsItsSolution_data() {
   QTest::addRow("circle") << FormId::Form5 << QStringList{"Text1", "2"} << ""
                           << u"المساحة = 3.14 × نق² = 3.14 × 2² = 3.14 × 4 = 12.56"_qs
                           << u"دائرة نصف قطرها 2"_qs
-                          << QStringList{u"المساحة = 12.56"_qs, u"المحيط = 12.56"_qs};
+                          << QStringList{u"المساحة = 4π ≈ 12.56"_qs, u"المحيط = 4π ≈ 12.56"_qs};
   QTest::addRow("rectangle") << FormId::Form6 << QStringList{"Text1", "2", "Text2", "8"} << ""
                              << QString() << u"مستطيل عرضه 2 وطوله 8"_qs
                              << QStringList{u"المساحة = 16"_qs,
@@ -110,8 +110,9 @@ void SolutionTest::everyWindowShowsItsSolution_data() {
                               << QStringList{u"طول الوتر = 2√5 ≈ 4.47213595499958"_qs};
   QTest::addRow("cylinder") << FormId::Form12 << QStringList{"Text1", "1", "Text2", "2"} << ""
                             << QString() << u"أسطوانة نصف قطر قاعدتها 1 وارتفاعها 2"_qs
-                            << QStringList{u"الحجم = 6.28"_qs, u"المساحة الجانبية = 12.56"_qs,
-                                           u"المساحة الكلية = 18.84"_qs};
+                            << QStringList{u"الحجم = 2π ≈ 6.28"_qs,
+                                           u"المساحة الجانبية = 4π ≈ 12.56"_qs,
+                                           u"المساحة الكلية = 6π ≈ 18.84"_qs};
   QTest::addRow("quadratic") << FormId::Form13
                              << QStringList{"Text1", "1", "Text2", "-5", "Text3", "3"} << ""
                              << u"س = (5 - √13)/2 ≈ 0.697224362268005"_qs << u"س² - 5س + 3 = 0"_qs
