@@ -84,12 +84,19 @@ Figure Drawn(std::u16string_view typed, double t, Numerals numerals) {
   const double markFrom = -1.1, markTo = kSpacing * (kScales.size() - 1) + kTube + 0.3;
   const std::pair<double, std::u16string_view> marks[] = {{kFreezing, u"تجمد الماء"},
                                                           {kBoiling, u"غليان الماء"}};
+  // Far from water's range its two lines are a line's height apart or less: one label names both,
+  // so that the two never stand in the wrong order.
+  const bool together = kBoiling - kFreezing < 0.08 * span;
   for (const auto& [mark, word] : marks) {
     figure.paths.push_back(
         Segment({markFrom, mark}, {markTo, mark}, FigureLine::Guide, FigureInk::Guide));
     // On the right, clear of the scales' numbers, which stand on the left of each thermometer.
-    figure.labels.push_back({{markTo, mark}, std::u16string(word), FigureSide::Right});
+    if (!together)
+      figure.labels.push_back({{markTo, mark}, std::u16string(word), FigureSide::Right});
   }
+  if (together)
+    figure.labels.push_back(
+        {{markTo, (kFreezing + kBoiling) / 2}, u"تجمد الماء وغليانه", FigureSide::Right});
 
   std::u16string readings;
   for (std::size_t i = 0; i < kScales.size(); ++i) {
