@@ -147,10 +147,12 @@ TEST(LabelPlacement, NoLabelTouchesAnotherALineOrADotAndEveryMeasureIsShown) {
           EXPECT_FALSE(kept.grown(spacing.dot).overlaps({at.x, at.y, at.x, at.y}))
               << "a dot covers it";
         }
-        for (const PlacedLabel& other : placed)
-          if (other.led && &other != &label)
+        for (const PlacedLabel& other : placed) {
+          if (other.led && &other != &label) {
             EXPECT_FALSE(Crosses(other.leaderFrom, other.leaderTo, label.box))
                 << "a leader runs through it";
+          }
+        }
         // A scale's number stands at its tick, never led away from it.
         if (wanted.kind == FigureLabelKind::Tick) {
           const SurfacePoint at = map(wanted.at);
@@ -160,10 +162,12 @@ TEST(LabelPlacement, NoLabelTouchesAnotherALineOrADotAndEveryMeasureIsShown) {
           EXPECT_LE(std::hypot(dx, dy), spacing.gap + 2 * spacing.clearance + 1);
         }
       }
-      for (std::size_t i = 0; i < figure.labels.size(); ++i)
-        if (figure.labels[i].kind == FigureLabelKind::Measure && !figure.labels[i].text.empty())
+      for (std::size_t i = 0; i < figure.labels.size(); ++i) {
+        if (figure.labels[i].kind == FigureLabelKind::Measure && !figure.labels[i].text.empty()) {
           EXPECT_TRUE(shown.count(i))
               << "left out: " << testing::PrintToString(figure.labels[i].text);
+        }
+      }
     }
   }
 }
