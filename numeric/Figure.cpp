@@ -296,7 +296,7 @@ std::vector<PlacedLabel> PlaceLabels(const Figure& figure, const FigureMapping& 
   for (std::size_t index : order) {
     const FigureLabel& label = figure.labels[index];
     if (label.text.empty()) continue;
-    const double width = metrics.width(label), height = metrics.height(label);
+    const double width = widths[index], height = metrics.height(label);
     const SurfacePoint at = map(label.at);
     const auto fits = [&](const SurfaceRect& box) {
       return area.holds(box) && obstacles.free(box.grown(spacing.clearance));
@@ -339,7 +339,7 @@ std::vector<PlacedLabel> PlaceLabels(const Figure& figure, const FigureMapping& 
           spacing.gap + 3 * line, spacing.gap + 5 * line, spacing.gap + 8 * line}) {
       for (Direction d : directions) {
         if (d.x == 0 && d.y == 0 && distance > spacing.gap) continue;
-        const SurfaceRect box = BoxAt(at, d, d.x == 0 && d.y == 0 ? -0.0 : distance, width, height);
+        const SurfaceRect box = BoxAt(at, d, distance, width, height);
         const bool led = distance > spacing.gap + line / 2 + 0.5;
         if (!fits(box) || (led && !obstacles.clear(leader(box)))) continue;
         take(box, led);
