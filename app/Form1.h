@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/Navigator.h"
-#include "app/frame/FormWindow.h"
+#include "ui/frame/FormWindow.h"
 
 class QAction;
 class QMenu;

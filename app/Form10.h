@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/frame/FormWindow.h"
+#include "ui/frame/FormWindow.h"
 
 class QLabel;
 class QPushButton;

@@ -4,9 +4,9 @@
 #include <memory>
 
 #include "app/Navigator.h"
-#include "app/frame/FormWindow.h"
-#include "app/frame/FormulaSetting.h"
-#include "app/frame/Zoom.h"
+#include "ui/frame/FormWindow.h"
+#include "ui/frame/Zoom.h"
+#include "ui/platform/FormulaSetting.h"
 
 namespace numora {
 

@@ -6,9 +6,9 @@
 #include <QWidget>
 
 #include "app/Registry.h"
-#include "app/frame/Faces.h"
-#include "app/frame/Language.h"
-#include "app/frame/QtServices.h"
+#include "ui/frame/QtServices.h"
+#include "ui/platform/Faces.h"
+#include "ui/platform/Language.h"
 
 namespace {
 

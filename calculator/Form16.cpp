@@ -7,11 +7,11 @@
 #include <algorithm>
 #include <optional>
 
-#include "app/frame/FaultBox.h"
-#include "app/frame/Fields.h"
-#include "app/frame/Utf16Text.h"
 #include "calculator/Keypad.h"
 #include "numeric/Fault.h"
+#include "ui/frame/FaultBox.h"
+#include "ui/frame/Fields.h"
+#include "ui/platform/Utf16Text.h"
 
 namespace numora {
 namespace {

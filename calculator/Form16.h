@@ -2,10 +2,10 @@
 
 #include <memory>
 
-#include "app/frame/Fields.h"
-#include "app/frame/FormWindow.h"
 #include "calculator/CalculatorState.h"
 #include "calculator/Skin.h"
+#include "ui/frame/Fields.h"
+#include "ui/frame/FormWindow.h"
 
 class QAbstractButton;
 class QButtonGroup;

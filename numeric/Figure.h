@@ -12,7 +12,7 @@ namespace numora {
 
 // A figure drawn to scale from the numbers of one calculation: its geometry only, in the figure's
 // own units (the pupil's lengths, degrees, or the graph's x and y), with y upwards and x growing
-// to the right whatever the direction of the text. A window paints it (app/frame/FigureView.h):
+// to the right whatever the direction of the text. A window paints it (ui/solution/FigureView.h):
 // the frame fills the room it has, the same scale on both axes unless the figure is a graph.
 struct FigurePoint {
   double x = 0;

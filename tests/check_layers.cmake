@@ -1,55 +1,84 @@
-# Fails when a source includes across the layers. The pure computation (numeric/, each topic's
-# formulas, the calculator's state machine and keypad, a topic window's calculation) includes no Qt
-# and nothing of the windows; the topic and calculator windows use the shared frame (app/frame/)
-# and nothing else of app/; the frame knows no window of its own.
+# Fails when a file includes a layer above its own. The layers, from the bottom:
+#   numeric/                the numbers, the formulas, their working, typesetting and figures
+#   solution/               one click's calculation and the solution it produces
+#   a topic's formulas, figures and problems, the calculator's state machine and keypad
+#   Qt
+#   ui/platform/            the faces, the Arabic interface, the region, the screen reader
+#   ui/frame/               the window frame: controls, drawing, twips, fields, fault box, zoom
+#   ui/solution/            the topic window, its solution panel, figure painter and printout
+#   topics/*/, calculator/  the windows
+#   app/                    the program: start-up, registry, main menu, about and splash
+# The one rule: a file includes only files of its own folder and layer, and the layers below it;
+# within a folder, no two files include each other (a header and its source are one file).
 #   cmake -DSOURCE_DIR=<project> -P check_layers.cmake
+cmake_minimum_required(VERSION 3.25)
 set(problems "")
 
-# Checks every #include of the files matching the globs against a regular expression of includes
-# that the layer must not use, less those that match the exception (a pattern that matches
-# nothing when there is none).
-function(forbid what pattern except)
-  file(GLOB_RECURSE files LIST_DIRECTORIES false ${ARGN})
-  foreach(file IN LISTS files)
-    file(STRINGS ${file} includes REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"]")
-    foreach(line IN LISTS includes)
-      string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]*[<\"]([^>\"]*)[>\"].*" "\\1" header "${line}")
-      if(header MATCHES "${pattern}" AND NOT header MATCHES "${except}")
-        file(RELATIVE_PATH shown ${SOURCE_DIR} ${file})
-        list(APPEND problems "${shown} includes ${header}: ${what}")
-      endif()
-    endforeach()
-  endforeach()
-  set(problems "${problems}" PARENT_SCOPE)
+# The layer of a file or header, by its path from the project's root (or a Qt header's name);
+# empty for what is no layer (the C++ library).
+function(layer_of path result)
+  set(pure "^(topics/[a-z]+/[A-Za-z]+(Formulas|Figures|Problems)|calculator/(CalculatorState|Keypad))\\.(h|cpp)$")
+  if(path MATCHES "^numeric/")
+    set(rank 10)
+  elseif(path MATCHES "^solution/")
+    set(rank 20)
+  elseif(path MATCHES "${pure}")
+    set(rank 30)
+  elseif(path MATCHES "^(Q[A-Za-z]|Qt[A-Za-z]*/|q[a-z0-9_]*\\.h$)")
+    set(rank 40)
+  elseif(path MATCHES "^ui/platform/")
+    set(rank 50)
+  elseif(path MATCHES "^ui/frame/")
+    set(rank 60)
+  elseif(path MATCHES "^ui/solution/")
+    set(rank 70)
+  elseif(path MATCHES "^(topics|calculator)/")
+    set(rank 80)
+  elseif(path MATCHES "^app/")
+    set(rank 90)
+  else()
+    set(rank "")
+  endif()
+  set(${result} "${rank}" PARENT_SCOPE)
 endfunction()
 
-# Qt's headers: <QString>, <QtCore/qglobal.h>, <qnamespace.h>.
-set(qt "^(Q[A-Za-z]|Qt[A-Za-z]*/|q[a-z0-9_]*\\.h$)")
-set(computation ${SOURCE_DIR}/numeric/*.cpp ${SOURCE_DIR}/numeric/*.h
-    ${SOURCE_DIR}/topics/*Formulas.cpp ${SOURCE_DIR}/topics/*Formulas.h
-    ${SOURCE_DIR}/topics/*Figures.cpp ${SOURCE_DIR}/topics/*Figures.h
-    ${SOURCE_DIR}/calculator/CalculatorState.cpp ${SOURCE_DIR}/calculator/CalculatorState.h
-    ${SOURCE_DIR}/calculator/Keypad.cpp ${SOURCE_DIR}/calculator/Keypad.h
-    ${SOURCE_DIR}/app/frame/Calculation.cpp ${SOURCE_DIR}/app/frame/Calculation.h)
-
-set(none "^$")
-forbid("the computation includes no Qt" "${qt}" "${none}" ${computation})
-forbid("the numbers include nothing above them" "^(app|topics|calculator)/" "${none}"
-       ${SOURCE_DIR}/numeric/*.cpp ${SOURCE_DIR}/numeric/*.h)
-forbid("a formula includes only the computation" "^(app|topics|calculator)/"
-       "^topics/[a-z]+/[A-Za-z]+(Formulas|Figures)\\.h$|^calculator/(CalculatorState|Keypad)\\.h$"
-       ${SOURCE_DIR}/topics/*Formulas.cpp ${SOURCE_DIR}/topics/*Formulas.h
-       ${SOURCE_DIR}/topics/*Figures.cpp ${SOURCE_DIR}/topics/*Figures.h
-       ${SOURCE_DIR}/calculator/CalculatorState.cpp ${SOURCE_DIR}/calculator/CalculatorState.h
-       ${SOURCE_DIR}/calculator/Keypad.cpp ${SOURCE_DIR}/calculator/Keypad.h)
-forbid("a window's calculation uses only the numbers" "^(app|topics|calculator)/"
-       "^app/frame/Calculation\\.h$"
-       ${SOURCE_DIR}/app/frame/Calculation.cpp ${SOURCE_DIR}/app/frame/Calculation.h)
-forbid("a topic or the calculator uses only the frame of app/" "^app/" "^app/frame/"
-       ${SOURCE_DIR}/topics/*.cpp ${SOURCE_DIR}/topics/*.h
-       ${SOURCE_DIR}/calculator/*.cpp ${SOURCE_DIR}/calculator/*.h)
-forbid("the frame knows no window" "^(topics|calculator|app)/" "^app/frame/"
-       ${SOURCE_DIR}/app/frame/*.cpp ${SOURCE_DIR}/app/frame/*.h)
+file(GLOB_RECURSE files LIST_DIRECTORIES false RELATIVE ${SOURCE_DIR}
+     ${SOURCE_DIR}/numeric/*.h ${SOURCE_DIR}/numeric/*.cpp
+     ${SOURCE_DIR}/solution/*.h ${SOURCE_DIR}/solution/*.cpp
+     ${SOURCE_DIR}/ui/*.h ${SOURCE_DIR}/ui/*.cpp
+     ${SOURCE_DIR}/topics/*.h ${SOURCE_DIR}/topics/*.cpp
+     ${SOURCE_DIR}/calculator/*.h ${SOURCE_DIR}/calculator/*.cpp
+     ${SOURCE_DIR}/app/*.h ${SOURCE_DIR}/app/*.cpp)
+set(uses "")
+foreach(file IN LISTS files)
+  layer_of(${file} own)
+  string(REGEX REPLACE "\\.(h|cpp)$" "" unit ${file})
+  get_filename_component(folder ${file} DIRECTORY)
+  file(STRINGS ${SOURCE_DIR}/${file} includes REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"]")
+  foreach(line IN LISTS includes)
+    string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]*[<\"]([^>\"]*)[>\"].*" "\\1" header "${line}")
+    get_filename_component(header_folder "${header}" DIRECTORY)
+    # A generated file of the file's own (Printout.moc) belongs to it.
+    if(header MATCHES "\\.moc$")
+      continue()
+    endif()
+    layer_of("${header}" theirs)
+    if(theirs STREQUAL "")
+      continue()
+    endif()
+    string(REGEX REPLACE "\\.(h|cpp)$" "" their_unit "${header}")
+    if(NOT theirs EQUAL 40 AND NOT their_unit STREQUAL unit)
+      list(APPEND uses "${unit}>${their_unit}")
+      if("${their_unit}>${unit}" IN_LIST uses)
+        list(APPEND problems "${unit} and ${their_unit} include each other")
+      endif()
+    endif()
+    if(theirs LESS own OR (theirs EQUAL own AND header_folder STREQUAL folder))
+      continue()
+    endif()
+    list(APPEND problems "${file} includes ${header}, a layer above its own or beside it")
+  endforeach()
+endforeach()
 
 if(problems)
   list(JOIN problems "\n  " text)

@@ -49,10 +49,10 @@
 #include <vector>
 
 #include "app/Registry.h"
-#include "app/frame/ControlBuilder.h"
-#include "app/frame/Faces.h"
-#include "app/frame/Language.h"
-#include "app/frame/Twips.h"
+#include "ui/frame/ControlBuilder.h"
+#include "ui/frame/Twips.h"
+#include "ui/platform/Faces.h"
+#include "ui/platform/Language.h"
 
 using namespace numora;
 

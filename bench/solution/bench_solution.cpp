@@ -9,7 +9,7 @@
 #include <QPushButton>
 
 #include "app/Registry.h"
-#include "app/frame/Services.h"
+#include "ui/frame/Services.h"
 
 namespace {
 

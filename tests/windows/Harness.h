@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "app/Registry.h"
-#include "app/frame/Services.h"
+#include "ui/frame/Services.h"
 
 // Window tests pass a window's number as test data.
 Q_DECLARE_METATYPE(numora::FormId)

@@ -14,10 +14,10 @@
 #include <algorithm>
 #include <ranges>
 
-#include "app/frame/Twips.h"
 #include "tests/windows/Harness.h"
 #include "topics/algebra/Form13.h"
 #include "topics/algebra/Form3.h"
+#include "ui/frame/Twips.h"
 
 using namespace numora;
 using numora::testing::Calculate;

@@ -7,10 +7,10 @@
 #include <QtTest>
 #include <map>
 
-#include "app/frame/Fields.h"
-#include "app/frame/Twips.h"
 #include "calculator/Form16.h"
 #include "tests/windows/Harness.h"
+#include "ui/frame/Fields.h"
+#include "ui/frame/Twips.h"
 
 using namespace numora;
 using numora::testing::Program;

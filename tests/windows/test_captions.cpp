@@ -14,9 +14,9 @@
 #include <QtTest>
 #include <optional>
 
-#include "app/frame/Faces.h"
-#include "app/frame/Twips.h"
 #include "tests/windows/Harness.h"
+#include "ui/frame/Twips.h"
+#include "ui/platform/Faces.h"
 
 using namespace numora;
 using numora::testing::Program;

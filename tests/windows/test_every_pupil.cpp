@@ -11,9 +11,9 @@
 #include <QToolTip>
 #include <QtTest>
 
-#include "app/frame/Language.h"
-#include "app/frame/QtServices.h"
 #include "tests/windows/Harness.h"
+#include "ui/frame/QtServices.h"
+#include "ui/platform/Language.h"
 
 using namespace numora;
 using numora::testing::CalculateButton;

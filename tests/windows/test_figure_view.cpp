@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/frame/FigureView.h"
+#include "ui/solution/FigureView.h"
 
 using namespace numora;
 

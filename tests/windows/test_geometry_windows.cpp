@@ -5,9 +5,9 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "app/frame/Twips.h"
 #include "tests/windows/Harness.h"
 #include "topics/geometry/Form9.h"
+#include "ui/frame/Twips.h"
 
 using namespace numora;
 using numora::testing::Calculate;

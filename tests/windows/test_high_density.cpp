@@ -7,9 +7,9 @@
 
 #include "app/Form10.h"
 #include "app/Form14.h"
-#include "app/frame/Twips.h"
 #include "tests/windows/Harness.h"
 #include "topics/algebra/Form3.h"
+#include "ui/frame/Twips.h"
 
 using namespace numora;
 using numora::testing::Program;

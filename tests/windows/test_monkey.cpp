@@ -18,8 +18,8 @@
 
 #include "app/Form1.h"
 #include "app/Registry.h"
-#include "app/frame/QtServices.h"
 #include "tests/windows/Harness.h"
+#include "ui/frame/QtServices.h"
 
 using namespace numora;
 

@@ -9,9 +9,9 @@
 #include <algorithm>
 #include <iterator>
 
-#include "app/frame/Printout.h"
-#include "app/frame/TopicWindow.h"
 #include "tests/windows/Harness.h"
+#include "ui/solution/Printout.h"
+#include "ui/solution/TopicWindow.h"
 
 using namespace numora;
 using numora::testing::Calculate;
@@ -163,7 +163,7 @@ void PrintTest::printsWhatTheWindowShows() {
   QDir().mkpath(folder);
   const QString pdf = folder + '/' + QString(QTest::currentDataTag()).section(',', 0, 0) +
                       (edit.isEmpty() ? "" : "-edited") + ".pdf";
-  QVERIFY(WritePdf(window, pdf));
+  QVERIFY(WritePdf(window.printed(), pdf));
   QVERIFY(program.messages.shown.empty());
 
   const QString text = Run(NUMORA_PDFTOTEXT, {pdf, "-"});
@@ -207,7 +207,7 @@ void PrintTest::theProblemComesFirstAndTheAnswerLast() {
 
   QTemporaryDir temporary;
   const QString pdf = temporary.filePath("quadratic.pdf");
-  QVERIFY(WritePdf(window, pdf));
+  QVERIFY(WritePdf(window.printed(), pdf));
   QStringList text = Run(NUMORA_PDFTOTEXT, {pdf, "-"}).split(QRegularExpression("[\n\f]"));
   text.removeIf([](const QString& line) { return Letters(line).isEmpty(); });
   const QString page = text.join('\n');

@@ -6,13 +6,13 @@
 #include <QtTest>
 #include <limits>
 
-#include "app/frame/FigureView.h"
-#include "app/frame/FormulaSetting.h"
-#include "app/frame/Language.h"
-#include "app/frame/SolutionPanel.h"
-#include "app/frame/TopicWindow.h"
 #include "calculator/Form16.h"
 #include "tests/windows/Harness.h"
+#include "ui/platform/FormulaSetting.h"
+#include "ui/platform/Language.h"
+#include "ui/solution/FigureView.h"
+#include "ui/solution/SolutionPanel.h"
+#include "ui/solution/TopicWindow.h"
 
 using namespace numora;
 using namespace numora::testing;

@@ -11,8 +11,8 @@
 
 #include "app/Form1.h"
 #include "app/Form14.h"
-#include "app/frame/Twips.h"
 #include "tests/windows/Harness.h"
+#include "ui/frame/Twips.h"
 
 using namespace numora;
 using numora::testing::Program;

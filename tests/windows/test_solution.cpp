@@ -16,11 +16,11 @@
 #include <QToolButton>
 #include <QtTest>
 
-#include "app/frame/FigureView.h"
-#include "app/frame/FormulaSetting.h"
-#include "app/frame/SolutionPanel.h"
-#include "app/frame/TopicWindow.h"
 #include "tests/windows/Harness.h"
+#include "ui/platform/FormulaSetting.h"
+#include "ui/solution/FigureView.h"
+#include "ui/solution/SolutionPanel.h"
+#include "ui/solution/TopicWindow.h"
 
 using namespace numora;
 using numora::testing::Calculate;

@@ -11,8 +11,8 @@
 #include <QRadioButton>
 #include <QtTest>
 
-#include "app/frame/Fields.h"
 #include "tests/windows/Harness.h"
+#include "ui/frame/Fields.h"
 
 using namespace numora;
 using numora::testing::Calculate;

@@ -7,11 +7,11 @@
 #include <QtTest>
 #include <cmath>
 
-#include "app/frame/ControlBuilder.h"
-#include "app/frame/Faces.h"
-#include "app/frame/Twips.h"
-#include "app/frame/Zoom.h"
 #include "tests/windows/Harness.h"
+#include "ui/frame/ControlBuilder.h"
+#include "ui/frame/Twips.h"
+#include "ui/frame/Zoom.h"
+#include "ui/platform/Faces.h"
 
 using namespace numora;
 using numora::testing::Program;

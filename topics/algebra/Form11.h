@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/frame/TopicWindow.h"
+#include "ui/solution/TopicWindow.h"
 
 class QLabel;
 class QLineEdit;

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "app/frame/TopicWindow.h"
+#include "ui/solution/TopicWindow.h"
 
 class QGroupBox;
 class QLabel;

@@ -3,7 +3,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/frame/TopicWindow.h"
+#include "ui/solution/TopicWindow.h"
 
 class QLineEdit;
 class QPushButton;

@@ -1,0 +1,409 @@
+#include "solution/Calculation.h"
+
+#include <algorithm>
+#include <cmath>
+#include <exception>
+#include <utility>
+
+#include "numeric/Exact.h"
+#include "numeric/Figure.h"
+#include "numeric/NumberReading.h"
+#include "numeric/NumberWriting.h"
+#include "numeric/Working.h"
+
+namespace numora {
+namespace {
+
+std::u16string Widen(const char* text) {
+  std::u16string out;
+  for (; *text != '\0'; ++text) out += static_cast<char16_t>(static_cast<unsigned char>(*text));
+  return out;
+}
+
+// The last of an exact answer's forms, the one a textbook answers with: 37 7/9 of "340/9 = 37 7/9".
+Math LastForm(const Math& answer) {
+  if (answer.kind() != Math::Kind::Row) return answer;
+  const auto& parts = answer.parts();
+  const auto relation = std::find_if(parts.rbegin(), parts.rend(), [](const Math& part) {
+    return part.kind() == Math::Kind::Sign && !part.prefix() && part.text() == u"=";
+  });
+  return relation == parts.rend() ? answer : MathRow({relation.base(), parts.end()});
+}
+
+// A half written "½" in the text, as a textbook and the solution's own formulas write it; it is
+// typeset as any fraction is.
+Math WithHalves(const Math& math, Numerals numerals) {
+  switch (math.kind()) {
+    case Math::Kind::Fraction:
+      return math[0].text() == numerals.digits(u"1") && math[1].text() == numerals.digits(u"2")
+                 ? MathFraction(math[0], math[1], false)
+                 : math;
+    case Math::Kind::Row: {
+      std::vector<Math> parts;
+      for (const Math& part : math.parts()) parts.push_back(WithHalves(part, numerals));
+      return MathRow(std::move(parts));
+    }
+    case Math::Kind::Mixed:
+      return MathMixed(math[0], WithHalves(math[1], numerals));
+    default:
+      return math;
+  }
+}
+
+}  // namespace
+
+Calculation::Calculation(ResultView& view, Numerals numerals) : view_(view), numerals_(numerals) {}
+
+std::u16string Calculation::numberText(double value) const {
+  return NumberToText(value, numerals_);
+}
+
+const Calculation::Result* Calculation::find(FieldId field) const {
+  const auto at = std::find_if(results_.begin(), results_.end(),
+                               [field](const Result& result) { return result.field == field; });
+  return at == results_.end() ? nullptr : &*at;
+}
+
+Calculation::Result* Calculation::find(FieldId field) {
+  return const_cast<Result*>(std::as_const(*this).find(field));
+}
+
+bool Calculation::showsResult(FieldId field) const { return find(field) != nullptr; }
+
+void Calculation::remember(FieldId result, const Formula& formula) {
+  if (Result* known = find(result))
+    known->formula = &formula;
+  else
+    results_.push_back({result, &formula});
+}
+
+void Calculation::show(FieldId result, const Formula& formula) {
+  remember(result, formula);
+  view_.setWorking(result, InWords(formula, numerals_));
+}
+
+void Calculation::run(const std::function<void()>& handler) {
+  computed_ = false;
+  solution_ = {};
+  said_.clear();
+  spoken_.clear();
+  readNow_.clear();
+  firstReason_.clear();
+  lastPiAnswer_.reset();
+  answers_.clear();
+  wholeInputs_ = true;
+  values_.clear();
+  place_ = {};
+  pending_.clear();
+  for (const Result& result : results_) {
+    view_.setStale(result.field, {});
+    pending_.push_back(result.field);
+  }
+  // Stopped: the results not yet written are left out for the reason, and the solution says why
+  // in the plain sentence where there is one.
+  const auto failed = [this](std::u16string_view reason, std::u16string_view sentence) {
+    stop(reason);
+    if (!sentence.empty()) addLine(SolutionLine::Kind::Reason, std::u16string(sentence));
+    solution_.stopped = true;
+    solution_.why = sentence.empty() ? reason : sentence;
+    poseAndAnswer();
+    showSolution();
+    view_.announce(solution_.why);
+  };
+  try {
+    handler();
+    // A click that computed, left out or refused nothing keeps the last solution.
+    if (pending_.size() < results_.size() || solution_.stopped) {
+      poseAndAnswer();
+      showSolution();
+      view_.announce(announcement());
+    }
+  } catch (const Fault& fault) {
+    // The steps of the formula under way, as far as they go, and the plain sentence.
+    if (place_.formula != nullptr) addSteps(*place_.formula, {});
+    const std::u16string sentence = faultSentence(fault);
+    failed(StopReason(fault, numerals_), sentence);
+    view_.showFault(fault, sentence);
+  } catch (const std::exception& failure) {
+    const std::u16string what = Widen(failure.what());
+    failed(u"توقف الحساب عند خطأ في وقت التشغيل (" + what + u")", {});
+    view_.showFailure(what);
+  } catch (...) {
+    failed(u"توقف الحساب عند خطأ في وقت التشغيل (unknown failure)", {});
+    view_.showFailure(u"unknown failure");
+  }
+  // A result the handler did not reach without a fault keeps what it showed.
+  pending_.clear();
+  computed_ = true;
+}
+
+std::u16string Calculation::announcement() const {
+  if (solution_.stopped) return solution_.why;
+  std::u16string said;
+  const auto add = [&said](std::u16string_view separator, const std::u16string& part) {
+    if (part.empty()) return;
+    if (!said.empty()) said += separator;
+    said += part;
+  };
+  for (const std::u16string& result : spoken_) add(u"، ", result);
+  const auto noted = std::find_if(readNow_.begin(), readNow_.end(), [this](FieldId box) {
+    const auto found = notes_.find(box);
+    return found != notes_.end() && !found->second.empty();
+  });
+  if (noted != readNow_.end()) add(u" ", notes_.at(*noted));
+  add(u" ", firstReason_);
+  return said;
+}
+
+void Calculation::poseAndAnswer() {
+  if (problem_) {
+    if (std::optional<Problem> problem = problem_(values_, numerals_)) {
+      solution_.lines.insert(
+          solution_.lines.begin(),
+          {SolutionLine::Kind::Problem, std::move(problem->text), std::move(problem->formula)});
+      if (lastPiAnswer_) ++*lastPiAnswer_;  // the note goes under the same answer
+    }
+  }
+  if (solution_.stopped) return;
+  // Results of one name are the answers of one question: the roots of an equation.
+  for (std::size_t first = 0; first < answers_.size();) {
+    std::size_t last = first + 1;
+    while (last < answers_.size() && answers_[last].name == answers_[first].name) ++last;
+    std::u16string text, rightToLeft;
+    std::vector<Math> parts;
+    std::set<std::u16string> written;
+    for (std::size_t i = first; i < last; ++i) {
+      if (!written.insert(answers_[i].text).second) continue;  // a double root is one answer
+      if (!parts.empty()) {
+        text += u" أو ";
+        rightToLeft += u" أو ";
+        parts.push_back(MathWords(u"أو"));
+      }
+      text += answers_[i].text;
+      rightToLeft += answers_[i].rightToLeft.empty() ? answers_[i].text : answers_[i].rightToLeft;
+      parts.push_back(answers_[i].formula);
+    }
+    if (rightToLeft == text) rightToLeft.clear();
+    solution_.lines.push_back(
+        {SolutionLine::Kind::Answer, std::move(text), MathRow(parts), std::move(rightToLeft)});
+    first = last;
+  }
+}
+
+void Calculation::showSolution() {
+  notePi();
+  solution_.values = values_;
+  shown_ = solution_;
+  outOfDate_.clear();
+  view_.showSolution(solution_);
+}
+
+std::vector<std::u16string> Calculation::formulasInWords() const {
+  std::vector<std::u16string> words;
+  for (const Result& result : results_) words.push_back(InWords(*result.formula, numerals_));
+  return words;
+}
+
+bool Calculation::addLine(SolutionLine::Kind kind, std::u16string text, std::optional<Math> formula,
+                          std::u16string rightToLeftText) {
+  // Results left out for one reason say it once.
+  if (!said_.insert(text).second) return false;
+  solution_.lines.push_back(
+      {kind, std::move(text), std::move(formula), std::move(rightToLeftText)});
+  return true;
+}
+
+void Calculation::notePi() {
+  if (!lastPiAnswer_) return;
+  const auto sentence = [this](FormulaDirection direction) {
+    return u"القيمة العشرية تأخذ " + std::u16string(PiLetter(direction)) + u" على أنها " +
+           numberText(kPi);
+  };
+  const auto at = solution_.lines.begin() + static_cast<std::ptrdiff_t>(*lastPiAnswer_ + 1);
+  solution_.lines.insert(at, {SolutionLine::Kind::Note, sentence(FormulaDirection::LeftToRight),
+                              std::nullopt, sentence(FormulaDirection::RightToLeft)});
+  lastPiAnswer_.reset();
+}
+
+void Calculation::addSteps(const Formula& formula, std::u16string_view resultText) {
+  for (const Step& step : StepsOf(formula, values_, resultText, numerals_).lines) {
+    if (!said_.insert(step.line).second) continue;  // a stage of two formulas
+    for (std::size_t row = 0; row < step.rows.size(); ++row)
+      solution_.lines.push_back({row == 0 ? SolutionLine::Kind::Step : SolutionLine::Kind::NextStep,
+                                 step.rows[row], step.formulas[row]});
+  }
+}
+
+double Calculation::read(FieldId box, std::u16string_view quantity) {
+  readBoxes_.insert(box);
+  const std::u16string text = view_.text(box);
+  if (std::find(readNow_.begin(), readNow_.end(), box) == readNow_.end())
+    solution_.inputs.push_back({view_.name(box), text});
+  readNow_.push_back(box);
+  place_ = {.box = box};
+  const Reading reading = ReadNumber(text, numerals_.separator);
+  place_ = {};
+  values_.set(quantity, reading.value);
+  if (reading.value != std::trunc(reading.value)) wholeInputs_ = false;
+
+  const std::u16string used = numberText(reading.value);
+  const std::u16string ignored(IgnoredText(text, reading));
+  std::u16string note;
+  if (!reading.found && ignored.empty())
+    note = u"الخانة فارغة، فحُسب بالعدد " + used + u".";
+  else if (!reading.found)
+    note = u"لا عدد في أول الخانة، فحُسب بالعدد " + used + u" وأُهمل «" + ignored + u"».";
+  else if (!ignored.empty())
+    note = u"حُسب بالعدد " + used + u" وأُهمل «" + ignored + u"».";
+  notes_[box] = note;
+  view_.setNote(box, note);
+  return reading.value;
+}
+
+double Calculation::readLength(FieldId box, std::u16string_view quantity) {
+  const double length = read(box, quantity);
+  if (length < 0)
+    note(box, u"الطول لا يكون سالبا، وحُسب بالعدد " + numberText(length) + u" كما كُتب.");
+  return length;
+}
+
+void Calculation::note(FieldId box, std::u16string_view note) {
+  // The notes of one reading, each on the pupil's side of the same mark.
+  std::u16string& notes = notes_[box];
+  notes = notes.empty() ? std::u16string(note) : notes + u' ' + std::u16string(note);
+  view_.setNote(box, notes);
+}
+
+void Calculation::forget(FieldId box) {
+  if (notes_.erase(box) != 0) view_.setNote(box, {});
+}
+
+double Calculation::evaluate(const Formula& formula) {
+  place_ = {.formula = &formula};
+  Evaluation evaluation(values_);
+  try {
+    const double value = ValueOrFault(evaluation(formula.expression));
+    place_ = {};
+    return value;
+  } catch (const Fault&) {
+    // The stage it stopped in, for the fault's sentence; the fault goes on to run().
+    place_.stage = evaluation.stage();
+    throw;
+  }
+}
+
+double Calculation::value(const Formula& formula) {
+  const double value = evaluate(formula);
+  values_.set(formula.name, value);
+  addSteps(formula, {});
+  return value;
+}
+
+void Calculation::measure(FieldId result, const Formula& formula) {
+  remember(result, formula);
+  const std::u16string text = numberText(evaluate(formula));
+  view_.setText(result, text);
+  spoken_.push_back(formula.name + u" " + text);
+  done(result, WithResult(formula, values_, text, numerals_));
+  addSteps(formula, text);
+  const std::optional<ExactNumber> exact = ExactValue(formula.expression, values_);
+  const std::optional<Math> answer =
+      exact ? ExactAnswerMath(*exact, text, numerals_) : std::nullopt;
+  if (answer) {
+    // The letter of π is the direction's: the text is written for each, the formula is set in it.
+    const auto line = [&](FormulaDirection direction) {
+      return Approximately(formula.name, LinearText(*answer, direction), text);
+    };
+    const std::u16string leftToRight = line(FormulaDirection::LeftToRight);
+    std::u16string rightToLeft = line(FormulaDirection::RightToLeft);
+    if (addLine(SolutionLine::Kind::Exact, leftToRight,
+                ApproximatelyMath(formula.name, *answer, text),
+                rightToLeft == leftToRight ? std::u16string() : std::move(rightToLeft)) &&
+        exact->timesPi())
+      lastPiAnswer_ = solution_.lines.size() - 1;
+  }
+  answered(formula, text, exact, answer);
+}
+
+void Calculation::answered(const Formula& formula, const std::u16string& text,
+                           const std::optional<ExactNumber>& exact,
+                           const std::optional<Math>& exactAnswer) {
+  const std::u16string& name = formula.name;
+  if (exactAnswer) {
+    const Math last = LastForm(*exactAnswer);
+    // π's letter is the direction's, as in the exact answer above it.
+    answers_.push_back(
+        {name, Approximately(name, LinearText(last, FormulaDirection::LeftToRight), text),
+         ApproximatelyMath(name, last, text),
+         Approximately(name, LinearText(last, FormulaDirection::RightToLeft), text)});
+    return;
+  }
+  // A fraction whose decimal ends, where the answer is written in fractions and the pupil typed
+  // whole numbers: the exact answer against no decimal at all is the fraction itself.
+  if (answerForm_ == AnswerForm::Fractions && wholeInputs_ && exact && exact->isFraction() &&
+      exact->rational().denominator != 1) {
+    if (const std::optional<Math> fraction = ExactAnswerMath(*exact, {}, numerals_)) {
+      const Math last = WithHalves(LastForm(*fraction), numerals_);
+      answers_.push_back({name, name + u" = " + IsolatedNumber(LinearText(last)),
+                          MathRow({MathName(name), MathSign(u"="), last})});
+      return;
+    }
+  }
+  answers_.push_back({name, name + u" = " + IsolatedNumber(text),
+                      MathRow({MathName(name), MathSign(u"="), NumberMath(text)})});
+}
+
+void Calculation::leaveOut(FieldId result, std::u16string_view why) {
+  const Result* known = find(result);
+  if (known == nullptr || std::find(pending_.begin(), pending_.end(), result) == pending_.end())
+    return;
+  done(result, NotComputed(*known->formula, values_, why, numerals_));
+  std::u16string reason = known->formula->name + u"، لم تحسب: " + std::u16string(why);
+  if (firstReason_.empty()) firstReason_ = reason;
+  addLine(SolutionLine::Kind::Reason, std::move(reason));
+  if (readBoxes_.count(result) == 0) view_.setText(result, {});
+}
+
+void Calculation::refuse(std::u16string_view sentence) {
+  addLine(SolutionLine::Kind::Reason, std::u16string(sentence));
+  solution_.stopped = true;
+  solution_.why = sentence;
+}
+
+void Calculation::done(FieldId result, const std::u16string& working) {
+  view_.setWorking(result, working);
+  pending_.erase(std::remove(pending_.begin(), pending_.end(), result), pending_.end());
+}
+
+void Calculation::stop(std::u16string_view why) {
+  for (const FieldId result : std::vector<FieldId>(pending_)) leaveOut(result, why);
+}
+
+std::u16string Calculation::faultSentence(const Fault& fault) const {
+  if (place_.box != nullptr)
+    return fault.kind() == FaultKind::Overflow
+               ? u"العدد المكتوب في خانة «" + view_.name(place_.box) +
+                     u"» أكبر مما يحسبه البرنامج: اكتب فيها عددا أصغر."
+               : std::u16string();
+  const Formula* formula = place_.formula;
+  if (formula == nullptr || formula->faultSentence == nullptr) return {};
+  return formula->faultSentence({fault.kind(), formula->name, place_.stage, values_});
+}
+
+void Calculation::edited(FieldId box) {
+  forget(box);
+  if (const Result* result = find(box)) {
+    // A box that shows a result and takes the next number: what is typed is no result.
+    view_.setWorking(box, InWords(*result->formula, numerals_));
+    view_.setStale(box, {});
+  }
+  if (!computed_ || readBoxes_.count(box) == 0) return;
+  const std::u16string sentence =
+      u"تغيرت المدخلات بعد هذا الحساب: اضغط «" + buttonCaption_ + u"» مرة أخرى.";
+  for (const Result& result : results_)
+    if (result.field != box) view_.setStale(result.field, sentence);
+  if (shown_) outOfDate_ = sentence;
+  view_.setSolutionStale(sentence);
+}
+
+}  // namespace numora

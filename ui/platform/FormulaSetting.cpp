@@ -1,0 +1,56 @@
+#include "ui/platform/FormulaSetting.h"
+
+#include <QLocale>
+#include <QSettings>
+#include <memory>
+
+namespace numora {
+namespace {
+
+const QString kKey = QStringLiteral("formulas/direction");
+
+std::unique_ptr<QSettings> Open(const QString& file) {
+  if (file.isEmpty())
+    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+                                       QStringLiteral("Numora"), QStringLiteral("Numora"));
+  return std::make_unique<QSettings>(file, QSettings::IniFormat);
+}
+
+}  // namespace
+
+FormulaSetting::FormulaSetting(FormulaDirection regionDefault, QString file)
+    : file_(std::move(file)), direction_(regionDefault) {
+  const QString kept = Open(file_)->value(kKey).toString();
+  if (kept == QStringLiteral("rtl")) direction_ = FormulaDirection::RightToLeft;
+  if (kept == QStringLiteral("ltr")) direction_ = FormulaDirection::LeftToRight;
+}
+
+void FormulaSetting::set(FormulaDirection direction) {
+  if (direction == direction_) return;
+  direction_ = direction;
+  // A setting that cannot be written is not kept; the program goes on with the choice.
+  Open(file_)->setValue(kKey, direction == FormulaDirection::RightToLeft ? QStringLiteral("rtl")
+                                                                         : QStringLiteral("ltr"));
+  emit changed();
+}
+
+void FormulaSetting::toggle() {
+  set(direction_ == FormulaDirection::RightToLeft ? FormulaDirection::LeftToRight
+                                                  : FormulaDirection::RightToLeft);
+}
+
+FormulaDirection RegionDirection(const QLocale& locale) {
+  if (locale.language() != QLocale::Arabic) return FormulaDirection::LeftToRight;
+  switch (locale.territory()) {
+    case QLocale::Morocco:
+    case QLocale::Algeria:
+    case QLocale::Tunisia:
+    case QLocale::Libya:
+    case QLocale::Mauritania:
+      return FormulaDirection::LeftToRight;
+    default:
+      return FormulaDirection::RightToLeft;
+  }
+}
+
+}  // namespace numora

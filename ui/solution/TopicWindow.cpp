@@ -1,0 +1,295 @@
+#include "ui/solution/TopicWindow.h"
+
+#include <QBoxLayout>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QScreen>
+#include <QShortcut>
+#include <QToolButton>
+#include <algorithm>
+
+#include "ui/frame/FaultBox.h"
+#include "ui/frame/Twips.h"
+#include "ui/platform/FormulaSetting.h"
+#include "ui/platform/Utf16Text.h"
+#include "ui/solution/Printout.h"
+#include "ui/solution/SolutionPanel.h"
+
+namespace numora {
+namespace {
+
+// The calculation knows a field by its widget, given as a QWidget so that it comes back as one.
+FieldId Id(const QWidget* widget) { return widget; }
+QWidget* Widget(FieldId id) { return static_cast<QWidget*>(const_cast<void*>(id)); }
+
+QString NotWritten(const QString& path) {
+  return QStringLiteral(u"لم يحفظ الملف «%1»: تعذرت الكتابة فيه.").arg(path);
+}
+
+}  // namespace
+
+TopicWindow::TopicWindow(const FormContext& context, const FormLook& look)
+    : FormWindow(context, look), calculation_(*this, context.numerals) {
+  setTextBoxHook([this](QLineEdit* box) { boxAdded(box); });
+  auto* key = new QShortcut(QKeySequence(Qt::Key_F2), this);
+  connect(key, &QShortcut::activated, this, &TopicWindow::toggleSolution);
+  auto* printKey = new QShortcut(QKeySequence::Print, this);
+  connect(printKey, &QShortcut::activated, this, [this] { run([this] { print(); }); });
+  auto* pdfKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P), this);
+  connect(pdfKey, &QShortcut::activated, this, [this] { run([this] { saveAsPdf(); }); });
+  if (FormulaSetting* formulas = context.formulas) {
+    auto* directionKey = new QShortcut(QKeySequence(Qt::Key_F3), this);
+    connect(directionKey, &QShortcut::activated, formulas, &FormulaSetting::toggle);
+    // Every window follows the program's direction, shown or hidden.
+    connect(formulas, &FormulaSetting::changed, this, [this, formulas] {
+      if (panel_ != nullptr) panel_->setDirection(formulas->direction());
+    });
+  }
+}
+
+FormulaDirection TopicWindow::formulaDirection() const {
+  return context().formulas ? context().formulas->direction() : FormulaDirection::LeftToRight;
+}
+
+Figure TopicWindow::solutionFigure() const {
+  const std::optional<Solution>& solution = calculation_.shownSolution();
+  return solution ? FigureOfSolution(*solution, figure_, context().numerals) : Figure{};
+}
+
+PrintedCalculation TopicWindow::printed() const {
+  return {.title = windowTitle(),
+          .numerals = calculation_.numerals(),
+          .direction = formulaDirection(),
+          .solution = calculation_.shownSolution(),
+          .outOfDate = calculation_.outOfDate(),
+          .figure = solutionFigure(),
+          .formulasInWords = calculation_.formulasInWords()};
+}
+
+void TopicWindow::print() {
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setDocName(windowTitle());
+  QPrintDialog dialog(&printer, this);
+  dialog.setWindowTitle(QStringLiteral(u"طباعة الحساب"));
+  if (dialog.exec() != QDialog::Accepted) return;
+  if (PrintCalculation(printed(), printer) && printer.printerState() != QPrinter::Error) return;
+  if (printer.outputFileName().isEmpty())
+    printFailed(QStringLiteral(u"لم تتم الطباعة: تعذر الإرسال إلى الطابعة «%1».")
+                    .arg(printer.printerName()));
+  else
+    printFailed(NotWritten(printer.outputFileName()));
+}
+
+void TopicWindow::saveAsPdf() {
+  QString path = QFileDialog::getSaveFileName(this, QStringLiteral(u"حفظ الحساب ملف PDF"),
+                                              windowTitle() + QStringLiteral(".pdf"),
+                                              QStringLiteral(u"ملف PDF (*.pdf)"));
+  if (path.isEmpty()) return;  // cancelled
+  if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) path += QStringLiteral(".pdf");
+  if (!WritePdf(printed(), path)) printFailed(NotWritten(path));
+}
+
+void TopicWindow::printFailed(const QString& sentence) {
+  context().messages->show({kProgramTitle, sentence, Message::Icon::Critical});
+}
+
+SolutionPanel& TopicWindow::panel() {
+  if (panel_ == nullptr) {
+    // Beside the layout, on its right: the layout keeps its place on the screen and its size, and
+    // the window grows by the panel alone.
+    panel_ = new SolutionPanel(this, figure_, context().numerals, clientArea()->height(),
+                               formulaDirection());
+    panel_->setZoom(zoomFactor(), clientArea()->height());
+    if (FormulaSetting* formulas = context().formulas)
+      connect(panel_->directionButton(), &QToolButton::clicked, formulas, &FormulaSetting::toggle);
+    auto* column = static_cast<QBoxLayout*>(layout());
+    const int at = column->indexOf(clientArea());
+    column->removeWidget(clientArea());
+    beside_ = new QHBoxLayout;
+    beside_->setSpacing(0);
+    beside_->addWidget(clientArea(), 0, Qt::AlignTop | Qt::AlignLeft);
+    column->insertLayout(at, beside_);
+    arrangePanel();
+    panel_->show();
+  }
+  return *panel_;
+}
+
+void TopicWindow::arrangePanel() {
+  // Beside the layout, on its right, where the screen has room for both; below it where a large
+  // zoom would take the panel off the screen.
+  const QScreen* where = screen();
+  const int room = where != nullptr ? where->availableGeometry().width() : 1 << 20;
+  const int frames = frameGeometry().width() - geometry().width();
+  const bool below = clientArea()->width() + panel_->openWidth() + frames > room;
+  auto* column = static_cast<QBoxLayout*>(layout());
+  beside_->removeWidget(panel_);
+  column->removeWidget(panel_);
+  if (below)
+    column->insertWidget(column->indexOf(beside_) + 1, panel_, 0, Qt::AlignLeft);
+  else
+    beside_->addWidget(panel_, 0, Qt::AlignTop);
+  panel_->setBelow(below);
+}
+
+void TopicWindow::toggleSolution() {
+  panel().toggle();
+  keepOnScreen();
+}
+
+void TopicWindow::zoomed(double zoom) {
+  if (panel_ == nullptr) return;
+  panel_->setZoom(zoom, Px(look().clientHeight, zoom));
+  arrangePanel();
+}
+
+void TopicWindow::placeOnScreen() {
+  FormWindow::placeOnScreen();
+  keepOnScreen();
+}
+
+void TopicWindow::keepOnScreen() {
+  // The window grows to the right by the panel; where that would take the panel past the
+  // screen's edge (a centred window on a small school screen), the window moves left as far as
+  // it must, and the layout with it, rather than show the solution cut off.
+  const QScreen* where = screen();
+  if (where == nullptr || !isVisible()) return;
+  layout()->activate();
+  const QRect available = where->availableGeometry();
+  const int frames = frameGeometry().width() - geometry().width();
+  const int over = frameGeometry().left() + sizeHint().width() + frames - 1 - available.right();
+  if (over > 0) move(std::max(available.left(), pos().x() - over), pos().y());
+}
+
+void TopicWindow::boxAdded(QLineEdit* box) {
+  box->installEventFilter(this);  // Enter in a box calculates
+  // Any change that is not the window's own writing is an edit: typing, pasting, and text set
+  // through assistive technology.
+  connect(box, &QLineEdit::textChanged, this, [this, box] {
+    if (writing_) return;
+    calculation_.edited(Id(box));
+    // A box that shows a result keeps its cursor where the pupil types.
+    if (calculation_.showsResult(Id(box))) ShowWhole(box, false);
+  });
+}
+
+QPushButton* TopicWindow::addCalculateButton(const Control& row, std::function<void()> handler) {
+  QPushButton* button = addButton(row);
+  setEnterButton(button);
+  setResultsAfter(button);
+  calculation_.setButtonCaption(ToU16String(button->text()));
+  connect(button, &QPushButton::clicked, this,
+          [this, handler = std::move(handler)] { calculation_.run(handler); });
+  return button;
+}
+
+QLabel* TopicWindow::addResult(const Control& row, const Formula& formula) {
+  QLabel* label = addLabel(row);
+  showFormula(label, formula);
+  return label;
+}
+
+QLineEdit* TopicWindow::addResultBox(const Control& row, const Formula& formula,
+                                     QWidget* container) {
+  QLineEdit* box = addTextBox(row, container);
+  showFormula(box, formula);
+  return box;
+}
+
+void TopicWindow::showFormula(QWidget* result, const Formula& formula) {
+  calculation_.show(Id(result), formula);
+}
+
+double TopicWindow::read(QLineEdit* box, std::u16string_view quantity) {
+  return calculation_.read(Id(box), quantity);
+}
+
+double TopicWindow::readLength(QLineEdit* box, std::u16string_view quantity) {
+  return calculation_.readLength(Id(box), quantity);
+}
+
+void TopicWindow::noteInput(QLineEdit* box, std::u16string_view note) {
+  calculation_.note(Id(box), note);
+}
+
+void TopicWindow::forgetNotes(QLineEdit* box) { calculation_.forget(Id(box)); }
+
+void TopicWindow::measure(QWidget* result, const Formula& formula) {
+  calculation_.measure(Id(result), formula);
+}
+
+double TopicWindow::value(const Formula& formula) { return calculation_.value(formula); }
+
+void TopicWindow::leaveOut(QWidget* result, std::u16string_view why) {
+  calculation_.leaveOut(Id(result), why);
+}
+
+std::u16string TopicWindow::numberText(double value) const {
+  return calculation_.numberText(value);
+}
+
+std::u16string TopicWindow::text(FieldId box) const {
+  const auto* edit = qobject_cast<const QLineEdit*>(Widget(box));
+  return edit ? ToU16String(edit->text()) : std::u16string();
+}
+
+std::u16string TopicWindow::name(FieldId box) const {
+  return ToU16String(Widget(box)->accessibleName());
+}
+
+void TopicWindow::setText(FieldId result, std::u16string_view text) {
+  QWidget* field = Widget(result);
+  if (auto* box = qobject_cast<QLineEdit*>(field)) {
+    writing_ = true;
+    box->setText(ToQString(text));
+    writing_ = false;
+  } else if (auto* label = qobject_cast<QLabel*>(field)) {
+    label->setText(
+        ToQString(text));  // also to empty it: clear() would not tell assistive technology
+  }
+  ShowWhole(field);
+}
+
+void TopicWindow::setWorking(FieldId field, std::u16string_view working) {
+  notes_.setWorking(Widget(field), ToQString(working));
+}
+
+void TopicWindow::setNote(FieldId box, std::u16string_view note) {
+  notes_.setNote(qobject_cast<QLineEdit*>(Widget(box)), ToQString(note));
+}
+
+void TopicWindow::setStale(FieldId result, std::u16string_view sentence) {
+  notes_.setStale(Widget(result), ToQString(sentence));
+}
+
+void TopicWindow::showFault(const Fault& fault, std::u16string_view sentence) {
+  context().messages->show(FaultMessage(fault, ToQString(sentence), context().numerals));
+}
+
+void TopicWindow::showFailure(std::u16string_view what) {
+  context().messages->show(FailureMessage(ToQString(what)));
+}
+
+void TopicWindow::showSolution(const Solution& solution) {
+  const bool first = panel_ == nullptr;
+  SolutionPanel& shown = panel();
+  shown.showSolution(solution);
+  if (first) {
+    shown.setOpen(true);
+    keepOnScreen();
+  }
+}
+
+void TopicWindow::announce(std::u16string_view sentence) {
+  FormWindow::announce(ToQString(sentence));
+}
+
+void TopicWindow::setSolutionStale(std::u16string_view sentence) {
+  if (panel_ != nullptr) panel_->setStale(ToQString(sentence));
+}
+
+}  // namespace numora

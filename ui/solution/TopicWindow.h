@@ -1,0 +1,115 @@
+#pragma once
+
+#include <functional>
+#include <string_view>
+
+#include "numeric/Figure.h"
+#include "numeric/Typeset.h"
+#include "solution/Calculation.h"
+#include "ui/frame/Fields.h"
+#include "ui/frame/FormWindow.h"
+#include "ui/solution/Printout.h"
+
+class QHBoxLayout;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace numora {
+
+class SolutionPanel;
+
+// A topic window: a form whose calculate button runs one calculation (solution/Calculation.h)
+// over its boxes and result fields. Its handler reads the boxes and says what it measures with
+// which formula, in the order the window computes them:
+//
+//   readLength(Text1, kRadius);
+//   measure(Label2, CircleArea);
+//
+// Each result field shows its text whole (ShowWhole), and in its tooltip and accessible
+// description the working behind it (FieldNotes). From the first calculation on, the panel "الحل"
+// beside the layout shows the solution of the last one with the window's figure (SolutionPanel);
+// F2 hides and shows it.
+class TopicWindow : public FormWindow, private ResultView {
+ protected:
+  TopicWindow(const FormContext& context, const FormLook& look);
+
+  // The calculate button: its click runs the handler as one calculation.
+  QPushButton* addCalculateButton(const Control& row, std::function<void()> handler);
+  // A result field and the formula that computes it.
+  QLabel* addResult(const Control& row, const Formula& formula);
+  QLineEdit* addResultBox(const Control& row, const Formula& formula, QWidget* container = nullptr);
+  // A new formula for a result field, shown in words until it is computed.
+  void showFormula(QWidget* result, const Formula& formula);
+  // The window's figure, drawn from the numbers of each calculation.
+  void setFigure(FigureOf figure) { figure_ = figure; }
+  // The problem the window solves, stated from the numbers of each click at the head of its
+  // solution, and how the answer that ends the solution writes a fraction.
+  void setProblem(ProblemOf problem, AnswerForm form = AnswerForm::Decimals) {
+    calculation_.setProblem(std::move(problem), form);
+  }
+
+ public:
+  // The solution panel, made at the first calculation (or the first F2); null until then.
+  SolutionPanel* solutionPanel() const { return panel_; }
+  void toggleSolution();
+
+  // What a printout of the window takes (ui/solution/Printout.h): the calculation, with the
+  // solution it shows, and the figure of that solution.
+  const Calculation& calculation() const { return calculation_; }
+  Figure solutionFigure() const;
+  // What a printout of the calculation shows.
+  PrintedCalculation printed() const;
+  // The direction the window's formulas are set in, the program's.
+  FormulaDirection formulaDirection() const;
+  // Ctrl+P: the print dialog, which also writes a PDF file where it is Qt's own (Linux).
+  // Ctrl+Shift+P: a PDF file, on every platform, since Windows' print dialog writes none.
+  void print();
+  void saveAsPdf();
+
+ protected:
+  // What a handler does, through the calculation under way.
+  double read(QLineEdit* box, std::u16string_view quantity);
+  double readLength(QLineEdit* box, std::u16string_view quantity);
+  void noteInput(QLineEdit* box, std::u16string_view note);
+  void forgetNotes(QLineEdit* box);
+  void measure(QWidget* result, const Formula& formula);
+  double value(const Formula& formula);
+  void leaveOut(QWidget* result, std::u16string_view why);
+  // A click that computes nothing, and what the pupil should do instead.
+  void refuse(std::u16string_view sentence) { calculation_.refuse(sentence); }
+  std::u16string numberText(double value) const;
+
+ private:
+  std::u16string text(FieldId box) const override;
+  std::u16string name(FieldId box) const override;
+  void setText(FieldId result, std::u16string_view text) override;
+  void setWorking(FieldId field, std::u16string_view working) override;
+  void setNote(FieldId box, std::u16string_view note) override;
+  void setStale(FieldId result, std::u16string_view sentence) override;
+  void showFault(const Fault& fault, std::u16string_view sentence) override;
+  void showFailure(std::u16string_view what) override;
+  void showSolution(const Solution& solution) override;
+  void setSolutionStale(std::u16string_view sentence) override;
+  void announce(std::u16string_view sentence) override;
+
+  void zoomed(double zoom) override;
+  void placeOnScreen() override;
+
+  void boxAdded(QLineEdit* box);
+  // Puts the panel beside the layout, or below it where the screen is too narrow for both.
+  void arrangePanel();
+  void printFailed(const QString& sentence);
+  SolutionPanel& panel();
+  // Moves the window left as far as the open panel needs to be on the screen.
+  void keepOnScreen();
+
+  Calculation calculation_;
+  FieldNotes notes_;
+  bool writing_ = false;  // the window is writing a result into a box: that is no edit
+  FigureOf figure_ = nullptr;
+  SolutionPanel* panel_ = nullptr;
+  QHBoxLayout* beside_ = nullptr;  // the layout and, where there is room, the panel
+};
+
+}  // namespace numora
