@@ -61,8 +61,6 @@ class AlgebraWindowsTest : public QObject {
   void aResultCopiedAndPastedReadsTheSame();
   void boxesAndResultsAreNamedForAssistiveTechnology();
   void quadraticRootsSitInTheirFrame();
-  void figuresArePaintedInTheirColours_data();
-  void figuresArePaintedInTheirColours();
 };
 
 void AlgebraWindowsTest::eachWindowShowsWhatItComputes_data() {
@@ -335,46 +333,6 @@ void AlgebraWindowsTest::quadraticRootsSitInTheirFrame() {
              qPrintable(control->objectName()));
   }
   QCOMPARE(window.Text4->mapTo(window.clientArea(), QPoint()), TwipsPoint(120 + 120, 1560 + 360));
-}
-
-void AlgebraWindowsTest::figuresArePaintedInTheirColours_data() {
-  QTest::addColumn<FormId>("id");
-  QTest::addColumn<QPoint>("on");  // twips, on a line
-  QTest::addColumn<bool>("red");
-  QTest::newRow("roots, bar of the radical") << FormId::Form2 << QPoint(3840, 1080) << false;
-  QTest::newRow("roots, hook of the radical") << FormId::Form2 << QPoint(5580, 1260) << false;
-  QTest::newRow("roots, equals sign") << FormId::Form2 << QPoint(2340, 1440) << false;
-  QTest::newRow("Pythagoras, hypotenuse") << FormId::Form11 << QPoint(3840, 960) << false;
-  QTest::newRow("Pythagoras, right-angle mark") << FormId::Form11 << QPoint(4440, 1440) << false;
-  QTest::newRow("quadratic, first plus") << FormId::Form13 << QPoint(3720, 840) << true;
-  QTest::newRow("quadratic, second plus") << FormId::Form13 << QPoint(2040, 760) << true;
-  QTest::newRow("quadratic, equals sign") << FormId::Form13 << QPoint(600, 840) << true;
-}
-
-void AlgebraWindowsTest::figuresArePaintedInTheirColours() {
-  QFETCH(FormId, id);
-  QFETCH(QPoint, on);
-  QFETCH(bool, red);
-  Program program;
-  FormWindow& window = program.registry.form(id);
-  window.show();
-  const QImage image = window.clientArea()->grab().toImage();
-  // Slanted strokes are smoothed, so the point's neighbours count too.
-  const QPoint centre = TwipsPoint(on.x(), on.y());
-  int darkest = 255, reddest = 0;
-  for (int dx = -1; dx <= 1; ++dx) {
-    for (int dy = -1; dy <= 1; ++dy) {
-      const QRgb pixel = image.pixel(centre + QPoint(dx, dy));
-      darkest = std::min(darkest, qGray(pixel));
-      reddest = std::max(reddest, qRed(pixel) - std::max(qGreen(pixel), qBlue(pixel)));
-    }
-  }
-  if (red) {
-    QVERIFY2(reddest > 200, qPrintable(QString::number(reddest)));
-  } else {
-    QVERIFY2(darkest < 100, qPrintable(QString::number(darkest)));
-    QVERIFY2(reddest < 50, qPrintable(QString::number(reddest)));
-  }
 }
 
 void AlgebraWindowsTest::enterCalculatesOrPressesTheFocusedButton() {

@@ -12,6 +12,7 @@
 #include <QStyleOptionButton>
 #include <QStyleOptionFrame>
 #include <QtTest>
+#include <map>
 #include <optional>
 
 #include "tests/windows/Harness.h"
@@ -31,6 +32,11 @@ QRegion Painted(QWidget* widget) {
   return QRegion(QBitmap::fromImage(image.createAlphaMask())).translated(widget->pos());
 }
 
+bool IsCaption(const QWidget* control) {
+  const auto* label = qobject_cast<const QLabel*>(control);
+  return label != nullptr && label->frameShape() == QFrame::NoFrame;
+}
+
 }  // namespace
 
 class CaptionsTest : public QObject {
@@ -45,6 +51,10 @@ class CaptionsTest : public QObject {
   void labelsTouchNothingElse_data() { everyWindow_data(); }
   void digitsShowWholeAndCentredInEveryBox();
   void digitsShowWholeAndCentredInEveryBox_data() { everyWindow_data(); }
+  void controlsStayInsideTheirContainerAndApart();
+  void controlsStayInsideTheirContainerAndApart_data() { everyWindow_data(); }
+  void linesAndShapesArePaintedWhereTheLayoutPutsThem();
+  void linesAndShapesArePaintedWhereTheLayoutPutsThem_data() { everyWindow_data(); }
 };
 
 void CaptionsTest::everyWindow_data() {
@@ -148,6 +158,114 @@ void CaptionsTest::digitsShowWholeAndCentredInEveryBox() {
     QVERIFY2(ink.top() > contents.top() && ink.bottom() < contents.bottom(), qPrintable(where));
     const double offCentre = (ink.top() + ink.bottom()) / 2.0 - contents.center().y();
     QVERIFY2(std::abs(offCentre) <= 2, qPrintable(where));
+  }
+}
+
+// Turning twips into pixels, at any zoom, neither cuts a control off by its container nor lays
+// it over another where the layout does not. A caption may size itself to its text: what it
+// paints is held apart from the rest above.
+void CaptionsTest::controlsStayInsideTheirContainerAndApart() {
+  QFETCH(FormId, id);
+  Program program;
+  program.registry.show(id);
+  FormWindow& window = program.registry.form(id);
+  for (int percent : {100, 175, 300}) {
+    while (program.registry.zoom().percent() < percent) program.registry.zoom().enlarge();
+    // The controls of the layout, by their container: the client area or a frame.
+    std::map<QWidget*, std::vector<QWidget*>> containers;
+    for (QWidget* control : window.clientArea()->findChildren<QWidget*>())
+      if (!LayoutTwips(control).isEmpty()) containers[control->parentWidget()].push_back(control);
+    QVERIFY(!containers.empty());
+    for (const auto& [container, controls] : containers) {
+      const QRect room = LayoutTwips(container).isEmpty()
+                             ? QRect(QPoint(), window.clientArea()->size())
+                             : container->rect();
+      const QRect roomTwips =
+          LayoutTwips(container).isEmpty()
+              ? QRect(0, 0, window.look().clientWidth, window.look().clientHeight)
+              : QRect(QPoint(), LayoutTwips(container).size());
+      for (std::size_t i = 0; i < controls.size(); ++i) {
+        const QWidget* control = controls[i];
+        const QString where =
+            QStringLiteral("%1 at %2 %%: ").arg(control->objectName()).arg(percent);
+        QVERIFY2(room.contains(control->geometry()) == roomTwips.contains(LayoutTwips(control)),
+                 qPrintable(where + "inside its container as the layout has it"));
+        for (std::size_t j = i + 1; j < controls.size(); ++j) {
+          if (IsCaption(control) || IsCaption(controls[j])) continue;
+          QVERIFY2(control->geometry().intersects(controls[j]->geometry()) ==
+                       LayoutTwips(control).intersects(LayoutTwips(controls[j])),
+                   qPrintable(where + "over " + controls[j]->objectName() + " as in the layout"));
+        }
+      }
+    }
+  }
+}
+
+// Each line is painted in its colour at its middle, each outline at the middle of its top and of
+// its left side, on the client area itself (the controls above it aside), at any zoom.
+void CaptionsTest::linesAndShapesArePaintedWhereTheLayoutPutsThem() {
+  QFETCH(FormId, id);
+  Program program;
+  program.registry.show(id);
+  FormWindow& window = program.registry.form(id);
+  ClientArea* client = window.clientArea();
+  const QColor text = client->palette().color(QPalette::WindowText);
+  // How near a pixel near the point comes to the colour, in the sum of its channels' distances.
+  const auto distance = [](const QColor& a, const QColor& b) {
+    return std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) +
+           std::abs(a.blue() - b.blue());
+  };
+  const auto nearest = [&](const QImage& image, QPointF at, const QColor& colour) {
+    int best = 3 * 255;
+    for (int dx = -1; dx <= 1; ++dx)
+      for (int dy = -1; dy <= 1; ++dy) {
+        const QPoint p = at.toPoint() + QPoint(dx, dy);
+        if (!image.rect().contains(p)) continue;
+        const QColor c = image.pixelColor(p);
+        best =
+            std::min(best, std::abs(c.red() - colour.red()) + std::abs(c.green() - colour.green()) +
+                               std::abs(c.blue() - colour.blue()));
+      }
+    return best;
+  };
+  for (int percent : {100, 300}) {
+    while (program.registry.zoom().percent() < percent) program.registry.zoom().enlarge();
+    const double zoom = percent / 100.0;
+    QImage image(client->size(), QImage::Format_RGB32);
+    client->render(&image, {}, {}, QWidget::DrawWindowBackground);
+    int checked = 0;
+    for (const Decoration& decoration : client->decorations()) {
+      std::vector<std::pair<QPointF, QColor>> points;
+      if (const auto* line = std::get_if<Line>(&decoration)) {
+        const QPointF middle =
+            (QPointF(TwipsPoint(line->x1, line->y1, zoom)) + TwipsPoint(line->x2, line->y2, zoom)) /
+            2;
+        points.push_back({middle, line->colour.isValid() ? line->colour : text});
+      } else if (const auto* shape = std::get_if<Shape>(&decoration)) {
+        // A circle or a square at the largest size that fits its box, centred; an ellipse fills it.
+        QRectF outline = TwipsRect(shape->left, shape->top, shape->width, shape->height, zoom);
+        if (shape->kind != Shape::Kind::Ellipse) {
+          const QPointF centre = outline.center();
+          const qreal side = std::min(outline.width(), outline.height());
+          outline.setSize({side, side});
+          outline.moveCenter(centre);
+        }
+        const qreal inset = shape->widthPixels * zoom / 2;
+        points.push_back({{outline.center().x(), outline.top() + inset}, text});
+        points.push_back({{outline.left() + inset, outline.center().y()}, text});
+      }
+      for (const auto& [at, colour] : points) {
+        ++checked;
+        // Nearer its colour than the background, a slanted line's smoothed pixels too.
+        const QColor background = client->palette().color(QPalette::Window);
+        QVERIFY2(nearest(image, at, colour) < distance(background, colour) / 2,
+                 qPrintable(QStringLiteral("nothing of its colour at (%1, %2) at %3 %%")
+                                .arg(at.x())
+                                .arg(at.y())
+                                .arg(percent)));
+      }
+    }
+    if (checked == 0) QSKIP("the window draws no line and no shape");
   }
 }
 

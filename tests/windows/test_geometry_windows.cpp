@@ -25,8 +25,6 @@ class GeometryWindowsTest : public QObject {
   void aFaultStopsTheClickWhereItArose_data();
   void aFaultStopsTheClickWhereItArose();
   void sphereCalculatesWithCommand2AndReturnsWithCommand1();
-  void shapesAreDrawnAsTheirBoxesSay_data();
-  void shapesAreDrawnAsTheirBoxesSay();
 };
 
 void GeometryWindowsTest::eachWindowComputesWhatItShows_data() {
@@ -137,31 +135,6 @@ void GeometryWindowsTest::sphereCalculatesWithCommand2AndReturnsWithCommand1() {
   QTest::mouseClick(sphere.Command1, Qt::LeftButton);
   QCOMPARE(program.visible(), std::vector<FormWindow*>{program.registry.created(FormId::Form1)});
   QCOMPARE(sphere.Label3->text(), QStringLiteral("113.04"));
-}
-
-void GeometryWindowsTest::shapesAreDrawnAsTheirBoxesSay_data() {
-  QTest::addColumn<FormId>("id");
-  QTest::addColumn<int>("shape");  // the how-manieth shape of the window
-  QTest::addColumn<QRect>("outline");
-  // Circles and squares at the largest size that fits, centred in the box; ellipses fill it.
-  QTest::newRow("circle") << FormId::Form5 << 0 << TwipsRect(2760, 360, 1695, 1695);
-  QTest::newRow("sphere") << FormId::Form9 << 0 << TwipsRect(2580, 240, 2055, 2055);
-  QTest::newRow("cuboid, front face") << FormId::Form7 << 0 << TwipsRect(3720, 720, 1815, 1815);
-  QTest::newRow("cuboid, back face") << FormId::Form7 << 1 << TwipsRect(4800, 0, 1695, 1695);
-  QTest::newRow("cylinder, top face") << FormId::Form12 << 0 << TwipsRect(2760, 240, 1575, 615);
-  QTest::newRow("cylinder, bottom face") << FormId::Form12 << 1 << TwipsRect(2760, 1800, 1575, 615);
-}
-
-void GeometryWindowsTest::shapesAreDrawnAsTheirBoxesSay() {
-  QFETCH(FormId, id);
-  QFETCH(int, shape);
-  QFETCH(QRect, outline);
-  Program program;
-  std::vector<Shape> shapes;
-  for (const Decoration& decoration : program.registry.form(id).clientArea()->decorations())
-    if (const auto* drawn = std::get_if<Shape>(&decoration)) shapes.push_back(*drawn);
-  QVERIFY(shape < static_cast<int>(shapes.size()));
-  QCOMPARE(ClientArea::OutlineRect(shapes[shape]), QRectF(outline));
 }
 
 QTEST_MAIN(GeometryWindowsTest)
