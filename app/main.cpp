@@ -9,6 +9,7 @@
 #include "ui/frame/QtServices.h"
 #include "ui/platform/Faces.h"
 #include "ui/platform/Language.h"
+#include "ui/platform/Region.h"
 
 namespace {
 

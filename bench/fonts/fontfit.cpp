@@ -53,6 +53,7 @@
 #include "ui/frame/Twips.h"
 #include "ui/platform/Faces.h"
 #include "ui/platform/Language.h"
+#include "ui/platform/Region.h"
 
 using namespace numora;
 

@@ -10,6 +10,7 @@
 #include "tests/windows/Harness.h"
 #include "ui/platform/FormulaSetting.h"
 #include "ui/platform/Language.h"
+#include "ui/platform/Region.h"
 #include "ui/solution/FigureView.h"
 #include "ui/solution/SolutionPanel.h"
 #include "ui/solution/TopicWindow.h"

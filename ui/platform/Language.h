@@ -1,10 +1,7 @@
 #pragma once
 
 #include <QColor>
-#include <QLocale>
 #include <QPalette>
-
-#include "numeric/NumberWriting.h"
 
 class QCoreApplication;
 
@@ -16,13 +13,6 @@ namespace numora {
 // windows keep the left-to-right placement of their layouts (FormWindow). Tooltips get text that
 // can be read on their background.
 void UseArabicInterface(QCoreApplication& application);
-
-// The digits and decimal separator of the user's regional settings: on Windows the regional
-// format's own digits where its digit substitution is not "never" (Arabic text is all this
-// program writes, so "as the context" is the region's digits too), elsewhere the locale's.
-Numerals RegionNumerals();
-// The digits and separator a locale writes numbers with.
-Numerals LocaleNumerals(const QLocale& locale);
 
 // The contrast ratio of two colours, from 1 to 21, as accessibility guidelines measure it.
 double ContrastRatio(const QColor& a, const QColor& b);
