@@ -57,6 +57,21 @@ TEST(Roots, IndexZeroIsADivisionByZero) {
   EXPECT_EQ(FaultOf([] { RootText(-2, 0); }), FaultKind::DivisionByZero);
 }
 
+TEST(Powers, AreShownToFifteenDigitsOrInExponentForm) {
+  const struct {
+    double base, exponent;
+    std::u16string_view shown;
+  } powers[] = {
+      {2, 10, u"1024"},  {-2, 3, u"-8"}, {2, 0.5, u"1.4142135623731"}, {0, 0, u"1"},
+      {1.5, 2, u"2.25"}, {4, 0.5, u"2"}, {10, 15, u"1E+15"},           {10, -5, u"1E-05"},
+  };
+  for (const auto& power : powers)
+    EXPECT_EQ(
+        Shown(Evaluated(PowerOfNumber, {{kPowerBase, power.base}, {kExponent, power.exponent}})),
+        power.shown)
+        << power.base << " ^ " << power.exponent;
+}
+
 TEST(Pythagoras, GivesTheHypotenuseWhateverTheSigns) {
   EXPECT_EQ(Shown(Evaluated(Hypotenuse, {{kFirstLeg, 3}, {kSecondLeg, 4}})), u"5");
   EXPECT_EQ(Shown(Evaluated(Hypotenuse, {{kFirstLeg, 5}, {kSecondLeg, 12}})), u"13");

@@ -63,59 +63,22 @@ class AlgebraWindowsTest : public QObject {
   void quadraticRootsSitInTheirFrame();
 };
 
+// Each box reaches its quantity and each result its field: one row per window, with inputs
+// that give another result when two boxes are swapped. The formulas' arithmetic is tested
+// without windows.
 void AlgebraWindowsTest::eachWindowShowsWhatItComputes_data() {
   QTest::addColumn<FormId>("id");
   QTest::addColumn<QStringList>("inputs");
   QTest::addColumn<QStringList>("shown");
-  auto roots = [](const char* tag, const char* index, const char* radicand, const char* root) {
-    QTest::newRow(tag) << FormId::Form2 << QStringList{"Text1", index, "Text2", radicand}
-                       << QStringList{"Label1", root};
-  };
-  roots("square root", "2", "9", "3");
-  roots("cube root, rounded to 4", "3", "64", "4");
-  roots("text after the index", "2abc", "9", "3");
-  roots("index 1", "1", "2.50", "2.5");
-  roots("index 1, negative radicand", "1", "-8", "-8");
-  roots("index 0.5 squares", "0.5", "3", "9");
-  roots("index -2", "-2", "4", "0.5");
-  roots("odd root of a negative radicand", "5", "-32", "-2");
-  roots("odd negative index, negative radicand", "-3", "-8", "-0.5");
-  roots("empty radicand", "2", "", "0");
-  roots("Arabic-Indic index and radicand", "٣", "-٢٧", "-3");
-  auto powers = [](const char* tag, const char* base, const char* exponent, const char* power) {
-    QTest::newRow(tag) << FormId::Form3 << QStringList{"Text1", base, "Text2", exponent}
-                       << QStringList{"Label1", power};
-  };
-  powers("2^10", "2", "10", "1024");
-  powers("negative base, odd exponent", "-2", "3", "-8");
-  powers("square root of 2", "2", "0.5", "1.4142135623731");
-  powers("both empty: 0^0", "", "", "1");
-  powers("exponent form from 1E+15", "10", "15", "1E+15");
-  powers("exponent form below 1E-04", "10", "-5", "1E-05");
-  powers("text after the number", "3 cm", "2", "9");
-  powers("Arabic-Indic digits", "٣", "٢", "9");
-  powers("the Arabic decimal separator", "١٫٥", "2", "2.25");
-  powers("extended Arabic-Indic digits", "۴", "۰٫۵", "2");
-  auto legs = [](const char* tag, const char* first, const char* second, const char* hypotenuse) {
-    QTest::newRow(tag) << FormId::Form11 << QStringList{"Text1", first, "Text2", second}
-                       << QStringList{"Label1", hypotenuse};
-  };
-  legs("5 and 12", "5", "12", "13");
-  legs("1 and 1", "1", "1", "1.4142135623731");
-  legs("signs and units", "+3 cm", "-4m", "5");
-  legs("both empty", "", "", "0");
-  legs("one leg, with a unit", "6 m", "", "6");
-  legs("a unit and a negative leg", "6 m", "-8", "10");
-  auto equation = [](const char* tag, const char* a, const char* b, const char* c,
-                     const char* first, const char* second) {
-    QTest::newRow(tag) << FormId::Form13 << QStringList{"Text1", a, "Text2", b, "Text3", c}
-                       << QStringList{"Text4", first, "Text5", second};
-  };
-  equation("zero discriminant", "1", "2", "1", "-1", "-1");
-  equation("irrational roots", "1", "0", "-2", "-1.4142135623731", "1.4142135623731");
-  equation("a < 0: the larger root first", "-1", "0", "4", "2", "-2");
-  equation("negative zero", "1", "0", "0", "0", "0");
-  equation("a = 2", "2", "3", "1", "-1", "-0.5");
+  QTest::newRow("roots") << FormId::Form2 << QStringList{"Text1", "3", "Text2", "-27"}
+                         << QStringList{"Label1", "-3"};
+  QTest::newRow("powers") << FormId::Form3 << QStringList{"Text1", "2", "Text2", "10"}
+                          << QStringList{"Label1", "1024"};
+  QTest::newRow("Pythagoras") << FormId::Form11 << QStringList{"Text1", "5", "Text2", "12"}
+                              << QStringList{"Label1", "13"};
+  QTest::newRow("quadratic") << FormId::Form13
+                             << QStringList{"Text1", "2", "Text2", "3", "Text3", "1"}
+                             << QStringList{"Text4", "-1", "Text5", "-0.5"};
 }
 
 void AlgebraWindowsTest::eachWindowShowsWhatItComputes() {
@@ -136,7 +99,6 @@ void AlgebraWindowsTest::resultsAndInputsTakeTheUsersSeparator() {
   const Case cases[] = {
       {FormId::Form2, {"Text1", "-2", "Text2", "4"}, {"Label1", "0,5"}},
       {FormId::Form11, {"Text1", "1.5", "Text2", "2"}, {"Label1", "2,5"}},
-      {FormId::Form11, {"Text1", "1", "Text2", "1"}, {"Label1", "1,4142135623731"}},
       {FormId::Form13,
        {"Text1", "2", "Text2", "3", "Text3", "1"},
        {"Text4", "-1", "Text5", "-0,5"}},
