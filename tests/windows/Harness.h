@@ -86,6 +86,15 @@ inline QPushButton* CalculateButton(Program& program, FormId id) {
 
 inline void Calculate(Program& program, FormId id) { CalculateButton(program, id)->click(); }
 
+// A pupil's click: shows the window, types each "name, text" pair into it and presses its
+// calculate button. False when a named box is missing.
+inline bool Solve(Program& program, FormId id, const QStringList& inputs) {
+  program.registry.show(id);
+  if (!Type(program.registry.form(id), inputs)) return false;
+  Calculate(program, id);
+  return true;
+}
+
 // The topic windows, each with a calculate button and results.
 constexpr FormId kTopicWindows[] = {FormId::Form2,  FormId::Form3,  FormId::Form4,  FormId::Form5,
                                     FormId::Form6,  FormId::Form7,  FormId::Form8,  FormId::Form9,

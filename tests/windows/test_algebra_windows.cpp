@@ -23,6 +23,7 @@ using namespace numora;
 using numora::testing::Calculate;
 using numora::testing::Program;
 using numora::testing::Shown;
+using numora::testing::Solve;
 using numora::testing::Type;
 
 namespace {
@@ -86,10 +87,8 @@ void AlgebraWindowsTest::eachWindowShowsWhatItComputes() {
   QFETCH(QStringList, inputs);
   QFETCH(QStringList, shown);
   Program program;
-  program.registry.show(id);
+  QVERIFY(Solve(program, id, inputs));
   FormWindow& window = program.registry.form(id);
-  QVERIFY(Type(window, inputs));
-  Calculate(program, id);
   QVERIFY(program.messages.shown.empty());
   QCOMPARE(Shown(window, shown), shown);
 }
@@ -110,10 +109,8 @@ void AlgebraWindowsTest::resultsAndInputsTakeTheUsersSeparator() {
       {FormId::Form11, {"Text1", "1,5", "Text2", "2"}, {"Label1", "2,5"}},
   };
   for (const Case& one : cases) {
-    program.registry.show(one.id);
+    QVERIFY(Solve(program, one.id, one.inputs));
     FormWindow& window = program.registry.form(one.id);
-    QVERIFY(Type(window, one.inputs));
-    Calculate(program, one.id);
     QCOMPARE(Shown(window, one.shown), one.shown);
   }
   QVERIFY(program.messages.shown.empty());
@@ -168,10 +165,8 @@ void AlgebraWindowsTest::aFaultEmptiesTheResultsItStopped() {
   QFETCH(int, number);
   QFETCH(QStringList, shown);
   Program program;
-  program.registry.show(id);
+  QVERIFY(Solve(program, id, before));
   FormWindow& window = program.registry.form(id);
-  QVERIFY(Type(window, before));
-  Calculate(program, id);
   QVERIFY(program.messages.shown.empty());
   QCOMPARE(Shown(window, shown), shown);
   QVERIFY(Type(window, faulty));

@@ -14,6 +14,7 @@ using numora::testing::Calculate;
 using numora::testing::CalculateButton;
 using numora::testing::Program;
 using numora::testing::Shown;
+using numora::testing::Solve;
 using numora::testing::Type;
 
 class GeometryWindowsTest : public QObject {
@@ -94,10 +95,8 @@ void GeometryWindowsTest::aFaultStopsTheClickWhereItArose() {
   QFETCH(QStringList, faulty);
   QFETCH(QStringList, results);
   Program program;
-  program.registry.show(id);
+  QVERIFY(Solve(program, id, before));
   FormWindow& window = program.registry.form(id);
-  QVERIFY(Type(window, before));
-  Calculate(program, id);
   QVERIFY(program.messages.shown.empty());
 
   QVERIFY(Type(window, faulty));

@@ -62,10 +62,8 @@ void RegionTest::regionsWriteTheirDigits() {
                        : QStringLiteral("[0-9]"));
 
   // The circle: its results, working, steps and figure.
+  QVERIFY(Solve(program, FormId::Form5, {"Text1", typed}));
   auto& circle = program.form<TopicWindow>(FormId::Form5);
-  circle.show();
-  QVERIFY(Type(circle, {"Text1", typed}));
-  Calculate(program, FormId::Form5);
   auto* result = circle.findChild<QLabel*>("Label2");
   QCOMPARE(result->text(), area);
   const QString solution = circle.solutionPanel()->text()->toPlainText();
@@ -103,16 +101,12 @@ void RegionTest::regionsWriteTheirDigits() {
                QStringLiteral("%1 %2 %3 %4").arg(x(pi)).arg(x(u"×"_qs)).arg(x(seven)).arg(x(two))));
 
   // An exact answer, and a fault's sentence.
+  QVERIFY(Solve(program, FormId::Form11, {"Text1", "2", "Text2", "2"}));
   auto& pythagoras = program.form<TopicWindow>(FormId::Form11);
-  pythagoras.show();
-  QVERIFY(Type(pythagoras, {"Text1", "2", "Text2", "2"}));
-  Calculate(program, FormId::Form11);
   QVERIFY(
       pythagoras.solutionPanel()->text()->toPlainText().remove(QChar(0x200E)).contains(hypotenuse));
+  QVERIFY(Solve(program, FormId::Form3, {"Text1", "-8", "Text2", "0.5"}));
   auto& powers = program.form<TopicWindow>(FormId::Form3);
-  powers.show();
-  QVERIFY(Type(powers, {"Text1", "-8", "Text2", "0.5"}));
-  Calculate(program, FormId::Form3);
   QVERIFY(!program.messages.shown.empty());
   QVERIFY2(!(program.messages.shown.back().text + powers.solutionPanel()->text()->toPlainText())
                 .contains(foreign),

@@ -19,6 +19,7 @@ using numora::testing::Calculate;
 using numora::testing::kTopicWindows;
 using numora::testing::Program;
 using numora::testing::ResultFields;
+using numora::testing::Solve;
 using numora::testing::Type;
 
 namespace {
@@ -102,19 +103,15 @@ void TrustTest::widestTextsFitEveryResultField() {
 
 void TrustTest::calculatedResultsAreShownWhole() {
   Program program;
-  program.registry.show(FormId::Form3);
+  QVERIFY(Solve(program, FormId::Form3, {"Text1", "-99", "Text2", "99"}));
   FormWindow& powers = program.registry.form(FormId::Form3);
-  QVERIFY(Type(powers, {"Text1", "-99", "Text2", "99"}));
-  Calculate(program, FormId::Form3);
   auto* result = powers.findChild<QLabel*>("Label1");
   QCOMPARE(result->text(), u"-3.69729637649727E+197"_qs);
   QVERIFY(Whole(result));
   QVERIFY(result->toolTip().contains(result->text()));
 
-  program.registry.show(FormId::Form13);
+  QVERIFY(Solve(program, FormId::Form13, {"Text1", "1", "Text2", "0.5", "Text3", "-1"}));
   FormWindow& quadratic = program.registry.form(FormId::Form13);
-  QVERIFY(Type(quadratic, {"Text1", "1", "Text2", "0.5", "Text3", "-1"}));
-  Calculate(program, FormId::Form13);
   auto* root = quadratic.findChild<QLineEdit*>("Text4");
   QCOMPARE(root->text(), u"-1.28077640640442"_qs);
   QCOMPARE(root->cursorPosition(), 0);  // the sign and the first digits in view
@@ -147,10 +144,8 @@ void TrustTest::editingAnInputPutsTheResultsOutOfDate() {
   QCOMPARE(window.findChild<QLabel*>("Label3")->text(), u"120"_qs);
 
   // The quadratic window names its own button.
-  program.registry.show(FormId::Form13);
+  QVERIFY(Solve(program, FormId::Form13, {"Text1", "1", "Text2", "-3", "Text3", "2"}));
   FormWindow& quadratic = program.registry.form(FormId::Form13);
-  QVERIFY(Type(quadratic, {"Text1", "1", "Text2", "-3", "Text3", "2"}));
-  Calculate(program, FormId::Form13);
   QVERIFY(!Greyed(quadratic.findChild<QLineEdit*>("Text4")));
   QTest::keyClick(quadratic.findChild<QLineEdit*>("Text3"), '1');
   QVERIFY(quadratic.findChild<QLineEdit*>("Text4")->toolTip().contains(u"«حساب»"));
