@@ -116,6 +116,8 @@ void AlgebraWindowsTest::resultsAndInputsTakeTheUsersSeparator() {
   QVERIFY(program.messages.shown.empty());
 }
 
+// A fault after a computed click, once per window: the faults of each formula and their numbers
+// are tested without windows, every window's fault box in the fault paths' test.
 void AlgebraWindowsTest::aFaultEmptiesTheResultsItStopped_data() {
   QTest::addColumn<FormId>("id");
   QTest::addColumn<QStringList>("before");
@@ -125,37 +127,18 @@ void AlgebraWindowsTest::aFaultEmptiesTheResultsItStopped_data() {
   QTest::newRow("fractional index, negative radicand")
       << FormId::Form2 << QStringList{"Text1", "3", "Text2", "-27"}
       << QStringList{"Text1", "2.5", "Text2", "-4"} << 5 << QStringList{"Label1", "-3"};
-  QTest::newRow("even index 4, negative radicand")
-      << FormId::Form2 << QStringList{"Text1", "3", "Text2", "-27"}
-      << QStringList{"Text1", "4", "Text2", "-16"} << 5 << QStringList{"Label1", "-3"};
-  QTest::newRow("odd negative index, radicand 0")
-      << FormId::Form2 << QStringList{"Text1", "2", "Text2", "16"}
-      << QStringList{"Text1", "-3", "Text2", "0"} << 11 << QStringList{"Label1", "4"};
-  QTest::newRow("an Arabic-Indic index 0")
-      << FormId::Form2 << QStringList{"Text1", "3", "Text2", "-27"}
-      << QStringList{"Text1", QStringLiteral(u"٠")} << 11 << QStringList{"Label1", "-3"};
   auto powers = [](const char* tag, const char* base, const char* exponent, int number) {
     QTest::newRow(tag) << FormId::Form3 << QStringList{"Text1", "2", "Text2", "3"}
                        << QStringList{"Text1", base, "Text2", exponent} << number
                        << QStringList{"Label1", "8"};
   };
-  powers("negative base, fractional exponent", "-8", "0.333333333333333", 5);
-  powers("power beyond the double range", "10", "309", 6);
   powers("zero to a negative power", "0", "-1", 11);
   QTest::newRow("sum of squares beyond the range")
       << FormId::Form11 << QStringList{"Text1", "3", "Text2", "4"}
       << QStringList{"Text1", "1.2e154", "Text2", "1.2e154"} << 6 << QStringList{"Label1", "5"};
-  QTest::newRow("a × 4 beyond the range")
-      << FormId::Form13 << QStringList{"Text1", "1", "Text2", "-3", "Text3", "2"}
-      << QStringList{"Text1", "1e308", "Text2", "0", "Text3", "1e-10"} << 6
-      << QStringList{"Text4", "1", "Text5", "2"};
   QTest::newRow("a = 0 and b > 0: the first root divides by 0")
       << FormId::Form13 << QStringList{"Text1", "2", "Text2", "3", "Text3", "1"}
       << QStringList{"Text1", ""} << 11 << QStringList{"Text4", "-1", "Text5", "-0.5"};
-  QTest::newRow("a = 0 and b < 0: the first root is 0 / 0")
-      << FormId::Form13 << QStringList{"Text1", "2", "Text2", "3", "Text3", "1"}
-      << QStringList{"Text1", "", "Text2", "-3"} << 6
-      << QStringList{"Text4", "-1", "Text5", "-0.5"};
 }
 
 void AlgebraWindowsTest::aFaultEmptiesTheResultsItStopped() {
