@@ -15,8 +15,8 @@
 #include <ranges>
 
 #include "tests/windows/Harness.h"
-#include "topics/algebra/Form13.h"
-#include "topics/algebra/Form3.h"
+#include "topics/algebra/PowerWindow.h"
+#include "topics/algebra/QuadraticWindow.h"
 #include "ui/frame/Twips.h"
 
 using namespace numora;

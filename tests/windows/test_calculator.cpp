@@ -7,7 +7,7 @@
 #include <QtTest>
 #include <map>
 
-#include "calculator/Form16.h"
+#include "calculator/CalculatorWindow.h"
 #include "tests/windows/Harness.h"
 #include "ui/frame/Fields.h"
 #include "ui/frame/Twips.h"

@@ -6,7 +6,7 @@
 #include <QtTest>
 
 #include "tests/windows/Harness.h"
-#include "topics/geometry/Form9.h"
+#include "topics/geometry/SphereWindow.h"
 #include "ui/frame/Twips.h"
 
 using namespace numora;

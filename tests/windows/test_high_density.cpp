@@ -5,10 +5,10 @@
 #include <QtTest>
 #include <variant>
 
-#include "app/Form10.h"
-#include "app/Form14.h"
+#include "app/AboutWindow.h"
+#include "app/SplashWindow.h"
 #include "tests/windows/Harness.h"
-#include "topics/algebra/Form3.h"
+#include "topics/algebra/PowerWindow.h"
 #include "ui/frame/Twips.h"
 
 using namespace numora;

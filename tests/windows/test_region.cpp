@@ -6,7 +6,7 @@
 #include <QtTest>
 #include <limits>
 
-#include "calculator/Form16.h"
+#include "calculator/CalculatorWindow.h"
 #include "tests/windows/Harness.h"
 #include "ui/platform/FormulaSetting.h"
 #include "ui/platform/Language.h"

@@ -9,8 +9,8 @@
 #include <QTimer>
 #include <QtTest>
 
-#include "app/Form1.h"
-#include "app/Form14.h"
+#include "app/MainMenuWindow.h"
+#include "app/SplashWindow.h"
 #include "tests/windows/Harness.h"
 #include "ui/frame/Twips.h"
 

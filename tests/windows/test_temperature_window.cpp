@@ -6,7 +6,7 @@
 #include <QtTest>
 
 #include "tests/windows/Harness.h"
-#include "topics/temperature/Form15.h"
+#include "topics/temperature/TemperatureWindow.h"
 
 using namespace numora;
 using numora::testing::Program;

@@ -1,4 +1,4 @@
-#include "topics/geometry/Form8.h"
+#include "topics/geometry/TriangleWindow.h"
 
 #include <QLabel>
 #include <QLineEdit>

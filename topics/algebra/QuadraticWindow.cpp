@@ -1,4 +1,4 @@
-#include "topics/algebra/Form13.h"
+#include "topics/algebra/QuadraticWindow.h"
 
 #include <QGroupBox>
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "calculator/Form16.h"
+#include "calculator/CalculatorWindow.h"
 
 #include <QButtonGroup>
 #include <QKeyEvent>

@@ -1,4 +1,4 @@
-#include "topics/geometry/Form5.h"
+#include "topics/geometry/CircleWindow.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,4 +1,4 @@
-#include "topics/algebra/Form11.h"
+#include "topics/algebra/PythagorasWindow.h"
 
 #include <QLabel>
 #include <QLineEdit>

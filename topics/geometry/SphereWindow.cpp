@@ -1,4 +1,4 @@
-#include "topics/geometry/Form9.h"
+#include "topics/geometry/SphereWindow.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,4 +1,4 @@
-#include "topics/algebra/Form3.h"
+#include "topics/algebra/PowerWindow.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,4 +1,4 @@
-#include "app/Form1.h"
+#include "app/MainMenuWindow.h"
 
 #include <QMenuBar>
 #include <QPushButton>

@@ -1,4 +1,4 @@
-#include "app/Form10.h"
+#include "app/AboutWindow.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -1,4 +1,4 @@
-#include "topics/geometry/Form7.h"
+#include "topics/geometry/CuboidWindow.h"
 
 #include <QLabel>
 #include <QLineEdit>

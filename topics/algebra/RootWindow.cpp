@@ -1,4 +1,4 @@
-#include "topics/algebra/Form2.h"
+#include "topics/algebra/RootWindow.h"
 
 #include <QLabel>
 #include <QLineEdit>

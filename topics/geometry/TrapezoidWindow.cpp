@@ -1,4 +1,4 @@
-#include "topics/geometry/Form4.h"
+#include "topics/geometry/TrapezoidWindow.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,4 +1,4 @@
-#include "topics/geometry/Form12.h"
+#include "topics/geometry/CylinderWindow.h"
 
 #include <QLabel>
 #include <QLineEdit>

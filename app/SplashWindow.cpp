@@ -1,4 +1,4 @@
-#include "app/Form14.h"
+#include "app/SplashWindow.h"
 
 #include <QLabel>
 #include <QProgressBar>

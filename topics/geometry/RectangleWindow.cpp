@@ -1,4 +1,4 @@
-#include "topics/geometry/Form6.h"
+#include "topics/geometry/RectangleWindow.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,4 +1,4 @@
-#include "topics/temperature/Form15.h"
+#include "topics/temperature/TemperatureWindow.h"
 
 #include <QLineEdit>
 #include <QPushButton>
