@@ -54,9 +54,9 @@ std::unique_ptr<FormWindow> Registry::create(FormId form) {
     case FormId::Form1:
       return std::make_unique<Form1>(context_, *this);
     case FormId::Form2:
-      return std::make_unique<Form2>(context_);
+      return std::make_unique<RootWindow>(context_);
     case FormId::Form3:
-      return std::make_unique<Form3>(context_);
+      return std::make_unique<PowerWindow>(context_);
     case FormId::Form4:
       return std::make_unique<Form4>(context_);
     case FormId::Form5:
@@ -72,11 +72,11 @@ std::unique_ptr<FormWindow> Registry::create(FormId form) {
     case FormId::Form10:
       return std::make_unique<Form10>(context_);
     case FormId::Form11:
-      return std::make_unique<Form11>(context_);
+      return std::make_unique<PythagorasWindow>(context_);
     case FormId::Form12:
       return std::make_unique<Form12>(context_);
     case FormId::Form13:
-      return std::make_unique<Form13>(context_);
+      return std::make_unique<QuadraticWindow>(context_);
     case FormId::Form14:
       return std::make_unique<Form14>(context_);
     case FormId::Form15:

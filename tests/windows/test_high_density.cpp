@@ -53,7 +53,7 @@ void HighDensityTest::picturesComeFromTheirDoubleRenderings() {
 
 void HighDensityTest::linesScaleWithTheWindow() {
   Program program;
-  auto& powers = program.form<Form3>(FormId::Form3);
+  auto& powers = program.form<PowerWindow>(FormId::Form3);
   powers.show();
   const QImage image = powers.clientArea()->grab().toImage();
   QCOMPARE(image.size(), 2 * TwipsSize(5850, 3225));

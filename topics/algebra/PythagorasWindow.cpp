@@ -10,7 +10,7 @@
 
 namespace numora {
 
-Form11::Form11(const FormContext& context)
+PythagorasWindow::PythagorasWindow(const FormContext& context)
     : TopicWindow(context,
                   {.caption = u"نظرية فيثاغورس", .clientWidth = 5580, .clientHeight = 3555}) {
   // The right triangle with its right angle at (4560, 1680), its right-angle mark, and the
@@ -23,23 +23,24 @@ Form11::Form11(const FormContext& context)
   addLine(2280, 1200, 2640, 1200, 2);
   addLine(2280, 1320, 2640, 1320, 2);
 
-  Text1 = addTextBox({"Text1", u"", 4680, 720, 735, 405, 0, {.accessibleName = u"الضلع الأول"}});
-  Text2 = addTextBox({"Text2", u"", 3480, 1800, 855, 375, 1, {.accessibleName = u"الضلع الثاني"}});
-  Command1 = addMainButton({"Command1", u"الرئيسية", 0, 2880, 5655, 735, 2},
+  firstLeg = addTextBox({"Text1", u"", 4680, 720, 735, 405, 0, {.accessibleName = u"الضلع الأول"}});
+  secondLeg =
+      addTextBox({"Text2", u"", 3480, 1800, 855, 375, 1, {.accessibleName = u"الضلع الثاني"}});
+  mainMenu = addMainButton({"Command1", u"الرئيسية", 0, 2880, 5655, 735, 2},
                            ReturnOrder::HideThenShowMain);
-  Command2 = addCalculateButton({"Command2", u"احسب", 4080, 2280, 1215, 495, 3},
-                                [this] { Command2_Click(); });
-  Label1 = addResult({"Label1", u"", 240, 1080, 1455, 495, 4, {.framed = true}}, Hypotenuse);
-  Label2 = addLabel({"Label2", u"طول الوتر", 480, 720, 1095, 255, 5, {.align = Align::Centre}});
+  calculate =
+      addCalculateButton({"Command2", u"احسب", 4080, 2280, 1215, 495, 3}, [this] { solve(); });
+  hypotenuse = addResult({"Label1", u"", 240, 1080, 1455, 495, 4, {.framed = true}}, Hypotenuse);
+  addLabel({"Label2", u"طول الوتر", 480, 720, 1095, 255, 5, {.align = Align::Centre}});
   setFigure(PythagorasFigure);
   setProblem(PythagorasProblem);
   finishLayout();
 }
 
-void Form11::Command2_Click() {
-  readLength(Text1, kFirstLeg);
-  readLength(Text2, kSecondLeg);
-  measure(Label1, Hypotenuse);
+void PythagorasWindow::solve() {
+  readLength(firstLeg, kFirstLeg);
+  readLength(secondLeg, kSecondLeg);
+  measure(hypotenuse, Hypotenuse);
 }
 
 }  // namespace numora

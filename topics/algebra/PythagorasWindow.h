@@ -9,19 +9,18 @@ class QPushButton;
 namespace numora {
 
 // The Pythagorean-theorem window: a right triangle with a box beside each leg, and the hypotenuse.
-// Here "احسب" is Command2 and "الرئيسية" Command1.
-class Form11 final : public TopicWindow {
+// Here the layout names "احسب" Command2 and "الرئيسية" Command1.
+class PythagorasWindow final : public TopicWindow {
  public:
-  explicit Form11(const FormContext& context);
+  explicit PythagorasWindow(const FormContext& context);
 
-  QLineEdit* Text1;       // the first leg, beside the upright side
-  QLineEdit* Text2;       // the second leg, below the bottom side
-  QPushButton* Command1;  // "الرئيسية": back to the main menu
-  QPushButton* Command2;  // "احسب": runs Command2_Click
-  QLabel* Label1;         // the result box: the hypotenuse
-  QLabel* Label2;         // caption "طول الوتر"
+  QLineEdit* firstLeg;   // beside the upright side
+  QLineEdit* secondLeg;  // below the bottom side
+  QPushButton* mainMenu;
+  QPushButton* calculate;
+  QLabel* hypotenuse;
 
-  void Command2_Click();  // "احسب": writes the hypotenuse into Label1
+  void solve();  // writes the hypotenuse
 };
 
 }  // namespace numora

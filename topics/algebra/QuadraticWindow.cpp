@@ -19,7 +19,7 @@ constexpr FontSpec kRootLabel = {"Arial", 14.25};
 
 }  // namespace
 
-Form13::Form13(const FormContext& context)
+QuadraticWindow::QuadraticWindow(const FormContext& context)
     : TopicWindow(context, {.caption = u"حل المعادلات التربيعية",
                             .clientWidth = 5580,
                             .clientHeight = 4545,
@@ -33,49 +33,53 @@ Form13::Form13(const FormContext& context)
   addLine(480, 720, 720, 720, 2, kRed);    // Lin3
   addLine(480, 840, 720, 840, 2, kRed);    // Lin4
 
-  Text1 = addTextBox({"Text1", u"", 4440, 600, 855, 375, 0, {.accessibleName = u"المعامل A"}});
-  Label1 = addLabel({"Label1", u"س", 4080, 600, 255, 375, 1, {.font = kVariable}});
-  Label2 = addLabel({"Label2", u"2", 4080, 480, 135, 255, 2});
-  Text2 = addTextBox({"Text2", u"", 2640, 600, 855, 375, 3, {.accessibleName = u"المعامل B"}});
-  Label3 = addLabel({"Label3", u"س", 2280, 600, 255, 375, 4, {.font = kVariable}});
-  Text3 = addTextBox({"Text3", u"", 840, 600, 975, 375, 5, {.accessibleName = u"الثابت C"}});
-  Label4 = addLabel({"Label4", u"A", 4320, 120, 135, 255, 6, {.font = kHeading}});
-  Label5 = addLabel({"Label5", u"B", 2400, 120, 135, 255, 7, {.font = kHeading}});
-  Label6 = addLabel({"Label6", u"C", 1200, 120, 135, 255, 8, {.font = kHeading}});
-  Command1 = addCalculateButton({"Command1", u"حساب", 3480, 2160, 1335, 375, 9},
-                                [this] { Command1_Click(); });
-  Frame1 = addFrame({"Frame1", u"الناتج", 120, 1560, 2415, 1935, 10});
-  Text4 = addResultBox({"Text4", u"", 120, 360, 1335, 375, 11, {.accessibleName = u"الحل الأول"}},
-                       FirstRoot, Frame1);
-  Text5 = addResultBox({"Text5", u"", 120, 1200, 1335, 375, 12, {.accessibleName = u"الحل الثاني"}},
-                       SecondRoot, Frame1);
-  Label7[0] =
-      addLabel({"Label7(0)", u"= س", 1680, 360, 495, 375, 13, {.font = kRootLabel}}, Frame1);
-  Label8 =
-      addLabel({"Label8", u"أو", 1800, 840, 255, 375, 14, {.font = {"Arial", 12, true}}}, Frame1);
-  Label7[1] =
-      addLabel({"Label7(1)", u"= س", 1680, 1200, 615, 375, 15, {.font = kRootLabel}}, Frame1);
-  Command2 = addMainButton({"Command2", u"الرئيسية", 0, 3840, 5655, 735, 16},
+  coefficientA =
+      addTextBox({"Text1", u"", 4440, 600, 855, 375, 0, {.accessibleName = u"المعامل A"}});
+  addLabel({"Label1", u"س", 4080, 600, 255, 375, 1, {.font = kVariable}});
+  addLabel({"Label2", u"2", 4080, 480, 135, 255, 2});
+  coefficientB =
+      addTextBox({"Text2", u"", 2640, 600, 855, 375, 3, {.accessibleName = u"المعامل B"}});
+  addLabel({"Label3", u"س", 2280, 600, 255, 375, 4, {.font = kVariable}});
+  constantC = addTextBox({"Text3", u"", 840, 600, 975, 375, 5, {.accessibleName = u"الثابت C"}});
+  addLabel({"Label4", u"A", 4320, 120, 135, 255, 6, {.font = kHeading}});
+  addLabel({"Label5", u"B", 2400, 120, 135, 255, 7, {.font = kHeading}});
+  addLabel({"Label6", u"C", 1200, 120, 135, 255, 8, {.font = kHeading}});
+  calculate =
+      addCalculateButton({"Command1", u"حساب", 3480, 2160, 1335, 375, 9}, [this] { solve(); });
+  rootsFrame = addFrame({"Frame1", u"الناتج", 120, 1560, 2415, 1935, 10});
+  firstRoot =
+      addResultBox({"Text4", u"", 120, 360, 1335, 375, 11, {.accessibleName = u"الحل الأول"}},
+                   FirstRoot, rootsFrame);
+  secondRoot =
+      addResultBox({"Text5", u"", 120, 1200, 1335, 375, 12, {.accessibleName = u"الحل الثاني"}},
+                   SecondRoot, rootsFrame);
+  rootCaptions[0] =
+      addLabel({"Label7(0)", u"= س", 1680, 360, 495, 375, 13, {.font = kRootLabel}}, rootsFrame);
+  orCaption = addLabel({"Label8", u"أو", 1800, 840, 255, 375, 14, {.font = {"Arial", 12, true}}},
+                       rootsFrame);
+  rootCaptions[1] =
+      addLabel({"Label7(1)", u"= س", 1680, 1200, 615, 375, 15, {.font = kRootLabel}}, rootsFrame);
+  mainMenu = addMainButton({"Command2", u"الرئيسية", 0, 3840, 5655, 735, 16},
                            ReturnOrder::ShowMainThenHide);
-  Label9 = addLabel({"Label9", u"صفر", 120, 600, 375, 375, 17});
+  addLabel({"Label9", u"صفر", 120, 600, 375, 375, 17});
   setFigure(ParabolaFigure);
   setProblem(QuadraticProblem, AnswerForm::Fractions);
   finishLayout();
 }
 
-void Form13::Command1_Click() {
-  read(Text1, kA);
-  read(Text2, kB);
-  read(Text3, kC);
+void QuadraticWindow::solve() {
+  read(coefficientA, kA);
+  read(coefficientB, kB);
+  read(constantC, kC);
   if (value(Discriminant) < 0) {
     // The window's own message; the roots are emptied and say why.
-    leaveOut(Text4, kNoRealRoot);
-    leaveOut(Text5, kNoRealRoot);
+    leaveOut(firstRoot, kNoRealRoot);
+    leaveOut(secondRoot, kNoRealRoot);
     context().messages->show({kProgramTitle, QStringLiteral(u"المعادلة لاتحل")});
     return;
   }
-  measure(Text4, FirstRoot);
-  measure(Text5, SecondRoot);
+  measure(firstRoot, FirstRoot);
+  measure(secondRoot, SecondRoot);
 }
 
 }  // namespace numora

@@ -13,32 +13,24 @@ namespace numora {
 
 // The quadratic-equation window: the equation as a row of boxes read from right to left,
 // A س² + B س + C = صفر, and its two real roots in the frame "الناتج".
-class Form13 final : public TopicWindow {
+class QuadraticWindow final : public TopicWindow {
  public:
-  explicit Form13(const FormContext& context);
+  explicit QuadraticWindow(const FormContext& context);
 
-  QLineEdit* Text1;       // the coefficient A, of س²
-  QLabel* Label1;         // caption "س", after A
-  QLabel* Label2;         // caption "2", the exponent of the first س
-  QLineEdit* Text2;       // the coefficient B, of س
-  QLabel* Label3;         // caption "س", after B
-  QLineEdit* Text3;       // the constant C
-  QLabel* Label4;         // caption "A", over Text1
-  QLabel* Label5;         // caption "B", over Text2
-  QLabel* Label6;         // caption "C", over Text3
-  QPushButton* Command1;  // "حساب": runs Command1_Click
-  QGroupBox* Frame1;      // the frame "الناتج" that holds the two roots
-  QLineEdit* Text4;       // the first root's box, with −√d
-  QLineEdit* Text5;       // the second root's box, with +√d
-  // The control array of captions "= س" before the roots: [0] the first, [1] the second.
-  std::array<QLabel*, 2> Label7;
-  QLabel* Label8;         // caption "أو", between the two roots
-  QPushButton* Command2;  // "الرئيسية": back to the main menu
-  QLabel* Label9;         // caption "صفر", the right-hand side of the equation
+  QLineEdit* coefficientA;  // of س²
+  QLineEdit* coefficientB;  // of س
+  QLineEdit* constantC;
+  QPushButton* calculate;
+  QGroupBox* rootsFrame;
+  QLineEdit* firstRoot;   // with −√d
+  QLineEdit* secondRoot;  // with +√d
+  // The captions "= س" before the first and the second root, the layout's control array Label7.
+  std::array<QLabel*, 2> rootCaptions;
+  QLabel* orCaption;  // "أو", between the two roots
+  QPushButton* mainMenu;
 
-  // "حساب": writes the two roots into Text4 and Text5; with no real root it shows the message
-  // "المعادلة لاتحل" instead.
-  void Command1_Click();
+  // Writes the two roots; with no real root it shows the message "المعادلة لاتحل" instead.
+  void solve();
 };
 
 }  // namespace numora
