@@ -58,23 +58,23 @@ std::unique_ptr<FormWindow> Registry::create(FormId form) {
     case FormId::Form3:
       return std::make_unique<PowerWindow>(context_);
     case FormId::Form4:
-      return std::make_unique<Form4>(context_);
+      return std::make_unique<TrapezoidWindow>(context_);
     case FormId::Form5:
-      return std::make_unique<Form5>(context_);
+      return std::make_unique<CircleWindow>(context_);
     case FormId::Form6:
-      return std::make_unique<Form6>(context_);
+      return std::make_unique<RectangleWindow>(context_);
     case FormId::Form7:
-      return std::make_unique<Form7>(context_);
+      return std::make_unique<CuboidWindow>(context_);
     case FormId::Form8:
-      return std::make_unique<Form8>(context_);
+      return std::make_unique<TriangleWindow>(context_);
     case FormId::Form9:
-      return std::make_unique<Form9>(context_);
+      return std::make_unique<SphereWindow>(context_);
     case FormId::Form10:
       return std::make_unique<Form10>(context_);
     case FormId::Form11:
       return std::make_unique<PythagorasWindow>(context_);
     case FormId::Form12:
-      return std::make_unique<Form12>(context_);
+      return std::make_unique<CylinderWindow>(context_);
     case FormId::Form13:
       return std::make_unique<QuadraticWindow>(context_);
     case FormId::Form14:

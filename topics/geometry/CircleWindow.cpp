@@ -10,7 +10,7 @@
 
 namespace numora {
 
-Form5::Form5(const FormContext& context)
+CircleWindow::CircleWindow(const FormContext& context)
     : TopicWindow(context,
                   {.caption = u"مساحة ومحيط الدائرة", .clientWidth = 5895, .clientHeight = 3570}) {
   // The circle, its radius pointing at the radius box, and the equals sign.
@@ -19,26 +19,26 @@ Form5::Form5(const FormContext& context)
   addLine(2520, 1200, 2040, 1200, 2);
   addLine(2520, 1320, 2040, 1320, 2);
 
-  Text1 = addTextBox({"Text1", u"", 4560, 1200, 1215, 375, 0, {.accessibleName = u"نصف القطر"}});
-  Label1 = addLabel({"Label1", u"نصف القطر", 4800, 840, 855, 255, 1});
-  Command1 = addCalculateButton({"Command1", u"احسب", 2880, 2160, 2655, 615, 2},
-                                [this] { Command1_Click(); });
-  Command2 = addMainButton({"Command2", u"الرئيسية", 0, 2880, 5895, 735, 3},
+  radius = addTextBox({"Text1", u"", 4560, 1200, 1215, 375, 0, {.accessibleName = u"نصف القطر"}});
+  addLabel({"Label1", u"نصف القطر", 4800, 840, 855, 255, 1});
+  calculate =
+      addCalculateButton({"Command1", u"احسب", 2880, 2160, 2655, 615, 2}, [this] { solve(); });
+  mainMenu = addMainButton({"Command2", u"الرئيسية", 0, 2880, 5895, 735, 3},
                            ReturnOrder::HideThenShowMain);
-  Label2 = addResult({"Label2", u"", 120, 480, 1695, 615, 4, {.framed = true}}, CircleArea);
-  Label3 =
+  area = addResult({"Label2", u"", 120, 480, 1695, 615, 4, {.framed = true}}, CircleArea);
+  circumference =
       addResult({"Label3", u"", 120, 1800, 1815, 615, 5, {.framed = true}}, CircleCircumference);
-  Label4 = addLabel({"Label4", u"مساحة الدائرة", 480, 120, 975, 255, 6});
-  Label5 = addLabel({"Label5", u"محيط الدائرة", 480, 1440, 855, 255, 7});
+  addLabel({"Label4", u"مساحة الدائرة", 480, 120, 975, 255, 6});
+  addLabel({"Label5", u"محيط الدائرة", 480, 1440, 855, 255, 7});
   setFigure(CircleFigure);
   setProblem(CircleProblem);
   finishLayout();
 }
 
-void Form5::Command1_Click() {
-  readLength(Text1, kRadius);
-  measure(Label2, CircleArea);
-  measure(Label3, CircleCircumference);
+void CircleWindow::solve() {
+  readLength(radius, kRadius);
+  measure(area, CircleArea);
+  measure(circumference, CircleCircumference);
 }
 
 }  // namespace numora

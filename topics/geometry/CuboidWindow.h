@@ -9,26 +9,20 @@ class QPushButton;
 namespace numora {
 
 // The cuboid or cube window: width, height and length, then total area, volume and lateral area.
-class Form7 final : public TopicWindow {
+class CuboidWindow final : public TopicWindow {
  public:
-  explicit Form7(const FormContext& context);
+  explicit CuboidWindow(const FormContext& context);
 
-  QLineEdit* Text1;       // the width
-  QLineEdit* Text2;       // the height
-  QLineEdit* Text3;       // the length
-  QPushButton* Command1;  // "احسب": runs Command1_Click
-  QPushButton* Command2;  // "الرئيسية": back to the main menu
-  QLabel* Label1;         // caption "الارتفاع"
-  QLabel* Label2;         // caption "العرض"
-  QLabel* Label3;         // caption "الطول"
-  QLabel* Label4;         // the result box: the total area
-  QLabel* Label5;         // the result box: the volume
-  QLabel* Label6;         // caption "المساحة الكلية"
-  QLabel* Label7;         // caption "الحجم"
-  QLabel* Label8;         // the result box: the lateral area
-  QLabel* lblLabel9;      // caption "المساحة الجانبية"
+  QLineEdit* breadth;   // the width ("width" is the widget's own)
+  QLineEdit* altitude;  // the height ("height" is the widget's own)
+  QLineEdit* length;
+  QPushButton* calculate;
+  QPushButton* mainMenu;
+  QLabel* totalArea;
+  QLabel* volume;
+  QLabel* lateralArea;
 
-  void Command1_Click();  // "احسب": writes total area, volume and lateral area into their boxes
+  void solve();  // writes the total area, the volume and the lateral area, in that order
 };
 
 }  // namespace numora

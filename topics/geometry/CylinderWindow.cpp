@@ -10,7 +10,7 @@
 
 namespace numora {
 
-Form12::Form12(const FormContext& context)
+CylinderWindow::CylinderWindow(const FormContext& context)
     : TopicWindow(context, {.caption = u"الاسطوانة", .clientWidth = 6720, .clientHeight = 4185}) {
   // The cylinder: its two end faces, its sides and a radius on the bottom face, then the equals
   // sign.
@@ -22,34 +22,33 @@ Form12::Form12(const FormContext& context)
   addLine(2400, 1560, 2640, 1560, 2);
   addLine(2640, 1680, 2400, 1680, 2);
 
-  Text1 = addTextBox({"Text1", u"", 4680, 480, 975, 375, 0, {.accessibleName = u"نصف القطر"}});
-  Text2 = addTextBox({"Text2", u"", 4680, 1080, 975, 375, 1, {.accessibleName = u"الارتفاع"}});
-  Label1 = addLabel({"Label1", u"نصف القطر", 5760, 480, 735, 255, 2});
-  Label2 = addLabel({"Label2", u"الارتفاع", 5760, 1080, 735, 255, 3});
-  Command1 = addCalculateButton({"Command1", u"احسب", 4680, 1680, 1935, 615, 4},
-                                [this] { Command1_Click(); });
-  Label3 = addResult({"Label3", u"", 120, 480, 1815, 615, 5, {.framed = true}}, CylinderVolume);
-  Command2 = addMainButton({"Command2", u"الرئيسية", 0, 3480, 6735, 735, 6},
+  radius = addTextBox({"Text1", u"", 4680, 480, 975, 375, 0, {.accessibleName = u"نصف القطر"}});
+  altitude = addTextBox({"Text2", u"", 4680, 1080, 975, 375, 1, {.accessibleName = u"الارتفاع"}});
+  addLabel({"Label1", u"نصف القطر", 5760, 480, 735, 255, 2});
+  addLabel({"Label2", u"الارتفاع", 5760, 1080, 735, 255, 3});
+  calculate =
+      addCalculateButton({"Command1", u"احسب", 4680, 1680, 1935, 615, 4}, [this] { solve(); });
+  volume = addResult({"Label3", u"", 120, 480, 1815, 615, 5, {.framed = true}}, CylinderVolume);
+  mainMenu = addMainButton({"Command2", u"الرئيسية", 0, 3480, 6735, 735, 6},
                            ReturnOrder::HideThenShowMain);
-  Label4 = addLabel({"Label4", u"الحجم", 360, 240, 1335, 255, 7, {.align = Align::Centre}});
-  Label5 =
+  addLabel({"Label4", u"الحجم", 360, 240, 1335, 255, 7, {.align = Align::Centre}});
+  lateralArea =
       addResult({"Label5", u"", 120, 2760, 1815, 615, 8, {.framed = true}}, CylinderLateralArea);
-  Label6 = addLabel({"Label6", u"المساحة الجانبية", 360, 2520, 1335, 255, 9});
-  Label7 =
+  addLabel({"Label6", u"المساحة الجانبية", 360, 2520, 1335, 255, 9});
+  totalArea =
       addResult({"Label7", u"", 120, 1680, 1800, 675, 10, {.framed = true}}, CylinderTotalArea);
-  lblLabel8 =
-      addLabel({"lblLabel8", u"المساحة الكلية", 600, 1440, 960, 195, 11, {.autoSize = true}});
+  addLabel({"lblLabel8", u"المساحة الكلية", 600, 1440, 960, 195, 11, {.autoSize = true}});
   setFigure(CylinderFigure);
   setProblem(CylinderProblem);
   finishLayout();
 }
 
-void Form12::Command1_Click() {
-  readLength(Text1, kRadius);
-  readLength(Text2, kHeight);
-  measure(Label3, CylinderVolume);
-  measure(Label5, CylinderLateralArea);
-  measure(Label7, CylinderTotalArea);
+void CylinderWindow::solve() {
+  readLength(radius, kRadius);
+  readLength(altitude, kHeight);
+  measure(volume, CylinderVolume);
+  measure(lateralArea, CylinderLateralArea);
+  measure(totalArea, CylinderTotalArea);
 }
 
 }  // namespace numora

@@ -9,24 +9,19 @@ class QPushButton;
 namespace numora {
 
 // The rectangle or square window: width and length, then area, diagonal and perimeter.
-class Form6 final : public TopicWindow {
+class RectangleWindow final : public TopicWindow {
  public:
-  explicit Form6(const FormContext& context);
+  explicit RectangleWindow(const FormContext& context);
 
-  QLineEdit* Text1;       // the width
-  QLineEdit* Text2;       // the length
-  QLabel* Label1;         // caption "العرض"
-  QLabel* Label2;         // caption "الطول"
-  QPushButton* Command1;  // "احسب": runs Command1_Click
-  QPushButton* Command2;  // "الرئيسية": back to the main menu
-  QLabel* Label3;         // the result box: the area
-  QLabel* Label4;         // caption "المساحة"
-  QLabel* Label5;         // the result box: the diagonal
-  QLabel* Label6;         // caption "طول الوتر", over the diagonal's box
-  QLabel* Label7;         // the result box: the perimeter
-  QLabel* lblLabel8;      // caption "المحيط"
+  QLineEdit* breadth;  // the width ("width" is the widget's own)
+  QLineEdit* length;
+  QPushButton* calculate;
+  QPushButton* mainMenu;
+  QLabel* area;
+  QLabel* diagonal;  // under the caption "طول الوتر"
+  QLabel* perimeter;
 
-  void Command1_Click();  // "احسب": writes area, diagonal and perimeter into their boxes
+  void solve();  // writes the area, the diagonal and the perimeter, in that order
 };
 
 }  // namespace numora

@@ -10,7 +10,7 @@
 
 namespace numora {
 
-Form8::Form8(const FormContext& context)
+TriangleWindow::TriangleWindow(const FormContext& context)
     : TopicWindow(context,
                   {.caption = u"مساحة المثلث", .clientWidth = 6225, .clientHeight = 4200}) {
   // The triangle with its height from the apex, and the equals sign before the area.
@@ -21,25 +21,25 @@ Form8::Form8(const FormContext& context)
   addLine(2640, 1560, 3120, 1560, 2);
   addLine(2640, 1680, 3120, 1680, 2);
 
-  Text1 = addTextBox({"Text1", u"", 4320, 240, 1095, 405, 0, {.accessibleName = u"الارتفاع"}});
-  Text2 = addTextBox({"Text2", u"", 4200, 2640, 1215, 375, 1, {.accessibleName = u"طول القاعدة"}});
-  Label1 = addLabel({"Label1", u"طول القاعدة", 4320, 2400, 975, 255, 2});
-  Label2 = addLabel({"Label2", u"الارتفاع", 5520, 240, 495, 255, 3});
-  Label3 = addResult({"Label3", u"", 120, 1320, 2055, 615, 4, {.framed = true}}, TriangleArea);
-  Command1 = addCalculateButton({"Command1", u"احسب", 1440, 2640, 1935, 615, 5},
-                                [this] { Command1_Click(); });
-  Command2 = addMainButton({"Command2", u"الرئيسية", 0, 3480, 6255, 735, 6},
+  altitude = addTextBox({"Text1", u"", 4320, 240, 1095, 405, 0, {.accessibleName = u"الارتفاع"}});
+  base = addTextBox({"Text2", u"", 4200, 2640, 1215, 375, 1, {.accessibleName = u"طول القاعدة"}});
+  addLabel({"Label1", u"طول القاعدة", 4320, 2400, 975, 255, 2});
+  addLabel({"Label2", u"الارتفاع", 5520, 240, 495, 255, 3});
+  area = addResult({"Label3", u"", 120, 1320, 2055, 615, 4, {.framed = true}}, TriangleArea);
+  calculate =
+      addCalculateButton({"Command1", u"احسب", 1440, 2640, 1935, 615, 5}, [this] { solve(); });
+  mainMenu = addMainButton({"Command2", u"الرئيسية", 0, 3480, 6255, 735, 6},
                            ReturnOrder::HideThenShowMain);
-  Label4 = addLabel({"Label4", u"المساحة", 360, 960, 1575, 255, 7, {.align = Align::Centre}});
+  addLabel({"Label4", u"المساحة", 360, 960, 1575, 255, 7, {.align = Align::Centre}});
   setFigure(TriangleFigure);
   setProblem(TriangleProblem);
   finishLayout();
 }
 
-void Form8::Command1_Click() {
-  readLength(Text1, kHeight);
-  readLength(Text2, kBase);
-  measure(Label3, TriangleArea);
+void TriangleWindow::solve() {
+  readLength(altitude, kHeight);
+  readLength(base, kBase);
+  measure(area, TriangleArea);
 }
 
 }  // namespace numora
