@@ -80,7 +80,7 @@ std::unique_ptr<FormWindow> Registry::create(FormId form) {
     case FormId::Form14:
       return std::make_unique<Form14>(context_);
     case FormId::Form15:
-      return std::make_unique<Form15>(context_);
+      return std::make_unique<TemperatureWindow>(context_);
     case FormId::Form16:
       return std::make_unique<Form16>(context_);
   }

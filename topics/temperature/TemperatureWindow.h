@@ -13,21 +13,21 @@ namespace numora {
 
 // The temperature window: one box that holds the temperature and, after "احسب", its conversion
 // in the direction of the selected option.
-class Form15 final : public TopicWindow {
+class TemperatureWindow final : public TopicWindow {
  public:
-  explicit Form15(const FormContext& context);
+  explicit TemperatureWindow(const FormContext& context);
 
-  QLineEdit* Text1;       // the temperature; the converted one replaces it
-  QRadioButton* Option1;  // "من سلسيوس إلى فهرنهايت": Celsius to Fahrenheit
-  QRadioButton* Option2;  // "من فهرنهايت إلى سلسيوس": Fahrenheit to Celsius
-  QPushButton* Command1;  // "احسب": runs Command1_Click
-  QPushButton* Command2;  // "الرئيسية": back to the main menu
-  QRadioButton* Option3;  // "من سلسيوس إلى كلفن": Celsius to Kelvin
-  QRadioButton* Option4;  // "من كلفن إلى سلسيوس": Kelvin to Celsius
-  QRadioButton* Option5;  // "من كلفن إلى فهرنهايت ": Kelvin to Fahrenheit
-  QRadioButton* Option6;  // "من فهرنهايت إلى كلفن": Fahrenheit to Kelvin
+  QLineEdit* temperature;  // the converted temperature replaces the typed one
+  QRadioButton* celsiusToFahrenheit;
+  QRadioButton* fahrenheitToCelsius;
+  QPushButton* calculate;
+  QPushButton* mainMenu;
+  QRadioButton* celsiusToKelvin;
+  QRadioButton* kelvinToCelsius;
+  QRadioButton* kelvinToFahrenheit;
+  QRadioButton* fahrenheitToKelvin;
 
-  void Command1_Click();  // "احسب": converts Text1 in the selected option's direction, in place
+  void convert();  // converts the temperature in the selected option's direction, in place
 
  private:
   // A conversion chosen by its option, and the scale the box is read in.
