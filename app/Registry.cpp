@@ -42,7 +42,7 @@ FormWindow& Registry::form(FormId form) {
   std::unique_ptr<FormWindow>& slot = slots_[Slot(form)];
   if (!slot) {
     slot = create(form);
-    slot->run([window = slot.get()] { window->Form_Load(); });
+    slot->run([window = slot.get()] { window->load(); });
   }
   return *slot;
 }

@@ -180,7 +180,7 @@ QString Form16::faultSentence(const Fault& fault) const {
 
 // The skin is applied once, when the window is created and before it first shows, at the zoom
 // of the moment; it follows the zoom's changes.
-void Form16::Form_Load() {
+void Form16::load() {
   Skin1.setZoom(zoomFactor());
   Skin1.ApplySkin(winId());
 }

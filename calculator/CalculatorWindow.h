@@ -29,7 +29,7 @@ class Form16 final : public FormWindow {
   QPushButton* Command2;   // ".": the decimal point key
   QPushButton* Command5;   // "=": the equals key
   QPushButton* Back;       // "الرئيسية": back to the main menu
-  Skin Skin1;              // the skin, applied to this window by Form_Load
+  Skin Skin1;              // the skin, applied to this window by load()
 
   // Read access to the keypad's state machine.
   const CalculatorState& state() const { return state_; }
@@ -40,7 +40,7 @@ class Form16 final : public FormWindow {
   void Command5_Click();           // "=": applies the pending operation
   void Command1_Click(int Index);  // "Backspace": clears everything, then focuses the display
   void End_Click(int Index);       // "Exit": ends the program
-  void Form_Load() override;
+  void load() override;
   // A key of the keyboard acts as a click on the key button it names.
   bool eventFilter(QObject* watched, QEvent* event) override;
 
