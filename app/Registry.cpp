@@ -82,7 +82,7 @@ std::unique_ptr<FormWindow> Registry::create(FormId form) {
     case FormId::Form15:
       return std::make_unique<TemperatureWindow>(context_);
     case FormId::Form16:
-      return std::make_unique<Form16>(context_);
+      return std::make_unique<CalculatorWindow>(context_);
   }
   return nullptr;
 }

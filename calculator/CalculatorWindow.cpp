@@ -34,7 +34,7 @@ constexpr Control kOperatorRows[] = {
 
 }  // namespace
 
-Form16::Form16(const FormContext& context)
+CalculatorWindow::CalculatorWindow(const FormContext& context)
     : FormWindow(context, {.caption = u"الحاسبة",
                            .clientWidth = 4815,
                            .clientHeight = 4440,
@@ -42,7 +42,7 @@ Form16::Form16(const FormContext& context)
                            .font = {"Tahoma", 8.25}}),
       state_(context.numerals) {
   setObjectName(QStringLiteral("Form16"));
-  Text1 =
+  display =
       addTextBox({"Text1",
                   u"",
                   120,
@@ -52,82 +52,83 @@ Form16::Form16(const FormContext& context)
                   0,
                   {.accessibleName = u"شاشة الحاسبة", .description = u"العدد المكتوب والناتج"}});
 
-  N = new QButtonGroup(this);
-  for (int index = 0; index < 10; ++index) N->addButton(addButton(kDigitRows[index]), index);
-  onClick(N, [this](int index) { N_Click(index); });
-  End = new QButtonGroup(this);
-  End->addButton(
+  digitKeys = new QButtonGroup(this);
+  for (int index = 0; index < 10; ++index)
+    digitKeys->addButton(addButton(kDigitRows[index]), index);
+  onClick(digitKeys, [this](int index) { typeDigit(index); });
+  exitKeys = new QButtonGroup(this);
+  exitKeys->addButton(
       addButton({"End(10)", u"Exit", 120, 3000, 2175, 495, 11, {.accessibleName = u"خروج"}}), 10);
-  onClick(End, [this](int index) { End_Click(index); });
-  S = new QButtonGroup(this);
+  onClick(exitKeys, [this](int index) { endProgram(index); });
+  operatorKeys = new QButtonGroup(this);
   for (int index = 0; index < 4; ++index) {
-    S->addButton(addButton(kOperatorRows[index]), index);
-    S->button(index)->setProperty("key", QStringLiteral("operator"));
+    operatorKeys->addButton(addButton(kOperatorRows[index]), index);
+    operatorKeys->button(index)->setProperty("key", QStringLiteral("operator"));
   }
-  onClick(S, [this](int index) { S_Click(index); });
-  Command1 = new QButtonGroup(this);
-  Command1->addButton(
+  onClick(operatorKeys, [this](int index) { pressOperator(index); });
+  clearKeys = new QButtonGroup(this);
+  clearKeys->addButton(
       addButton(
           {"Command1(1)", u"Backspace", 2520, 3000, 2175, 495, 16, {.accessibleName = u"مسح"}}),
       1);
-  onClick(Command1, [this](int index) { Command1_Click(index); });
-  Command2 =
+  onClick(clearKeys, [this](int index) { clearAll(index); });
+  pointKey =
       addButton({"Command2", u".", 2520, 2400, 975, 495, 17, {.accessibleName = u"فاصلة عشرية"}});
-  onClick(Command2, [this] { Command2_Click(); });
-  Command5 = addButton({"Command5", u"=", 120, 2400, 975, 495, 18, {.accessibleName = u"يساوي"}});
-  Command5->setProperty("key", QStringLiteral("operator"));
-  onClick(Command5, [this] { Command5_Click(); });
-  Back =
+  onClick(pointKey, [this] { typePoint(); });
+  equalsKey = addButton({"Command5", u"=", 120, 2400, 975, 495, 18, {.accessibleName = u"يساوي"}});
+  equalsKey->setProperty("key", QStringLiteral("operator"));
+  onClick(equalsKey, [this] { pressEquals(); });
+  mainMenu =
       addMainButton({"Back", u"الرئيسية", 0, 3720, 4815, 720, 19}, ReturnOrder::HideThenShowMain);
-  End->button(10)->setProperty("key", QStringLiteral("wide"));
-  Command1->button(1)->setProperty("key", QStringLiteral("wide"));
+  exitKeys->button(10)->setProperty("key", QStringLiteral("wide"));
+  clearKeys->button(1)->setProperty("key", QStringLiteral("wide"));
   finishLayout();
   // The keyboard works wherever the focus is in the window.
   installEventFilter(this);
   for (QWidget* child : findChildren<QWidget*>()) child->installEventFilter(this);
 }
 
-QAbstractButton* Form16::keyButton(const QKeyEvent& key, bool inDisplay) const {
+QAbstractButton* CalculatorWindow::keyButton(const QKeyEvent& key, bool inDisplay) const {
   switch (key.key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
-      return Command5;
+      return equalsKey;
     case Qt::Key_Escape:
     case Qt::Key_Delete:
-      return Command1->button(1);
+      return clearKeys->button(1);
     default:
       break;
   }
   const QString text = key.text();
   const std::optional<CalculatorKey> typed =
       text.size() == 1 ? KeyForCharacter(text.front().unicode()) : std::nullopt;
-  if (!typed || (inDisplay && GoesInAsText(*typed, state_, View(Text1->text())))) return nullptr;
+  if (!typed || (inDisplay && GoesInAsText(*typed, state_, View(display->text())))) return nullptr;
   return buttonFor(*typed);
 }
 
-QAbstractButton* Form16::buttonFor(const CalculatorKey& key) const {
+QAbstractButton* CalculatorWindow::buttonFor(const CalculatorKey& key) const {
   switch (key.kind) {
     case CalculatorKey::Kind::Digit:
-      return N->button(
+      return digitKeys->button(
           static_cast<int>(std::ranges::find(kDigitButtonKeys, key) - kDigitButtonKeys.begin()));
     case CalculatorKey::Kind::Operator:
-      return S->button(static_cast<int>(std::ranges::find(kOperatorButtonKeys, key) -
-                                        kOperatorButtonKeys.begin()));
+      return operatorKeys->button(static_cast<int>(std::ranges::find(kOperatorButtonKeys, key) -
+                                                   kOperatorButtonKeys.begin()));
     case CalculatorKey::Kind::Point:
-      return Command2;
+      return pointKey;
     case CalculatorKey::Kind::Equals:
-      return Command5;
+      return equalsKey;
     case CalculatorKey::Kind::ClearAll:
-      return Command1->button(1);
+      return clearKeys->button(1);
   }
   return nullptr;
 }
 
-bool Form16::eventFilter(QObject* watched, QEvent* event) {
+bool CalculatorWindow::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::KeyPress) {
     const auto& key = *static_cast<QKeyEvent*>(event);
     const bool plain = (key.modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier)) == 0;
-    if (QAbstractButton* button = plain ? keyButton(key, watched == Text1) : nullptr) {
+    if (QAbstractButton* button = plain ? keyButton(key, watched == display) : nullptr) {
       if (!key.isAutoRepeat()) PressFromKeyboard(button);
       return true;
     }
@@ -135,20 +136,20 @@ bool Form16::eventFilter(QObject* watched, QEvent* event) {
   return FormWindow::eventFilter(watched, event);
 }
 
-void Form16::press(CalculatorKey key) {
-  state_.setDisplay(View(Text1->text()));
+void CalculatorWindow::press(CalculatorKey key) {
+  state_.setDisplay(View(display->text()));
   const std::size_t notesBefore = state_.notes().size();
   state_.press(key);
   const QString shown = ToQString(state_.display());
-  if (shown != Text1->text()) {
-    Text1->setText(shown);
-    ShowWhole(Text1);
+  if (shown != display->text()) {
+    display->setText(shown);
+    ShowWhole(display);
     // A number being entered goes on at its end.
-    if (!state_.awaitsNumber()) Text1->end(false);
+    if (!state_.awaitsNumber()) display->end(false);
   }
   QStringList notes;
   for (const std::u16string& note : state_.notes()) notes << ToQString(note);
-  notes_.setNote(Text1, notes.join(u' '));
+  notes_.setNote(display, notes.join(u' '));
 
   // What a screen reader says: a result computed (by "=" or by an operator key that completes
   // the operation before it), and how the display was read where that is new.
@@ -159,35 +160,35 @@ void Form16::press(CalculatorKey key) {
   announce(said);
 }
 
-void Form16::N_Click(int Index) { press(kDigitButtonKeys.at(Index)); }
+void CalculatorWindow::typeDigit(int index) { press(kDigitButtonKeys.at(index)); }
 
-void Form16::Command2_Click() { press(CalculatorKey::Point()); }
+void CalculatorWindow::typePoint() { press(CalculatorKey::Point()); }
 
-void Form16::S_Click(int Index) { press(kOperatorButtonKeys.at(Index)); }
+void CalculatorWindow::pressOperator(int index) { press(kOperatorButtonKeys.at(index)); }
 
-void Form16::Command5_Click() { press(CalculatorKey::Equals()); }
+void CalculatorWindow::pressEquals() { press(CalculatorKey::Equals()); }
 
-void Form16::Command1_Click(int) {
+void CalculatorWindow::clearAll(int) {
   press(CalculatorKey::ClearAll());
-  Text1->setFocus(Qt::OtherFocusReason);
+  display->setFocus(Qt::OtherFocusReason);
 }
 
-void Form16::End_Click(int) { context().programEnd->endProgram(); }
+void CalculatorWindow::endProgram(int) { context().programEnd->endProgram(); }
 
-QString Form16::faultSentence(const Fault& fault) const {
+QString CalculatorWindow::faultSentence(const Fault& fault) const {
   return ToQString(CalculatorFaultSentence(fault.kind()));
 }
 
 // The skin is applied once, when the window is created and before it first shows, at the zoom
 // of the moment; it follows the zoom's changes.
-void Form16::load() {
-  Skin1.setZoom(zoomFactor());
-  Skin1.ApplySkin(winId());
+void CalculatorWindow::load() {
+  skin.setZoom(zoomFactor());
+  skin.ApplySkin(winId());
 }
 
-void Form16::zoomed(double zoom) {
-  Skin1.setZoom(zoom);
-  ShowWholeAgain(Text1);  // in the display's font at the zoom, which the skin gives
+void CalculatorWindow::zoomed(double zoom) {
+  skin.setZoom(zoom);
+  ShowWholeAgain(display);  // in the display's font at the zoom, which the skin gives
 }
 
 }  // namespace numora

@@ -16,30 +16,30 @@ class QPushButton;
 namespace numora {
 
 // The pocket-calculator window: a display box, the keypad, and its skin.
-class Form16 final : public FormWindow {
+class CalculatorWindow final : public FormWindow {
  public:
-  explicit Form16(const FormContext& context);
+  explicit CalculatorWindow(const FormContext& context);
 
-  QLineEdit* Text1;  // the display box: the number being typed, and the result
-  // The control arrays, each member by its index: N->button(4) is N(4).
-  QButtonGroup* N;         // digit keys N(0)..N(9); N(4) is captioned "5", N(5) "4"
-  QButtonGroup* S;         // the operator keys S(0) "+", S(1) "*", S(2) "-", S(3) "/"
-  QButtonGroup* End;       // only End(10), "Exit": ends the program
-  QButtonGroup* Command1;  // only Command1(1), "Backspace": clears everything
-  QPushButton* Command2;   // ".": the decimal point key
-  QPushButton* Command5;   // "=": the equals key
-  QPushButton* Back;       // "الرئيسية": back to the main menu
-  Skin Skin1;              // the skin, applied to this window by load()
+  QLineEdit* display;  // the number being typed, and the result
+  // The layout's control arrays, each member by its index: digitKeys->button(4) is N(4).
+  QButtonGroup* digitKeys;     // N(0)..N(9); N(4) is captioned "5", N(5) "4"
+  QButtonGroup* operatorKeys;  // S(0) "+", S(1) "*", S(2) "-", S(3) "/"
+  QButtonGroup* exitKeys;      // only End(10), "Exit": ends the program
+  QButtonGroup* clearKeys;     // only Command1(1), "Backspace": clears everything
+  QPushButton* pointKey;
+  QPushButton* equalsKey;
+  QPushButton* mainMenu;
+  Skin skin;  // applied to this window by load()
 
   // Read access to the keypad's state machine.
   const CalculatorState& state() const { return state_; }
 
-  void N_Click(int Index);         // a digit key: types the digit on N(Index)'s caption
-  void S_Click(int Index);         // an operator key: stores the number and S(Index)'s operation
-  void Command2_Click();           // ".": types the decimal point
-  void Command5_Click();           // "=": applies the pending operation
-  void Command1_Click(int Index);  // "Backspace": clears everything, then focuses the display
-  void End_Click(int Index);       // "Exit": ends the program
+  void typeDigit(int index);      // types the digit on N(index)'s caption
+  void pressOperator(int index);  // stores the number and S(index)'s operation
+  void typePoint();
+  void pressEquals();        // applies the pending operation
+  void clearAll(int index);  // clears everything, then focuses the display
+  void endProgram(int index);
   void load() override;
   // A key of the keyboard acts as a click on the key button it names.
   bool eventFilter(QObject* watched, QEvent* event) override;
