@@ -1,6 +1,5 @@
 #include "app/AboutWindow.h"
 
-#include <QLabel>
 #include <QPushButton>
 
 namespace numora {
@@ -12,7 +11,7 @@ const QColor kFrameLine(128, 255, 128);
 
 }  // namespace
 
-Form10::Form10(const FormContext& context)
+AboutWindow::AboutWindow(const FormContext& context)
     : FormWindow(context, {.caption = u"Form10",
                            .clientWidth = 5070,
                            .clientHeight = 3945,
@@ -35,50 +34,50 @@ Form10::Form10(const FormContext& context)
   for (const Rectangle& r : frames) addLine(r.left, r.bottom, r.right, r.bottom, 1, kFrameLine);
   addPicture(":/pictures/portrait.bmp", 600, 1440, 1290, 1815);
 
-  Label1 = addLabel({"Label1",
-                     u"Numora",
-                     1200,
-                     240,
-                     2355,
-                     480,
-                     0,
-                     {.font = {"Arial", 20.25, true},
-                      .align = Align::Centre,
-                      .autoSize = true,
-                      .colour = kLightGreen}});
-  Label2 = addLabel({"Label2",
-                     u"تصميم وبرمجه ",
-                     2160,
-                     1320,
-                     2085,
-                     480,
-                     1,
-                     {.font = {"Arial", 20.25, true}, .autoSize = true, .colour = kLightGreen}});
-  Label3 = addLabel({"Label3",
-                     u"Kadiro",
-                     1920,
-                     1680,
-                     2370,
-                     480,
-                     2,
-                     {.font = {"Arial", 20.25, true}, .autoSize = true, .colour = kLightGreen}});
-  Label4 = addLabel({"Label4",
-                     u"kadiro@example.com",
-                     2040,
-                     2160,
-                     2745,
-                     240,
-                     3,
-                     {.font = {"Arial", 9.75, true}, .autoSize = true, .colour = kLightGreen}});
-  Label5 = addLabel({"Label5",
-                     u"555-0142",
-                     2400,
-                     2640,
-                     1350,
-                     285,
-                     5,
-                     {.font = {"Arial", 12, true}, .autoSize = true, .colour = kLightGreen}});
-  Command1 = addMainButton({"Command1", u"الرئيسية", 1800, 3360, 1455, 375, 4},
+  addLabel({"Label1",
+            u"Numora",
+            1200,
+            240,
+            2355,
+            480,
+            0,
+            {.font = {"Arial", 20.25, true},
+             .align = Align::Centre,
+             .autoSize = true,
+             .colour = kLightGreen}});
+  addLabel({"Label2",
+            u"تصميم وبرمجه ",
+            2160,
+            1320,
+            2085,
+            480,
+            1,
+            {.font = {"Arial", 20.25, true}, .autoSize = true, .colour = kLightGreen}});
+  addLabel({"Label3",
+            u"Kadiro",
+            1920,
+            1680,
+            2370,
+            480,
+            2,
+            {.font = {"Arial", 20.25, true}, .autoSize = true, .colour = kLightGreen}});
+  addLabel({"Label4",
+            u"kadiro@example.com",
+            2040,
+            2160,
+            2745,
+            240,
+            3,
+            {.font = {"Arial", 9.75, true}, .autoSize = true, .colour = kLightGreen}});
+  addLabel({"Label5",
+            u"555-0142",
+            2400,
+            2640,
+            1350,
+            285,
+            5,
+            {.font = {"Arial", 12, true}, .autoSize = true, .colour = kLightGreen}});
+  mainMenu = addMainButton({"Command1", u"الرئيسية", 1800, 3360, 1455, 375, 4},
                            ReturnOrder::ShowMainThenHide);
   finishLayout();
 }

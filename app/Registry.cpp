@@ -52,7 +52,7 @@ FormWindow* Registry::created(FormId form) const { return slots_[Slot(form)].get
 std::unique_ptr<FormWindow> Registry::create(FormId form) {
   switch (form) {
     case FormId::Form1:
-      return std::make_unique<Form1>(context_, *this);
+      return std::make_unique<MainMenuWindow>(context_, *this);
     case FormId::Form2:
       return std::make_unique<RootWindow>(context_);
     case FormId::Form3:
@@ -70,7 +70,7 @@ std::unique_ptr<FormWindow> Registry::create(FormId form) {
     case FormId::Form9:
       return std::make_unique<SphereWindow>(context_);
     case FormId::Form10:
-      return std::make_unique<Form10>(context_);
+      return std::make_unique<AboutWindow>(context_);
     case FormId::Form11:
       return std::make_unique<PythagorasWindow>(context_);
     case FormId::Form12:
@@ -78,7 +78,7 @@ std::unique_ptr<FormWindow> Registry::create(FormId form) {
     case FormId::Form13:
       return std::make_unique<QuadraticWindow>(context_);
     case FormId::Form14:
-      return std::make_unique<Form14>(context_);
+      return std::make_unique<SplashWindow>(context_);
     case FormId::Form15:
       return std::make_unique<TemperatureWindow>(context_);
     case FormId::Form16:

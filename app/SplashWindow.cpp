@@ -1,6 +1,5 @@
 #include "app/SplashWindow.h"
 
-#include <QLabel>
 #include <QProgressBar>
 #include <QTimer>
 
@@ -12,7 +11,7 @@ constexpr QRgb kLightGreen = qRgb(128, 255, 128);
 
 }  // namespace
 
-Form14::Form14(const FormContext& context)
+SplashWindow::SplashWindow(const FormContext& context)
     : FormWindow(context, {.caption = u"Form14",
                            .clientWidth = 5775,
                            .clientHeight = 3585,
@@ -25,72 +24,71 @@ Form14::Form14(const FormContext& context)
   addPicture(":/pictures/splash.jpg", 0, 0, 5775, 3615);
   addPicture(":/pictures/instruments.jpg", 4080, 120, 1620, 1395);
 
-  P1 = addProgressBar({"P1", u"", 120, 2880, 5535, 255, 2});
-  P1->setRange(0, 10);
-  P1->setValue(0);
+  progress = addProgressBar({"P1", u"", 120, 2880, 5535, 255, 2});
+  progress->setRange(0, 10);
+  progress->setValue(0);
 
-  Label3 = addLabel({"Label3",
-                     u"تصميم وبرمجة : Kadiro",
-                     600,
-                     1080,
-                     3345,
-                     330,
-                     5,
-                     {.font = {"Arial", 14.25, true}, .autoSize = true, .colour = kWhite}});
-  Label2 = addLabel({"Label2",
-                     u"الاصدار الاول",
-                     120,
-                     720,
-                     855,
-                     240,
-                     4,
-                     {.font = {"Arial", 9.75, true}, .autoSize = true, .colour = kWhite}});
-  Label1 = addLabel({"Label1",
-                     u"Numora",
-                     600,
-                     120,
-                     3075,
-                     615,
-                     3,
-                     {.font = {"Arial", 26.25, true}, .autoSize = true, .colour = kWhite}});
-  lblAppDescription =
-      addLabel({"lblAppDescription",
-                u"انتظر قليلا حتى يتم فتح البرنامج",
-                120,
-                1800,
-                3375,
-                360,
-                1,
-                {.font = {"Arial", 15.75, true}, .autoSize = true, .colour = kWhite}});
-  lblMyE = addLabel({"lblMyE",
-                     u"My E Mail :kadiro@example.com",
-                     1440,
-                     3240,
-                     3630,
-                     240,
-                     0,
-                     {.font = {"Arial", 9.75, true}, .autoSize = true, .colour = kLightGreen}});
+  addLabel({"Label3",
+            u"تصميم وبرمجة : Kadiro",
+            600,
+            1080,
+            3345,
+            330,
+            5,
+            {.font = {"Arial", 14.25, true}, .autoSize = true, .colour = kWhite}});
+  addLabel({"Label2",
+            u"الاصدار الاول",
+            120,
+            720,
+            855,
+            240,
+            4,
+            {.font = {"Arial", 9.75, true}, .autoSize = true, .colour = kWhite}});
+  addLabel({"Label1",
+            u"Numora",
+            600,
+            120,
+            3075,
+            615,
+            3,
+            {.font = {"Arial", 26.25, true}, .autoSize = true, .colour = kWhite}});
+  addLabel({"lblAppDescription",
+            u"انتظر قليلا حتى يتم فتح البرنامج",
+            120,
+            1800,
+            3375,
+            360,
+            1,
+            {.font = {"Arial", 15.75, true}, .autoSize = true, .colour = kWhite}});
+  addLabel({"lblMyE",
+            u"My E Mail :kadiro@example.com",
+            1440,
+            3240,
+            3630,
+            240,
+            0,
+            {.font = {"Arial", 9.75, true}, .autoSize = true, .colour = kLightGreen}});
 
-  Timer1 = new QTimer(this);
-  Timer1->setObjectName(QStringLiteral("Timer1"));
-  Timer1->setInterval(700);
-  connect(Timer1, &QTimer::timeout, this, [this] { run([this] { Timer1_Timer(); }); });
-  Timer1->start();
+  timer = new QTimer(this);
+  timer->setObjectName(QStringLiteral("Timer1"));
+  timer->setInterval(700);
+  connect(timer, &QTimer::timeout, this, [this] { run([this] { tick(); }); });
+  timer->start();
 
   finishLayout();
 }
 
-void Form14::Timer1_Timer() {
+void SplashWindow::tick() {
   // The bar's value is read and raised as a single-precision number; every value on the way is
   // a whole number, so the comparison with 10 is exact.
-  const float value = static_cast<float>(P1->value());
+  const float value = static_cast<float>(progress->value());
   if (value != 10.0f) {
-    P1->setValue(static_cast<int>(value + 1.0f));
+    progress->setValue(static_cast<int>(value + 1.0f));
     return;
   }
   hide();
   context().showMainMenu();
-  Timer1->stop();
+  timer->stop();
 }
 
 }  // namespace numora
