@@ -1,21 +1,21 @@
 #include "app/Registry.h"
 
-#include "app/Form1.h"
-#include "app/Form10.h"
-#include "app/Form14.h"
-#include "calculator/Form16.h"
-#include "topics/algebra/Form11.h"
-#include "topics/algebra/Form13.h"
-#include "topics/algebra/Form2.h"
-#include "topics/algebra/Form3.h"
-#include "topics/geometry/Form12.h"
-#include "topics/geometry/Form4.h"
-#include "topics/geometry/Form5.h"
-#include "topics/geometry/Form6.h"
-#include "topics/geometry/Form7.h"
-#include "topics/geometry/Form8.h"
-#include "topics/geometry/Form9.h"
-#include "topics/temperature/Form15.h"
+#include "app/AboutWindow.h"
+#include "app/MainMenuWindow.h"
+#include "app/SplashWindow.h"
+#include "calculator/CalculatorWindow.h"
+#include "topics/algebra/PowerWindow.h"
+#include "topics/algebra/PythagorasWindow.h"
+#include "topics/algebra/QuadraticWindow.h"
+#include "topics/algebra/RootWindow.h"
+#include "topics/geometry/CircleWindow.h"
+#include "topics/geometry/CuboidWindow.h"
+#include "topics/geometry/CylinderWindow.h"
+#include "topics/geometry/RectangleWindow.h"
+#include "topics/geometry/SphereWindow.h"
+#include "topics/geometry/TrapezoidWindow.h"
+#include "topics/geometry/TriangleWindow.h"
+#include "topics/temperature/TemperatureWindow.h"
 
 namespace numora {
 namespace {
@@ -42,7 +42,7 @@ FormWindow& Registry::form(FormId form) {
   std::unique_ptr<FormWindow>& slot = slots_[Slot(form)];
   if (!slot) {
     slot = create(form);
-    slot->run([window = slot.get()] { window->Form_Load(); });
+    slot->run([window = slot.get()] { window->load(); });
   }
   return *slot;
 }
@@ -52,37 +52,37 @@ FormWindow* Registry::created(FormId form) const { return slots_[Slot(form)].get
 std::unique_ptr<FormWindow> Registry::create(FormId form) {
   switch (form) {
     case FormId::Form1:
-      return std::make_unique<Form1>(context_, *this);
+      return std::make_unique<MainMenuWindow>(context_, *this);
     case FormId::Form2:
-      return std::make_unique<Form2>(context_);
+      return std::make_unique<RootWindow>(context_);
     case FormId::Form3:
-      return std::make_unique<Form3>(context_);
+      return std::make_unique<PowerWindow>(context_);
     case FormId::Form4:
-      return std::make_unique<Form4>(context_);
+      return std::make_unique<TrapezoidWindow>(context_);
     case FormId::Form5:
-      return std::make_unique<Form5>(context_);
+      return std::make_unique<CircleWindow>(context_);
     case FormId::Form6:
-      return std::make_unique<Form6>(context_);
+      return std::make_unique<RectangleWindow>(context_);
     case FormId::Form7:
-      return std::make_unique<Form7>(context_);
+      return std::make_unique<CuboidWindow>(context_);
     case FormId::Form8:
-      return std::make_unique<Form8>(context_);
+      return std::make_unique<TriangleWindow>(context_);
     case FormId::Form9:
-      return std::make_unique<Form9>(context_);
+      return std::make_unique<SphereWindow>(context_);
     case FormId::Form10:
-      return std::make_unique<Form10>(context_);
+      return std::make_unique<AboutWindow>(context_);
     case FormId::Form11:
-      return std::make_unique<Form11>(context_);
+      return std::make_unique<PythagorasWindow>(context_);
     case FormId::Form12:
-      return std::make_unique<Form12>(context_);
+      return std::make_unique<CylinderWindow>(context_);
     case FormId::Form13:
-      return std::make_unique<Form13>(context_);
+      return std::make_unique<QuadraticWindow>(context_);
     case FormId::Form14:
-      return std::make_unique<Form14>(context_);
+      return std::make_unique<SplashWindow>(context_);
     case FormId::Form15:
-      return std::make_unique<Form15>(context_);
+      return std::make_unique<TemperatureWindow>(context_);
     case FormId::Form16:
-      return std::make_unique<Form16>(context_);
+      return std::make_unique<CalculatorWindow>(context_);
   }
   return nullptr;
 }

@@ -15,8 +15,8 @@
 #include <ranges>
 
 #include "tests/windows/Harness.h"
-#include "topics/algebra/Form13.h"
-#include "topics/algebra/Form3.h"
+#include "topics/algebra/PowerWindow.h"
+#include "topics/algebra/QuadraticWindow.h"
 #include "ui/frame/Twips.h"
 
 using namespace numora;
@@ -175,34 +175,34 @@ void AlgebraWindowsTest::aFaultEmptiesTheResultsItStopped() {
 
 void AlgebraWindowsTest::quadraticMessageEmptiesTheRoots() {
   Program program;
-  auto& window = program.form<Form13>(FormId::Form13);
+  auto& window = program.form<QuadraticWindow>(FormId::Form13);
   window.show();
   QVERIFY(Type(window, {"Text1", "1", "Text2", "0", "Text3", "-4"}));
-  window.Command1->click();
+  window.calculate->click();
   QVERIFY(Type(window, {"Text3", "1"}));
-  window.Command1->click();
+  window.calculate->click();
   QCOMPARE(program.messages.shown.size(), std::size_t{1});
   const Message& box = program.messages.shown[0];
   QCOMPARE(box.caption, QStringLiteral("Numora"));
   QCOMPARE(box.text, QStringLiteral(u"المعادلة لاتحل"));
   QCOMPARE(box.icon, Message::Icon::None);
-  QCOMPARE(window.Text4->text(), QString());
-  QCOMPARE(window.Text5->text(), QString());
+  QCOMPARE(window.firstRoot->text(), QString());
+  QCOMPARE(window.secondRoot->text(), QString());
 }
 
 void AlgebraWindowsTest::quadraticKeepsItsFirstRootWhenTheSecondFaults() {
   Program program;
-  auto& window = program.form<Form13>(FormId::Form13);
+  auto& window = program.form<QuadraticWindow>(FormId::Form13);
   window.show();
   // What the user types into the root boxes plays no part: the first root overwrites it, and the
   // second, stopped by the fault, is emptied.
-  QTest::keyClicks(window.Text4, "abc");
-  QTest::keyClicks(window.Text5, "9");
+  QTest::keyClicks(window.firstRoot, "abc");
+  QTest::keyClicks(window.secondRoot, "9");
   // With a tiny a, −b − √d cancels to 0 while −b + √d over a + a is beyond the range.
   QVERIFY(Type(window, {"Text1", "1e-300", "Text2", "-1e10", "Text3", "0"}));
-  window.Command1->click();
-  QCOMPARE(window.Text4->text(), QStringLiteral("0"));
-  QCOMPARE(window.Text5->text(), QString());
+  window.calculate->click();
+  QCOMPARE(window.firstRoot->text(), QStringLiteral("0"));
+  QCOMPARE(window.secondRoot->text(), QString());
   QCOMPARE(program.messages.shown.size(), std::size_t{1});
   QVERIFY(program.messages.shown[0].text.contains("6:"));
 }
@@ -210,31 +210,31 @@ void AlgebraWindowsTest::quadraticKeepsItsFirstRootWhenTheSecondFaults() {
 void AlgebraWindowsTest::powersKeepTheirTextAcrossAVisitToTheMainMenu() {
   Program program;
   program.registry.show(FormId::Form3);
-  auto& window = program.form<Form3>(FormId::Form3);
-  window.Text1->setText("1.5");
-  window.Text2->setText("2");
-  window.Command1->click();
-  window.Command2->click();
+  auto& window = program.form<PowerWindow>(FormId::Form3);
+  window.base->setText("1.5");
+  window.exponent->setText("2");
+  window.calculate->click();
+  window.mainMenu->click();
   QVERIFY(!window.isVisible());
   program.registry.show(FormId::Form3);
-  QCOMPARE(window.Text1->text(), QStringLiteral("1.5"));
-  QCOMPARE(window.Text2->text(), QStringLiteral("2"));
-  QCOMPARE(window.Label1->text(), QStringLiteral("2.25"));
+  QCOMPARE(window.base->text(), QStringLiteral("1.5"));
+  QCOMPARE(window.exponent->text(), QStringLiteral("2"));
+  QCOMPARE(window.power->text(), QStringLiteral("2.25"));
 }
 
 void AlgebraWindowsTest::quadraticTabsThroughItsBoxes() {
   Program program;
-  auto& window = program.form<Form13>(FormId::Form13);
+  auto& window = program.form<QuadraticWindow>(FormId::Form13);
   window.show();
   QStringList walked;
-  QWidget* widget = window.Text1;
+  QWidget* widget = window.coefficientA;
   do {
     if (widget->focusPolicy() & Qt::TabFocus) walked << widget->objectName();
     widget = widget->nextInFocusChain();
-  } while (widget != window.Text1 && walked.size() < 20);
+  } while (widget != window.coefficientA && walked.size() < 20);
   QCOMPARE(walked,
            (QStringList{"Text1", "Text2", "Text3", "Command1", "Text4", "Text5", "Command2"}));
-  QCOMPARE(window.focusWidget(), window.Text1);
+  QCOMPARE(window.focusWidget(), window.coefficientA);
 }
 
 void AlgebraWindowsTest::boxesAndResultsAreNamedForAssistiveTechnology() {
@@ -255,68 +255,70 @@ void AlgebraWindowsTest::boxesAndResultsAreNamedForAssistiveTechnology() {
       QVERIFY2(label->accessibleName().isEmpty(), qPrintable(label->objectName()));
     }
   }
-  const auto& quadratic = program.form<Form13>(FormId::Form13);
-  QVERIFY(!quadratic.Text4->accessibleDescription().isEmpty());
-  QVERIFY(!quadratic.Text5->accessibleDescription().isEmpty());
+  const auto& quadratic = program.form<QuadraticWindow>(FormId::Form13);
+  QVERIFY(!quadratic.firstRoot->accessibleDescription().isEmpty());
+  QVERIFY(!quadratic.secondRoot->accessibleDescription().isEmpty());
 }
 
 void AlgebraWindowsTest::quadraticRootsSitInTheirFrame() {
   Program program;
-  auto& window = program.form<Form13>(FormId::Form13);
+  auto& window = program.form<QuadraticWindow>(FormId::Form13);
   window.show();
-  const QList<QWidget*> inside = {window.Text4, window.Text5, window.Label7[0], window.Label8,
-                                  window.Label7[1]};
-  QCOMPARE(window.Frame1->findChildren<QWidget*>(Qt::FindDirectChildrenOnly).size(), inside.size());
+  const QList<QWidget*> inside = {window.firstRoot, window.secondRoot, window.rootCaptions[0],
+                                  window.orCaption, window.rootCaptions[1]};
+  QCOMPARE(window.rootsFrame->findChildren<QWidget*>(Qt::FindDirectChildrenOnly).size(),
+           inside.size());
   for (QWidget* control : inside) {
-    QCOMPARE(control->parentWidget(), window.Frame1);
-    QVERIFY2(window.Frame1->rect().contains(control->geometry()),
+    QCOMPARE(control->parentWidget(), window.rootsFrame);
+    QVERIFY2(window.rootsFrame->rect().contains(control->geometry()),
              qPrintable(control->objectName()));
   }
-  QCOMPARE(window.Text4->mapTo(window.clientArea(), QPoint()), TwipsPoint(120 + 120, 1560 + 360));
+  QCOMPARE(window.firstRoot->mapTo(window.clientArea(), QPoint()),
+           TwipsPoint(120 + 120, 1560 + 360));
 }
 
 void AlgebraWindowsTest::enterCalculatesOrPressesTheFocusedButton() {
   Program program;
   program.registry.show(FormId::Form3);
-  auto& window = program.form<Form3>(FormId::Form3);
+  auto& window = program.form<PowerWindow>(FormId::Form3);
   QVERIFY(Type(window, {"Text1", "2", "Text2", "10"}));
   // Enter in a text box calculates, as in any form.
-  QTest::keyClick(window.Text2, Qt::Key_Return);
-  QCOMPARE(window.Label1->text(), QStringLiteral("1024"));
-  window.Text2->setText("3");
-  QTest::keyClick(window.Text2, Qt::Key_Enter, Qt::KeypadModifier);
-  QCOMPARE(window.Label1->text(), QStringLiteral("8"));
-  window.Text2->setText("10");
-  window.Command1->setFocus();
-  QTest::keyClick(window.Command1, Qt::Key_Return);
-  QCOMPARE(window.Label1->text(), QStringLiteral("1024"));
-  window.Text1->setText("3");
-  QTest::keyClick(window.Command1, Qt::Key_Enter, Qt::KeypadModifier);
-  QCOMPARE(window.Label1->text(), QStringLiteral("59049"));
-  QTest::keyClick(window.Command2, Qt::Key_Return);  // "الرئيسية"
+  QTest::keyClick(window.exponent, Qt::Key_Return);
+  QCOMPARE(window.power->text(), QStringLiteral("1024"));
+  window.exponent->setText("3");
+  QTest::keyClick(window.exponent, Qt::Key_Enter, Qt::KeypadModifier);
+  QCOMPARE(window.power->text(), QStringLiteral("8"));
+  window.exponent->setText("10");
+  window.calculate->setFocus();
+  QTest::keyClick(window.calculate, Qt::Key_Return);
+  QCOMPARE(window.power->text(), QStringLiteral("1024"));
+  window.base->setText("3");
+  QTest::keyClick(window.calculate, Qt::Key_Enter, Qt::KeypadModifier);
+  QCOMPARE(window.power->text(), QStringLiteral("59049"));
+  QTest::keyClick(window.mainMenu, Qt::Key_Return);  // "الرئيسية"
   QVERIFY(!window.isVisible());
 }
 
 void AlgebraWindowsTest::aResultCopiedAndPastedReadsTheSame() {
   Program program;
   program.registry.show(FormId::Form3);
-  auto& window = program.form<Form3>(FormId::Form3);
+  auto& window = program.form<PowerWindow>(FormId::Form3);
   QVERIFY(Type(window, {"Text1", "2", "Text2", "0.5"}));
-  window.Command1->click();
-  const QString result = window.Label1->text();
+  window.calculate->click();
+  const QString result = window.power->text();
   QCOMPARE(result, QStringLiteral("1.4142135623731"));
-  QVERIFY(window.Label1->textInteractionFlags() & Qt::TextSelectableByKeyboard);
-  window.Label1->setFocus();
-  window.Label1->setSelection(0, static_cast<int>(result.size()));
-  QTest::keyClick(window.Label1, Qt::Key_C, Qt::ControlModifier);
+  QVERIFY(window.power->textInteractionFlags() & Qt::TextSelectableByKeyboard);
+  window.power->setFocus();
+  window.power->setSelection(0, static_cast<int>(result.size()));
+  QTest::keyClick(window.power, Qt::Key_C, Qt::ControlModifier);
   QCOMPARE(QGuiApplication::clipboard()->text(), result);
   // Pasted as the base, to the power 1: the number read back is the one shown.
-  window.Text1->clear();
-  window.Text1->paste();
-  QCOMPARE(window.Text1->text(), result);
-  window.Text2->setText("1");
-  window.Command1->click();
-  QCOMPARE(window.Label1->text(), result);
+  window.base->clear();
+  window.base->paste();
+  QCOMPARE(window.base->text(), result);
+  window.exponent->setText("1");
+  window.calculate->click();
+  QCOMPARE(window.power->text(), result);
 }
 
 QTEST_MAIN(AlgebraWindowsTest)

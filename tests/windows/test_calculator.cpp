@@ -7,7 +7,7 @@
 #include <QtTest>
 #include <map>
 
-#include "calculator/Form16.h"
+#include "calculator/CalculatorWindow.h"
 #include "tests/windows/Harness.h"
 #include "ui/frame/Fields.h"
 #include "ui/frame/Twips.h"
@@ -36,7 +36,7 @@ class CalculatorTest : public QObject {
 
 void CalculatorTest::keypadReadsAsAPocketCalculator() {
   Program program;
-  auto& calculator = program.form<Form16>(FormId::Form16);
+  auto& calculator = program.form<CalculatorWindow>(FormId::Form16);
   // Rows from the top, columns from the left, as a pupil sees the keys.
   const QStringList rows[] = {
       {"7", "8", "9", "+"}, {"4", "5", "6", "-"}, {"1", "2", "3", "*"}, {"=", "0", ".", "/"}};
@@ -50,54 +50,54 @@ void CalculatorTest::keypadReadsAsAPocketCalculator() {
       QCOMPARE((captionAt[{Px(lefts[column]), Px(tops[row])}]), rows[row][column]);
   QCOMPARE((captionAt[{Px(120), Px(3000)}]), QStringLiteral("Exit"));
   QCOMPARE((captionAt[{Px(2520), Px(3000)}]), QStringLiteral("Backspace"));
-  QCOMPARE(calculator.Back->geometry(), TwipsRect(0, 3720, 4815, 720));
+  QCOMPARE(calculator.mainMenu->geometry(), TwipsRect(0, 3720, 4815, 720));
   QCOMPARE(calculator.font().family(), QStringLiteral("Tahoma"));
 }
 
 void CalculatorTest::eachKeyTypesItsCaption() {
   Program program;
-  auto& calculator = program.form<Form16>(FormId::Form16);
+  auto& calculator = program.form<CalculatorWindow>(FormId::Form16);
   calculator.show();
   // The shared handler is told the index; N(4) is captioned "5" and N(5) "4".
-  calculator.N->button(4)->click();
-  calculator.N->button(5)->click();
-  QCOMPARE(calculator.Text1->text(), QStringLiteral("54"));
-  for (int index = 0; index < 10; ++index) calculator.N->button(index)->click();
-  QCOMPARE(calculator.Text1->text(), QStringLiteral("540123546789"));
-  calculator.S->button(1)->click();
+  calculator.digitKeys->button(4)->click();
+  calculator.digitKeys->button(5)->click();
+  QCOMPARE(calculator.display->text(), QStringLiteral("54"));
+  for (int index = 0; index < 10; ++index) calculator.digitKeys->button(index)->click();
+  QCOMPARE(calculator.display->text(), QStringLiteral("540123546789"));
+  calculator.operatorKeys->button(1)->click();
   QVERIFY(calculator.state().pendingOperation() == Operation::Multiply);
-  calculator.S->button(2)->click();
+  calculator.operatorKeys->button(2)->click();
   QVERIFY(calculator.state().pendingOperation() == Operation::Subtract);
 }
 
 void CalculatorTest::keysComputeThroughTheWindow() {
   Program program;
-  auto& calculator = program.form<Form16>(FormId::Form16);
+  auto& calculator = program.form<CalculatorWindow>(FormId::Form16);
   calculator.show();
-  calculator.N->button(7)->click();
-  calculator.S->button(0)->click();
-  calculator.N->button(8)->click();
-  calculator.Command5->click();
-  QCOMPARE(calculator.Text1->text(), QStringLiteral("15"));
+  calculator.digitKeys->button(7)->click();
+  calculator.operatorKeys->button(0)->click();
+  calculator.digitKeys->button(8)->click();
+  calculator.equalsKey->click();
+  QCOMPARE(calculator.display->text(), QStringLiteral("15"));
   // Text typed into the display takes part like key presses.
-  calculator.Text1->clear();
-  QTest::keyClicks(calculator.Text1, "12abc");
-  calculator.S->button(0)->click();
-  calculator.N->button(3)->click();
-  calculator.Command5->click();
-  QCOMPARE(calculator.Text1->text(), QStringLiteral("15"));
+  calculator.display->clear();
+  QTest::keyClicks(calculator.display, "12abc");
+  calculator.operatorKeys->button(0)->click();
+  calculator.digitKeys->button(3)->click();
+  calculator.equalsKey->click();
+  QCOMPARE(calculator.display->text(), QStringLiteral("15"));
   QVERIFY(program.messages.shown.empty());
 }
 
 void CalculatorTest::skinIsAppliedOnceBeforeTheFirstShow() {
   Program program;
-  auto& calculator = program.form<Form16>(FormId::Form16);
+  auto& calculator = program.form<CalculatorWindow>(FormId::Form16);
   QVERIFY(!calculator.styleSheet().isEmpty());
   // Taken off again, the skin stays off: showing the window does not apply it a second time.
   calculator.setStyleSheet(QString());
   for (int visit = 0; visit < 5; ++visit) {
     program.registry.show(FormId::Form16);
-    calculator.Back->click();
+    calculator.mainMenu->click();
   }
   QVERIFY(calculator.styleSheet().isEmpty());
   QVERIFY(program.messages.shown.empty());
@@ -106,67 +106,67 @@ void CalculatorTest::skinIsAppliedOnceBeforeTheFirstShow() {
 void CalculatorTest::backspaceClearsAndPutsTheFocusInTheDisplay() {
   Program program;
   program.registry.show(FormId::Form16);
-  auto& calculator = program.form<Form16>(FormId::Form16);
+  auto& calculator = program.form<CalculatorWindow>(FormId::Form16);
   QVERIFY(QTest::qWaitForWindowActive(&calculator));
-  calculator.N->button(9)->click();
-  calculator.S->button(3)->click();
-  calculator.N->button(2)->setFocus();
-  calculator.Command1->button(1)->click();
-  QCOMPARE(calculator.Text1->text(), QString());
+  calculator.digitKeys->button(9)->click();
+  calculator.operatorKeys->button(3)->click();
+  calculator.digitKeys->button(2)->setFocus();
+  calculator.clearKeys->button(1)->click();
+  QCOMPARE(calculator.display->text(), QString());
   QVERIFY(!calculator.state().pendingOperation());
   QCOMPARE(calculator.state().firstOperand(), u"0");
-  QCOMPARE(QApplication::focusWidget(), calculator.Text1);
-  calculator.Command5->click();
-  QCOMPARE(calculator.Text1->text(), QString());
+  QCOMPARE(QApplication::focusWidget(), calculator.display);
+  calculator.equalsKey->click();
+  QCOMPARE(calculator.display->text(), QString());
 }
 
 void CalculatorTest::exitEndsTheProgram() {
   Program program;
   program.registry.show(FormId::Form16);
-  program.form<Form16>(FormId::Form16).End->button(10)->click();
+  program.form<CalculatorWindow>(FormId::Form16).exitKeys->button(10)->click();
   QCOMPARE(program.end.calls, 1);
 }
 
 void CalculatorTest::faultShowsItsBoxAndTheCalculatorGoesOn() {
   Program program;
   program.registry.show(FormId::Form16);
-  auto& calculator = program.form<Form16>(FormId::Form16);
-  calculator.N->button(8)->click();
-  calculator.S->button(3)->click();
-  calculator.N->button(0)->click();
-  calculator.Command5->click();
+  auto& calculator = program.form<CalculatorWindow>(FormId::Form16);
+  calculator.digitKeys->button(8)->click();
+  calculator.operatorKeys->button(3)->click();
+  calculator.digitKeys->button(0)->click();
+  calculator.equalsKey->click();
   QCOMPARE(program.messages.shown.size(), std::size_t{1});
   QCOMPARE(program.messages.shown[0].caption, QStringLiteral("Numora"));
   QVERIFY(program.messages.shown[0].text.contains("11"));
-  QCOMPARE(calculator.Text1->text(), QStringLiteral("0"));
+  QCOMPARE(calculator.display->text(), QStringLiteral("0"));
   QCOMPARE(calculator.state().firstOperand(), u"8");
   QVERIFY(calculator.isVisible());
   QCOMPARE(program.end.calls, 0);
-  calculator.N->button(2)->click();
-  calculator.Command5->click();
-  QCOMPARE(calculator.Text1->text(), QStringLiteral("4"));
+  calculator.digitKeys->button(2)->click();
+  calculator.equalsKey->click();
+  QCOMPARE(calculator.display->text(), QStringLiteral("4"));
 }
 
 void CalculatorTest::stateSurvivesAVisitToTheMainMenu() {
   Program program;
   program.registry.show(FormId::Form16);
-  auto& calculator = program.form<Form16>(FormId::Form16);
-  calculator.N->button(1)->click();
-  calculator.Command2->click();
-  calculator.N->button(5)->click();
-  calculator.S->button(0)->click();
-  calculator.N->button(2)->click();
-  calculator.Back->click();
+  auto& calculator = program.form<CalculatorWindow>(FormId::Form16);
+  calculator.digitKeys->button(1)->click();
+  calculator.pointKey->click();
+  calculator.digitKeys->button(5)->click();
+  calculator.operatorKeys->button(0)->click();
+  calculator.digitKeys->button(2)->click();
+  calculator.mainMenu->click();
   QCOMPARE(program.visible(), std::vector<FormWindow*>{program.registry.created(FormId::Form1)});
   program.registry.show(FormId::Form16);
-  QCOMPARE(calculator.Text1->text(), QStringLiteral("2"));
-  calculator.Command5->click();
-  QCOMPARE(calculator.Text1->text(), QStringLiteral("3.4"));
+  QCOMPARE(calculator.display->text(), QStringLiteral("2"));
+  calculator.equalsKey->click();
+  QCOMPARE(calculator.display->text(), QStringLiteral("3.4"));
 }
 
 void CalculatorTest::missingSkinLeavesAUsableWindow() {
   Program program;
-  auto& calculator = program.form<Form16>(FormId::Form16);
+  auto& calculator = program.form<CalculatorWindow>(FormId::Form16);
   const QString skinned = calculator.styleSheet();
   Skin missing(QStringLiteral(":/skins/missing.qss"));
   QVERIFY_THROWS_EXCEPTION(std::runtime_error, missing.ApplySkin(calculator.winId()));
@@ -174,24 +174,24 @@ void CalculatorTest::missingSkinLeavesAUsableWindow() {
   QCOMPARE(program.messages.shown.size(), std::size_t{1});
   QCOMPARE(program.messages.shown[0].caption, QStringLiteral("Numora"));
   QCOMPARE(calculator.styleSheet(), skinned);
-  calculator.N->button(6)->click();
-  QCOMPARE(calculator.Text1->text(), QStringLiteral("6"));
+  calculator.digitKeys->button(6)->click();
+  QCOMPARE(calculator.display->text(), QStringLiteral("6"));
 }
 
 void CalculatorTest::keyboardActsAsTheKeyButtons() {
   Program program;
   program.registry.show(FormId::Form16);
-  auto& calculator = program.form<Form16>(FormId::Form16);
-  QCOMPARE(calculator.focusWidget(), calculator.Text1);
+  auto& calculator = program.form<CalculatorWindow>(FormId::Form16);
+  QCOMPARE(calculator.focusWidget(), calculator.display);
   // In the display box digits are typed as text, the operator and equals keys are the buttons.
-  QTest::keyClicks(calculator.Text1, "12+30=");
-  QCOMPARE(calculator.Text1->text(), QStringLiteral("42"));
-  QVERIFY(calculator.Command5->isDown());  // shown pressed for a moment
-  QTRY_VERIFY(!calculator.Command5->isDown());
-  QTest::keyClick(calculator.Text1, Qt::Key_Escape);
-  QCOMPARE(calculator.Text1->text(), QString());
-  QTest::keyClicks(calculator.Text1, "5/0");
-  QTest::keyClick(calculator.Text1, Qt::Key_Return);
+  QTest::keyClicks(calculator.display, "12+30=");
+  QCOMPARE(calculator.display->text(), QStringLiteral("42"));
+  QVERIFY(calculator.equalsKey->isDown());  // shown pressed for a moment
+  QTRY_VERIFY(!calculator.equalsKey->isDown());
+  QTest::keyClick(calculator.display, Qt::Key_Escape);
+  QCOMPARE(calculator.display->text(), QString());
+  QTest::keyClicks(calculator.display, "5/0");
+  QTest::keyClick(calculator.display, Qt::Key_Return);
   QCOMPARE(program.messages.shown.size(), std::size_t{1});
   QVERIFY(program.messages.shown[0].text.contains("11"));
   QVERIFY(calculator.isVisible());
@@ -220,49 +220,49 @@ void CalculatorTest::keyboardKeysOfEveryKind() {
   QFETCH(QString, shown);
   Program program;
   program.registry.show(FormId::Form16);
-  auto& calculator = program.form<Form16>(FormId::Form16);
+  auto& calculator = program.form<CalculatorWindow>(FormId::Form16);
   // Away from the display box every key is a button, digits and points too.
-  calculator.N->button(7)->setFocus();
+  calculator.digitKeys->button(7)->setFocus();
   for (const QChar key : keys) {
     if (key == u'\x7f')
-      QTest::keyClick(calculator.N->button(7), Qt::Key_Delete);
+      QTest::keyClick(calculator.digitKeys->button(7), Qt::Key_Delete);
     else
-      QTest::sendKeyEvent(QTest::Click, calculator.N->button(7), Qt::Key_unknown, QString(key),
-                          Qt::NoModifier);
+      QTest::sendKeyEvent(QTest::Click, calculator.digitKeys->button(7), Qt::Key_unknown,
+                          QString(key), Qt::NoModifier);
   }
-  QCOMPARE(calculator.Text1->text(), shown);
+  QCOMPARE(calculator.display->text(), shown);
   QCOMPARE(calculator.focusWidget(), keys.endsWith(u'\x7f')
-                                         ? static_cast<QWidget*>(calculator.Text1)
-                                         : calculator.N->button(7));
+                                         ? static_cast<QWidget*>(calculator.display)
+                                         : calculator.digitKeys->button(7));
   QVERIFY(program.messages.shown.empty());
 }
 
 void CalculatorTest::aDisplayReadInPartIsMarkedAndResultsAreSaid() {
   Program program;
   program.registry.show(FormId::Form16);
-  auto& calculator = program.form<Form16>(FormId::Form16);
-  QTest::keyClicks(calculator.Text1, "12,5");
-  calculator.S->button(0)->click();  // +
+  auto& calculator = program.form<CalculatorWindow>(FormId::Form16);
+  QTest::keyClicks(calculator.display, "12,5");
+  calculator.operatorKeys->button(0)->click();  // +
   const QString note = u"حُسب بالعدد 12 من شاشة الحاسبة وأُهمل «,5»."_qs;
   QCOMPARE(calculator.announced(), note);
-  calculator.N->button(1)->click();
-  calculator.Command5->click();
-  QCOMPARE(calculator.Text1->text(), u"13"_qs);
+  calculator.digitKeys->button(1)->click();
+  calculator.equalsKey->click();
+  QCOMPARE(calculator.display->text(), u"13"_qs);
   QCOMPARE(calculator.announced(), u"الناتج 13"_qs);
   // The mark stays while the result stands on what was read, and goes with "Backspace".
-  const QAction* sign = FieldNotes::WarningSign(calculator.Text1);
+  const QAction* sign = FieldNotes::WarningSign(calculator.display);
   QVERIFY(sign != nullptr && sign->isVisible());
-  QVERIFY(calculator.Text1->accessibleDescription().startsWith(note));
-  calculator.Command1->button(1)->click();
+  QVERIFY(calculator.display->accessibleDescription().startsWith(note));
+  calculator.clearKeys->button(1)->click();
   QVERIFY(!sign->isVisible());
   // A result computed keeps its full value: 1 ÷ 3 × 3 is 1.
-  calculator.N->button(1)->click();
-  calculator.S->button(3)->click();  // /
-  calculator.N->button(3)->click();
-  calculator.S->button(1)->click();  // *
-  calculator.N->button(3)->click();
-  calculator.Command5->click();
-  QCOMPARE(calculator.Text1->text(), u"1"_qs);
+  calculator.digitKeys->button(1)->click();
+  calculator.operatorKeys->button(3)->click();  // /
+  calculator.digitKeys->button(3)->click();
+  calculator.operatorKeys->button(1)->click();  // *
+  calculator.digitKeys->button(3)->click();
+  calculator.equalsKey->click();
+  QCOMPARE(calculator.display->text(), u"1"_qs);
 }
 
 QTEST_MAIN(CalculatorTest)

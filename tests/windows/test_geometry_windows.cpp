@@ -6,7 +6,7 @@
 #include <QtTest>
 
 #include "tests/windows/Harness.h"
-#include "topics/geometry/Form9.h"
+#include "topics/geometry/SphereWindow.h"
 #include "ui/frame/Twips.h"
 
 using namespace numora;
@@ -107,23 +107,23 @@ void GeometryWindowsTest::aFaultStopsTheClickWhereItArose() {
 void GeometryWindowsTest::sphereCalculatesWithCommand2AndReturnsWithCommand1() {
   Program program;
   program.registry.show(FormId::Form9);
-  auto& sphere = program.form<Form9>(FormId::Form9);
+  auto& sphere = program.form<SphereWindow>(FormId::Form9);
   // The word inside the sphere comes first in the layout but takes no focus, and "الرئيسية"
   // comes before "احسب".
-  QCOMPARE(sphere.focusWidget(), sphere.Text1);
+  QCOMPARE(sphere.focusWidget(), sphere.radius);
   QStringList walked;
-  for (QWidget* widget = sphere.Text1; walked.size() < 3; widget = widget->nextInFocusChain())
+  for (QWidget* widget = sphere.radius; walked.size() < 3; widget = widget->nextInFocusChain())
     if (widget->focusPolicy() & Qt::TabFocus) walked << widget->objectName();
   QCOMPARE(walked, (QStringList{"Text1", "Command1", "Command2"}));
-  QTest::keyClicks(sphere.Text1, "3");
-  QCOMPARE(sphere.Command2->text(), QStringLiteral(u"احسب"));
-  QTest::mouseClick(sphere.Command2, Qt::LeftButton);
-  QCOMPARE(sphere.Label3->text(), QStringLiteral("113.04"));
-  QCOMPARE(sphere.Label4->text(), QStringLiteral("113.04"));
-  QCOMPARE(sphere.Command1->text(), QStringLiteral(u"الرئيسية"));
-  QTest::mouseClick(sphere.Command1, Qt::LeftButton);
+  QTest::keyClicks(sphere.radius, "3");
+  QCOMPARE(sphere.calculate->text(), QStringLiteral(u"احسب"));
+  QTest::mouseClick(sphere.calculate, Qt::LeftButton);
+  QCOMPARE(sphere.surfaceArea->text(), QStringLiteral("113.04"));
+  QCOMPARE(sphere.volume->text(), QStringLiteral("113.04"));
+  QCOMPARE(sphere.mainMenu->text(), QStringLiteral(u"الرئيسية"));
+  QTest::mouseClick(sphere.mainMenu, Qt::LeftButton);
   QCOMPARE(program.visible(), std::vector<FormWindow*>{program.registry.created(FormId::Form1)});
-  QCOMPARE(sphere.Label3->text(), QStringLiteral("113.04"));
+  QCOMPARE(sphere.surfaceArea->text(), QStringLiteral("113.04"));
 }
 
 QTEST_MAIN(GeometryWindowsTest)

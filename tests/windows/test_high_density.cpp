@@ -5,10 +5,10 @@
 #include <QtTest>
 #include <variant>
 
-#include "app/Form10.h"
-#include "app/Form14.h"
+#include "app/AboutWindow.h"
+#include "app/SplashWindow.h"
 #include "tests/windows/Harness.h"
-#include "topics/algebra/Form3.h"
+#include "topics/algebra/PowerWindow.h"
 #include "ui/frame/Twips.h"
 
 using namespace numora;
@@ -53,7 +53,7 @@ void HighDensityTest::picturesComeFromTheirDoubleRenderings() {
 
 void HighDensityTest::linesScaleWithTheWindow() {
   Program program;
-  auto& powers = program.form<Form3>(FormId::Form3);
+  auto& powers = program.form<PowerWindow>(FormId::Form3);
   powers.show();
   const QImage image = powers.clientArea()->grab().toImage();
   QCOMPARE(image.size(), 2 * TwipsSize(5850, 3225));

@@ -16,7 +16,7 @@
 #include <chrono>
 #include <random>
 
-#include "app/Form1.h"
+#include "app/MainMenuWindow.h"
 #include "app/Registry.h"
 #include "tests/windows/Harness.h"
 #include "ui/frame/QtServices.h"

@@ -6,7 +6,7 @@
 #include <QtTest>
 #include <limits>
 
-#include "calculator/Form16.h"
+#include "calculator/CalculatorWindow.h"
 #include "tests/windows/Harness.h"
 #include "ui/platform/FormulaSetting.h"
 #include "ui/platform/Language.h"
@@ -114,22 +114,22 @@ void RegionTest::regionsWriteTheirDigits() {
 
   // The calculator: the keys type the region's digits and separator, results are written in
   // them, and what it shows reads back as the same number.
-  auto& calculator = program.form<Form16>(FormId::Form16);
+  auto& calculator = program.form<CalculatorWindow>(FormId::Form16);
   calculator.show();
-  calculator.N->button(1)->click();
-  calculator.S->button(3)->click();
-  calculator.N->button(5)->click();  // captioned "4"
-  calculator.Command5->click();
-  QCOMPARE(calculator.Text1->text(), quarter);
-  calculator.S->button(1)->click();
-  calculator.N->button(2)->click();
-  calculator.Command2->click();
-  calculator.N->button(2)->click();
+  calculator.digitKeys->button(1)->click();
+  calculator.operatorKeys->button(3)->click();
+  calculator.digitKeys->button(5)->click();  // captioned "4"
+  calculator.equalsKey->click();
+  QCOMPARE(calculator.display->text(), quarter);
+  calculator.operatorKeys->button(1)->click();
+  calculator.digitKeys->button(2)->click();
+  calculator.pointKey->click();
+  calculator.digitKeys->button(2)->click();
   const std::u16string typedInCalculator =
       numerals.digits(u"2") + numerals.separator + numerals.digits(u"2");
-  QCOMPARE(calculator.Text1->text(), QString::fromStdU16String(typedInCalculator));
-  calculator.Command5->click();
-  QCOMPARE(calculator.Text1->text(), QString::fromStdU16String(NumberToText(0.55, numerals)));
+  QCOMPARE(calculator.display->text(), QString::fromStdU16String(typedInCalculator));
+  calculator.equalsKey->click();
+  QCOMPARE(calculator.display->text(), QString::fromStdU16String(NumberToText(0.55, numerals)));
   QVERIFY(calculator.state().notes().empty());
 }
 

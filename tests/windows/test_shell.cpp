@@ -9,8 +9,8 @@
 #include <QTimer>
 #include <QtTest>
 
-#include "app/Form1.h"
-#include "app/Form14.h"
+#include "app/MainMenuWindow.h"
+#include "app/SplashWindow.h"
 #include "tests/windows/Harness.h"
 #include "ui/frame/Twips.h"
 
@@ -87,16 +87,16 @@ void ShellTest::windowsHaveTheirCaptionAndFixedSize() {
 
 void ShellTest::mainMenuOpensEachWindowAndItReturns() {
   Program program;
-  auto& menu = program.form<Form1>(FormId::Form1);
+  auto& menu = program.form<MainMenuWindow>(FormId::Form1);
   menu.show();
   const std::pair<QPushButton*, FormId> buttons[] = {
-      {menu.Command1, FormId::Form8},   {menu.Command2, FormId::Form2},
-      {menu.Command3, FormId::Form12},  {menu.Command4, FormId::Form9},
-      {menu.Command5, FormId::Form3},   {menu.Command6, FormId::Form5},
-      {menu.Command7, FormId::Form11},  {menu.Command8, FormId::Form4},
-      {menu.Command9, FormId::Form13},  {menu.Command10, FormId::Form6},
-      {menu.Command11, FormId::Form7},  {menu.Command12, FormId::Form10},
-      {menu.Command13, FormId::Form15}, {menu.Command14, FormId::Form16}};
+      {menu.triangleButton, FormId::Form8},     {menu.rootsButton, FormId::Form2},
+      {menu.cylinderButton, FormId::Form12},    {menu.sphereButton, FormId::Form9},
+      {menu.powersButton, FormId::Form3},       {menu.circleButton, FormId::Form5},
+      {menu.pythagorasButton, FormId::Form11},  {menu.trapezoidButton, FormId::Form4},
+      {menu.quadraticButton, FormId::Form13},   {menu.rectangleButton, FormId::Form6},
+      {menu.cuboidButton, FormId::Form7},       {menu.aboutButton, FormId::Form10},
+      {menu.temperatureButton, FormId::Form15}, {menu.calculatorButton, FormId::Form16}};
   for (int round = 0; round < 2; ++round) {
     for (const auto& [button, target] : buttons) {
       FormWindow* before = program.registry.created(target);
@@ -158,9 +158,9 @@ void ShellTest::closingAnyWindowEndsTheProgram() {
 
 void ShellTest::closingTheSplashBeforeHandOverNeverShowsTheMenu() {
   Program program;
-  auto& splash = program.form<Form14>(FormId::Form14);
+  auto& splash = program.form<SplashWindow>(FormId::Form14);
   splash.show();
-  splash.Timer1_Timer();
+  splash.tick();
   splash.close();
   QCOMPARE(program.end.calls, 1);
   QVERIFY(program.registry.created(FormId::Form1) == nullptr);
@@ -168,9 +168,9 @@ void ShellTest::closingTheSplashBeforeHandOverNeverShowsTheMenu() {
 
 void ShellTest::exitButtonAndMenuItemEndTheProgram() {
   Program program;
-  auto& menu = program.form<Form1>(FormId::Form1);
+  auto& menu = program.form<MainMenuWindow>(FormId::Form1);
   menu.show();
-  menu.cmdCommand15->click();
+  menu.exitButton->click();
   QCOMPARE(program.end.calls, 1);
   menu.exit->trigger();
   QCOMPARE(program.end.calls, 2);
@@ -187,14 +187,14 @@ void ShellTest::exitButtonAndMenuItemEndTheProgram() {
 
 void ShellTest::aboutButtonAndMenuItemOpenTheSameWindow() {
   Program program;
-  auto& menu = program.form<Form1>(FormId::Form1);
+  auto& menu = program.form<MainMenuWindow>(FormId::Form1);
   menu.show();
   menu.program->trigger();
   FormWindow* fromMenu = program.registry.created(FormId::Form10);
   QVERIFY(fromMenu != nullptr);
   QCOMPARE(program.visible(), std::vector<FormWindow*>{fromMenu});
   MainButton(*fromMenu)->click();
-  menu.Command12->click();
+  menu.aboutButton->click();
   QCOMPARE(program.visible(), std::vector<FormWindow*>{program.registry.created(FormId::Form10)});
   QCOMPARE(program.registry.created(FormId::Form10), fromMenu);
 }
@@ -202,41 +202,41 @@ void ShellTest::aboutButtonAndMenuItemOpenTheSameWindow() {
 void ShellTest::splashHandsOverOnTheEleventhTick() {
   Program program;
   program.registry.show(FormId::Form14);
-  auto& splash = program.form<Form14>(FormId::Form14);
-  QCOMPARE(splash.Timer1->interval(), 700);
-  QVERIFY(splash.Timer1->isActive());
-  QCOMPARE(splash.P1->minimum(), 0);
-  QCOMPARE(splash.P1->maximum(), 10);
-  QCOMPARE(splash.P1->value(), 0);
+  auto& splash = program.form<SplashWindow>(FormId::Form14);
+  QCOMPARE(splash.timer->interval(), 700);
+  QVERIFY(splash.timer->isActive());
+  QCOMPARE(splash.progress->minimum(), 0);
+  QCOMPARE(splash.progress->maximum(), 10);
+  QCOMPARE(splash.progress->value(), 0);
   for (int tick = 1; tick <= 10; ++tick) {
-    splash.Timer1_Timer();
-    QCOMPARE(splash.P1->value(), tick);
+    splash.tick();
+    QCOMPARE(splash.progress->value(), tick);
   }
   // Full, but still the splash: the menu waits one more tick.
   QVERIFY(program.registry.created(FormId::Form1) == nullptr);
   QCOMPARE(program.visible(), std::vector<FormWindow*>{&splash});
-  splash.Timer1_Timer();
+  splash.tick();
   QCOMPARE(program.visible(), std::vector<FormWindow*>{program.registry.created(FormId::Form1)});
-  QVERIFY(!splash.Timer1->isActive());
-  QCOMPARE(splash.P1->value(), 10);
+  QVERIFY(!splash.timer->isActive());
+  QCOMPARE(splash.progress->value(), 10);
   QVERIFY(program.messages.shown.empty());
 }
 
 void ShellTest::mainMenuStartsOnFirstButtonAndTabsInOrder() {
   Program program;
-  auto& menu = program.form<Form1>(FormId::Form1);
+  auto& menu = program.form<MainMenuWindow>(FormId::Form1);
   program.registry.show(FormId::Form1);
-  QCOMPARE(menu.focusWidget(), menu.Command1);
+  QCOMPARE(menu.focusWidget(), menu.triangleButton);
   const QStringList expected = {"Command1",  "Command2",  "Command3",  "Command4",  "Command5",
                                 "Command6",  "Command7",  "Command8",  "Command9",  "Command10",
                                 "Command11", "Command12", "Command13", "Command14", "cmdCommand15"};
   QStringList walked;
-  QWidget* widget = menu.Command1;
+  QWidget* widget = menu.triangleButton;
   do {
     if (widget->focusPolicy() & Qt::TabFocus && widget->isVisibleTo(&menu))
       walked << widget->objectName();
     widget = widget->nextInFocusChain();
-  } while (widget != menu.Command1 && walked.size() < 40);
+  } while (widget != menu.triangleButton && walked.size() < 40);
   QCOMPARE(walked, expected);
 }
 

@@ -6,19 +6,19 @@
 #include <QtTest>
 
 #include "tests/windows/Harness.h"
-#include "topics/temperature/Form15.h"
+#include "topics/temperature/TemperatureWindow.h"
 
 using namespace numora;
 using numora::testing::Program;
 
 namespace {
 
-QList<QRadioButton*> Options(const Form15& window) {
-  return {window.Option1, window.Option2, window.Option3,
-          window.Option4, window.Option5, window.Option6};
+QList<QRadioButton*> Options(const TemperatureWindow& window) {
+  return {window.celsiusToFahrenheit, window.fahrenheitToCelsius, window.celsiusToKelvin,
+          window.kelvinToCelsius,     window.kelvinToFahrenheit,  window.fahrenheitToKelvin};
 }
 
-QString Selected(const Form15& window) {
+QString Selected(const TemperatureWindow& window) {
   QStringList names;
   for (const QRadioButton* option : Options(window))
     if (option->isChecked()) names << option->objectName();
@@ -40,7 +40,7 @@ class TemperatureWindowTest : public QObject {
 void TemperatureWindowTest::optionsFormOneGroupWithNoneSelectedAtFirst() {
   Program program;
   program.registry.show(FormId::Form15);
-  auto& window = program.form<Form15>(FormId::Form15);
+  auto& window = program.form<TemperatureWindow>(FormId::Form15);
   QCOMPARE(Selected(window), QString());
   // An option paints no background of its own, so the window's colour shows round its caption.
   const QImage shot = window.grab().toImage();
@@ -49,21 +49,21 @@ void TemperatureWindowTest::optionsFormOneGroupWithNoneSelectedAtFirst() {
     const QPoint corner = option->mapTo(&window, QPoint(option->width() - 1, 0));
     QCOMPARE(shot.pixelColor(corner * shot.devicePixelRatio()), background);
   }
-  QCOMPARE(window.Option5->text(), QStringLiteral(u"من كلفن إلى فهرنهايت "));
+  QCOMPARE(window.kelvinToFahrenheit->text(), QStringLiteral(u"من كلفن إلى فهرنهايت "));
 
-  QTest::keyClicks(window.Text1, "100");
-  QTest::mouseClick(window.Command1, Qt::LeftButton);
-  QCOMPARE(window.Text1->text(), QStringLiteral("100"));  // nothing selected, nothing written
+  QTest::keyClicks(window.temperature, "100");
+  QTest::mouseClick(window.calculate, Qt::LeftButton);
+  QCOMPARE(window.temperature->text(), QStringLiteral("100"));  // nothing selected, nothing written
 
-  QTest::mouseClick(window.Option3, Qt::LeftButton);
-  QCOMPARE(window.Text1->text(), QStringLiteral("100"));  // selecting computes nothing
-  QTest::mouseClick(window.Option1, Qt::LeftButton);
+  QTest::mouseClick(window.celsiusToKelvin, Qt::LeftButton);
+  QCOMPARE(window.temperature->text(), QStringLiteral("100"));  // selecting computes nothing
+  QTest::mouseClick(window.celsiusToFahrenheit, Qt::LeftButton);
   QCOMPARE(Selected(window), QStringLiteral("Option1"));
 
-  QTest::mouseClick(window.Command1, Qt::LeftButton);
-  QCOMPARE(window.Text1->text(), QStringLiteral("212"));
-  QTest::mouseClick(window.Command1, Qt::LeftButton);
-  QCOMPARE(window.Text1->text(), QStringLiteral("413.6"));
+  QTest::mouseClick(window.calculate, Qt::LeftButton);
+  QCOMPARE(window.temperature->text(), QStringLiteral("212"));
+  QTest::mouseClick(window.calculate, Qt::LeftButton);
+  QCOMPARE(window.temperature->text(), QStringLiteral("413.6"));
   QVERIFY(program.messages.shown.empty());
 }
 
@@ -103,11 +103,11 @@ void TemperatureWindowTest::everyDirectionReplacesTheInput() {
   QFETCH(QString, shown);
   Program program;
   program.registry.show(FormId::Form15);
-  auto& window = program.form<Form15>(FormId::Form15);
-  QTest::keyClicks(window.Text1, typed);
+  auto& window = program.form<TemperatureWindow>(FormId::Form15);
+  QTest::keyClicks(window.temperature, typed);
   QTest::mouseClick(window.findChild<QRadioButton*>(option), Qt::LeftButton);
-  QTest::mouseClick(window.Command1, Qt::LeftButton);
-  QCOMPARE(window.Text1->text(), shown);
+  QTest::mouseClick(window.calculate, Qt::LeftButton);
+  QCOMPARE(window.temperature->text(), shown);
   QVERIFY(program.messages.shown.empty());
 }
 
@@ -116,14 +116,14 @@ void TemperatureWindowTest::everyDirectionReplacesTheInput() {
 void TemperatureWindowTest::aCommaSeparatorIsReadBackWhole() {
   Program program(u',');
   program.registry.show(FormId::Form15);
-  auto& window = program.form<Form15>(FormId::Form15);
-  QTest::keyClicks(window.Text1, "100");
-  window.Option1->click();
-  window.Command1->click();
-  window.Command1->click();
-  QCOMPARE(window.Text1->text(), QStringLiteral("413,6"));
-  window.Command1->click();
-  QCOMPARE(window.Text1->text(), QStringLiteral("776,48"));  // from 413,6
+  auto& window = program.form<TemperatureWindow>(FormId::Form15);
+  QTest::keyClicks(window.temperature, "100");
+  window.celsiusToFahrenheit->click();
+  window.calculate->click();
+  window.calculate->click();
+  QCOMPARE(window.temperature->text(), QStringLiteral("413,6"));
+  window.calculate->click();
+  QCOMPARE(window.temperature->text(), QStringLiteral("776,48"));  // from 413,6
 }
 
 QTEST_MAIN(TemperatureWindowTest)

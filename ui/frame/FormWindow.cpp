@@ -187,10 +187,10 @@ void FormWindow::keyPressEvent(QKeyEvent* event) {
   QWidget::keyPressEvent(event);
 }
 
-void FormWindow::Form_Unload() { context_.programEnd->endProgram(); }
+void FormWindow::unload() { context_.programEnd->endProgram(); }
 
 void FormWindow::closeEvent(QCloseEvent* event) {
-  run([this] { Form_Unload(); });
+  run([this] { unload(); });
   event->accept();
 }
 

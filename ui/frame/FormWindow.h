@@ -58,7 +58,7 @@ class FormWindow : public QWidget, protected ControlBuilder {
 
   // The window's load handler, run once through run() by the registry after the window is in
   // its slot, so that a box it shows finds the window in place.
-  virtual void Form_Load() {}
+  virtual void load() {}
 
   // Says a sentence to the pupil's screen reader at once (Announcer); the last one said.
   void announce(const QString& sentence);
@@ -85,7 +85,7 @@ class FormWindow : public QWidget, protected ControlBuilder {
   virtual QString faultSentence(const Fault& fault) const;
 
   // Every window ends the program when it is closed.
-  void Form_Unload();
+  void unload();
 
   // Enter and the keypad's Enter press a focused push button, as Space does, and in a text box
   // the window's button for Enter (setEnterButton), where it has one and the box was given this

@@ -23,8 +23,8 @@ class SolutionPanel;
 // over its boxes and result fields. Its handler reads the boxes and says what it measures with
 // which formula, in the order the window computes them:
 //
-//   readLength(Text1, kRadius);
-//   measure(Label2, CircleArea);
+//   readLength(radius, kRadius);
+//   measure(area, CircleArea);
 //
 // Each result field shows its text whole (ShowWhole), and in its tooltip and accessible
 // description the working behind it (FieldNotes). From the first calculation on, the panel "الحل"

@@ -1,0 +1,90 @@
+#include "topics/temperature/TemperatureWindow.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <optional>
+#include <vector>
+
+#include "numeric/Figure.h"
+#include "topics/temperature/TemperatureFigures.h"
+#include "topics/temperature/TemperatureFormulas.h"
+#include "topics/temperature/TemperatureProblems.h"
+
+namespace numora {
+
+TemperatureWindow::TemperatureWindow(const FormContext& context)
+    : TopicWindow(context, {.caption = u"درجة الحرارة",
+                            .clientWidth = 4815,
+                            .clientHeight = 4410,
+                            .font = {"Tahoma", 8.25}}) {
+  temperature = addTextBox({"Text1",
+                            u"",
+                            600,
+                            360,
+                            3615,
+                            615,
+                            0,
+                            {.accessibleName = u"درجة الحرارة",
+                             .description = u"بعد الحساب تحل الدرجة المحولة محل المكتوبة"}});
+  // The six options sit directly on the window and form one group; none is selected at first.
+  celsiusToFahrenheit = addOption({"Option1", u"من سلسيوس إلى فهرنهايت", 2400, 1080, 2295, 375, 1});
+  fahrenheitToCelsius = addOption({"Option2", u"من فهرنهايت إلى سلسيوس", 0, 1080, 2295, 375, 2});
+  calculate =
+      addCalculateButton({"Command1", u"احسب", 1080, 2760, 2535, 600, 3}, [this] { convert(); });
+  mainMenu = addMainButton({"Command2", u"الرئيسية", 0, 3600, 4815, 840, 4},
+                           ReturnOrder::ShowMainThenHide);
+  celsiusToKelvin = addOption({"Option3", u"من سلسيوس إلى كلفن", 120, 1560, 2175, 375, 5});
+  kelvinToCelsius = addOption({"Option4", u"من كلفن إلى سلسيوس", 2520, 1560, 2175, 375, 6});
+  kelvinToFahrenheit = addOption({"Option5", u"من كلفن إلى فهرنهايت ", 2520, 2040, 2175, 375, 7});
+  fahrenheitToKelvin = addOption({"Option6", u"من فهرنهايت إلى كلفن", 0, 2040, 2295, 375, 8});
+  // The box's working shows the chosen conversion, and the solution states it as its problem.
+  for (const Direction& direction : directions()) {
+    connect(direction.option, &QRadioButton::toggled, this,
+            [this, formula = direction.formula, from = direction.from](bool checked) {
+              if (!checked) return;
+              showFormula(temperature, *formula);
+              setProblem(ConversionProblem(*formula, from));
+              // Choosing one does what the refused click asked.
+              if (refused_) forgetNotes(temperature);
+              refused_ = false;
+            });
+  }
+  setFigure(ThermometersFigure);
+  finishLayout();
+}
+
+std::vector<TemperatureWindow::Direction> TemperatureWindow::directions() const {
+  return {{celsiusToFahrenheit, &CelsiusToFahrenheit, kCelsius},
+          {fahrenheitToCelsius, &FahrenheitToCelsius, kFahrenheit},
+          {celsiusToKelvin, &CelsiusToKelvin, kCelsius},
+          {kelvinToCelsius, &KelvinToCelsius, kKelvin},
+          {kelvinToFahrenheit, &KelvinToFahrenheit, kKelvin},
+          {fahrenheitToKelvin, &FahrenheitToKelvin, kFahrenheit}};
+}
+
+void TemperatureWindow::convert() {
+  std::optional<Direction> chosen;
+  for (const Direction& direction : directions())
+    if (direction.option->isChecked()) chosen = direction;
+  // The box is read once, in the scale of the chosen conversion; the result replaces it.
+  const std::u16string_view scale = chosen ? chosen->from : kCelsius;
+  const double t = read(temperature, scale);
+  if (!chosen) {
+    // Said on the box, in the solution and to the screen reader; the box keeps its text.
+    const std::u16string_view choose = u"اختر أولا واحدا من التحويلات الستة، ثم اضغط «احسب».";
+    noteInput(temperature, choose);
+    refuse(choose);
+    refused_ = true;
+    return;
+  }
+  // No temperature is below absolute zero, on any scale; one typed so is converted as it stands.
+  const double zero = AbsoluteZero(scale);
+  if (t < zero)
+    noteInput(temperature, u"لا درجة حرارة أقل من الصفر المطلق (" +
+                               IsolatedNumber(numberText(zero)) + u" " + std::u16string(scale) +
+                               u")، وحُسب بالعدد " + numberText(t) + u" كما كُتب.");
+  measure(temperature, *chosen->formula);
+}
+
+}  // namespace numora
