@@ -42,6 +42,8 @@ FormWindow& Registry::form(FormId form) {
   std::unique_ptr<FormWindow>& slot = slots_[Slot(form)];
   if (!slot) {
     slot = create(form);
+    // The layout's name of the window, as its controls carry theirs.
+    slot->setObjectName(QStringLiteral("Form%1").arg(static_cast<int>(form)));
     slot->run([window = slot.get()] { window->load(); });
   }
   return *slot;
