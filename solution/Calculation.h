@@ -159,33 +159,38 @@ class Calculation {
   Numerals numerals_;
   std::u16string buttonCaption_ = u"احسب";
   std::vector<Result> results_;  // in the order they were shown
-  // This click's results that are not written yet.
-  std::vector<FieldId> pending_;
   std::set<FieldId> readBoxes_;  // every box a calculation has read
   std::map<FieldId, std::u16string> notes_;
-  Values values_;
-  Place place_;
-  bool computed_ = false;               // results stand that an edited box would make out of date
-  Solution solution_;                   // of the click under way, or of the last one
-  std::optional<Solution> shown_;       // the last solution shown
-  std::u16string outOfDate_;            // why it is out of date, once an edit has made it so
-  std::set<std::u16string> said_;       // the steps and sentences the solution has, each said once
-  std::vector<FieldId> readNow_;        // this click's boxes, in the order it read them
-  std::vector<std::u16string> spoken_;  // this click's results with their names
-  std::u16string firstReason_;          // of this click
-  // Where this click's last exact answer in terms of π stands in its solution's lines.
-  std::optional<std::size_t> lastPiAnswer_;
+  std::optional<Solution> shown_;  // the last solution shown
+  std::u16string outOfDate_;       // why it is out of date, once an edit has made it so
   ProblemOf problem_;
   AnswerForm answerForm_ = AnswerForm::Decimals;
-  bool wholeInputs_ = true;  // every number this click read is whole
-  // This click's results for its answer, in the order they were measured.
+
+  // A result measured, for the answer.
   struct Answer {
     std::u16string name;
     std::u16string text;
     Math formula;
     std::u16string rightToLeft = {};  // where it reads otherwise right to left (π is ط)
   };
-  std::vector<Answer> answers_;
+  // What one click gathers as it runs; each click begins with a new one.
+  struct Click {
+    std::vector<FieldId> pending;  // the results not written yet
+    Values values;
+    Place place;
+    Solution solution;                   // of the click under way, or of the last one
+    std::set<std::u16string> said;       // the steps and sentences the solution has, each said once
+    std::vector<FieldId> read;           // the boxes, in the order they were read
+    std::vector<std::u16string> spoken;  // the results with their names
+    std::u16string firstReason;
+    // Where the last exact answer in terms of π stands in the solution's lines.
+    std::optional<std::size_t> lastPiAnswer;
+    bool wholeInputs = true;      // every number read is whole
+    std::vector<Answer> answers;  // in the order they were measured
+    // The click has run to its end: its results stand, and an edited box makes them out of date.
+    bool ended = false;
+  };
+  Click click_;
 };
 
 }  // namespace numora
