@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <exception>
 #include <utility>
 
 #include "numeric/Exact.h"
@@ -14,9 +13,9 @@
 namespace numora {
 namespace {
 
-std::u16string Widen(const char* text) {
+std::u16string Widen(std::string_view text) {
   std::u16string out;
-  for (; *text != '\0'; ++text) out += static_cast<char16_t>(static_cast<unsigned char>(*text));
+  for (const char c : text) out += static_cast<char16_t>(static_cast<unsigned char>(c));
   return out;
 }
 
@@ -99,28 +98,28 @@ void Calculation::run(const std::function<void()>& handler) {
     showSolution();
     view_.announce(click_.solution.why);
   };
-  try {
-    handler();
-    // A click that computed, left out or refused nothing keeps the last solution.
-    if (click_.pending.size() < results_.size() || click_.solution.stopped) {
-      poseAndAnswer();
-      showSolution();
-      view_.announce(announcement());
-    }
-  } catch (const Fault& fault) {
-    // The steps of the formula under way, as far as they go, and the plain sentence.
-    if (click_.place.formula != nullptr) addSteps(*click_.place.formula, {});
-    const std::u16string sentence = faultSentence(fault);
-    failed(StopReason(fault, numerals_), sentence);
-    view_.showFault(fault, sentence);
-  } catch (const std::exception& failure) {
-    const std::u16string what = Widen(failure.what());
-    failed(u"توقف الحساب عند خطأ في وقت التشغيل (" + what + u")", {});
-    view_.showFailure(what);
-  } catch (...) {
-    failed(u"توقف الحساب عند خطأ في وقت التشغيل (unknown failure)", {});
-    view_.showFailure(u"unknown failure");
-  }
+  RunGuarded(
+      [&] {
+        handler();
+        // A click that computed, left out or refused nothing keeps the last solution.
+        if (click_.pending.size() < results_.size() || click_.solution.stopped) {
+          poseAndAnswer();
+          showSolution();
+          view_.announce(announcement());
+        }
+      },
+      [&](const Fault& fault) {
+        // The steps of the formula under way, as far as they go, and the plain sentence.
+        if (click_.place.formula != nullptr) addSteps(*click_.place.formula, {});
+        const std::u16string sentence = faultSentence(fault);
+        failed(StopReason(fault, numerals_), sentence);
+        view_.showFault(fault, sentence);
+      },
+      [&](std::string_view failure) {
+        const std::u16string what = Widen(failure);
+        failed(u"توقف الحساب عند خطأ في وقت التشغيل (" + what + u")", {});
+        view_.showFailure(what);
+      });
   // A result the handler did not reach without a fault keeps what it showed.
   click_.pending.clear();
   click_.ended = true;
