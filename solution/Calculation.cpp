@@ -293,7 +293,9 @@ double Calculation::value(const Formula& formula) {
 
 void Calculation::measure(FieldId result, const Formula& formula) {
   remember(result, formula);
-  const std::u16string text = numberText(evaluate(formula));
+  const double value = evaluate(formula);
+  click_.values.setResult(formula, value);
+  const std::u16string text = numberText(value);
   view_.setText(result, text);
   click_.spoken.push_back(formula.name + u" " + text);
   done(result, WithResult(formula, click_.values, text, numerals_));

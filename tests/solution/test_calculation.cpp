@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <functional>
 #include <map>
 #include <string>
@@ -221,6 +222,9 @@ TEST(Calculation, TheSolutionFollowsTheClick) {
                    u"*ر = √2 ≈ 1,4142135623731", u"@ج = 12", u"@ر = √2 ≈ 1,4142135623731"}));
   EXPECT_FALSE(window.view.solution.stopped);
   EXPECT_EQ(*window.view.solution.values.find(u"ص"), 2);
+  // Each result by its formula, for the figure.
+  EXPECT_EQ(*window.view.solution.values.result(kSum), 12);
+  EXPECT_DOUBLE_EQ(*window.view.solution.values.result(kRoot), std::sqrt(2.0));
 
   window.calculation.edited(window.second);
   EXPECT_EQ(window.view.solutionStale, u"تغيرت المدخلات بعد هذا الحساب: اضغط «احسب» مرة أخرى.");

@@ -246,10 +246,11 @@ Figure ParabolaFigure(const Values& values, Numerals numerals) {
   const double a = *values.find(kA), b = *values.find(kB), c = *values.find(kC);
   if (a == 0) return NotDrawn(kParabola, u"مع A = 0 ليست المعادلة تربيعية، فلا قطع مكافئ.");
 
+  // The roots as the window wrote them.
   std::vector<double> roots;
   if (*discriminant >= 0) {
-    const std::optional<double> first = Computed(FirstRoot, values, {});
-    const std::optional<double> second = Computed(SecondRoot, values, {});
+    const double* first = values.result(FirstRoot);
+    const double* second = values.result(SecondRoot);
     if (!first || !second) return NotDrawn(kParabola, kOutOfReach);
     roots = {std::min(*first, *second), std::max(*first, *second)};
     if (roots[0] == roots[1]) roots.pop_back();
