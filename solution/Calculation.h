@@ -41,6 +41,8 @@ class ResultView {
   // of a failure that is no fault.
   virtual void showFault(const Fault& fault, std::u16string_view sentence) = 0;
   virtual void showFailure(std::u16string_view what) = 0;
+  // A message of the window's own, in a box; the click goes on once the pupil has read it.
+  virtual void showMessage(std::u16string_view text) = 0;
   // The solution of a click that computed or left out a result; it is up to date until an edit
   // makes it out of date, with the sentence that says so.
   virtual void showSolution(const Solution& solution) = 0;
@@ -98,6 +100,8 @@ class Calculation {
   // A click that cannot compute anything (nothing chosen to compute), and what the pupil should
   // do, in one sentence: the solution and the screen reader say it.
   void refuse(std::u16string_view sentence);
+  // The window's own message, shown where the handler stands.
+  void showMessage(std::u16string_view text) { view_.showMessage(text); }
 
   // The pupil changed a box.
   void edited(FieldId box);

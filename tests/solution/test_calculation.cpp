@@ -18,7 +18,8 @@ namespace {
 // The fields of a window, each a string of its own, and what the calculation shows in them.
 struct FakeView final : ResultView {
   std::map<FieldId, std::u16string> texts, names, workings, notes, stale;
-  std::vector<std::u16string> boxes;  // "<fault number>: <sentence>" or "failure: <what>"
+  // "<fault number>: <sentence>", "failure: <what>" or "message: <text>"
+  std::vector<std::u16string> boxes;
 
   std::u16string text(FieldId box) const override { return texts.count(box) ? texts.at(box) : u""; }
   std::u16string name(FieldId box) const override { return names.at(box); }
@@ -34,6 +35,9 @@ struct FakeView final : ResultView {
   }
   void showFailure(std::u16string_view what) override {
     boxes.push_back(u"failure: " + std::u16string(what));
+  }
+  void showMessage(std::u16string_view text) override {
+    boxes.push_back(u"message: " + std::u16string(text));
   }
   void showSolution(const Solution& shown) override {
     solution = shown;
@@ -191,10 +195,14 @@ TEST(Calculation, AResultLeftOutSaysWhyAndAFailureIsNoFault) {
   window.calculation.run([&] {
     window.calculation.read(window.first, u"س");
     window.calculation.read(window.second, u"ص");
-    if (window.calculation.value(kDifference) < 0)
+    if (window.calculation.value(kDifference) < 0) {
       window.calculation.leaveOut(window.root, u"السبب");
+      window.calculation.showMessage(u"لا جذر");
+    }
     window.calculation.measure(window.sum, kSum);
   });
+  // The window's own message is no fault: the click goes on after it.
+  EXPECT_EQ(window.view.boxes, std::vector<std::u16string>{u"message: لا جذر"});
   EXPECT_EQ(window.view.texts[window.root], u"");
   EXPECT_EQ(window.view.workings[window.root], u"د = 1 - 2 = -1؛ ر = √(-1) ÷ 2، لم تحسب: السبب");
   EXPECT_EQ(window.view.texts[window.sum], u"3");

@@ -71,7 +71,7 @@ void Form13::Command1_Click() {
     // The window's own message; the roots are emptied and say why.
     leaveOut(Text4, kNoRealRoot);
     leaveOut(Text5, kNoRealRoot);
-    context().messages->show({kProgramTitle, QStringLiteral(u"المعادلة لاتحل")});
+    message(u"المعادلة لاتحل");
     return;
   }
   measure(Text4, FirstRoot);
