@@ -3,6 +3,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <array>
 #include <optional>
 #include <vector>
 
@@ -55,9 +56,13 @@ Form15::Form15(const FormContext& context)
 }
 
 std::vector<Form15::Direction> Form15::directions() const {
-  return {{Option1, &CelsiusToFahrenheit, kCelsius}, {Option2, &FahrenheitToCelsius, kFahrenheit},
-          {Option3, &CelsiusToKelvin, kCelsius},     {Option4, &KelvinToCelsius, kKelvin},
-          {Option5, &KelvinToFahrenheit, kKelvin},   {Option6, &FahrenheitToKelvin, kFahrenheit}};
+  // The options in the order of the conversions.
+  const std::array<QRadioButton*, kConversions.size()> options = {Option1, Option2, Option3,
+                                                                  Option4, Option5, Option6};
+  std::vector<Direction> all;
+  for (std::size_t i = 0; i < options.size(); ++i)
+    all.push_back({options[i], kConversions[i].formula, kConversions[i].from});
+  return all;
 }
 
 void Form15::Command1_Click() {
