@@ -8,12 +8,24 @@
 
 namespace numora {
 
-Figure CannotDraw(std::u16string name, std::u16string why) {
+namespace {
+
+Figure NotDrawn(std::u16string_view name, std::u16string sentence) {
   Figure figure;
-  figure.name = std::move(name);
-  figure.description = why;
-  figure.cannotDraw = std::move(why);
+  figure.name = name;
+  figure.description = sentence;
+  figure.cannotDraw = std::move(sentence);
   return figure;
+}
+
+}  // namespace
+
+Figure CannotDraw(std::u16string_view name, std::u16string_view why) {
+  return NotDrawn(name, u"لا يرسم الشكل: " + std::u16string(why));
+}
+
+Figure CannotDrawToScale(std::u16string_view name, std::u16string_view why) {
+  return NotDrawn(name, u"لا يرسم الشكل بمقياس رسم: " + std::u16string(why));
 }
 
 FigurePath Segment(FigurePoint from, FigurePoint to, FigureLine line, FigureInk ink) {

@@ -91,8 +91,10 @@ struct Figure {
 // read from the boxes, by their names in the formulas, and the stages computed on the way.
 using FigureOf = Figure (*)(const Values& values, Numerals numerals);
 
-// Figures that are not drawn, with the sentence that says why.
-Figure CannotDraw(std::u16string name, std::u16string why);
+// Figures that are not drawn, with the sentence that says why: "لا يرسم الشكل: " and the reason,
+// or, for lengths too far apart to share one scale, "لا يرسم الشكل بمقياس رسم: " and the reason.
+Figure CannotDraw(std::u16string_view name, std::u16string_view why);
+Figure CannotDrawToScale(std::u16string_view name, std::u16string_view why);
 
 // Pieces of figures.
 FigurePath Segment(FigurePoint from, FigurePoint to, FigureLine line = FigureLine::Solid,

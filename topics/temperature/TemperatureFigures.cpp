@@ -17,9 +17,7 @@ namespace {
 
 constexpr std::u16string_view kThermometers = u"مقاييس الحرارة";
 
-Figure NotDrawn(std::u16string_view why) {
-  return CannotDraw(std::u16string(kThermometers), u"لا يرسم الشكل: " + std::u16string(why));
-}
+Figure NotDrawn(std::u16string_view why) { return CannotDraw(kThermometers, why); }
 
 // A temperature converted by the window's own conversion, so that the figure writes the numbers
 // the window writes.
