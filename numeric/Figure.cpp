@@ -6,6 +6,8 @@
 #include <numbers>
 #include <utility>
 
+#include "numeric/Bidi.h"
+
 namespace numora {
 
 namespace {
@@ -86,12 +88,12 @@ double NiceStep(double rough) {
 }
 
 std::u16string IsolatedNumber(std::u16string_view number) {
-  return u'\u2066' + LeftToRightNumbers(number) + u'\u2069';
+  return LeftToRightIsolate(LeftToRightNumbers(number));
 }
 
 std::u16string CoordinatePair(std::u16string_view x, std::u16string_view y) {
   // The Arabic comma, which a decimal comma cannot be taken for; each number one left-to-right run.
-  return u'\u2068' + (u"(" + IsolatedNumber(x) + u"، " + IsolatedNumber(y) + u")") + u'\u2069';
+  return Isolate(u"(" + IsolatedNumber(x) + u"، " + IsolatedNumber(y) + u")");
 }
 
 FigureFrame FrameAround(const Figure& figure, double margin) {

@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "numeric/Bidi.h"
 #include "numeric/NumberWriting.h"
 #include "tests/formulas/QuadraticClick.h"
 #include "topics/algebra/AlgebraFigures.h"
@@ -40,9 +41,8 @@ std::vector<FigurePath> Filled(const Figure& figure, std::size_t corners) {
 // Whether a label says the text (its numbers set apart or not), at the height when one is given.
 bool Labelled(const Figure& figure, std::u16string_view text, double y = NAN) {
   return std::any_of(figure.labels.begin(), figure.labels.end(), [&](const FigureLabel& l) {
-    std::u16string said = l.text;
-    std::erase_if(said, [](char16_t c) { return c >= u'\u2066' && c <= u'\u2069'; });
-    return said == text && (std::isnan(y) || std::abs(l.at.y - y) <= 1e-12 * std::abs(y));
+    return WithoutBidiMarks(l.text) == text &&
+           (std::isnan(y) || std::abs(l.at.y - y) <= 1e-12 * std::abs(y));
   });
 }
 

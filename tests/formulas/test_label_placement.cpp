@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "numeric/Bidi.h"
 #include "numeric/Figure.h"
 #include "tests/formulas/QuadraticClick.h"
 #include "topics/algebra/AlgebraFigures.h"
@@ -27,7 +28,7 @@ class FixedLabelMetrics : public LabelMetrics {
   explicit FixedLabelMetrics(double pixels) : pixels_(pixels) {}
   double width(const FigureLabel& label) const override {
     const auto shown = std::count_if(label.text.begin(), label.text.end(),
-                                     [](char16_t c) { return c < u'\u2066' || c > u'\u2069'; });
+                                     [](char16_t c) { return !IsBidiMark(c); });
     return 0.6 * pixels_ * static_cast<double>(shown) + 1;
   }
   double height(const FigureLabel&) const override { return 1.3 * pixels_; }

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "numeric/Bidi.h"
 namespace numora {
 namespace {
 
@@ -69,12 +70,7 @@ struct FakeView final : ResultView {
   Solution solution;
   std::u16string solutionStale;
 
-  static std::u16string Plain(std::u16string_view text) {
-    std::u16string plain(text);
-    std::erase_if(plain,
-                  [](char16_t c) { return (c >= u'\u2066' && c <= u'\u2069') || c == u'\u200E'; });
-    return plain;
-  }
+  static std::u16string Plain(std::u16string_view text) { return WithoutBidiMarks(text); }
 };
 
 // Where the sentence of a fault comes from: the formula and the stage under way.

@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "numeric/Bidi.h"
 #include "ui/platform/Utf16Text.h"
 
 namespace numora {
@@ -109,15 +110,16 @@ QPointF ToQPoint(SurfacePoint p) { return {p.x, p.y}; }
 // apart by the figure as a textbook sets them; one of numbers and signs reads from the left; a
 // pair of coordinates reads in the direction of the formulas, so that x comes first either way.
 QString LabelText(const FigureLabel& label, FormulaDirection direction) {
-  const QChar formulas(direction == FormulaDirection::RightToLeft ? 0x2067 : 0x2066);
-  QString text = ToQString(label.text);
-  const bool pair = text.contains(QChar(0x2068));
-  text.replace(QChar(0x2068), formulas);
+  const bool rightToLeft = direction == FormulaDirection::RightToLeft;
+  std::u16string text = label.text;
+  const bool pair = text.find(kFirstStrongIsolate) != std::u16string::npos;
+  std::replace(text.begin(), text.end(), kFirstStrongIsolate,
+               rightToLeft ? kRightToLeftIsolate : kLeftToRightIsolate);
   const bool words = std::any_of(label.text.begin(), label.text.end(), [](char16_t c) {
     return (c >= u'\u0621' && c <= u'\u064A') || (c >= u'\u0671' && c <= u'\u06D3');
   });
-  const QChar isolate = words ? QChar(0x2067) : pair ? formulas : QChar(0x2066);
-  return isolate + text + QChar(0x2069);
+  return ToQString(words || (pair && rightToLeft) ? RightToLeftIsolate(text)
+                                                  : LeftToRightIsolate(text));
 }
 
 // Labels measured in the painter's font on its device.
