@@ -127,6 +127,15 @@ std::u16string CoordinatePair(std::u16string_view x, std::u16string_view y);
 // its larger side on each side.
 FigureFrame FrameAround(const Figure& figure, double margin = 0.08);
 
+// Whether a frame gives a scale at all: its width and its height finite and neither zero nor too
+// small to divide by. Drawable's first test: a figure asks it of its frame as it is built, and the
+// rest of the rule is asked where the figure is painted.
+bool Scalable(const FigureFrame& frame);
+// Whether a figure can be mapped onto a surface, the one rule of what is drawn. Figures give frames
+// that hold them; this keeps a slip in one of them (a zero length, a NaN, an overflow) from
+// reaching a painter with coordinates it would take forever to stroke.
+bool Drawable(const Figure& figure);
+
 // Label placement, in the units of the surface a figure is drawn on (a view's pixels, a page's
 // points), y growing downwards.
 struct SurfacePoint {

@@ -39,15 +39,9 @@ std::optional<double> Computed(const Formula& formula, const Values& values,
   return std::nullopt;
 }
 
-// A frame the painter can scale to: finite, and neither side zero or too small to divide by.
-bool Drawable(const FigureFrame& frame) {
-  return std::isnormal(frame.width()) && std::isnormal(frame.height()) && frame.width() > 0 &&
-         frame.height() > 0;
-}
-
 Figure Framed(Figure figure, double margin) {
   figure.frame = FrameAround(figure, margin);
-  if (!Drawable(figure.frame)) return CannotDraw(figure.name, kOutOfReach);
+  if (!Scalable(figure.frame)) return CannotDraw(figure.name, kOutOfReach);
   return figure;
 }
 
@@ -265,7 +259,9 @@ Figure ParabolaFigure(const Values& values, Numerals numerals) {
   const double edge = lowest + a * reach * reach;
   const double bottom = std::min({0.0, lowest, edge, c}), top = std::max({0.0, lowest, edge, c});
   const FigureFrame inner{left, bottom, right, top};
-  if (!Drawable(inner) || !std::isfinite(edge)) return CannotDraw(kParabola, kOutOfReach);
+  // The ticks are computed on this frame; the rest of the rule is asked of the finished figure
+  // where it is painted.
+  if (!Scalable(inner) || !std::isfinite(edge)) return CannotDraw(kParabola, kOutOfReach);
 
   Figure figure;
   figure.name = kParabola;

@@ -30,33 +30,6 @@ bool IsEmpty(const Figure& figure) {
          figure.dots.empty() && figure.labels.empty();
 }
 
-// Whether the figure can be mapped onto a screen at all. Builders give frames that hold their
-// figure; this only keeps a slip in one of them (a zero length, a NaN, an overflow) from reaching
-// the rasteriser with coordinates it would take forever to stroke.
-bool Drawable(const Figure& figure) {
-  const FigureFrame& frame = figure.frame;
-  const double width = frame.width(), height = frame.height();
-  if (!std::isfinite(width) || !std::isfinite(height)) return false;
-  // A frame narrower than the rounding of its own coordinates has no scale; one below 1e-200
-  // would give a scale that overflows. Each axis on its own: a number line's height is a few
-  // units whatever the size of its numbers.
-  const auto narrowest = [](double low, double high) {
-    return std::max(1e-200, 1e-9 * std::max(std::abs(low), std::abs(high)));
-  };
-  if (!(width > narrowest(frame.left, frame.right) && height > narrowest(frame.bottom, frame.top)))
-    return false;
-  // Points are allowed a frame's size outside it; further out they would be drawn off the view.
-  const auto near = [&](FigurePoint p) {
-    return std::isfinite(p.x) && std::isfinite(p.y) && p.x >= frame.left - width &&
-           p.x <= frame.right + width && p.y >= frame.bottom - height && p.y <= frame.top + height;
-  };
-  for (const FigurePath& path : figure.paths)
-    if (!std::all_of(path.points.begin(), path.points.end(), near)) return false;
-  if (!std::all_of(figure.dots.begin(), figure.dots.end(), near)) return false;
-  return std::all_of(figure.labels.begin(), figure.labels.end(),
-                     [&](const FigureLabel& label) { return near(label.at); });
-}
-
 QColor Blend(const QColor& from, const QColor& to, qreal share) {
   return QColor::fromRgbF(from.redF() + (to.redF() - from.redF()) * share,
                           from.greenF() + (to.greenF() - from.greenF()) * share,
