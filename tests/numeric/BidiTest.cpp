@@ -10,12 +10,11 @@ namespace numora {
 namespace {
 
 // Any text, isolated each way and its marks taken away again, reads as the letters it held: the
-// marks are those Unicode's algorithm reads, and the characters beside them in the code charts
-// are the text's own.
+// marks are those Unicode's algorithm reads, and their neighbours in the code charts are letters.
 TEST(Bidi, AnIsolatedTextReadsAsItsLettersOnceTheMarksAreTakenAway) {
-  const std::u16string marks =
-      u"\u200E\u200F\u061C\u202A\u202B\u202C\u202D\u202E\u2066\u2067\u2068\u2069";
-  const std::u16string letters = u"a3س٣ (،\u200D\u2065\u206A\u202F\u2029\u061B";
+  const std::u16string
+      marks = u"\u200E\u200F\u061C\u202A\u202B\u202C\u202D\u202E\u2066\u2067\u2068\u2069",
+      letters = u"a3س٣ (،\u200D\u2065\u206A\u202F\u2029\u061B";
   const std::pair<std::u16string (*)(std::u16string_view), char16_t> isolates[] = {
       {Isolate, u'\u2068'}, {LeftToRightIsolate, u'\u2066'}, {RightToLeftIsolate, u'\u2067'}};
   std::mt19937 random(20240613);
@@ -23,8 +22,7 @@ TEST(Bidi, AnIsolatedTextReadsAsItsLettersOnceTheMarksAreTakenAway) {
     std::u16string text, reads;
     for (auto n = random() % 12; n > 0; --n) {
       const bool mark = random() % 3 == 0;
-      const std::u16string& from = mark ? marks : letters;
-      const char16_t c = from[random() % from.size()];
+      const char16_t c = mark ? marks[random() % marks.size()] : letters[random() % letters.size()];
       text += c;
       if (!mark) reads += c;
     }
