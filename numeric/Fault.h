@@ -53,4 +53,23 @@ std::u16string_view ArabicName(FaultKind kind);
 // the number in the region's digits.
 std::u16string StopReason(const Fault& fault, Numerals numerals = {});
 
+// What a failure that is no exception of the standard library is called.
+inline constexpr std::string_view kUnknownFailure = "unknown failure";
+
+// Runs the handler of a click, the one place where what it throws is caught: a fault goes to
+// onFault, and any other exception to onFailure with its text (kUnknownFailure for one that has
+// none), each inside its catch.
+template <class Handler, class OnFault, class OnFailure>
+void RunGuarded(Handler&& handler, OnFault&& onFault, OnFailure&& onFailure) {
+  try {
+    handler();
+  } catch (const Fault& fault) {
+    onFault(fault);
+  } catch (const std::exception& failure) {
+    onFailure(std::string_view(failure.what()));
+  } catch (...) {
+    onFailure(kUnknownFailure);
+  }
+}
+
 }  // namespace numora

@@ -6,14 +6,28 @@
 #include <numbers>
 #include <utility>
 
+#include "numeric/Bidi.h"
+
 namespace numora {
 
-Figure CannotDraw(std::u16string name, std::u16string why) {
+namespace {
+
+Figure NotDrawn(std::u16string_view name, std::u16string sentence) {
   Figure figure;
-  figure.name = std::move(name);
-  figure.description = why;
-  figure.cannotDraw = std::move(why);
+  figure.name = name;
+  figure.description = sentence;
+  figure.cannotDraw = std::move(sentence);
   return figure;
+}
+
+}  // namespace
+
+Figure CannotDraw(std::u16string_view name, std::u16string_view why) {
+  return NotDrawn(name, u"لا يرسم الشكل: " + std::u16string(why));
+}
+
+Figure CannotDrawToScale(std::u16string_view name, std::u16string_view why) {
+  return NotDrawn(name, u"لا يرسم الشكل بمقياس رسم: " + std::u16string(why));
 }
 
 FigurePath Segment(FigurePoint from, FigurePoint to, FigureLine line, FigureInk ink) {
@@ -74,12 +88,12 @@ double NiceStep(double rough) {
 }
 
 std::u16string IsolatedNumber(std::u16string_view number) {
-  return u'\u2066' + LeftToRightNumbers(number) + u'\u2069';
+  return LeftToRightIsolate(LeftToRightNumbers(number));
 }
 
 std::u16string CoordinatePair(std::u16string_view x, std::u16string_view y) {
   // The Arabic comma, which a decimal comma cannot be taken for; each number one left-to-right run.
-  return u'\u2068' + (u"(" + IsolatedNumber(x) + u"، " + IsolatedNumber(y) + u")") + u'\u2069';
+  return Isolate(u"(" + IsolatedNumber(x) + u"، " + IsolatedNumber(y) + u")");
 }
 
 FigureFrame FrameAround(const Figure& figure, double margin) {
@@ -98,6 +112,35 @@ FigureFrame FrameAround(const Figure& figure, double margin) {
   if (frame.left > frame.right) return {};
   const double pad = margin * std::max({frame.width(), frame.height(), 1e-300});
   return {frame.left - pad, frame.bottom - pad, frame.right + pad, frame.top + pad};
+}
+
+bool Scalable(const FigureFrame& frame) {
+  return std::isnormal(frame.width()) && std::isnormal(frame.height()) && frame.width() > 0 &&
+         frame.height() > 0;
+}
+
+bool Drawable(const Figure& figure) {
+  const FigureFrame& frame = figure.frame;
+  if (!Scalable(frame)) return false;
+  const double width = frame.width(), height = frame.height();
+  // A frame narrower than the rounding of its own coordinates has no scale; one below 1e-200
+  // would give a scale that overflows. Each axis on its own: a number line's height is a few
+  // units whatever the size of its numbers.
+  const auto narrowest = [](double low, double high) {
+    return std::max(1e-200, 1e-9 * std::max(std::abs(low), std::abs(high)));
+  };
+  if (!(width > narrowest(frame.left, frame.right) && height > narrowest(frame.bottom, frame.top)))
+    return false;
+  // Points are allowed a frame's size outside it; further out they would be drawn off the view.
+  const auto near = [&](FigurePoint p) {
+    return std::isfinite(p.x) && std::isfinite(p.y) && p.x >= frame.left - width &&
+           p.x <= frame.right + width && p.y >= frame.bottom - height && p.y <= frame.top + height;
+  };
+  for (const FigurePath& path : figure.paths)
+    if (!std::all_of(path.points.begin(), path.points.end(), near)) return false;
+  if (!std::all_of(figure.dots.begin(), figure.dots.end(), near)) return false;
+  return std::all_of(figure.labels.begin(), figure.labels.end(),
+                     [&](const FigureLabel& label) { return near(label.at); });
 }
 
 FigureMapping::FigureMapping(const FigureFrame& frame, const SurfaceRect& room, bool sameScale)

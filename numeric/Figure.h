@@ -91,8 +91,10 @@ struct Figure {
 // read from the boxes, by their names in the formulas, and the stages computed on the way.
 using FigureOf = Figure (*)(const Values& values, Numerals numerals);
 
-// Figures that are not drawn, with the sentence that says why.
-Figure CannotDraw(std::u16string name, std::u16string why);
+// Figures that are not drawn, with the sentence that says why: "لا يرسم الشكل: " and the reason,
+// or, for lengths too far apart to share one scale, "لا يرسم الشكل بمقياس رسم: " and the reason.
+Figure CannotDraw(std::u16string_view name, std::u16string_view why);
+Figure CannotDrawToScale(std::u16string_view name, std::u16string_view why);
 
 // Pieces of figures.
 FigurePath Segment(FigurePoint from, FigurePoint to, FigureLine line = FigureLine::Solid,
@@ -124,6 +126,15 @@ std::u16string CoordinatePair(std::u16string_view x, std::u16string_view y);
 // The smallest frame around every path, dot and label point, with a margin of the given share of
 // its larger side on each side.
 FigureFrame FrameAround(const Figure& figure, double margin = 0.08);
+
+// Whether a frame gives a scale at all: its width and its height finite and neither zero nor too
+// small to divide by. Drawable's first test: a figure asks it of its frame as it is built, and the
+// rest of the rule is asked where the figure is painted.
+bool Scalable(const FigureFrame& frame);
+// Whether a figure can be mapped onto a surface, the one rule of what is drawn. Figures give frames
+// that hold them; this keeps a slip in one of them (a zero length, a NaN, an overflow) from
+// reaching a painter with coordinates it would take forever to stroke.
+bool Drawable(const Figure& figure);
 
 // Label placement, in the units of the surface a figure is drawn on (a view's pixels, a page's
 // points), y growing downwards.

@@ -82,6 +82,22 @@ const double* Values::find(std::u16string_view name) const {
   return nullptr;
 }
 
+void Values::setResult(const Formula& formula, double value) {
+  for (auto& [known, number] : results_) {
+    if (known == &formula) {
+      number = value;
+      return;
+    }
+  }
+  results_.emplace_back(&formula, value);
+}
+
+const double* Values::result(const Formula& formula) const {
+  for (const auto& [known, number] : results_)
+    if (known == &formula) return &number;
+  return nullptr;
+}
+
 bool GivesRealOddRoot(double radicand, double index) {
   return radicand < 0 && IsOddWholeNumber(index);
 }

@@ -108,18 +108,23 @@ Expr Stage(std::u16string_view name, Expr value, bool shown);
 // The stage of an n-th root that forms the reciprocal of the index.
 inline constexpr std::u16string_view kRootExponent = u"مقلوب الدليل";
 
-// The numbers of one calculation by name: the quantities read from the boxes and the stages
-// computed on the way.
+struct Formula;
+
+// The numbers of one calculation: by name, the quantities read from the boxes and the stages
+// computed on the way; by their formula, the results measured, as they were written.
 class Values {
  public:
   Values() = default;
   Values(std::initializer_list<std::pair<std::u16string_view, double>> values);
   void set(std::u16string_view name, double value);
   const double* find(std::u16string_view name) const;
-  void clear() { values_.clear(); }
+  // Results of one name (the two roots "س") each have their own formula.
+  void setResult(const Formula& formula, double value);
+  const double* result(const Formula& formula) const;
 
  private:
   std::vector<std::pair<std::u16string, double>> values_;
+  std::vector<std::pair<const Formula*, double>> results_;
 };
 
 // Where a fault was raised while a formula was computed, for the topic's plain sentence.

@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "numeric/Bidi.h"
+
 namespace numora {
 namespace {
 
@@ -67,7 +69,6 @@ std::u16string NumberToText(double value, Numerals numerals) {
 }
 
 std::u16string LeftToRightNumbers(std::u16string_view text) {
-  constexpr char16_t kMark = u'\u200E';
   const auto arabicDigit = [](char16_t c) {
     return (c >= u'\u0660' && c <= u'\u0669') || (c >= u'\u06F0' && c <= u'\u06F9');
   };
@@ -81,7 +82,8 @@ std::u16string LeftToRightNumbers(std::u16string_view text) {
     const bool more = i + 1 < text.size() &&
                       (arabicDigit(text[i + 1]) ||
                        (separator(text[i + 1]) && i + 2 < text.size() && arabicDigit(text[i + 2])));
-    if (!more && (i + 1 == text.size() || text[i + 1] != kMark)) marked += kMark;
+    if (!more && (i + 1 == text.size() || text[i + 1] != kLeftToRightMark))
+      marked += kLeftToRightMark;
   }
   return marked;
 }

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "numeric/Bidi.h"
+
 namespace numora {
 
 Math MathNumber(std::u16string digits) {
@@ -64,10 +66,6 @@ namespace {
 
 using Kind = Math::Kind;
 
-constexpr char16_t kRightToLeftIsolate = u'\u2067';
-constexpr char16_t kPopDirectionalIsolate = u'\u2069';
-constexpr char16_t kLeftToRightMark = u'\u200E';
-
 // A digit's value in any of the region's digits; -1 for anything else.
 int Digit(char16_t c) {
   for (const char16_t zero : {u'0', u'\u0660', u'\u06F0'})
@@ -126,7 +124,7 @@ std::u16string Linear(const Math& math, FormulaDirection direction) {
     case Kind::Words:
       return math.text();
     case Kind::Name:
-      return kRightToLeftIsolate + math.text() + kPopDirectionalIsolate + kLeftToRightMark;
+      return RightToLeftIsolate(math.text()) + kLeftToRightMark;
     case Kind::Row: {
       std::u16string text;
       const Math* previous = nullptr;

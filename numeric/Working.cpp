@@ -5,17 +5,13 @@
 #include <utility>
 #include <vector>
 
+#include "numeric/Bidi.h"
 #include "numeric/Exact.h"
 #include "numeric/Fault.h"
 #include "numeric/NumberWriting.h"
 
 namespace numora {
 namespace {
-
-constexpr char16_t kLeftToRightIsolate = u'\u2066';
-constexpr char16_t kRightToLeftIsolate = u'\u2067';
-constexpr char16_t kPopDirectionalIsolate = u'\u2069';
-constexpr char16_t kLeftToRightMark = u'\u200E';
 
 using Kind = Expr::Kind;
 
@@ -40,8 +36,7 @@ class Writer {
     const double* value = values_ ? values_->find(name) : nullptr;
     // The mark after the name is a strong left-to-right letter inside any parentheses around
     // it, so that they and what they hold keep the formula's direction.
-    return value ? number(*value, true)
-                 : kRightToLeftIsolate + name + kPopDirectionalIsolate + kLeftToRightMark;
+    return value ? number(*value, true) : RightToLeftIsolate(name) + kLeftToRightMark;
   }
 
   std::u16string number(double value, bool operand) const {
@@ -235,9 +230,8 @@ void CollectStages(const Expr& expr, std::vector<const Expr*>& stages) {
 // "name = formula = value", the formula and its value one left-to-right run.
 std::u16string Line(const std::u16string& name, const std::u16string& formula,
                     const std::u16string& value) {
-  return name + u" = " + kLeftToRightIsolate +
-         LeftToRightNumbers(formula + (value.empty() ? u"" : u" = " + value)) +
-         kPopDirectionalIsolate;
+  return name + u" = " +
+         LeftToRightIsolate(LeftToRightNumbers(formula + (value.empty() ? u"" : u" = " + value)));
 }
 
 std::u16string Write(const Formula& formula, const Values* values, std::u16string_view result,
@@ -478,7 +472,7 @@ bool StepLine(const std::u16string& name, const std::u16string& heading, const E
     if (!first) joined.append(u" ").append(part.relation).append(u" ");
     joined += formula;
     step.rows.push_back((first ? head + name + u" = " : std::u16string(part.relation) + u" ") +
-                        kLeftToRightIsolate + formula + kPopDirectionalIsolate);
+                        LeftToRightIsolate(formula));
     std::vector<Math> row;
     if (first && !heading.empty()) row.push_back(MathWords(heading + u":"));
     if (first) row.push_back(MathName(name));
@@ -486,7 +480,7 @@ bool StepLine(const std::u16string& name, const std::u16string& heading, const E
     row.push_back(part.math);
     step.formulas.push_back(MathRow(std::move(row)));
   }
-  step.line = head + name + u" = " + kLeftToRightIsolate + joined + kPopDirectionalIsolate;
+  step.line = head + name + u" = " + LeftToRightIsolate(joined);
   return complete;
 }
 
@@ -526,9 +520,9 @@ Math ApproximatelyMath(std::u16string_view name, const Math& exact, std::u16stri
 
 std::u16string Approximately(std::u16string_view name, std::u16string_view exact,
                              std::u16string_view decimal) {
-  return std::u16string(name) + u" = " + kLeftToRightIsolate +
-         LeftToRightNumbers(std::u16string(exact) + u" ≈ " + std::u16string(decimal)) +
-         kPopDirectionalIsolate;
+  return std::u16string(name) + u" = " +
+         LeftToRightIsolate(
+             LeftToRightNumbers(std::u16string(exact) + u" ≈ " + std::u16string(decimal)));
 }
 
 std::u16string InWords(const Formula& formula, Numerals numerals) {

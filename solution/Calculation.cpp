@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <exception>
 #include <utility>
 
 #include "numeric/Exact.h"
@@ -14,9 +13,9 @@
 namespace numora {
 namespace {
 
-std::u16string Widen(const char* text) {
+std::u16string Widen(std::string_view text) {
   std::u16string out;
-  for (; *text != '\0'; ++text) out += static_cast<char16_t>(static_cast<unsigned char>(*text));
+  for (const char c : text) out += static_cast<char16_t>(static_cast<unsigned char>(c));
   return out;
 }
 
@@ -83,108 +82,98 @@ void Calculation::show(FieldId result, const Formula& formula) {
 }
 
 void Calculation::run(const std::function<void()>& handler) {
-  computed_ = false;
-  solution_ = {};
-  said_.clear();
-  spoken_.clear();
-  readNow_.clear();
-  firstReason_.clear();
-  lastPiAnswer_.reset();
-  answers_.clear();
-  wholeInputs_ = true;
-  values_.clear();
-  place_ = {};
-  pending_.clear();
+  click_ = {};
   for (const Result& result : results_) {
     view_.setStale(result.field, {});
-    pending_.push_back(result.field);
+    click_.pending.push_back(result.field);
   }
   // Stopped: the results not yet written are left out for the reason, and the solution says why
   // in the plain sentence where there is one.
   const auto failed = [this](std::u16string_view reason, std::u16string_view sentence) {
     stop(reason);
     if (!sentence.empty()) addLine(SolutionLine::Kind::Reason, std::u16string(sentence));
-    solution_.stopped = true;
-    solution_.why = sentence.empty() ? reason : sentence;
+    click_.solution.stopped = true;
+    click_.solution.why = sentence.empty() ? reason : sentence;
     poseAndAnswer();
     showSolution();
-    view_.announce(solution_.why);
+    view_.announce(click_.solution.why);
   };
-  try {
-    handler();
-    // A click that computed, left out or refused nothing keeps the last solution.
-    if (pending_.size() < results_.size() || solution_.stopped) {
-      poseAndAnswer();
-      showSolution();
-      view_.announce(announcement());
-    }
-  } catch (const Fault& fault) {
-    // The steps of the formula under way, as far as they go, and the plain sentence.
-    if (place_.formula != nullptr) addSteps(*place_.formula, {});
-    const std::u16string sentence = faultSentence(fault);
-    failed(StopReason(fault, numerals_), sentence);
-    view_.showFault(fault, sentence);
-  } catch (const std::exception& failure) {
-    const std::u16string what = Widen(failure.what());
-    failed(u"توقف الحساب عند خطأ في وقت التشغيل (" + what + u")", {});
-    view_.showFailure(what);
-  } catch (...) {
-    failed(u"توقف الحساب عند خطأ في وقت التشغيل (unknown failure)", {});
-    view_.showFailure(u"unknown failure");
-  }
+  RunGuarded(
+      [&] {
+        handler();
+        // A click that computed, left out or refused nothing keeps the last solution.
+        if (click_.pending.size() < results_.size() || click_.solution.stopped) {
+          poseAndAnswer();
+          showSolution();
+          view_.announce(announcement());
+        }
+      },
+      [&](const Fault& fault) {
+        // The steps of the formula under way, as far as they go, and the plain sentence.
+        if (click_.place.formula != nullptr) addSteps(*click_.place.formula, {});
+        const std::u16string sentence = faultSentence(fault);
+        failed(StopReason(fault, numerals_), sentence);
+        view_.showFault(fault, sentence);
+      },
+      [&](std::string_view failure) {
+        const std::u16string what = Widen(failure);
+        failed(u"توقف الحساب عند خطأ في وقت التشغيل (" + what + u")", {});
+        view_.showFailure(what);
+      });
   // A result the handler did not reach without a fault keeps what it showed.
-  pending_.clear();
-  computed_ = true;
+  click_.pending.clear();
+  click_.ended = true;
 }
 
 std::u16string Calculation::announcement() const {
-  if (solution_.stopped) return solution_.why;
+  if (click_.solution.stopped) return click_.solution.why;
   std::u16string said;
   const auto add = [&said](std::u16string_view separator, const std::u16string& part) {
     if (part.empty()) return;
     if (!said.empty()) said += separator;
     said += part;
   };
-  for (const std::u16string& result : spoken_) add(u"، ", result);
-  const auto noted = std::find_if(readNow_.begin(), readNow_.end(), [this](FieldId box) {
+  for (const std::u16string& result : click_.spoken) add(u"، ", result);
+  const auto noted = std::find_if(click_.read.begin(), click_.read.end(), [this](FieldId box) {
     const auto found = notes_.find(box);
     return found != notes_.end() && !found->second.empty();
   });
-  if (noted != readNow_.end()) add(u" ", notes_.at(*noted));
-  add(u" ", firstReason_);
+  if (noted != click_.read.end()) add(u" ", notes_.at(*noted));
+  add(u" ", click_.firstReason);
   return said;
 }
 
 void Calculation::poseAndAnswer() {
   if (problem_) {
-    if (std::optional<Problem> problem = problem_(values_, numerals_)) {
-      solution_.lines.insert(
-          solution_.lines.begin(),
+    if (std::optional<Problem> problem = problem_(click_.values, numerals_)) {
+      click_.solution.lines.insert(
+          click_.solution.lines.begin(),
           {SolutionLine::Kind::Problem, std::move(problem->text), std::move(problem->formula)});
-      if (lastPiAnswer_) ++*lastPiAnswer_;  // the note goes under the same answer
+      if (click_.lastPiAnswer) ++*click_.lastPiAnswer;  // the note goes under the same answer
     }
   }
-  if (solution_.stopped) return;
+  if (click_.solution.stopped) return;
+  const std::vector<Answer>& answers = click_.answers;
   // Results of one name are the answers of one question: the roots of an equation.
-  for (std::size_t first = 0; first < answers_.size();) {
+  for (std::size_t first = 0; first < answers.size();) {
     std::size_t last = first + 1;
-    while (last < answers_.size() && answers_[last].name == answers_[first].name) ++last;
+    while (last < answers.size() && answers[last].name == answers[first].name) ++last;
     std::u16string text, rightToLeft;
     std::vector<Math> parts;
     std::set<std::u16string> written;
     for (std::size_t i = first; i < last; ++i) {
-      if (!written.insert(answers_[i].text).second) continue;  // a double root is one answer
+      if (!written.insert(answers[i].text).second) continue;  // a double root is one answer
       if (!parts.empty()) {
         text += u" أو ";
         rightToLeft += u" أو ";
         parts.push_back(MathWords(u"أو"));
       }
-      text += answers_[i].text;
-      rightToLeft += answers_[i].rightToLeft.empty() ? answers_[i].text : answers_[i].rightToLeft;
-      parts.push_back(answers_[i].formula);
+      text += answers[i].text;
+      rightToLeft += answers[i].rightToLeft.empty() ? answers[i].text : answers[i].rightToLeft;
+      parts.push_back(answers[i].formula);
     }
     if (rightToLeft == text) rightToLeft.clear();
-    solution_.lines.push_back(
+    click_.solution.lines.push_back(
         {SolutionLine::Kind::Answer, std::move(text), MathRow(parts), std::move(rightToLeft)});
     first = last;
   }
@@ -192,10 +181,10 @@ void Calculation::poseAndAnswer() {
 
 void Calculation::showSolution() {
   notePi();
-  solution_.values = values_;
-  shown_ = solution_;
+  click_.solution.values = click_.values;
+  shown_ = click_.solution;
   outOfDate_.clear();
-  view_.showSolution(solution_);
+  view_.showSolution(click_.solution);
 }
 
 std::vector<std::u16string> Calculation::formulasInWords() const {
@@ -207,44 +196,47 @@ std::vector<std::u16string> Calculation::formulasInWords() const {
 bool Calculation::addLine(SolutionLine::Kind kind, std::u16string text, std::optional<Math> formula,
                           std::u16string rightToLeftText) {
   // Results left out for one reason say it once.
-  if (!said_.insert(text).second) return false;
-  solution_.lines.push_back(
+  if (!click_.said.insert(text).second) return false;
+  click_.solution.lines.push_back(
       {kind, std::move(text), std::move(formula), std::move(rightToLeftText)});
   return true;
 }
 
 void Calculation::notePi() {
-  if (!lastPiAnswer_) return;
+  if (!click_.lastPiAnswer) return;
   const auto sentence = [this](FormulaDirection direction) {
     return u"القيمة العشرية تأخذ " + std::u16string(PiLetter(direction)) + u" على أنها " +
            numberText(kPi);
   };
-  const auto at = solution_.lines.begin() + static_cast<std::ptrdiff_t>(*lastPiAnswer_ + 1);
-  solution_.lines.insert(at, {SolutionLine::Kind::Note, sentence(FormulaDirection::LeftToRight),
-                              std::nullopt, sentence(FormulaDirection::RightToLeft)});
-  lastPiAnswer_.reset();
+  const auto at =
+      click_.solution.lines.begin() + static_cast<std::ptrdiff_t>(*click_.lastPiAnswer + 1);
+  click_.solution.lines.insert(
+      at, {SolutionLine::Kind::Note, sentence(FormulaDirection::LeftToRight), std::nullopt,
+           sentence(FormulaDirection::RightToLeft)});
+  click_.lastPiAnswer.reset();
 }
 
 void Calculation::addSteps(const Formula& formula, std::u16string_view resultText) {
-  for (const Step& step : StepsOf(formula, values_, resultText, numerals_).lines) {
-    if (!said_.insert(step.line).second) continue;  // a stage of two formulas
+  for (const Step& step : StepsOf(formula, click_.values, resultText, numerals_).lines) {
+    if (!click_.said.insert(step.line).second) continue;  // a stage of two formulas
     for (std::size_t row = 0; row < step.rows.size(); ++row)
-      solution_.lines.push_back({row == 0 ? SolutionLine::Kind::Step : SolutionLine::Kind::NextStep,
-                                 step.rows[row], step.formulas[row]});
+      click_.solution.lines.push_back(
+          {row == 0 ? SolutionLine::Kind::Step : SolutionLine::Kind::NextStep, step.rows[row],
+           step.formulas[row]});
   }
 }
 
 double Calculation::read(FieldId box, std::u16string_view quantity) {
   readBoxes_.insert(box);
   const std::u16string text = view_.text(box);
-  if (std::find(readNow_.begin(), readNow_.end(), box) == readNow_.end())
-    solution_.inputs.push_back({view_.name(box), text});
-  readNow_.push_back(box);
-  place_ = {.box = box};
+  if (std::find(click_.read.begin(), click_.read.end(), box) == click_.read.end())
+    click_.solution.inputs.push_back({view_.name(box), text});
+  click_.read.push_back(box);
+  click_.place = {.box = box};
   const Reading reading = ReadNumber(text, numerals_.separator);
-  place_ = {};
-  values_.set(quantity, reading.value);
-  if (reading.value != std::trunc(reading.value)) wholeInputs_ = false;
+  click_.place = {};
+  click_.values.set(quantity, reading.value);
+  if (reading.value != std::trunc(reading.value)) click_.wholeInputs = false;
 
   const std::u16string used = numberText(reading.value);
   const std::u16string ignored(IgnoredText(text, reading));
@@ -279,34 +271,36 @@ void Calculation::forget(FieldId box) {
 }
 
 double Calculation::evaluate(const Formula& formula) {
-  place_ = {.formula = &formula};
-  Evaluation evaluation(values_);
+  click_.place = {.formula = &formula};
+  Evaluation evaluation(click_.values);
   try {
     const double value = ValueOrFault(evaluation(formula.expression));
-    place_ = {};
+    click_.place = {};
     return value;
   } catch (const Fault&) {
     // The stage it stopped in, for the fault's sentence; the fault goes on to run().
-    place_.stage = evaluation.stage();
+    click_.place.stage = evaluation.stage();
     throw;
   }
 }
 
 double Calculation::value(const Formula& formula) {
   const double value = evaluate(formula);
-  values_.set(formula.name, value);
+  click_.values.set(formula.name, value);
   addSteps(formula, {});
   return value;
 }
 
 void Calculation::measure(FieldId result, const Formula& formula) {
   remember(result, formula);
-  const std::u16string text = numberText(evaluate(formula));
+  const double value = evaluate(formula);
+  click_.values.setResult(formula, value);
+  const std::u16string text = numberText(value);
   view_.setText(result, text);
-  spoken_.push_back(formula.name + u" " + text);
-  done(result, WithResult(formula, values_, text, numerals_));
+  click_.spoken.push_back(formula.name + u" " + text);
+  done(result, WithResult(formula, click_.values, text, numerals_));
   addSteps(formula, text);
-  const std::optional<ExactNumber> exact = ExactValue(formula.expression, values_);
+  const std::optional<ExactNumber> exact = ExactValue(formula.expression, click_.values);
   const std::optional<Math> answer =
       exact ? ExactAnswerMath(*exact, text, numerals_) : std::nullopt;
   if (answer) {
@@ -320,7 +314,7 @@ void Calculation::measure(FieldId result, const Formula& formula) {
                 ApproximatelyMath(formula.name, *answer, text),
                 rightToLeft == leftToRight ? std::u16string() : std::move(rightToLeft)) &&
         exact->timesPi())
-      lastPiAnswer_ = solution_.lines.size() - 1;
+      click_.lastPiAnswer = click_.solution.lines.size() - 1;
   }
   answered(formula, text, exact, answer);
 }
@@ -332,7 +326,7 @@ void Calculation::answered(const Formula& formula, const std::u16string& text,
   if (exactAnswer) {
     const Math last = LastForm(*exactAnswer);
     // π's letter is the direction's, as in the exact answer above it.
-    answers_.push_back(
+    click_.answers.push_back(
         {name, Approximately(name, LinearText(last, FormulaDirection::LeftToRight), text),
          ApproximatelyMath(name, last, text),
          Approximately(name, LinearText(last, FormulaDirection::RightToLeft), text)});
@@ -340,54 +334,56 @@ void Calculation::answered(const Formula& formula, const std::u16string& text,
   }
   // A fraction whose decimal ends, where the answer is written in fractions and the pupil typed
   // whole numbers: the exact answer against no decimal at all is the fraction itself.
-  if (answerForm_ == AnswerForm::Fractions && wholeInputs_ && exact && exact->isFraction() &&
+  if (answerForm_ == AnswerForm::Fractions && click_.wholeInputs && exact && exact->isFraction() &&
       exact->rational().denominator != 1) {
     if (const std::optional<Math> fraction = ExactAnswerMath(*exact, {}, numerals_)) {
       const Math last = WithHalves(LastForm(*fraction), numerals_);
-      answers_.push_back({name, name + u" = " + IsolatedNumber(LinearText(last)),
-                          MathRow({MathName(name), MathSign(u"="), last})});
+      click_.answers.push_back({name, name + u" = " + IsolatedNumber(LinearText(last)),
+                                MathRow({MathName(name), MathSign(u"="), last})});
       return;
     }
   }
-  answers_.push_back({name, name + u" = " + IsolatedNumber(text),
-                      MathRow({MathName(name), MathSign(u"="), NumberMath(text)})});
+  click_.answers.push_back({name, name + u" = " + IsolatedNumber(text),
+                            MathRow({MathName(name), MathSign(u"="), NumberMath(text)})});
 }
 
 void Calculation::leaveOut(FieldId result, std::u16string_view why) {
   const Result* known = find(result);
-  if (known == nullptr || std::find(pending_.begin(), pending_.end(), result) == pending_.end())
+  if (known == nullptr ||
+      std::find(click_.pending.begin(), click_.pending.end(), result) == click_.pending.end())
     return;
-  done(result, NotComputed(*known->formula, values_, why, numerals_));
+  done(result, NotComputed(*known->formula, click_.values, why, numerals_));
   std::u16string reason = known->formula->name + u"، لم تحسب: " + std::u16string(why);
-  if (firstReason_.empty()) firstReason_ = reason;
+  if (click_.firstReason.empty()) click_.firstReason = reason;
   addLine(SolutionLine::Kind::Reason, std::move(reason));
   if (readBoxes_.count(result) == 0) view_.setText(result, {});
 }
 
 void Calculation::refuse(std::u16string_view sentence) {
   addLine(SolutionLine::Kind::Reason, std::u16string(sentence));
-  solution_.stopped = true;
-  solution_.why = sentence;
+  click_.solution.stopped = true;
+  click_.solution.why = sentence;
 }
 
 void Calculation::done(FieldId result, const std::u16string& working) {
   view_.setWorking(result, working);
-  pending_.erase(std::remove(pending_.begin(), pending_.end(), result), pending_.end());
+  click_.pending.erase(std::remove(click_.pending.begin(), click_.pending.end(), result),
+                       click_.pending.end());
 }
 
 void Calculation::stop(std::u16string_view why) {
-  for (const FieldId result : std::vector<FieldId>(pending_)) leaveOut(result, why);
+  for (const FieldId result : std::vector<FieldId>(click_.pending)) leaveOut(result, why);
 }
 
 std::u16string Calculation::faultSentence(const Fault& fault) const {
-  if (place_.box != nullptr)
+  if (click_.place.box != nullptr)
     return fault.kind() == FaultKind::Overflow
-               ? u"العدد المكتوب في خانة «" + view_.name(place_.box) +
+               ? u"العدد المكتوب في خانة «" + view_.name(click_.place.box) +
                      u"» أكبر مما يحسبه البرنامج: اكتب فيها عددا أصغر."
                : std::u16string();
-  const Formula* formula = place_.formula;
+  const Formula* formula = click_.place.formula;
   if (formula == nullptr || formula->faultSentence == nullptr) return {};
-  return formula->faultSentence({fault.kind(), formula->name, place_.stage, values_});
+  return formula->faultSentence({fault.kind(), formula->name, click_.place.stage, click_.values});
 }
 
 void Calculation::edited(FieldId box) {
@@ -397,7 +393,7 @@ void Calculation::edited(FieldId box) {
     view_.setWorking(box, InWords(*result->formula, numerals_));
     view_.setStale(box, {});
   }
-  if (!computed_ || readBoxes_.count(box) == 0) return;
+  if (!click_.ended || readBoxes_.count(box) == 0) return;
   const std::u16string sentence =
       u"تغيرت المدخلات بعد هذا الحساب: اضغط «" + buttonCaption_ + u"» مرة أخرى.";
   for (const Result& result : results_)

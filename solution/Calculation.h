@@ -41,6 +41,8 @@ class ResultView {
   // of a failure that is no fault.
   virtual void showFault(const Fault& fault, std::u16string_view sentence) = 0;
   virtual void showFailure(std::u16string_view what) = 0;
+  // A message of the window's own, in a box; the click goes on once the pupil has read it.
+  virtual void showMessage(std::u16string_view text) = 0;
   // The solution of a click that computed or left out a result; it is up to date until an edit
   // makes it out of date, with the sentence that says so.
   virtual void showSolution(const Solution& solution) = 0;
@@ -98,6 +100,8 @@ class Calculation {
   // A click that cannot compute anything (nothing chosen to compute), and what the pupil should
   // do, in one sentence: the solution and the screen reader say it.
   void refuse(std::u16string_view sentence);
+  // The window's own message, shown where the handler stands.
+  void showMessage(std::u16string_view text) { view_.showMessage(text); }
 
   // The pupil changed a box.
   void edited(FieldId box);
@@ -159,33 +163,38 @@ class Calculation {
   Numerals numerals_;
   std::u16string buttonCaption_ = u"احسب";
   std::vector<Result> results_;  // in the order they were shown
-  // This click's results that are not written yet.
-  std::vector<FieldId> pending_;
   std::set<FieldId> readBoxes_;  // every box a calculation has read
   std::map<FieldId, std::u16string> notes_;
-  Values values_;
-  Place place_;
-  bool computed_ = false;               // results stand that an edited box would make out of date
-  Solution solution_;                   // of the click under way, or of the last one
-  std::optional<Solution> shown_;       // the last solution shown
-  std::u16string outOfDate_;            // why it is out of date, once an edit has made it so
-  std::set<std::u16string> said_;       // the steps and sentences the solution has, each said once
-  std::vector<FieldId> readNow_;        // this click's boxes, in the order it read them
-  std::vector<std::u16string> spoken_;  // this click's results with their names
-  std::u16string firstReason_;          // of this click
-  // Where this click's last exact answer in terms of π stands in its solution's lines.
-  std::optional<std::size_t> lastPiAnswer_;
+  std::optional<Solution> shown_;  // the last solution shown
+  std::u16string outOfDate_;       // why it is out of date, once an edit has made it so
   ProblemOf problem_;
   AnswerForm answerForm_ = AnswerForm::Decimals;
-  bool wholeInputs_ = true;  // every number this click read is whole
-  // This click's results for its answer, in the order they were measured.
+
+  // A result measured, for the answer.
   struct Answer {
     std::u16string name;
     std::u16string text;
     Math formula;
     std::u16string rightToLeft = {};  // where it reads otherwise right to left (π is ط)
   };
-  std::vector<Answer> answers_;
+  // What one click gathers as it runs; each click begins with a new one.
+  struct Click {
+    std::vector<FieldId> pending;  // the results not written yet
+    Values values;
+    Place place;
+    Solution solution;                   // of the click under way, or of the last one
+    std::set<std::u16string> said;       // the steps and sentences the solution has, each said once
+    std::vector<FieldId> read;           // the boxes, in the order they were read
+    std::vector<std::u16string> spoken;  // the results with their names
+    std::u16string firstReason;
+    // Where the last exact answer in terms of π stands in the solution's lines.
+    std::optional<std::size_t> lastPiAnswer;
+    bool wholeInputs = true;      // every number read is whole
+    std::vector<Answer> answers;  // in the order they were measured
+    // The click has run to its end: its results stand, and an edited box makes them out of date.
+    bool ended = false;
+  };
+  Click click_;
 };
 
 }  // namespace numora

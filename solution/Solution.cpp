@@ -3,7 +3,7 @@
 namespace numora {
 
 Figure FigureOfSolution(const Solution& solution, FigureOf figureOf, Numerals numerals) {
-  if (solution.stopped) return CannotDraw(u"الشكل", u"لا يرسم الشكل: " + solution.why);
+  if (solution.stopped) return CannotDraw(u"الشكل", solution.why);
   return figureOf != nullptr ? figureOf(solution.values, numerals) : Figure{};
 }
 

@@ -44,7 +44,7 @@ struct SolutionInput {
 struct Solution {
   std::vector<SolutionInput> inputs;  // in the order the click read them, each once
   std::vector<SolutionLine> lines;
-  Values values;  // the numbers of the click, for the figure
+  Values values;  // the numbers of the click, with each result by its formula, for the figure
   // The click stopped, at a fault or before it computed anything, and why in a plain sentence:
   // no figure can be drawn from it.
   bool stopped = false;

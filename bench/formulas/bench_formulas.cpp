@@ -7,6 +7,7 @@
 #include "numeric/Figure.h"
 #include "numeric/NumberWriting.h"
 #include "numeric/Working.h"
+#include "tests/formulas/QuadraticClick.h"
 #include "topics/algebra/AlgebraFigures.h"
 #include "topics/algebra/AlgebraFormulas.h"
 #include "topics/geometry/GeometryFormulas.h"
@@ -60,7 +61,7 @@ void PlaceFigureLabels(benchmark::State& state, const Figure& figure) {
   for (auto _ : state)
     benchmark::DoNotOptimize(PlaceLabels(figure, map, metrics, area, LabelSpacing{}));
 }
-BENCHMARK_CAPTURE(PlaceFigureLabels, Parabola, ParabolaFigure({{kA, 2}, {kB, -7}, {kC, 3}}, u'.'))
+BENCHMARK_CAPTURE(PlaceFigureLabels, Parabola, ParabolaFigure(QuadraticClick(2, -7, 3), u'.'))
     ->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(PlaceFigureLabels, Thermometers, ThermometersFigure({{kFahrenheit, 100}}, u'.'))
     ->Unit(benchmark::kMicrosecond);

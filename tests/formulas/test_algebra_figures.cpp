@@ -11,7 +11,9 @@
 #include <utility>
 #include <vector>
 
+#include "numeric/Bidi.h"
 #include "numeric/NumberWriting.h"
+#include "tests/formulas/QuadraticClick.h"
 #include "topics/algebra/AlgebraFigures.h"
 #include "topics/algebra/AlgebraFormulas.h"
 #include "topics/temperature/TemperatureFigures.h"
@@ -39,9 +41,8 @@ std::vector<FigurePath> Filled(const Figure& figure, std::size_t corners) {
 // Whether a label says the text (its numbers set apart or not), at the height when one is given.
 bool Labelled(const Figure& figure, std::u16string_view text, double y = NAN) {
   return std::any_of(figure.labels.begin(), figure.labels.end(), [&](const FigureLabel& l) {
-    std::u16string said = l.text;
-    std::erase_if(said, [](char16_t c) { return c >= u'\u2066' && c <= u'\u2069'; });
-    return said == text && (std::isnan(y) || std::abs(l.at.y - y) <= 1e-12 * std::abs(y));
+    return WithoutBidiMarks(l.text) == text &&
+           (std::isnan(y) || std::abs(l.at.y - y) <= 1e-12 * std::abs(y));
   });
 }
 
@@ -69,11 +70,11 @@ TEST(Figures, NameTheirShapeAndKeepEveryPointInASaneFrame) {
       {PythagorasFigure, {{kFirstLeg, 1}, {kSecondLeg, 100}}, none},
       {PythagorasFigure, {{kFirstLeg, -3}, {kSecondLeg, 4}}, none},
       {PythagorasFigure, {{kFirstLeg, 0}, {kSecondLeg, 4}}, none},
-      {ParabolaFigure, {{kA, 1}, {kB, 0}, {kC, 0}}, parabola},
-      {ParabolaFigure, {{kA, 1e-9}, {kB, 0}, {kC, 1e9}}, parabola},
-      {ParabolaFigure, {{kA, 1}, {kB, 1e150}, {kC, 0}}, parabola},
-      {ParabolaFigure, {{kA, 0}, {kB, 2}, {kC, 1}}, none},
-      {ParabolaFigure, {{kA, 1e-300}, {kB, 1e10}, {kC, 0}}, none},
+      {ParabolaFigure, QuadraticClick(1, 0, 0), parabola},
+      {ParabolaFigure, QuadraticClick(1e-9, 0, 1e9), parabola},
+      {ParabolaFigure, QuadraticClick(1, 1e150, 0), parabola},
+      {ParabolaFigure, QuadraticClick(0, 2, 1), none},
+      {ParabolaFigure, QuadraticClick(1e-300, 1e10, 0), none},
       {ThermometersFigure, {{kCelsius, 1e6}}, heat},
       {ThermometersFigure, {{kCelsius, 1e7}}, none},
       {ThermometersFigure, {{kKelvin, -5}}, none},
@@ -159,7 +160,7 @@ TEST(Figures, ParabolaFramesItsRootsVertexAndIntercept) {
       {1, -5, 6}, {1, 2, 1}, {1, 0, 1}, {-2, 4, 30}, {1e-9, 0, 1e9}, {3, -1, -7}, {-0.5, 100, 0.1}};
   for (auto [a, b, c] : equations) {
     SCOPED_TRACE(testing::Message() << a << ", " << b << ", " << c);
-    const Figure figure = ParabolaFigure({{kA, a}, {kB, b}, {kC, c}}, u'.');
+    const Figure figure = ParabolaFigure(QuadraticClick(a, b, c), u'.');
     const double axis = -b / (2 * a), d = b * b - 4 * a * c;
     const FigurePath& curve = *std::max_element(
         figure.paths.begin(), figure.paths.end(),
@@ -190,11 +191,11 @@ TEST(Figures, ParabolaFramesItsRootsVertexAndIntercept) {
 
 TEST(Figures, ParabolaDescriptionWritesNumbersAsTheWindow) {
   EXPECT_EQ(
-      ParabolaFigure({{kA, 1}, {kB, -5}, {kC, 6}}, u'.').description,
+      ParabolaFigure(QuadraticClick(1, -5, 6), u'.').description,
       u"قطع مكافئ: الرأس \u2066(2.5، -0.25)\u2069، الجذران 2 و3، محور التماثل س = 2.5، يقطع محور "
       u"الصادات عند 6.");
   EXPECT_EQ(
-      ParabolaFigure({{kA, 1}, {kB, -5}, {kC, 6}}, u',').description,
+      ParabolaFigure(QuadraticClick(1, -5, 6), u',').description,
       u"قطع مكافئ: الرأس \u2066(2,5، -0,25)\u2069، الجذران 2 و3، محور التماثل س = 2,5، يقطع محور "
       u"الصادات عند 6.");
 }

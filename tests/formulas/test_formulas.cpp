@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "numeric/Bidi.h"
 #include "numeric/NumberWriting.h"
 #include "numeric/Working.h"
 #include "topics/algebra/AlgebraFormulas.h"
@@ -16,11 +17,7 @@ namespace numora {
 namespace {
 
 // The working as it reads, without the marks that keep its runs in their direction.
-std::u16string Plain(std::u16string text) {
-  std::erase_if(text,
-                [](char16_t c) { return (c >= u'\u2066' && c <= u'\u2069') || c == u'\u200E'; });
-  return text;
-}
+std::u16string Plain(std::u16string_view text) { return WithoutBidiMarks(text); }
 
 struct Row {
   const Formula& formula;

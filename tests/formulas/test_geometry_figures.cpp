@@ -10,16 +10,14 @@
 #include <string_view>
 #include <vector>
 
+#include "numeric/Bidi.h"
 #include "topics/geometry/GeometryFigures.h"
 #include "topics/geometry/GeometryFormulas.h"
 
 namespace numora {
 namespace {
 
-std::u16string Plain(std::u16string text) {
-  std::erase_if(text, [](char16_t c) { return c >= u'\u2066' && c <= u'\u2069'; });
-  return text;
-}
+std::u16string Plain(std::u16string_view text) { return WithoutBidiMarks(text); }
 
 bool Contains(std::u16string_view text, std::u16string_view part) {
   return text.find(part) != text.npos;

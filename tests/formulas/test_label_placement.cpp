@@ -9,7 +9,9 @@
 #include <string>
 #include <vector>
 
+#include "numeric/Bidi.h"
 #include "numeric/Figure.h"
+#include "tests/formulas/QuadraticClick.h"
 #include "topics/algebra/AlgebraFigures.h"
 #include "topics/algebra/AlgebraFormulas.h"
 #include "topics/geometry/GeometryFigures.h"
@@ -26,7 +28,7 @@ class FixedLabelMetrics : public LabelMetrics {
   explicit FixedLabelMetrics(double pixels) : pixels_(pixels) {}
   double width(const FigureLabel& label) const override {
     const auto shown = std::count_if(label.text.begin(), label.text.end(),
-                                     [](char16_t c) { return c < u'\u2066' || c > u'\u2069'; });
+                                     [](char16_t c) { return !IsBidiMark(c); });
     return 0.6 * pixels_ * static_cast<double>(shown) + 1;
   }
   double height(const FigureLabel&) const override { return 1.3 * pixels_; }
@@ -77,13 +79,13 @@ std::vector<Case> AwkwardCases() {
       {"pythagoras", PythagorasFigure, {{kFirstLeg, 1}, {kSecondLeg, 40}}},
       {"pythagoras", PythagorasFigure, {{kFirstLeg, 0.3}, {kSecondLeg, 0.4}}},
       {"pythagoras", PythagorasFigure, {{kFirstLeg, 123456}, {kSecondLeg, 654321}}},
-      {"quadratic", ParabolaFigure, {{kA, 2}, {kB, 3}, {kC, 1}}},
-      {"quadratic", ParabolaFigure, {{kA, 2}, {kB, -7}, {kC, 3}}},
-      {"quadratic", ParabolaFigure, {{kA, 1}, {kB, -2}, {kC, 1}}},
-      {"quadratic", ParabolaFigure, {{kA, 1}, {kB, 0}, {kC, 1}}},
-      {"quadratic", ParabolaFigure, {{kA, -1}, {kB, 0.001}, {kC, 1000}}},
-      {"quadratic", ParabolaFigure, {{kA, 0.001}, {kB, 5}, {kC, -2}}},
-      {"quadratic", ParabolaFigure, {{kA, 1}, {kB, 1e6}, {kC, 1}}},
+      {"quadratic", ParabolaFigure, QuadraticClick(2, 3, 1)},
+      {"quadratic", ParabolaFigure, QuadraticClick(2, -7, 3)},
+      {"quadratic", ParabolaFigure, QuadraticClick(1, -2, 1)},
+      {"quadratic", ParabolaFigure, QuadraticClick(1, 0, 1)},
+      {"quadratic", ParabolaFigure, QuadraticClick(-1, 0.001, 1000)},
+      {"quadratic", ParabolaFigure, QuadraticClick(0.001, 5, -2)},
+      {"quadratic", ParabolaFigure, QuadraticClick(1, 1e6, 1)},
       {"temperature", ThermometersFigure, {{kCelsius, -40}}},
       {"temperature", ThermometersFigure, {{kCelsius, 37.5}}},
       {"temperature", ThermometersFigure, {{kFahrenheit, 100}}},
@@ -179,7 +181,7 @@ TEST(LabelPlacement, CoordinatePairsAreOneIsolateWithXFirst) {
   EXPECT_EQ(pair.front(), u'\u2068');
   EXPECT_EQ(pair.back(), u'\u2069');
   EXPECT_LT(pair.find(u"-0.75"), pair.find(u"12"));
-  const Figure parabola = ParabolaFigure({{kA, 1}, {kB, 1.5}, {kC, 12}}, u'.');
+  const Figure parabola = ParabolaFigure(QuadraticClick(1, 1.5, 12), u'.');
   EXPECT_EQ(std::count_if(parabola.labels.begin(), parabola.labels.end(),
                           [](const FigureLabel& label) {
                             return label.text.find(u'\u2068') != std::u16string::npos;

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "numeric/Bidi.h"
 #include "numeric/Problem.h"
 #include "topics/algebra/AlgebraFormulas.h"
 #include "topics/algebra/AlgebraProblems.h"
@@ -18,12 +19,7 @@ namespace numora {
 namespace {
 
 // The text without the marks that keep its runs in their order.
-std::u16string Plain(std::u16string text) {
-  std::erase_if(text, [](char16_t c) {
-    return (c >= u'\u2066' && c <= u'\u2069') || c == u'\u200E' || c == u'\u200F';
-  });
-  return text;
-}
+std::u16string Plain(std::u16string_view text) { return WithoutBidiMarks(text); }
 
 const Numerals kWestern{u'.'}, kEastern{u'٫', u'٠'};
 
@@ -107,7 +103,9 @@ TEST(Problems, EachWindowStatesItsProblemWithThePupilsNumbers) {
     // The equation (the only problem with coefficients) is typeset, and reads as it is set; a
     // sentence is words.
     EXPECT_EQ(problem->formula.has_value(), c.values.find(kA) != nullptr);
-    if (problem->formula) EXPECT_EQ(Plain(LinearText(*problem->formula)), c.text);
+    if (problem->formula) {
+      EXPECT_EQ(Plain(LinearText(*problem->formula)), c.text);
+    }
   }
 }
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "numeric/Bidi.h"
 namespace numora {
 namespace {
 
@@ -119,12 +120,7 @@ TEST(Working, StepsGoOneOperationAtATimeDownToTheResult) {
       // Set out a row per step, the line reads the same.
       std::u16string rows;
       for (const std::u16string& row : step.rows) rows += (rows.empty() ? u"" : u" ") + row;
-      std::erase_if(
-          rows, [](char16_t c) { return (c >= u'\u2066' && c <= u'\u2069') || c == u'\u200E'; });
-      std::u16string line = step.line;
-      std::erase_if(
-          line, [](char16_t c) { return (c >= u'\u2066' && c <= u'\u2069') || c == u'\u200E'; });
-      EXPECT_EQ(rows, line);
+      EXPECT_EQ(WithoutBidiMarks(rows), WithoutBidiMarks(step.line));
     }
     EXPECT_EQ(lines, c.lines);
     EXPECT_EQ(steps.complete, c.complete);

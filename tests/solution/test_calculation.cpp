@@ -6,18 +6,21 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <functional>
 #include <map>
 #include <string>
 #include <vector>
 
+#include "numeric/Bidi.h"
 namespace numora {
 namespace {
 
 // The fields of a window, each a string of its own, and what the calculation shows in them.
 struct FakeView final : ResultView {
   std::map<FieldId, std::u16string> texts, names, workings, notes, stale;
-  std::vector<std::u16string> boxes;  // "<fault number>: <sentence>" or "failure: <what>"
+  // "<fault number>: <sentence>", "failure: <what>" or "message: <text>"
+  std::vector<std::u16string> boxes;
 
   std::u16string text(FieldId box) const override { return texts.count(box) ? texts.at(box) : u""; }
   std::u16string name(FieldId box) const override { return names.at(box); }
@@ -33,6 +36,9 @@ struct FakeView final : ResultView {
   }
   void showFailure(std::u16string_view what) override {
     boxes.push_back(u"failure: " + std::u16string(what));
+  }
+  void showMessage(std::u16string_view text) override {
+    boxes.push_back(u"message: " + std::u16string(text));
   }
   void showSolution(const Solution& shown) override {
     solution = shown;
@@ -64,12 +70,7 @@ struct FakeView final : ResultView {
   Solution solution;
   std::u16string solutionStale;
 
-  static std::u16string Plain(std::u16string_view text) {
-    std::u16string plain(text);
-    std::erase_if(plain,
-                  [](char16_t c) { return (c >= u'\u2066' && c <= u'\u2069') || c == u'\u200E'; });
-    return plain;
-  }
+  static std::u16string Plain(std::u16string_view text) { return WithoutBidiMarks(text); }
 };
 
 // Where the sentence of a fault comes from: the formula and the stage under way.
@@ -190,10 +191,14 @@ TEST(Calculation, AResultLeftOutSaysWhyAndAFailureIsNoFault) {
   window.calculation.run([&] {
     window.calculation.read(window.first, u"س");
     window.calculation.read(window.second, u"ص");
-    if (window.calculation.value(kDifference) < 0)
+    if (window.calculation.value(kDifference) < 0) {
       window.calculation.leaveOut(window.root, u"السبب");
+      window.calculation.showMessage(u"لا جذر");
+    }
     window.calculation.measure(window.sum, kSum);
   });
+  // The window's own message is no fault: the click goes on after it.
+  EXPECT_EQ(window.view.boxes, std::vector<std::u16string>{u"message: لا جذر"});
   EXPECT_EQ(window.view.texts[window.root], u"");
   EXPECT_EQ(window.view.workings[window.root], u"د = 1 - 2 = -1؛ ر = √(-1) ÷ 2، لم تحسب: السبب");
   EXPECT_EQ(window.view.texts[window.sum], u"3");
@@ -221,6 +226,9 @@ TEST(Calculation, TheSolutionFollowsTheClick) {
                    u"*ر = √2 ≈ 1,4142135623731", u"@ج = 12", u"@ر = √2 ≈ 1,4142135623731"}));
   EXPECT_FALSE(window.view.solution.stopped);
   EXPECT_EQ(*window.view.solution.values.find(u"ص"), 2);
+  // Each result by its formula, for the figure.
+  EXPECT_EQ(*window.view.solution.values.result(kSum), 12);
+  EXPECT_DOUBLE_EQ(*window.view.solution.values.result(kRoot), std::sqrt(2.0));
 
   window.calculation.edited(window.second);
   EXPECT_EQ(window.view.solutionStale, u"تغيرت المدخلات بعد هذا الحساب: اضغط «احسب» مرة أخرى.");

@@ -14,6 +14,7 @@
 #include "tests/windows/Harness.h"
 #include "ui/frame/QtServices.h"
 #include "ui/platform/Language.h"
+#include "ui/platform/Utf16Text.h"
 
 using namespace numora;
 using numora::testing::CalculateButton;
@@ -35,8 +36,7 @@ class Ears final : public QObject {
     if (event->type() == QEvent::Show && watched->isWidgetType()) {
       QAccessibleInterface* object = QAccessible::queryAccessibleInterface(watched);
       if (object != nullptr && object->role() == QAccessible::Notification)
-        spoken
-            << object->text(QAccessible::Name).remove(QRegularExpression("[\u2066-\u2069\u200e]"));
+        spoken << WithoutBidiMarks(object->text(QAccessible::Name));
     }
     return false;
   }

@@ -10,6 +10,7 @@
 #include <iterator>
 
 #include "tests/windows/Harness.h"
+#include "ui/platform/Utf16Text.h"
 #include "ui/solution/Printout.h"
 #include "ui/solution/TopicWindow.h"
 
@@ -32,9 +33,8 @@ QString Run(const QString& tool, const QStringList& arguments) {
 // in the order its runs stand on the page, brackets of the right-to-left runs mirrored: a line is
 // compared as its letters, sorted, shaped forms (NFKC) to letters, without spaces or marks.
 QString Letters(QString text) {
-  text = text.normalized(QString::NormalizationForm_KC)
-             .remove(QRegularExpression(
-                 QStringLiteral(u"[\\s\u200E\u200F\u061C\u202A-\u202E\u2066-\u2069]")))
+  text = WithoutBidiMarks(text.normalized(QString::NormalizationForm_KC))
+             .remove(QRegularExpression(QStringLiteral("\\s")))
              .replace(u')', u'(')
              .replace(u'»', u'«');
   std::sort(text.begin(), text.end());

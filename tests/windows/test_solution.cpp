@@ -18,6 +18,7 @@
 
 #include "tests/windows/Harness.h"
 #include "ui/platform/FormulaSetting.h"
+#include "ui/platform/Utf16Text.h"
 #include "ui/solution/FigureView.h"
 #include "ui/solution/SolutionPanel.h"
 #include "ui/solution/TopicWindow.h"
@@ -163,10 +164,8 @@ void SolutionTest::everyWindowShowsItsSolution() {
                 window.frameGeometry().left() == available.left());
 
   // A step's rows ("= ...") joined back into its line.
-  const QString text = panel->text()
-                           ->toPlainText()
-                           .remove(QRegularExpression("[\u2066-\u2069\u200E]"))
-                           .replace(u"\n= "_qs, u" = "_qs);
+  const QString text =
+      WithoutBidiMarks(panel->text()->toPlainText()).replace(u"\n= "_qs, u" = "_qs);
   QVERIFY2(!text.isEmpty(), qPrintable(text));
   if (!line.isEmpty()) QVERIFY2(text.split('\n').contains(line), qPrintable(text));
   // The problem heads it and the answer closes it, each a line a screen reader reads.
@@ -225,8 +224,7 @@ void SolutionTest::thePanelFollowsEditsAndFaults() {
   Calculate(program, FormId::Form13);
   QCOMPARE(program.messages.shown.size(), std::size_t{2});  // "المعادلة لاتحل", then the fault
   // The problem still heads the steps, and the fault's sentence closes them, with no answer.
-  const QStringList stopped =
-      panel->text()->toPlainText().remove(QRegularExpression("[\u2066-\u2069\u200E]")).split('\n');
+  const QStringList stopped = WithoutBidiMarks(panel->text()->toPlainText()).split('\n');
   QCOMPARE(stopped.first(), u"(1E+300)س² + (1E+300)س + 1 = 0"_qs);
   QVERIFY2(stopped.last().contains(u"المميز أكبر مما يحسبه البرنامج"_qs),
            qPrintable(stopped.join('\n')));
@@ -287,8 +285,7 @@ void SolutionTest::theFormulasDirectionIsTheProgramsAndIsKept() {
   // π is the direction's letter in the answer and in the note under it, and follows the
   // direction without a new calculation.
   const auto piIn = [&circle](const QString& letter) {
-    const QString text = circle.solutionPanel()->text()->toPlainText().remove(
-        QRegularExpression("[\u2066-\u2069\u200E]"));
+    const QString text = WithoutBidiMarks(circle.solutionPanel()->text()->toPlainText());
     return text.contains(u"المساحة = 49"_qs + letter + u" ≈ 153.86"_qs) &&
            text.count(u"القيمة العشرية تأخذ "_qs + letter + u" على أنها 3.14"_qs) == 1;
   };

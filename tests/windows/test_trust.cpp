@@ -13,6 +13,7 @@
 
 #include "tests/windows/Harness.h"
 #include "ui/frame/Fields.h"
+#include "ui/platform/Utf16Text.h"
 
 using namespace numora;
 using numora::testing::Calculate;
@@ -52,10 +53,7 @@ bool Marked(const QLineEdit* box) {
 }
 
 // A note without the marks that keep a number left to right inside the Arabic words.
-QString Unmarked(QString note) {
-  note.removeIf([](QChar c) { return c.unicode() >= 0x2066 && c.unicode() <= 0x2069; });
-  return note;
-}
+QString Unmarked(const QString& note) { return WithoutBidiMarks(note); }
 
 }  // namespace
 

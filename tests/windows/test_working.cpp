@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "tests/windows/Harness.h"
+#include "ui/platform/Utf16Text.h"
 
 using namespace numora;
 using numora::testing::Calculate;
@@ -24,10 +25,7 @@ using numora::testing::Type;
 namespace {
 
 // The working as it reads, without the invisible marks that keep each number left to right.
-QString Plain(QString text) {
-  for (const char16_t mark : {u'\u2066', u'\u2067', u'\u2069', u'\u200E'}) text.remove(QChar(mark));
-  return text;
-}
+QString Plain(const QString& text) { return WithoutBidiMarks(text); }
 
 // The working of a result field; its tooltip and its description must say the same.
 QString WorkingOf(const FormWindow& window, const QString& name) {

@@ -24,10 +24,6 @@ constexpr std::u16string_view kSquare = u"مربع", kCube = u"مكعب", kNumbe
 constexpr std::u16string_view kNoResult = u"لم يحسب الناتج.",
                               kOutOfReach = u"الأعداد أكبر أو أصغر من أن ترسم.";
 
-Figure NotDrawn(std::u16string_view name, std::u16string_view why) {
-  return CannotDraw(std::u16string(name), u"لا يرسم الشكل: " + std::u16string(why));
-}
-
 // A formula's value as the window computed it, or nothing when it raised a fault or a quantity of
 // the figure is missing.
 std::optional<double> Computed(const Formula& formula, const Values& values,
@@ -43,15 +39,9 @@ std::optional<double> Computed(const Formula& formula, const Values& values,
   return std::nullopt;
 }
 
-// A frame the painter can scale to: finite, and neither side zero or too small to divide by.
-bool Drawable(const FigureFrame& frame) {
-  return std::isnormal(frame.width()) && std::isnormal(frame.height()) && frame.width() > 0 &&
-         frame.height() > 0;
-}
-
 Figure Framed(Figure figure, double margin) {
   figure.frame = FrameAround(figure, margin);
-  if (!Drawable(figure.frame)) return NotDrawn(figure.name, kOutOfReach);
+  if (!Scalable(figure.frame)) return CannotDraw(figure.name, kOutOfReach);
   return figure;
 }
 
@@ -92,7 +82,7 @@ Figure NumberLine(const Marked& input, const Marked& result, Numerals numerals,
   double high = std::max({0.0, input.value, result.value});
   if (low == high) low = -1, high = 1;
   const double span = high - low;
-  if (!std::isnormal(span)) return NotDrawn(kNumberLine, kOutOfReach);
+  if (!std::isnormal(span)) return CannotDraw(kNumberLine, kOutOfReach);
 
   // The line is one-dimensional: y only places the ticks and labels, so x fills the room alone.
   constexpr double kTick = 0.08;
@@ -168,7 +158,7 @@ Figure CubeOf(const Solid& solid) {
 
 Figure RootFigure(const Values& values, Numerals numerals) {
   const std::optional<double> root = Computed(RootOfNumber, values, {kRadicand, kIndex});
-  if (!root) return NotDrawn(kNumberLine, kNoResult);
+  if (!root) return CannotDraw(kNumberLine, kNoResult);
   const double radicand = *values.find(kRadicand), index = *values.find(kIndex);
   const std::u16string x = Number(radicand, numerals), r = Number(*root, numerals);
   if (index == 2 && radicand > 0)
@@ -185,7 +175,7 @@ Figure RootFigure(const Values& values, Numerals numerals) {
 
 Figure PowerFigure(const Values& values, Numerals numerals) {
   const std::optional<double> power = Computed(PowerOfNumber, values, {kPowerBase, kExponent});
-  if (!power) return NotDrawn(kNumberLine, kNoResult);
+  if (!power) return CannotDraw(kNumberLine, kNoResult);
   const double base = *values.find(kPowerBase), exponent = *values.find(kExponent);
   const std::u16string b = Number(base, numerals), p = Number(*power, numerals);
   // A power that underflows to 0 has no area to show.
@@ -203,13 +193,13 @@ Figure PowerFigure(const Values& values, Numerals numerals) {
 
 Figure PythagorasFigure(const Values& values, Numerals numerals) {
   const std::optional<double> hypotenuse = Computed(Hypotenuse, values, {kFirstLeg, kSecondLeg});
-  if (!hypotenuse) return NotDrawn(kRightTriangle, kNoResult);
+  if (!hypotenuse) return CannotDraw(kRightTriangle, kNoResult);
   const double a = *values.find(kFirstLeg), b = *values.find(kSecondLeg), c = *hypotenuse;
-  if (a < 0 || b < 0) return NotDrawn(kRightTriangle, u"طول الضلع لا يكون سالبا.");
-  if (a == 0 || b == 0) return NotDrawn(kRightTriangle, u"لا مثلث بضلع طوله صفر.");
+  if (a < 0 || b < 0) return CannotDraw(kRightTriangle, u"طول الضلع لا يكون سالبا.");
+  if (a == 0 || b == 0) return CannotDraw(kRightTriangle, u"لا مثلث بضلع طوله صفر.");
   // Below a fiftieth the smaller square is a speck beside the others.
   if (std::min(a, b) < std::max(a, b) / 50)
-    return NotDrawn(kRightTriangle, u"أحد الضلعين أقصر من أن يرى بجانب الآخر.");
+    return CannotDraw(kRightTriangle, u"أحد الضلعين أقصر من أن يرى بجانب الآخر.");
 
   // As the window draws it: the right angle at the bottom right, the first leg upwards, the second
   // to the left; each square stands on the side of its edge away from the triangle.
@@ -242,15 +232,16 @@ Figure PythagorasFigure(const Values& values, Numerals numerals) {
 
 Figure ParabolaFigure(const Values& values, Numerals numerals) {
   const std::optional<double> discriminant = Computed(Discriminant, values, {kA, kB, kC});
-  if (!discriminant) return NotDrawn(kParabola, kOutOfReach);
+  if (!discriminant) return CannotDraw(kParabola, kOutOfReach);
   const double a = *values.find(kA), b = *values.find(kB), c = *values.find(kC);
-  if (a == 0) return NotDrawn(kParabola, u"مع A = 0 ليست المعادلة تربيعية، فلا قطع مكافئ.");
+  if (a == 0) return CannotDraw(kParabola, u"مع A = 0 ليست المعادلة تربيعية، فلا قطع مكافئ.");
 
+  // The roots as the window wrote them.
   std::vector<double> roots;
   if (*discriminant >= 0) {
-    const std::optional<double> first = Computed(FirstRoot, values, {});
-    const std::optional<double> second = Computed(SecondRoot, values, {});
-    if (!first || !second) return NotDrawn(kParabola, kOutOfReach);
+    const double* first = values.result(FirstRoot);
+    const double* second = values.result(SecondRoot);
+    if (!first || !second) return CannotDraw(kParabola, kOutOfReach);
     roots = {std::min(*first, *second), std::max(*first, *second)};
     if (roots[0] == roots[1]) roots.pop_back();
   }
@@ -268,7 +259,9 @@ Figure ParabolaFigure(const Values& values, Numerals numerals) {
   const double edge = lowest + a * reach * reach;
   const double bottom = std::min({0.0, lowest, edge, c}), top = std::max({0.0, lowest, edge, c});
   const FigureFrame inner{left, bottom, right, top};
-  if (!Drawable(inner) || !std::isfinite(edge)) return NotDrawn(kParabola, kOutOfReach);
+  // The ticks are computed on this frame; the rest of the rule is asked of the finished figure
+  // where it is painted.
+  if (!Scalable(inner) || !std::isfinite(edge)) return CannotDraw(kParabola, kOutOfReach);
 
   Figure figure;
   figure.name = kParabola;

@@ -16,7 +16,8 @@ Figure PowerFigure(const Values& values, Numerals numerals);
 // The right triangle of the two legs with the squares drawn outward on its three sides, so that
 // the two smaller areas are seen to make the largest.
 Figure PythagorasFigure(const Values& values, Numerals numerals);
-// The graph of y = A x² + B x + C with its vertex, axis of symmetry, real roots and y-intercept.
+// The graph of y = A x² + B x + C with its vertex, axis of symmetry, real roots and y-intercept;
+// the roots are the results measured with FirstRoot and SecondRoot.
 Figure ParabolaFigure(const Values& values, Numerals numerals);
 
 }  // namespace numora

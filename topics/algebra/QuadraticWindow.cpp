@@ -75,7 +75,7 @@ void QuadraticWindow::solve() {
     // The window's own message; the roots are emptied and say why.
     leaveOut(firstRoot, kNoRealRoot);
     leaveOut(secondRoot, kNoRealRoot);
-    context().messages->show({kProgramTitle, QStringLiteral(u"المعادلة لاتحل")});
+    message(u"المعادلة لاتحل");
     return;
   }
   measure(firstRoot, FirstRoot);

@@ -51,23 +51,27 @@ struct Lengths {
   std::vector<double> typed;
   std::vector<double> drawn;          // each at least the thinnest share of the longest
   std::vector<std::u16string> texts;  // as the window writes them
-  std::u16string cannotDraw;
+  std::u16string whyNot;              // empty when the figure is drawn
+  bool noScale = false;               // the lengths are too far apart to share one scale
   std::u16string notToScale;
 
-  bool drawable() const { return cannotDraw.empty(); }
+  bool drawable() const { return whyNot.empty(); }
+  Figure notDrawn(std::u16string_view name) const {
+    return noScale ? CannotDrawToScale(name, whyNot) : CannotDraw(name, whyNot);
+  }
   double shortest() const { return *std::min_element(drawn.begin(), drawn.end()); }
   double longest() const { return *std::max_element(drawn.begin(), drawn.end()); }
 };
 
 std::u16string WhyNot(const Measure& measure, const double* length, Numerals numerals) {
-  const std::u16string cannot = u"لا يرسم الشكل: ", word(measure.word);
-  if (!length) return cannot + u"لم يُعرف " + word + u".";
-  if (!std::isfinite(*length)) return cannot + word + u" ليس عددا محدودا.";
+  const std::u16string word(measure.word);
+  if (!length) return u"لم يُعرف " + word + u".";
+  if (!std::isfinite(*length)) return word + u" ليس عددا محدودا.";
   const std::u16string text = IsolatedNumber(NumberToText(*length, numerals));
-  if (*length < 0) return cannot + u"لا يُرسم طول سالب، و" + word + u" " + text + u".";
-  if (*length == 0) return cannot + word + u" صفر.";
-  if (*length > kLongestDrawn) return cannot + word + u" " + text + u" أطول مما يرسمه البرنامج.";
-  if (*length < kShortestDrawn) return cannot + word + u" " + text + u" أقصر مما يرسمه البرنامج.";
+  if (*length < 0) return u"لا يُرسم طول سالب، و" + word + u" " + text + u".";
+  if (*length == 0) return word + u" صفر.";
+  if (*length > kLongestDrawn) return word + u" " + text + u" أطول مما يرسمه البرنامج.";
+  if (*length < kShortestDrawn) return word + u" " + text + u" أقصر مما يرسمه البرنامج.";
   return {};
 }
 
@@ -75,7 +79,7 @@ Lengths Read(const Values& values, const std::vector<Measure>& measures, Numeral
   Lengths lengths;
   for (const Measure& measure : measures) {
     const double* length = values.find(measure.quantity);
-    lengths.cannotDraw = WhyNot(measure, length, numerals);
+    lengths.whyNot = WhyNot(measure, length, numerals);
     if (!lengths.drawable()) return lengths;
     lengths.typed.push_back(*length);
     lengths.texts.push_back(NumberToText(*length, numerals));
@@ -86,8 +90,8 @@ Lengths Read(const Values& values, const std::vector<Measure>& measures, Numeral
       const std::size_t i = at - lengths.typed.begin();
       return std::u16string(measures[i].word) + u" " + IsolatedNumber(lengths.texts[i]);
     };
-    lengths.cannotDraw = u"لا يرسم الشكل بمقياس رسم: " + named(longest) + u" أطول من " +
-                         named(shortest) + u" بأكثر من ألف مرة.";
+    lengths.whyNot = named(longest) + u" أطول من " + named(shortest) + u" بأكثر من ألف مرة.";
+    lengths.noScale = true;
     return lengths;
   }
   // Below the threshold a length l is drawn at threshold × (l ÷ threshold)^k, k < 1 chosen so that
@@ -155,7 +159,7 @@ void Finish(Figure& figure, const std::u16string& shows, bool feminine, bool sol
 Figure TriangleFigure(const Values& values, Numerals numerals) {
   const std::u16string name = u"مثلث";
   const Lengths lengths = Read(values, {kBaseMeasure, kHeightMeasure}, numerals);
-  if (!lengths.drawable()) return CannotDraw(name, lengths.cannotDraw);
+  if (!lengths.drawable()) return lengths.notDrawn(name);
   const double base = lengths.drawn[0], height = lengths.drawn[1];
   // The apex above a third of the base: no right angle, no equal sides, a triangle in general.
   const FigurePoint left{0, 0}, right{base, 0}, apex{base / 3, height}, foot{base / 3, 0};
@@ -176,7 +180,7 @@ Figure RectangleFigure(const Values& values, Numerals numerals) {
   const Lengths lengths = Read(values, {kWidthMeasure, kLengthMeasure}, numerals);
   const bool square = lengths.drawable() && AllEqual(lengths);
   const std::u16string name = square ? u"مربع" : u"مستطيل";
-  if (!lengths.drawable()) return CannotDraw(name, lengths.cannotDraw);
+  if (!lengths.drawable()) return lengths.notDrawn(name);
   const double width = lengths.drawn[0], length = lengths.drawn[1];
   const FigurePoint corner{0, 0}, alongLength{length, 0}, opposite{length, width},
       alongWidth{0, width};
@@ -199,7 +203,7 @@ Figure TrapezoidFigure(const Values& values, Numerals numerals) {
   const std::u16string name = u"شبه منحرف";
   const Lengths lengths =
       Read(values, {kFirstBaseMeasure, kSecondBaseMeasure, kHeightMeasure}, numerals);
-  if (!lengths.drawable()) return CannotDraw(name, lengths.cannotDraw);
+  if (!lengths.drawable()) return lengths.notDrawn(name);
   const double bottom = lengths.drawn[0], top = lengths.drawn[1], height = lengths.drawn[2];
   const double topLeft = (bottom - top) / 2;
   const FigurePoint a{0, 0}, b{bottom, 0}, c{topLeft + top, height}, d{topLeft, height};
@@ -225,7 +229,7 @@ Figure TrapezoidFigure(const Values& values, Numerals numerals) {
 Figure CircleFigure(const Values& values, Numerals numerals) {
   const std::u16string name = u"دائرة";
   const Lengths lengths = Read(values, {kRadiusMeasure}, numerals);
-  if (!lengths.drawable()) return CannotDraw(name, lengths.cannotDraw);
+  if (!lengths.drawable()) return lengths.notDrawn(name);
   const double radius = lengths.drawn[0];
   const FigurePoint centre{0, 0}, end{radius, 0};
 
@@ -244,7 +248,7 @@ Figure CuboidFigure(const Values& values, Numerals numerals) {
   const Lengths lengths = Read(values, {kWidthMeasure, kHeightMeasure, kLengthMeasure}, numerals);
   const bool cube = lengths.drawable() && AllEqual(lengths);
   const std::u16string name = cube ? u"مكعب" : u"متوازي مستطيلات";
-  if (!lengths.drawable()) return CannotDraw(name, lengths.cannotDraw);
+  if (!lengths.drawable()) return lengths.notDrawn(name);
   const double width = lengths.drawn[0], height = lengths.drawn[1], length = lengths.drawn[2];
   const double depth = width * kDepthShare * std::cos(pi / 4);
   // The front face's corners counterclockwise from the bottom left, and those behind them.
@@ -275,7 +279,7 @@ Figure CuboidFigure(const Values& values, Numerals numerals) {
 Figure SphereFigure(const Values& values, Numerals numerals) {
   const std::u16string name = u"كرة";
   const Lengths lengths = Read(values, {kRadiusMeasure}, numerals);
-  if (!lengths.drawable()) return CannotDraw(name, lengths.cannotDraw);
+  if (!lengths.drawable()) return lengths.notDrawn(name);
   const double radius = lengths.drawn[0], flat = radius * kCircleSeenFromSide;
   const FigurePoint centre{0, 0}, end{radius, 0};
 
@@ -295,7 +299,7 @@ Figure SphereFigure(const Values& values, Numerals numerals) {
 Figure CylinderFigure(const Values& values, Numerals numerals) {
   const std::u16string name = u"أسطوانة";
   const Lengths lengths = Read(values, {kRadiusMeasure, kHeightMeasure}, numerals);
-  if (!lengths.drawable()) return CannotDraw(name, lengths.cannotDraw);
+  if (!lengths.drawable()) return lengths.notDrawn(name);
   const double radius = lengths.drawn[0], height = lengths.drawn[1];
   const double flat = radius * kCircleSeenFromSide;
   const FigurePoint bottom{0, 0}, top{0, height}, end{radius, 0};

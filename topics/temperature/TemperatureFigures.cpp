@@ -17,30 +17,17 @@ namespace {
 
 constexpr std::u16string_view kThermometers = u"مقاييس الحرارة";
 
-Figure NotDrawn(std::u16string_view why) {
-  return CannotDraw(std::u16string(kThermometers), u"لا يرسم الشكل: " + std::u16string(why));
-}
-
-struct Direction {
-  std::u16string_view from, to;
-  const Formula* formula;
-};
-
-const Direction kDirections[] = {
-    {kCelsius, kFahrenheit, &CelsiusToFahrenheit}, {kFahrenheit, kCelsius, &FahrenheitToCelsius},
-    {kCelsius, kKelvin, &CelsiusToKelvin},         {kKelvin, kCelsius, &KelvinToCelsius},
-    {kKelvin, kFahrenheit, &KelvinToFahrenheit},   {kFahrenheit, kKelvin, &FahrenheitToKelvin},
-};
+Figure NotDrawn(std::u16string_view why) { return CannotDraw(kThermometers, why); }
 
 // A temperature converted by the window's own conversion, so that the figure writes the numbers
 // the window writes.
 double Converted(std::u16string_view from, double t, std::u16string_view to) {
   if (from == to) return t;
-  const Direction* direction =
-      std::find_if(std::begin(kDirections), std::end(kDirections),
-                   [&](const Direction& d) { return d.from == from && d.to == to; });
+  const auto conversion =
+      std::find_if(kConversions.begin(), kConversions.end(),
+                   [&](const ScaleConversion& c) { return c.from == from && c.to == to; });
   Values values{{from, t}};
-  return ValueOf(*direction->formula, values);
+  return ValueOf(*conversion->formula, values);
 }
 
 // The figure's y is the common level of heat, in degrees Celsius; each thermometer reads it in

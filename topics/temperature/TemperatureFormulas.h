@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <string_view>
 
 #include "numeric/Formula.h"
@@ -15,6 +16,21 @@ inline constexpr std::u16string_view kCelsius = u"سلسيوس", kFahrenheit = u
 // the Kelvin offset 273. Each is headed by the direction it converts in.
 extern const Formula CelsiusToFahrenheit, FahrenheitToCelsius, CelsiusToKelvin, KelvinToCelsius,
     KelvinToFahrenheit, FahrenheitToKelvin;
+
+// A conversion by the scales it reads and writes.
+struct ScaleConversion {
+  std::u16string_view from, to;
+  const Formula* formula;
+};
+// The six conversions, in the order the window offers them.
+inline constexpr std::array<ScaleConversion, 6> kConversions = {{
+    {kCelsius, kFahrenheit, &CelsiusToFahrenheit},
+    {kFahrenheit, kCelsius, &FahrenheitToCelsius},
+    {kCelsius, kKelvin, &CelsiusToKelvin},
+    {kKelvin, kCelsius, &KelvinToCelsius},
+    {kKelvin, kFahrenheit, &KelvinToFahrenheit},
+    {kFahrenheit, kKelvin, &FahrenheitToKelvin},
+}};
 
 // Absolute zero on a scale, by the same conversions (0 K, -273 °C, -459.4 °F): no temperature is
 // below it.

@@ -3,6 +3,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <array>
 #include <optional>
 #include <vector>
 
@@ -55,12 +56,14 @@ TemperatureWindow::TemperatureWindow(const FormContext& context)
 }
 
 std::vector<TemperatureWindow::Direction> TemperatureWindow::directions() const {
-  return {{celsiusToFahrenheit, &CelsiusToFahrenheit, kCelsius},
-          {fahrenheitToCelsius, &FahrenheitToCelsius, kFahrenheit},
-          {celsiusToKelvin, &CelsiusToKelvin, kCelsius},
-          {kelvinToCelsius, &KelvinToCelsius, kKelvin},
-          {kelvinToFahrenheit, &KelvinToFahrenheit, kKelvin},
-          {fahrenheitToKelvin, &FahrenheitToKelvin, kFahrenheit}};
+  // The options in the order of the conversions.
+  const std::array<QRadioButton*, kConversions.size()> options = {
+      celsiusToFahrenheit, fahrenheitToCelsius, celsiusToKelvin,
+      kelvinToCelsius,     kelvinToFahrenheit,  fahrenheitToKelvin};
+  std::vector<Direction> all;
+  for (std::size_t i = 0; i < options.size(); ++i)
+    all.push_back({options[i], kConversions[i].formula, kConversions[i].from});
+  return all;
 }
 
 void TemperatureWindow::convert() {

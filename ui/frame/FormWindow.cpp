@@ -102,15 +102,15 @@ void FormWindow::placeOnScreen() {
 FormWindow::~FormWindow() = default;
 
 void FormWindow::run(const std::function<void()>& handler) {
-  try {
-    handler();
-  } catch (const Fault& fault) {
-    context_.messages->show(FaultMessage(fault, faultSentence(fault), context_.numerals));
-  } catch (const std::exception& failure) {
-    context_.messages->show(FailureMessage(QString::fromLocal8Bit(failure.what())));
-  } catch (...) {
-    context_.messages->show(FailureMessage(QStringLiteral("unknown failure")));
-  }
+  RunGuarded(
+      handler,
+      [this](const Fault& fault) {
+        context_.messages->show(FaultMessage(fault, faultSentence(fault), context_.numerals));
+      },
+      [this](std::string_view what) {
+        context_.messages->show(FailureMessage(
+            QString::fromLocal8Bit(what.data(), static_cast<qsizetype>(what.size()))));
+      });
 }
 
 QString FormWindow::faultSentence(const Fault&) const { return {}; }

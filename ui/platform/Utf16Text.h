@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "numeric/Bidi.h"
+
 namespace numora {
 
 // The windows' text is UTF-16 already; these views pass it to the numeric library without a
@@ -16,6 +18,10 @@ inline std::u16string ToU16String(const QString& text) { return std::u16string(V
 
 inline QString ToQString(std::u16string_view text) {
   return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+inline QString WithoutBidiMarks(const QString& text) {
+  return ToQString(WithoutBidiMarks(View(text)));
 }
 
 }  // namespace numora

@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "numeric/Bidi.h"
 #include "ui/platform/Utf16Text.h"
 
 namespace numora {
@@ -27,33 +28,6 @@ bool IsEmpty(const Figure& figure) {
   return figure.name.empty() && figure.description.empty() && figure.cannotDraw.empty() &&
          figure.notToScale.empty() && figure.caption.empty() && figure.paths.empty() &&
          figure.dots.empty() && figure.labels.empty();
-}
-
-// Whether the figure can be mapped onto a screen at all. Builders give frames that hold their
-// figure; this only keeps a slip in one of them (a zero length, a NaN, an overflow) from reaching
-// the rasteriser with coordinates it would take forever to stroke.
-bool Drawable(const Figure& figure) {
-  const FigureFrame& frame = figure.frame;
-  const double width = frame.width(), height = frame.height();
-  if (!std::isfinite(width) || !std::isfinite(height)) return false;
-  // A frame narrower than the rounding of its own coordinates has no scale; one below 1e-200
-  // would give a scale that overflows. Each axis on its own: a number line's height is a few
-  // units whatever the size of its numbers.
-  const auto narrowest = [](double low, double high) {
-    return std::max(1e-200, 1e-9 * std::max(std::abs(low), std::abs(high)));
-  };
-  if (!(width > narrowest(frame.left, frame.right) && height > narrowest(frame.bottom, frame.top)))
-    return false;
-  // Points are allowed a frame's size outside it; further out they would be drawn off the view.
-  const auto near = [&](FigurePoint p) {
-    return std::isfinite(p.x) && std::isfinite(p.y) && p.x >= frame.left - width &&
-           p.x <= frame.right + width && p.y >= frame.bottom - height && p.y <= frame.top + height;
-  };
-  for (const FigurePath& path : figure.paths)
-    if (!std::all_of(path.points.begin(), path.points.end(), near)) return false;
-  if (!std::all_of(figure.dots.begin(), figure.dots.end(), near)) return false;
-  return std::all_of(figure.labels.begin(), figure.labels.end(),
-                     [&](const FigureLabel& label) { return near(label.at); });
 }
 
 QColor Blend(const QColor& from, const QColor& to, qreal share) {
@@ -109,15 +83,16 @@ QPointF ToQPoint(SurfacePoint p) { return {p.x, p.y}; }
 // apart by the figure as a textbook sets them; one of numbers and signs reads from the left; a
 // pair of coordinates reads in the direction of the formulas, so that x comes first either way.
 QString LabelText(const FigureLabel& label, FormulaDirection direction) {
-  const QChar formulas(direction == FormulaDirection::RightToLeft ? 0x2067 : 0x2066);
-  QString text = ToQString(label.text);
-  const bool pair = text.contains(QChar(0x2068));
-  text.replace(QChar(0x2068), formulas);
+  const bool rightToLeft = direction == FormulaDirection::RightToLeft;
+  std::u16string text = label.text;
+  const bool pair = text.find(kFirstStrongIsolate) != std::u16string::npos;
+  std::replace(text.begin(), text.end(), kFirstStrongIsolate,
+               rightToLeft ? kRightToLeftIsolate : kLeftToRightIsolate);
   const bool words = std::any_of(label.text.begin(), label.text.end(), [](char16_t c) {
     return (c >= u'\u0621' && c <= u'\u064A') || (c >= u'\u0671' && c <= u'\u06D3');
   });
-  const QChar isolate = words ? QChar(0x2067) : pair ? formulas : QChar(0x2066);
-  return isolate + text + QChar(0x2069);
+  return ToQString(words || (pair && rightToLeft) ? RightToLeftIsolate(text)
+                                                  : LeftToRightIsolate(text));
 }
 
 // Labels measured in the painter's font on its device.

@@ -18,6 +18,7 @@
 #include <iterator>
 #include <vector>
 
+#include "numeric/Bidi.h"
 #include "ui/platform/Faces.h"
 #include "ui/platform/Utf16Text.h"
 #include "ui/solution/FigurePainter.h"
@@ -144,8 +145,6 @@ class FormulaObject : public QObject, public QTextObjectInterface {
   FormulaFonts fonts_;
   std::vector<MathBox> boxes_;
 };
-
-QString Isolated(const QString& text) { return QChar(0x2068) + text + QChar(0x2069); }
 
 class Printout {
  public:
@@ -341,7 +340,7 @@ bool PrintCalculation(const PrintedCalculation& calculation, QPagedPaintDevice& 
     for (const SolutionInput& input : solution->inputs)
       printout.line(
           ToQString(input.name) + QStringLiteral(u": ") +
-          (input.text.empty() ? QStringLiteral(u"(فارغة)") : Isolated(ToQString(input.text))));
+          (input.text.empty() ? QStringLiteral(u"(فارغة)") : ToQString(Isolate(input.text))));
     printout.heading(QStringLiteral(u"الحل"));
     printout.solution(steps, direction);
     if (!answer.empty()) {

@@ -274,6 +274,10 @@ void TopicWindow::showFailure(std::u16string_view what) {
   context().messages->show(FailureMessage(ToQString(what)));
 }
 
+void TopicWindow::showMessage(std::u16string_view text) {
+  context().messages->show({kProgramTitle, ToQString(text)});
+}
+
 void TopicWindow::showSolution(const Solution& solution) {
   const bool first = panel_ == nullptr;
   SolutionPanel& shown = panel();

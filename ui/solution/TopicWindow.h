@@ -78,6 +78,8 @@ class TopicWindow : public FormWindow, private ResultView {
   void leaveOut(QWidget* result, std::u16string_view why);
   // A click that computes nothing, and what the pupil should do instead.
   void refuse(std::u16string_view sentence) { calculation_.refuse(sentence); }
+  // The window's own message, in a box of the program's title.
+  void message(std::u16string_view text) { calculation_.showMessage(text); }
   std::u16string numberText(double value) const;
 
  private:
@@ -89,6 +91,7 @@ class TopicWindow : public FormWindow, private ResultView {
   void setStale(FieldId result, std::u16string_view sentence) override;
   void showFault(const Fault& fault, std::u16string_view sentence) override;
   void showFailure(std::u16string_view what) override;
+  void showMessage(std::u16string_view text) override;
   void showSolution(const Solution& solution) override;
   void setSolutionStale(std::u16string_view sentence) override;
   void announce(std::u16string_view sentence) override;
