@@ -1,6 +1,7 @@
 # Fails when a file includes a layer above its own. The layers, from the bottom:
 #   numeric/                the numbers, the formulas, their working, typesetting and figures
 #   solution/               one click's calculation and the solution it produces
+#   practice/               the exercises' numbers, the check of an answer and its hint
 #   a topic's formulas, figures and problems, the calculator's state machine and keypad
 #   Qt
 #   ui/platform/            the faces, the Arabic interface, the region, the screen reader
@@ -17,11 +18,13 @@ set(problems "")
 # The layer of a file or header, by its path from the project's root (or a Qt header's name);
 # empty for what is no layer (the C++ library).
 function(layer_of path result)
-  set(pure "^(topics/[a-z]+/[A-Za-z]+(Formulas|Figures|Problems)|calculator/(CalculatorState|Keypad))\\.(h|cpp)$")
+  set(pure "^(topics/[a-z]+/[A-Za-z]+(Formulas|Figures|Problems|Exercises)|calculator/(CalculatorState|Keypad))\\.(h|cpp)$")
   if(path MATCHES "^numeric/")
     set(rank 10)
   elseif(path MATCHES "^solution/")
     set(rank 20)
+  elseif(path MATCHES "^practice/")
+    set(rank 25)
   elseif(path MATCHES "${pure}")
     set(rank 30)
   elseif(path MATCHES "^(Q[A-Za-z]|Qt[A-Za-z]*/|q[a-z0-9_]*\\.h$)")
@@ -45,6 +48,7 @@ endfunction()
 file(GLOB_RECURSE files LIST_DIRECTORIES false RELATIVE ${SOURCE_DIR}
      ${SOURCE_DIR}/numeric/*.h ${SOURCE_DIR}/numeric/*.cpp
      ${SOURCE_DIR}/solution/*.h ${SOURCE_DIR}/solution/*.cpp
+     ${SOURCE_DIR}/practice/*.h ${SOURCE_DIR}/practice/*.cpp
      ${SOURCE_DIR}/ui/*.h ${SOURCE_DIR}/ui/*.cpp
      ${SOURCE_DIR}/topics/*.h ${SOURCE_DIR}/topics/*.cpp
      ${SOURCE_DIR}/calculator/*.h ${SOURCE_DIR}/calculator/*.cpp

@@ -1,0 +1,1 @@
+#include "practice/Answer.h"

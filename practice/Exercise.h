@@ -1,0 +1,54 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "numeric/Formula.h"
+
+namespace numora {
+
+// How hard an exercise is: سهل، متوسط، صعب.
+enum class Level : std::uint8_t { Easy, Medium, Hard };
+std::u16string_view LevelName(Level level);
+
+// The numbers of exercises, from a seed: the same seed gives the same numbers on every platform
+// and with every compiler (the standard library's distributions differ between them).
+class Random {
+ public:
+  explicit Random(std::uint64_t seed) : state_(seed) {}
+  std::uint64_t next();
+  // A whole number from low to high, both included.
+  int between(int low, int high);
+  // True about percent times in a hundred.
+  bool chance(int percent) { return between(1, 100) <= percent; }
+  template <typename Items>
+  const auto& pick(const Items& items) {
+    return items[static_cast<std::size_t>(between(0, static_cast<int>(std::size(items)) - 1))];
+  }
+
+ private:
+  std::uint64_t state_;
+};
+
+// An exercise of a topic window: the numbers the program puts into the window's boxes and the
+// results it asks for. The window computes the answers itself, from the numbers, with its own
+// formulas; the exercise only chooses numbers that come out well at its level.
+struct Exercise {
+  // The numbers, by the names the window's formulas give them, in the order the window reads its
+  // boxes.
+  std::vector<std::pair<std::u16string, double>> inputs;
+  // The results asked for, by their formulas, in the order the window computes them. The
+  // temperature window's one result is the conversion to choose.
+  std::vector<const Formula*> asked;
+  // The decimal places a decimal answer is rounded to where it does not end ("قرّب إلى أقرب جزء
+  // من مئة": 2).
+  int places = 2;
+};
+
+// A topic's exercises at a level.
+using ExerciseOf = Exercise (*)(Level level, Random& random);
+
+}  // namespace numora
