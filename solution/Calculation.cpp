@@ -53,6 +53,14 @@ Math WithHalves(const Math& math, Numerals numerals) {
 
 Calculation::Calculation(ResultView& view, Numerals numerals) : view_(view), numerals_(numerals) {}
 
+Calculation::Calculation(const Calculation& window, ResultView& view)
+    : view_(view),
+      numerals_(window.numerals_),
+      buttonCaption_(window.buttonCaption_),
+      results_(window.results_),
+      problem_(window.problem_),
+      answerForm_(window.answerForm_) {}
+
 std::u16string Calculation::numberText(double value) const {
   return NumberToText(value, numerals_);
 }
@@ -68,6 +76,11 @@ Calculation::Result* Calculation::find(FieldId field) {
 }
 
 bool Calculation::showsResult(FieldId field) const { return find(field) != nullptr; }
+
+const Formula* Calculation::formulaOf(FieldId field) const {
+  const Result* result = find(field);
+  return result != nullptr ? result->formula : nullptr;
+}
 
 void Calculation::remember(FieldId result, const Formula& formula) {
   if (Result* known = find(result))

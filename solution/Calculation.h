@@ -64,6 +64,10 @@ class ResultView {
 class Calculation {
  public:
   Calculation(ResultView& view, Numerals numerals);
+  // A calculation of the same window (its results and their formulas, its problem, its button)
+  // that shows what it computes through another view, with no click behind it yet: an exercise
+  // worked out without showing it.
+  Calculation(const Calculation& window, ResultView& view);
 
   // A result field and its formula, whose words its working shows until it is computed. A
   // result's formula may change, as the temperature box's follows the chosen conversion.
@@ -105,8 +109,10 @@ class Calculation {
 
   // The pupil changed a box.
   void edited(FieldId box);
-  // Whether a field is one of the window's results (the temperature box is both).
+  // Whether a field is one of the window's results (the temperature box is both), and its
+  // formula, the last one shown.
   bool showsResult(FieldId field) const;
+  const Formula* formulaOf(FieldId field) const;
 
   std::u16string numberText(double value) const;
 

@@ -66,6 +66,28 @@ std::vector<TemperatureWindow::Direction> TemperatureWindow::directions() const 
   return all;
 }
 
+std::function<void()> TemperatureWindow::prepare(const Exercise& exercise) {
+  QRadioButton* before = nullptr;
+  QRadioButton* asked = nullptr;
+  for (const Direction& direction : directions()) {
+    if (direction.option->isChecked()) before = direction.option;
+    if (!exercise.asked.empty() && direction.formula == exercise.asked.front())
+      asked = direction.option;
+  }
+  if (asked == nullptr || asked == before) return {};
+  asked->setChecked(true);
+  return [this, asked, before] {
+    if (before != nullptr) {
+      before->setChecked(true);
+      return;
+    }
+    // None was chosen: the group lets no option be unchecked while it keeps one checked.
+    asked->setAutoExclusive(false);
+    asked->setChecked(false);
+    asked->setAutoExclusive(true);
+  };
+}
+
 void TemperatureWindow::convert() {
   std::optional<Direction> chosen;
   for (const Direction& direction : directions())

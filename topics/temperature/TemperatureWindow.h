@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string_view>
 #include <vector>
 
@@ -28,6 +29,9 @@ class TemperatureWindow final : public TopicWindow {
   QRadioButton* fahrenheitToKelvin;
 
   void convert();  // converts the temperature in the selected option's direction, in place
+
+  // An exercise's conversion is chosen by its option.
+  std::function<void()> prepare(const Exercise& exercise) override;
 
  private:
   // A conversion chosen by its option, and the scale the box is read in.

@@ -182,8 +182,8 @@ QPushButton* TopicWindow::addCalculateButton(const Control& row, std::function<v
   setEnterButton(button);
   setResultsAfter(button);
   calculation_.setButtonCaption(ToU16String(button->text()));
-  connect(button, &QPushButton::clicked, this,
-          [this, handler = std::move(handler)] { calculation_.run(handler); });
+  handler_ = std::move(handler);
+  connect(button, &QPushButton::clicked, this, [this] { calculation_.run(handler_); });
   return button;
 }
 
@@ -205,27 +205,45 @@ void TopicWindow::showFormula(QWidget* result, const Formula& formula) {
 }
 
 double TopicWindow::read(QLineEdit* box, std::u16string_view quantity) {
-  return calculation_.read(Id(box), quantity);
+  return current_->read(Id(box), quantity);
 }
 
 double TopicWindow::readLength(QLineEdit* box, std::u16string_view quantity) {
-  return calculation_.readLength(Id(box), quantity);
+  return current_->readLength(Id(box), quantity);
 }
 
 void TopicWindow::noteInput(QLineEdit* box, std::u16string_view note) {
-  calculation_.note(Id(box), note);
+  current_->note(Id(box), note);
 }
 
-void TopicWindow::forgetNotes(QLineEdit* box) { calculation_.forget(Id(box)); }
+void TopicWindow::forgetNotes(QLineEdit* box) { current_->forget(Id(box)); }
 
 void TopicWindow::measure(QWidget* result, const Formula& formula) {
-  calculation_.measure(Id(result), formula);
+  current_->measure(Id(result), formula);
 }
 
-double TopicWindow::value(const Formula& formula) { return calculation_.value(formula); }
+double TopicWindow::value(const Formula& formula) { return current_->value(formula); }
 
 void TopicWindow::leaveOut(QWidget* result, std::u16string_view why) {
-  calculation_.leaveOut(Id(result), why);
+  current_->leaveOut(Id(result), why);
+}
+
+std::function<void()> TopicWindow::prepare(const Exercise&) { return {}; }
+
+WorkedExercise TopicWindow::work(const Exercise& exercise) {
+  const std::function<void()> restore = prepare(exercise);
+  WorkedExercise worked = Work(exercise, calculation_, *this, [this](Calculation& worker) {
+    // The handler reads and writes through the worker until it returns or a fault stops it.
+    struct Through {
+      Calculation*& current;
+      Calculation* before;
+      ~Through() { current = before; }
+    } through{current_, current_};
+    current_ = &worker;
+    handler_();
+  });
+  if (restore) restore();
+  return worked;
 }
 
 std::u16string TopicWindow::numberText(double value) const {

@@ -5,6 +5,8 @@
 
 #include "numeric/Figure.h"
 #include "numeric/Typeset.h"
+#include "practice/Exercise.h"
+#include "practice/Worked.h"
 #include "solution/Calculation.h"
 #include "ui/frame/Fields.h"
 #include "ui/frame/FormWindow.h"
@@ -48,6 +50,11 @@ class TopicWindow : public FormWindow, private ResultView {
   void setProblem(ProblemOf problem, AnswerForm form = AnswerForm::Decimals) {
     calculation_.setProblem(std::move(problem), form);
   }
+  // The exercises the window sets for practice and worksheets.
+  void setExercises(ExerciseOf exercises) { exercises_ = exercises; }
+  // What the window sets besides its boxes before an exercise is worked out (the temperature
+  // window's conversion), and how to set it back as it was; nothing by default.
+  virtual std::function<void()> prepare(const Exercise& exercise);
 
  public:
   // The solution panel, made at the first calculation (or the first F2); null until then.
@@ -57,6 +64,11 @@ class TopicWindow : public FormWindow, private ResultView {
   // What a printout of the window takes (ui/solution/Printout.h): the calculation, with the
   // solution it shows, and the figure of that solution.
   const Calculation& calculation() const { return calculation_; }
+  // The window's exercises; null for a window that sets none.
+  ExerciseOf exercises() const { return exercises_; }
+  // An exercise worked out by the window's own handler, without showing anything or changing a
+  // box: what the window would write, and the solution.
+  WorkedExercise work(const Exercise& exercise);
   Figure solutionFigure() const;
   // What a printout of the calculation shows.
   PrintedCalculation printed() const;
@@ -77,9 +89,9 @@ class TopicWindow : public FormWindow, private ResultView {
   double value(const Formula& formula);
   void leaveOut(QWidget* result, std::u16string_view why);
   // A click that computes nothing, and what the pupil should do instead.
-  void refuse(std::u16string_view sentence) { calculation_.refuse(sentence); }
+  void refuse(std::u16string_view sentence) { current_->refuse(sentence); }
   // The window's own message, in a box of the program's title.
-  void message(std::u16string_view text) { calculation_.showMessage(text); }
+  void message(std::u16string_view text) { current_->showMessage(text); }
   std::u16string numberText(double value) const;
 
  private:
@@ -108,6 +120,11 @@ class TopicWindow : public FormWindow, private ResultView {
   void keepOnScreen();
 
   Calculation calculation_;
+  // The calculation the handler works through: the window's, or an exercise's while it is worked
+  // out.
+  Calculation* current_ = &calculation_;
+  std::function<void()> handler_;
+  ExerciseOf exercises_ = nullptr;
   FieldNotes notes_;
   bool writing_ = false;  // the window is writing a result into a box: that is no edit
   FigureOf figure_ = nullptr;
