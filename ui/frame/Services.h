@@ -44,6 +44,9 @@ struct FormContext {
   Zoom* zoom = nullptr;
   // The direction formulas are set in, which every window follows; none: left to right.
   FormulaSetting* formulas = nullptr;
+  // Opens the worksheet of a topic window's exercises, for the window that asks; none: the
+  // program prints no worksheets.
+  std::function<void(QWidget& window)> openWorksheet;
 };
 
 // The caption of every message box.
