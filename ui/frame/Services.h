@@ -3,6 +3,8 @@
 #include <QString>
 #include <functional>
 
+class QWidget;
+
 #include "numeric/NumberWriting.h"
 
 namespace numora {
