@@ -3,9 +3,9 @@
 #include <QString>
 #include <functional>
 
-class QWidget;
-
 #include "numeric/NumberWriting.h"
+
+class QWidget;
 
 namespace numora {
 
