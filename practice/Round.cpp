@@ -91,20 +91,21 @@ std::u16string PracticeRound::instruction() const {
   return sentence;
 }
 
-std::vector<std::u16string> PracticeRound::rowsOf(const AskedResult& asked) const {
-  std::vector<std::u16string> rows;
+std::vector<std::pair<std::u16string, Math>> PracticeRound::rowsOf(const AskedResult& asked) const {
+  std::vector<std::pair<std::u16string, Math>> rows;
   for (const Step& step :
        StepsOf(*asked.formula, worked_.solution.values, asked.resultText, numerals_).lines)
-    rows.insert(rows.end(), step.rows.begin(), step.rows.end());
+    for (std::size_t row = 0; row < step.rows.size() && row < step.formulas.size(); ++row)
+      rows.emplace_back(step.rows[row], step.formulas[row]);
   return rows;
 }
 
 StepHint PracticeRound::stepAt(std::size_t asked, std::size_t row, std::u16string sentence) {
-  const std::vector<std::u16string> rows = rowsOf(asked_[asked]);
+  const auto rows = rowsOf(asked_[asked]);
   helped_ = true;
   if (row >= rows.size()) return {std::move(sentence), {}};
   nextRow_[asked] = std::max(nextRow_[asked], row + 1);
-  return {std::move(sentence), rows[row]};
+  return {std::move(sentence), rows[row].first, rows[row].second};
 }
 
 StepHint PracticeRound::hint() {
@@ -112,7 +113,7 @@ StepHint PracticeRound::hint() {
   auto open = std::find_if(asked_.begin(), asked_.end(), [](const auto& a) { return !a.right; });
   if (open == asked_.end()) return {};
   const auto index = static_cast<std::size_t>(open - asked_.begin());
-  const std::vector<std::u16string> rows = rowsOf(*open);
+  const auto rows = rowsOf(*open);
   // Where the steps reach the result, their last row writes it: that one is the solution's.
   const bool complete =
       StepsOf(*open->formula, worked_.solution.values, open->resultText, numerals_).complete;

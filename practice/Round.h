@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "numeric/NumberWriting.h"
+#include "numeric/Typeset.h"
 #include "practice/Answer.h"
 #include "practice/Exercise.h"
 #include "practice/Worked.h"
@@ -52,6 +53,7 @@ struct AnswerVerdict {
 struct StepHint {
   std::u16string sentence;
   std::u16string row;
+  std::optional<Math> formula;  // the row to typeset
   bool empty() const { return sentence.empty() && row.empty(); }
 };
 
@@ -79,7 +81,8 @@ class PracticeRound {
 
   // The run's next exercise: the numbers go on from the previous exercise's.
   Exercise nextExercise();
-  // The exercise as the window worked it out, with the names of its result fields. False where
+  // The exercise as the window worked it out, with the names of its result fields (a field with
+  // none is named by its formula). False where
   // the window could not work it out (a fault): the window draws the next one instead.
   using NameOf = std::function<std::u16string(FieldId field)>;
   bool pose(const Exercise& exercise, WorkedExercise worked, const NameOf& nameOf);
@@ -105,8 +108,9 @@ class PracticeRound {
   const Tally& tally() const { return tally_; }
 
  private:
-  // The rows of an asked result's steps, in order, as the solution sets them out.
-  std::vector<std::u16string> rowsOf(const AskedResult& asked) const;
+  // The rows of an asked result's steps, in order, as the solution sets them out, each with its
+  // formula to typeset.
+  std::vector<std::pair<std::u16string, Math>> rowsOf(const AskedResult& asked) const;
   StepHint stepAt(std::size_t asked, std::size_t row, std::u16string sentence);
   RoundCheck checkNoRealRoot(const std::vector<std::u16string>& typed);
   RoundCheck checkRoots(const std::vector<std::u16string>& typed);

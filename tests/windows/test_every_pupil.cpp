@@ -15,6 +15,8 @@
 #include "ui/frame/QtServices.h"
 #include "ui/platform/Language.h"
 #include "ui/platform/Utf16Text.h"
+#include "ui/solution/PracticePane.h"
+#include "ui/solution/TopicWindow.h"
 
 using namespace numora;
 using numora::testing::CalculateButton;
@@ -66,6 +68,7 @@ class EveryPupilTest : public QObject {
   void initTestCase() { qApp->installEventFilter(&ears_); }
   void aClickIsSaidWithoutMoving_data();
   void aClickIsSaidWithoutMoving();
+  void aVerdictIsSaidWithoutMoving();
   void resultsFollowTheCalculateButton();
   void theStepsAreReadLineByLine();
   void escapeGoesBackToTheMainMenu();
@@ -119,6 +122,33 @@ void EveryPupilTest::aClickIsSaidWithoutMoving() {
   // The same click again is said again.
   QTest::keyClick(calculate, Qt::Key_Space);
   QCOMPARE(ears_.spoken.size(), 2);
+}
+
+// In practice, the exercise, each verdict and its hint are said where the pupil types.
+void EveryPupilTest::aVerdictIsSaidWithoutMoving() {
+  Program program;
+  program.registry.show(FormId::Form5);
+  auto& window = program.form<TopicWindow>(FormId::Form5);
+  window.activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(&window));
+  ears_.spoken.clear();
+  QTest::keyClick(window.focusWidget(), Qt::Key_F4);
+  QCOMPARE(ears_.spoken.size(), 1);
+  QVERIFY2(ears_.spoken.front().startsWith(u"دائرة نصف قطرها"_qs),
+           qPrintable(ears_.spoken.front()));
+  QLineEdit* answer = window.practicePane()->answerBox(0);
+  QVERIFY(answer->hasFocus());
+  QTest::keyClicks(answer, QStringLiteral("1"));
+  QTest::keyClick(answer, Qt::Key_Return);
+  QVERIFY(answer->hasFocus());  // nothing moved
+  QCOMPARE(ears_.spoken.size(), 2);
+  const QString verdict =
+      window.findChildren<QLabel*>(QStringLiteral("PracticeVerdict"))[0]->text();
+  const QString step =
+      window.findChild<QWidget*>(QStringLiteral("PracticeHintStep"))->accessibleName();
+  QVERIFY2(ears_.spoken.back().contains(WithoutBidiMarks(verdict)),
+           qPrintable(ears_.spoken.back()));
+  QVERIFY(ears_.spoken.back().contains(WithoutBidiMarks(step)));
 }
 
 // After the calculate button, Tab reaches each result in the layout's order, and a result read

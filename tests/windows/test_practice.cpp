@@ -1,4 +1,5 @@
 // An exercise worked out by a window's own handler, and practice in the windows.
+#include <QDir>
 #include <QRadioButton>
 #include <QtTest>
 
@@ -6,6 +7,11 @@
 #include "topics/algebra/AlgebraFormulas.h"
 #include "topics/geometry/GeometryFormulas.h"
 #include "topics/temperature/TemperatureFormulas.h"
+#include "ui/frame/Zoom.h"
+#include "ui/platform/FormulaSetting.h"
+#include "ui/platform/Region.h"
+#include "ui/solution/PracticePane.h"
+#include "ui/solution/SolutionPanel.h"
 #include "ui/solution/TopicWindow.h"
 
 using namespace numora;
@@ -21,7 +27,55 @@ class PracticeTest : public QObject {
   // was: the boxes, the results, the chosen conversion, the solution panel.
   void anExerciseIsWorkedOutWithoutTouchingTheWindow_data();
   void anExerciseIsWorkedOutWithoutTouchingTheWindow();
+  // F4, an answer typed and Enter, a hint, the solution and Escape: practice from the keyboard,
+  // and the window as the pupil left it afterwards.
+  void aRoundWithTheKeyboardAlone();
+  // The temperature's conversion is the exercise's while it lasts, and the pupil's again after.
+  void practiceKeepsTheConversionOfItsExercise();
+  // With NUMORA_PRACTICE_SHOTS naming a folder: a round of the circle and of the quadratic, a
+  // hint and then the solution, written there as pictures (NUMORA_PRACTICE_ZOOM: the zoom).
+  void aRoundIsPhotographed();
 };
+
+namespace {
+
+// What the pupil sees of a window's boxes and results, with their tooltips.
+QStringList Looks(const QWidget& window) {
+  QStringList texts;
+  for (auto* box : window.findChildren<QLineEdit*>())
+    if (!box->objectName().startsWith(QStringLiteral("Practice")))
+      texts << box->text() + u'|' + box->toolTip() + u'|' + QString::number(box->isReadOnly());
+  for (auto* label : window.findChildren<QLabel*>())
+    if (label->frameShape() == QFrame::Panel) texts << label->text() + u'|' + label->toolTip();
+  for (auto* option : window.findChildren<QRadioButton*>())
+    texts << QString::number(option->isChecked()) + QString::number(option->isEnabled());
+  return texts;
+}
+
+// Tab from the focus until the named control has it, as a pupil does.
+bool TabTo(QWidget& window, const char* name) {
+  for (int i = 0; i < 40; ++i) {
+    QWidget* focus = QApplication::focusWidget();
+    if (focus == nullptr) return false;
+    if (focus->objectName() == QLatin1String(name)) return true;
+    QTest::keyClick(focus, Qt::Key_Tab);
+  }
+  return window.focusWidget() != nullptr &&
+         window.focusWidget()->objectName() == QLatin1String(name);
+}
+
+void TypeAnswer(QLineEdit* box, const QString& text) {
+  QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+  QTest::keyClick(box, Qt::Key_Delete);
+  for (const QChar letter : text)
+    QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(letter), Qt::NoModifier);
+}
+
+QLabel* VerdictOf(QWidget& window, int row) {
+  return window.findChildren<QLabel*>(QStringLiteral("PracticeVerdict")).value(row);
+}
+
+}  // namespace
 
 void PracticeTest::anExerciseIsWorkedOutWithoutTouchingTheWindow_data() {
   QTest::addColumn<FormId>("id");
@@ -83,6 +137,148 @@ void PracticeTest::anExerciseIsWorkedOutWithoutTouchingTheWindow() {
   for (const Expected& answer : expected)
     QCOMPARE(QString::fromStdU16String(NumberToText(answer.value, {})),
              QString::fromStdU16String(worked.resultOf(*answer.formula)->text));
+}
+
+void PracticeTest::aRoundWithTheKeyboardAlone() {
+  Program program;
+  program.registry.show(FormId::Form5);
+  auto& window = program.form<TopicWindow>(FormId::Form5);
+  QVERIFY(Type(window, {"Text1", "5"}));
+  Calculate(program, FormId::Form5);
+  QVERIFY(Type(window, {"Text1", "6"}));  // edited since: the results are out of date
+  const QStringList before = Looks(window);
+  const QString solutionBefore = window.solutionPanel()->text()->toPlainText();
+  QVERIFY(window.practicePane() != nullptr);
+  QVERIFY(window.practicePane()->answerBox(0) == nullptr);  // made at the first practice
+  window.activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(&window));
+
+  QTest::keyClick(window.focusWidget(), Qt::Key_F4);
+  PracticePane& pane = *window.practicePane();
+  QVERIFY(pane.practising());
+  const PracticeRound& round = *pane.round();
+  const std::vector<AskedResult>& asked = round.asked();
+  QCOMPARE(asked.size(), std::size_t{2});
+  // The exercise's number in the box, read-only, and no result of other numbers anywhere.
+  auto* radius = window.findChild<QLineEdit*>("Text1");
+  QCOMPARE(radius->text(), QString::fromStdU16String(round.worked().boxes.front().text));
+  QVERIFY(radius->isReadOnly());
+  for (const char* result : {"Label2", "Label3"})
+    QCOMPARE(window.findChild<QLabel*>(result)->text(), QString());
+  QVERIFY(window.solutionPanel()->text()->toPlainText().isEmpty());
+  QVERIFY(!window.findChild<QPushButton*>("Command1")->isEnabled());
+  const QString problem = QString::fromStdU16String(round.problem());
+  QVERIFY(problem.startsWith(u"دائرة نصف قطرها"_qs));
+  QVERIFY2(window.announced().startsWith(problem), qPrintable(window.announced()));
+
+  // A wrong answer: its verdict, a step to look at, and both said.
+  QLineEdit* area = pane.answerBox(0);
+  QVERIFY(area->hasFocus());
+  TypeAnswer(area, QStringLiteral("1"));
+  QTest::keyClick(area, Qt::Key_Return);
+  QVERIFY(!VerdictOf(window, 0)->text().isEmpty());
+  auto* step = window.findChild<QWidget*>("PracticeHintStep");
+  QVERIFY(step->isVisible() && !step->accessibleName().isEmpty());
+  QVERIFY2(window.announced().contains(VerdictOf(window, 0)->text()),
+           qPrintable(window.announced()));
+  QVERIFY(window.announced().contains(step->accessibleName()));
+  QCOMPARE(round.outcome(), Outcome::Open);
+
+  // "تلميح" gives the next step.
+  const QString firstStep = step->accessibleName();
+  QVERIFY(TabTo(window, "PracticeHintButton"));
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+  QVERIFY(step->accessibleName() != firstStep);
+  QVERIFY(window.announced().contains(step->accessibleName()));
+
+  // Both right, in the region's digits: the exercise counts as right after hints.
+  QVERIFY(TabTo(window, "PracticeAnswer1"));
+  TypeAnswer(area, QString::fromStdU16String(asked[0].resultText));
+  TypeAnswer(pane.answerBox(1), QString::fromStdU16String(asked[1].resultText));
+  QTest::keyClick(pane.answerBox(1), Qt::Key_Return);
+  QCOMPARE(round.outcome(), Outcome::RightAfterHints);
+  QVERIFY(!VerdictOf(window, 1)->text().isEmpty());
+  QVERIFY(window.announced().contains(u"صحيح"_qs));
+  QVERIFY(pane.nextButton()->hasFocus());
+
+  // The next exercise, answered with "الحل": the results in their fields, the steps in the panel.
+  QTest::keyClick(pane.nextButton(), Qt::Key_Space);
+  QCOMPARE(round.outcome(), Outcome::Open);
+  QVERIFY(VerdictOf(window, 0)->text().isEmpty());
+  QVERIFY(TabTo(window, "PracticeSolution"));
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+  QCOMPARE(round.outcome(), Outcome::Shown);
+  QCOMPARE(window.findChild<QLabel*>("Label2")->text(),
+           QString::fromStdU16String(round.asked()[0].resultText));
+  QVERIFY(window.solutionPanel()->isOpen());
+  QVERIFY(window.solutionPanel()->text()->toPlainText().contains(
+      QString::fromStdU16String(round.problem())));
+  QCOMPARE(round.tally(), (Tally{0, 1, 1}));
+
+  // Escape leaves practice, and gives back the boxes, results and panel as they were.
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+  QVERIFY(!pane.practising());
+  QVERIFY(window.isVisible());
+  QCOMPARE(Looks(window), before);
+  QCOMPARE(window.solutionPanel()->text()->toPlainText(), solutionBefore);
+  QVERIFY(window.solutionPanel()->staleNote()->isVisibleTo(&window));
+  QVERIFY(program.messages.shown.empty());
+  // Then Escape goes back to the main menu, as it always did.
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+  QVERIFY(!window.isVisible());
+}
+
+void PracticeTest::practiceKeepsTheConversionOfItsExercise() {
+  Program program;
+  program.registry.show(FormId::Form15);
+  auto& window = program.form<TopicWindow>(FormId::Form15);
+  QVERIFY(Type(window, {"Text1", "25"}));
+  const QStringList before = Looks(window);
+  window.practicePane()->start();
+  const PracticeRound& round = *window.practicePane()->round();
+  const QList<QRadioButton*> options = window.findChildren<QRadioButton*>();
+  const auto chosen = std::count_if(options.begin(), options.end(),
+                                    [](QRadioButton* option) { return option->isChecked(); });
+  QCOMPARE(chosen, 1);
+  for (QRadioButton* option : options) QVERIFY(!option->isEnabled());
+  // The answer is the window's own, for the conversion it shows.
+  TypeAnswer(window.practicePane()->answerBox(0),
+             QString::fromStdU16String(round.asked()[0].resultText));
+  QTest::keyClick(window.practicePane()->answerBox(0), Qt::Key_Return);
+  QCOMPARE(round.outcome(), Outcome::RightFirstTry);
+  window.practicePane()->nextButton()->click();
+  window.practicePane()->leaveButton()->click();
+  QCOMPARE(Looks(window), before);
+}
+
+void PracticeTest::aRoundIsPhotographed() {
+  const QString folder = qEnvironmentVariable("NUMORA_PRACTICE_SHOTS");
+  if (folder.isEmpty()) QSKIP("NUMORA_PRACTICE_SHOTS names no folder");
+  QVERIFY(QDir().mkpath(folder));
+  Program program(RegionNumerals(), RegionDirection(QLocale::system()));
+  const int percent = qEnvironmentVariableIntValue("NUMORA_PRACTICE_ZOOM");
+  for (int step = 0; program.registry.zoom().percent() < percent && step < 10; ++step)
+    program.registry.zoom().enlarge();
+  for (const auto& [id, wrong] :
+       {std::pair{FormId::Form5, QStringLiteral("100")}, {FormId::Form13, QStringLiteral("7")}}) {
+    program.registry.show(id);
+    auto& window = program.form<TopicWindow>(id);
+    window.practicePane()->start();
+    TypeAnswer(window.practicePane()->answerBox(0), wrong);
+    QTest::keyClick(window.practicePane()->answerBox(0), Qt::Key_Return);
+    const QString name = folder + u'/' + window.objectName();
+    QVERIFY(window.grab().save(name + QStringLiteral("-hint.png")));
+    // Whatever the zoom, the pane's controls stay inside the window and whole.
+    for (QWidget* control : window.practicePane()->findChildren<QWidget*>()) {
+      if (!control->isVisibleTo(&window) || control->children().size() > 3) continue;
+      const QRect placed(control->mapTo(&window, QPoint()), control->size());
+      QVERIFY2(window.rect().contains(placed), qPrintable(control->objectName()));
+      QVERIFY2(control->width() >= control->minimumSizeHint().width(),
+               qPrintable(control->objectName()));
+    }
+    window.practicePane()->solutionButton()->click();
+    QVERIFY(window.grab().save(name + QStringLiteral("-solution.png")));
+  }
 }
 
 QTEST_MAIN(PracticeTest)

@@ -157,4 +157,14 @@ QString FieldNotes::note(QWidget* field) const {
   return found == states_.end() ? QString() : found->second.note;
 }
 
+QString FieldNotes::working(QWidget* field) const {
+  const auto found = states_.find(field);
+  return found == states_.end() ? QString() : found->second.working;
+}
+
+QString FieldNotes::staleSentence(QWidget* field) const {
+  const auto found = states_.find(field);
+  return found == states_.end() ? QString() : found->second.staleSentence;
+}
+
 }  // namespace numora

@@ -36,6 +36,8 @@ class FieldNotes {
   void setNote(QLineEdit* box, const QString& note);       // an empty note takes the mark away
   void setStale(QWidget* field, const QString& sentence);  // an empty sentence: up to date
   QString note(QWidget* field) const;
+  QString working(QWidget* field) const;
+  QString staleSentence(QWidget* field) const;
   // The warning sign of a noted box, or null while the box was never noted.
   static QAction* WarningSign(const QLineEdit* box);
 

@@ -396,6 +396,14 @@ void SolutionPanel::showSolution(const Solution& solution) {
   drawFigure();
 }
 
+void SolutionPanel::clear() {
+  solution_ = {};
+  figureDrawn_ = true;
+  figure_->setFigure({});
+  setStale({});
+  writeSteps();
+}
+
 void SolutionPanel::writeSteps() { text_->setSolution(solution_.lines, formulas_, zoom_); }
 
 void SolutionPanel::setStale(const QString& sentence) {

@@ -64,6 +64,10 @@ class SolutionPanel : public QWidget {
                 FormulaDirection direction);
 
   void showSolution(const Solution& solution);
+  // No solution, as before the first calculation: practice hides the pupil's own while the boxes
+  // hold an exercise's numbers.
+  void clear();
+  const Solution& solution() const { return solution_; }
   // Out of date after an edit, with the sentence that says so; empty: up to date.
   void setStale(const QString& sentence);
 

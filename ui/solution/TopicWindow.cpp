@@ -1,17 +1,21 @@
 #include "ui/solution/TopicWindow.h"
 
 #include <QBoxLayout>
+#include <QCheckBox>
 #include <QFileDialog>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScreen>
 #include <QShortcut>
 #include <QToolButton>
 #include <algorithm>
 
+#include "numeric/Working.h"
 #include "ui/frame/FaultBox.h"
 #include "ui/frame/Twips.h"
 #include "ui/platform/FormulaSetting.h"
@@ -47,6 +51,7 @@ TopicWindow::TopicWindow(const FormContext& context, const FormLook& look)
     // Every window follows the program's direction, shown or hidden.
     connect(formulas, &FormulaSetting::changed, this, [this, formulas] {
       if (panel_ != nullptr) panel_->setDirection(formulas->direction());
+      if (practice_ != nullptr) practice_->setDirection(formulas->direction());
     });
   }
 }
@@ -107,12 +112,20 @@ SolutionPanel& TopicWindow::panel() {
     if (FormulaSetting* formulas = context().formulas)
       connect(panel_->directionButton(), &QToolButton::clicked, formulas, &FormulaSetting::toggle);
     auto* column = static_cast<QBoxLayout*>(layout());
-    const int at = column->indexOf(clientArea());
-    column->removeWidget(clientArea());
     beside_ = new QHBoxLayout;
     beside_->setSpacing(0);
-    beside_->addWidget(clientArea(), 0, Qt::AlignTop | Qt::AlignLeft);
-    column->insertLayout(at, beside_);
+    if (underLayout_ != nullptr) {
+      // The practice bar stays under the layout, beside the panel too.
+      const int at = column->indexOf(underLayout_);
+      column->removeItem(underLayout_);
+      beside_->addLayout(underLayout_);
+      column->insertLayout(at, beside_);
+    } else {
+      const int at = column->indexOf(clientArea());
+      column->removeWidget(clientArea());
+      beside_->addWidget(clientArea(), 0, Qt::AlignTop | Qt::AlignLeft);
+      column->insertLayout(at, beside_);
+    }
     arrangePanel();
     panel_->show();
   }
@@ -142,6 +155,7 @@ void TopicWindow::toggleSolution() {
 }
 
 void TopicWindow::zoomed(double zoom) {
+  if (practice_ != nullptr) practice_->setFixedWidth(clientArea()->width());
   if (panel_ == nullptr) return;
   panel_->setZoom(zoom, Px(look().clientHeight, zoom));
   arrangePanel();
@@ -179,6 +193,7 @@ void TopicWindow::boxAdded(QLineEdit* box) {
 
 QPushButton* TopicWindow::addCalculateButton(const Control& row, std::function<void()> handler) {
   QPushButton* button = addButton(row);
+  calculateButton_ = button;
   setEnterButton(button);
   setResultsAfter(button);
   calculation_.setButtonCaption(ToU16String(button->text()));
@@ -229,6 +244,135 @@ void TopicWindow::leaveOut(QWidget* result, std::u16string_view why) {
 }
 
 std::function<void()> TopicWindow::prepare(const Exercise&) { return {}; }
+
+void TopicWindow::setExercises(ExerciseOf exercises) {
+  exercises_ = exercises;
+  if (exercises == nullptr || practice_ != nullptr) return;
+  practice_ = new PracticePane(this, *this, exercises, context().numerals, formulaDirection(),
+                               static_cast<bool>(context().openWorksheet));
+  // Under the layout, as wide as it: the window grows by the bar's height alone. The two stay
+  // together where the panel opens beside them.
+  practice_->setFixedWidth(clientArea()->width());
+  auto* column = static_cast<QBoxLayout*>(layout());
+  const int at = column->indexOf(clientArea());
+  column->removeWidget(clientArea());
+  underLayout_ = new QVBoxLayout;
+  underLayout_->setSpacing(0);
+  underLayout_->addWidget(clientArea(), 0, Qt::AlignTop | Qt::AlignLeft);
+  underLayout_->addWidget(practice_, 0, Qt::AlignTop | Qt::AlignLeft);
+  underLayout_->addStretch();
+  column->insertLayout(at, underLayout_);
+  if (QPushButton* worksheet = practice_->worksheetButton())
+    onClick(worksheet, [this] { context().openWorksheet(*this); });
+  auto* key = new QShortcut(QKeySequence(Qt::Key_F4), this);
+  connect(key, &QShortcut::activated, practice_, &PracticePane::start);
+}
+
+void TopicWindow::keyPressEvent(QKeyEvent* event) {
+  // Escape leaves practice before it leaves the window.
+  if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier &&
+      practice_ != nullptr && practice_->practising()) {
+    if (!event->isAutoRepeat()) practice_->leave();
+    return;
+  }
+  FormWindow::keyPressEvent(event);
+}
+
+void TopicWindow::practiseControls(bool practising) {
+  // The exercise's numbers and conversion stay as they were set: the pupil answers in the pane.
+  if (calculateButton_ != nullptr) calculateButton_->setEnabled(!practising);
+  for (QRadioButton* option : clientArea()->findChildren<QRadioButton*>())
+    option->setEnabled(!practising);
+  for (QCheckBox* option : clientArea()->findChildren<QCheckBox*>())
+    option->setEnabled(!practising);
+}
+
+WorkedExercise TopicWindow::setExercise(const Exercise& exercise) {
+  if (!practising_) {
+    // Every box and result as the pupil left it, before anything is worked out: working an
+    // exercise out may choose the temperature's conversion, whose formula the box then shows.
+    practising_ = true;
+    keptPanel_ = panel_ != nullptr;
+    panelWasOpen_ = panel_ != nullptr && panel_->isOpen();
+    for (QWidget* field : clientArea()->findChildren<QWidget*>()) {
+      auto* box = qobject_cast<QLineEdit*>(field);
+      auto* label = qobject_cast<QLabel*>(field);
+      if (box == nullptr && (label == nullptr || !calculation_.showsResult(Id(label)))) continue;
+      kept_.push_back({field, box ? box->text() : label->text(), box && box->isReadOnly(),
+                       notes_.working(field), notes_.note(field), notes_.staleSentence(field)});
+    }
+    practiseControls(true);
+  }
+  WorkedExercise worked = work(exercise);
+  if (std::function<void()> unprepare = prepare(exercise)) unprepare_.push_back(unprepare);
+
+  // No result shows before the pupil has answered, and none of the pupil's own: results first,
+  // since the temperature's box is both.
+  for (const WorkedExercise::Result& result : worked.results) {
+    setText(result.field, {});
+    notes_.setStale(Widget(result.field), {});
+    if (result.formula != nullptr)
+      notes_.setWorking(Widget(result.field),
+                        ToQString(InWords(*result.formula, context().numerals)));
+  }
+  for (const WorkedExercise::Box& typed : worked.boxes) {
+    auto* box = qobject_cast<QLineEdit*>(Widget(typed.field));
+    if (box == nullptr) continue;
+    writing_ = true;
+    box->setText(ToQString(typed.text));
+    writing_ = false;
+    box->setReadOnly(true);
+    notes_.setNote(box, {});
+    ShowWhole(box);
+  }
+  for (const KeptField& kept : kept_)
+    if (auto* box = qobject_cast<QLineEdit*>(kept.field)) box->setReadOnly(true);
+  if (panel_ != nullptr) {
+    panel_->clear();
+    panel_->setOpen(false);
+  }
+  return worked;
+}
+
+void TopicWindow::showWorked(const WorkedExercise& worked) {
+  for (const WorkedExercise::Result& result : worked.results) setText(result.field, result.text);
+  panel().showSolution(worked.solution);
+  panel_->setOpen(true);
+  keepOnScreen();
+}
+
+void TopicWindow::endExercises() {
+  if (!practising_) return;
+  practising_ = false;
+  for (auto unprepare = unprepare_.rbegin(); unprepare != unprepare_.rend(); ++unprepare)
+    (*unprepare)();
+  unprepare_.clear();
+  for (const KeptField& kept : kept_) {
+    if (auto* box = qobject_cast<QLineEdit*>(kept.field)) {
+      writing_ = true;
+      box->setText(kept.text);
+      writing_ = false;
+      box->setReadOnly(kept.readOnly);
+      if (notes_.note(box) != kept.note) notes_.setNote(box, kept.note);
+    } else if (auto* label = qobject_cast<QLabel*>(kept.field)) {
+      label->setText(kept.text);
+    }
+    ShowWhole(kept.field);
+    if (notes_.working(kept.field) != kept.working) notes_.setWorking(kept.field, kept.working);
+    if (notes_.staleSentence(kept.field) != kept.stale) notes_.setStale(kept.field, kept.stale);
+  }
+  kept_.clear();
+  practiseControls(false);
+  if (panel_ == nullptr) return;
+  const std::optional<Solution>& shown = calculation_.shownSolution();
+  if (keptPanel_ && shown) {
+    panel_->showSolution(*shown);
+    panel_->setStale(ToQString(calculation_.outOfDate()));
+  } else {
+    panel_->clear();
+  }
+  panel_->setOpen(keptPanel_ && panelWasOpen_);
+}
 
 WorkedExercise TopicWindow::work(const Exercise& exercise) {
   const std::function<void()> restore = prepare(exercise);

@@ -10,9 +10,11 @@
 #include "solution/Calculation.h"
 #include "ui/frame/Fields.h"
 #include "ui/frame/FormWindow.h"
+#include "ui/solution/PracticePane.h"
 #include "ui/solution/Printout.h"
 
 class QHBoxLayout;
+class QVBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -31,8 +33,9 @@ class SolutionPanel;
 // Each result field shows its text whole (ShowWhole), and in its tooltip and accessible
 // description the working behind it (FieldNotes). From the first calculation on, the panel "الحل"
 // beside the layout shows the solution of the last one with the window's figure (SolutionPanel);
-// F2 hides and shows it.
-class TopicWindow : public FormWindow, private ResultView {
+// F2 hides and shows it. A window that sets exercises has a bar under its layout to practise
+// them (PracticePane; F4 starts, Escape leaves), and to ask for a worksheet.
+class TopicWindow : public FormWindow, private ResultView, private PracticeHost {
  protected:
   TopicWindow(const FormContext& context, const FormLook& look);
 
@@ -50,8 +53,8 @@ class TopicWindow : public FormWindow, private ResultView {
   void setProblem(ProblemOf problem, AnswerForm form = AnswerForm::Decimals) {
     calculation_.setProblem(std::move(problem), form);
   }
-  // The exercises the window sets for practice and worksheets.
-  void setExercises(ExerciseOf exercises) { exercises_ = exercises; }
+  // The exercises the window sets for practice and worksheets, and the bar that offers them.
+  void setExercises(ExerciseOf exercises);
   // What the window sets besides its boxes before an exercise is worked out (the temperature
   // window's conversion), and how to set it back as it was; nothing by default.
   virtual std::function<void()> prepare(const Exercise& exercise);
@@ -60,6 +63,8 @@ class TopicWindow : public FormWindow, private ResultView {
   // The solution panel, made at the first calculation (or the first F2); null until then.
   SolutionPanel* solutionPanel() const { return panel_; }
   void toggleSolution();
+  // The practice bar and pane; null for a window that sets no exercises.
+  PracticePane* practicePane() const { return practice_; }
 
   // What a printout of the window takes (ui/solution/Printout.h): the calculation, with the
   // solution it shows, and the figure of that solution.
@@ -110,6 +115,16 @@ class TopicWindow : public FormWindow, private ResultView {
 
   void zoomed(double zoom) override;
   void placeOnScreen() override;
+  void keyPressEvent(QKeyEvent* event) override;
+
+  // Practice: the window holds an exercise's numbers while it lasts, and gives back what the
+  // pupil had when it ends.
+  WorkedExercise setExercise(const Exercise& exercise) override;
+  void showWorked(const WorkedExercise& worked) override;
+  void endExercises() override;
+  std::u16string nameOf(FieldId field) const override { return name(field); }
+  void say(const QString& sentence) override { FormWindow::announce(sentence); }
+  void practiseControls(bool practising);
 
   void boxAdded(QLineEdit* box);
   // Puts the panel beside the layout, or below it where the screen is too narrow for both.
@@ -129,7 +144,21 @@ class TopicWindow : public FormWindow, private ResultView {
   bool writing_ = false;  // the window is writing a result into a box: that is no edit
   FigureOf figure_ = nullptr;
   SolutionPanel* panel_ = nullptr;
-  QHBoxLayout* beside_ = nullptr;  // the layout and, where there is room, the panel
+  QHBoxLayout* beside_ = nullptr;       // the layout and, where there is room, the panel
+  QVBoxLayout* underLayout_ = nullptr;  // the layout and the practice bar under it
+  QPushButton* calculateButton_ = nullptr;
+  PracticePane* practice_ = nullptr;
+  // What practice changed, to be given back: each field as the pupil left it, the panel, and
+  // how to set back what each exercise prepared, latest first.
+  struct KeptField {
+    QWidget* field;
+    QString text;
+    bool readOnly;
+    QString working, note, stale;
+  };
+  std::vector<KeptField> kept_;
+  std::vector<std::function<void()>> unprepare_;
+  bool keptPanel_ = false, panelWasOpen_ = false, practising_ = false;
 };
 
 }  // namespace numora
