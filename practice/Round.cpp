@@ -66,17 +66,22 @@ bool PracticeRound::pose(const Exercise& exercise, WorkedExercise worked, const 
     if (written == worked_.results.end()) return false;  // the window has no field for it
     auto answer = std::find_if(expected.begin(), expected.end(),
                                [formula](const Expected& e) { return e.formula == formula; });
+    const std::u16string name = nameOf(written->field);
     asked_.push_back(
         {.formula = formula,
          .field = written->field,
-         .name = nameOf(written->field),
+         .name = name.empty() ? formula->name : name,
          .resultText = written->text,
          .expected = answer != expected.end() ? std::optional(*answer) : std::nullopt});
   }
   nextRow_.assign(asked_.size(), 0);
   problem_.clear();
+  problemFormula_.reset();
   for (const SolutionLine& line : worked_.solution.lines)
-    if (line.kind == SolutionLine::Kind::Problem) problem_ = line.text;
+    if (line.kind == SolutionLine::Kind::Problem) {
+      problem_ = line.text;
+      problemFormula_ = line.formula;
+    }
   helped_ = false;
   outcome_ = Outcome::Open;
   return !asked_.empty();

@@ -92,6 +92,8 @@ class PracticeRound {
   // The problem as the solution states it ("دائرة نصف قطرها 7"), and what to compute with the
   // rounding asked for.
   const std::u16string& problem() const { return problem_; }
+  // The problem as a formula to typeset, where it is one (an equation).
+  const std::optional<Math>& problemFormula() const { return problemFormula_; }
   std::u16string instruction() const;
 
   // Checks the typed answers, one per asked result in their order; a box already right keeps its
@@ -131,6 +133,7 @@ class PracticeRound {
   std::vector<AskedResult> asked_;
   std::vector<std::size_t> nextRow_;  // per asked result: the next row "تلميح" gives
   std::u16string problem_;
+  std::optional<Math> problemFormula_;
   bool helped_ = false;  // a wrong try or a hint in this exercise
   Outcome outcome_ = Outcome::Open;
   Tally tally_;

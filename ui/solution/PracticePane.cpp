@@ -45,13 +45,14 @@ QLabel* Words(QWidget* parent, const char* name) {
 // text.
 class PracticePane::StepView final : public QWidget {
  public:
-  explicit StepView(QWidget* parent) : QWidget(parent) {
-    setObjectName(QStringLiteral("PracticeHintStep"));
+  StepView(QWidget* parent, const char* name) : QWidget(parent) {
+    setObjectName(QString::fromLatin1(name));
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
   }
-  void setStep(const StepHint& hint, FormulaDirection direction) {
-    text_ = ToQString(hint.row);
-    formula_ = hint.formula;
+  void setStep(const std::u16string& text, const std::optional<Math>& formula,
+               FormulaDirection direction) {
+    text_ = ToQString(text);
+    formula_ = formula;
     direction_ = direction;
     setAccessibleName(text_);
     updateGeometry();
@@ -158,11 +159,15 @@ void PracticePane::build() {
   column->addLayout(run);
 
   problem_ = Words(pane_, "PracticeProblem");
-  QFont bold = problem_->font();
+  problemFormula_ = new StepView(pane_, "PracticeEquation");
+  // Only the weight is the problem's own: the face and size follow the window's zoom.
+  QFont bold;
   bold.setBold(true);
   problem_->setFont(bold);
+  problemFormula_->setFont(bold);
   instruction_ = Words(pane_, "PracticeInstruction");
   column->addWidget(problem_);
+  column->addWidget(problemFormula_);
   column->addWidget(instruction_);
   answers_ = new QWidget(pane_);
   auto* grid = new QGridLayout(answers_);
@@ -170,7 +175,7 @@ void PracticePane::build() {
   grid->setColumnStretch(3, 1);
   column->addWidget(answers_);
   hintSentence_ = Words(pane_, "PracticeHint");
-  hintRow_ = new StepView(pane_);
+  hintRow_ = new StepView(pane_, "PracticeHintStep");
   column->addWidget(hintSentence_);
   column->addWidget(hintRow_);
 
@@ -211,6 +216,7 @@ QLineEdit* PracticePane::answerBox(std::size_t index) const {
 void PracticePane::setDirection(FormulaDirection direction) {
   direction_ = direction;
   if (hintRow_ != nullptr) hintRow_->setDirection(direction);
+  if (problemFormula_ != nullptr) problemFormula_->setDirection(direction);
 }
 
 QString PracticePane::number(std::uint64_t value) const {
@@ -311,6 +317,9 @@ void PracticePane::nextExercise() {
   }
   setTabOrder(previous, checkButton_);
   problem_->setText(ToQString(round_->problem()));
+  problemFormula_->setStep(round_->problem(), round_->problemFormula(), direction_);
+  problem_->setVisible(!round_->problemFormula());
+  problemFormula_->setVisible(round_->problemFormula().has_value());
   instruction_->setText(ToQString(round_->instruction()));
   showHint({});
   showTally();
@@ -377,7 +386,7 @@ void PracticePane::hint() {
 void PracticePane::showHint(const StepHint& hint) {
   hintSentence_->setText(hint.sentence.empty() && !hint.row.empty() ? QStringLiteral(u"تلميح:")
                                                                     : ToQString(hint.sentence));
-  hintRow_->setStep(hint, direction_);
+  hintRow_->setStep(hint.row, hint.formula, direction_);
   hintSentence_->setVisible(!hint.empty());
   hintRow_->setVisible(hint.formula.has_value());
 }

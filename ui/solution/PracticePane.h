@@ -58,6 +58,7 @@ class PracticePane final : public QWidget {
   const PracticeRound* round() const { return round_.get(); }
 
  private:
+  class StepView;
   struct AnswerRow {
     QLabel* name;
     QLineEdit* box;
@@ -92,11 +93,11 @@ class PracticePane final : public QWidget {
   QLineEdit* seed_ = nullptr;
   QPushButton* newRun_ = nullptr;
   QLabel* problem_ = nullptr;
+  StepView* problemFormula_ = nullptr;  // the problem where it is an equation
   QLabel* instruction_ = nullptr;
   QWidget* answers_ = nullptr;
   std::vector<AnswerRow> rows_;
   QLabel* hintSentence_ = nullptr;
-  class StepView;
   StepView* hintRow_ = nullptr;
   FormulaDirection direction_;
   QPushButton* checkButton_ = nullptr;

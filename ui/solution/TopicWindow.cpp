@@ -259,7 +259,8 @@ void TopicWindow::setExercises(ExerciseOf exercises) {
   underLayout_ = new QVBoxLayout;
   underLayout_->setSpacing(0);
   underLayout_->addWidget(clientArea(), 0, Qt::AlignTop | Qt::AlignLeft);
-  underLayout_->addWidget(practice_, 0, Qt::AlignTop | Qt::AlignLeft);
+  // Absolute: the pane itself reads from the right.
+  underLayout_->addWidget(practice_, 0, Qt::AlignTop | Qt::AlignLeft | Qt::AlignAbsolute);
   underLayout_->addStretch();
   column->insertLayout(at, underLayout_);
   if (QPushButton* worksheet = practice_->worksheetButton())
