@@ -1,6 +1,7 @@
 #include "practice/Slips.h"
 
 #include <functional>
+#include <numbers>
 
 namespace numora {
 namespace {
@@ -85,10 +86,13 @@ void LocalSlips(const Expr& e, const std::function<void(Expr, Slip::Kind)>& add)
     case Kind::Quantity:
       if (e.name() == kRadiusName) add(2 * e, Slip::Kind::DiameterForRadius);
       break;
+    case Kind::Constant:
+      if (e.piMultiple() != 0)
+        add(Expr(e.piMultiple() * std::numbers::pi), Slip::Kind::PiNotAsTaught);
+      break;
     case Kind::Abs:
     case Kind::NthRoot:
     case Kind::Stage:
-    case Kind::Constant:
     case Kind::Ratio:
       break;
   }
@@ -176,6 +180,8 @@ std::u16string SlipSentence(const Slip& slip, Numerals numerals) {
     }
     case Slip::Kind::DiameterForRadius:
       return seems + u"أخذت القطر بدل نصف القطر";
+    case Slip::Kind::PiNotAsTaught:
+      return seems + u"لم تأخذ النسبة التقريبية " + number(kPi);
   }
   return {};
 }

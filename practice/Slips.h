@@ -29,6 +29,7 @@ struct Slip {
     ConstantNotSubtracted,  // (س - 32) × 5 ÷ 9 as س × 5 ÷ 9
     DividedByPart,          // ÷ (2 × A) as ÷ A
     DiameterForRadius,      // نق as 2 × نق
+    PiNotAsTaught,          // π as 3.14159… rather than 3.14, as the program takes it
   };
   Expr expression;
   Kind kind;

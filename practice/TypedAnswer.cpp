@@ -1,5 +1,6 @@
 #include "practice/TypedAnswer.h"
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 #include <string>
@@ -10,6 +11,11 @@
 
 namespace numora {
 namespace {
+
+// A longer text is no answer: the reader's recursion stays shallow.
+constexpr std::size_t kLongestAnswer = 200;
+// A power or an index written in superscripts, kept within an int.
+constexpr int kLargestSuperscript = 10000;
 
 constexpr std::u16string_view kSuperscripts = u"⁰¹²³⁴⁵⁶⁷⁸⁹";
 constexpr std::u16string_view kFormatMarks =
@@ -178,7 +184,7 @@ class Parser {
       std::size_t i = at_;
       int exponent = 0;
       while (i < text_.size() && Superscript(text_[i]) >= 0)
-        exponent = exponent * 10 + Superscript(text_[i++]);
+        exponent = std::min(exponent * 10 + Superscript(text_[i++]), kLargestSuperscript);
       if (i > at_ && !(i < text_.size() && text_[i] == u'√')) {
         at_ = i;
         value = std::pow(*value, exponent);
@@ -265,7 +271,7 @@ class Parser {
     if (Superscript(c) >= 0) {
       int index = 0;
       while (at_ < text_.size() && Superscript(text_[at_]) >= 0)
-        index = index * 10 + Superscript(text_[at_++]);
+        index = std::min(index * 10 + Superscript(text_[at_++]), kLargestSuperscript);
       if (index < 2 || !take(u'√')) return std::nullopt;
       return root(index);
     }
@@ -326,6 +332,7 @@ TypedAnswer ReadPart(std::u16string_view part) {
 
 TypedAnswer ReadTypedAnswer(std::u16string_view text, char16_t localeSeparator) {
   const std::u16string normalised = Normalised(text, localeSeparator);
+  if (normalised.size() > kLongestAnswer) return {TypedAnswer::Form::Unreadable};
   std::vector<std::u16string_view> parts;
   for (std::size_t start = 0;;) {
     const std::size_t end = std::u16string_view(normalised).find_first_of(u"=≈", start);

@@ -202,7 +202,12 @@ TEST(CheckAnswer, EmptyAndUnreadable) {
                              {u"(2", Verdict::Unreadable},
                              {u"2..3", Verdict::Unreadable},
                              {u"√-4", Verdict::Unreadable},
+                             {u"2⁹⁹⁹⁹⁹⁹⁹⁹⁹⁹⁹⁹⁹⁹", Verdict::Unreadable},  // beyond the doubles
+                             {u"9^999", Verdict::Unreadable},
                          });
+  // A text far longer than an answer, however deep its parentheses.
+  EXPECT_EQ(CheckAnswer(std::u16string(100000, u'('), circle, u'.').verdict, Verdict::Unreadable);
+  EXPECT_EQ(CheckAnswer(std::u16string(150, u'-') + u"5", circle, u'.').verdict, Verdict::Wrong);
   EXPECT_FALSE(CheckAnswer(u"abc", circle, u'.').typed.has_value());
   EXPECT_EQ(CheckAnswer(u"153.8", circle, u'.').typed, 153.8);
 }

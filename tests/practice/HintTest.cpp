@@ -70,6 +70,14 @@ TEST(HintFor, TypicalSlips) {
        0,
        0},
       {CircleArea, circle, {}, u"43.96", u"راجع المساحة: يبدو أنك ضربت نق في 2 بدل التربيع", 0, 0},
+      // π as 3.14159…: 49π is 153.94 then.
+      {CircleArea,
+       circle,
+       {&CircleCircumference},
+       u"153.94",
+       u"راجع المساحة: يبدو أنك لم تأخذ النسبة التقريبية 3.14",
+       0,
+       0},
       // The diameter for the radius: π × 14².
       {CircleArea,
        circle,
