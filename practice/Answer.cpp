@@ -39,8 +39,8 @@ std::u16string RoundingInstruction(int places) {
 }
 
 Check CheckAnswer(std::u16string_view typed, const Expected& expected, char16_t localeSeparator) {
-  const TypedAnswer answer = ReadTypedAnswer(typed, localeSeparator);
-  switch (answer.form) {
+  const std::vector<TypedAnswer> forms = ReadTypedAnswer(typed, localeSeparator);
+  switch (forms.front().form) {
     case TypedAnswer::Form::Empty:
       return Verdicted(Verdict::Empty, std::nullopt, expected.places);
     case TypedAnswer::Form::Unreadable:
@@ -49,22 +49,30 @@ Check CheckAnswer(std::u16string_view typed, const Expected& expected, char16_t 
     case TypedAnswer::Form::Exact:
       break;
   }
-  const bool decimal = answer.form == TypedAnswer::Form::Decimal;
-  // Zeros at the end are taken as places the pupil wrote ("0.70" for 0.6972) or, where that is
-  // better, as no places at all ("2.830" for 2.828).
-  const Agreement written =
-      Compare(answer.value, decimal, answer.places, expected.value, expected.places);
-  const Agreement withoutZeros =
-      Compare(answer.value, decimal, answer.places - answer.zeros, expected.value, expected.places);
-  switch (std::min(written, withoutZeros)) {
+  // Every form written must be right ("340/9 = 37.78"); the verdict is the worst one's.
+  Agreement worst = Agreement::Equal;
+  double value = forms.front().value;
+  for (const TypedAnswer& form : forms) {
+    const bool decimal = form.form == TypedAnswer::Form::Decimal;
+    // Zeros at the end are taken as places the pupil wrote ("0.70" for 0.6972) or, where that is
+    // better, as no places at all ("2.830" for 2.828).
+    const Agreement agreement = std::min(
+        Compare(form.value, decimal, form.places, expected.value, expected.places),
+        Compare(form.value, decimal, form.places - form.zeros, expected.value, expected.places));
+    if (agreement > worst) {
+      worst = agreement;
+      value = form.value;
+    }
+  }
+  switch (worst) {
     case Agreement::Equal:
-      return Verdicted(Verdict::Right, answer.value, expected.places);
+      return Verdicted(Verdict::Right, value, expected.places);
     case Agreement::Rounded:
-      return Verdicted(Verdict::TooRough, answer.value, expected.places);
+      return Verdicted(Verdict::TooRough, value, expected.places);
     case Agreement::Different:
       break;
   }
-  return Verdicted(Verdict::Wrong, answer.value, expected.places);
+  return Verdicted(Verdict::Wrong, value, expected.places);
 }
 
 std::vector<Check> CheckRoots(const std::vector<std::u16string>& typed,

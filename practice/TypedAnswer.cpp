@@ -330,9 +330,10 @@ TypedAnswer ReadPart(std::u16string_view part) {
 
 }  // namespace
 
-TypedAnswer ReadTypedAnswer(std::u16string_view text, char16_t localeSeparator) {
+std::vector<TypedAnswer> ReadTypedAnswer(std::u16string_view text, char16_t localeSeparator) {
   const std::u16string normalised = Normalised(text, localeSeparator);
-  if (normalised.size() > kLongestAnswer) return {TypedAnswer::Form::Unreadable};
+  if (Trimmed(normalised).empty()) return {{TypedAnswer::Form::Empty}};
+  if (normalised.size() > kLongestAnswer) return {{TypedAnswer::Form::Unreadable}};
   std::vector<std::u16string_view> parts;
   for (std::size_t start = 0;;) {
     const std::size_t end = std::u16string_view(normalised).find_first_of(u"=≈", start);
@@ -340,27 +341,16 @@ TypedAnswer ReadTypedAnswer(std::u16string_view text, char16_t localeSeparator) 
     if (end == std::u16string_view::npos) break;
     start = end + 1;
   }
-  if (Trimmed(normalised).empty()) return {TypedAnswer::Form::Empty};
-  std::optional<TypedAnswer> read;
+  std::vector<TypedAnswer> read;
   for (const std::u16string_view part : parts) {
     if (!HasDigit(part) && parts.size() > 1) continue;  // a name: "س = 3"
     const TypedAnswer answer = ReadPart(part);
     if (answer.form == TypedAnswer::Form::Empty || answer.form == TypedAnswer::Form::Unreadable)
-      return {TypedAnswer::Form::Unreadable};
-    if (!read) {
-      read = answer;
-      continue;
-    }
-    // Each form the same value: a decimal as it rounds it.
-    const TypedAnswer& decimal = answer.form == TypedAnswer::Form::Decimal ? answer : *read;
-    const TypedAnswer& other = &decimal == &answer ? *read : answer;
-    const bool rounds = decimal.form == TypedAnswer::Form::Decimal;
-    if (Compare(decimal.value, rounds, decimal.places, other.value, decimal.places) !=
-        Agreement::Equal)
-      return {TypedAnswer::Form::Unreadable};
-    read = other;  // the exact form says more than a decimal
+      return {{TypedAnswer::Form::Unreadable}};
+    read.push_back(answer);
   }
-  return read.value_or(TypedAnswer{TypedAnswer::Form::Unreadable});
+  if (read.empty()) return {{TypedAnswer::Form::Unreadable}};
+  return read;
 }
 
 int DecimalPlaces(double value) {

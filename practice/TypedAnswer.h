@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string_view>
+#include <vector>
 
 namespace numora {
 
@@ -9,8 +10,7 @@ namespace numora {
 // exact form (2√2, 340/9, 37 7/9, 10 ⅔ π, (5 - √13)/2, ∛-27) with its value, or nothing to read.
 // The digits are ASCII, Arabic-Indic or extended Arabic-Indic, the decimal point "." or "٫" or the
 // locale's separator; π is "π" or "ط" and stands for 3.14, as the program computes with it (kPi).
-// Forms joined by "=" or "≈" ("340/9 = 37 7/9") must all read as the same value; a part without
-// any number ("س = 3") and words after the number ("153.86 سم²") are left out.
+// Words after the number ("153.86 سم²") are left out.
 struct TypedAnswer {
   enum class Form : std::uint8_t { Empty, Unreadable, Decimal, Exact };
   Form form = Form::Empty;
@@ -18,7 +18,9 @@ struct TypedAnswer {
   int places = 0;  // a decimal's places as written: "2.80" has 2
   int zeros = 0;   // the zeros they end with: "2.80" has 1
 };
-TypedAnswer ReadTypedAnswer(std::u16string_view text, char16_t localeSeparator);
+// The forms of a typed answer: one for each side of "=" or "≈" that has a number ("340/9 = 37 7/9";
+// "س = 3" has one); a single Empty or Unreadable form where there is nothing to read.
+std::vector<TypedAnswer> ReadTypedAnswer(std::u16string_view text, char16_t localeSeparator);
 
 // How a typed value compares with the expected one.
 enum class Agreement : std::uint8_t {

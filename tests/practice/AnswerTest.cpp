@@ -103,7 +103,8 @@ TEST(CheckAnswer, ExactFormsAsTheProgramWritesThem) {
                               {u"340 ÷ 9", Verdict::Right},
                               {u"37 7/8", Verdict::Wrong},
                               {u"37 7/9 ≈ 37.78", Verdict::Right},
-                              {u"340/9 = 37.9", Verdict::Unreadable},  // two different values
+                              {u"340/9 = 37.9", Verdict::Wrong},  // each form must be right
+                              {u"340/9 = 37.8", Verdict::TooRough},
                           });
   // A negative mixed number: -40 °F.
   ExpectVerdicts(Asked(FahrenheitToCelsius, {{kFahrenheit, 1}}), {{u"-155/9", Verdict::Right},
@@ -258,15 +259,20 @@ TEST(CheckRoots, EitherOrderEachRootOnce) {
 }
 
 TEST(ReadTypedAnswer, DecimalsKeepTheirPlaces) {
-  const TypedAnswer decimal = ReadTypedAnswer(u"٢٫٨٠", u'.');
+  const TypedAnswer decimal = ReadTypedAnswer(u"٢٫٨٠", u'.').front();
   EXPECT_EQ(decimal.form, TypedAnswer::Form::Decimal);
   EXPECT_EQ(decimal.value, 2.8);
   EXPECT_EQ(decimal.places, 2);
   EXPECT_EQ(decimal.zeros, 1);
-  EXPECT_EQ(ReadTypedAnswer(u"-12", u'.').value, -12);
-  EXPECT_EQ(ReadTypedAnswer(u"12,5", u',').value, 12.5);
-  EXPECT_EQ(ReadTypedAnswer(u"12,5", u'.').form, TypedAnswer::Form::Unreadable);
-  EXPECT_EQ(ReadTypedAnswer(u"√2", u'.').form, TypedAnswer::Form::Exact);
+  EXPECT_EQ(ReadTypedAnswer(u"-12", u'.').front().value, -12);
+  EXPECT_EQ(ReadTypedAnswer(u"12,5", u',').front().value, 12.5);
+  EXPECT_EQ(ReadTypedAnswer(u"12,5", u'.').front().form, TypedAnswer::Form::Unreadable);
+  EXPECT_EQ(ReadTypedAnswer(u"√2", u'.').front().form, TypedAnswer::Form::Exact);
+  // Each side of "=" that has a number.
+  const std::vector<TypedAnswer> sides = ReadTypedAnswer(u"س = 340/9 = 37 7/9 ≈ 37.78", u'.');
+  ASSERT_EQ(sides.size(), 3u);
+  EXPECT_EQ(sides[2].form, TypedAnswer::Form::Decimal);
+  EXPECT_EQ(ReadTypedAnswer(u"س =", u'.').front().form, TypedAnswer::Form::Unreadable);
 }
 
 }  // namespace
