@@ -94,6 +94,16 @@ TEST(HintFor, TypicalSlips) {
        u"راجع المميز: يبدو أنك جمعت بدل أن تطرح",
        0,
        0},
+      // The discriminant asked for itself.
+      {Discriminant,
+       quadratic,
+       {&FirstRoot, &SecondRoot},
+       u"73",
+       u"راجع المميز: يبدو أنك جمعت بدل أن تطرح",
+       0,
+       0},
+      // The minus before B forgotten: (-7 - 5) ÷ 4.
+      {FirstRoot, quadratic, {&SecondRoot}, u"-3", u"راجع س: يبدو أنك نسيت إشارة السالب", 1, 0},
       // Divided by A, not by 2 × A: (10 - 8) ÷ 3.
       {FirstRoot,
        thirds,
