@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "topics/algebra/AlgebraExercises.h"
 #include "topics/algebra/AlgebraFigures.h"
 #include "topics/algebra/AlgebraFormulas.h"
 #include "topics/algebra/AlgebraProblems.h"
@@ -28,6 +29,7 @@ PowerWindow::PowerWindow(const FormContext& context)
   addLabel({"Label2", u"الناتج", 360, 840, 1455, 255, 5, {.align = Align::Centre}});
   setFigure(PowerFigure);
   setProblem(PowerProblem);
+  setExercises(PowerExercise);
   finishLayout();
 }
 

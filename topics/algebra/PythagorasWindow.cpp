@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "topics/algebra/AlgebraExercises.h"
 #include "topics/algebra/AlgebraFigures.h"
 #include "topics/algebra/AlgebraFormulas.h"
 #include "topics/algebra/AlgebraProblems.h"
@@ -34,6 +35,7 @@ PythagorasWindow::PythagorasWindow(const FormContext& context)
   addLabel({"Label2", u"طول الوتر", 480, 720, 1095, 255, 5, {.align = Align::Centre}});
   setFigure(PythagorasFigure);
   setProblem(PythagorasProblem);
+  setExercises(PythagorasExercise);
   finishLayout();
 }
 

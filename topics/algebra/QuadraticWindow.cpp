@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "topics/algebra/AlgebraExercises.h"
 #include "topics/algebra/AlgebraFigures.h"
 #include "topics/algebra/AlgebraFormulas.h"
 #include "topics/algebra/AlgebraProblems.h"
@@ -64,6 +65,7 @@ QuadraticWindow::QuadraticWindow(const FormContext& context)
   addLabel({"Label9", u"صفر", 120, 600, 375, 375, 17});
   setFigure(ParabolaFigure);
   setProblem(QuadraticProblem, AnswerForm::Fractions);
+  setExercises(QuadraticExercise);
   finishLayout();
 }
 

@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "topics/algebra/AlgebraExercises.h"
 #include "topics/algebra/AlgebraFigures.h"
 #include "topics/algebra/AlgebraFormulas.h"
 #include "topics/algebra/AlgebraProblems.h"
@@ -32,6 +33,7 @@ RootWindow::RootWindow(const FormContext& context)
   addLabel({"Label2", u"الناتج", 480, 840, 975, 255, 5, {.align = Align::Centre}});
   setFigure(RootFigure);
   setProblem(RootProblem);
+  setExercises(RootExercise);
   finishLayout();
 }
 

@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "topics/geometry/GeometryExercises.h"
 #include "topics/geometry/GeometryFigures.h"
 #include "topics/geometry/GeometryFormulas.h"
 #include "topics/geometry/GeometryProblems.h"
@@ -32,6 +33,7 @@ CircleWindow::CircleWindow(const FormContext& context)
   addLabel({"Label5", u"محيط الدائرة", 480, 1440, 855, 255, 7});
   setFigure(CircleFigure);
   setProblem(CircleProblem);
+  setExercises(CircleExercise);
   finishLayout();
 }
 

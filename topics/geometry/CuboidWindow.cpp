@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "topics/geometry/GeometryExercises.h"
 #include "topics/geometry/GeometryFigures.h"
 #include "topics/geometry/GeometryFormulas.h"
 #include "topics/geometry/GeometryProblems.h"
@@ -45,6 +46,7 @@ CuboidWindow::CuboidWindow(const FormContext& context)
   addLabel({"lblLabel9", u"المساحة الجانبية", 480, 240, 1095, 195, 13, {.autoSize = true}});
   setFigure(CuboidFigure);
   setProblem(CuboidProblem);
+  setExercises(CuboidExercise);
   finishLayout();
 }
 

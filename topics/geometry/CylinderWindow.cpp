@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "topics/geometry/GeometryExercises.h"
 #include "topics/geometry/GeometryFigures.h"
 #include "topics/geometry/GeometryFormulas.h"
 #include "topics/geometry/GeometryProblems.h"
@@ -40,6 +41,7 @@ CylinderWindow::CylinderWindow(const FormContext& context)
   addLabel({"lblLabel8", u"المساحة الكلية", 600, 1440, 960, 195, 11, {.autoSize = true}});
   setFigure(CylinderFigure);
   setProblem(CylinderProblem);
+  setExercises(CylinderExercise);
   finishLayout();
 }
 

@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "topics/geometry/GeometryExercises.h"
 #include "topics/geometry/GeometryFigures.h"
 #include "topics/geometry/GeometryFormulas.h"
 #include "topics/geometry/GeometryProblems.h"
@@ -41,6 +42,7 @@ RectangleWindow::RectangleWindow(const FormContext& context)
   addLabel({"lblLabel8", u"المحيط", 600, 360, 435, 195, 11, {.autoSize = true}});
   setFigure(RectangleFigure);
   setProblem(RectangleProblem);
+  setExercises(RectangleExercise);
   finishLayout();
 }
 

@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "topics/geometry/GeometryExercises.h"
 #include "topics/geometry/GeometryFigures.h"
 #include "topics/geometry/GeometryFormulas.h"
 #include "topics/geometry/GeometryProblems.h"
@@ -31,6 +32,7 @@ SphereWindow::SphereWindow(const FormContext& context)
   addLabel({"Label6", u"حجم اكرة", 600, 1560, 735, 255, 8});
   setFigure(SphereFigure);
   setProblem(SphereProblem);
+  setExercises(SphereExercise);
   finishLayout();
 }
 

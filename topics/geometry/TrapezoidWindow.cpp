@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "topics/geometry/GeometryExercises.h"
 #include "topics/geometry/GeometryFigures.h"
 #include "topics/geometry/GeometryFormulas.h"
 #include "topics/geometry/GeometryProblems.h"
@@ -37,6 +38,7 @@ TrapezoidWindow::TrapezoidWindow(const FormContext& context)
   addLabel({"Label5", u"المساحة", 360, 840, 1575, 255, 9, {.align = Align::Centre}});
   setFigure(TrapezoidFigure);
   setProblem(TrapezoidProblem);
+  setExercises(TrapezoidExercise);
   finishLayout();
 }
 

@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "topics/geometry/GeometryExercises.h"
 #include "topics/geometry/GeometryFigures.h"
 #include "topics/geometry/GeometryFormulas.h"
 #include "topics/geometry/GeometryProblems.h"
@@ -33,6 +34,7 @@ TriangleWindow::TriangleWindow(const FormContext& context)
   addLabel({"Label4", u"المساحة", 360, 960, 1575, 255, 7, {.align = Align::Centre}});
   setFigure(TriangleFigure);
   setProblem(TriangleProblem);
+  setExercises(TriangleExercise);
   finishLayout();
 }
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "numeric/Figure.h"
+#include "topics/temperature/TemperatureExercises.h"
 #include "topics/temperature/TemperatureFigures.h"
 #include "topics/temperature/TemperatureFormulas.h"
 #include "topics/temperature/TemperatureProblems.h"
@@ -52,6 +53,7 @@ TemperatureWindow::TemperatureWindow(const FormContext& context)
             });
   }
   setFigure(ThermometersFigure);
+  setExercises(TemperatureExercise);
   finishLayout();
 }
 
