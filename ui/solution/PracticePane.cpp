@@ -147,7 +147,6 @@ void PracticePane::build() {
   seed_->setAccessibleName(QStringLiteral(u"رقم الجولة"));
   seed_->setAccessibleDescription(QStringLiteral(u"اكتب رقم جولة سابقة لتعيد تمارينها نفسها"));
   seed_->setMaxLength(5);
-  seed_->setFixedWidth(seed_->fontMetrics().horizontalAdvance(QStringLiteral("000000")) + 12);
   seedName->setBuddy(seed_);
   newRun_ = Button(pane_, QStringLiteral(u"جولة جديدة"), "PracticeNewRun");
   run->addWidget(levelName);
@@ -213,10 +212,27 @@ QLineEdit* PracticePane::answerBox(std::size_t index) const {
   return index < rows_.size() ? rows_[index].box : nullptr;
 }
 
+void PracticePane::fit(int width) {
+  setFixedWidth(width);
+  const int digit = fontMetrics().horizontalAdvance(QLatin1Char('0'));
+  if (seed_ != nullptr) seed_->setFixedWidth(digit * 7 + 12);
+  for (const AnswerRow& row : rows_) row.box->setFixedWidth(digit * 11 + 12);
+  fitHeight();
+}
+
+void PracticePane::fitHeight() {
+  // The window takes its size from its parts' size hints, which know nothing of wrapped lines:
+  // the pane says its height for its width itself.
+  layout()->invalidate();
+  setFixedHeight(layout()->hasHeightForWidth() ? layout()->heightForWidth(width())
+                                               : layout()->sizeHint().height());
+}
+
 void PracticePane::setDirection(FormulaDirection direction) {
   direction_ = direction;
   if (hintRow_ != nullptr) hintRow_->setDirection(direction);
   if (problemFormula_ != nullptr) problemFormula_->setDirection(direction);
+  fitHeight();
 }
 
 QString PracticePane::number(std::uint64_t value) const {
@@ -242,6 +258,7 @@ void PracticePane::leave() {
   pane_->hide();
   bar_->show();
   start_->setFocus();
+  fitHeight();
   host_.say(QStringLiteral(u"انتهى التدريب، وعادت النافذة كما كانت"));
 }
 
@@ -323,6 +340,7 @@ void PracticePane::nextExercise() {
   instruction_->setText(ToQString(round_->instruction()));
   showHint({});
   showTally();
+  fit(width());
   if (!rows_.empty()) rows_.front().box->setFocus();
   host_.say(problem_->text() + QStringLiteral(u". ") + instruction_->text());
 }
@@ -372,6 +390,7 @@ void PracticePane::check() {
       }
   }
   said.removeAll(QString());
+  fitHeight();
   host_.say(said.join(QStringLiteral(u". ")));
 }
 
@@ -380,6 +399,7 @@ void PracticePane::hint() {
   const StepHint step = round_->hint();
   if (step.empty()) return;
   showHint(step);
+  fitHeight();
   host_.say(QStringList({hintSentence_->text(), hintRow_->text()}).join(u' ').trimmed());
 }
 

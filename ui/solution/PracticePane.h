@@ -38,6 +38,9 @@ class PracticePane final : public QWidget {
  public:
   PracticePane(QWidget* parent, PracticeHost& host, ExerciseOf exercises, Numerals numerals,
                FormulaDirection direction, bool worksheets);
+  // Sizes the bar or pane to the layout's width at the window's font: as high as its wrapped
+  // sentences need, its boxes as wide as the numbers they take.
+  void fit(int width);
   // The direction a hint's step is set in, the program's.
   void setDirection(FormulaDirection direction);
 
@@ -74,6 +77,7 @@ class PracticePane final : public QWidget {
   void showSolution();
   void showHint(const StepHint& hint);
   void showTally();
+  void fitHeight();
   void setMark(AnswerRow& row, std::optional<Verdict> verdict, const std::u16string& sentence);
   QString number(std::uint64_t value) const;
 
