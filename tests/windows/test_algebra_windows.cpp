@@ -231,8 +231,8 @@ void AlgebraWindowsTest::quadraticTabsThroughItsBoxes() {
     if (widget->focusPolicy() & Qt::TabFocus) walked << widget->objectName();
     widget = widget->nextInFocusChain();
   } while (widget != window.coefficientA && walked.size() < 20);
-  QCOMPARE(walked,
-           (QStringList{"Text1", "Text2", "Text3", "Command1", "Text4", "Text5", "Command2"}));
+  QCOMPARE(walked, (QStringList{"Text1", "Text2", "Text3", "Command1", "Text4", "Text5", "Command2",
+                                "PracticeStart"}));
   QCOMPARE(window.focusWidget(), window.coefficientA);
 }
 

@@ -1,6 +1,7 @@
 // An exercise worked out by a window's own handler, and practice in the windows.
 #include <QDir>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QtTest>
 
 #include "Harness.h"
@@ -176,6 +177,11 @@ void PracticeTest::aRoundWithTheKeyboardAlone() {
   QVERIFY(!window.findChild<QPushButton*>("Command1")->isEnabled());
   const QString problem = QString::fromStdU16String(round.problem());
   QVERIFY(problem.startsWith(u"دائرة نصف قطرها"_qs));
+  // Every control the pupil reaches in the pane has an Arabic name.
+  for (QWidget* control : pane.findChildren<QWidget*>())
+    if ((control->focusPolicy() & Qt::TabFocus) && control->isVisibleTo(&window))
+      QVERIFY2(control->accessibleName().contains(QRegularExpression(u"[\u0600-\u06FF]"_qs)),
+               qPrintable(control->objectName()));
   QVERIFY2(window.announced().startsWith(problem), qPrintable(window.announced()));
 
   // A wrong answer: its verdict, a step to look at, and both said.

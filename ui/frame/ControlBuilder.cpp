@@ -22,27 +22,6 @@ namespace {
 
 QString Text(const char16_t* text) { return text ? QString::fromUtf16(text) : QString(); }
 
-// A push button that shows where the keyboard focus is, whatever the style or skin draws: a
-// frame in the palette's highlight colour inside its edge.
-class FocusFramedButton final : public QPushButton {
- public:
-  using QPushButton::QPushButton;
-  double zoom = 1.0;
-
- protected:
-  void paintEvent(QPaintEvent* event) override {
-    QPushButton::paintEvent(event);
-    if (!hasFocus()) return;
-    QPainter painter(this);
-    QPen pen(palette().color(QPalette::Active, QPalette::Highlight), qRound(2 * zoom));
-    pen.setJoinStyle(Qt::MiterJoin);
-    painter.setPen(pen);
-    painter.setBrush(Qt::NoBrush);
-    const qreal inset = qRound(3 * zoom);
-    painter.drawRect(QRectF(rect()).adjusted(inset, inset, -inset, -inset));
-  }
-};
-
 // The layouts put a caption's baseline one ascent of their own face below its top. Where its
 // Arabic letters come from a face with a taller ascent than the first face's (a stand-in, see
 // Faces.h), Qt lowers the whole line by the difference, towards the control below: the label
@@ -123,6 +102,18 @@ void FitLabel(QLabel* label, double zoom) {
 }
 
 }  // namespace
+
+void FocusFramedButton::paintEvent(QPaintEvent* event) {
+  QPushButton::paintEvent(event);
+  if (!hasFocus()) return;
+  QPainter painter(this);
+  QPen pen(palette().color(QPalette::Active, QPalette::Highlight), qRound(2 * zoom));
+  pen.setJoinStyle(Qt::MiterJoin);
+  painter.setPen(pen);
+  painter.setBrush(Qt::NoBrush);
+  const qreal inset = qRound(3 * zoom);
+  painter.drawRect(QRectF(rect()).adjusted(inset, inset, -inset, -inset));
+}
 
 QRect LayoutTwips(const QWidget* control) { return control->property(kLayoutTwips).toRect(); }
 

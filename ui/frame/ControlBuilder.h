@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QPushButton>
 #include <QRect>
 #include <functional>
 #include <utility>
@@ -16,11 +17,21 @@ class QLabel;
 class QLineEdit;
 class QObject;
 class QProgressBar;
-class QPushButton;
 class QRadioButton;
 class QWidget;
 
 namespace numora {
+
+// A push button that shows where the keyboard focus is, whatever the style or skin draws: a
+// frame in the palette's highlight colour inside its edge, as thick as the zoom makes it.
+class FocusFramedButton final : public QPushButton {
+ public:
+  using QPushButton::QPushButton;
+  double zoom = 1.0;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+};
 
 // The place and size a control's layout row gives it, in twips, at 100 % (a label that sizes
 // itself to its text, or grows to show it whole, may since have another); empty for what no row

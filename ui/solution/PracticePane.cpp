@@ -13,6 +13,7 @@
 #include <cmath>
 
 #include "numeric/NumberReading.h"
+#include "ui/frame/ControlBuilder.h"
 #include "ui/platform/Utf16Text.h"
 #include "ui/solution/MathPainter.h"
 
@@ -24,7 +25,7 @@ constexpr Level kLevels[] = {Level::Easy, Level::Medium, Level::Hard};
 constexpr int kLargestSeed = 99999;
 
 QPushButton* Button(QWidget* parent, const QString& caption, const char* name) {
-  auto* button = new QPushButton(caption, parent);
+  auto* button = new FocusFramedButton(caption, parent);
   button->setObjectName(QString::fromLatin1(name));
   button->setAccessibleName(caption);
   return button;
@@ -200,6 +201,8 @@ void PracticePane::build() {
   layout()->addWidget(pane_);
 
   connect(newRun_, &QPushButton::clicked, this, &PracticePane::newRun);
+  // Another level is another run: its exercises begin again from a number of their own.
+  connect(level_, &QComboBox::currentIndexChanged, this, &PracticePane::newRun);
   connect(seed_, &QLineEdit::returnPressed, this, &PracticePane::newRun);
   connect(checkButton_, &QPushButton::clicked, this, &PracticePane::check);
   connect(hintButton_, &QPushButton::clicked, this, &PracticePane::hint);
@@ -212,12 +215,18 @@ QLineEdit* PracticePane::answerBox(std::size_t index) const {
   return index < rows_.size() ? rows_[index].box : nullptr;
 }
 
-void PracticePane::fit(int width) {
+void PracticePane::fit(int width, double zoom) {
+  zoom_ = zoom;
   setFixedWidth(width);
+  fitControls();
+  fitHeight();
+}
+
+void PracticePane::fitControls() {
+  for (auto* button : findChildren<FocusFramedButton*>()) button->zoom = zoom_;
   const int digit = fontMetrics().horizontalAdvance(QLatin1Char('0'));
   if (seed_ != nullptr) seed_->setFixedWidth(digit * 7 + 12);
   for (const AnswerRow& row : rows_) row.box->setFixedWidth(digit * 11 + 12);
-  fitHeight();
 }
 
 void PracticePane::fitHeight() {
@@ -333,6 +342,7 @@ void PracticePane::nextExercise() {
     previous = row.box;
   }
   setTabOrder(previous, checkButton_);
+  fitControls();
   problem_->setText(ToQString(round_->problem()));
   problemFormula_->setStep(round_->problem(), round_->problemFormula(), direction_);
   problem_->setVisible(!round_->problemFormula());
@@ -340,7 +350,7 @@ void PracticePane::nextExercise() {
   instruction_->setText(ToQString(round_->instruction()));
   showHint({});
   showTally();
-  fit(width());
+  fitHeight();
   if (!rows_.empty()) rows_.front().box->setFocus();
   host_.say(problem_->text() + QStringLiteral(u". ") + instruction_->text());
 }

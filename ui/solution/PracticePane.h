@@ -40,7 +40,7 @@ class PracticePane final : public QWidget {
                FormulaDirection direction, bool worksheets);
   // Sizes the bar or pane to the layout's width at the window's font: as high as its wrapped
   // sentences need, its boxes as wide as the numbers they take.
-  void fit(int width);
+  void fit(int width, double zoom);
   // The direction a hint's step is set in, the program's.
   void setDirection(FormulaDirection direction);
 
@@ -78,6 +78,7 @@ class PracticePane final : public QWidget {
   void showHint(const StepHint& hint);
   void showTally();
   void fitHeight();
+  void fitControls();
   void setMark(AnswerRow& row, std::optional<Verdict> verdict, const std::u16string& sentence);
   QString number(std::uint64_t value) const;
 
@@ -85,6 +86,7 @@ class PracticePane final : public QWidget {
   ExerciseOf exercises_;
   Numerals numerals_;
   bool practising_ = false;
+  double zoom_ = 1.0;
   std::unique_ptr<PracticeRound> round_;
   Tally earlier_;  // the sitting's runs before this one
 

@@ -155,7 +155,7 @@ void TopicWindow::toggleSolution() {
 }
 
 void TopicWindow::zoomed(double zoom) {
-  if (practice_ != nullptr) practice_->fit(clientArea()->width());
+  if (practice_ != nullptr) practice_->fit(clientArea()->width(), zoom);
   if (panel_ == nullptr) return;
   panel_->setZoom(zoom, Px(look().clientHeight, zoom));
   arrangePanel();
@@ -252,7 +252,7 @@ void TopicWindow::setExercises(ExerciseOf exercises) {
                                static_cast<bool>(context().openWorksheet));
   // Under the layout, as wide as it: the window grows by the bar's height alone. The two stay
   // together where the panel opens beside them.
-  practice_->fit(clientArea()->width());
+  practice_->fit(clientArea()->width(), zoomFactor());
   auto* column = static_cast<QBoxLayout*>(layout());
   const int at = column->indexOf(clientArea());
   column->removeWidget(clientArea());
