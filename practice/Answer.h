@@ -38,7 +38,9 @@ struct Check {
 };
 
 // Checks a typed answer: an exact value as the program writes it (2√2, 340/9, 37 7/9, 10 ⅔ π,
-// (5 - √13)/2), or a decimal, in the pupil's digits and separator, Western or Eastern.
+// (5 - √13)/2, ∛-27, π or ط standing for 3.14 as the program computes with it), or a decimal, in
+// the pupil's digits and separator, Western or Eastern, or the locale's. The sentences: "صحيح",
+// "ليس صحيحًا", "اقتربت، " and the rounding instruction, "اكتب عددًا", "اكتب جوابك".
 Check CheckAnswer(std::u16string_view typed, const Expected& expected, char16_t localeSeparator);
 
 // The roots of an equation are one answer in either order: the two typed roots against the two
@@ -53,6 +55,10 @@ std::u16string RoundingInstruction(int places);
 // steps of the usual slips (a square forgotten, the half forgotten, the discriminant's sign, the
 // other result of the window computed instead ...): the first row that the slip's steps write
 // otherwise is the step to look at. Where no slip gives the typed answer, the first step.
+// The typed answer is the value the check read (Check::typed), taken as rounded to the places of
+// its shortest decimal; the values are the exercise's numbers, by name; the others are the other
+// results of the exercise. The sentence names the formula or its stage: "راجع المميز: يبدو أنك
+// جمعت بدل أن تطرح", "يبدو أنك حسبت المحيط لا المساحة".
 struct Hint {
   std::u16string sentence;  // what seems to have gone wrong; empty where no slip was found
   std::size_t line = 0;     // the step: StepsOf(...).lines[line].rows[row]

@@ -1,5 +1,10 @@
 #include "practice/Exercise.h"
 
+#include <algorithm>
+#include <cmath>
+
+#include "numeric/Fault.h"
+
 namespace numora {
 
 std::u16string_view LevelName(Level level) {
@@ -30,6 +35,35 @@ int Random::between(int low, int high) {
   std::uint64_t draw = next();
   while (draw >= limit) draw = next();
   return static_cast<int>(low + static_cast<std::int64_t>(draw % span));
+}
+
+Values InputValues(const Exercise& exercise) {
+  Values values;
+  for (const auto& [name, value] : exercise.inputs) values.set(name, value);
+  return values;
+}
+
+int PlacesOfResults(const Exercise& exercise, int most) {
+  int places = 0;
+  for (const Formula* formula : exercise.asked) {
+    Values values = InputValues(exercise);
+    double value = 0;
+    try {
+      value = ValueOf(*formula, values);
+    } catch (const Fault&) {
+      continue;
+    }
+    // The window's arithmetic may land a unit in the last place off the decimal that ends.
+    int ends = most;
+    double scaled = value;
+    for (int k = 0; k < most; ++k, scaled *= 10)
+      if (std::abs(scaled - std::round(scaled)) <= 1e-11 * std::max(1.0, std::abs(scaled))) {
+        ends = k;
+        break;
+      }
+    places = std::max(places, ends);
+  }
+  return places;
 }
 
 }  // namespace numora

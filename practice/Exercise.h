@@ -51,4 +51,12 @@ struct Exercise {
 // A topic's exercises at a level.
 using ExerciseOf = Exercise (*)(Level level, Random& random);
 
+// The exercise's numbers as the window reads them, for evaluating its formulas.
+Values InputValues(const Exercise& exercise);
+
+// The fewest decimal places, up to most, within which every asked result that the window computes
+// without a fault ends (a whole area 0, 7.5 one, 3.14 × 5 two); most where one does not end
+// within them (a root, 4/3 × 3.14 × 2³). A result that is bound to be rounded is rounded to most.
+int PlacesOfResults(const Exercise& exercise, int most = 2);
+
 }  // namespace numora

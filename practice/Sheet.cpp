@@ -6,6 +6,7 @@
 #include <string>
 
 #include "numeric/Bidi.h"
+#include "practice/Answer.h"
 
 namespace numora {
 namespace {
@@ -58,16 +59,6 @@ std::u16string Number(std::uint64_t number, Numerals numerals) {
   return numerals.digits(std::u16string(ascii.begin(), ascii.end()));
 }
 
-// The instruction of rounding, in the words the practice window says it beside a rough answer
-// (RoundingInstruction, practice/Answer.h), which this sheet takes once that is written.
-std::u16string Rounding(int places) {
-  static constexpr std::u16string_view kParts[] = {
-      u"عدد صحيح",         u"جزء من عشرة",    u"جزء من مئة",   u"جزء من ألف",
-      u"جزء من عشرة آلاف", u"جزء من مئة ألف", u"جزء من مليون",
-  };
-  const int last = static_cast<int>(std::size(kParts)) - 1;
-  return u"قرّب إلى أقرب " + std::u16string(kParts[std::clamp(places, 0, last)]);
-}
 
 }  // namespace
 
@@ -124,7 +115,7 @@ std::u16string AskedSentence(const Exercise& exercise) {
     if (i > 0) sentence += u"، ";
     sentence += names[i];
   }
-  return sentence + u". " + Rounding(exercise.places) + u".";
+  return sentence + u". " + RoundingInstruction(exercise.places) + u".";
 }
 
 SheetEntry EntryOf(const Exercise& exercise, const WorkedExercise& worked,

@@ -6,18 +6,15 @@
 #include <string>
 #include <vector>
 
-#include "numeric/Bidi.h"
+#include "../solution/FakeView.h"
 #include "numeric/NumberWriting.h"
-#include "numeric/Working.h"
+#include "solution/Calculation.h"
 #include "topics/algebra/AlgebraFormulas.h"
 #include "topics/geometry/GeometryFormulas.h"
 #include "topics/temperature/TemperatureFormulas.h"
 
 namespace numora {
 namespace {
-
-// The working as it reads, without the marks that keep its runs in their direction.
-std::u16string Plain(std::u16string_view text) { return WithoutBidiMarks(text); }
 
 struct Row {
   const Formula& formula;
@@ -30,19 +27,30 @@ struct Row {
   } fault = {};
 };
 
-// The working of a formula with the numbers, and what the window shows: the result, or the
-// fault's sentence.
-std::u16string Text(const Formula& formula, Values& values, FaultKind& raised,
-                    std::u16string& shown) {
-  Evaluation evaluation(values);
-  try {
-    shown = NumberToText(ValueOrFault(evaluation(formula.expression)), u'.');
-    return WithResult(formula, values, shown, u'.');
-  } catch (const Fault& fault) {
-    raised = fault.kind();
-    shown = formula.faultSentence({fault.kind(), formula.name, evaluation.stage(), values});
-    return NotComputed(formula, values, StopReason(fault), u'.');
+// One click of a window that reads the row's numbers, typed as the window writes them, and
+// measures the formula: the working behind the result, and what the window shows, the result or
+// the fault's sentence.
+std::u16string Click(const Row& row, FaultKind& raised, std::u16string& shown) {
+  testing::FakeView view;
+  Calculation calculation(view, u'.');
+  const int fields[4] = {};
+  const FieldId result = &fields[3];
+  calculation.show(result, row.formula);
+  calculation.run([&] {
+    for (std::size_t i = 0; i < row.inputs.size(); ++i) {
+      view.names[&fields[i]] = row.inputs[i].first;
+      view.texts[&fields[i]] = NumberToText(row.inputs[i].second, u'.');
+      calculation.read(&fields[i], row.inputs[i].first);
+    }
+    calculation.measure(result, row.formula);
+  });
+  if (view.faults.empty()) {
+    shown = view.texts[result];
+  } else {
+    raised = view.faults.front();
+    shown = view.boxes.front().substr(view.boxes.front().find(u": ") + 2);
   }
+  return view.workings[result];
 }
 
 TEST(Formulas, ResultFaultAndWorkingFromOneDeclaration) {
@@ -133,11 +141,9 @@ TEST(Formulas, ResultFaultAndWorkingFromOneDeclaration) {
        {F::Overflow, u"الدرجة المحولة أكبر"}},
   };
   for (const Row& row : rows) {
-    Values values;
-    for (const auto& [name, value] : row.inputs) values.set(name, value);
     FaultKind raised{0};
     std::u16string shown;
-    const std::u16string working = Plain(Text(row.formula, values, raised, shown));
+    const std::u16string working = Click(row, raised, shown);
     SCOPED_TRACE(std::string(working.begin(), working.end()));
     EXPECT_EQ(working, row.working);
     EXPECT_EQ(raised, row.fault.kind);

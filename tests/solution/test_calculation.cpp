@@ -12,66 +12,13 @@
 #include <string>
 #include <vector>
 
+#include "FakeView.h"
 #include "numeric/Bidi.h"
+
 namespace numora {
 namespace {
 
-// The fields of a window, each a string of its own, and what the calculation shows in them.
-struct FakeView final : ResultView {
-  std::map<FieldId, std::u16string> texts, names, workings, notes, stale;
-  // "<fault number>: <sentence>", "failure: <what>" or "message: <text>"
-  std::vector<std::u16string> boxes;
-
-  std::u16string text(FieldId box) const override { return texts.count(box) ? texts.at(box) : u""; }
-  std::u16string name(FieldId box) const override { return names.at(box); }
-  void setText(FieldId result, std::u16string_view text) override { texts[result] = text; }
-  void setWorking(FieldId field, std::u16string_view working) override {
-    workings[field] = Plain(working);
-  }
-  void setNote(FieldId box, std::u16string_view note) override { notes[box] = note; }
-  void setStale(FieldId result, std::u16string_view sentence) override { stale[result] = sentence; }
-  void showFault(const Fault& fault, std::u16string_view sentence) override {
-    boxes.push_back(std::u16string(1, u'0' + fault.number() % 10) + u": " +
-                    std::u16string(sentence));
-  }
-  void showFailure(std::u16string_view what) override {
-    boxes.push_back(u"failure: " + std::u16string(what));
-  }
-  void showMessage(std::u16string_view text) override {
-    boxes.push_back(u"message: " + std::u16string(text));
-  }
-  void showSolution(const Solution& shown) override {
-    solution = shown;
-    solutionStale.clear();
-  }
-  void setSolutionStale(std::u16string_view sentence) override { solutionStale = sentence; }
-  void announce(std::u16string_view sentence) override { said.push_back(Plain(sentence)); }
-  std::vector<std::u16string> said;
-
-  // The solution's lines without their isolates, the problem marked "#", the exact answers "*",
-  // the reasons "!", the answers "@".
-  // A step's rows are joined back into one line.
-  std::vector<std::u16string> lines() const {
-    std::vector<std::u16string> out;
-    for (const SolutionLine& line : solution.lines) {
-      if (line.kind == SolutionLine::Kind::NextStep) {
-        out.back() += u" " + Plain(line.text);
-        continue;
-      }
-      out.push_back((line.kind == SolutionLine::Kind::Problem  ? u"#"
-                     : line.kind == SolutionLine::Kind::Exact  ? u"*"
-                     : line.kind == SolutionLine::Kind::Reason ? u"!"
-                     : line.kind == SolutionLine::Kind::Answer ? u"@"
-                                                               : u"") +
-                    Plain(line.text));
-    }
-    return out;
-  }
-  Solution solution;
-  std::u16string solutionStale;
-
-  static std::u16string Plain(std::u16string_view text) { return WithoutBidiMarks(text); }
-};
+using testing::FakeView;
 
 // Where the sentence of a fault comes from: the formula and the stage under way.
 std::u16string Sentence(const FaultPlace& place) {
@@ -325,7 +272,7 @@ TEST(Calculation, TheAnswerWritesEachResultAsTheProblemAsksForIt) {
        {u"ع = 1E-15", u"ث = 1/1500000000000000 ≈ 6,66666666666667E-16"}},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(testing::Message() << "case " << (&c - cases));
+    SCOPED_TRACE(::testing::Message() << "case " << (&c - cases));
     FakeView view;
     Calculation calculation{view, u','};
     const int fields[5] = {};

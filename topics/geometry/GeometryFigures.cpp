@@ -11,6 +11,7 @@
 
 #include "numeric/NumberWriting.h"
 #include "topics/geometry/GeometryFormulas.h"
+#include "topics/geometry/GeometryProblems.h"
 
 namespace numora {
 namespace {
@@ -144,10 +145,11 @@ void AddHeight(Figure& figure, FigurePoint top, FigurePoint foot, FigurePoint al
 }
 
 // The sentence for a screen reader, ending with how the figure was drawn, and the frame.
-void Finish(Figure& figure, const std::u16string& shows, bool feminine, bool solid,
+// The figure shows the problem, and says it in its words.
+void Finish(Figure& figure, const std::optional<Problem>& shows, bool feminine, bool solid,
             const Lengths& lengths) {
   figure.description =
-      shows + u"، " + (feminine ? u"مرسومة" : u"مرسوم") +
+      (shows ? shows->text : std::u16string()) + u"، " + (feminine ? u"مرسومة" : u"مرسوم") +
       (solid ? u" بمنظور مائل بمقياس رسم، والخطوط المخفية متقطعة." : u" بمقياس رسم.");
   if (!lengths.notToScale.empty()) figure.description += u" " + lengths.notToScale;
   figure.notToScale = lengths.notToScale;
@@ -169,10 +171,7 @@ Figure TriangleFigure(const Values& values, Numerals numerals) {
   AddArea(figure, {left, right, apex});
   AddHeight(figure, apex, foot, right, lengths.texts[1], RightAngleSide(lengths));
   figure.labels.push_back({Mid(left, right), lengths.texts[0], FigureSide::Below});
-  Finish(figure,
-         name + u" قاعدته " + IsolatedNumber(lengths.texts[0]) + u" وارتفاعه " +
-             IsolatedNumber(lengths.texts[1]),
-         false, false, lengths);
+  Finish(figure, TriangleProblem(values, numerals), false, false, lengths);
   return figure;
 }
 
@@ -191,11 +190,7 @@ Figure RectangleFigure(const Values& values, Numerals numerals) {
   figure.paths.push_back(RightAngleMark(corner, alongLength, alongWidth, RightAngleSide(lengths)));
   figure.labels.push_back({Mid(corner, alongLength), lengths.texts[1], FigureSide::Below});
   figure.labels.push_back({Mid(alongLength, opposite), lengths.texts[0], FigureSide::Right});
-  Finish(figure,
-         square ? name + u" طول ضلعه " + IsolatedNumber(lengths.texts[0])
-                : name + u" عرضه " + IsolatedNumber(lengths.texts[0]) + u" وطوله " +
-                      IsolatedNumber(lengths.texts[1]),
-         false, false, lengths);
+  Finish(figure, RectangleProblem(values, numerals), false, false, lengths);
   return figure;
 }
 
@@ -219,10 +214,7 @@ Figure TrapezoidFigure(const Values& values, Numerals numerals) {
     AddHeight(figure, a, {0, height}, c, lengths.texts[2], markSide);
   figure.labels.push_back({Mid(a, b), lengths.texts[0], FigureSide::Below});
   figure.labels.push_back({Mid(d, c), lengths.texts[1], FigureSide::Above});
-  Finish(figure,
-         name + u" قاعدتاه المتوازيتان " + IsolatedNumber(lengths.texts[0]) + u" و" +
-             IsolatedNumber(lengths.texts[1]) + u" وارتفاعه " + IsolatedNumber(lengths.texts[2]),
-         false, false, lengths);
+  Finish(figure, TrapezoidProblem(values, numerals), false, false, lengths);
   return figure;
 }
 
@@ -240,7 +232,7 @@ Figure CircleFigure(const Values& values, Numerals numerals) {
   figure.paths.push_back(Segment(centre, end));
   figure.dots.push_back(centre);
   figure.labels.push_back({Mid(centre, end), lengths.texts[0], FigureSide::Above});
-  Finish(figure, name + u" نصف قطرها " + IsolatedNumber(lengths.texts[0]), true, false, lengths);
+  Finish(figure, CircleProblem(values, numerals), true, false, lengths);
   return figure;
 }
 
@@ -267,12 +259,7 @@ Figure CuboidFigure(const Values& values, Numerals numerals) {
   figure.labels.push_back({Mid(f0, f1), lengths.texts[2], FigureSide::Below});
   figure.labels.push_back({Mid(f0, f3), lengths.texts[1], FigureSide::Left});
   figure.labels.push_back({Mid(f1, b1), lengths.texts[0], FigureSide::Right});
-  Finish(figure,
-         cube
-             ? name + u" طول حرفه " + IsolatedNumber(lengths.texts[0])
-             : name + u" عرضه " + IsolatedNumber(lengths.texts[0]) + u" وارتفاعه " +
-                   IsolatedNumber(lengths.texts[1]) + u" وطوله " + IsolatedNumber(lengths.texts[2]),
-         false, true, lengths);
+  Finish(figure, CuboidProblem(values, numerals), false, true, lengths);
   return figure;
 }
 
@@ -292,7 +279,7 @@ Figure SphereFigure(const Values& values, Numerals numerals) {
   figure.paths.push_back(Segment(centre, end));
   figure.dots.push_back(centre);
   figure.labels.push_back({Mid(centre, end), lengths.texts[0], FigureSide::Above});
-  Finish(figure, name + u" نصف قطرها " + IsolatedNumber(lengths.texts[0]), true, true, lengths);
+  Finish(figure, SphereProblem(values, numerals), true, true, lengths);
   return figure;
 }
 
@@ -315,10 +302,7 @@ Figure CylinderFigure(const Values& values, Numerals numerals) {
   figure.dots.push_back(bottom);
   figure.labels.push_back({Mid(bottom, end), lengths.texts[0], FigureSide::Above});
   figure.labels.push_back({{radius, height / 2}, lengths.texts[1], FigureSide::Right});
-  Finish(figure,
-         name + u" نصف قطر قاعدتها " + IsolatedNumber(lengths.texts[0]) + u" وارتفاعها " +
-             IsolatedNumber(lengths.texts[1]),
-         true, true, lengths);
+  Finish(figure, CylinderProblem(values, numerals), true, true, lengths);
   return figure;
 }
 
