@@ -16,8 +16,11 @@
 #include "app/WorksheetDialog.h"
 #include "numeric/Bidi.h"
 #include "tests/windows/Harness.h"
+#include "topics/algebra/AlgebraExercises.h"
 #include "topics/algebra/AlgebraFormulas.h"
+#include "topics/geometry/GeometryExercises.h"
 #include "topics/geometry/GeometryFormulas.h"
+#include "topics/temperature/TemperatureExercises.h"
 #include "ui/platform/Utf16Text.h"
 #include "ui/solution/TopicWindow.h"
 #include "ui/solution/Worksheet.h"
@@ -105,6 +108,8 @@ class WorksheetTest : public QObject {
  private slots:
   void sheetAndKeyHoldWhatTheWindowsCompute_data();
   void sheetAndKeyHoldWhatTheWindowsCompute();
+  void everyTopicsOwnExercises_data();
+  void everyTopicsOwnExercises();
   void copiesAndTheirKeys_data();
   void copiesAndTheirKeys();
   void theDialogFromTheMenuAndFromATopicWindow();
@@ -180,6 +185,43 @@ void WorksheetTest::sheetAndKeyHoldWhatTheWindowsCompute() {
         QVERIFY2(!onSheet.contains(shown), qPrintable(shown + " gives the answer away"));
     }
   }
+}
+
+void WorksheetTest::everyTopicsOwnExercises_data() { sheetAndKeyHoldWhatTheWindowsCompute_data(); }
+
+// A sheet of every topic, with the topics' own exercises at the hardest level: each worked out by
+// its window without a fault, each on the sheet and in the key.
+void WorksheetTest::everyTopicsOwnExercises() {
+  QFETCH(QChar, zero);
+  QFETCH(QChar, separator);
+  QFETCH(FormulaDirection, direction);
+  const Numerals numerals(separator.unicode(), zero.unicode());
+  Program program(numerals, direction);
+  const std::pair<FormId, ExerciseOf> topics[] = {
+      {FormId::Form8, &TriangleExercise},    {FormId::Form2, &RootExercise},
+      {FormId::Form12, &CylinderExercise},   {FormId::Form9, &SphereExercise},
+      {FormId::Form3, &PowerExercise},       {FormId::Form5, &CircleExercise},
+      {FormId::Form11, &PythagorasExercise}, {FormId::Form4, &TrapezoidExercise},
+      {FormId::Form13, &QuadraticExercise},  {FormId::Form6, &RectangleExercise},
+      {FormId::Form7, &CuboidExercise},      {FormId::Form15, &TemperatureExercise}};
+  WorksheetChoice choice{.count = 12, .level = Level::Hard, .seed = 2024, .copies = 1};
+  for (const auto& [id, exercises] : topics)
+    choice.topics.push_back(
+        {u"موضوع", &dynamic_cast<TopicWindow&>(program.registry.form(id)), exercises});
+  const PrintedSheet sheet = MakeSheet(choice, numerals, direction);
+  QCOMPARE(sheet.copies.front().entries.size(), 12u);
+  for (const SheetEntry& entry : sheet.copies.front().entries) {
+    QVERIFY(!entry.problem.empty());
+    QVERIFY(!entry.answers.empty() || !entry.working.empty());
+  }
+  QVERIFY(program.messages.shown.empty());
+  QTemporaryDir temporary;
+  const QString pdf =
+      Folder(temporary) + QStringLiteral("/every-topic-%1.pdf").arg(QTest::currentDataTag());
+  QVERIFY(WriteSheetPdf(sheet, pdf));
+  const QString page = Run(NUMORA_PDFTOTEXT, {pdf, "-"});
+  for (int n = 1; n <= 12; ++n)
+    QCOMPARE(LinesLike(page, ToQString(ExerciseHeading(n, numerals))), 2);
 }
 
 void WorksheetTest::copiesAndTheirKeys_data() {
