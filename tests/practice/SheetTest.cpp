@@ -116,23 +116,6 @@ TEST(SheetComposition, TakesNoExerciseTwiceWhileItsTopicHasOthers) {
   }
 }
 
-TEST(SheetComposition, LevelReachesTheExercises) {
-  bool larger = false;
-  for (std::uint64_t seed = 1; seed <= 20 && !larger; ++seed) {
-    const SheetRequest hard{{&Circles}, 10, Level::Hard, seed, 1};
-    const std::vector<SheetCopy> sheet = ComposeSheet(hard);
-    for (const SheetExercise& item : sheet.front().exercises)
-      larger = larger || item.exercise.inputs.front().second > 30;
-  }
-  EXPECT_TRUE(larger);
-}
-
-TEST(SheetComposition, NothingToComposeGivesEmptyCopies) {
-  EXPECT_TRUE(ComposeSheet({{}, 5, Level::Easy, 7, 2}).front().exercises.empty());
-  EXPECT_TRUE(ComposeSheet({{&Circles}, 0, Level::Easy, 7, 1}).front().exercises.empty());
-  EXPECT_TRUE(ComposeSheet({{&Circles}, 5, Level::Easy, 7, 0}).empty());
-}
-
 const Numerals kEastern{u'٫', u'٠'};
 
 TEST(SheetWords, InTheRegionsDigits) {

@@ -265,7 +265,7 @@ void PrintDocument::space(qreal height) {
   // A block's margins are in a screen's pixels, which the layout scales to the device.
   constexpr qreal kScreenPixelsPerCentimetre = 96 / 2.54;
   QTextBlockFormat room = paragraph_;
-  room.setBottomMargin(height * kScreenPixelsPerCentimetre);
+  room.setTopMargin(height * kScreenPixelsPerCentimetre);
   newBlock(room);
 }
 
