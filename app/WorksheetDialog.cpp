@@ -8,6 +8,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLocale>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
@@ -37,6 +38,9 @@ WorksheetDialog::WorksheetDialog(const FormContext& context,
   setWindowTitle(QStringLiteral(u"ورقة تمارين"));
   setAccessibleName(windowTitle());
   setLayoutDirection(Qt::RightToLeft);
+  // The numbers in the boxes in the region's digits, as every number the program writes.
+  const QLocale eastern(QLocale::Arabic, QLocale::Egypt);
+  setLocale(eastern.zeroDigit() == QChar(context.numerals.zero) ? eastern : QLocale::c());
 
   auto* topics = new QGroupBox(QStringLiteral(u"الموضوعات"));
   topics->setAccessibleName(topics->title());

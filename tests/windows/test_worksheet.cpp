@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -202,7 +203,8 @@ void WorksheetTest::everyTopicsOwnExercises() {
       {FormId::Form11, &PythagorasExercise}, {FormId::Form4, &TrapezoidExercise},
       {FormId::Form13, &QuadraticExercise},  {FormId::Form6, &RectangleExercise},
       {FormId::Form7, &CuboidExercise},      {FormId::Form15, &TemperatureExercise}};
-  WorksheetChoice choice{.count = 12, .level = Level::Hard, .seed = 2024, .copies = 1};
+  WorksheetChoice choice{
+      .topics = {}, .count = 12, .level = Level::Hard, .seed = 2024, .copies = 1};
   for (const auto& [id, exercises] : topics)
     choice.topics.push_back(
         {u"موضوع", &dynamic_cast<TopicWindow&>(program.registry.form(id)), exercises});
@@ -257,7 +259,7 @@ void WorksheetTest::copiesAndTheirKeys() {
 }
 
 void WorksheetTest::theDialogFromTheMenuAndFromATopicWindow() {
-  Program program;
+  Program program(Numerals(u'٫', u'٠'));
   auto& menu = program.form<MainMenuWindow>(FormId::Form1);
   // The topics by their captions on the main menu.
   QStringList captions;
@@ -276,6 +278,9 @@ void WorksheetTest::theDialogFromTheMenuAndFromATopicWindow() {
         !qobject_cast<const QAbstractSpinBox*>(control->parentWidget()))
       QVERIFY2(!control->accessibleName().isEmpty(), control->metaObject()->className());
   for (const auto& [form, box] : dialog->topicBoxes) QVERIFY(!box->isChecked());
+  QVERIFY2(dialog->copiesBox->text() == u"١"_qs, qPrintable(dialog->copiesBox->text()));
+  if (const QByteArray kept = qgetenv("NUMORA_PRINT_DIR"); !kept.isEmpty())
+    dialog->grab().save(QString::fromLocal8Bit(kept) + QStringLiteral("/dialog.png"));
   QVERIFY(!dialog->saveAs(QDir::temp().filePath("none.pdf")));
   QCOMPARE(program.messages.shown.size(), 1u);
 
