@@ -142,7 +142,9 @@ TEST(Typeset, AFractionIsCentredOnItsBarAndARadicalsBarCoversItsRadicandAlone) {
       const bool apart = run.x + run.width <= from || run.x >= to;
       EXPECT_TRUE(under ? covered : (apart || run.text == u"3"))
           << std::string(run.text.begin(), run.text.end());
-      if (under) EXPECT_LT(a.y, run.baseline - kMetrics.ascent(run.face));
+      if (under) {
+        EXPECT_LT(a.y, run.baseline - kMetrics.ascent(run.face));
+      }
     }
     // The index stands in the sign's crook: on the side the sign opens from, and raised.
     const MathRun& index = RunOf(box, u"3");

@@ -3,8 +3,11 @@
 #include <QtTest>
 
 #include "Harness.h"
+#include "topics/algebra/AlgebraExercises.h"
 #include "topics/algebra/AlgebraFormulas.h"
+#include "topics/geometry/GeometryExercises.h"
 #include "topics/geometry/GeometryFormulas.h"
+#include "topics/temperature/TemperatureExercises.h"
 #include "topics/temperature/TemperatureFormulas.h"
 #include "ui/solution/TopicWindow.h"
 
@@ -21,6 +24,10 @@ class PracticeTest : public QObject {
   // was: the boxes, the results, the chosen conversion, the solution panel.
   void anExerciseIsWorkedOutWithoutTouchingTheWindow_data();
   void anExerciseIsWorkedOutWithoutTouchingTheWindow();
+  // Every exercise of every window, at every level, is worked out by its window without a fault:
+  // its numbers go into the boxes that read them under their names, and every result asked for is
+  // written (an equation with no real root says so instead).
+  void everyExerciseIsWorkedOutByItsWindow();
 };
 
 void PracticeTest::anExerciseIsWorkedOutWithoutTouchingTheWindow_data() {
@@ -83,6 +90,41 @@ void PracticeTest::anExerciseIsWorkedOutWithoutTouchingTheWindow() {
   for (const Expected& answer : expected)
     QCOMPARE(QString::fromStdU16String(NumberToText(answer.value, {})),
              QString::fromStdU16String(worked.resultOf(*answer.formula)->text));
+}
+
+void PracticeTest::everyExerciseIsWorkedOutByItsWindow() {
+  const std::pair<FormId, ExerciseOf> topics[] = {
+      {FormId::Form2, RootExercise},        {FormId::Form3, PowerExercise},
+      {FormId::Form11, PythagorasExercise}, {FormId::Form13, QuadraticExercise},
+      {FormId::Form8, TriangleExercise},    {FormId::Form6, RectangleExercise},
+      {FormId::Form4, TrapezoidExercise},   {FormId::Form5, CircleExercise},
+      {FormId::Form7, CuboidExercise},      {FormId::Form9, SphereExercise},
+      {FormId::Form12, CylinderExercise},   {FormId::Form15, TemperatureExercise}};
+  Program program;
+  for (const auto& [id, exercises] : topics) {
+    auto& window = program.form<TopicWindow>(id);
+    for (const Level level : {Level::Easy, Level::Medium, Level::Hard}) {
+      Random random(static_cast<std::uint64_t>(id) * 7 + static_cast<int>(level));
+      for (int n = 0; n < 40; ++n) {
+        const Exercise exercise = exercises(level, random);
+        const WorkedExercise worked = window.work(exercise);
+        const QString where = QStringLiteral("%1, level %2, exercise %3")
+                                  .arg(window.windowTitle())
+                                  .arg(static_cast<int>(level))
+                                  .arg(n);
+        QVERIFY2(!worked.fault && worked.failure.empty(), qPrintable(where));
+        QVERIFY2(worked.boxes.size() == exercise.inputs.size(), qPrintable(where));
+        for (const auto& [name, value] : exercise.inputs) {
+          const double* read = worked.solution.values.find(name);
+          QVERIFY2(read != nullptr && *read == value, qPrintable(where));
+        }
+        const std::size_t answers = worked.expected(exercise).size();
+        QVERIFY2(answers == exercise.asked.size() || (answers == 0 && !worked.message.empty()),
+                 qPrintable(where));
+      }
+    }
+  }
+  QVERIFY(program.messages.shown.empty());
 }
 
 QTEST_MAIN(PracticeTest)
