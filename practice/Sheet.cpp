@@ -1,6 +1,7 @@
 #include "practice/Sheet.h"
 
 #include <algorithm>
+#include <cmath>
 #include <initializer_list>
 #include <iterator>
 #include <string>
@@ -58,7 +59,6 @@ std::u16string Number(std::uint64_t number, Numerals numerals) {
   const std::string ascii = std::to_string(number);
   return numerals.digits(std::u16string(ascii.begin(), ascii.end()));
 }
-
 
 }  // namespace
 
@@ -118,8 +118,20 @@ std::u16string AskedSentence(const Exercise& exercise) {
   return sentence + u". " + RoundingInstruction(exercise.places) + u".";
 }
 
+std::u16string RoundedAnswers(const std::vector<Expected>& answers, Numerals numerals) {
+  std::u16string rounded;
+  for (const Expected& answer : answers) {
+    const double scale = std::pow(10.0, answer.places);
+    const double near = std::round(answer.value * scale) / scale;
+    if (near == answer.value || !std::isfinite(near)) continue;
+    if (!rounded.empty()) rounded += u"، ";
+    rounded += answer.formula->name + u" ≈ " + IsolatedNumber(NumberToText(near, numerals));
+  }
+  return rounded;
+}
+
 SheetEntry EntryOf(const Exercise& exercise, const WorkedExercise& worked,
-                   const Figure& solutionFigure) {
+                   const Figure& solutionFigure, Numerals numerals) {
   using Kind = SolutionLine::Kind;
   std::vector<std::u16string> given;
   for (const WorkedExercise::Box& box : worked.boxes) given.push_back(box.text);
@@ -127,6 +139,7 @@ SheetEntry EntryOf(const Exercise& exercise, const WorkedExercise& worked,
           .asked = AskedSentence(exercise),
           .figure = FigureToSet(solutionFigure, given),
           .answers = LinesOf(worked.solution, {Kind::Answer}),
+          .rounded = RoundedAnswers(worked.expected(exercise), numerals),
           .working = LinesOf(worked.solution,
                              {Kind::Step, Kind::NextStep, Kind::Exact, Kind::Reason, Kind::Note})};
 }

@@ -69,6 +69,10 @@ std::u16string ExerciseHeading(int number, Numerals numerals);
 // مئة.", each name once (the two roots of an equation are both "س").
 std::u16string AskedSentence(const Exercise& exercise);
 
+// The answers rounded as the exercise asks, for the key: "طول الوتر ≈ 1.41، ..."; empty where
+// every answer ends within the places asked.
+std::u16string RoundedAnswers(const std::vector<Expected>& answers, Numerals numerals);
+
 // An exercise as a sheet and its key print it, from the work of its window.
 struct SheetEntry {
   std::vector<SolutionLine> problem;  // the problem in the window's words and numbers
@@ -76,10 +80,11 @@ struct SheetEntry {
   // The window's figure with nothing on it that the pupil is asked to find: see FigureToSet.
   Figure figure;
   std::vector<SolutionLine> answers;  // each result exact and decimal
+  std::u16string rounded;             // the answers rounded as asked, where that changes them
   std::vector<SolutionLine> working;  // the steps, exact values, reasons and notes
 };
 SheetEntry EntryOf(const Exercise& exercise, const WorkedExercise& worked,
-                   const Figure& solutionFigure);
+                   const Figure& solutionFigure, Numerals numerals);
 
 // The figure of a solution as a sheet may show it before the exercise is done: only the labels
 // that say a number the pupil is given (a length, a coefficient) stay; a label with a number the

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <set>
 
 #include "numeric/Bidi.h"
@@ -138,6 +139,27 @@ TEST(SheetWords, InTheRegionsDigits) {
        u"المطلوب: طول الوتر. قرّب إلى أقرب عدد صحيح."},
   };
   for (const Row& row : rows) EXPECT_EQ(row.got, row.want);
+}
+
+TEST(SheetWords, AnswersRoundedAsAsked) {
+  struct Row {
+    std::vector<Expected> answers;
+    Numerals numerals;
+    std::u16string rounded;
+  };
+  const Row rows[] = {
+      {{{&Hypotenuse, std::sqrt(2.0), std::nullopt, 2}}, {}, u"طول الوتر ≈ 1.41"},
+      {{{&Hypotenuse, 5, std::nullopt, 0}}, {}, u""},
+      {{{&CircleArea, 153.86, std::nullopt, 2}, {&CircleCircumference, 43.96, std::nullopt, 1}},
+       kEastern,
+       u"المحيط ≈ ٤٤"},
+      {{{&FirstRoot, -3.2360679774997896, std::nullopt, 2},
+        {&SecondRoot, 1.2360679774997896, std::nullopt, 3}},
+       kEastern,
+       u"س ≈ -٣٫٢٤، س ≈ ١٫٢٣٦"},
+  };
+  for (const Row& row : rows)
+    EXPECT_EQ(WithoutBidiMarks(RoundedAnswers(row.answers, row.numerals)), row.rounded);
 }
 
 // Labels a figure keeps on a sheet, from the topics' own figures.

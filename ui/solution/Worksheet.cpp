@@ -41,6 +41,7 @@ void PrintKey(PrintDocument& page, const PrintedSheet& sheet, const PrintedSheet
     page.solution(entry.problem, sheet.direction);
     page.heading(QStringLiteral(u"الجواب"));
     page.solution(entry.answers, sheet.direction);
+    if (!entry.rounded.empty()) page.line(ToQString(entry.rounded), true);
     page.heading(QStringLiteral(u"الحل"));
     page.solution(entry.working, sheet.direction);
     page.endTogether();
@@ -76,7 +77,8 @@ PrintedSheet MakeSheet(const WorksheetChoice& choice, Numerals numerals,
     for (const SheetExercise& item : copies[at].exercises) {
       TopicWindow& window = *choice.topics[item.topic].window;
       const WorkedExercise worked = window.work(item.exercise);
-      printed.entries.push_back(EntryOf(item.exercise, worked, window.figureOf(worked.solution)));
+      printed.entries.push_back(
+          EntryOf(item.exercise, worked, window.figureOf(worked.solution), numerals));
     }
     sheet.copies.push_back(std::move(printed));
   }
