@@ -123,9 +123,13 @@ std::u16string RoundedAnswers(const std::vector<Expected>& answers, Numerals num
   for (const Expected& answer : answers) {
     const double scale = std::pow(10.0, answer.places);
     const double near = std::round(answer.value * scale) / scale;
-    if (near == answer.value || !std::isfinite(near)) continue;
+    if (!std::isfinite(near)) continue;
+    // A decimal that ends within the places is written the same rounded (3.14 × 20 computes as
+    // 62.800000000000004, which the window writes 62.8).
+    const std::u16string text = NumberToText(near, numerals);
+    if (text == NumberToText(answer.value, numerals)) continue;
     if (!rounded.empty()) rounded += u"، ";
-    rounded += answer.formula->name + u" ≈ " + IsolatedNumber(NumberToText(near, numerals));
+    rounded += answer.formula->name + u" ≈ " + IsolatedNumber(text);
   }
   return rounded;
 }

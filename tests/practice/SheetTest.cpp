@@ -150,6 +150,7 @@ TEST(SheetWords, AnswersRoundedAsAsked) {
   const Row rows[] = {
       {{{&Hypotenuse, std::sqrt(2.0), std::nullopt, 2}}, {}, u"طول الوتر ≈ 1.41"},
       {{{&Hypotenuse, 5, std::nullopt, 0}}, {}, u""},
+      {{{&CircleCircumference, 3.14 * 20, std::nullopt, 2}}, {}, u""},
       {{{&CircleArea, 153.86, std::nullopt, 2}, {&CircleCircumference, 43.96, std::nullopt, 1}},
        kEastern,
        u"المحيط ≈ ٤٤"},
