@@ -152,6 +152,7 @@ Figure FigureToSet(const Figure& figure, const std::vector<std::u16string>& give
   if (!figure.cannotDraw.empty() || figure.paths.empty()) return {};
   Figure set = figure;
   std::erase_if(set.labels, [&given](const FigureLabel& label) {
+    if (label.kind == FigureLabelKind::Tick) return true;
     const std::u16string text = WithoutBidiMarks(label.text);
     return std::none_of(given.begin(), given.end(), [&text](const std::u16string& number) {
       return !number.empty() && WithoutBidiMarks(number) == text;

@@ -178,6 +178,14 @@ std::vector<std::u16string> Labels(const Figure& figure) {
   return texts;
 }
 
+// A parabola with its roots 4 and 5, computed by the window.
+Figure Parabola() {
+  Values values{{kA, 1}, {kB, -9}, {kC, 20}};
+  values.setResult(FirstRoot, 4);
+  values.setResult(SecondRoot, 5);
+  return ParabolaFigure(values, {});
+}
+
 TEST(SheetFigure, ShowsOnlyTheGivenNumbers) {
   const Numerals western{};
   const Shown rows[] = {
@@ -202,6 +210,8 @@ TEST(SheetFigure, ShowsOnlyTheGivenNumbers) {
        {u"3", u"2"},
        {u"3"},
        false},
+      // Neither the roots, the vertex nor the scale, whose 20 is C's.
+      {"parabola: nothing", Parabola(), {u"1", u"-9", u"20"}, {}, false},
   };
   for (const Shown& row : rows) {
     SCOPED_TRACE(row.name);
