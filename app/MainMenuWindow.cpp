@@ -35,6 +35,9 @@ MainMenuWindow::MainMenuWindow(const FormContext& context, Navigator& navigator)
   menuBar->setNativeMenuBar(false);
   file = menuBar->addMenu(QStringLiteral(u"ملف"));
   file->setObjectName(QStringLiteral("file"));
+  worksheet = file->addAction(QStringLiteral(u"ورقة تمارين…"));
+  worksheet->setObjectName(QStringLiteral("worksheet"));
+  worksheet->setEnabled(static_cast<bool>(context.openWorksheet));
   program = file->addAction(QStringLiteral(u"عن البرنامج"));
   program->setObjectName(QStringLiteral("program"));
   exit = file->addAction(QStringLiteral(u"خروج"));
@@ -56,6 +59,8 @@ MainMenuWindow::MainMenuWindow(const FormContext& context, Navigator& navigator)
   onClick(temperatureButton, [this] { open(FormId::Form15); });
   onClick(calculatorButton, [this] { open(FormId::Form16); });
   onClick(exitButton, [this] { endProgram(); });
+  connect(worksheet, &QAction::triggered, this,
+          [this] { run([this] { this->context().openWorksheet(*this); }); });
   connect(program, &QAction::triggered, this, [this] { run([this] { open(FormId::Form10); }); });
   connect(exit, &QAction::triggered, this, [this] { run([this] { endProgram(); }); });
 

@@ -30,9 +30,10 @@ class MainMenuWindow final : public FormWindow {
   QPushButton* temperatureButton;
   QPushButton* calculatorButton;
   QPushButton* exitButton;
-  QMenu* file;       // the menu "ملف"
-  QAction* program;  // the menu item "عن البرنامج": opens the about window
-  QAction* exit;     // the menu item "خروج": ends the program, as exitButton does
+  QMenu* file;         // the menu "ملف"
+  QAction* worksheet;  // the menu item "ورقة تمارين…": the worksheet dialog
+  QAction* program;    // the menu item "عن البرنامج": opens the about window
+  QAction* exit;       // the menu item "خروج": ends the program, as exitButton does
 
   void openRoots();  // shows the roots window, then hides this menu
   void endProgram();

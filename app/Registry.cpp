@@ -1,8 +1,11 @@
 #include "app/Registry.h"
 
+#include <optional>
+
 #include "app/AboutWindow.h"
 #include "app/MainMenuWindow.h"
 #include "app/SplashWindow.h"
+#include "app/WorksheetDialog.h"
 #include "calculator/CalculatorWindow.h"
 #include "topics/algebra/PowerWindow.h"
 #include "topics/algebra/PythagorasWindow.h"
@@ -16,6 +19,7 @@
 #include "topics/geometry/TrapezoidWindow.h"
 #include "topics/geometry/TriangleWindow.h"
 #include "topics/temperature/TemperatureWindow.h"
+#include "ui/solution/TopicWindow.h"
 
 namespace numora {
 namespace {
@@ -32,7 +36,8 @@ Registry::Registry(ProgramEnd& programEnd, MessageBoxes& messages, Numerals nume
                .messages = &messages,
                .numerals = numerals,
                .zoom = &zoom_,
-               .formulas = &formulas_} {}
+               .formulas = &formulas_,
+               .openWorksheet = [this](QWidget& from) { openWorksheet(from); }} {}
 
 Registry::~Registry() = default;
 
@@ -47,6 +52,20 @@ FormWindow& Registry::form(FormId form) {
     slot->run([window = slot.get()] { window->load(); });
   }
   return *slot;
+}
+
+void Registry::openWorksheet(QWidget& from) {
+  if (!worksheet_)
+    worksheet_ = std::make_unique<WorksheetDialog>(context_, [this](FormId id) -> TopicWindow& {
+      return dynamic_cast<TopicWindow&>(form(id));
+    });
+  std::optional<FormId> topic;
+  for (int n = 1; n <= kFormCount; ++n)
+    if (slots_[Slot(static_cast<FormId>(n))].get() == &from) topic = static_cast<FormId>(n);
+  worksheet_->choose(topic);
+  worksheet_->show();
+  worksheet_->raise();
+  worksheet_->activateWindow();
 }
 
 FormWindow* Registry::created(FormId form) const { return slots_[Slot(form)].get(); }

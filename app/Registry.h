@@ -3,12 +3,16 @@
 #include <array>
 #include <memory>
 
+class QWidget;
+
 #include "app/Navigator.h"
 #include "ui/frame/FormWindow.h"
 #include "ui/frame/Zoom.h"
 #include "ui/platform/FormulaSetting.h"
 
 namespace numora {
+
+class WorksheetDialog;
 
 // The sixteen single-instance window slots. A slot is filled the first time its window is asked
 // for and keeps the same window until the program ends.
@@ -30,6 +34,10 @@ class Registry final : public Navigator {
   Zoom& zoom() { return zoom_; }
   // The direction of the formulas in every window.
   FormulaSetting& formulas() { return formulas_; }
+  // The worksheet dialog, for the window that asks: a topic window's topic is chosen in it.
+  void openWorksheet(QWidget& from);
+  // The dialog, or nullptr while it has not been opened.
+  WorksheetDialog* worksheet() const { return worksheet_.get(); }
 
  private:
   std::unique_ptr<FormWindow> create(FormId form);
@@ -38,6 +46,8 @@ class Registry final : public Navigator {
   FormulaSetting formulas_;
   FormContext context_;
   std::array<std::unique_ptr<FormWindow>, kFormCount> slots_;
+  // Made at its first opening, after the windows it asks for work, and gone before them.
+  std::unique_ptr<WorksheetDialog> worksheet_;
 };
 
 }  // namespace numora

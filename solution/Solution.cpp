@@ -1,6 +1,19 @@
 #include "solution/Solution.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace numora {
+
+std::vector<SolutionLine> LinesOf(const Solution& solution,
+                                  std::initializer_list<SolutionLine::Kind> kinds) {
+  std::vector<SolutionLine> lines;
+  std::copy_if(solution.lines.begin(), solution.lines.end(), std::back_inserter(lines),
+               [kinds](const SolutionLine& line) {
+                 return std::find(kinds.begin(), kinds.end(), line.kind) != kinds.end();
+               });
+  return lines;
+}
 
 Figure FigureOfSolution(const Solution& solution, FigureOf figureOf, Numerals numerals) {
   if (solution.stopped) return CannotDraw(u"الشكل", solution.why);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <vector>
@@ -50,6 +51,11 @@ struct Solution {
   bool stopped = false;
   std::u16string why;
 };
+
+// The lines of a solution of the kinds asked for, in their order: the problem, the working, the
+// answer, as a printout sets them apart.
+std::vector<SolutionLine> LinesOf(const Solution& solution,
+                                  std::initializer_list<SolutionLine::Kind> kinds);
 
 // The figure of a solution: the topic's, from the numbers of its click, or the sentence saying why
 // it is not drawn when the click stopped.

@@ -1,6 +1,7 @@
-// Feeds arbitrary bytes to the four conversions. The first byte picks the decimal separator; the
-// rest is read as UTF-16 text, as text of one byte a character (so that plain ASCII inputs are
-// easy for the fuzzer to find) and as doubles, eight bytes each. Any broken rule aborts.
+// Feeds arbitrary bytes to the four conversions and to the reading of a pupil's typed answer. The
+// first byte picks the decimal separator; the rest is read as UTF-16 text, as text of one byte a
+// character (so that plain ASCII inputs are easy for the fuzzer to find) and as doubles, eight
+// bytes each. Any broken rule aborts.
 
 #include <bit>
 #include <cmath>
@@ -12,10 +13,13 @@
 #include <limits>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "numeric/Fault.h"
 #include "numeric/NumberReading.h"
 #include "numeric/NumberWriting.h"
+#include "practice/Answer.h"
+#include "practice/TypedAnswer.h"
 
 namespace {
 
@@ -104,6 +108,20 @@ void CheckStrictReading(std::u16string_view text, char16_t separator) {
 
 }  // namespace
 
+// A typed answer is read into at most one form per side of its "=" signs, each finite, and checked
+// against an answer with an exact value without a fault.
+void CheckTypedAnswer(const std::u16string& text, char16_t separator) {
+  const std::vector<numora::TypedAnswer> forms = numora::ReadTypedAnswer(text, separator);
+  Require(!forms.empty(), "a typed answer is read into at least one form");
+  for (const numora::TypedAnswer& form : forms)
+    Require(form.form == numora::TypedAnswer::Form::Empty ||
+                form.form == numora::TypedAnswer::Form::Unreadable || std::isfinite(form.value),
+            "every number read from an answer is finite");
+  const numora::Expected twoRootTwo{.formula = nullptr, .value = 2 * std::sqrt(2.0)};
+  const numora::Check check = numora::CheckAnswer(text, twoRootTwo, separator);
+  Require(!check.sentence.empty(), "every verdict is said");
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size == 0) {
     return 0;
@@ -118,6 +136,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (const std::u16string& text : {wide, narrow}) {
     CheckLenientReading(text, separator);
     CheckStrictReading(text, separator);
+    CheckTypedAnswer(text, separator);
   }
 
   for (std::size_t at = 0; at + sizeof(double) <= size; at += sizeof(double)) {

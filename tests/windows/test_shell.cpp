@@ -176,9 +176,10 @@ void ShellTest::exitButtonAndMenuItemEndTheProgram() {
   QCOMPARE(program.end.calls, 2);
   QCOMPARE(menu.file->title(), QStringLiteral(u"ملف"));
   const QList<QAction*> items = menu.file->actions();
-  QCOMPARE(items.size(), 2);
-  QCOMPARE(items[0]->text(), QStringLiteral(u"عن البرنامج"));
-  QCOMPARE(items[1]->text(), QStringLiteral(u"خروج"));
+  QCOMPARE(items.size(), 3);
+  QCOMPARE(items[0]->text(), QStringLiteral(u"ورقة تمارين…"));
+  QCOMPARE(items[1]->text(), QStringLiteral(u"عن البرنامج"));
+  QCOMPARE(items[2]->text(), QStringLiteral(u"خروج"));
   for (QAction* item : items) QVERIFY(item->shortcut().isEmpty());
   // The menu bar stays in the window on desktops with a global menu bar.
   const auto* bar = menu.findChild<QMenuBar*>();

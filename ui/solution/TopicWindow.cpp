@@ -62,7 +62,11 @@ FormulaDirection TopicWindow::formulaDirection() const {
 
 Figure TopicWindow::solutionFigure() const {
   const std::optional<Solution>& solution = calculation_.shownSolution();
-  return solution ? FigureOfSolution(*solution, figure_, context().numerals) : Figure{};
+  return solution ? figureOf(*solution) : Figure{};
+}
+
+Figure TopicWindow::figureOf(const Solution& solution) const {
+  return FigureOfSolution(solution, figure_, context().numerals);
 }
 
 PrintedCalculation TopicWindow::printed() const {

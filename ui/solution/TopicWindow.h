@@ -75,6 +75,8 @@ class TopicWindow : public FormWindow, private ResultView, private PracticeHost 
   // box: what the window would write, and the solution.
   WorkedExercise work(const Exercise& exercise);
   Figure solutionFigure() const;
+  // The window's figure of a solution, such as the solution of a worked exercise.
+  Figure figureOf(const Solution& solution) const;
   // What a printout of the calculation shows.
   PrintedCalculation printed() const;
   // The direction the window's formulas are set in, the program's.

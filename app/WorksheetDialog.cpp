@@ -1,0 +1,185 @@
+#include "app/WorksheetDialog.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLocale>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRandomGenerator>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+#include "ui/platform/FormulaSetting.h"
+#include "ui/platform/Utf16Text.h"
+#include "ui/solution/TopicWindow.h"
+
+namespace numora {
+namespace {
+
+constexpr int kMostExercises = 40, kMostCopies = 60;
+
+std::uint64_t FreshSeed() {
+  return QRandomGenerator::global()->bounded(static_cast<quint64>(kLowestSeed),
+                                             static_cast<quint64>(kHighestSeed) + 1);
+}
+
+}  // namespace
+
+WorksheetDialog::WorksheetDialog(const FormContext& context,
+                                 std::function<TopicWindow&(FormId)> window)
+    : context_(context), window_(std::move(window)) {
+  setWindowTitle(QStringLiteral(u"ورقة تمارين"));
+  setAccessibleName(windowTitle());
+  setLayoutDirection(Qt::RightToLeft);
+  // The numbers in the boxes in the region's digits, as every number the program writes.
+  const QLocale eastern(QLocale::Arabic, QLocale::Egypt);
+  setLocale(eastern.zeroDigit() == QChar(context.numerals.zero) ? eastern : QLocale::c());
+
+  auto* topics = new QGroupBox(QStringLiteral(u"الموضوعات"));
+  topics->setAccessibleName(topics->title());
+  auto* grid = new QGridLayout(topics);
+  int at = 0;
+  for (const SheetTopicRow& row : kSheetTopics) {
+    auto* box = new QCheckBox(ToQString(row.caption));
+    box->setAccessibleName(box->text());
+    box->setObjectName(QStringLiteral("topic%1").arg(static_cast<int>(row.form)));
+    grid->addWidget(box, at / 3, at % 3);
+    topicBoxes.emplace_back(row.form, box);
+    ++at;
+  }
+
+  countBox = new QSpinBox;
+  countBox->setRange(1, kMostExercises);
+  countBox->setValue(10);
+  levelBox = new QComboBox;
+  for (const Level level : {Level::Easy, Level::Medium, Level::Hard})
+    levelBox->addItem(ToQString(LevelName(level)), static_cast<int>(level));
+  seedBox = new QSpinBox;
+  seedBox->setRange(static_cast<int>(kLowestSeed), static_cast<int>(kHighestSeed));
+  seedBox->setValue(static_cast<int>(FreshSeed()));
+  newSeedButton = new QPushButton(QStringLiteral(u"بذرة جديدة"));
+  copiesBox = new QSpinBox;
+  copiesBox->setRange(1, kMostCopies);
+  keysBox = new QComboBox;
+  keysBox->addItem(QStringLiteral(u"مفتاح كل نسخة بعدها"),
+                   static_cast<int>(KeysPlace::AfterEachCopy));
+  keysBox->addItem(QStringLiteral(u"المفاتيح كلها في الآخر"),
+                   static_cast<int>(KeysPlace::AtTheEnd));
+
+  auto* seedRow = new QHBoxLayout;
+  seedRow->addWidget(seedBox, 1);
+  seedRow->addWidget(newSeedButton);
+  auto* form = new QFormLayout;
+  const auto add = [form](const QString& label, QWidget* field, QLayout* row = nullptr) {
+    field->setAccessibleName(label);
+    if (row)
+      form->addRow(label + u':', row);
+    else
+      form->addRow(label + u':', field);
+  };
+  add(QStringLiteral(u"عدد التمارين"), countBox);
+  add(QStringLiteral(u"المستوى"), levelBox);
+  add(QStringLiteral(u"البذرة"), seedBox, seedRow);
+  newSeedButton->setAccessibleName(newSeedButton->text());
+  add(QStringLiteral(u"نسخة لكل تلميذ"), copiesBox);
+  add(QStringLiteral(u"مفاتيح الإجابات"), keysBox);
+
+  printButton = new QPushButton(QStringLiteral(u"طباعة…"));
+  pdfButton = new QPushButton(QStringLiteral(u"حفظ ملف PDF…"));
+  closeButton = new QPushButton(QStringLiteral(u"إغلاق"));
+  auto* buttons = new QDialogButtonBox;
+  for (QPushButton* button : {printButton, pdfButton, closeButton}) {
+    button->setAccessibleName(button->text().remove(u'…'));
+    buttons->addButton(button, button == closeButton ? QDialogButtonBox::RejectRole
+                                                     : QDialogButtonBox::ActionRole);
+  }
+
+  auto* column = new QVBoxLayout(this);
+  column->addWidget(topics);
+  column->addLayout(form);
+  column->addWidget(buttons);
+
+  connect(newSeedButton, &QPushButton::clicked, this,
+          [this] { seedBox->setValue(static_cast<int>(FreshSeed())); });
+  connect(printButton, &QPushButton::clicked, this, &WorksheetDialog::print);
+  connect(pdfButton, &QPushButton::clicked, this, &WorksheetDialog::saveAsPdf);
+  connect(closeButton, &QPushButton::clicked, this, &WorksheetDialog::hide);
+}
+
+void WorksheetDialog::choose(std::optional<FormId> topic) {
+  if (!topic) return;
+  for (const auto& [form, box] : topicBoxes) box->setChecked(form == *topic);
+}
+
+std::optional<PrintedSheet> WorksheetDialog::sheet() {
+  WorksheetChoice choice{.topics = {},
+                         .count = countBox->value(),
+                         .level = static_cast<Level>(levelBox->currentData().toInt()),
+                         .seed = static_cast<std::uint64_t>(seedBox->value()),
+                         .copies = copiesBox->value(),
+                         .keys = static_cast<KeysPlace>(keysBox->currentData().toInt())};
+  QStringList without;
+  for (const auto& [form, box] : topicBoxes) {
+    if (!box->isChecked()) continue;
+    TopicWindow& window = window_(form);
+    if (window.exercises() == nullptr) without << box->text();
+    choice.topics.push_back({ToU16String(box->text()), &window, window.exercises()});
+  }
+  if (choice.topics.empty()) {
+    fail(QStringLiteral(u"اختر موضوعا واحدا على الأقل."));
+    return std::nullopt;
+  }
+  if (!without.isEmpty()) {
+    fail(QStringLiteral(u"لا تمارين بعد في: %1.").arg(without.join(QStringLiteral(u"، "))));
+    return std::nullopt;
+  }
+  const FormulaDirection direction =
+      context_.formulas ? context_.formulas->direction() : FormulaDirection::LeftToRight;
+  return MakeSheet(choice, context_.numerals, direction);
+}
+
+bool WorksheetDialog::saveAs(const QString& path) {
+  const std::optional<PrintedSheet> made = sheet();
+  if (!made) return false;
+  if (WriteSheetPdf(*made, path)) return true;
+  fail(QStringLiteral(u"لم يحفظ الملف «%1»: تعذرت الكتابة فيه.").arg(path));
+  return false;
+}
+
+void WorksheetDialog::print() {
+  const std::optional<PrintedSheet> made = sheet();
+  if (!made) return;
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setDocName(ToQString(made->title));
+  QPrintDialog dialog(&printer, this);
+  dialog.setWindowTitle(QStringLiteral(u"طباعة ورقة التمارين"));
+  if (dialog.exec() != QDialog::Accepted) return;
+  if (PrintSheet(*made, printer) && printer.printerState() != QPrinter::Error) return;
+  if (printer.outputFileName().isEmpty())
+    fail(QStringLiteral(u"لم تتم الطباعة: تعذر الإرسال إلى الطابعة «%1».")
+             .arg(printer.printerName()));
+  else
+    fail(QStringLiteral(u"لم يحفظ الملف «%1»: تعذرت الكتابة فيه.").arg(printer.outputFileName()));
+}
+
+void WorksheetDialog::saveAsPdf() {
+  QString path = QFileDialog::getSaveFileName(this, QStringLiteral(u"حفظ ورقة التمارين ملف PDF"),
+                                              windowTitle() + QStringLiteral(".pdf"),
+                                              QStringLiteral(u"ملف PDF (*.pdf)"));
+  if (path.isEmpty()) return;  // cancelled
+  if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) path += QStringLiteral(".pdf");
+  saveAs(path);
+}
+
+void WorksheetDialog::fail(const QString& sentence) {
+  context_.messages->show({kProgramTitle, sentence, Message::Icon::Critical});
+}
+
+}  // namespace numora

@@ -1,0 +1,77 @@
+#pragma once
+
+#include <QDialog>
+#include <functional>
+#include <optional>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "app/Navigator.h"
+#include "ui/frame/Services.h"
+#include "ui/solution/Worksheet.h"
+
+class QCheckBox;
+class QComboBox;
+class QPushButton;
+class QSpinBox;
+
+namespace numora {
+
+// The topic windows a worksheet can hold, by their captions on the main menu, in its order.
+struct SheetTopicRow {
+  FormId form;
+  std::u16string_view caption;
+};
+inline constexpr SheetTopicRow kSheetTopics[] = {
+    {FormId::Form8, u"المثلث"},
+    {FormId::Form2, u"الجذور"},
+    {FormId::Form12, u"الاسطوانة"},
+    {FormId::Form9, u"الكرة"},
+    {FormId::Form3, u"القوى"},
+    {FormId::Form5, u"الدائرة"},
+    {FormId::Form11, u"فيثاغورس"},
+    {FormId::Form4, u"شبه المنحرف"},
+    {FormId::Form13, u"حل المعادلة التربيعية"},
+    {FormId::Form6, u"المربع والمستطيل"},
+    {FormId::Form7, u"المكعب والمستطيل"},
+    {FormId::Form15, u"درجة الحرارة"},
+};
+
+// "ورقة تمارين": the topics of a sheet, one or a mix, the number of exercises, the level, the
+// seed written on the sheet, the copies (one for each pupil, each from its own seed) and where
+// their keys go; then the sheet is printed or saved as a PDF file.
+class WorksheetDialog final : public QDialog {
+ public:
+  // The topic windows come from `window`, which creates one, hidden, the first time it is asked.
+  WorksheetDialog(const FormContext& context, std::function<TopicWindow&(FormId)> window);
+
+  // Opened from a topic window: that topic alone is chosen. From elsewhere the choice stays.
+  void choose(std::optional<FormId> topic);
+  // The sheet as chosen, worked out by the topic windows; none, after a box saying why, where no
+  // topic is chosen or a chosen topic sets no exercises.
+  std::optional<PrintedSheet> sheet();
+  // Writes the sheet to the file; a box says so where it cannot.
+  bool saveAs(const QString& path);
+  void print();
+  void saveAsPdf();
+
+  std::vector<std::pair<FormId, QCheckBox*>> topicBoxes;
+  QSpinBox* countBox;
+  QComboBox* levelBox;
+  QSpinBox* seedBox;
+  QPushButton* newSeedButton;
+  QSpinBox* copiesBox;
+  QComboBox* keysBox;
+  QPushButton* printButton;
+  QPushButton* pdfButton;
+  QPushButton* closeButton;
+
+ private:
+  void fail(const QString& sentence);
+
+  const FormContext& context_;
+  std::function<TopicWindow&(FormId)> window_;
+};
+
+}  // namespace numora

@@ -1,0 +1,169 @@
+#include "practice/Sheet.h"
+
+#include <algorithm>
+#include <cmath>
+#include <initializer_list>
+#include <iterator>
+#include <string>
+
+#include "numeric/Bidi.h"
+#include "practice/Answer.h"
+
+namespace numora {
+namespace {
+
+// A topic whose generator keeps giving exercises already on the copy has run out of new ones at
+// this level: the copy then takes one again rather than loop.
+constexpr int kTriesForANewExercise = 24;
+
+std::uint64_t SeedFrom(Random& random) {
+  return kLowestSeed + random.next() % (kHighestSeed - kLowestSeed + 1);
+}
+
+bool SameExercise(const SheetExercise& a, std::size_t topic, const Exercise& b) {
+  return a.topic == topic && a.exercise.inputs == b.inputs && a.exercise.asked == b.asked;
+}
+
+SheetCopy ComposeCopy(const SheetRequest& request, std::uint64_t seed) {
+  SheetCopy copy{.seed = seed, .exercises = {}};
+  const std::size_t topics = request.topics.size();
+  if (topics == 0 || request.count <= 0) return copy;
+  Random random(seed);
+  // Every topic as often as the others, the first ones once more where the count does not divide,
+  // which of them drawn; then the order shuffled.
+  std::vector<std::size_t> order(topics);
+  for (std::size_t i = 0; i < topics; ++i) order[i] = i;
+  for (std::size_t i = topics - 1; i > 0; --i)
+    std::swap(order[i], order[static_cast<std::size_t>(random.between(0, static_cast<int>(i)))]);
+  std::vector<std::size_t> numbers;
+  for (int n = 0; n < request.count; ++n) numbers.push_back(order[n % topics]);
+  for (std::size_t i = numbers.size() - 1; i > 0; --i)
+    std::swap(numbers[i],
+              numbers[static_cast<std::size_t>(random.between(0, static_cast<int>(i)))]);
+
+  for (const std::size_t topic : numbers) {
+    Exercise exercise = request.topics[topic](request.level, random);
+    for (int tried = 1; tried < kTriesForANewExercise &&
+                        std::any_of(copy.exercises.begin(), copy.exercises.end(),
+                                    [&](const SheetExercise& earlier) {
+                                      return SameExercise(earlier, topic, exercise);
+                                    });
+         ++tried)
+      exercise = request.topics[topic](request.level, random);
+    copy.exercises.push_back({topic, std::move(exercise)});
+  }
+  return copy;
+}
+
+std::u16string Number(std::uint64_t number, Numerals numerals) {
+  const std::string ascii = std::to_string(number);
+  return numerals.digits(std::u16string(ascii.begin(), ascii.end()));
+}
+
+}  // namespace
+
+std::vector<std::uint64_t> CopySeeds(std::uint64_t seed, int copies) {
+  std::vector<std::uint64_t> seeds;
+  if (copies <= 0) return seeds;
+  seeds.push_back(seed);
+  Random random(seed);
+  while (static_cast<int>(seeds.size()) < copies) {
+    const std::uint64_t next = SeedFrom(random);
+    if (std::find(seeds.begin(), seeds.end(), next) == seeds.end()) seeds.push_back(next);
+  }
+  return seeds;
+}
+
+std::vector<SheetCopy> ComposeSheet(const SheetRequest& request) {
+  std::vector<SheetCopy> copies;
+  for (const std::uint64_t seed : CopySeeds(request.seed, request.copies))
+    copies.push_back(ComposeCopy(request, seed));
+  return copies;
+}
+
+std::u16string SheetTitle(const std::vector<std::u16string>& captions) {
+  return captions.size() == 1 ? captions.front() : std::u16string(u"تمارين متنوعة");
+}
+
+std::u16string SheetDetails(Level level, std::uint64_t seed, int copy, int copies,
+                            Numerals numerals) {
+  std::u16string details =
+      u"المستوى: " + std::u16string(LevelName(level)) + u"، البذرة: " + Number(seed, numerals);
+  if (copies > 1)
+    details += u"، النسخة " + Number(static_cast<std::uint64_t>(copy), numerals) + u" من " +
+               Number(static_cast<std::uint64_t>(copies), numerals);
+  return details;
+}
+
+std::u16string KeyTitle(int copy, int copies, Numerals numerals) {
+  std::u16string title = u"مفتاح الإجابات";
+  if (copies > 1) title += u": النسخة " + Number(static_cast<std::uint64_t>(copy), numerals);
+  return title;
+}
+
+std::u16string ExerciseHeading(int number, Numerals numerals) {
+  return u"التمرين " + Number(static_cast<std::uint64_t>(number), numerals);
+}
+
+std::u16string AskedSentence(const Exercise& exercise) {
+  std::vector<std::u16string_view> names;
+  for (const Formula* formula : exercise.asked)
+    if (std::find(names.begin(), names.end(), formula->name) == names.end())
+      names.push_back(formula->name);
+  std::u16string sentence = u"المطلوب: ";
+  for (std::size_t i = 0; i < names.size(); ++i) {
+    if (i > 0) sentence += u"، ";
+    sentence += names[i];
+  }
+  return sentence + u". " + RoundingInstruction(exercise.places) + u".";
+}
+
+std::u16string RoundedAnswers(const std::vector<Expected>& answers, Numerals numerals) {
+  std::u16string rounded;
+  for (const Expected& answer : answers) {
+    const double scale = std::pow(10.0, answer.places);
+    const double near = std::round(answer.value * scale) / scale;
+    if (!std::isfinite(near)) continue;
+    // A decimal that ends within the places is written the same rounded (3.14 × 20 computes as
+    // 62.800000000000004, which the window writes 62.8).
+    const std::u16string text = NumberToText(near, numerals);
+    if (text == NumberToText(answer.value, numerals)) continue;
+    if (!rounded.empty()) rounded += u"، ";
+    rounded += answer.formula->name + u" ≈ " + IsolatedNumber(text);
+  }
+  return rounded;
+}
+
+SheetEntry EntryOf(const Exercise& exercise, const WorkedExercise& worked,
+                   const Figure& solutionFigure, Numerals numerals) {
+  using Kind = SolutionLine::Kind;
+  std::vector<std::u16string> given;
+  for (const WorkedExercise::Box& box : worked.boxes) given.push_back(box.text);
+  return {.problem = LinesOf(worked.solution, {Kind::Problem}),
+          .asked = AskedSentence(exercise),
+          .figure = FigureToSet(solutionFigure, given),
+          .answers = LinesOf(worked.solution, {Kind::Answer}),
+          .rounded = RoundedAnswers(worked.expected(exercise), numerals),
+          .working = LinesOf(worked.solution,
+                             {Kind::Step, Kind::NextStep, Kind::Exact, Kind::Reason, Kind::Note})};
+}
+
+Figure FigureToSet(const Figure& figure, const std::vector<std::u16string>& given) {
+  if (!figure.cannotDraw.empty() || figure.paths.empty()) return {};
+  Figure set = figure;
+  std::erase_if(set.labels, [&given](const FigureLabel& label) {
+    if (label.kind == FigureLabelKind::Tick) return true;
+    const std::u16string text = WithoutBidiMarks(label.text);
+    return std::none_of(given.begin(), given.end(), [&text](const std::u16string& number) {
+      return !number.empty() && WithoutBidiMarks(number) == text;
+    });
+  });
+  // The description speaks of the results; the figure is named only.
+  set.description = set.name;
+  set.caption.clear();
+  if (set.labels.size() < figure.labels.size() || !figure.caption.empty())
+    set.notToScale = u"ليس بمقياس الرسم";
+  return set;
+}
+
+}  // namespace numora

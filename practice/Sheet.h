@@ -1,0 +1,96 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "numeric/Figure.h"
+#include "numeric/NumberWriting.h"
+#include "practice/Exercise.h"
+#include "practice/Worked.h"
+#include "solution/Solution.h"
+
+namespace numora {
+
+// A worksheet of exercises: from its seed the same topics at the same numbers with the same
+// numbers in them, on every machine, so that a teacher can print a sheet again from the seed
+// written on it.
+
+// The seeds a teacher types and reads on a sheet: six digits at most.
+inline constexpr std::uint64_t kLowestSeed = 1, kHighestSeed = 999999;
+
+// Where the answer keys go in a sheet of several copies.
+enum class KeysPlace : std::uint8_t {
+  AfterEachCopy,  // each copy's key follows it, so that a copy and its key can be handed out
+  AtTheEnd,       // every copy first, then every key, so that the keys can be kept back
+};
+
+struct SheetRequest {
+  // The topics to mix, each its exercises; one for a sheet of one topic.
+  std::vector<ExerciseOf> topics;
+  int count = 10;  // exercises on each copy
+  Level level = Level::Easy;
+  std::uint64_t seed = kLowestSeed;
+  int copies = 1;  // one for each pupil, each with exercises of its own
+};
+
+struct SheetExercise {
+  std::size_t topic;  // its place in the request's topics
+  Exercise exercise;
+};
+struct SheetCopy {
+  std::uint64_t seed;                    // the copy's own: a sheet of one copy from it is this copy
+  std::vector<SheetExercise> exercises;  // in the order of their numbers, from 1
+};
+
+// The seed of each copy of a sheet: the first copy's is the sheet's, so that a sheet of one copy
+// and the first copy of many are the same; the others come from it and differ from each other.
+std::vector<std::uint64_t> CopySeeds(std::uint64_t seed, int copies);
+
+// The copies of a sheet. Each copy holds every topic of a mix as often as the others, one time
+// more or less, in an order of its seed; no exercise comes twice on a copy where its topic has
+// others to give.
+std::vector<SheetCopy> ComposeSheet(const SheetRequest& request);
+
+// The words of a sheet, in the region's digits.
+// The sheet's title: the topic's caption, or "تمارين متنوعة" for a mix.
+std::u16string SheetTitle(const std::vector<std::u16string>& captions);
+// "المستوى: سهل، البذرة: 1234", and "، النسخة 2 من 3" where there are several copies.
+std::u16string SheetDetails(Level level, std::uint64_t seed, int copy, int copies,
+                            Numerals numerals);
+inline constexpr std::u16string_view kNameLine = u"الاسم: ...... التاريخ: ......";
+// "مفتاح الإجابات"; with several copies, of which copy.
+std::u16string KeyTitle(int copy, int copies, Numerals numerals);
+// "التمرين 3".
+std::u16string ExerciseHeading(int number, Numerals numerals);
+// What the pupil computes and how to round it: "المطلوب: المساحة، المحيط. قرّب إلى أقرب جزء من
+// مئة.", each name once (the two roots of an equation are both "س").
+std::u16string AskedSentence(const Exercise& exercise);
+
+// The answers rounded as the exercise asks, for the key: "طول الوتر ≈ 1.41، ..."; empty where
+// every answer ends within the places asked.
+std::u16string RoundedAnswers(const std::vector<Expected>& answers, Numerals numerals);
+
+// An exercise as a sheet and its key print it, from the work of its window.
+struct SheetEntry {
+  std::vector<SolutionLine> problem;  // the problem in the window's words and numbers
+  std::u16string asked;
+  // The window's figure with nothing on it that the pupil is asked to find: see FigureToSet.
+  Figure figure;
+  std::vector<SolutionLine> answers;  // each result exact and decimal
+  std::u16string rounded;             // the answers rounded as asked, where that changes them
+  std::vector<SolutionLine> working;  // the steps, exact values, reasons and notes
+};
+SheetEntry EntryOf(const Exercise& exercise, const WorkedExercise& worked,
+                   const Figure& solutionFigure, Numerals numerals);
+
+// The figure of a solution as a sheet may show it before the exercise is done: only the labels
+// that say a number the pupil is given (a length, a coefficient) stay; a label with a number the
+// window computed, a scale's number and a caption go, and the figure then says it is not drawn to
+// scale, since its proportions would measure the answer. A figure that says why it is not drawn is
+// left out.
+Figure FigureToSet(const Figure& figure, const std::vector<std::u16string>& given);
+
+}  // namespace numora

@@ -1,0 +1,306 @@
+// A worksheet with its keys, written as a PDF file and read back with pdftotext: the numbers of
+// the exercises, the seed, the pupil's name line on every copy, the keys where they were asked
+// for, and in each key the answers the window itself shows for the same numbers. With
+// NUMORA_PRINT_DIR set to a folder, the files are kept there.
+#include <QAbstractSpinBox>
+#include <QCheckBox>
+#include <QDir>
+#include <QLabel>
+#include <QMenu>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "app/MainMenuWindow.h"
+#include "app/WorksheetDialog.h"
+#include "numeric/Bidi.h"
+#include "tests/windows/Harness.h"
+#include "topics/algebra/AlgebraExercises.h"
+#include "topics/algebra/AlgebraFormulas.h"
+#include "topics/geometry/GeometryExercises.h"
+#include "topics/geometry/GeometryFormulas.h"
+#include "topics/temperature/TemperatureExercises.h"
+#include "ui/platform/Utf16Text.h"
+#include "ui/solution/TopicWindow.h"
+#include "ui/solution/Worksheet.h"
+
+Q_DECLARE_METATYPE(numora::FormulaDirection)
+Q_DECLARE_METATYPE(numora::KeysPlace)
+
+using namespace numora;
+using numora::testing::CalculateButton;
+using numora::testing::Program;
+
+namespace {
+
+// Exercises made by hand; the windows compute their answers.
+Exercise Circles(Level, Random& random) {
+  return {{{std::u16string(kRadius), random.between(2, 40)}}, {&CircleArea, &CircleCircumference}};
+}
+// Legs 3k and 4k: the hypotenuse 5k is a number the sheet must not show before the key.
+Exercise Hypotenuses(Level, Random& random) {
+  const int k = random.between(3, 19);
+  return {
+      {{std::u16string(kFirstLeg), 3 * k}, {std::u16string(kSecondLeg), 4 * k}}, {&Hypotenuse}, 0};
+}
+Exercise Equations(Level, Random& random) {
+  const int p = random.between(1, 9), q = random.between(1, 9);
+  return {{{std::u16string(kA), 1}, {std::u16string(kB), -(p + q)}, {std::u16string(kC), p * q}},
+          {&FirstRoot, &SecondRoot}};
+}
+
+QString Run(const QString& tool, const QStringList& arguments) {
+  QProcess process;
+  process.start(tool, arguments);
+  if (!process.waitForFinished(30000) || process.exitCode() != 0) return QStringLiteral("(failed)");
+  return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// The page's text without spaces and direction marks, shaped forms as letters: a number set in a
+// formula comes out as its digits in a row.
+QString Plain(const QString& text) {
+  return WithoutBidiMarks(text.normalized(QString::NormalizationForm_KC))
+      .remove(QRegularExpression(QStringLiteral("\\s")));
+}
+
+QString Folder(QTemporaryDir& temporary) {
+  const QByteArray kept = qgetenv("NUMORA_PRINT_DIR");
+  const QString folder = kept.isEmpty() ? temporary.path() : QString::fromLocal8Bit(kept);
+  QDir().mkpath(folder);
+  return folder;
+}
+
+WorksheetChoice Mix(Program& program, int count, int copies, KeysPlace keys) {
+  const auto window = [&program](FormId id) {
+    return &dynamic_cast<TopicWindow&>(program.registry.form(id));
+  };
+  return {.topics = {{u"الدائرة", window(FormId::Form5), &Circles},
+                     {u"فيثاغورس", window(FormId::Form11), &Hypotenuses},
+                     {u"حل المعادلة التربيعية", window(FormId::Form13), &Equations}},
+          .count = count,
+          .level = Level::Medium,
+          .seed = 4321,
+          .copies = copies,
+          .keys = keys};
+}
+
+// A line that mixes directions comes out of pdftotext in the order of its runs: lines are compared
+// as their letters, sorted.
+QString Letters(const QString& line) {
+  QString sorted = Plain(line);
+  std::sort(sorted.begin(), sorted.end());
+  return sorted;
+}
+qsizetype LinesLike(const QString& page, const QString& line) {
+  const QStringList lines = page.split(QRegularExpression(QStringLiteral("[\n\f]")));
+  return std::count_if(lines.begin(), lines.end(),
+                       [wanted = Letters(line)](const QString& l) { return Letters(l) == wanted; });
+}
+
+}  // namespace
+
+class WorksheetTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void sheetAndKeyHoldWhatTheWindowsCompute_data();
+  void sheetAndKeyHoldWhatTheWindowsCompute();
+  void everyTopicsOwnExercises_data();
+  void everyTopicsOwnExercises();
+  void copiesAndTheirKeys_data();
+  void copiesAndTheirKeys();
+  void theDialogFromTheMenuAndFromATopicWindow();
+};
+
+void WorksheetTest::sheetAndKeyHoldWhatTheWindowsCompute_data() {
+  QTest::addColumn<QChar>("zero");
+  QTest::addColumn<QChar>("separator");
+  QTest::addColumn<FormulaDirection>("direction");
+  QTest::addRow("ar_EG") << QChar(u'٠') << QChar(u'٫') << FormulaDirection::RightToLeft;
+  QTest::addRow("ar_MA") << QChar(u'0') << QChar(u',') << FormulaDirection::LeftToRight;
+}
+
+void WorksheetTest::sheetAndKeyHoldWhatTheWindowsCompute() {
+  QFETCH(QChar, zero);
+  QFETCH(QChar, separator);
+  QFETCH(FormulaDirection, direction);
+  const Numerals numerals(separator.unicode(), zero.unicode());
+  Program program(numerals, direction);
+  const WorksheetChoice choice = Mix(program, 4, 1, KeysPlace::AfterEachCopy);
+  const PrintedSheet sheet = MakeSheet(choice, numerals, direction);
+  QCOMPARE(sheet.copies.size(), 1u);
+  QCOMPARE(sheet.copies[0].entries.size(), 4u);
+
+  QTemporaryDir temporary;
+  const QString pdf =
+      Folder(temporary) + QStringLiteral("/worksheet-%1.pdf").arg(QTest::currentDataTag());
+  QVERIFY(WriteSheetPdf(sheet, pdf));
+  QVERIFY(program.messages.shown.empty());
+  const QString page = Run(NUMORA_PDFTOTEXT, {pdf, "-"});
+  const QString text = Plain(page);
+
+  // The title, the level and the seed, the name line; the key after the exercises.
+  QCOMPARE(LinesLike(page, u"تمارين متنوعة"_qs), 1);  // the key names it beside the level
+  QCOMPARE(LinesLike(page, ToQString(SheetDetails(Level::Medium, 4321, 1, 1, numerals))), 1);
+  QCOMPARE(LinesLike(page, ToQString(kNameLine)), 1);
+  const qsizetype key = text.indexOf(Plain(u"مفتاح الإجابات"_qs));
+  QVERIFY(key > 0);
+  const QString onSheet = text.left(key), inKey = text.mid(key);
+  // Each number once on the sheet (two pages) and once in the key, in order.
+  qsizetype sheetAt = 0, keyAt = 0;
+  for (int n = 1; n <= 4; ++n) {
+    const QString heading = Plain(ToQString(ExerciseHeading(n, numerals)));
+    const qsizetype there = onSheet.indexOf(heading, sheetAt), here = inKey.indexOf(heading, keyAt);
+    QVERIFY2(there >= sheetAt && here >= keyAt, qPrintable(heading));
+    sheetAt = there + heading.size();
+    keyAt = here + heading.size();
+  }
+
+  // The window, given each exercise's numbers by a click, writes the answers the key gives; the
+  // sheet shows none of them where it is a number the pupil is not given.
+  const std::vector<SheetCopy> composed =
+      ComposeSheet({{&Circles, &Hypotenuses, &Equations}, 4, Level::Medium, 4321, 1});
+  for (const SheetExercise& item : composed.front().exercises) {
+    TopicWindow& window = *choice.topics[item.topic].window;
+    const WorkedExercise worked = window.work(item.exercise);
+    window.show();
+    for (const WorkedExercise::Box& box : worked.boxes)
+      static_cast<QLineEdit*>(const_cast<void*>(box.field))->setText(ToQString(box.text));
+    const FormId id = item.topic == 0   ? FormId::Form5
+                      : item.topic == 1 ? FormId::Form11
+                                        : FormId::Form13;
+    CalculateButton(program, id)->click();
+    QVERIFY(program.messages.shown.empty());
+    for (const WorkedExercise::Result& result : worked.results) {
+      const auto* field = static_cast<const QWidget*>(result.field);
+      const auto* label = qobject_cast<const QLabel*>(field);
+      const auto* box = qobject_cast<const QLineEdit*>(field);
+      const QString shown = Plain(label ? label->text() : box->text());
+      QVERIFY(!shown.isEmpty());
+      QVERIFY2(inKey.contains(shown), qPrintable(shown + " is not in the key:\n" + inKey));
+      if (item.topic == 1)
+        QVERIFY2(!onSheet.contains(shown), qPrintable(shown + " gives the answer away"));
+    }
+  }
+}
+
+void WorksheetTest::everyTopicsOwnExercises_data() { sheetAndKeyHoldWhatTheWindowsCompute_data(); }
+
+// A sheet of every topic, with the topics' own exercises at the hardest level: each worked out by
+// its window without a fault, each on the sheet and in the key.
+void WorksheetTest::everyTopicsOwnExercises() {
+  QFETCH(QChar, zero);
+  QFETCH(QChar, separator);
+  QFETCH(FormulaDirection, direction);
+  const Numerals numerals(separator.unicode(), zero.unicode());
+  Program program(numerals, direction);
+  const std::pair<FormId, ExerciseOf> topics[] = {
+      {FormId::Form8, &TriangleExercise},    {FormId::Form2, &RootExercise},
+      {FormId::Form12, &CylinderExercise},   {FormId::Form9, &SphereExercise},
+      {FormId::Form3, &PowerExercise},       {FormId::Form5, &CircleExercise},
+      {FormId::Form11, &PythagorasExercise}, {FormId::Form4, &TrapezoidExercise},
+      {FormId::Form13, &QuadraticExercise},  {FormId::Form6, &RectangleExercise},
+      {FormId::Form7, &CuboidExercise},      {FormId::Form15, &TemperatureExercise}};
+  WorksheetChoice choice{
+      .topics = {}, .count = 12, .level = Level::Hard, .seed = 2024, .copies = 1};
+  for (const auto& [id, exercises] : topics)
+    choice.topics.push_back(
+        {u"موضوع", &dynamic_cast<TopicWindow&>(program.registry.form(id)), exercises});
+  const PrintedSheet sheet = MakeSheet(choice, numerals, direction);
+  QCOMPARE(sheet.copies.front().entries.size(), 12u);
+  for (const SheetEntry& entry : sheet.copies.front().entries) {
+    QVERIFY(!entry.problem.empty());
+    QVERIFY(!entry.answers.empty() || !entry.working.empty());
+  }
+  QVERIFY(program.messages.shown.empty());
+  QTemporaryDir temporary;
+  const QString pdf =
+      Folder(temporary) + QStringLiteral("/every-topic-%1.pdf").arg(QTest::currentDataTag());
+  QVERIFY(WriteSheetPdf(sheet, pdf));
+  const QString page = Run(NUMORA_PDFTOTEXT, {pdf, "-"});
+  for (int n = 1; n <= 12; ++n)
+    QCOMPARE(LinesLike(page, ToQString(ExerciseHeading(n, numerals))), 2);
+}
+
+void WorksheetTest::copiesAndTheirKeys_data() {
+  QTest::addColumn<KeysPlace>("keys");
+  QTest::addRow("each key after its copy") << KeysPlace::AfterEachCopy;
+  QTest::addRow("the keys at the end") << KeysPlace::AtTheEnd;
+}
+
+void WorksheetTest::copiesAndTheirKeys() {
+  QFETCH(KeysPlace, keys);
+  Program program;
+  const PrintedSheet sheet = MakeSheet(Mix(program, 3, 3, keys), {}, FormulaDirection::LeftToRight);
+  QTemporaryDir temporary;
+  const QString pdf =
+      Folder(temporary) +
+      QStringLiteral("/copies-%1.pdf").arg(keys == KeysPlace::AtTheEnd ? "end" : "after");
+  QVERIFY(WriteSheetPdf(sheet, pdf));
+  const QStringList pages = Run(NUMORA_PDFTOTEXT, {pdf, "-"}).split(u'\f', Qt::SkipEmptyParts);
+  // Page by page: which copy's name line or key each begins with.
+  QStringList order;
+  for (const QString& page : pages) {
+    const QString plain = Plain(page);
+    if (const qsizetype names = LinesLike(page, ToQString(kNameLine)); names > 0) {
+      QCOMPARE(names, 1);
+      order << "sheet";
+    } else if (plain.contains(Plain(u"مفتاح الإجابات"_qs))) {
+      order << "key";
+    }
+  }
+  const QStringList wanted = keys == KeysPlace::AtTheEnd
+                                 ? QStringList{"sheet", "sheet", "sheet", "key", "key", "key"}
+                                 : QStringList{"sheet", "key", "sheet", "key", "sheet", "key"};
+  // A key longer than a page goes on over the next: its pages after the first say neither.
+  QVERIFY2(order == wanted, qPrintable(order.join(u' ')));
+}
+
+void WorksheetTest::theDialogFromTheMenuAndFromATopicWindow() {
+  Program program(Numerals(u'٫', u'٠'));
+  auto& menu = program.form<MainMenuWindow>(FormId::Form1);
+  // The topics by their captions on the main menu.
+  QStringList captions;
+  for (const QPushButton* button : menu.findChildren<QPushButton*>()) captions << button->text();
+  for (const SheetTopicRow& row : kSheetTopics)
+    QVERIFY2(captions.contains(ToQString(row.caption)), qPrintable(ToQString(row.caption)));
+
+  QCOMPARE(menu.worksheet->text(), u"ورقة تمارين…"_qs);
+  QVERIFY(menu.file->actions().contains(menu.worksheet));
+  menu.worksheet->trigger();
+  WorksheetDialog* dialog = program.registry.worksheet();
+  QVERIFY(dialog != nullptr && dialog->isVisible());
+  // Every control a user reaches (a spin box's own line is the spin box).
+  for (const QWidget* control : dialog->findChildren<QWidget*>())
+    if (control->focusPolicy() != Qt::NoFocus &&
+        !qobject_cast<const QAbstractSpinBox*>(control->parentWidget()))
+      QVERIFY2(!control->accessibleName().isEmpty(), control->metaObject()->className());
+  for (const auto& [form, box] : dialog->topicBoxes) QVERIFY(!box->isChecked());
+  QVERIFY2(dialog->copiesBox->text() == u"١"_qs, qPrintable(dialog->copiesBox->text()));
+  if (const QByteArray kept = qgetenv("NUMORA_PRINT_DIR"); !kept.isEmpty())
+    dialog->grab().save(QString::fromLocal8Bit(kept) + QStringLiteral("/dialog.png"));
+  QVERIFY(!dialog->saveAs(QDir::temp().filePath("none.pdf")));
+  QCOMPARE(program.messages.shown.size(), 1u);
+
+  // From the circle window: the circle alone.
+  auto& circle = program.form<TopicWindow>(FormId::Form5);
+  program.registry.openWorksheet(circle);  // what the window's context asks for
+  for (const auto& [form, box] : dialog->topicBoxes)
+    QCOMPARE(box->isChecked(), form == FormId::Form5);
+  QTemporaryDir temporary;
+  const QString pdf = temporary.filePath("circle.pdf");
+  if (circle.exercises() == nullptr) {
+    QVERIFY(!dialog->saveAs(pdf));
+    QCOMPARE(program.messages.shown.back().text, u"لا تمارين بعد في: الدائرة."_qs);
+    QVERIFY(!QFileInfo::exists(pdf));
+  } else {
+    QVERIFY(dialog->saveAs(pdf));
+    const QString text = Plain(Run(NUMORA_PDFTOTEXT, {pdf, "-"}));
+    QVERIFY2(text.startsWith(Plain(u"الدائرة"_qs)), qPrintable(text));
+  }
+}
+
+QTEST_MAIN(WorksheetTest)
+#include "test_worksheet.moc"

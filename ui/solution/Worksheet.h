@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QString>
+#include <string>
+#include <vector>
+
+#include "numeric/NumberWriting.h"
+#include "numeric/Typeset.h"
+#include "practice/Exercise.h"
+#include "practice/Sheet.h"
+
+class QPagedPaintDevice;
+
+namespace numora {
+
+class TopicWindow;
+
+// A topic of a worksheet: its caption on the main menu, the window that works its exercises out
+// with its own formulas, and the exercises it sets.
+struct SheetTopic {
+  std::u16string caption;
+  TopicWindow* window;
+  ExerciseOf exercises;
+};
+
+struct WorksheetChoice {
+  std::vector<SheetTopic> topics;  // one, or a mix
+  int count = 10;
+  Level level = Level::Easy;
+  std::uint64_t seed = kLowestSeed;
+  int copies = 1;
+  KeysPlace keys = KeysPlace::AfterEachCopy;
+};
+
+// What a worksheet prints: each copy's exercises, and the answers and working of its key, as
+// their windows computed them.
+struct PrintedSheet {
+  std::u16string title;  // the topic, or "تمارين متنوعة"
+  Numerals numerals;
+  FormulaDirection direction = FormulaDirection::LeftToRight;
+  KeysPlace keys = KeysPlace::AfterEachCopy;
+  struct Copy {
+    std::u16string details;  // the level, the copy's seed, which copy
+    std::u16string keyTitle;
+    std::vector<SheetEntry> entries;
+  };
+  std::vector<Copy> copies;
+};
+
+// The sheet of a choice: its copies composed from the seed, each exercise worked out by its
+// window, unseen.
+PrintedSheet MakeSheet(const WorksheetChoice& choice, Numerals numerals,
+                       FormulaDirection direction);
+
+// The sheet on paper, right to left: on each copy the title, the level and the seed, a line for
+// the pupil's name and the date, then the numbered exercises, each its problem, what to compute
+// and how to round it, its figure with nothing on it that is asked, and room to answer; the key
+// on pages of its own, after its copy or after every copy: for each exercise the problem, the
+// answers exact and decimal, and the working set as the panel sets it.
+//
+// False when the device could not be painted on.
+bool PrintSheet(const PrintedSheet& sheet, QPagedPaintDevice& device);
+
+// The sheet as a PDF file; false, and no file left behind, when it could not be written.
+bool WriteSheetPdf(const PrintedSheet& sheet, const QString& path);
+
+}  // namespace numora
