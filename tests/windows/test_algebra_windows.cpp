@@ -232,7 +232,7 @@ void AlgebraWindowsTest::quadraticTabsThroughItsBoxes() {
     widget = widget->nextInFocusChain();
   } while (widget != window.coefficientA && walked.size() < 20);
   QCOMPARE(walked, (QStringList{"Text1", "Text2", "Text3", "Command1", "Text4", "Text5", "Command2",
-                                "PracticeStart"}));
+                                "PracticeStart", "PracticeWorksheet"}));
   QCOMPARE(window.focusWidget(), window.coefficientA);
 }
 

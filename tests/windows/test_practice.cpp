@@ -40,8 +40,11 @@ class PracticeTest : public QObject {
   void aRoundWithTheKeyboardAlone();
   // The temperature's conversion is the exercise's while it lasts, and the pupil's again after.
   void practiceKeepsTheConversionOfItsExercise();
-  // With NUMORA_PRACTICE_SHOTS naming a folder: a round of the circle and of the quadratic, a
-  // hint and then the solution, written there as pictures (NUMORA_PRACTICE_ZOOM: the zoom).
+  // The run's number, typed again in its box, gives the same exercises again.
+  void typingTheRunsNumberRepeatsIt();
+  // With NUMORA_PRACTICE_SHOTS naming a folder: a round of the circle, the quadratic and the
+  // temperature (the narrowest layout), a hint and then the solution, written there as pictures
+  // (NUMORA_PRACTICE_ZOOM: the zoom).
   void aRoundIsPhotographed();
 };
 
@@ -264,6 +267,29 @@ void PracticeTest::practiceKeepsTheConversionOfItsExercise() {
   QCOMPARE(Looks(window), before);
 }
 
+void PracticeTest::typingTheRunsNumberRepeatsIt() {
+  Program program(Numerals(u'٫', u'٠'));
+  program.registry.show(FormId::Form13);
+  auto& window = program.form<TopicWindow>(FormId::Form13);
+  PracticePane& pane = *window.practicePane();
+  pane.start();
+  const QString seed = pane.seedBox()->text();
+  auto equations = [&window, &pane] {
+    QStringList typed;
+    for (int n = 0; n < 4; ++n, pane.nextButton()->click())
+      for (const char* box : {"Text1", "Text2", "Text3"})
+        typed << window.findChild<QLineEdit*>(box)->text();
+    return typed;
+  };
+  const QStringList first = equations();
+  // Another run, then the first one's number typed in its own digits.
+  pane.newRunButton()->click();
+  TypeAnswer(pane.seedBox(), seed);
+  QTest::keyClick(pane.seedBox(), Qt::Key_Return);
+  QCOMPARE(pane.seedBox()->text(), seed);
+  QCOMPARE(equations(), first);
+}
+
 void PracticeTest::aRoundIsPhotographed() {
   const QString folder = qEnvironmentVariable("NUMORA_PRACTICE_SHOTS");
   if (folder.isEmpty()) QSKIP("NUMORA_PRACTICE_SHOTS names no folder");
@@ -272,11 +298,15 @@ void PracticeTest::aRoundIsPhotographed() {
   const int percent = qEnvironmentVariableIntValue("NUMORA_PRACTICE_ZOOM");
   for (int step = 0; program.registry.zoom().percent() < percent && step < 10; ++step)
     program.registry.zoom().enlarge();
-  for (const auto& [id, wrong] :
-       {std::pair{FormId::Form5, QStringLiteral("100")}, {FormId::Form13, QStringLiteral("7")}}) {
+  for (const auto& [id, wrong] : {std::pair{FormId::Form5, QStringLiteral("100")},
+                                  {FormId::Form13, QStringLiteral("7")},
+                                  {FormId::Form15, QStringLiteral("0")}}) {
     program.registry.show(id);
     auto& window = program.form<TopicWindow>(id);
     window.practicePane()->start();
+    // The same run every time, so that the pictures can be compared.
+    TypeAnswer(window.practicePane()->seedBox(), QStringLiteral("2024"));
+    QTest::keyClick(window.practicePane()->seedBox(), Qt::Key_Return);
     TypeAnswer(window.practicePane()->answerBox(0), wrong);
     QTest::keyClick(window.practicePane()->answerBox(0), Qt::Key_Return);
     const QString name = folder + u'/' + window.objectName();
@@ -287,7 +317,8 @@ void PracticeTest::aRoundIsPhotographed() {
       const QRect placed(control->mapTo(&window, QPoint()), control->size());
       QVERIFY2(window.rect().contains(placed), qPrintable(control->objectName()));
       QVERIFY2(control->width() >= control->minimumSizeHint().width(),
-               qPrintable(control->objectName()));
+               qPrintable(window.objectName() + u' ' + control->metaObject()->className() + u' ' +
+                          control->objectName() + u' ' + control->accessibleName()));
     }
     window.practicePane()->solutionButton()->click();
     QVERIFY(window.grab().save(name + QStringLiteral("-solution.png")));

@@ -179,17 +179,14 @@ void PracticePane::build() {
   column->addWidget(hintSentence_);
   column->addWidget(hintRow_);
 
-  auto* buttons = new QHBoxLayout;
+  buttons_ = new QGridLayout;
   checkButton_ = Button(pane_, QStringLiteral(u"تحقّق"), "PracticeCheck");
   hintButton_ = Button(pane_, QStringLiteral(u"تلميح"), "PracticeHintButton");
   solutionButton_ = Button(pane_, QStringLiteral(u"الحل"), "PracticeSolution");
   solutionButton_->setAccessibleName(QStringLiteral(u"الحل كاملًا"));
   nextButton_ = Button(pane_, QStringLiteral(u"التالي"), "PracticeNext");
   nextButton_->setAccessibleName(QStringLiteral(u"التمرين التالي"));
-  for (QPushButton* button : {checkButton_, hintButton_, solutionButton_, nextButton_})
-    buttons->addWidget(button);
-  buttons->addStretch();
-  column->addLayout(buttons);
+  column->addLayout(buttons_);
   auto* end = new QHBoxLayout;
   tally_ = Words(pane_, "PracticeTally");
   leaveButton_ = Button(pane_, QStringLiteral(u"إنهاء التدريب"), "PracticeLeave");
@@ -224,6 +221,23 @@ void PracticePane::fit(int width, double zoom) {
 
 void PracticePane::fitControls() {
   for (auto* button : findChildren<FocusFramedButton*>()) button->zoom = zoom_;
+  if (buttons_ != nullptr) {
+    // One row where the layout is wide enough for the four buttons, two rows where it is not.
+    QPushButton* const row[] = {checkButton_, hintButton_, solutionButton_, nextButton_};
+    int needed =
+        pane_->layout()->contentsMargins().left() + pane_->layout()->contentsMargins().right();
+    for (const QPushButton* button : row)
+      needed += button->sizeHint().width() + std::max(buttons_->spacing(), 6);
+    const int across =
+        needed <= width() - layout()->contentsMargins().left() - layout()->contentsMargins().right()
+            ? 4
+            : 2;
+    for (int i = 0; i < 4; ++i) {
+      buttons_->removeWidget(row[i]);
+      buttons_->addWidget(row[i], i / across, i % across);
+    }
+    buttons_->setColumnStretch(4, 1);
+  }
   const int digit = fontMetrics().horizontalAdvance(QLatin1Char('0'));
   if (seed_ != nullptr) seed_->setFixedWidth(digit * 7 + 12);
   for (const AnswerRow& row : rows_) row.box->setFixedWidth(digit * 11 + 12);
@@ -359,6 +373,9 @@ void PracticePane::setMark(AnswerRow& row, std::optional<Verdict> verdict,
                            const std::u16string& sentence) {
   row.verdict->setText(ToQString(sentence));
   row.mark->setAccessibleName(ToQString(sentence));
+  // The mark keeps its place whether it shows or not, so that the sentences stay in one column.
+  const int size = row.box->fontMetrics().height();
+  row.mark->setFixedSize(size, size);
   if (!verdict || *verdict == Verdict::Empty) {
     row.mark->clear();
     return;
@@ -368,7 +385,6 @@ void PracticePane::setMark(AnswerRow& row, std::optional<Verdict> verdict,
                                       : *verdict == Verdict::TooRough
                                           ? QStyle::SP_MessageBoxWarning
                                           : QStyle::SP_DialogCancelButton;
-  const int size = row.box->fontMetrics().height();
   row.mark->setPixmap(style()->standardIcon(sign).pixmap(size, size, QIcon::Normal));
 }
 

@@ -8,6 +8,7 @@
 #include "practice/Round.h"
 
 class QComboBox;
+class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -57,6 +58,7 @@ class PracticePane final : public QWidget {
   QPushButton* nextButton() const { return nextButton_; }
   QPushButton* leaveButton() const { return leaveButton_; }
   QLineEdit* seedBox() const { return seed_; }
+  QPushButton* newRunButton() const { return newRun_; }
   QComboBox* levelBox() const { return level_; }
   const PracticeRound* round() const { return round_.get(); }
 
@@ -106,6 +108,7 @@ class PracticePane final : public QWidget {
   QLabel* hintSentence_ = nullptr;
   StepView* hintRow_ = nullptr;
   FormulaDirection direction_;
+  QGridLayout* buttons_ = nullptr;
   QPushButton* checkButton_ = nullptr;
   QPushButton* hintButton_ = nullptr;
   QPushButton* solutionButton_ = nullptr;
