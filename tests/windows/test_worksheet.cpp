@@ -23,6 +23,7 @@
 #include "topics/geometry/GeometryFormulas.h"
 #include "topics/temperature/TemperatureExercises.h"
 #include "ui/platform/Utf16Text.h"
+#include "ui/solution/PracticePane.h"
 #include "ui/solution/TopicWindow.h"
 #include "ui/solution/Worksheet.h"
 
@@ -286,7 +287,9 @@ void WorksheetTest::theDialogFromTheMenuAndFromATopicWindow() {
 
   // From the circle window: the circle alone.
   auto& circle = program.form<TopicWindow>(FormId::Form5);
-  program.registry.openWorksheet(circle);  // what the window's context asks for
+  // The window's own "ورقة تمارين" under its layout asks the program for it.
+  QVERIFY(circle.practicePane() != nullptr && circle.practicePane()->worksheetButton() != nullptr);
+  circle.practicePane()->worksheetButton()->click();
   for (const auto& [form, box] : dialog->topicBoxes)
     QCOMPARE(box->isChecked(), form == FormId::Form5);
   QTemporaryDir temporary;
