@@ -108,7 +108,7 @@ std::vector<std::pair<std::u16string, Math>> PracticeRound::rowsOf(const AskedRe
 StepHint PracticeRound::stepAt(std::size_t asked, std::size_t row, std::u16string sentence) {
   const auto rows = rowsOf(asked_[asked]);
   helped_ = true;
-  if (row >= rows.size()) return {std::move(sentence), {}};
+  if (row >= rows.size()) return {std::move(sentence), {}, std::nullopt};
   nextRow_[asked] = std::max(nextRow_[asked], row + 1);
   return {std::move(sentence), rows[row].first, rows[row].second};
 }
@@ -124,7 +124,7 @@ StepHint PracticeRound::hint() {
       StepsOf(*open->formula, worked_.solution.values, open->resultText, numerals_).complete;
   const std::size_t given = complete && open->expected ? rows.size() - 1 : rows.size();
   helped_ = true;
-  if (nextRow_[index] >= given) return {std::u16string(kNoMoreSteps), {}};
+  if (nextRow_[index] >= given) return {std::u16string(kNoMoreSteps), {}, std::nullopt};
   return stepAt(index, nextRow_[index], {});
 }
 

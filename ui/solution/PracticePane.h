@@ -87,6 +87,7 @@ class PracticePane final : public QWidget {
   PracticeHost& host_;
   ExerciseOf exercises_;
   Numerals numerals_;
+  FormulaDirection direction_;
   bool practising_ = false;
   double zoom_ = 1.0;
   std::unique_ptr<PracticeRound> round_;
@@ -107,7 +108,6 @@ class PracticePane final : public QWidget {
   std::vector<AnswerRow> rows_;
   QLabel* hintSentence_ = nullptr;
   StepView* hintRow_ = nullptr;
-  FormulaDirection direction_;
   QGridLayout* buttons_ = nullptr;
   QPushButton* checkButton_ = nullptr;
   QPushButton* hintButton_ = nullptr;
