@@ -5,6 +5,8 @@
 # its debug log, which is what this test reads. From the keyboard alone: the circle window's radius
 # box takes 7, Tab brings the focus to "احسب" (Orca says so), Space presses it, and within 10 s
 # Orca must have said the area, 153.86 (3.14 × 7²). Only what Orca says after the Space counts.
+# Then practice: F4 sets an exercise, which Orca says, and an answer of 0 (no circle has an area
+# of 0) checked with Enter gets its verdict said, "ليس صحيحًا".
 set -euo pipefail
 # shellcheck source=/dev/null
 source "$(dirname "$0")/xvfb.sh"
@@ -161,3 +163,14 @@ if ! hears_within "$pressed" 10 "$area"; then
 fi
 echo "Orca said after the Space:"
 spoken_after "$pressed"
+
+practice=$(log_lines)
+xdotool key F4
+hears_within "$practice" 10 "دائرة نصف قطرها" || fail_with_speech "Orca did not say the exercise after F4"
+echo "Orca said the exercise"
+checked=$(log_lines)
+xdotool type 0
+xdotool key Return
+hears_within "$checked" 10 "ليس صحيحًا" || fail_with_speech "Orca did not say the verdict on a wrong answer"
+echo "Orca said the verdict:"
+spoken_after "$checked"
