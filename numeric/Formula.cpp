@@ -162,4 +162,35 @@ double ValueOf(const Formula& formula, Values& values) {
   return ValueOrFault(Evaluation(values)(formula.expression));
 }
 
+Expr WithOperands(const Expr& expr, const std::vector<Expr>& operands) {
+  using Kind = Expr::Kind;
+  switch (expr.kind()) {
+    case Kind::Add:
+      return operands[0] + operands[1];
+    case Kind::Subtract:
+      return operands[0] - operands[1];
+    case Kind::Multiply:
+      return operands[0] * operands[1];
+    case Kind::Divide:
+      return operands[0] / operands[1];
+    case Kind::Negate:
+      return -operands[0];
+    case Kind::Abs:
+      return Abs(operands[0]);
+    case Kind::Power:
+      return Pow(operands[0], operands[1]);
+    case Kind::SquareRoot:
+      return Sqrt(operands[0]);
+    case Kind::NthRoot:
+      return NthRoot(operands[0], operands[1]);
+    case Kind::Stage:
+      return Stage(expr.name(), operands[0], expr.shown());
+    case Kind::Quantity:
+    case Kind::Constant:
+    case Kind::Ratio:
+      break;
+  }
+  return expr;
+}
+
 }  // namespace numora

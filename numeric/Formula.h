@@ -105,6 +105,10 @@ Expr Sqrt(Expr x);
 Expr NthRoot(Expr radicand, Expr index);
 Expr Stage(std::u16string_view name, Expr value, bool shown);
 
+// The same operation on other operands, in the same number; a quantity, a constant and a ratio
+// have none and come back as they are.
+Expr WithOperands(const Expr& expr, const std::vector<Expr>& operands);
+
 // The stage of an n-th root that forms the reciprocal of the index.
 inline constexpr std::u16string_view kRootExponent = u"مقلوب الدليل";
 

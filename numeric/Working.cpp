@@ -269,30 +269,9 @@ class Reduction {
     return operations(expr);
   }
 
-  // The same operation on other operands.
+  // The same operation on other operands; a stage keeps its own, as its steps are its own line's.
   static Expr Rebuilt(const Expr& expr, std::vector<Expr> operands) {
-    switch (expr.kind()) {
-      case Kind::Add:
-        return operands[0] + operands[1];
-      case Kind::Subtract:
-        return operands[0] - operands[1];
-      case Kind::Multiply:
-        return operands[0] * operands[1];
-      case Kind::Divide:
-        return operands[0] / operands[1];
-      case Kind::Negate:
-        return -operands[0];
-      case Kind::Abs:
-        return Abs(operands[0]);
-      case Kind::Power:
-        return Pow(operands[0], operands[1]);
-      case Kind::SquareRoot:
-        return Sqrt(operands[0]);
-      case Kind::NthRoot:
-        return NthRoot(operands[0], operands[1]);
-      default:
-        return expr;
-    }
+    return expr.kind() == Kind::Stage ? expr : WithOperands(expr, operands);
   }
 
  private:

@@ -8,37 +8,6 @@ namespace {
 
 using Kind = Expr::Kind;
 
-// The same operation on other operands.
-Expr Rebuilt(const Expr& expr, const std::vector<Expr>& operands) {
-  switch (expr.kind()) {
-    case Kind::Add:
-      return operands[0] + operands[1];
-    case Kind::Subtract:
-      return operands[0] - operands[1];
-    case Kind::Multiply:
-      return operands[0] * operands[1];
-    case Kind::Divide:
-      return operands[0] / operands[1];
-    case Kind::Negate:
-      return -operands[0];
-    case Kind::Abs:
-      return Abs(operands[0]);
-    case Kind::Power:
-      return Pow(operands[0], operands[1]);
-    case Kind::SquareRoot:
-      return Sqrt(operands[0]);
-    case Kind::NthRoot:
-      return NthRoot(operands[0], operands[1]);
-    case Kind::Stage:
-      return Stage(expr.name(), operands[0], expr.shown());
-    case Kind::Quantity:
-    case Kind::Constant:
-    case Kind::Ratio:
-      break;
-  }
-  return expr;
-}
-
 bool IsConstant(const Expr& expr, double value) {
   return expr.kind() == Kind::Constant && expr.piMultiple() == 0 && expr.number() == value;
 }
@@ -113,7 +82,7 @@ void Collect(const Expr& e, const std::function<Expr(const Expr&)>& whole,
           std::vector<Expr> changed;
           for (std::size_t j = 0; j < e.operandCount(); ++j) changed.push_back(e.operand(j));
           changed[i] = replacement;
-          return whole(Rebuilt(e, changed));
+          return whole(WithOperands(e, changed));
         },
         slips);
   }

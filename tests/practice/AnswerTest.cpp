@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "../numeric/TestSupport.h"
 #include "practice/TypedAnswer.h"
 #include "topics/algebra/AlgebraFormulas.h"
 #include "topics/geometry/GeometryFormulas.h"
@@ -10,20 +11,7 @@
 namespace numora {
 namespace {
 
-// Readable form of a UTF-16 text for failure messages: ASCII as it is, the rest as \uXXXX.
-std::string Show(std::u16string_view text) {
-  std::string shown = "\"";
-  for (char16_t c : text) {
-    if (c >= 0x20 && c < 0x7F) {
-      shown += static_cast<char>(c);
-    } else {
-      char escaped[8];
-      std::snprintf(escaped, sizeof escaped, "\\u%04X", static_cast<unsigned>(c));
-      shown += escaped;
-    }
-  }
-  return shown + "\"";
-}
+using test::Show;
 
 const char* Name(Verdict verdict) {
   switch (verdict) {

@@ -189,7 +189,9 @@ TEST(PracticeRound, ChecksEachTypedAnswerAndHintsAtAWrongOne) {
     EXPECT_EQ(!checked.hint.row.empty(), row.hinted);
     EXPECT_EQ(round.outcome(), row.outcome);
     for (const AnswerVerdict& verdict : checked.verdicts)
-      if (verdict.verdict != Verdict::Empty) EXPECT_FALSE(verdict.sentence.empty());
+      if (verdict.verdict != Verdict::Empty) {
+        EXPECT_FALSE(verdict.sentence.empty());
+      }
   }
 }
 
