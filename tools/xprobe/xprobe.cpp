@@ -29,6 +29,17 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
+// A window listed by the server may be gone by the time it is asked about (a splash window that
+// closes as the main menu opens): that window is simply no longer there. Any other error ends the
+// probe, as Xlib's own handler would.
+int IgnoreVanishedWindows(Display* display, XErrorEvent* error) {
+  if (error->error_code == BadWindow || error->error_code == BadDrawable) return 0;
+  char text[256];
+  XGetErrorText(display, error->error_code, text, sizeof text);
+  std::fprintf(stderr, "xprobe: X error: %s\n", text);
+  std::exit(2);
+}
+
 std::string Title(Display* display, Window window) {
   const Atom netName = XInternAtom(display, "_NET_WM_NAME", False);
   const Atom utf8 = XInternAtom(display, "UTF8_STRING", False);
@@ -122,6 +133,7 @@ int main(int argc, char* argv[]) {
     std::fprintf(stderr, "xprobe: cannot open display\n");
     return 3;
   }
+  XSetErrorHandler(IgnoreVanishedWindows);
   const int status = Run(display, argc, argv);
   XCloseDisplay(display);
   return status;
