@@ -198,6 +198,11 @@ void PracticeTest::aRoundWithTheKeyboardAlone() {
   QVERIFY2(window.announced().contains(VerdictOf(window, 0)->text()),
            qPrintable(window.announced()));
   QVERIFY(window.announced().contains(step->accessibleName()));
+  // Zoomed, the mark is drawn again in the size of the answer's text.
+  QTest::keyClick(area, Qt::Key_Equal, Qt::ControlModifier);
+  auto* mark = window.findChildren<QLabel*>(QStringLiteral("PracticeMark")).value(0);
+  QCOMPARE(qRound(mark->pixmap().deviceIndependentSize().height()), area->fontMetrics().height());
+  QTest::keyClick(area, Qt::Key_0, Qt::ControlModifier);
   QCOMPARE(round.outcome(), Outcome::Open);
 
   // "تلميح" gives the next step.

@@ -221,6 +221,8 @@ void PracticePane::fit(int width, double zoom) {
 
 void PracticePane::fitControls() {
   for (auto* button : findChildren<FocusFramedButton*>()) button->zoom = zoom_;
+  // A mark shown is drawn again in the size of the zoomed text.
+  for (AnswerRow& row : rows_) setMark(row, row.shown, ToU16String(row.verdict->text()));
   if (buttons_ != nullptr) {
     // One row where the layout is wide enough for the four buttons, two rows where it is not.
     QPushButton* const row[] = {checkButton_, hintButton_, solutionButton_, nextButton_};
@@ -328,6 +330,7 @@ void PracticePane::nextExercise() {
     const int at = static_cast<int>(rows_.size());
     AnswerRow row{new QLabel(answers_), new QLineEdit(answers_), new QLabel(answers_),
                   Words(answers_, "PracticeVerdict")};
+    row.mark->setObjectName(QStringLiteral("PracticeMark"));
     row.box->setObjectName(QStringLiteral("PracticeAnswer%1").arg(at + 1));
     row.name->setBuddy(row.box);
     grid->addWidget(row.name, at, 0);
@@ -371,6 +374,7 @@ void PracticePane::nextExercise() {
 
 void PracticePane::setMark(AnswerRow& row, std::optional<Verdict> verdict,
                            const std::u16string& sentence) {
+  row.shown = verdict;
   row.verdict->setText(ToQString(sentence));
   row.mark->setAccessibleName(ToQString(sentence));
   // The mark keeps its place whether it shows or not, so that the sentences stay in one column.

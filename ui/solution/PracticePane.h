@@ -69,6 +69,7 @@ class PracticePane final : public QWidget {
     QLineEdit* box;
     QLabel* mark;
     QLabel* verdict;
+    std::optional<Verdict> shown = std::nullopt;  // the verdict the mark shows
   };
   void build();
   // A new run at the chosen level from the typed number, or from a new one where none was typed.
