@@ -92,11 +92,12 @@ WorksheetDialog::WorksheetDialog(const FormContext& context,
   add(QStringLiteral(u"مفاتيح الإجابات"), keysBox);
 
   printButton = new QPushButton(QStringLiteral(u"طباعة…"));
-  pdfButton = new QPushButton(QStringLiteral(u"حفظ ملف PDF…"));
+  // The mark after "PDF" keeps the dots at the caption's end, on its left, as Arabic reads.
+  pdfButton = new QPushButton(QStringLiteral(u"حفظ ملف PDF\u200F…"));
   closeButton = new QPushButton(QStringLiteral(u"إغلاق"));
   auto* buttons = new QDialogButtonBox;
   for (QPushButton* button : {printButton, pdfButton, closeButton}) {
-    button->setAccessibleName(button->text().remove(u'…'));
+    button->setAccessibleName(button->text().remove(u'…').remove(QChar(0x200F)));
     buttons->addButton(button, button == closeButton ? QDialogButtonBox::RejectRole
                                                      : QDialogButtonBox::ActionRole);
   }
