@@ -158,6 +158,9 @@ Figure FigureToSet(const Figure& figure, const std::vector<std::u16string>& give
       return !number.empty() && WithoutBidiMarks(number) == text;
     });
   });
+  // A figure with no given number left on it (a parabola's roots, a power on a number line) would
+  // only hint at the answer by its shape: it is left out.
+  if (set.labels.empty() && !figure.labels.empty()) return {};
   // The description speaks of the results; the figure is named only.
   set.description = set.name;
   set.caption.clear();

@@ -89,8 +89,8 @@ SheetEntry EntryOf(const Exercise& exercise, const WorkedExercise& worked,
 // The figure of a solution as a sheet may show it before the exercise is done: only the labels
 // that say a number the pupil is given (a length, a coefficient) stay; a label with a number the
 // window computed, a scale's number and a caption go, and the figure then says it is not drawn to
-// scale, since its proportions would measure the answer. A figure that says why it is not drawn is
-// left out.
+// scale, since its proportions would measure the answer. A figure that says why it is not drawn,
+// and one that keeps no number at all, is left out.
 Figure FigureToSet(const Figure& figure, const std::vector<std::u16string>& given);
 
 }  // namespace numora

@@ -210,7 +210,7 @@ TEST(SheetFigure, ShowsOnlyTheGivenNumbers) {
        {u"3", u"2"},
        {u"3"},
        false},
-      // Neither the roots, the vertex nor the scale, whose 20 is C's.
+      // Neither the roots, the vertex nor the scale, whose 20 is C's: no figure.
       {"parabola: nothing", Parabola(), {u"1", u"-9", u"20"}, {}, false},
   };
   for (const Shown& row : rows) {
@@ -218,6 +218,10 @@ TEST(SheetFigure, ShowsOnlyTheGivenNumbers) {
     ASSERT_TRUE(row.figure.cannotDraw.empty());
     const Figure set = FigureToSet(row.figure, row.given);
     EXPECT_EQ(Labels(set), row.kept);
+    if (row.kept.empty()) {
+      EXPECT_TRUE(set.paths.empty());
+      continue;
+    }
     EXPECT_EQ(set.notToScale.empty(), row.toScale);
     EXPECT_EQ(set.paths.size(), row.figure.paths.size());
   }
