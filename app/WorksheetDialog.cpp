@@ -16,6 +16,7 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "ui/frame/Zoom.h"
 #include "ui/platform/FormulaSetting.h"
 #include "ui/platform/Utf16Text.h"
 #include "ui/solution/TopicWindow.h"
@@ -112,6 +113,20 @@ WorksheetDialog::WorksheetDialog(const FormContext& context,
   connect(printButton, &QPushButton::clicked, this, &WorksheetDialog::print);
   connect(pdfButton, &QPushButton::clicked, this, &WorksheetDialog::saveAsPdf);
   connect(closeButton, &QPushButton::clicked, this, &WorksheetDialog::hide);
+
+  // The dialog grows with the program's zoom, as the windows do, and takes its keys.
+  if (Zoom* zoom = context.zoom) {
+    zoom->follow(*this);
+    const QFont base = font();
+    auto follow = [this, zoom, base] {
+      QFont zoomed = base;
+      zoomed.setPointSizeF(base.pointSizeF() * zoom->factor());
+      setFont(zoomed);
+      adjustSize();
+    };
+    follow();
+    connect(zoom, &Zoom::changed, this, follow);
+  }
 }
 
 void WorksheetDialog::choose(std::optional<FormId> topic) {

@@ -284,6 +284,15 @@ void WorksheetTest::theDialogFromTheMenuAndFromATopicWindow() {
     dialog->grab().save(QString::fromLocal8Bit(kept) + QStringLiteral("/dialog.png"));
   QVERIFY(!dialog->saveAs(QDir::temp().filePath("none.pdf")));
   QCOMPARE(program.messages.shown.size(), 1u);
+  // It grows with the program's zoom, from its own keys too, and comes back.
+  const qreal size = dialog->font().pointSizeF();
+  QTest::keyClick(dialog->countBox, Qt::Key_Equal, Qt::ControlModifier);
+  QVERIFY(program.registry.zoom().percent() > 100);
+  QCOMPARE(dialog->font().pointSizeF(), size * program.registry.zoom().factor());
+  if (const QByteArray kept = qgetenv("NUMORA_PRINT_DIR"); !kept.isEmpty())
+    dialog->grab().save(QString::fromLocal8Bit(kept) + QStringLiteral("/dialog-zoomed.png"));
+  program.registry.zoom().reset();
+  QCOMPARE(dialog->font().pointSizeF(), size);
 
   // From the circle window: the circle alone.
   auto& circle = program.form<TopicWindow>(FormId::Form5);
