@@ -308,8 +308,9 @@ WorkedExercise TopicWindow::setExercise(const Exercise& exercise) {
     }
     practiseControls(true);
   }
-  WorkedExercise worked = work(exercise);
+  // Set for the whole exercise, so that working it out finds it set and sets nothing itself.
   if (std::function<void()> unprepare = prepare(exercise)) unprepare_.push_back(unprepare);
+  WorkedExercise worked = work(exercise);
 
   // No result shows before the pupil has answered, and none of the pupil's own: results first,
   // since the temperature's box is both.
@@ -323,12 +324,9 @@ WorkedExercise TopicWindow::setExercise(const Exercise& exercise) {
   for (const WorkedExercise::Box& typed : worked.boxes) {
     auto* box = qobject_cast<QLineEdit*>(Widget(typed.field));
     if (box == nullptr) continue;
-    writing_ = true;
-    box->setText(ToQString(typed.text));
-    writing_ = false;
-    box->setReadOnly(true);
     notes_.setNote(box, {});
-    ShowWhole(box);
+    setText(typed.field, typed.text);
+    box->setReadOnly(true);
   }
   for (const KeptField& kept : kept_)
     if (auto* box = qobject_cast<QLineEdit*>(kept.field)) box->setReadOnly(true);
@@ -353,16 +351,12 @@ void TopicWindow::endExercises() {
     (*unprepare)();
   unprepare_.clear();
   for (const KeptField& kept : kept_) {
+    // The note first: its mark takes room that the text is fitted to.
     if (auto* box = qobject_cast<QLineEdit*>(kept.field)) {
-      writing_ = true;
-      box->setText(kept.text);
-      writing_ = false;
       box->setReadOnly(kept.readOnly);
       if (notes_.note(box) != kept.note) notes_.setNote(box, kept.note);
-    } else if (auto* label = qobject_cast<QLabel*>(kept.field)) {
-      label->setText(kept.text);
     }
-    ShowWhole(kept.field);
+    setText(Id(kept.field), ToU16String(kept.text));
     if (notes_.working(kept.field) != kept.working) notes_.setWorking(kept.field, kept.working);
     if (notes_.staleSentence(kept.field) != kept.stale) notes_.setStale(kept.field, kept.stale);
   }
