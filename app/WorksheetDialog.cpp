@@ -3,14 +3,11 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
-#include <QFileDialog>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLocale>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QSpinBox>
@@ -19,6 +16,7 @@
 #include "ui/frame/Zoom.h"
 #include "ui/platform/FormulaSetting.h"
 #include "ui/platform/Utf16Text.h"
+#include "ui/solution/PrintDocument.h"
 #include "ui/solution/TopicWindow.h"
 
 namespace numora {
@@ -165,33 +163,23 @@ bool WorksheetDialog::saveAs(const QString& path) {
   const std::optional<PrintedSheet> made = sheet();
   if (!made) return false;
   if (WriteSheetPdf(*made, path)) return true;
-  fail(QStringLiteral(u"لم يحفظ الملف «%1»: تعذرت الكتابة فيه.").arg(path));
+  fail(NotWritten(path));
   return false;
 }
 
 void WorksheetDialog::print() {
   const std::optional<PrintedSheet> made = sheet();
   if (!made) return;
-  QPrinter printer(QPrinter::HighResolution);
-  printer.setDocName(ToQString(made->title));
-  QPrintDialog dialog(&printer, this);
-  dialog.setWindowTitle(QStringLiteral(u"طباعة ورقة التمارين"));
-  if (dialog.exec() != QDialog::Accepted) return;
-  if (PrintSheet(*made, printer) && printer.printerState() != QPrinter::Error) return;
-  if (printer.outputFileName().isEmpty())
-    fail(QStringLiteral(u"لم تتم الطباعة: تعذر الإرسال إلى الطابعة «%1».")
-             .arg(printer.printerName()));
-  else
-    fail(QStringLiteral(u"لم يحفظ الملف «%1»: تعذرت الكتابة فيه.").arg(printer.outputFileName()));
+  const QString failed =
+      PrintThroughDialog(this, QStringLiteral(u"طباعة ورقة التمارين"), ToQString(made->title),
+                         [&made](QPagedPaintDevice& device) { return PrintSheet(*made, device); });
+  if (!failed.isEmpty()) fail(failed);
 }
 
 void WorksheetDialog::saveAsPdf() {
-  QString path = QFileDialog::getSaveFileName(this, QStringLiteral(u"حفظ ورقة التمارين ملف PDF"),
-                                              windowTitle() + QStringLiteral(".pdf"),
-                                              QStringLiteral(u"ملف PDF (*.pdf)"));
-  if (path.isEmpty()) return;  // cancelled
-  if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) path += QStringLiteral(".pdf");
-  saveAs(path);
+  const QString path =
+      AskPdfPath(this, QStringLiteral(u"حفظ ورقة التمارين ملف PDF"), windowTitle());
+  if (!path.isEmpty()) saveAs(path);
 }
 
 void WorksheetDialog::fail(const QString& sentence) {

@@ -2,10 +2,13 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QFile>
+#include <QFileDialog>
 #include <QFontDatabase>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QRawFont>
 #include <QTextBlock>
 #include <QTextObjectInterface>
@@ -335,6 +338,33 @@ bool WritePdfFile(const QString& path, const QString& title,
   if (written && file.error() == QFileDevice::NoError) return true;
   file.remove();
   return false;
+}
+
+QString NotWritten(const QString& path) {
+  return QStringLiteral(u"لم يحفظ الملف «%1»: تعذرت الكتابة فيه.").arg(path);
+}
+
+QString PrintThroughDialog(QWidget* parent, const QString& dialogTitle, const QString& documentName,
+                           const std::function<bool(QPagedPaintDevice&)>& paint) {
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setDocName(documentName);
+  QPrintDialog dialog(&printer, parent);
+  dialog.setWindowTitle(dialogTitle);
+  if (dialog.exec() != QDialog::Accepted) return {};
+  if (paint(printer) && printer.printerState() != QPrinter::Error) return {};
+  if (printer.outputFileName().isEmpty())
+    return QStringLiteral(u"لم تتم الطباعة: تعذر الإرسال إلى الطابعة «%1».")
+        .arg(printer.printerName());
+  return NotWritten(printer.outputFileName());
+}
+
+QString AskPdfPath(QWidget* parent, const QString& dialogTitle, const QString& suggestedName) {
+  QString path =
+      QFileDialog::getSaveFileName(parent, dialogTitle, suggestedName + QStringLiteral(".pdf"),
+                                   QStringLiteral(u"ملف PDF (*.pdf)"));
+  if (!path.isEmpty() && !path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
+    path += QStringLiteral(".pdf");
+  return path;
 }
 
 }  // namespace numora

@@ -9,6 +9,8 @@
 #include <utility>
 #include <vector>
 
+class QWidget;
+
 #include "numeric/Figure.h"
 #include "numeric/Typeset.h"
 #include "solution/Solution.h"
@@ -74,5 +76,15 @@ class PrintDocument {
 // file left behind, when it could not be written.
 bool WritePdfFile(const QString& path, const QString& title,
                   const std::function<bool(QPagedPaintDevice&)>& paint);
+
+// Qt's print dialog under the given title, then the pages painted on the chosen printer (or the
+// file the dialog writes on Linux). The sentence that says what failed; empty when the pages were
+// printed or the dialog was cancelled.
+QString PrintThroughDialog(QWidget* parent, const QString& dialogTitle, const QString& documentName,
+                           const std::function<bool(QPagedPaintDevice&)>& paint);
+// The PDF file's path the user chose, ending in ".pdf"; empty when the dialog was cancelled.
+QString AskPdfPath(QWidget* parent, const QString& dialogTitle, const QString& suggestedName);
+// The sentence of a file that could not be written.
+QString NotWritten(const QString& path);
 
 }  // namespace numora

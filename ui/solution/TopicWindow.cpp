@@ -2,12 +2,9 @@
 
 #include <QBoxLayout>
 #include <QCheckBox>
-#include <QFileDialog>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -20,6 +17,7 @@
 #include "ui/frame/Twips.h"
 #include "ui/platform/FormulaSetting.h"
 #include "ui/platform/Utf16Text.h"
+#include "ui/solution/PrintDocument.h"
 #include "ui/solution/Printout.h"
 #include "ui/solution/SolutionPanel.h"
 
@@ -29,10 +27,6 @@ namespace {
 // The calculation knows a field by its widget, given as a QWidget so that it comes back as one.
 FieldId Id(const QWidget* widget) { return widget; }
 QWidget* Widget(FieldId id) { return static_cast<QWidget*>(const_cast<void*>(id)); }
-
-QString NotWritten(const QString& path) {
-  return QStringLiteral(u"لم يحفظ الملف «%1»: تعذرت الكتابة فيه.").arg(path);
-}
 
 }  // namespace
 
@@ -80,25 +74,15 @@ PrintedCalculation TopicWindow::printed() const {
 }
 
 void TopicWindow::print() {
-  QPrinter printer(QPrinter::HighResolution);
-  printer.setDocName(windowTitle());
-  QPrintDialog dialog(&printer, this);
-  dialog.setWindowTitle(QStringLiteral(u"طباعة الحساب"));
-  if (dialog.exec() != QDialog::Accepted) return;
-  if (PrintCalculation(printed(), printer) && printer.printerState() != QPrinter::Error) return;
-  if (printer.outputFileName().isEmpty())
-    printFailed(QStringLiteral(u"لم تتم الطباعة: تعذر الإرسال إلى الطابعة «%1».")
-                    .arg(printer.printerName()));
-  else
-    printFailed(NotWritten(printer.outputFileName()));
+  const QString failed = PrintThroughDialog(
+      this, QStringLiteral(u"طباعة الحساب"), windowTitle(),
+      [this](QPagedPaintDevice& device) { return PrintCalculation(printed(), device); });
+  if (!failed.isEmpty()) printFailed(failed);
 }
 
 void TopicWindow::saveAsPdf() {
-  QString path = QFileDialog::getSaveFileName(this, QStringLiteral(u"حفظ الحساب ملف PDF"),
-                                              windowTitle() + QStringLiteral(".pdf"),
-                                              QStringLiteral(u"ملف PDF (*.pdf)"));
+  const QString path = AskPdfPath(this, QStringLiteral(u"حفظ الحساب ملف PDF"), windowTitle());
   if (path.isEmpty()) return;  // cancelled
-  if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) path += QStringLiteral(".pdf");
   if (!WritePdf(printed(), path)) printFailed(NotWritten(path));
 }
 
