@@ -228,9 +228,10 @@ TEST(Figures, ThermometersShowOneTemperatureAtOneLevel) {
         {marks[0], {u"0", u"32", u"273"}}, {marks[1], {u"100", u"212", u"373"}}};
     for (const auto& [y, numbers] : water) {
       for (std::u16string_view number : numbers) EXPECT_TRUE(Labelled(figure, number, y));
-      EXPECT_TRUE(std::any_of(figure.paths.begin(), figure.paths.end(), [&](const FigurePath& p) {
-        return p.line == FigureLine::Guide && p.points.front().y == y && p.points.back().y == y;
-      }));
+      EXPECT_TRUE(
+          std::any_of(figure.paths.begin(), figure.paths.end(), [&, y = y](const FigurePath& p) {
+            return p.line == FigureLine::Guide && p.points.front().y == y && p.points.back().y == y;
+          }));
     }
   }
 }

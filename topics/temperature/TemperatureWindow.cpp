@@ -78,7 +78,7 @@ std::function<void()> TemperatureWindow::prepare(const Exercise& exercise) {
   }
   if (asked == nullptr || asked == before) return {};
   asked->setChecked(true);
-  return [this, asked, before] {
+  return [asked, before] {
     if (before != nullptr) {
       before->setChecked(true);
       return;

@@ -30,7 +30,6 @@ namespace {
 constexpr int kTextWidth = 300;  // logical pixels
 constexpr int kFigureWidth = 260;
 constexpr int kSmallestHeight = 200;
-constexpr int kStepIndent = 24;
 
 }  // namespace
 
