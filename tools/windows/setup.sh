@@ -49,11 +49,6 @@ qt_options=(
   -DFEATURE_opengl=OFF -DFEATURE_dynamicgl=OFF -DFEATURE_vulkan=OFF
   -DFEATURE_tabletevent=OFF -DFEATURE_concurrent=OFF
   -DFEATURE_xml=OFF -DFEATURE_testlib=ON
-  # The program draws with the Windows platform plugin (and its tests with the offscreen one):
-  # not the Direct2D plugin, a second build of the Windows plugin. It reads no GIF, Markdown or
-  # OpenDocument text.
-  -DFEATURE_direct2d=OFF -DFEATURE_gif=OFF
-  -DFEATURE_textmarkdownreader=OFF -DFEATURE_textmarkdownwriter=OFF -DFEATURE_textodfwriter=OFF
   -DFEATURE_system_zlib=OFF -DFEATURE_system_pcre2=OFF -DFEATURE_system_harfbuzz=OFF
   -DFEATURE_system_freetype=OFF -DFEATURE_system_jpeg=OFF -DFEATURE_system_png=OFF
   -DFEATURE_system_doubleconversion=OFF
@@ -68,7 +63,7 @@ if [ ! -f "$prefix/.complete" ]; then
   work="$cache/work-$qt_version-$key"
   log="$cache/qt-$qt_version-mingw64-$key.log"
   mkdir -p "$work"
-  say "building Qt $qt_version for Windows into $prefix (about 35 minutes on 2 cores, once)"
+  say "building Qt $qt_version for Windows into $prefix (about 35 minutes on 2 free cores, once)"
   took >/dev/null
   say "log: $log"
   : >"$log"
