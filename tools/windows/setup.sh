@@ -15,9 +15,10 @@ print_prefix=false
 [ "${1:-}" = --print-prefix ] && print_prefix=true
 
 say() { echo "windows-setup: $*" >&2; }
-# The time since the last call, for the steps of the Qt build.
+source "$here/../stage.sh"
+# Says that a step of the set-up is done and how long it took since the last one.
 step_start=$SECONDS
-took() { local seconds=$((SECONDS - step_start)); step_start=$SECONDS; echo "$((seconds / 60)) min $((seconds % 60)) s"; }
+step_done() { say "$1 in $(stage_duration $((SECONDS - step_start)))"; step_start=$SECONDS; }
 
 if [ "$(id -u)" -eq 0 ]; then sudo=(); elif command -v sudo >/dev/null 2>&1; then sudo=(sudo); else sudo=(false); fi
 
@@ -37,7 +38,7 @@ if [ ${#missing[@]} -gt 0 ]; then
   export DEBIAN_FRONTEND=noninteractive
   "${sudo[@]}" apt-get update -qq
   "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
-  say "installed in $(took)"
+  step_done "installed"
 fi
 
 # ---- Qt for Windows
@@ -64,7 +65,7 @@ if [ ! -f "$prefix/.complete" ]; then
   log="$cache/qt-$qt_version-mingw64-$key.log"
   mkdir -p "$work"
   say "building Qt $qt_version for Windows into $prefix (about 35 minutes on 2 free cores, once)"
-  took >/dev/null
+  step_start=$SECONDS
   say "log: $log"
   : >"$log"
 
@@ -86,7 +87,7 @@ SOURCES
     (cd "$work" && apt-get "${aptopts[@]}" source "qt6-base=$(dpkg-query -W -f='${Version}' qt6-base-dev-tools)" >>"$log" 2>&1 \
       || apt-get "${aptopts[@]}" source qt6-base >>"$log" 2>&1)
     src="$(find "$work" -maxdepth 1 -type d -name 'qt6-base-*' | head -n1)"
-    say "fetched and unpacked in $(took)"
+    step_done "fetched and unpacked"
   fi
 
   build="$work/build"
@@ -97,7 +98,7 @@ SOURCES
     -DCMAKE_INSTALL_PREFIX="$prefix" \
     -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
     "${qt_options[@]}" >>"$log" 2>&1 || { say "configure failed, see $log"; tail -n 30 "$log" >&2; exit 1; }
-  say "configured in $(took)"
+  step_done "configured"
 
   say "compiling"
   ( cmake --build "$build" >>"$log" 2>&1; echo $? >"$work/build.rc" ) &
@@ -109,7 +110,7 @@ SOURCES
   done
   wait "$builder" || true
   if [ "$(cat "$work/build.rc")" != 0 ]; then say "compiling failed, see $log"; tail -n 30 "$log" >&2; exit 1; fi
-  say "compiled in $(took)"
+  step_done "compiled"
 
   say "installing"
   stage="$cache/.staging-$key"
@@ -120,7 +121,8 @@ SOURCES
   rm -rf "$stage"
   touch "$prefix/.complete"
   rm -rf "$work"
-  say "installed in $(took); Qt for Windows is ready in $prefix"
+  step_done "installed"
+  say "Qt for Windows is ready in $prefix"
 fi
 $print_prefix && echo "$prefix"
 exit 0
