@@ -43,6 +43,9 @@ fi
 
 # ---- Qt for Windows
 qt_version="$(dpkg-query -W -f='${Version}' qt6-base-dev-tools | sed 's/+.*//; s/-.*//')"
+# Only the modules and features the program and its tests use. The Direct2D platform plugin goes
+# (direct2d1_1), not the direct2d feature itself, which also gates DirectWrite's font engine that
+# the print support links; FreeType stays, as the offscreen platform of the tests is built on it.
 qt_options=(
   -DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=ON
   -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF
@@ -50,6 +53,8 @@ qt_options=(
   -DFEATURE_opengl=OFF -DFEATURE_dynamicgl=OFF -DFEATURE_vulkan=OFF
   -DFEATURE_tabletevent=OFF -DFEATURE_concurrent=OFF
   -DFEATURE_xml=OFF -DFEATURE_testlib=ON
+  -DFEATURE_direct2d1_1=OFF -DFEATURE_gif=OFF
+  -DFEATURE_textmarkdownreader=OFF -DFEATURE_textmarkdownwriter=OFF -DFEATURE_textodfwriter=OFF
   -DFEATURE_system_zlib=OFF -DFEATURE_system_pcre2=OFF -DFEATURE_system_harfbuzz=OFF
   -DFEATURE_system_freetype=OFF -DFEATURE_system_jpeg=OFF -DFEATURE_system_png=OFF
   -DFEATURE_system_doubleconversion=OFF

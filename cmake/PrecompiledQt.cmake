@@ -1,0 +1,71 @@
+# Qt Widgets' headers parsed once per build instead of once per source file: every target that
+# compiles against Qt Widgets reuses one precompiled <QtWidgets>. That header is most of what each
+# window, window test and moc file reads, so it is most of their compile time.
+#
+# On in the dev, release and Windows builds (GCC: a fifth to two fifths less compile time). Off
+# in the sanitizer build, where clang gains nothing by it, and which thereby still proves that
+# each file includes what it uses.
+option(NUMORA_PRECOMPILE_QT "Precompile <QtWidgets> once for every target that uses it" OFF)
+
+# Whether a target's own compile sees Qt Widgets: it links Qt6::Widgets, or a target of this
+# project whose public link interface leads there (a private link gives no headers).
+function(numora_sees_qt_widgets target result)
+  get_target_property(links ${target} LINK_LIBRARIES)
+  set(seen ${target})
+  set(sees FALSE)
+  while(links)
+    list(POP_FRONT links link)
+    if(link STREQUAL "Qt6::Widgets")
+      set(sees TRUE)
+      break()
+    endif()
+    if(link MATCHES "^\\$<" OR NOT TARGET ${link} OR link IN_LIST seen)
+      continue()
+    endif()
+    list(APPEND seen ${link})
+    get_target_property(aliased ${link} ALIASED_TARGET)
+    if(aliased)
+      list(APPEND links ${aliased})
+      continue()
+    endif()
+    get_target_property(public ${link} INTERFACE_LINK_LIBRARIES)
+    if(public)
+      list(APPEND links ${public})
+    endif()
+  endwhile()
+  set(${result} ${sees} PARENT_SCOPE)
+endfunction()
+
+function(numora_targets_in directory result)
+  get_property(targets DIRECTORY ${directory} PROPERTY BUILDSYSTEM_TARGETS)
+  get_property(subdirectories DIRECTORY ${directory} PROPERTY SUBDIRECTORIES)
+  foreach(subdirectory IN LISTS subdirectories)
+    numora_targets_in(${subdirectory} more)
+    list(APPEND targets ${more})
+  endforeach()
+  set(${result} ${targets} PARENT_SCOPE)
+endfunction()
+
+# Called once, after every target exists.
+function(numora_precompile_qt)
+  if(NOT NUMORA_PRECOMPILE_QT OR NOT NUMORA_WITH_GUI)
+    return()
+  endif()
+  numora_targets_in(${PROJECT_SOURCE_DIR} targets)
+  set(source ${PROJECT_BINARY_DIR}/numora_qt_pch.cpp)
+  file(CONFIGURE OUTPUT ${source} CONTENT "// The precompiled Qt Widgets headers' own target.\n")
+  add_library(numora_qt_pch STATIC ${source})
+  target_link_libraries(numora_qt_pch PRIVATE Qt6::Widgets)
+  target_precompile_headers(numora_qt_pch PRIVATE <QtWidgets>)
+  set_target_properties(numora_qt_pch PROPERTIES AUTOMOC OFF AUTOUIC OFF AUTORCC OFF)
+  foreach(target IN LISTS targets)
+    get_target_property(type ${target} TYPE)
+    if(NOT type MATCHES "^(STATIC_LIBRARY|SHARED_LIBRARY|MODULE_LIBRARY|EXECUTABLE)$")
+      continue()
+    endif()
+    numora_sees_qt_widgets(${target} sees)
+    if(sees)
+      target_precompile_headers(${target} REUSE_FROM numora_qt_pch)
+    endif()
+  endforeach()
+endfunction()
