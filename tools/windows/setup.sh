@@ -69,7 +69,7 @@ if [ ! -f "$prefix/.complete" ]; then
   work="$cache/work-$qt_version-$key"
   log="$cache/qt-$qt_version-mingw64-$key.log"
   mkdir -p "$work"
-  say "building Qt $qt_version for Windows into $prefix (about 35 minutes on 2 free cores, once)"
+  say "building Qt $qt_version for Windows into $prefix (about 25 minutes on 2 free cores, once)"
   step_start=$SECONDS
   say "log: $log"
   : >"$log"
