@@ -8,6 +8,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLocale>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QSpinBox>
@@ -28,6 +29,37 @@ std::uint64_t FreshSeed() {
   return QRandomGenerator::global()->bounded(static_cast<quint64>(kLowestSeed),
                                              static_cast<quint64>(kHighestSeed) + 1);
 }
+
+// The work of a sheet under a progress dialog, which shows itself when the work lasts longer than
+// half a second and stops it at "إلغاء". Working the exercises out is the first half of the bar,
+// printing them the second.
+class SheetWork {
+ public:
+  explicit SheetWork(QWidget* parent)
+      : dialog_(QStringLiteral(u"تُعدّ ورقة التمارين…"), QStringLiteral(u"إلغاء"), 0, 0, parent) {
+    dialog_.setWindowTitle(QStringLiteral(u"ورقة تمارين"));
+    // The windows that work the exercises out stay as they are until the work is done.
+    dialog_.setWindowModality(Qt::ApplicationModal);
+    dialog_.setMinimumDuration(500);
+    dialog_.setAutoReset(false);
+    dialog_.setAutoClose(false);
+    dialog_.setAccessibleName(dialog_.labelText());
+  }
+  Progress making() { return half(0); }
+  Progress printing() { return half(1); }
+  bool cancelled() const { return dialog_.wasCanceled(); }
+
+ private:
+  Progress half(int which) {
+    return [this, which](int done, int total) {
+      dialog_.setMaximum(2 * total);
+      // Each step shows, and lets the program answer: the window is repainted and "إلغاء" heard.
+      dialog_.setValue(which * total + done);
+      return !dialog_.wasCanceled();
+    };
+  }
+  QProgressDialog dialog_;
+};
 
 }  // namespace
 
@@ -132,7 +164,7 @@ void WorksheetDialog::choose(std::optional<FormId> topic) {
   for (const auto& [form, box] : topicBoxes) box->setChecked(form == *topic);
 }
 
-std::optional<PrintedSheet> WorksheetDialog::sheet() {
+std::optional<PrintedSheet> WorksheetDialog::sheet(const Progress& progress) {
   WorksheetChoice choice{.topics = {},
                          .count = countBox->value(),
                          .level = static_cast<Level>(levelBox->currentData().toInt()),
@@ -156,29 +188,32 @@ std::optional<PrintedSheet> WorksheetDialog::sheet() {
   }
   const FormulaDirection direction =
       context_.formulas ? context_.formulas->direction() : FormulaDirection::LeftToRight;
-  return MakeSheet(choice, context_.numerals, direction);
+  if (!progress) return MakeSheet(choice, context_.numerals, direction);
+  return MakeSheet(choice, context_.numerals, direction, progress);
 }
 
 bool WorksheetDialog::saveAs(const QString& path) {
-  const std::optional<PrintedSheet> made = sheet();
+  SheetWork work(this);
+  const std::optional<PrintedSheet> made = sheet(work.making());
   if (!made) return false;
-  if (WriteSheetPdf(*made, path)) return true;
-  fail(NotWritten(path));
+  if (WriteSheetPdf(*made, path, work.printing())) return true;
+  if (!work.cancelled()) fail(NotWritten(path));
   return false;
 }
 
 void WorksheetDialog::print() {
-  const std::optional<PrintedSheet> made = sheet();
+  SheetWork work(this);
+  const std::optional<PrintedSheet> made = sheet(work.making());
   if (!made) return;
-  const QString failed =
-      PrintThroughDialog(this, QStringLiteral(u"طباعة ورقة التمارين"), ToQString(made->title),
-                         [&made](QPagedPaintDevice& device) { return PrintSheet(*made, device); });
-  if (!failed.isEmpty()) fail(failed);
+  const QString failed = PrintThroughDialog(
+      this, QStringLiteral(u"طباعة ورقة التمارين"), ToQString(made->title),
+      [&](QPagedPaintDevice& device) { return PrintSheet(*made, device, work.printing()); });
+  if (!failed.isEmpty() && !work.cancelled()) fail(failed);
 }
 
 void WorksheetDialog::saveAsPdf() {
-  const QString path =
-      AskPdfPath(this, QStringLiteral(u"حفظ ورقة التمارين ملف PDF"), windowTitle());
+  const QString path = AskPdfPath(this, *context_.messages,
+                                  QStringLiteral(u"حفظ ورقة التمارين ملف PDF"), windowTitle());
   if (!path.isEmpty()) saveAs(path);
 }
 

@@ -49,9 +49,10 @@ class WorksheetDialog final : public QDialog {
   // Opened from a topic window: that topic alone is chosen. From elsewhere the choice stays.
   void choose(std::optional<FormId> topic);
   // The sheet as chosen, worked out by the topic windows; none, after a box saying why, where no
-  // topic is chosen or a chosen topic sets no exercises.
-  std::optional<PrintedSheet> sheet();
-  // Writes the sheet to the file; a box says so where it cannot.
+  // topic is chosen or a chosen topic sets no exercises, and none where the progress stopped it.
+  std::optional<PrintedSheet> sheet(const Progress& progress = {});
+  // Writes the sheet to the file, under a progress dialog that can stop it (and then leaves the
+  // file that was there as it was); a box says so where it cannot be written.
   bool saveAs(const QString& path);
   void print();
   void saveAsPdf();

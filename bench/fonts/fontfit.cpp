@@ -64,6 +64,7 @@ struct QuietEnd final : ProgramEnd {
 };
 struct QuietMessages final : MessageBoxes {
   void show(const Message&) override {}
+  bool ask(const Message&) override { return false; }
 };
 
 // A control of a window with the text it shows and the room its layout gives that text.

@@ -20,6 +20,7 @@ struct NoEnd final : ProgramEnd {
 };
 struct NoBoxes final : MessageBoxes {
   void show(const Message&) override {}
+  bool ask(const Message&) override { return false; }
 };
 
 struct Program {

@@ -22,10 +22,17 @@ struct RecordingEnd final : ProgramEnd {
   void endProgram() override { ++calls; }
 };
 
-// Records boxes instead of showing them, so that no test ever waits on a modal box.
+// Records boxes instead of showing them, so that no test ever waits on a modal box; a question is
+// answered with `answer`.
 struct RecordingMessages final : MessageBoxes {
   std::vector<Message> shown;
+  std::vector<Message> asked;
+  bool answer = false;
   void show(const Message& message) override { shown.push_back(message); }
+  bool ask(const Message& question) override {
+    asked.push_back(question);
+    return answer;
+  }
 };
 
 // A whole program with recorders in place of ending the process and of message boxes, and its

@@ -39,6 +39,15 @@ class DismissedBoxes final : public MessageBoxes {
     });
     real_.show(message);
   }
+  bool ask(const Message& question) override {
+    ++shown;
+    if (question.caption != QStringLiteral("Numora")) badCaption = question.caption;
+    QTimer::singleShot(0, [] {
+      if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+        box->button(QMessageBox::No)->click();
+    });
+    return real_.ask(question);
+  }
 
  private:
   ModalMessageBoxes real_;

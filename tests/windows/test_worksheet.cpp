@@ -3,14 +3,20 @@
 // for, and in each key the answers the window itself shows for the same numbers. With
 // NUMORA_PRINT_DIR set to a folder, the files are kept there.
 #include <QAbstractSpinBox>
+#include <QApplication>
 #include <QCheckBox>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QFileDialog>
 #include <QLabel>
 #include <QMenu>
 #include <QProcess>
+#include <QProgressDialog>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QSpinBox>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 
 #include "app/MainMenuWindow.h"
@@ -113,6 +119,9 @@ class WorksheetTest : public QObject {
   void copiesAndTheirKeys_data();
   void copiesAndTheirKeys();
   void theDialogFromTheMenuAndFromATopicWindow();
+  void aClassSetStopsAtCancelAndLeavesTheFile();
+  void aNameWithoutItsSuffixAsksFirst();
+  void aFullDiskLeavesTheOldFile();
 };
 
 void WorksheetTest::sheetAndKeyHoldWhatTheWindowsCompute_data() {
@@ -312,6 +321,135 @@ void WorksheetTest::theDialogFromTheMenuAndFromATopicWindow() {
     const QString text = Plain(Run(NUMORA_PDFTOTEXT, {pdf, "-"}));
     QVERIFY2(text.startsWith(Plain(u"الدائرة"_qs)), qPrintable(text));
   }
+}
+
+namespace {
+
+// The dialog opened from the menu with every topic chosen.
+WorksheetDialog& EveryTopic(Program& program) {
+  program.form<MainMenuWindow>(FormId::Form1).worksheet->trigger();
+  WorksheetDialog& dialog = *program.registry.worksheet();
+  for (const auto& [form, box] : dialog.topicBoxes) box->setChecked(true);
+  return dialog;
+}
+
+QByteArray Contents(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(none)");
+}
+
+bool WriteFile(const QString& path, const QByteArray& bytes) {
+  QFile file(path);
+  return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// Runs `handle` on the modal window in front, every 20 ms, until it returns false.
+void OnEachModal(const std::function<bool(QWidget&)>& handle) {
+  auto* timer = new QTimer;
+  QObject::connect(timer, &QTimer::timeout, timer, [timer, handle] {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal != nullptr && !handle(*modal)) timer->deleteLater();
+  });
+  timer->start(20);
+}
+
+}  // namespace
+
+// A class set too large to wait for: its progress dialog comes up, "إلغاء" stops it at once, and
+// the file that was there stays, with nothing beside it; what the teacher chose stays chosen.
+void WorksheetTest::aClassSetStopsAtCancelAndLeavesTheFile() {
+  Program program;
+  WorksheetDialog& dialog = EveryTopic(program);
+  dialog.countBox->setValue(40);
+  dialog.copiesBox->setValue(60);
+  const int seed = dialog.seedBox->value();
+  QTemporaryDir folder;
+  const QString pdf = folder.filePath(QStringLiteral("class.pdf"));
+  QVERIFY(WriteFile(pdf, "the teacher's own file"));
+
+  QElapsedTimer sinceCancel;
+  bool shown = false;
+  QTimer::singleShot(1500, [&] {
+    auto* progress = dialog.findChild<QProgressDialog*>();
+    if (progress == nullptr) return;
+    shown = progress->isVisible();
+    sinceCancel.start();
+    progress->cancel();
+  });
+  QVERIFY(!dialog.saveAs(pdf));
+  QVERIFY2(sinceCancel.isValid() && shown, "no progress dialog in view after a second and a half");
+  QVERIFY2(sinceCancel.elapsed() < 500, qPrintable(QString::number(sinceCancel.elapsed())));
+  QCOMPARE(Contents(pdf), QByteArray("the teacher's own file"));
+  QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"class.pdf"});
+  QVERIFY(program.messages.shown.empty());
+  QCOMPARE(dialog.countBox->value(), 40);
+  QCOMPARE(dialog.copiesBox->value(), 60);
+  QCOMPARE(dialog.seedBox->value(), seed);
+}
+
+// A name typed without ".pdf" over a PDF file that is there: the question names the file that
+// would be replaced, "no" brings the file dialog back and keeps the file, "yes" replaces it.
+void WorksheetTest::aNameWithoutItsSuffixAsksFirst() {
+  Program program;
+  WorksheetDialog& dialog = EveryTopic(program);
+  dialog.countBox->setValue(2);
+  QTemporaryDir folder;
+  const QString pdf = folder.filePath(QStringLiteral("sheet.pdf"));
+  QVERIFY(WriteFile(pdf, "last week's sheet"));
+  for (const bool replace : {false, true}) {
+    program.messages.asked.clear();
+    program.messages.answer = replace;
+    int dialogs = 0;
+    OnEachModal([&](QWidget& modal) {
+      auto* files = qobject_cast<QFileDialog*>(&modal);
+      if (files == nullptr) return true;
+      if (++dialogs > 1) {
+        files->reject();  // asked again after "no": the teacher gives up
+        return false;
+      }
+      files->setDirectory(folder.path());
+      files->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))
+          ->setText(QStringLiteral("sheet"));
+      QMetaObject::invokeMethod(files, "accept");  // Save
+      return replace ? false : true;
+    });
+    dialog.saveAsPdf();
+    QCOMPARE(program.messages.asked.size(), 1u);
+    QVERIFY2(program.messages.asked.front().text.contains(QDir::toNativeSeparators(pdf)),
+             qPrintable(program.messages.asked.front().text));
+    QCOMPARE(dialogs, replace ? 1 : 2);
+    QCOMPARE(Contents(pdf).startsWith("%PDF"), replace);
+    QVERIFY(!QFileInfo::exists(folder.filePath(QStringLiteral("sheet"))));
+  }
+}
+
+// A file system with no room left: the save fails in a sentence, and the file that was there is
+// whole. Needs a small file system of its own (root on Linux); skipped elsewhere.
+void WorksheetTest::aFullDiskLeavesTheOldFile() {
+#ifndef Q_OS_LINUX
+  QSKIP("a small file system of its own is mounted on Linux only");
+#else
+  QTemporaryDir folder;
+  if (QProcess::execute(QStringLiteral("mount"),
+                        {"-t", "tmpfs", "-o", "size=256k", "tmpfs", folder.path()}) != 0)
+    QSKIP("no small file system could be mounted here");
+  const auto unmount =
+      qScopeGuard([&] { QProcess::execute(QStringLiteral("umount"), {folder.path()}); });
+  const QString pdf = folder.filePath(QStringLiteral("sheet.pdf"));
+  const QByteArray old(100 * 1024, 'x');
+  QVERIFY(WriteFile(pdf, old));
+  // The rest of the room taken, but for a little.
+  QVERIFY(WriteFile(folder.filePath(QStringLiteral("filler")), QByteArray(140 * 1024, 'y')));
+  Program program;
+  WorksheetDialog& dialog = EveryTopic(program);
+  dialog.countBox->setValue(20);
+  QVERIFY(!dialog.saveAs(pdf));
+  QCOMPARE(program.messages.shown.size(), 1u);
+  QCOMPARE(program.messages.shown.front().text, NotWritten(pdf));
+  QVERIFY(Contents(pdf) == old);
+  QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden),
+           (QStringList{"filler", "sheet.pdf"}));
+#endif
 }
 
 QTEST_MAIN(WorksheetTest)

@@ -20,4 +20,13 @@ void ModalMessageBoxes::show(const Message& message) {
   box.exec();
 }
 
+bool ModalMessageBoxes::ask(const Message& question) {
+  QMessageBox box(QMessageBox::Question, question.caption, question.text,
+                  QMessageBox::Yes | QMessageBox::No);
+  box.setDefaultButton(QMessageBox::No);
+  box.setEscapeButton(QMessageBox::No);
+  box.setLayoutDirection(Qt::RightToLeft);
+  return box.exec() == QMessageBox::Yes;
+}
+
 }  // namespace numora

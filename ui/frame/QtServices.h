@@ -14,6 +14,7 @@ class ApplicationEnd final : public ProgramEnd {
 class ModalMessageBoxes final : public MessageBoxes {
  public:
   void show(const Message& message) override;
+  bool ask(const Message& question) override;
 };
 
 }  // namespace numora

@@ -21,17 +21,20 @@ class ProgramEnd {
 };
 
 struct Message {
-  enum class Icon { None, Critical };
+  enum class Icon { None, Critical, Question };
   QString caption;
   QString text;
   Icon icon = Icon::None;
 };
 
-// Modal message boxes with one OK button. Returns when the user has dismissed the box.
+// Modal message boxes: a message with one OK button, or a question answered yes or no. Each
+// returns when the user has dismissed the box.
 class MessageBoxes {
  public:
   virtual ~MessageBoxes() = default;
   virtual void show(const Message& message) = 0;
+  // True when the user answered yes; no is the button a key press gives at once.
+  virtual bool ask(const Message& question) = 0;
 };
 
 // What every window is given by the program that creates it.

@@ -1,8 +1,9 @@
 #include "ui/solution/PrintDocument.h"
 
 #include <QAbstractTextDocumentLayout>
-#include <QFile>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QPagedPaintDevice>
 #include <QPainter>
@@ -10,10 +11,12 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QRawFont>
+#include <QSaveFile>
 #include <QTextBlock>
 #include <QTextObjectInterface>
 #include <algorithm>
 
+#include "numeric/Pages.h"
 #include "ui/platform/Faces.h"
 #include "ui/platform/Utf16Text.h"
 #include "ui/solution/FigurePainter.h"
@@ -66,8 +69,8 @@ QPalette PaperColours() {
 
 // The figures in the flow of the text, painted with the panel's own code onto whatever painter
 // draws the page: a printer's or a PDF file's paths and text, never a picture. One handler draws
-// every figure of the document: a second handler of the same kind would take the place of the
-// first.
+// every figure of a run of the document: a second handler of the same kind would take the place
+// of the first.
 class FigureObject : public QObject, public QTextObjectInterface {
   Q_OBJECT
   Q_INTERFACES(QTextObjectInterface)
@@ -75,6 +78,7 @@ class FigureObject : public QObject, public QTextObjectInterface {
  public:
   explicit FigureObject(const QFont& font) : font_(font) {}
 
+  void clear() { figures_.clear(); }
   int add(const Figure& figure, QSizeF size, FormulaDirection direction) {
     figures_.push_back({figure, size, direction});
     return static_cast<int>(figures_.size()) - 1;
@@ -122,6 +126,7 @@ class FormulaObject : public QObject, public QTextObjectInterface {
   FormulaObject(const QFont& font, QPaintDevice* device) : fonts_(font, device) {}
 
   const FormulaFonts& fonts() const { return fonts_; }
+  void clear() { boxes_.clear(); }
   int add(MathBox box) {
     boxes_.push_back(std::move(box));
     return static_cast<int>(boxes_.size()) - 1;
@@ -152,48 +157,64 @@ class FormulaObject : public QObject, public QTextObjectInterface {
   std::vector<MathBox> boxes_;
 };
 
-PrintDocument::PrintDocument(QPagedPaintDevice& device) : device_(device) {
+// One run of the document, from a new page to the next: its text and its parts kept together.
+struct PrintDocument::Run {
+  QTextDocument document;
+  QTextCursor cursor{&document};
+  bool empty = true;  // nothing written yet: the first block is still to fill
+  // The parts kept on one page, by their first and last blocks; -1 for the last block there is.
+  std::vector<std::pair<int, int>> together;
+};
+
+PrintDocument::PrintDocument(QPagedPaintDevice& device)
+    : device_(device), painter_(std::make_unique<QPainter>()) {
   font_.setFamilies(PrintFaces());
   font_.setPointSizeF(kTextSize);
-  document_.documentLayout()->setPaintDevice(&device);
-  document_.setDefaultFont(font_);
-  // Lengths of the layout (margins, line heights) are in a screen's pixels; the device's own
-  // resolution is the layout's business.
-  document_.setDocumentMargin(0);
-  QTextOption option = document_.defaultTextOption();
-  option.setTextDirection(Qt::RightToLeft);
-  document_.setDefaultTextOption(option);
   paragraph_.setLayoutDirection(Qt::RightToLeft);
   paragraph_.setAlignment(Qt::AlignRight | Qt::AlignAbsolute);
-  cursor_.setBlockFormat(paragraph_);
-  formulas_ = new FormulaObject(font_, &device_);
-  formulas_->setParent(&document_);
-  document_.documentLayout()->registerHandler(kFormulaObject, formulas_);
-  figures_ = new FigureObject(font_);
-  figures_->setParent(&document_);
-  document_.documentLayout()->registerHandler(kFigureObject, figures_);
+  formulas_ = std::make_unique<FormulaObject>(font_, &device_);
+  figures_ = std::make_unique<FigureObject>(font_);
+  startRun();
 }
 
 PrintDocument::~PrintDocument() = default;
 
-void PrintDocument::newBlock(QTextBlockFormat format) {
-  if (newPage_ && !empty_) format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
-  newPage_ = false;
-  if (empty_)
-    cursor_.setBlockFormat(format);
-  else
-    cursor_.insertBlock(format);
-  empty_ = false;
+void PrintDocument::startRun() {
+  formulas_->clear();
+  figures_->clear();
+  run_ = std::make_unique<Run>();
+  QTextDocument& document = run_->document;
+  document.documentLayout()->setPaintDevice(&device_);
+  document.setDefaultFont(font_);
+  // Lengths of the layout (margins, line heights) are in a screen's pixels; the device's own
+  // resolution is the layout's business.
+  document.setDocumentMargin(0);
+  QTextOption option = document.defaultTextOption();
+  option.setTextDirection(Qt::RightToLeft);
+  document.setDefaultTextOption(option);
+  run_->cursor.setBlockFormat(paragraph_);
+  document.documentLayout()->registerHandler(kFormulaObject, formulas_.get());
+  document.documentLayout()->registerHandler(kFigureObject, figures_.get());
 }
 
-int PrintDocument::nextBlock() const { return empty_ ? 0 : cursor_.block().blockNumber() + 1; }
+void PrintDocument::newBlock(QTextBlockFormat format) {
+  if (run_->empty)
+    run_->cursor.setBlockFormat(format);
+  else
+    run_->cursor.insertBlock(format);
+  run_->empty = false;
+}
+
+int PrintDocument::nextBlock() const {
+  return run_->empty ? 0 : run_->cursor.block().blockNumber() + 1;
+}
 
 void PrintDocument::title(const QString& text) {
   QTextCharFormat large;
   large.setFontPointSize(kTitleSize);
   large.setFontWeight(QFont::Bold);
   newBlock(paragraph_);
-  cursor_.insertText(text, large);
+  run_->cursor.insertText(text, large);
 }
 
 void PrintDocument::heading(const QString& text) {
@@ -203,14 +224,14 @@ void PrintDocument::heading(const QString& text) {
   QTextCharFormat bold;
   bold.setFontWeight(QFont::Bold);
   newBlock(spaced);
-  cursor_.insertText(text, bold);
+  run_->cursor.insertText(text, bold);
 }
 
 void PrintDocument::line(const QString& text, bool bold) {
   QTextCharFormat letters;
   if (bold) letters.setFontWeight(QFont::Bold);
   newBlock(paragraph_);
-  cursor_.insertText(text, letters);
+  run_->cursor.insertText(text, letters);
 }
 
 void PrintDocument::solution(const std::vector<SolutionLine>& lines, FormulaDirection direction) {
@@ -226,7 +247,7 @@ void PrintDocument::solution(const std::vector<SolutionLine>& lines, FormulaDire
       else
         sentence.setFontItalic(line.line->kind == SolutionLine::Kind::Reason);
       newBlock(spaced);
-      cursor_.insertText(ToQString(line.line->textIn(direction)), sentence);
+      run_->cursor.insertText(ToQString(line.line->textIn(direction)), sentence);
       continue;
     }
     bool first = true;
@@ -243,7 +264,7 @@ void PrintDocument::solution(const std::vector<SolutionLine>& lines, FormulaDire
       drawn.setObjectType(kFormulaObject);
       drawn.setProperty(kObjectIndex, formulas_->add(row.box));
       newBlock(placed);
-      cursor_.insertText(QString(QChar::ObjectReplacementCharacter), drawn);
+      run_->cursor.insertText(QString(QChar::ObjectReplacementCharacter), drawn);
       first = false;
     }
   }
@@ -261,7 +282,7 @@ void PrintDocument::figure(const Figure& figure, FormulaDirection direction, qre
   drawn.setObjectType(kFigureObject);
   drawn.setProperty(kObjectIndex,
                     figures_->add(figure, {across, across * height / width}, direction));
-  cursor_.insertText(QString(QChar::ObjectReplacementCharacter), drawn);
+  run_->cursor.insertText(QString(QChar::ObjectReplacementCharacter), drawn);
 }
 
 void PrintDocument::space(qreal height) {
@@ -272,58 +293,92 @@ void PrintDocument::space(qreal height) {
   newBlock(room);
 }
 
-void PrintDocument::keepTogether() { together_.push_back({nextBlock(), -1}); }
+void PrintDocument::newPage() {
+  if (run_->empty) return;
+  paintRun();
+  startRun();
+}
+
+void PrintDocument::keepTogether() { run_->together.push_back({nextBlock(), -1}); }
 
 void PrintDocument::endTogether() {
-  if (!together_.empty() && together_.back().second < 0)
-    together_.back().second = cursor_.block().blockNumber();
+  if (!run_->together.empty() && run_->together.back().second < 0)
+    run_->together.back().second = run_->cursor.block().blockNumber();
+}
+
+bool PrintDocument::paintRun() {
+  if (failed_ || run_->empty) return !failed_;
+  if (!painter_->isActive()) {
+    if (!painter_->begin(&device_)) return !(failed_ = true);
+  } else if (!device_.newPage()) {
+    return !(failed_ = true);
+  }
+  QTextDocument& document = run_->document;
+  const qreal pageHeight = device_.height();
+  // One page as long as the run can be, so that the layout breaks no page of its own.
+  constexpr qreal kColumn = 1e7;
+  document.setPageSize(QSizeF(device_.width(), kColumn));
+  QAbstractTextDocumentLayout* layout = document.documentLayout();
+  const auto top = [layout](const QTextBlock& block) {
+    return layout->blockBoundingRect(block).top();
+  };
+  const auto bottom = [layout](const QTextBlock& block) {
+    return layout->blockBoundingRect(block).bottom();
+  };
+  // The parts: each part kept together that fits on a page, and every other block alone.
+  std::vector<PagePart> parts;
+  auto together = run_->together.begin();
+  for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+    while (together != run_->together.end() && together->first < block.blockNumber()) ++together;
+    if (together != run_->together.end() && together->first == block.blockNumber()) {
+      const QTextBlock last = together->second < 0 ? document.lastBlock()
+                                                   : document.findBlockByNumber(together->second);
+      if (last.isValid() && bottom(last) - top(block) <= pageHeight) {
+        parts.push_back({top(block), bottom(last)});
+        block = last;
+        continue;
+      }
+    }
+    parts.push_back({top(block), bottom(block)});
+  }
+  const std::vector<double> starts = PageStarts(parts, pageHeight);
+  QAbstractTextDocumentLayout::PaintContext context;
+  context.palette = PaperColours();
+  for (std::size_t at = 0; at < starts.size(); ++at) {
+    if (at > 0 && !device_.newPage()) return !(failed_ = true);
+    const qreal from = starts[at];
+    const qreal to = at + 1 < starts.size() ? starts[at + 1] : from + pageHeight;
+    painter_->save();
+    painter_->translate(0, -from);
+    const QRectF shown(0, from, device_.width(), std::min(to - from, pageHeight));
+    painter_->setClipRect(shown);
+    // The layout draws every block that meets its rectangle: a block of the next page would
+    // still be drawn, clipped out of sight, and its text found by a search on the wrong page.
+    context.clip = shown.adjusted(0, 0, 0, -1);
+    layout->draw(painter_.get(), context);
+    painter_->restore();
+  }
+  return true;
 }
 
 bool PrintDocument::paint() {
-  const QSizeF page(device_.width(), device_.height());
-  document_.setPageSize(page);
-  // Part after part from the top, each one laid out after the breaks before it.
-  for (const auto& [first, last] : together_) {
-    const QTextBlock from = document_.findBlockByNumber(first);
-    const QTextBlock to = last < 0 ? document_.lastBlock() : document_.findBlockByNumber(last);
-    if (!from.isValid() || !to.isValid()) continue;
-    const QAbstractTextDocumentLayout* layout = document_.documentLayout();
-    const QRectF top = layout->blockBoundingRect(from);
-    const QRectF bottom = layout->blockBoundingRect(to);
-    const auto pageOf = [&page](qreal y) { return static_cast<int>(y / page.height()); };
-    if (bottom.bottom() - top.top() < page.height() &&
-        pageOf(top.top()) != pageOf(bottom.bottom())) {
-      QTextBlockFormat breaking = from.blockFormat();
-      breaking.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
-      QTextCursor(from).setBlockFormat(breaking);
-      // The layout follows a change of format lazily, from the changed block on and only as far as
-      // it is asked: laid out again whole, the parts after it are measured where they now stand.
-      document_.setPageSize(page);
-    }
-  }
-  QPainter painter;
-  if (!painter.begin(&device_)) return false;
-  QAbstractTextDocumentLayout::PaintContext context;
-  context.palette = PaperColours();
-  for (int at = 0; at < document_.pageCount(); ++at) {
-    if (at > 0 && !device_.newPage()) return false;
-    painter.save();
-    painter.translate(0, -at * page.height());
-    const QRectF shown(QPointF(0, at * page.height()), page);
-    painter.setClipRect(shown);
-    // The layout draws every block that meets its rectangle, the first of the next page too where
-    // it touches the foot of this one: clipped out of sight, its text would still be in the file,
-    // found by a search or a copy on the wrong page.
-    context.clip = shown.adjusted(0, 0, 0, -1);
-    document_.documentLayout()->draw(&painter, context);
-    painter.restore();
-  }
-  return painter.end();
+  paintRun();
+  startRun();
+  // A document with nothing written is one blank page.
+  if (!failed_ && !painter_->isActive() && !painter_->begin(&device_)) failed_ = true;
+  if (painter_->isActive() && !painter_->end()) failed_ = true;
+  return !failed_;
+}
+
+void PrintDocument::abandon() {
+  if (auto* printer = dynamic_cast<QPrinter*>(&device_)) printer->abort();
+  if (painter_->isActive()) painter_->end();
+  failed_ = true;
 }
 
 bool WritePdfFile(const QString& path, const QString& title,
                   const std::function<bool(QPagedPaintDevice&)>& paint) {
-  QFile file(path);
+  QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly)) return false;
   bool written;
   {
@@ -334,10 +389,11 @@ bool WritePdfFile(const QString& path, const QString& title,
     pdf.setPageMargins(QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter);
     written = paint(pdf);
   }
-  file.close();
-  if (written && file.error() == QFileDevice::NoError) return true;
-  file.remove();
-  return false;
+  if (!written) {
+    file.cancelWriting();
+    return false;
+  }
+  return file.commit();
 }
 
 QString NotWritten(const QString& path) {
@@ -358,13 +414,33 @@ QString PrintThroughDialog(QWidget* parent, const QString& dialogTitle, const QS
   return NotWritten(printer.outputFileName());
 }
 
-QString AskPdfPath(QWidget* parent, const QString& dialogTitle, const QString& suggestedName) {
-  QString path =
-      QFileDialog::getSaveFileName(parent, dialogTitle, suggestedName + QStringLiteral(".pdf"),
-                                   QStringLiteral(u"ملف PDF (*.pdf)"));
-  if (!path.isEmpty() && !path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
-    path += QStringLiteral(".pdf");
-  return path;
+QString WithPdfSuffix(const QString& path) {
+  if (path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) return path;
+  return path + QStringLiteral(".pdf");
+}
+
+QString AskPdfPath(QWidget* parent, MessageBoxes& messages, const QString& dialogTitle,
+                   const QString& suggestedName) {
+  QString chosen = suggestedName + QStringLiteral(".pdf");
+  for (;;) {
+    QFileDialog dialog(parent, dialogTitle);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilter(QStringLiteral(u"ملف PDF (*.pdf)"));
+    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    // Asked below, of the name with its suffix: a dialog of the desktop's own may ask of the name
+    // as typed, and another file is replaced.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    dialog.selectFile(chosen);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    const QString path = WithPdfSuffix(dialog.selectedFiles().constFirst());
+    if (!QFileInfo::exists(path) ||
+        messages.ask({kProgramTitle,
+                      QStringLiteral(u"يوجد ملف باسم «%1». أتريد أن تستبدل به الملف الجديد؟")
+                          .arg(QDir::toNativeSeparators(path)),
+                      Message::Icon::Question}))
+      return path;
+    chosen = path;
+  }
 }
 
 }  // namespace numora

@@ -3,10 +3,8 @@
 #include <QFont>
 #include <QString>
 #include <QTextBlockFormat>
-#include <QTextCursor>
-#include <QTextDocument>
 #include <functional>
-#include <utility>
+#include <memory>
 #include <vector>
 
 class QWidget;
@@ -14,18 +12,28 @@ class QWidget;
 #include "numeric/Figure.h"
 #include "numeric/Typeset.h"
 #include "solution/Solution.h"
+#include "ui/frame/Services.h"
 
 class QPagedPaintDevice;
+class QPainter;
 
 namespace numora {
 
 class FigureObject;
 class FormulaObject;
 
+// How far a long piece of work has come, in steps of a whole it knows; false when it is to stop.
+using Progress = std::function<bool(int done, int total)>;
+
 // A document on paper or in a PDF file, right to left in the windows' faces, as the printouts of
 // a calculation and of a worksheet set it: headings and lines of text, a solution's lines
 // typeset as the panel sets them, figures painted as lines and text, room to write in, new pages,
 // and parts that stay on one page where they fit on one.
+//
+// What runs from one new page to the next is laid out once, as one long column a page wide, and
+// its pages are cut out of that column between its parts; each page is drawn from its own blocks,
+// and the run is painted and let go as soon as the next one begins. So the time grows with the
+// pages and no faster, and the memory holds one run at a time.
 class PrintDocument {
  public:
   explicit PrintDocument(QPagedPaintDevice& device);
@@ -44,36 +52,39 @@ class PrintDocument {
   void figure(const Figure& figure, FormulaDirection direction, qreal width = 13, qreal height = 8);
   // Empty room to write in, in centimetres.
   void space(qreal height);
-  // What is written next begins a new page.
-  void newPage() { newPage_ = true; }
+  // What is written next begins a new page; what was written before is painted now.
+  void newPage();
   // What is written from here to endTogether (or to the end) stays on one page where it fits on
   // one: a short part is not split over a page break.
   void keepTogether();
   void endTogether();
 
-  // Page after page, each in its own part of the laid-out document. False when the device could
-  // not be painted on.
+  // The rest painted and the document ended. False when the device could not be painted on, now
+  // or at an earlier new page.
   bool paint();
+  // The document stopped unfinished: a printer's job is cancelled rather than sent in part.
+  void abandon();
 
  private:
+  struct Run;
   void newBlock(QTextBlockFormat format);
   int nextBlock() const;
+  void startRun();
+  bool paintRun();
 
   QPagedPaintDevice& device_;
   QFont font_;
-  QTextDocument document_;
-  QTextCursor cursor_{&document_};
   QTextBlockFormat paragraph_;
-  FormulaObject* formulas_;
-  FigureObject* figures_;
-  bool newPage_ = false;
-  bool empty_ = true;  // nothing written yet: the first block is still to fill
-  // The parts kept on one page, by their first and last blocks; -1 for the last block there is.
-  std::vector<std::pair<int, int>> together_;
+  std::unique_ptr<FormulaObject> formulas_;
+  std::unique_ptr<FigureObject> figures_;
+  std::unique_ptr<Run> run_;
+  std::unique_ptr<QPainter> painter_;
+  bool failed_ = false;
 };
 
-// A PDF file of A4 pages with the program's margins, painted by the given function; false, and no
-// file left behind, when it could not be written.
+// A PDF file of A4 pages with the program's margins, painted by the given function. Written beside
+// the file and put in its place only once complete: false, with the file that was there as it was
+// and nothing else left behind, when it could not be written or the painting stopped.
 bool WritePdfFile(const QString& path, const QString& title,
                   const std::function<bool(QPagedPaintDevice&)>& paint);
 
@@ -83,7 +94,12 @@ bool WritePdfFile(const QString& path, const QString& title,
 QString PrintThroughDialog(QWidget* parent, const QString& dialogTitle, const QString& documentName,
                            const std::function<bool(QPagedPaintDevice&)>& paint);
 // The PDF file's path the user chose, ending in ".pdf"; empty when the dialog was cancelled.
-QString AskPdfPath(QWidget* parent, const QString& dialogTitle, const QString& suggestedName);
+// The suffix is settled first and the question whether to replace a file is asked of the name
+// that will be written; "no" opens the file dialog again.
+QString AskPdfPath(QWidget* parent, MessageBoxes& messages, const QString& dialogTitle,
+                   const QString& suggestedName);
+// The name with ".pdf" added where it lacks it.
+QString WithPdfSuffix(const QString& path);
 // The sentence of a file that could not be written.
 QString NotWritten(const QString& path);
 

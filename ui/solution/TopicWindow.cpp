@@ -81,7 +81,8 @@ void TopicWindow::print() {
 }
 
 void TopicWindow::saveAsPdf() {
-  const QString path = AskPdfPath(this, QStringLiteral(u"حفظ الحساب ملف PDF"), windowTitle());
+  const QString path =
+      AskPdfPath(this, *context().messages, QStringLiteral(u"حفظ الحساب ملف PDF"), windowTitle());
   if (path.isEmpty()) return;  // cancelled
   if (!WritePdf(printed(), path)) printFailed(NotWritten(path));
 }

@@ -12,7 +12,9 @@ namespace {
 constexpr qreal kFigureWidth = 9, kFigureHeight = 5;
 constexpr qreal kRoomToAnswer = 3.5;
 
-void PrintCopy(PrintDocument& page, const PrintedSheet& sheet, const PrintedSheet::Copy& copy) {
+// Each exercise told to the progress as it is printed; false when the progress stops it.
+bool PrintCopy(PrintDocument& page, const PrintedSheet& sheet, const PrintedSheet::Copy& copy,
+               const std::function<bool()>& printed) {
   page.newPage();
   page.title(ToQString(sheet.title));
   page.line(ToQString(copy.details));
@@ -27,10 +29,13 @@ void PrintCopy(PrintDocument& page, const PrintedSheet& sheet, const PrintedShee
       page.figure(entry.figure, sheet.direction, kFigureWidth, kFigureHeight);
     page.space(kRoomToAnswer);
     page.endTogether();
+    if (!printed()) return false;
   }
+  return true;
 }
 
-void PrintKey(PrintDocument& page, const PrintedSheet& sheet, const PrintedSheet::Copy& copy) {
+bool PrintKey(PrintDocument& page, const PrintedSheet& sheet, const PrintedSheet::Copy& copy,
+              const std::function<bool()>& printed) {
   page.newPage();
   page.title(ToQString(copy.keyTitle));
   page.line(ToQString(sheet.title + u"، " + copy.details));
@@ -45,13 +50,20 @@ void PrintKey(PrintDocument& page, const PrintedSheet& sheet, const PrintedSheet
     page.heading(QStringLiteral(u"الحل"));
     page.solution(entry.working, sheet.direction);
     page.endTogether();
+    if (!printed()) return false;
   }
+  return true;
 }
 
 }  // namespace
 
 PrintedSheet MakeSheet(const WorksheetChoice& choice, Numerals numerals,
                        FormulaDirection direction) {
+  return *MakeSheet(choice, numerals, direction, [](int, int) { return true; });
+}
+
+std::optional<PrintedSheet> MakeSheet(const WorksheetChoice& choice, Numerals numerals,
+                                      FormulaDirection direction, const Progress& progress) {
   SheetRequest request{.topics = {},
                        .count = choice.count,
                        .level = choice.level,
@@ -68,6 +80,8 @@ PrintedSheet MakeSheet(const WorksheetChoice& choice, Numerals numerals,
                      .keys = choice.keys,
                      .copies = {}};
   const std::vector<SheetCopy> copies = ComposeSheet(request);
+  int total = 0, done = 0;
+  for (const SheetCopy& copy : copies) total += static_cast<int>(copy.exercises.size());
   for (std::size_t at = 0; at < copies.size(); ++at) {
     const int copy = static_cast<int>(at) + 1;
     PrintedSheet::Copy printed{
@@ -79,26 +93,39 @@ PrintedSheet MakeSheet(const WorksheetChoice& choice, Numerals numerals,
       const WorkedExercise worked = window.work(item.exercise);
       printed.entries.push_back(
           EntryOf(item.exercise, worked, window.figureOf(worked.solution), numerals));
+      if (progress && !progress(++done, total)) return std::nullopt;
     }
     sheet.copies.push_back(std::move(printed));
   }
   return sheet;
 }
 
-bool PrintSheet(const PrintedSheet& sheet, QPagedPaintDevice& device) {
+bool PrintSheet(const PrintedSheet& sheet, QPagedPaintDevice& device, const Progress& progress) {
+  int total = 0, done = 0;
+  for (const PrintedSheet::Copy& copy : sheet.copies)
+    total += 2 * static_cast<int>(copy.entries.size());
+  const std::function<bool()> printed = [&] { return !progress || progress(++done, total); };
   PrintDocument page(device);
+  bool going = true;
   for (const PrintedSheet::Copy& copy : sheet.copies) {
-    PrintCopy(page, sheet, copy);
-    if (sheet.keys == KeysPlace::AfterEachCopy) PrintKey(page, sheet, copy);
+    going = going && PrintCopy(page, sheet, copy, printed);
+    if (sheet.keys == KeysPlace::AfterEachCopy)
+      going = going && PrintKey(page, sheet, copy, printed);
   }
   if (sheet.keys == KeysPlace::AtTheEnd)
-    for (const PrintedSheet::Copy& copy : sheet.copies) PrintKey(page, sheet, copy);
+    for (const PrintedSheet::Copy& copy : sheet.copies)
+      going = going && PrintKey(page, sheet, copy, printed);
+  if (!going) {
+    page.abandon();
+    return false;
+  }
   return page.paint();
 }
 
-bool WriteSheetPdf(const PrintedSheet& sheet, const QString& path) {
-  return WritePdfFile(path, ToQString(sheet.title),
-                      [&sheet](QPagedPaintDevice& device) { return PrintSheet(sheet, device); });
+bool WriteSheetPdf(const PrintedSheet& sheet, const QString& path, const Progress& progress) {
+  return WritePdfFile(path, ToQString(sheet.title), [&](QPagedPaintDevice& device) {
+    return PrintSheet(sheet, device, progress);
+  });
 }
 
 }  // namespace numora

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -8,8 +9,7 @@
 #include "numeric/Typeset.h"
 #include "practice/Exercise.h"
 #include "practice/Sheet.h"
-
-class QPagedPaintDevice;
+#include "ui/solution/PrintDocument.h"
 
 namespace numora {
 
@@ -51,6 +51,9 @@ struct PrintedSheet {
 // window, unseen.
 PrintedSheet MakeSheet(const WorksheetChoice& choice, Numerals numerals,
                        FormulaDirection direction);
+// The same, told after each exercise worked out (of every copy's); none when it stopped.
+std::optional<PrintedSheet> MakeSheet(const WorksheetChoice& choice, Numerals numerals,
+                                      FormulaDirection direction, const Progress& progress);
 
 // The sheet on paper, right to left: on each copy the title, the level and the seed, a line for
 // the pupil's name and the date, then the numbered exercises, each its problem, what to compute
@@ -58,10 +61,13 @@ PrintedSheet MakeSheet(const WorksheetChoice& choice, Numerals numerals,
 // on pages of its own, after its copy or after every copy: for each exercise the problem, the
 // answers exact and decimal, and the working set as the panel sets it.
 //
-// False when the device could not be painted on.
-bool PrintSheet(const PrintedSheet& sheet, QPagedPaintDevice& device);
+// Told after each exercise printed, on the sheets and in the keys (twice each exercise of every
+// copy); false when the device could not be painted on or the progress stopped it.
+bool PrintSheet(const PrintedSheet& sheet, QPagedPaintDevice& device,
+                const Progress& progress = {});
 
-// The sheet as a PDF file; false, and no file left behind, when it could not be written.
-bool WriteSheetPdf(const PrintedSheet& sheet, const QString& path);
+// The sheet as a PDF file; false, and the file that was there as it was, when it could not be
+// written or the progress stopped it.
+bool WriteSheetPdf(const PrintedSheet& sheet, const QString& path, const Progress& progress = {});
 
 }  // namespace numora
