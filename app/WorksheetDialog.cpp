@@ -188,7 +188,6 @@ std::optional<PrintedSheet> WorksheetDialog::sheet(const Progress& progress) {
   }
   const FormulaDirection direction =
       context_.formulas ? context_.formulas->direction() : FormulaDirection::LeftToRight;
-  if (!progress) return MakeSheet(choice, context_.numerals, direction);
   return MakeSheet(choice, context_.numerals, direction, progress);
 }
 

@@ -59,7 +59,7 @@ bool PrintKey(PrintDocument& page, const PrintedSheet& sheet, const PrintedSheet
 
 PrintedSheet MakeSheet(const WorksheetChoice& choice, Numerals numerals,
                        FormulaDirection direction) {
-  return *MakeSheet(choice, numerals, direction, [](int, int) { return true; });
+  return *MakeSheet(choice, numerals, direction, Progress{});
 }
 
 std::optional<PrintedSheet> MakeSheet(const WorksheetChoice& choice, Numerals numerals,
