@@ -2,8 +2,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "numeric/Fault.h"
+#include "numeric/NumberWriting.h"
+#include "practice/Answer.h"
 
 namespace numora {
 
@@ -64,6 +67,26 @@ int PlacesOfResults(const Exercise& exercise, int most) {
     places = std::max(places, ends);
   }
   return places;
+}
+
+bool ResultsTellApart(const Exercise& exercise) {
+  std::vector<Expected> results;
+  for (const Formula* formula : exercise.asked) {
+    Values values = InputValues(exercise);
+    try {
+      results.push_back({formula, ValueOf(*formula, values), std::nullopt, exercise.places});
+    } catch (const Fault&) {
+    }
+  }
+  const double scale = std::pow(10.0, exercise.places);
+  for (const Expected& worked : results) {
+    const std::u16string typed = NumberToText(std::round(worked.value * scale) / scale, {});
+    for (const Expected& asked : results)
+      if (worked.formula->name != asked.formula->name &&
+          CheckAnswer(typed, asked, u'.').verdict != Verdict::Wrong)
+        return false;
+  }
+  return true;
 }
 
 }  // namespace numora

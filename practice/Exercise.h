@@ -59,4 +59,21 @@ Values InputValues(const Exercise& exercise);
 // within them (a root, 4/3 × 3.14 × 2³). A result that is bound to be rounded is rounded to most.
 int PlacesOfResults(const Exercise& exercise, int most = 2);
 
+// Whether a pupil who works one asked result with the formula of another is told it is wrong:
+// every asked result, rounded to the exercise's places as a pupil writes it, checked as the answer
+// to each other one, is neither right nor rounded too far (at a radius of 2 a circle's area and
+// circumference are both 12.56; a rectangle of 1.5 by 2 has an area of 3 and a diagonal of 2.5).
+// The roots of an equation are one answer in either order and may be equal; a result with a
+// fault is left out.
+bool ResultsTellApart(const Exercise& exercise);
+
+// The first of make's exercises whose results tell apart. Make draws its numbers from a Random, so
+// that the seed still gives the exercise.
+template <typename Make>
+Exercise TellingApart(Make make) {
+  Exercise exercise = make();
+  while (!ResultsTellApart(exercise)) exercise = make();
+  return exercise;
+}
+
 }  // namespace numora

@@ -185,10 +185,12 @@ Exercise PythagorasExercise(Level level, Random& random) {
   double second = 4;
   switch (level) {
     case Level::Easy: {
-      const std::size_t which = static_cast<std::size_t>(random.between(0, 3));
-      const int times = random.between(1, which == 0 ? 5 : 2);
-      first = kTriples[which][0] * times;
-      second = kTriples[which][1] * times;
+      // Legs up to 16, each triangle as likely: 3, 4, 5 times 1 to 4; 5, 12, 13; 8, 15, 17.
+      const int which = random.between(0, 5);
+      const auto& triple = kTriples[static_cast<std::size_t>(which < 4 ? 0 : which - 3)];
+      const int times = which < 4 ? which + 1 : 1;
+      first = triple[0] * times;
+      second = triple[1] * times;
       break;
     }
     case Level::Medium: {
