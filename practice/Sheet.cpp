@@ -88,11 +88,31 @@ std::u16string SheetTitle(const std::vector<std::u16string>& captions) {
 std::u16string SheetDetails(Level level, std::uint64_t seed, int copy, int copies,
                             Numerals numerals) {
   std::u16string details =
-      u"المستوى: " + std::u16string(LevelName(level)) + u"، البذرة: " + Number(seed, numerals);
+      u"المستوى: " + std::u16string(LevelName(level)) + u"، رقم الورقة: " + Number(seed, numerals);
   if (copies > 1)
     details += u"، النسخة " + Number(static_cast<std::uint64_t>(copy), numerals) + u" من " +
                Number(static_cast<std::uint64_t>(copies), numerals);
   return details;
+}
+
+std::u16string MarkLine(int exercises, Numerals numerals) {
+  return u"التاريخ: ________________   الدرجة: ________ من " +
+         Number(static_cast<std::uint64_t>(std::max(exercises, 0)), numerals);
+}
+
+std::u16string PageFooter(int page, int pages, std::u16string_view sheet, Numerals numerals) {
+  std::u16string footer = u"صفحة " + Number(static_cast<std::uint64_t>(page), numerals) + u" من " +
+                          Number(static_cast<std::uint64_t>(pages), numerals);
+  if (!sheet.empty()) footer += u" — " + std::u16string(sheet);
+  return footer;
+}
+
+std::u16string CopyMark(std::uint64_t seed, int copy, int copies, Numerals numerals) {
+  std::u16string mark;
+  if (copies > 1)
+    mark = u"النسخة " + Number(static_cast<std::uint64_t>(copy), numerals) + u" من " +
+           Number(static_cast<std::uint64_t>(copies), numerals) + u"، ";
+  return mark + u"رقم الورقة " + Number(seed, numerals);
 }
 
 std::u16string KeyTitle(int copy, int copies, Numerals numerals) {
@@ -105,17 +125,34 @@ std::u16string ExerciseHeading(int number, Numerals numerals) {
   return u"التمرين " + Number(static_cast<std::uint64_t>(number), numerals);
 }
 
-std::u16string AskedSentence(const Exercise& exercise) {
+std::u16string AskedSentence(const Exercise& exercise, bool withRounding) {
   std::vector<std::u16string_view> names;
-  for (const Formula* formula : exercise.asked)
+  bool unknown = false, conversion = false;
+  for (const Formula* formula : exercise.asked) {
+    // An equation's unknown is found, a temperature converted; a measure is computed.
+    unknown = unknown || formula->name == u"س";
+    conversion = conversion || !formula->heading.empty();
     if (std::find(names.begin(), names.end(), formula->name) == names.end())
       names.push_back(formula->name);
-  std::u16string sentence = u"المطلوب: ";
+  }
+  std::u16string sentence = unknown      ? u"أوجد قيمة "
+                            : conversion ? u"أوجد درجة الحرارة بمقياس "
+                                         : u"احسب ";
   for (std::size_t i = 0; i < names.size(); ++i) {
-    if (i > 0) sentence += u"، ";
+    if (i > 0) sentence += i + 1 == names.size() ? u" و" : u"، ";
     sentence += names[i];
   }
-  return sentence + u". " + RoundingInstruction(exercise.places) + u".";
+  sentence += u".";
+  if (withRounding) sentence += u" " + RoundingInstruction(exercise.places) + u".";
+  return sentence;
+}
+
+std::u16string CommonRounding(const std::vector<SheetExercise>& exercises) {
+  if (exercises.size() < 2) return {};
+  const int places = exercises.front().exercise.places;
+  for (const SheetExercise& item : exercises)
+    if (item.exercise.places != places) return {};
+  return u"في كل التمارين: " + RoundingInstruction(places) + u".";
 }
 
 std::u16string RoundedAnswers(const std::vector<Expected>& answers, Numerals numerals) {
@@ -137,35 +174,59 @@ std::u16string RoundedAnswers(const std::vector<Expected>& answers, Numerals num
 SheetEntry EntryOf(const Exercise& exercise, const WorkedExercise& worked,
                    const Figure& solutionFigure, Numerals numerals) {
   using Kind = SolutionLine::Kind;
-  std::vector<std::u16string> given;
+  std::vector<std::u16string> given, answers;
   for (const WorkedExercise::Box& box : worked.boxes) given.push_back(box.text);
+  const std::vector<Expected> expected = worked.expected(exercise);
+  for (const Expected& answer : expected) {
+    const double scale = std::pow(10.0, answer.places);
+    for (const double value : {answer.value, std::round(answer.value * scale) / scale})
+      if (std::isfinite(value)) answers.push_back(WithoutBidiMarks(NumberToText(value, numerals)));
+  }
   return {.problem = LinesOf(worked.solution, {Kind::Problem}),
           .asked = AskedSentence(exercise),
-          .figure = FigureToSet(solutionFigure, given),
+          .figure = FigureToSet(solutionFigure, given, answers),
           .answers = LinesOf(worked.solution, {Kind::Answer}),
-          .rounded = RoundedAnswers(worked.expected(exercise), numerals),
+          .rounded = RoundedAnswers(expected, numerals),
           .working = LinesOf(worked.solution,
                              {Kind::Step, Kind::NextStep, Kind::Exact, Kind::Reason, Kind::Note})};
 }
 
-Figure FigureToSet(const Figure& figure, const std::vector<std::u16string>& given) {
+int AnswerLines(const SheetEntry& entry) {
+  constexpr int kFewest = 3, kMost = 9;
+  return std::clamp(static_cast<int>(entry.working.size()) / 2 + 1, kFewest, kMost);
+}
+
+Figure FigureToSet(const Figure& figure, const std::vector<std::u16string>& given,
+                   const std::vector<std::u16string>& answers) {
   if (!figure.cannotDraw.empty() || figure.paths.empty()) return {};
-  Figure set = figure;
-  std::erase_if(set.labels, [&given](const FigureLabel& label) {
-    if (label.kind == FigureLabelKind::Tick) return true;
-    const std::u16string text = WithoutBidiMarks(label.text);
-    return std::none_of(given.begin(), given.end(), [&text](const std::u16string& number) {
+  const auto among = [](const std::vector<std::u16string>& numbers, const std::u16string& text) {
+    return std::any_of(numbers.begin(), numbers.end(), [&text](const std::u16string& number) {
       return !number.empty() && WithoutBidiMarks(number) == text;
     });
+  };
+  const auto hasDigits = [](const std::u16string& text) {
+    return std::any_of(text.begin(), text.end(), [](char16_t c) {
+      return (c >= u'0' && c <= u'9') || (c >= u'٠' && c <= u'٩') || (c >= u'۰' && c <= u'۹');
+    });
+  };
+  Figure set = figure;
+  bool givenLeft = false;
+  std::erase_if(set.labels, [&](const FigureLabel& label) {
+    const std::u16string text = WithoutBidiMarks(label.text);
+    // Words (a scale's name, "تجمد الماء") and a scale's numbers stay; a measure stays where it is
+    // a number the pupil is given, and never where it is also an answer (a root of 1 beside a
+    // coefficient of 1).
+    if (!hasDigits(text) || label.kind == FigureLabelKind::Tick) return among(answers, text);
+    const bool keep = among(given, text) && !among(answers, text);
+    givenLeft = givenLeft || keep;
+    return !keep;
   });
   // A figure with no given number left on it (a parabola's roots, a power on a number line) would
-  // only hint at the answer by its shape: it is left out.
-  if (set.labels.empty() && !figure.labels.empty()) return {};
+  // only show the answer by its shape against its scale: it is left out.
+  if (!givenLeft) return {};
   // The description speaks of the results; the figure is named only.
   set.description = set.name;
   set.caption.clear();
-  if (set.labels.size() < figure.labels.size() || !figure.caption.empty())
-    set.notToScale = u"ليس بمقياس الرسم";
   return set;
 }
 

@@ -14,11 +14,11 @@
 
 namespace numora {
 
-// A worksheet of exercises: from its seed the same topics at the same numbers with the same
-// numbers in them, on every machine, so that a teacher can print a sheet again from the seed
-// written on it.
+// A worksheet of exercises: from its number (its seed) the same topics in the same order with the
+// same numbers in them, on every machine, so that a teacher can print a sheet again from the
+// number written on it.
 
-// The seeds a teacher types and reads on a sheet: six digits at most.
+// The sheets' numbers a teacher types and reads on a sheet: six digits at most.
 inline constexpr std::uint64_t kLowestSeed = 1, kHighestSeed = 999999;
 
 // Where the answer keys go in a sheet of several copies.
@@ -57,17 +57,30 @@ std::vector<SheetCopy> ComposeSheet(const SheetRequest& request);
 // The words of a sheet, in the region's digits.
 // The sheet's title: the topic's caption, or "تمارين متنوعة" for a mix.
 std::u16string SheetTitle(const std::vector<std::u16string>& captions);
-// "المستوى: سهل، البذرة: 1234", and "، النسخة 2 من 3" where there are several copies.
+// "المستوى: سهل، رقم الورقة: 1234", and "، النسخة 2 من 3" where there are several copies. The
+// number is the copy's own: a sheet of one copy from it is that copy again.
 std::u16string SheetDetails(Level level, std::uint64_t seed, int copy, int copies,
                             Numerals numerals);
-inline constexpr std::u16string_view kNameLine = u"الاسم: ...... التاريخ: ......";
+// The lines a pupil fills in, long enough for a full name, and the mark out of the exercises.
+inline constexpr std::u16string_view kNameLine =
+    u"الاسم: ________________________________   الفصل: ______________";
+std::u16string MarkLine(int exercises, Numerals numerals);
+// The foot of every page: "صفحة 1 من 2" and which sheet the page belongs to.
+std::u16string PageFooter(int page, int pages, std::u16string_view sheet, Numerals numerals);
+// The sheet a page belongs to, for its foot: "النسخة 2 من 3، رقم الورقة 758368", the key's with
+// "مفتاح الإجابات: ".
+std::u16string CopyMark(std::uint64_t seed, int copy, int copies, Numerals numerals);
 // "مفتاح الإجابات"; with several copies, of which copy.
 std::u16string KeyTitle(int copy, int copies, Numerals numerals);
 // "التمرين 3".
 std::u16string ExerciseHeading(int number, Numerals numerals);
-// What the pupil computes and how to round it: "المطلوب: المساحة، المحيط. قرّب إلى أقرب جزء من
-// مئة.", each name once (the two roots of an equation are both "س").
-std::u16string AskedSentence(const Exercise& exercise);
+// What the pupil computes, as a book asks it, each name once (the two roots of an equation are
+// both "س"): "احسب المساحة والمحيط."، "أوجد قيمة س."، "أوجد درجة الحرارة بمقياس كلفن."; and how to
+// round it, unless the sheet says it once for all its exercises.
+std::u16string AskedSentence(const Exercise& exercise, bool withRounding = true);
+// "في كل التمارين: قرّب إلى أقرب جزء من مئة." where every exercise of a copy rounds alike; empty
+// where they differ.
+std::u16string CommonRounding(const std::vector<SheetExercise>& exercises);
 
 // The answers rounded as the exercise asks, for the key: "طول الوتر ≈ 1.41، ..."; empty where
 // every answer ends within the places asked.
@@ -85,12 +98,15 @@ struct SheetEntry {
 };
 SheetEntry EntryOf(const Exercise& exercise, const WorkedExercise& worked,
                    const Figure& solutionFigure, Numerals numerals);
+// The ruled lines a pupil gets to answer an exercise on: about one for every two rows of its
+// working, so that a quadratic equation gets more room than a circle's area.
+int AnswerLines(const SheetEntry& entry);
 
-// The figure of a solution as a sheet may show it before the exercise is done: only the labels
-// that say a number the pupil is given (a length, a coefficient) stay; a label with a number the
-// window computed, a scale's number and a caption go, and the figure then says it is not drawn to
-// scale, since its proportions would measure the answer. A figure that says why it is not drawn,
-// and one that keeps no number at all, is left out.
-Figure FigureToSet(const Figure& figure, const std::vector<std::u16string>& given);
+// The figure of a solution as a sheet may show it before the exercise is done: its words and its
+// scales stay, and of its numbers only those the pupil is given (a length, a coefficient), never
+// one that is also an answer; a number the window computed and a caption go. A figure that says
+// why it is not drawn, and one with no given number left on it, is left out.
+Figure FigureToSet(const Figure& figure, const std::vector<std::u16string>& given,
+                   const std::vector<std::u16string>& answers);
 
 }  // namespace numora

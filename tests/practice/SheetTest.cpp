@@ -11,6 +11,7 @@
 #include "topics/algebra/AlgebraFormulas.h"
 #include "topics/geometry/GeometryFigures.h"
 #include "topics/geometry/GeometryFormulas.h"
+#include "topics/temperature/TemperatureFormulas.h"
 
 namespace numora {
 namespace {
@@ -126,17 +127,28 @@ TEST(SheetWords, InTheRegionsDigits) {
   const Row rows[] = {
       {SheetTitle({u"الدائرة"}), u"الدائرة"},
       {SheetTitle({u"الدائرة", u"الكرة"}), u"تمارين متنوعة"},
-      {SheetDetails(Level::Easy, 1234, 1, 1, {}), u"المستوى: سهل، البذرة: 1234"},
-      {SheetDetails(Level::Hard, 905, 2, 3, kEastern), u"المستوى: صعب، البذرة: ٩٠٥، النسخة ٢ من ٣"},
+      {SheetDetails(Level::Easy, 1234, 1, 1, {}), u"المستوى: سهل، رقم الورقة: 1234"},
+      {SheetDetails(Level::Hard, 905, 2, 3, kEastern),
+       u"المستوى: صعب، رقم الورقة: ٩٠٥، النسخة ٢ من ٣"},
       {KeyTitle(1, 1, {}), u"مفتاح الإجابات"},
       {KeyTitle(12, 30, kEastern), u"مفتاح الإجابات: النسخة ١٢"},
       {ExerciseHeading(10, kEastern), u"التمرين ١٠"},
+      {MarkLine(12, kEastern), u"التاريخ: ________________   الدرجة: ________ من ١٢"},
+      {PageFooter(1, 6, CopyMark(758368, 2, 3, kEastern), kEastern),
+       u"صفحة ١ من ٦ — النسخة ٢ من ٣، رقم الورقة ٧٥٨٣٦٨"},
+      {PageFooter(2, 2, CopyMark(77, 1, 1, {}), {}), u"صفحة 2 من 2 — رقم الورقة 77"},
       {AskedSentence(Exercise{{}, {&CircleArea, &CircleCircumference}, 2}),
-       u"المطلوب: المساحة، المحيط. قرّب إلى أقرب جزء من مئة."},
+       u"احسب المساحة والمحيط. قرّب إلى أقرب جزء من مئة."},
+      {AskedSentence(Exercise{{}, {&CuboidTotalArea, &CuboidVolume, &CuboidLateralArea}, 2}, false),
+       u"احسب المساحة الكلية، الحجم والمساحة الجانبية."},
       {AskedSentence(Exercise{{}, {&FirstRoot, &SecondRoot}, 3}),
-       u"المطلوب: س. قرّب إلى أقرب جزء من ألف."},
-      {AskedSentence(Exercise{{}, {&Hypotenuse}, 0}),
-       u"المطلوب: طول الوتر. قرّب إلى أقرب عدد صحيح."},
+       u"أوجد قيمة س. قرّب إلى أقرب جزء من ألف."},
+      {AskedSentence(Exercise{{}, {&KelvinToCelsius}, 0}, false),
+       u"أوجد درجة الحرارة بمقياس سلسيوس."},
+      {AskedSentence(Exercise{{}, {&Hypotenuse}, 0}), u"احسب طول الوتر. قرّب إلى أقرب عدد صحيح."},
+      {CommonRounding({{0, {{}, {&Hypotenuse}, 2}}, {1, {{}, {&CircleArea}, 2}}}),
+       u"في كل التمارين: قرّب إلى أقرب جزء من مئة."},
+      {CommonRounding({{0, {{}, {&Hypotenuse}, 2}}, {1, {{}, {&CircleArea}, 1}}}), u""},
   };
   for (const Row& row : rows) EXPECT_EQ(row.got, row.want);
 }
@@ -167,65 +179,82 @@ TEST(SheetWords, AnswersRoundedAsAsked) {
 struct Shown {
   const char* name;
   Figure figure;
-  std::vector<std::u16string> given;
-  std::vector<std::u16string> kept;  // without their direction marks
-  bool toScale;
+  std::vector<std::u16string> given, answers;
+  std::vector<std::u16string> kept;  // its numbers but a scale's, without their direction marks
 };
 
-std::vector<std::u16string> Labels(const Figure& figure) {
+std::vector<std::u16string> Numbers(const Figure& figure) {
   std::vector<std::u16string> texts;
-  for (const FigureLabel& label : figure.labels) texts.push_back(WithoutBidiMarks(label.text));
+  for (const FigureLabel& label : figure.labels)
+    if (label.kind == FigureLabelKind::Measure &&
+        std::any_of(label.text.begin(), label.text.end(), [](char16_t c) {
+          return (c >= u'0' && c <= u'9') || (c >= u'٠' && c <= u'٩');
+        }))
+      texts.push_back(WithoutBidiMarks(label.text));
   return texts;
 }
 
-// A parabola with its roots 4 and 5, computed by the window.
-Figure Parabola() {
-  Values values{{kA, 1}, {kB, -9}, {kC, 20}};
-  values.setResult(FirstRoot, 4);
-  values.setResult(SecondRoot, 5);
+Figure Parabola(double b, double c, double first, double second) {
+  Values values{{kA, 1}, {kB, b}, {kC, c}};
+  values.setResult(FirstRoot, first);
+  values.setResult(SecondRoot, second);
   return ParabolaFigure(values, {});
 }
 
 TEST(SheetFigure, ShowsOnlyTheGivenNumbers) {
   const Numerals western{};
   const Shown rows[] = {
-      {"circle: its radius only", CircleFigure({{kRadius, 7}}, western), {u"7"}, {u"7"}, true},
+      {"circle: its radius only",
+       CircleFigure({{kRadius, 7}}, western),
+       {u"7"},
+       {u"153.86", u"43.96"},
+       {u"7"}},
       {"rectangle, Eastern digits",
        RectangleFigure({{kWidth, 3}, {kLength, 5}}, kEastern),
        {u"٣", u"٥"},
-       {u"٥", u"٣"},
-       true},
+       {u"١٥"},
+       {u"٥", u"٣"}},
       {"hypotenuse: legs, no squares",
-       PythagorasFigure({{kFirstLeg, 3}, {kSecondLeg, 4}}, western),
-       {u"3", u"4"},
-       {u"3", u"4"},
-       false},
+       PythagorasFigure({{kFirstLeg, 10}, {kSecondLeg, 24}}, western),
+       {u"10", u"24"},
+       {u"26"},
+       {u"10", u"24"}},
       {"square root: the area, not the side",
        RootFigure({{kRadicand, 16}, {kIndex, 2}}, western),
        {u"16", u"2"},
-       {u"16"},
-       false},
+       {u"4"},
+       {u"16"}},
       {"power: the side, not the area",
        PowerFigure({{kPowerBase, 3}, {kExponent, 2}}, western),
        {u"3", u"2"},
-       {u"3"},
-       false},
-      // Neither the roots, the vertex nor the scale, whose 20 is C's: no figure.
-      {"parabola: nothing", Parabola(), {u"1", u"-9", u"20"}, {}, false},
+       {u"9"},
+       {u"3"}},
+      // Neither the roots, the vertex nor the axis: no figure, though the roots of 1 and -9 are
+      // written as two of the coefficients are.
+      {"parabola: nothing", Parabola(-9, 20, 4, 5), {u"1", u"-9", u"20"}, {u"4", u"5"}, {}},
+      {"parabola, roots like coefficients",
+       Parabola(8, -9, -9, 1),
+       {u"1", u"8", u"-9"},
+       {u"-9", u"1"},
+       {}},
   };
   for (const Shown& row : rows) {
     SCOPED_TRACE(row.name);
     ASSERT_TRUE(row.figure.cannotDraw.empty());
-    const Figure set = FigureToSet(row.figure, row.given);
-    EXPECT_EQ(Labels(set), row.kept);
+    const Figure set = FigureToSet(row.figure, row.given, row.answers);
+    EXPECT_EQ(Numbers(set), row.kept);
     if (row.kept.empty()) {
       EXPECT_TRUE(set.paths.empty());
       continue;
     }
-    EXPECT_EQ(set.notToScale.empty(), row.toScale);
+    // Said not to scale only where the window says so.
+    EXPECT_EQ(set.notToScale, row.figure.notToScale);
     EXPECT_EQ(set.paths.size(), row.figure.paths.size());
+    for (const FigureLabel& label : set.labels)
+      for (const std::u16string& answer : row.answers)
+        EXPECT_NE(WithoutBidiMarks(label.text), answer);
   }
-  EXPECT_TRUE(FigureToSet(CircleFigure({{kRadius, 0}}, western), {u"0"}).paths.empty());
+  EXPECT_TRUE(FigureToSet(CircleFigure({{kRadius, 0}}, western), {u"0"}, {}).paths.empty());
 }
 
 }  // namespace

@@ -5,15 +5,18 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDatabase>
+#include <QFontMetricsF>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QPen>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QRawFont>
 #include <QSaveFile>
 #include <QTextBlock>
 #include <QTextObjectInterface>
+#include <QTextTable>
 #include <algorithm>
 
 #include "numeric/Pages.h"
@@ -29,6 +32,7 @@ constexpr qreal kTextSize = 12;  // points
 constexpr qreal kTitleSize = 18;
 constexpr int kFigureObject = QTextFormat::UserObject + 1;
 constexpr int kFormulaObject = QTextFormat::UserObject + 2;
+constexpr int kRulesObject = QTextFormat::UserObject + 3;
 // Which of the document's figures or formulas an object in the text is.
 constexpr int kObjectIndex = QTextFormat::UserProperty + 1;
 
@@ -157,11 +161,57 @@ class FormulaObject : public QObject, public QTextObjectInterface {
   std::vector<MathBox> boxes_;
 };
 
+// Lines to write on, as many as asked across the width they were given, a handwritten line apart,
+// each at the foot of its line's room.
+class RulesObject : public QObject, public QTextObjectInterface {
+  Q_OBJECT
+  Q_INTERFACES(QTextObjectInterface)
+
+ public:
+  void clear() { rules_.clear(); }
+  int add(qreal width, int count) {
+    rules_.push_back({width, count});
+    return static_cast<int>(rules_.size()) - 1;
+  }
+
+  QSizeF intrinsicSize(QTextDocument*, int, const QTextFormat& format) override {
+    const Ruled& ruled = rules_.at(format.property(kObjectIndex).toInt());
+    return {ruled.width, ruled.count * Spacing(format)};
+  }
+
+  void drawObject(QPainter* painter, const QRectF& rect, QTextDocument*, int,
+                  const QTextFormat& format) override {
+    const Ruled& ruled = rules_.at(format.property(kObjectIndex).toInt());
+    const qreal spacing = Spacing(format);
+    painter->save();
+    // A hairline of half a point, grey so that handwriting stands out on it.
+    painter->setPen(QPen(QColor(0x99, 0x99, 0x99), painter->device()->logicalDpiY() / 144.0));
+    for (int line = 1; line <= ruled.count; ++line) {
+      const qreal y = rect.top() + line * spacing - spacing / 8;
+      painter->drawLine(QPointF(rect.left(), y), QPointF(rect.right(), y));
+    }
+    painter->restore();
+  }
+
+ private:
+  struct Ruled {
+    qreal width;
+    int count;
+  };
+  // A line of handwriting, 9 mm, in the device's units.
+  static qreal Spacing(const QTextFormat& format) {
+    return format.doubleProperty(kObjectIndex + 1) * 0.9 / 2.54;
+  }
+  std::vector<Ruled> rules_;
+};
+
 // One run of the document, from a new page to the next: its text and its parts kept together.
 struct PrintDocument::Run {
   QTextDocument document;
   QTextCursor cursor{&document};
-  bool empty = true;  // nothing written yet: the first block is still to fill
+  bool empty = true;             // nothing written yet
+  bool fill = true;              // the cursor's block is empty: the next block is written into it
+  QTextTable* beside = nullptr;  // a figure and its text side by side, while they are written
   // The parts kept on one page, by their first and last blocks; -1 for the last block there is.
   std::vector<std::pair<int, int>> together;
 };
@@ -174,6 +224,8 @@ PrintDocument::PrintDocument(QPagedPaintDevice& device)
   paragraph_.setAlignment(Qt::AlignRight | Qt::AlignAbsolute);
   formulas_ = std::make_unique<FormulaObject>(font_, &device_);
   figures_ = std::make_unique<FigureObject>(font_);
+  rules_ = std::make_unique<RulesObject>();
+  column_ = device_.width();
   startRun();
 }
 
@@ -182,6 +234,8 @@ PrintDocument::~PrintDocument() = default;
 void PrintDocument::startRun() {
   formulas_->clear();
   figures_->clear();
+  rules_->clear();
+  column_ = device_.width();
   run_ = std::make_unique<Run>();
   QTextDocument& document = run_->document;
   document.documentLayout()->setPaintDevice(&device_);
@@ -195,18 +249,19 @@ void PrintDocument::startRun() {
   run_->cursor.setBlockFormat(paragraph_);
   document.documentLayout()->registerHandler(kFormulaObject, formulas_.get());
   document.documentLayout()->registerHandler(kFigureObject, figures_.get());
+  document.documentLayout()->registerHandler(kRulesObject, rules_.get());
 }
 
 void PrintDocument::newBlock(QTextBlockFormat format) {
-  if (run_->empty)
+  if (run_->fill)
     run_->cursor.setBlockFormat(format);
   else
     run_->cursor.insertBlock(format);
-  run_->empty = false;
+  run_->empty = run_->fill = false;
 }
 
 int PrintDocument::nextBlock() const {
-  return run_->empty ? 0 : run_->cursor.block().blockNumber() + 1;
+  return run_->cursor.block().blockNumber() + (run_->fill ? 0 : 1);
 }
 
 void PrintDocument::title(const QString& text) {
@@ -235,8 +290,7 @@ void PrintDocument::line(const QString& text, bool bold) {
 }
 
 void PrintDocument::solution(const std::vector<SolutionLine>& lines, FormulaDirection direction) {
-  for (const SetSolutionLine& line :
-       SetSolution(lines, formulas_->fonts(), direction, device_.width())) {
+  for (const SetSolutionLine& line : SetSolution(lines, formulas_->fonts(), direction, column_)) {
     const bool next = line.line->kind == SolutionLine::Kind::NextStep;
     if (line.rows.empty()) {
       QTextBlockFormat spaced = paragraph_;
@@ -250,16 +304,17 @@ void PrintDocument::solution(const std::vector<SolutionLine>& lines, FormulaDire
       run_->cursor.insertText(ToQString(line.line->textIn(direction)), sentence);
       continue;
     }
+    // Flush right on the page whichever way the formula reads: rows read from the left keep
+    // their "=" under the first one, and the widest row ends at the right margin.
+    qreal widest = 0;
+    for (const SetLine& row : line.rows) widest = std::max(widest, row.indent + row.box.width);
     bool first = true;
     for (const SetLine& row : line.rows) {
       QTextBlockFormat placed = paragraph_;
       placed.setTopMargin(first && !next ? 6 : 2);
-      if (direction == FormulaDirection::RightToLeft) {
-        placed.setRightMargin(row.indent);
-      } else {
-        placed.setAlignment(Qt::AlignLeft | Qt::AlignAbsolute);
-        placed.setLeftMargin(row.indent);
-      }
+      placed.setRightMargin(direction == FormulaDirection::RightToLeft
+                                ? row.indent
+                                : widest - row.indent - row.box.width);
       QTextCharFormat drawn;
       drawn.setObjectType(kFormulaObject);
       drawn.setProperty(kObjectIndex, formulas_->add(row.box));
@@ -293,6 +348,66 @@ void PrintDocument::space(qreal height) {
   newBlock(room);
 }
 
+void PrintDocument::rules(int count) {
+  if (count <= 0) return;
+  QTextBlockFormat ruled = paragraph_;
+  ruled.setTopMargin(4);
+  newBlock(ruled);
+  QTextCharFormat drawn;
+  drawn.setObjectType(kRulesObject);
+  drawn.setProperty(kObjectIndex, rules_->add(column_, count));
+  drawn.setProperty(kObjectIndex + 1, qreal(device_.logicalDpiY()));
+  run_->cursor.insertText(QString(QChar::ObjectReplacementCharacter), drawn);
+}
+
+void PrintDocument::beside(const Figure& figure, FormulaDirection direction, qreal width,
+                           qreal height) {
+  endBeside();
+  const qreal perCentimetre = device_.logicalDpiX() / 2.54;
+  const qreal across = std::min(width * perCentimetre, device_.width() / 2.0);
+  // The figure's column with a gap of half a centimetre on the text's side.
+  const qreal share = (across + perCentimetre / 2) / device_.width();
+  QTextTableFormat format;
+  format.setBorder(0);
+  format.setBorderStyle(QTextFrameFormat::BorderStyle_None);
+  format.setCellPadding(0);
+  format.setCellSpacing(0);
+  format.setMargin(0);
+  format.setWidth(QTextLength(QTextLength::PercentageLength, 100));
+  // The columns from the left: the figure, then its text.
+  format.setColumnWidthConstraints({QTextLength(QTextLength::PercentageLength, 100 * share),
+                                    QTextLength(QTextLength::PercentageLength, 100 * (1 - share))});
+  format.setLayoutDirection(Qt::LeftToRight);
+  if (!run_->fill) run_->cursor.insertBlock(paragraph_);
+  run_->empty = false;
+  run_->beside = run_->cursor.insertTable(1, 2, format);
+
+  QTextCursor drawing = run_->beside->cellAt(0, 0).firstCursorPosition();
+  QTextBlockFormat centred = paragraph_;
+  centred.setAlignment(Qt::AlignHCenter);
+  drawing.setBlockFormat(centred);
+  QTextCharFormat drawn;
+  drawn.setObjectType(kFigureObject);
+  drawn.setProperty(kObjectIndex,
+                    figures_->add(figure, {across, across * height / width}, direction));
+  drawing.insertText(QString(QChar::ObjectReplacementCharacter), drawn);
+
+  run_->cursor = run_->beside->cellAt(0, 1).firstCursorPosition();
+  run_->fill = true;
+  column_ = device_.width() * (1 - share);
+}
+
+void PrintDocument::endBeside() {
+  if (run_->beside == nullptr) return;
+  run_->cursor = run_->beside->lastCursorPosition();
+  run_->cursor.movePosition(QTextCursor::NextBlock);
+  run_->fill = true;
+  run_->beside = nullptr;
+  column_ = device_.width();
+}
+
+void PrintDocument::footer(Footer text) { footer_ = std::move(text); }
+
 void PrintDocument::newPage() {
   if (run_->empty) return;
   paintRun();
@@ -303,7 +418,7 @@ void PrintDocument::keepTogether() { run_->together.push_back({nextBlock(), -1})
 
 void PrintDocument::endTogether() {
   if (!run_->together.empty() && run_->together.back().second < 0)
-    run_->together.back().second = run_->cursor.block().blockNumber();
+    run_->together.back().second = nextBlock() - 1;
 }
 
 bool PrintDocument::paintRun() {
@@ -314,7 +429,9 @@ bool PrintDocument::paintRun() {
     return !(failed_ = true);
   }
   QTextDocument& document = run_->document;
-  const qreal pageHeight = device_.height();
+  // The foot of each page keeps three lines for its footer: two of them keep it apart.
+  const qreal footerRoom = footer_ ? 3 * QFontMetricsF(font_, &device_).height() : 0;
+  const qreal pageHeight = device_.height() - footerRoom;
   // One page as long as the run can be, so that the layout breaks no page of its own.
   constexpr qreal kColumn = 1e7;
   document.setPageSize(QSizeF(device_.width(), kColumn));
@@ -325,21 +442,36 @@ bool PrintDocument::paintRun() {
   const auto bottom = [layout](const QTextBlock& block) {
     return layout->blockBoundingRect(block).bottom();
   };
-  // The parts: each part kept together that fits on a page, and every other block alone.
+  // The parts: each part kept together that fits on a page, and every other block alone; blocks
+  // side by side (a figure and its text) are one part.
   std::vector<PagePart> parts;
+  const auto add = [&parts](PagePart part) {
+    if (!parts.empty() && part.top < parts.back().bottom) {
+      parts.back().top = std::min(parts.back().top, part.top);
+      parts.back().bottom = std::max(parts.back().bottom, part.bottom);
+    } else {
+      parts.push_back(part);
+    }
+  };
   auto together = run_->together.begin();
   for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
     while (together != run_->together.end() && together->first < block.blockNumber()) ++together;
     if (together != run_->together.end() && together->first == block.blockNumber()) {
       const QTextBlock last = together->second < 0 ? document.lastBlock()
                                                    : document.findBlockByNumber(together->second);
-      if (last.isValid() && bottom(last) - top(block) <= pageHeight) {
-        parts.push_back({top(block), bottom(last)});
+      PagePart part{top(block), bottom(block)};
+      for (QTextBlock in = block; in.isValid() && in.blockNumber() <= last.blockNumber();
+           in = in.next()) {
+        part.top = std::min(part.top, top(in));
+        part.bottom = std::max(part.bottom, bottom(in));
+      }
+      if (last.isValid() && part.bottom - part.top <= pageHeight) {
+        add(part);
         block = last;
         continue;
       }
     }
-    parts.push_back({top(block), bottom(block)});
+    add({top(block), bottom(block)});
   }
   const std::vector<double> starts = PageStarts(parts, pageHeight);
   QAbstractTextDocumentLayout::PaintContext context;
@@ -357,8 +489,25 @@ bool PrintDocument::paintRun() {
     context.clip = shown.adjusted(0, 0, 0, -1);
     layout->draw(painter_.get(), context);
     painter_->restore();
+    paintFooter(static_cast<int>(at) + 1, static_cast<int>(starts.size()));
   }
   return true;
+}
+
+void PrintDocument::paintFooter(int page, int pages) {
+  if (!footer_) return;
+  const QString text = footer_(page, pages);
+  if (text.isEmpty()) return;
+  QFont small = font_;
+  small.setPointSizeF(kTextSize * 0.85);
+  const qreal height = QFontMetricsF(small, &device_).height();
+  painter_->save();
+  painter_->setFont(small);
+  painter_->setPen(Qt::black);
+  painter_->setLayoutDirection(Qt::RightToLeft);
+  painter_->drawText(QRectF(0, device_.height() - height, device_.width(), height),
+                     Qt::AlignHCenter | Qt::AlignVCenter, text);
+  painter_->restore();
 }
 
 bool PrintDocument::paint() {

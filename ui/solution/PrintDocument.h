@@ -20,6 +20,7 @@ class QPainter;
 namespace numora {
 
 class FigureObject;
+class RulesObject;
 class FormulaObject;
 
 // How far a long piece of work has come, in steps of a whole it knows; false when it is to stop.
@@ -52,6 +53,16 @@ class PrintDocument {
   void figure(const Figure& figure, FormulaDirection direction, qreal width = 13, qreal height = 8);
   // Empty room to write in, in centimetres.
   void space(qreal height);
+  // Ruled lines to write on, across the text's width, a handwritten line apart.
+  void rules(int count);
+  // A figure beside what is written next, up to endBeside: the figure on the left in a room of the
+  // given size in centimetres, the text on the right in what the figure leaves of the width.
+  void beside(const Figure& figure, FormulaDirection direction, qreal width, qreal height);
+  void endBeside();
+  // The line at the foot of every page of this run and the next ones, from the page's number in
+  // its run and the run's pages; none when empty.
+  using Footer = std::function<QString(int page, int pages)>;
+  void footer(Footer text);
   // What is written next begins a new page; what was written before is painted now.
   void newPage();
   // What is written from here to endTogether (or to the end) stays on one page where it fits on
@@ -68,6 +79,7 @@ class PrintDocument {
  private:
   struct Run;
   void newBlock(QTextBlockFormat format);
+  void paintFooter(int page, int pages);
   int nextBlock() const;
   void startRun();
   bool paintRun();
@@ -77,6 +89,9 @@ class PrintDocument {
   QTextBlockFormat paragraph_;
   std::unique_ptr<FormulaObject> formulas_;
   std::unique_ptr<FigureObject> figures_;
+  std::unique_ptr<RulesObject> rules_;
+  Footer footer_;
+  qreal column_ = 0;  // the width the text is written in: the page's, or beside a figure less
   std::unique_ptr<Run> run_;
   std::unique_ptr<QPainter> painter_;
   bool failed_ = false;

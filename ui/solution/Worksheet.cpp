@@ -7,27 +7,35 @@
 namespace numora {
 namespace {
 
-// Room on paper, in centimetres: a figure beside an exercise is smaller than a printout's, and
-// under each exercise the pupil has a few lines to write the working and the answer.
-constexpr qreal kFigureWidth = 9, kFigureHeight = 5;
-constexpr qreal kRoomToAnswer = 3.5;
+// A figure's room beside an exercise, in centimetres.
+constexpr qreal kFigureWidth = 6, kFigureHeight = 4;
+
+PrintDocument::Footer FooterOf(std::u16string mark, Numerals numerals) {
+  return [mark = std::move(mark), numerals](int page, int pages) {
+    return ToQString(PageFooter(page, pages, mark, numerals));
+  };
+}
 
 // Each exercise told to the progress as it is printed; false when the progress stops it.
 bool PrintCopy(PrintDocument& page, const PrintedSheet& sheet, const PrintedSheet::Copy& copy,
                const std::function<bool()>& printed) {
   page.newPage();
+  page.footer(FooterOf(copy.mark, sheet.numerals));
   page.title(ToQString(sheet.title));
   page.line(ToQString(copy.details));
   page.line(ToQString(kNameLine), true);
+  page.line(ToQString(MarkLine(static_cast<int>(copy.entries.size()), sheet.numerals)), true);
+  if (!copy.rounding.empty()) page.line(ToQString(copy.rounding));
   int number = 0;
   for (const SheetEntry& entry : copy.entries) {
     page.keepTogether();
+    if (!entry.figure.paths.empty())
+      page.beside(entry.figure, sheet.direction, kFigureWidth, kFigureHeight);
     page.heading(ToQString(ExerciseHeading(++number, sheet.numerals)));
     page.solution(entry.problem, sheet.direction);
     page.line(ToQString(entry.asked));
-    if (!entry.figure.paths.empty())
-      page.figure(entry.figure, sheet.direction, kFigureWidth, kFigureHeight);
-    page.space(kRoomToAnswer);
+    page.rules(AnswerLines(entry));
+    page.endBeside();
     page.endTogether();
     if (!printed()) return false;
   }
@@ -37,6 +45,7 @@ bool PrintCopy(PrintDocument& page, const PrintedSheet& sheet, const PrintedShee
 bool PrintKey(PrintDocument& page, const PrintedSheet& sheet, const PrintedSheet::Copy& copy,
               const std::function<bool()>& printed) {
   page.newPage();
+  page.footer(FooterOf(u"مفتاح الإجابات: " + copy.mark, sheet.numerals));
   page.title(ToQString(copy.keyTitle));
   page.line(ToQString(sheet.title + u"، " + copy.details));
   int number = 0;
@@ -44,8 +53,11 @@ bool PrintKey(PrintDocument& page, const PrintedSheet& sheet, const PrintedSheet
     page.keepTogether();
     page.heading(ToQString(ExerciseHeading(++number, sheet.numerals)));
     page.solution(entry.problem, sheet.direction);
-    page.heading(QStringLiteral(u"الجواب"));
-    page.solution(entry.answers, sheet.direction);
+    // An equation without a real root has no answer: its working says why.
+    if (!entry.answers.empty()) {
+      page.heading(QStringLiteral(u"الجواب"));
+      page.solution(entry.answers, sheet.direction);
+    }
     if (!entry.rounded.empty()) page.line(ToQString(entry.rounded), true);
     page.heading(QStringLiteral(u"الحل"));
     page.solution(entry.working, sheet.direction);
@@ -86,13 +98,16 @@ std::optional<PrintedSheet> MakeSheet(const WorksheetChoice& choice, Numerals nu
     const int copy = static_cast<int>(at) + 1;
     PrintedSheet::Copy printed{
         .details = SheetDetails(choice.level, copies[at].seed, copy, choice.copies, numerals),
+        .mark = CopyMark(copies[at].seed, copy, choice.copies, numerals),
+        .rounding = CommonRounding(copies[at].exercises),
         .keyTitle = KeyTitle(copy, choice.copies, numerals),
         .entries = {}};
     for (const SheetExercise& item : copies[at].exercises) {
       TopicWindow& window = *choice.topics[item.topic].window;
       const WorkedExercise worked = window.work(item.exercise);
-      printed.entries.push_back(
-          EntryOf(item.exercise, worked, window.figureOf(worked.solution), numerals));
+      SheetEntry entry = EntryOf(item.exercise, worked, window.figureOf(worked.solution), numerals);
+      if (!printed.rounding.empty()) entry.asked = AskedSentence(item.exercise, false);
+      printed.entries.push_back(std::move(entry));
       if (progress && !progress(++done, total)) return std::nullopt;
     }
     sheet.copies.push_back(std::move(printed));

@@ -40,7 +40,9 @@ struct PrintedSheet {
   FormulaDirection direction = FormulaDirection::LeftToRight;
   KeysPlace keys = KeysPlace::AfterEachCopy;
   struct Copy {
-    std::u16string details;  // the level, the copy's seed, which copy
+    std::u16string details;   // the level, the copy's seed, which copy
+    std::u16string mark;      // which copy, its own number: the foot of each of its pages
+    std::u16string rounding;  // the rounding of every exercise, where it is the same for all
     std::u16string keyTitle;
     std::vector<SheetEntry> entries;
   };
@@ -55,11 +57,13 @@ PrintedSheet MakeSheet(const WorksheetChoice& choice, Numerals numerals,
 std::optional<PrintedSheet> MakeSheet(const WorksheetChoice& choice, Numerals numerals,
                                       FormulaDirection direction, const Progress& progress);
 
-// The sheet on paper, right to left: on each copy the title, the level and the seed, a line for
-// the pupil's name and the date, then the numbered exercises, each its problem, what to compute
-// and how to round it, its figure with nothing on it that is asked, and room to answer; the key
-// on pages of its own, after its copy or after every copy: for each exercise the problem, the
-// answers exact and decimal, and the working set as the panel sets it.
+// The sheet on paper, right to left: on each copy the title, the level and the copy's number,
+// lines for the pupil's name, class, the date and the mark, the rounding where it is the same for
+// all, then the numbered exercises, as many on a page as fit whole, each its problem, what to
+// compute, ruled lines to answer on and beside them its figure with nothing on it that is asked;
+// the key on pages of its own, after its copy or after every copy: for each exercise the problem,
+// the answers exact and decimal, and the working set as the panel sets it. Every page says at its
+// foot its number of its copy's pages and which copy it is.
 //
 // Told after each exercise printed, on the sheets and in the keys (twice each exercise of every
 // copy); false when the device could not be painted on or the progress stopped it.
