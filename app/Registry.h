@@ -42,6 +42,7 @@ class Registry final : public Navigator {
  private:
   std::unique_ptr<FormWindow> create(FormId form);
 
+  const QString settingsFile_;
   Zoom zoom_;
   FormulaSetting formulas_;
   FormContext context_;

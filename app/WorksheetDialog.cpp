@@ -7,23 +7,64 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLocale>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QRandomGenerator>
+#include <QSettings>
 #include <QSpinBox>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "ui/frame/Zoom.h"
 #include "ui/platform/FormulaSetting.h"
+#include "ui/platform/Settings.h"
 #include "ui/platform/Utf16Text.h"
 #include "ui/solution/PrintDocument.h"
+#include "ui/solution/PrintPreview.h"
 #include "ui/solution/TopicWindow.h"
 
 namespace numora {
 namespace {
 
 constexpr int kMostExercises = 40, kMostCopies = 60;
+
+// The choices as the settings keep them: a topic by its window's layout name, a level and a place
+// of the keys by a word that stays whatever the order of their lists.
+const QString kTopicsKey = QStringLiteral("worksheet/topics");
+const QString kCountKey = QStringLiteral("worksheet/count");
+const QString kLevelKey = QStringLiteral("worksheet/level");
+const QString kCopiesKey = QStringLiteral("worksheet/copies");
+const QString kKeysKey = QStringLiteral("worksheet/keys");
+constexpr std::pair<Level, const char*> kLevelWords[] = {
+    {Level::Easy, "easy"}, {Level::Medium, "medium"}, {Level::Hard, "hard"}};
+constexpr std::pair<KeysPlace, const char*> kKeysWords[] = {
+    {KeysPlace::AfterEachCopy, "after-each-copy"}, {KeysPlace::AtTheEnd, "at-the-end"}};
+
+QString TopicName(FormId form) { return QStringLiteral("Form%1").arg(static_cast<int>(form)); }
+
+template <typename Choice, std::size_t n>
+QString WordOf(const QComboBox* box, const std::pair<Choice, const char*> (&words)[n]) {
+  for (const auto& [choice, word] : words)
+    if (static_cast<int>(choice) == box->currentData().toInt()) return QString::fromLatin1(word);
+  return {};
+}
+
+template <typename Choice, std::size_t n>
+void ChooseWord(QComboBox* box, const QString& kept,
+                const std::pair<Choice, const char*> (&words)[n]) {
+  for (const auto& [choice, word] : words)
+    if (kept == QLatin1String(word)) {
+      if (const int at = box->findData(static_cast<int>(choice)); at >= 0) box->setCurrentIndex(at);
+    }
+}
+
+void ChooseNumber(QSpinBox* box, const QVariant& kept) {
+  bool read = false;
+  const int number = kept.toInt(&read);
+  if (read && number >= box->minimum() && number <= box->maximum()) box->setValue(number);
+}
 
 std::uint64_t FreshSeed() {
   return QRandomGenerator::global()->bounded(static_cast<quint64>(kLowestSeed),
@@ -48,6 +89,18 @@ class SheetWork {
   Progress making() { return half(0); }
   Progress printing() { return half(1); }
   bool cancelled() const { return dialog_.wasCanceled(); }
+  // Out of the way until the next step: the print preview stays open after its pages are painted.
+  void pause() {
+    dialog_.reset();
+    dialog_.hide();
+  }
+  // The printing half once more, as the preview asks for it, timed from now: the progress shows
+  // where this painting lasts, not because the preview was open long.
+  Progress printingAgain() {
+    dialog_.reset();
+    dialog_.setValue(0);
+    return printing();
+  }
 
  private:
   Progress half(int which) {
@@ -64,8 +117,8 @@ class SheetWork {
 }  // namespace
 
 WorksheetDialog::WorksheetDialog(const FormContext& context,
-                                 std::function<TopicWindow&(FormId)> window)
-    : context_(context), window_(std::move(window)) {
+                                 std::function<TopicWindow&(FormId)> window, QString settingsFile)
+    : context_(context), window_(std::move(window)), settingsFile_(std::move(settingsFile)) {
   setWindowTitle(QStringLiteral(u"ورقة تمارين"));
   setAccessibleName(windowTitle());
   setLayoutDirection(Qt::RightToLeft);
@@ -95,7 +148,7 @@ WorksheetDialog::WorksheetDialog(const FormContext& context,
   seedBox = new QSpinBox;
   seedBox->setRange(static_cast<int>(kLowestSeed), static_cast<int>(kHighestSeed));
   seedBox->setValue(static_cast<int>(FreshSeed()));
-  newSeedButton = new QPushButton(QStringLiteral(u"بذرة جديدة"));
+  newSeedButton = new QPushButton(QStringLiteral(u"رقم جديد"));
   copiesBox = new QSpinBox;
   copiesBox->setRange(1, kMostCopies);
   keysBox = new QComboBox;
@@ -117,17 +170,23 @@ WorksheetDialog::WorksheetDialog(const FormContext& context,
   };
   add(QStringLiteral(u"عدد التمارين"), countBox);
   add(QStringLiteral(u"المستوى"), levelBox);
-  add(QStringLiteral(u"البذرة"), seedBox, seedRow);
-  newSeedButton->setAccessibleName(newSeedButton->text());
+  add(QStringLiteral(u"رقم الورقة"), seedBox, seedRow);
+  newSeedButton->setAccessibleName(QStringLiteral(u"رقم ورقة جديد"));
   add(QStringLiteral(u"نسخة لكل تلميذ"), copiesBox);
   add(QStringLiteral(u"مفاتيح الإجابات"), keysBox);
+  // Each copy prints its own number, and a sheet of one copy from that number is that copy.
+  auto* again = new QLabel(
+      QStringLiteral(u"لطباعة ورقة مرة أخرى: اكتب رقمها المطبوع عليها واختر نسخة واحدة."));
+  again->setWordWrap(true);
+  seedBox->setAccessibleDescription(again->text());
 
   printButton = new QPushButton(QStringLiteral(u"طباعة…"));
+  previewButton = new QPushButton(QStringLiteral(u"معاينة…"));
   // The mark after "PDF" keeps the dots at the caption's end, on its left, as Arabic reads.
   pdfButton = new QPushButton(QStringLiteral(u"حفظ ملف PDF\u200F…"));
   closeButton = new QPushButton(QStringLiteral(u"إغلاق"));
   auto* buttons = new QDialogButtonBox;
-  for (QPushButton* button : {printButton, pdfButton, closeButton}) {
+  for (QPushButton* button : {printButton, previewButton, pdfButton, closeButton}) {
     button->setAccessibleName(button->text().remove(u'…').remove(QChar(0x200F)));
     buttons->addButton(button, button == closeButton ? QDialogButtonBox::RejectRole
                                                      : QDialogButtonBox::ActionRole);
@@ -136,11 +195,21 @@ WorksheetDialog::WorksheetDialog(const FormContext& context,
   auto* column = new QVBoxLayout(this);
   column->addWidget(topics);
   column->addLayout(form);
+  column->addWidget(again);
   column->addWidget(buttons);
+
+  restore();
+  for (const auto& [form, box] : topicBoxes)
+    connect(box, &QCheckBox::toggled, this, &WorksheetDialog::keep);
+  for (QSpinBox* box : {countBox, copiesBox})
+    connect(box, &QSpinBox::valueChanged, this, &WorksheetDialog::keep);
+  for (QComboBox* box : {levelBox, keysBox})
+    connect(box, &QComboBox::currentIndexChanged, this, &WorksheetDialog::keep);
 
   connect(newSeedButton, &QPushButton::clicked, this,
           [this] { seedBox->setValue(static_cast<int>(FreshSeed())); });
   connect(printButton, &QPushButton::clicked, this, &WorksheetDialog::print);
+  connect(previewButton, &QPushButton::clicked, this, &WorksheetDialog::preview);
   connect(pdfButton, &QPushButton::clicked, this, &WorksheetDialog::saveAsPdf);
   connect(closeButton, &QPushButton::clicked, this, &WorksheetDialog::hide);
 
@@ -159,8 +228,32 @@ WorksheetDialog::WorksheetDialog(const FormContext& context,
   }
 }
 
+void WorksheetDialog::restore() {
+  const std::unique_ptr<QSettings> settings = OpenSettings(settingsFile_);
+  const QStringList topics = settings->value(kTopicsKey).toStringList();
+  for (const auto& [form, box] : topicBoxes) box->setChecked(topics.contains(TopicName(form)));
+  ChooseNumber(countBox, settings->value(kCountKey));
+  ChooseWord(levelBox, settings->value(kLevelKey).toString(), kLevelWords);
+  ChooseNumber(copiesBox, settings->value(kCopiesKey));
+  ChooseWord(keysBox, settings->value(kKeysKey).toString(), kKeysWords);
+}
+
+void WorksheetDialog::keep() const {
+  const std::unique_ptr<QSettings> settings = OpenSettings(settingsFile_);
+  QStringList topics;
+  for (const auto& [form, box] : topicBoxes)
+    if (box->isChecked()) topics << TopicName(form);
+  settings->setValue(kTopicsKey, topics);
+  settings->setValue(kCountKey, countBox->value());
+  settings->setValue(kLevelKey, WordOf(levelBox, kLevelWords));
+  settings->setValue(kCopiesKey, copiesBox->value());
+  settings->setValue(kKeysKey, WordOf(keysBox, kKeysWords));
+}
+
 void WorksheetDialog::choose(std::optional<FormId> topic) {
-  if (!topic) return;
+  // The main menu is a window too, and no topic of a sheet.
+  const auto sheetTopic = [&topic](const auto& row) { return row.first == topic; };
+  if (std::none_of(topicBoxes.begin(), topicBoxes.end(), sheetTopic)) return;
   for (const auto& [form, box] : topicBoxes) box->setChecked(form == *topic);
 }
 
@@ -207,6 +300,35 @@ void WorksheetDialog::print() {
   const QString failed = PrintThroughDialog(
       this, QStringLiteral(u"طباعة ورقة التمارين"), ToQString(made->title),
       [&](QPagedPaintDevice& device) { return PrintSheet(*made, device, work.printing()); });
+  if (!failed.isEmpty() && !work.cancelled()) fail(failed);
+}
+
+void WorksheetDialog::preview() {
+  SheetWork work(this);
+  const std::optional<PrintedSheet> made = sheet(work.making());
+  if (!made) return;
+  work.pause();
+  // "إلغاء" stops the preview's painting where it stands: thrown from the progress and caught
+  // here, the stop unwinds the sheet's printing, whose document and painter end as they go. The
+  // printer is never aborted: Qt's preview cannot let go of an aborted printer's pages
+  // (PreviewThroughDialog).
+  struct Stopped {};
+  const auto paint = [&](QPagedPaintDevice& device, Painting painting) {
+    if (painting == Painting::Print) return PrintSheet(*made, device, work.printingAgain());
+    try {
+      const bool painted =
+          PrintSheet(*made, device, [printing = work.printingAgain()](int done, int total) {
+            if (!printing(done, total)) throw Stopped{};
+            return true;
+          });
+      work.pause();
+      return painted;
+    } catch (const Stopped&) {
+      return false;
+    }
+  };
+  const QString failed = PreviewThroughDialog(this, QStringLiteral(u"معاينة ورقة التمارين"),
+                                              ToQString(made->title), paint);
   if (!failed.isEmpty() && !work.cancelled()) fail(failed);
 }
 

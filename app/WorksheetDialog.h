@@ -39,14 +39,20 @@ inline constexpr SheetTopicRow kSheetTopics[] = {
 };
 
 // "ورقة تمارين": the topics of a sheet, one or a mix, the number of exercises, the level, the
-// seed written on the sheet, the copies (one for each pupil, each from its own seed) and where
-// their keys go; then the sheet is printed or saved as a PDF file.
+// sheet's number (the seed written on it), the copies (one for each pupil, each from its own
+// number) and where their keys go; then the sheet is looked at before printing, printed or saved
+// as a PDF file. Every choice but the sheet's number is kept for the next time in the program's
+// settings as soon as it is made; the number is a new one at each start of the program and stays
+// as it was chosen while the program runs.
 class WorksheetDialog final : public QDialog {
  public:
   // The topic windows come from `window`, which creates one, hidden, the first time it is asked.
-  WorksheetDialog(const FormContext& context, std::function<TopicWindow&(FormId)> window);
+  // The choices are kept in the settings file (empty: the user's own settings of the program).
+  WorksheetDialog(const FormContext& context, std::function<TopicWindow&(FormId)> window,
+                  QString settingsFile);
 
-  // Opened from a topic window: that topic alone is chosen. From elsewhere the choice stays.
+  // Opened from a topic window: that topic alone is chosen. From elsewhere (the main menu among
+  // them) the choice stays.
   void choose(std::optional<FormId> topic);
   // The sheet as chosen, worked out by the topic windows; none, after a box saying why, where no
   // topic is chosen or a chosen topic sets no exercises, and none where the progress stopped it.
@@ -55,6 +61,8 @@ class WorksheetDialog final : public QDialog {
   // file that was there as it was); a box says so where it cannot be written.
   bool saveAs(const QString& path);
   void print();
+  // Qt's print preview of the sheet, from whose own button it is printed.
+  void preview();
   void saveAsPdf();
 
   std::vector<std::pair<FormId, QCheckBox*>> topicBoxes;
@@ -65,14 +73,19 @@ class WorksheetDialog final : public QDialog {
   QSpinBox* copiesBox;
   QComboBox* keysBox;
   QPushButton* printButton;
+  QPushButton* previewButton;
   QPushButton* pdfButton;
   QPushButton* closeButton;
 
  private:
   void fail(const QString& sentence);
+  // The choices as they were kept, each that is missing or out of its range left as it is.
+  void restore();
+  void keep() const;
 
   const FormContext& context_;
   std::function<TopicWindow&(FormId)> window_;
+  QString settingsFile_;
 };
 
 }  // namespace numora

@@ -1,12 +1,17 @@
 #pragma once
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPushButton>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QWidget>
+#include <functional>
 #include <vector>
 
 #include "app/Registry.h"
@@ -131,6 +136,23 @@ inline QStringList Shown(const FormWindow& window, const QStringList& expected) 
     shown << expected[i] << text;
   }
   return shown;
+}
+
+// The pages of the print preview that `open` opens, as the preview shows them, closed unprinted at
+// once; -1 where no preview opened.
+inline int PreviewedPages(const std::function<void()>& open) {
+  int pages = -1;
+  QTimer look;
+  QObject::connect(&look, &QTimer::timeout, [&pages] {
+    if (auto* preview = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget())) {
+      if (const auto* widget = preview->findChild<QPrintPreviewWidget*>())
+        pages = widget->pageCount();
+      preview->reject();
+    }
+  });
+  look.start(20);
+  open();
+  return pages;
 }
 
 }  // namespace numora::testing

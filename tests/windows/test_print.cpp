@@ -2,6 +2,7 @@
 // tools: the text a pupil would read, in its order, the fonts embedded, the figure as lines rather
 // than a picture. With NUMORA_PRINT_DIR set to a folder, the files are kept there.
 #include <QDir>
+#include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -16,6 +17,7 @@
 
 using namespace numora;
 using numora::testing::Calculate;
+using numora::testing::PreviewedPages;
 using numora::testing::Program;
 using numora::testing::Solve;
 using numora::testing::Type;
@@ -91,6 +93,8 @@ class PrintTest : public QObject {
   void printsWhatTheWindowShows_data();
   void printsWhatTheWindowShows();
   void theProblemComesFirstAndTheAnswerLast();
+  void thePreviewShowsThePagesPrinted_data();
+  void thePreviewShowsThePagesPrinted();
 };
 
 void PrintTest::printsWhatTheWindowShows_data() {
@@ -228,6 +232,36 @@ void PrintTest::theProblemComesFirstAndTheAnswerLast() {
   QCOMPARE(Letters(text[0]), Letters(window.windowTitle()));
   QCOMPARE(Letters(text[2]), Letters(u"المسألة"_qs));
   QCOMPARE(Letters(text.mid(3, 2).join(QString())), Letters(equation));
+}
+
+void PrintTest::thePreviewShowsThePagesPrinted_data() {
+  QTest::addColumn<FormId>("id");
+  QTest::addColumn<QStringList>("inputs");  // calculated, where there are any
+  QTest::addRow("quadratic") << FormId::Form13
+                             << QStringList{"Text1", "2", "Text2", "-7", "Text3", "3"};
+  QTest::addRow("sphere, no calculation") << FormId::Form9 << QStringList{};
+}
+
+// Ctrl+Alt+P in the window: Qt's print preview, with as many pages as the printer is given.
+void PrintTest::thePreviewShowsThePagesPrinted() {
+  QFETCH(FormId, id);
+  QFETCH(QStringList, inputs);
+  Program program;
+  auto& window = program.form<TopicWindow>(id);
+  window.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&window));
+  if (!inputs.isEmpty()) QVERIFY(Solve(program, id, inputs));
+  QTemporaryDir temporary;
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFileName(temporary.filePath("printout.pdf"));
+  QVERIFY(PrintCalculation(window.printed(), printer));
+  const qsizetype printed = Run(NUMORA_PDFTOTEXT, {printer.outputFileName(), "-"})
+                                .split(u'\f', Qt::SkipEmptyParts)
+                                .size();
+  const int previewed = PreviewedPages(
+      [&] { QTest::keyClick(&window, Qt::Key_P, Qt::ControlModifier | Qt::AltModifier); });
+  QCOMPARE(previewed, printed);
+  QVERIFY(program.messages.shown.empty());
 }
 
 QTEST_MAIN(PrintTest)

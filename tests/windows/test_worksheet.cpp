@@ -10,6 +10,7 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QMenu>
+#include <QPrinter>
 #include <QProcess>
 #include <QProgressDialog>
 #include <QRegularExpression>
@@ -38,6 +39,7 @@ Q_DECLARE_METATYPE(numora::KeysPlace)
 
 using namespace numora;
 using numora::testing::CalculateButton;
+using numora::testing::PreviewedPages;
 using numora::testing::Program;
 
 namespace {
@@ -119,9 +121,12 @@ class WorksheetTest : public QObject {
   void copiesAndTheirKeys_data();
   void copiesAndTheirKeys();
   void theDialogFromTheMenuAndFromATopicWindow();
+  void aClassSetStopsAtCancelAndLeavesTheFile_data();
   void aClassSetStopsAtCancelAndLeavesTheFile();
   void aNameWithoutItsSuffixAsksFirst();
   void aFullDiskLeavesTheOldFile();
+  void thePreviewShowsThePagesPrinted();
+  void theChoicesAreKeptForNextTime();
 };
 
 void WorksheetTest::sheetAndKeyHoldWhatTheWindowsCompute_data() {
@@ -355,9 +360,17 @@ void OnEachModal(const std::function<bool(QWidget&)>& handle) {
 
 }  // namespace
 
-// A class set too large to wait for: its progress dialog comes up, "إلغاء" stops it at once, and
-// the file that was there stays, with nothing beside it; what the teacher chose stays chosen.
+void WorksheetTest::aClassSetStopsAtCancelAndLeavesTheFile_data() {
+  QTest::addColumn<bool>("preview");  // or saved as a PDF file
+  QTest::addRow("saved") << false;
+  QTest::addRow("looked at") << true;
+}
+
+// A class set too large to wait for, saved or looked at before printing: its progress dialog comes
+// up, "إلغاء" stops it at once, and the file that was there stays, with nothing beside it, and no
+// preview opens; what the teacher chose stays chosen.
 void WorksheetTest::aClassSetStopsAtCancelAndLeavesTheFile() {
+  QFETCH(bool, preview);
   Program program;
   WorksheetDialog& dialog = EveryTopic(program);
   dialog.countBox->setValue(40);
@@ -367,17 +380,23 @@ void WorksheetTest::aClassSetStopsAtCancelAndLeavesTheFile() {
   const QString pdf = folder.filePath(QStringLiteral("class.pdf"));
   QVERIFY(WriteFile(pdf, "the teacher's own file"));
 
-  QElapsedTimer sinceCancel;
-  bool shown = false;
-  QTimer::singleShot(1500, [&] {
+  // "إلغاء" as soon as the progress comes into view, while the exercises are worked out.
+  QElapsedTimer sinceStart, sinceCancel;
+  QTimer look;
+  QObject::connect(&look, &QTimer::timeout, [&] {
     auto* progress = dialog.findChild<QProgressDialog*>();
-    if (progress == nullptr) return;
-    shown = progress->isVisible();
+    if (progress == nullptr || !progress->isVisible() || sinceCancel.isValid()) return;
     sinceCancel.start();
     progress->cancel();
   });
-  QVERIFY(!dialog.saveAs(pdf));
-  QVERIFY2(sinceCancel.isValid() && shown, "no progress dialog in view after a second and a half");
+  sinceStart.start();
+  look.start(20);
+  if (preview)
+    QCOMPARE(PreviewedPages([&] { dialog.previewButton->click(); }), -1);
+  else
+    QVERIFY(!dialog.saveAs(pdf));
+  QVERIFY2(sinceCancel.isValid() && sinceStart.elapsed() - sinceCancel.elapsed() < 1500,
+           "no progress dialog in view after a second and a half");
   QVERIFY2(sinceCancel.elapsed() < 500, qPrintable(QString::number(sinceCancel.elapsed())));
   QCOMPARE(Contents(pdf), QByteArray("the teacher's own file"));
   QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"class.pdf"});
@@ -450,6 +469,93 @@ void WorksheetTest::aFullDiskLeavesTheOldFile() {
   QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden),
            (QStringList{"filler", "sheet.pdf"}));
 #endif
+}
+
+// "معاينة…": Qt's print preview of the sheet, with as many pages as the printer is given.
+void WorksheetTest::thePreviewShowsThePagesPrinted() {
+  Program program;
+  WorksheetDialog& dialog = EveryTopic(program);
+  dialog.countBox->setValue(3);
+  dialog.copiesBox->setValue(2);
+  const std::optional<PrintedSheet> sheet = dialog.sheet();
+  QVERIFY(sheet.has_value());
+  QTemporaryDir temporary;
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFileName(Folder(temporary) + QStringLiteral("/previewed.pdf"));
+  QVERIFY(PrintSheet(*sheet, printer));
+  const qsizetype printed = Run(NUMORA_PDFTOTEXT, {printer.outputFileName(), "-"})
+                                .split(u'\f', Qt::SkipEmptyParts)
+                                .size();
+  QVERIFY(printed >= 4);  // two copies, each with its key
+  QCOMPARE(PreviewedPages([&] { dialog.previewButton->click(); }), printed);
+  QVERIFY(program.messages.shown.empty());
+}
+
+// The topics, the number of exercises, the level, the copies and the keys' place as the teacher
+// left them at the next start, from the program's settings; the sheet's number stays while the
+// program runs. A setting out of its range or unreadable leaves its choice as it is at first.
+void WorksheetTest::theChoicesAreKeptForNextTime() {
+  QTemporaryDir folder;
+  const QString settings = folder.filePath(QStringLiteral("numora.ini"));
+  struct Choices {
+    QList<FormId> topics;
+    int count, copies;
+    Level level;
+    KeysPlace keys;
+  };
+  const auto chosen = [](const WorksheetDialog& dialog) {
+    Choices choices{{},
+                    dialog.countBox->value(),
+                    dialog.copiesBox->value(),
+                    static_cast<Level>(dialog.levelBox->currentData().toInt()),
+                    static_cast<KeysPlace>(dialog.keysBox->currentData().toInt())};
+    for (const auto& [form, box] : dialog.topicBoxes)
+      if (box->isChecked()) choices.topics << form;
+    return choices;
+  };
+  const auto same = [](const Choices& a, const Choices& b) {
+    return a.topics == b.topics && a.count == b.count && a.copies == b.copies &&
+           a.level == b.level && a.keys == b.keys;
+  };
+  Choices first;
+  {
+    Program program({}, FormulaDirection::LeftToRight, settings);
+    program.form<MainMenuWindow>(FormId::Form1).worksheet->trigger();
+    first = chosen(*program.registry.worksheet());
+  }
+  QVERIFY(first.topics.isEmpty());
+  for (const Choices& choices :
+       {Choices{{FormId::Form5, FormId::Form11}, 7, 3, Level::Hard, KeysPlace::AtTheEnd},
+        Choices{{FormId::Form13}, 40, 60, Level::Easy, KeysPlace::AfterEachCopy}}) {
+    int seed = 0;
+    {
+      Program program({}, FormulaDirection::LeftToRight, settings);
+      auto& menu = program.form<MainMenuWindow>(FormId::Form1);
+      menu.worksheet->trigger();
+      WorksheetDialog& dialog = *program.registry.worksheet();
+      for (const auto& [form, box] : dialog.topicBoxes)
+        box->setChecked(choices.topics.contains(form));
+      dialog.countBox->setValue(choices.count);
+      dialog.copiesBox->setValue(choices.copies);
+      dialog.levelBox->setCurrentIndex(dialog.levelBox->findData(static_cast<int>(choices.level)));
+      dialog.keysBox->setCurrentIndex(dialog.keysBox->findData(static_cast<int>(choices.keys)));
+      dialog.seedBox->setValue(4321);
+      dialog.closeButton->click();
+      // Opened again from the menu in the same run: the same sheet's number.
+      menu.worksheet->trigger();
+      seed = dialog.seedBox->value();
+    }
+    QCOMPARE(seed, 4321);
+    Program again({}, FormulaDirection::LeftToRight, settings);
+    again.form<MainMenuWindow>(FormId::Form1).worksheet->trigger();
+    QVERIFY2(same(chosen(*again.registry.worksheet()), choices), qPrintable(Contents(settings)));
+  }
+  QVERIFY(WriteFile(settings,
+                    "[worksheet]\ncount=400\ncopies=x\nlevel=sideways\nkeys=7\n"
+                    "topics=Form99\n"));
+  Program broken({}, FormulaDirection::LeftToRight, settings);
+  broken.form<MainMenuWindow>(FormId::Form1).worksheet->trigger();
+  QVERIFY(same(chosen(*broken.registry.worksheet()), first));
 }
 
 QTEST_MAIN(WorksheetTest)

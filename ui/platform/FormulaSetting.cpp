@@ -2,25 +2,19 @@
 
 #include <QLocale>
 #include <QSettings>
-#include <memory>
+
+#include "ui/platform/Settings.h"
 
 namespace numora {
 namespace {
 
 const QString kKey = QStringLiteral("formulas/direction");
 
-std::unique_ptr<QSettings> Open(const QString& file) {
-  if (file.isEmpty())
-    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                       QStringLiteral("Numora"), QStringLiteral("Numora"));
-  return std::make_unique<QSettings>(file, QSettings::IniFormat);
-}
-
 }  // namespace
 
 FormulaSetting::FormulaSetting(FormulaDirection regionDefault, QString file)
     : file_(std::move(file)), direction_(regionDefault) {
-  const QString kept = Open(file_)->value(kKey).toString();
+  const QString kept = OpenSettings(file_)->value(kKey).toString();
   if (kept == QStringLiteral("rtl")) direction_ = FormulaDirection::RightToLeft;
   if (kept == QStringLiteral("ltr")) direction_ = FormulaDirection::LeftToRight;
 }
@@ -28,9 +22,9 @@ FormulaSetting::FormulaSetting(FormulaDirection regionDefault, QString file)
 void FormulaSetting::set(FormulaDirection direction) {
   if (direction == direction_) return;
   direction_ = direction;
-  // A setting that cannot be written is not kept; the program goes on with the choice.
-  Open(file_)->setValue(kKey, direction == FormulaDirection::RightToLeft ? QStringLiteral("rtl")
-                                                                         : QStringLiteral("ltr"));
+  OpenSettings(file_)->setValue(kKey, direction == FormulaDirection::RightToLeft
+                                          ? QStringLiteral("rtl")
+                                          : QStringLiteral("ltr"));
   emit changed();
 }
 

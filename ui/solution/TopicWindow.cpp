@@ -18,6 +18,7 @@
 #include "ui/platform/FormulaSetting.h"
 #include "ui/platform/Utf16Text.h"
 #include "ui/solution/PrintDocument.h"
+#include "ui/solution/PrintPreview.h"
 #include "ui/solution/Printout.h"
 #include "ui/solution/SolutionPanel.h"
 
@@ -37,6 +38,8 @@ TopicWindow::TopicWindow(const FormContext& context, const FormLook& look)
   connect(key, &QShortcut::activated, this, &TopicWindow::toggleSolution);
   auto* printKey = new QShortcut(QKeySequence::Print, this);
   connect(printKey, &QShortcut::activated, this, [this] { run([this] { print(); }); });
+  auto* previewKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_P), this);
+  connect(previewKey, &QShortcut::activated, this, [this] { run([this] { preview(); }); });
   auto* pdfKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P), this);
   connect(pdfKey, &QShortcut::activated, this, [this] { run([this] { saveAsPdf(); }); });
   if (FormulaSetting* formulas = context.formulas) {
@@ -77,6 +80,13 @@ void TopicWindow::print() {
   const QString failed = PrintThroughDialog(
       this, QStringLiteral(u"طباعة الحساب"), windowTitle(),
       [this](QPagedPaintDevice& device) { return PrintCalculation(printed(), device); });
+  if (!failed.isEmpty()) printFailed(failed);
+}
+
+void TopicWindow::preview() {
+  const QString failed = PreviewThroughDialog(
+      this, QStringLiteral(u"معاينة الحساب"), windowTitle(),
+      [this](QPagedPaintDevice& device, Painting) { return PrintCalculation(printed(), device); });
   if (!failed.isEmpty()) printFailed(failed);
 }
 

@@ -82,8 +82,10 @@ class TopicWindow : public FormWindow, private ResultView, private PracticeHost 
   // The direction the window's formulas are set in, the program's.
   FormulaDirection formulaDirection() const;
   // Ctrl+P: the print dialog, which also writes a PDF file where it is Qt's own (Linux).
+  // Ctrl+Alt+P: Qt's print preview of the same pages, printed from its own button.
   // Ctrl+Shift+P: a PDF file, on every platform, since Windows' print dialog writes none.
   void print();
+  void preview();
   void saveAsPdf();
 
  protected:
