@@ -23,6 +23,7 @@
 #include "app/MainMenuWindow.h"
 #include "app/WorksheetDialog.h"
 #include "numeric/Bidi.h"
+#include "numeric/NumberReading.h"
 #include "tests/windows/Harness.h"
 #include "topics/algebra/AlgebraExercises.h"
 #include "topics/algebra/AlgebraFormulas.h"
@@ -59,6 +60,15 @@ Exercise Equations(Level, Random& random) {
   return {{{std::u16string(kA), 1}, {std::u16string(kB), -(p + q)}, {std::u16string(kC), p * q}},
           {&FirstRoot, &SecondRoot}};
 }
+
+// Every topic a sheet can hold, with its window.
+constexpr std::pair<FormId, ExerciseOf> kEveryTopic[] = {
+    {FormId::Form8, &TriangleExercise},    {FormId::Form2, &RootExercise},
+    {FormId::Form12, &CylinderExercise},   {FormId::Form9, &SphereExercise},
+    {FormId::Form3, &PowerExercise},       {FormId::Form5, &CircleExercise},
+    {FormId::Form11, &PythagorasExercise}, {FormId::Form4, &TrapezoidExercise},
+    {FormId::Form13, &QuadraticExercise},  {FormId::Form6, &RectangleExercise},
+    {FormId::Form7, &CuboidExercise},      {FormId::Form15, &TemperatureExercise}};
 
 QString Run(const QString& tool, const QStringList& arguments) {
   QProcess process;
@@ -107,7 +117,66 @@ qsizetype LinesLike(const QString& page, const QString& line) {
   return std::count_if(lines.begin(), lines.end(),
                        [wanted = Letters(line)](const QString& l) { return Letters(l) == wanted; });
 }
+// Whether the text is on the page, on one line or broken over two or three in a row, or run into
+// the line of a formula before it.
+bool OnThePage(const QString& page, const QString& text) {
+  if (Plain(page).contains(Plain(text))) return true;
+  const QStringList lines = page.split(QRegularExpression(QStringLiteral("[\n\f]")));
+  const QString wanted = Letters(text);
+  for (qsizetype at = 0; at < lines.size(); ++at) {
+    QString joined;
+    for (qsizetype n = 0; n < 3 && at + n < lines.size(); ++n)
+      if (Letters(joined += lines[at + n]) == wanted) return true;
+  }
+  return false;
+}
 
+// Which sheet or key each page belongs to, by the foot it has, its pages numbered from 1 one after
+// the other and a copy's first page with the name line: "sheet1 key1 sheet2 key2", or what is
+// wrong with a page.
+QString RunsOfPages(const QStringList& pages, std::uint64_t seed, int copies, Numerals numerals,
+                    QStringList* owners = nullptr) {
+  const std::vector<std::uint64_t> seeds = CopySeeds(seed, copies);
+  QStringList order;
+  int expectedPage = 1, pagesOfRun = 0;
+  for (const QString& page : pages) {
+    // The page's number and its sheet's pages, the first two numbers of its foot in their order.
+    static const QRegularExpression kNumber(QStringLiteral(u"[0-9٠-٩]+"));
+    const QString foot =
+        page.normalized(QString::NormalizationForm_KC).split(u'\n').filter(u"صفحة"_qs).value(0);
+    std::vector<int> numbers;
+    for (const QRegularExpressionMatch& match : kNumber.globalMatch(foot)) {
+      int value = 0;
+      for (const QChar digit : match.captured()) value = 10 * value + digit.digitValue();
+      numbers.push_back(value);
+    }
+    QString found;
+    for (int copy = 1; copy <= copies && found.isEmpty() && numbers.size() >= 2; ++copy) {
+      const int at = numbers[0], all = numbers[1];
+      const std::u16string mark = CopyMark(seeds[copy - 1], copy, copies, numerals);
+      for (const auto& [what, sheetMark] :
+           {std::pair{u"sheet"_qs, mark}, std::pair{u"key"_qs, u"مفتاح الإجابات: " + mark}}) {
+        if (!found.isEmpty() ||
+            LinesLike(page, ToQString(PageFooter(at, all, sheetMark, numerals))) != 1)
+          continue;
+        found = what + QString::number(copy);
+        if (order.isEmpty() || order.back() != found) {
+          if (at != 1) return u"a sheet begins on its page %1"_qs.arg(at);
+          if (what == u"sheet"_qs && LinesLike(page, ToQString(kNameLine)) != 1)
+            return u"no name line on the first page of "_qs + found;
+          order << found;
+          expectedPage = 1;
+          pagesOfRun = all;
+        }
+        if (at != expectedPage++ || all != pagesOfRun)
+          return u"page %1 of %2 out of order in "_qs.arg(at).arg(all) + found;
+      }
+    }
+    if (found.isEmpty()) return u"a page without its foot: "_qs + foot + u"\n"_qs + page;
+    if (owners != nullptr) owners->append(found);
+  }
+  return order.join(u' ');
+}
 }  // namespace
 
 class WorksheetTest : public QObject {
@@ -118,6 +187,8 @@ class WorksheetTest : public QObject {
   void sheetAndKeyHoldWhatTheWindowsCompute();
   void everyTopicsOwnExercises_data();
   void everyTopicsOwnExercises();
+  void everyTopicOnPaper_data();
+  void everyTopicOnPaper();
   void copiesAndTheirKeys_data();
   void copiesAndTheirKeys();
   void theDialogFromTheMenuAndFromATopicWindow();
@@ -211,16 +282,9 @@ void WorksheetTest::everyTopicsOwnExercises() {
   QFETCH(FormulaDirection, direction);
   const Numerals numerals(separator.unicode(), zero.unicode());
   Program program(numerals, direction);
-  const std::pair<FormId, ExerciseOf> topics[] = {
-      {FormId::Form8, &TriangleExercise},    {FormId::Form2, &RootExercise},
-      {FormId::Form12, &CylinderExercise},   {FormId::Form9, &SphereExercise},
-      {FormId::Form3, &PowerExercise},       {FormId::Form5, &CircleExercise},
-      {FormId::Form11, &PythagorasExercise}, {FormId::Form4, &TrapezoidExercise},
-      {FormId::Form13, &QuadraticExercise},  {FormId::Form6, &RectangleExercise},
-      {FormId::Form7, &CuboidExercise},      {FormId::Form15, &TemperatureExercise}};
   WorksheetChoice choice{
       .topics = {}, .count = 12, .level = Level::Hard, .seed = 2024, .copies = 1};
-  for (const auto& [id, exercises] : topics)
+  for (const auto& [id, exercises] : kEveryTopic)
     choice.topics.push_back(
         {u"موضوع", &dynamic_cast<TopicWindow&>(program.registry.form(id)), exercises});
   const PrintedSheet sheet = MakeSheet(choice, numerals, direction);
@@ -239,6 +303,119 @@ void WorksheetTest::everyTopicsOwnExercises() {
     QCOMPARE(LinesLike(page, ToQString(ExerciseHeading(n, numerals))), 2);
 }
 
+void WorksheetTest::everyTopicOnPaper_data() {
+  QTest::addColumn<int>("topic");
+  QTest::addColumn<QChar>("zero");
+  QTest::addColumn<QChar>("separator");
+  QTest::addColumn<FormulaDirection>("direction");
+  for (int topic = 0; topic < static_cast<int>(std::size(kEveryTopic)); ++topic) {
+    QTest::addRow("%d ar_EG", topic)
+        << topic << QChar(u'٠') << QChar(u'٫') << FormulaDirection::RightToLeft;
+    QTest::addRow("%d ar_MA", topic)
+        << topic << QChar(u'0') << QChar(u',') << FormulaDirection::LeftToRight;
+  }
+}
+
+// Two copies of twelve exercises of a topic at each level, each key after its copy: every page
+// says which sheet and which of its pages it is, no exercise is cut by a page's end (its heading
+// and what it asks on one page, and in a key its working's last sentence where the working fits on
+// a page), nothing is written outside the margins, and no number on a pupil's figure is one of
+// the exercise's answers.
+void WorksheetTest::everyTopicOnPaper() {
+  QFETCH(int, topic);
+  QFETCH(QChar, zero);
+  QFETCH(QChar, separator);
+  QFETCH(FormulaDirection, direction);
+  const Numerals numerals(separator.unicode(), zero.unicode());
+  Program program(numerals, direction);
+  const auto [id, exercises] = kEveryTopic[topic];
+  TopicWindow& window = dynamic_cast<TopicWindow&>(program.registry.form(id));
+  QTemporaryDir temporary;
+  for (const Level level : {Level::Easy, Level::Medium, Level::Hard}) {
+    const std::uint64_t seed = 500 + 17 * static_cast<std::uint64_t>(topic);
+    const WorksheetChoice choice{.topics = {{u"موضوع", &window, exercises}},
+                                 .count = 12,
+                                 .level = level,
+                                 .seed = seed,
+                                 .copies = 2,
+                                 .keys = KeysPlace::AfterEachCopy};
+    const PrintedSheet sheet = MakeSheet(choice, numerals, direction);
+    const QString pdf = Folder(temporary) +
+                        QStringLiteral("/topic-%1-%2.pdf")
+                            .arg(QString::fromLatin1(QTest::currentDataTag()).replace(u' ', u'-'))
+                            .arg(static_cast<int>(level));
+    QVERIFY(WriteSheetPdf(sheet, pdf));
+    const QStringList pages = Run(NUMORA_PDFTOTEXT, {pdf, "-"}).split(u'\f', Qt::SkipEmptyParts);
+    QStringList owners;
+    QCOMPARE(RunsOfPages(pages, seed, 2, numerals, &owners), u"sheet1 key1 sheet2 key2"_qs);
+
+    // Each exercise's heading once in each sheet and key, on the page of what it asks or of its
+    // working's last line.
+    const std::vector<SheetCopy> copies = ComposeSheet({{exercises}, 12, level, seed, 2});
+    for (std::size_t c = 0; c < sheet.copies.size(); ++c) {
+      const PrintedSheet::Copy& copy = sheet.copies[c];
+      const QString number = QString::number(c + 1);
+      for (std::size_t k = 0; k < copy.entries.size(); ++k) {
+        const SheetEntry& entry = copy.entries[k];
+        const QString heading = ToQString(ExerciseHeading(static_cast<int>(k) + 1, numerals));
+        // The key's last line where it is a note; a formula's glyphs come out in any order, and a
+        // reason's slanted letters one by one.
+        const bool sentence =
+            !entry.working.empty() && entry.working.back().kind == SolutionLine::Kind::Note;
+        for (const auto& [owner, last] :
+             {std::pair{u"sheet"_qs + number, ToQString(entry.asked)},
+              std::pair{u"key"_qs + number, sentence
+                                                ? ToQString(entry.working.back().textIn(direction))
+                                                : QString()}}) {
+          int found = 0;
+          for (qsizetype at = 0; at < pages.size(); ++at)
+            if (owners[at] == owner && LinesLike(pages[at], heading) == 1) {
+              ++found;
+              // A sentence beside a figure may break over lines.
+              if (!last.isEmpty())
+                QVERIFY2(OnThePage(pages[at], last), qPrintable(heading + u": "_qs + last));
+            }
+          QVERIFY2(found == 1, qPrintable(heading + u" in "_qs + owner));
+        }
+        // No number on the figure that an answer rounds to.
+        const WorkedExercise worked = window.work(copies[c].exercises[k].exercise);
+        for (const FigureLabel& label : entry.figure.labels) {
+          const std::u16string text = WithoutBidiMarks(label.text);
+          const Reading reading = ReadNumber(text, separator.unicode());
+          if (!reading.found || !IgnoredText(text, reading).empty()) continue;
+          const double shown = reading.value;
+          for (const Expected& answer : worked.expected(copies[c].exercises[k].exercise)) {
+            const double scale = std::pow(10.0, answer.places);
+            QVERIFY2(shown != answer.value && shown != std::round(answer.value * scale) / scale,
+                     qPrintable(ToQString(label.text) + u" gives "_qs + heading + u" away"_qs));
+          }
+        }
+      }
+    }
+
+    // Every word inside the margins of 20 mm, the page's foot among them.
+    const QString boxes = Run(NUMORA_PDFTOTEXT, {"-bbox", pdf, "-"});
+    static const QRegularExpression kPage(
+        QStringLiteral(R"re(<page width="([\d.]+)" height="([\d.]+)")re"));
+    static const QRegularExpression kWord(QStringLiteral(
+        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*))re"));
+    const QRegularExpressionMatch size = kPage.match(boxes);
+    QVERIFY(size.hasMatch());
+    const double width = size.captured(1).toDouble(), height = size.captured(2).toDouble();
+    constexpr double kMargin = 20 / 25.4 * 72 - 1;  // points, less a point for a glyph's overhang
+    int words = 0;
+    for (const QRegularExpressionMatch& word : kWord.globalMatch(boxes)) {
+      ++words;
+      const double left = word.captured(1).toDouble(), top = word.captured(2).toDouble(),
+                   right = word.captured(3).toDouble(), bottom = word.captured(4).toDouble();
+      QVERIFY2(left >= kMargin && right <= width - kMargin && top >= kMargin &&
+                   bottom <= height - kMargin,
+               qPrintable(word.captured(5) + u" outside the margins"_qs));
+    }
+    QVERIFY(words > 100);
+  }
+}
+
 void WorksheetTest::copiesAndTheirKeys_data() {
   QTest::addColumn<KeysPlace>("keys");
   QTest::addRow("each key after its copy") << KeysPlace::AfterEachCopy;
@@ -255,22 +432,9 @@ void WorksheetTest::copiesAndTheirKeys() {
       QStringLiteral("/copies-%1.pdf").arg(keys == KeysPlace::AtTheEnd ? "end" : "after");
   QVERIFY(WriteSheetPdf(sheet, pdf));
   const QStringList pages = Run(NUMORA_PDFTOTEXT, {pdf, "-"}).split(u'\f', Qt::SkipEmptyParts);
-  // Page by page: which copy's name line or key each begins with.
-  QStringList order;
-  for (const QString& page : pages) {
-    const QString plain = Plain(page);
-    if (const qsizetype names = LinesLike(page, ToQString(kNameLine)); names > 0) {
-      QCOMPARE(names, 1);
-      order << "sheet";
-    } else if (plain.contains(Plain(u"مفتاح الإجابات"_qs))) {
-      order << "key";
-    }
-  }
-  const QStringList wanted = keys == KeysPlace::AtTheEnd
-                                 ? QStringList{"sheet", "sheet", "sheet", "key", "key", "key"}
-                                 : QStringList{"sheet", "key", "sheet", "key", "sheet", "key"};
-  // A key longer than a page goes on over the next: its pages after the first say neither.
-  QVERIFY2(order == wanted, qPrintable(order.join(u' ')));
+  const QString wanted = keys == KeysPlace::AtTheEnd ? u"sheet1 sheet2 sheet3 key1 key2 key3"_qs
+                                                     : u"sheet1 key1 sheet2 key2 sheet3 key3"_qs;
+  QCOMPARE(RunsOfPages(pages, 4321, 3, {}), wanted);
 }
 
 void WorksheetTest::theDialogFromTheMenuAndFromATopicWindow() {

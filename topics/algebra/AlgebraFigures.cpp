@@ -223,8 +223,9 @@ Figure PythagorasFigure(const Values& values, Numerals numerals) {
       {{a / 2, a / 2}, aArea},
       {{-b / 2, -b / 2}, bArea},
       {{-(a + b) / 2, (a + b) / 2}, cArea},
-      {{0, a / 2}, aText, FigureSide::Left},
-      {{-b / 2, 0}, bText, FigureSide::Above},
+      // Each leg's length on the side of its own square, where it cannot be taken for another's.
+      {{0, a / 2}, aText, FigureSide::Right},
+      {{-b / 2, 0}, bText, FigureSide::Below},
       {{-b / 2, a / 2}, cText, FigureSide::Below},
   };
   return Framed(std::move(figure), 0.06);

@@ -290,7 +290,21 @@ void PrintDocument::line(const QString& text, bool bold) {
 }
 
 void PrintDocument::solution(const std::vector<SolutionLine>& lines, FormulaDirection direction) {
-  for (const SetSolutionLine& line : SetSolution(lines, formulas_->fonts(), direction, column_)) {
+  const std::vector<SetSolutionLine> set =
+      SetSolution(lines, formulas_->fonts(), direction, column_);
+  // Rows read from the left are set flush right on the page as one block: a formula's rows, from
+  // its first step to its last, keep their "=" under the first one, and the widest of them ends
+  // at the right margin.
+  std::vector<std::size_t> formula(set.size(), 0);  // where each line's formula begins
+  std::vector<qreal> widest(set.size(), 0);
+  for (std::size_t at = 0; at < set.size(); ++at) {
+    formula[at] =
+        at > 0 && set[at].line->kind == SolutionLine::Kind::NextStep ? formula[at - 1] : at;
+    for (const SetLine& row : set[at].rows)
+      widest[formula[at]] = std::max(widest[formula[at]], row.indent + row.box.width);
+  }
+  for (std::size_t at = 0; at < set.size(); ++at) {
+    const SetSolutionLine& line = set[at];
     const bool next = line.line->kind == SolutionLine::Kind::NextStep;
     if (line.rows.empty()) {
       QTextBlockFormat spaced = paragraph_;
@@ -304,17 +318,13 @@ void PrintDocument::solution(const std::vector<SolutionLine>& lines, FormulaDire
       run_->cursor.insertText(ToQString(line.line->textIn(direction)), sentence);
       continue;
     }
-    // Flush right on the page whichever way the formula reads: rows read from the left keep
-    // their "=" under the first one, and the widest row ends at the right margin.
-    qreal widest = 0;
-    for (const SetLine& row : line.rows) widest = std::max(widest, row.indent + row.box.width);
     bool first = true;
     for (const SetLine& row : line.rows) {
       QTextBlockFormat placed = paragraph_;
       placed.setTopMargin(first && !next ? 6 : 2);
       placed.setRightMargin(direction == FormulaDirection::RightToLeft
                                 ? row.indent
-                                : widest - row.indent - row.box.width);
+                                : widest[formula[at]] - row.indent - row.box.width);
       QTextCharFormat drawn;
       drawn.setObjectType(kFormulaObject);
       drawn.setProperty(kObjectIndex, formulas_->add(row.box));
@@ -486,7 +496,7 @@ bool PrintDocument::paintRun() {
     painter_->setClipRect(shown);
     // The layout draws every block that meets its rectangle: a block of the next page would
     // still be drawn, clipped out of sight, and its text found by a search on the wrong page.
-    context.clip = shown.adjusted(0, 0, 0, -1);
+    context.clip = shown.adjusted(0, 1, 0, -1);
     layout->draw(painter_.get(), context);
     painter_->restore();
     paintFooter(static_cast<int>(at) + 1, static_cast<int>(starts.size()));
