@@ -95,6 +95,8 @@ class PrintTest : public QObject {
   void theProblemComesFirstAndTheAnswerLast();
   void thePreviewShowsThePagesPrinted_data();
   void thePreviewShowsThePagesPrinted();
+  void inEachRegionWithinTheMargins_data();
+  void inEachRegionWithinTheMargins();
 };
 
 void PrintTest::printsWhatTheWindowShows_data() {
@@ -194,6 +196,55 @@ void PrintTest::printsWhatTheWindowShows() {
   // The figure is lines and text: no picture anywhere (pdfimages lists two header lines).
   const QStringList images = Run(NUMORA_PDFIMAGES, {"-list", pdf}).split('\n', Qt::SkipEmptyParts);
   QVERIFY2(images.size() == 2, qPrintable(images.join('\n')));
+}
+
+void PrintTest::inEachRegionWithinTheMargins_data() {
+  QTest::addColumn<FormId>("id");
+  QTest::addColumn<QStringList>("inputs");
+  QTest::addColumn<bool>("eastern");  // Egypt's digits and formulas read from the right
+  for (const bool eastern : {true, false}) {
+    const char* region = eastern ? "ar_EG" : "ar_MA";
+    QTest::addRow("quadratic-%s", region)
+        << FormId::Form13 << QStringList{"Text1", "2", "Text2", "-7", "Text3", "3"} << eastern;
+    QTest::addRow("sphere-%s", region) << FormId::Form9 << QStringList{"Text1", "7"} << eastern;
+  }
+}
+
+// A printout in Egypt's and in Morocco's writing: every word, of the text and of the formulas,
+// within the page's margins of 20 mm, however the formulas read.
+void PrintTest::inEachRegionWithinTheMargins() {
+  QFETCH(FormId, id);
+  QFETCH(QStringList, inputs);
+  QFETCH(bool, eastern);
+  Program program(eastern ? Numerals(u'٫', u'٠') : Numerals(u',', u'0'),
+                  eastern ? FormulaDirection::RightToLeft : FormulaDirection::LeftToRight);
+  auto& window = dynamic_cast<TopicWindow&>(program.registry.form(id));
+  window.show();
+  QVERIFY(Type(window, inputs));
+  Calculate(program, id);
+  QTemporaryDir temporary;
+  const QByteArray kept = qgetenv("NUMORA_PRINT_DIR");
+  const QString folder = kept.isEmpty() ? temporary.path() : QString::fromLocal8Bit(kept);
+  QDir().mkpath(folder);
+  const QString pdf = folder + '/' + QString::fromLatin1(QTest::currentDataTag()) + ".pdf";
+  QVERIFY(WritePdf(window.printed(), pdf));
+
+  const QString boxes = Run(NUMORA_PDFTOTEXT, {"-bbox", pdf, "-"});
+  static const QRegularExpression kWord(QStringLiteral(
+      R"re(<word xMin="([\d.]+)" yMin="[\d.]+" xMax="([\d.]+)" yMax="[\d.]+">([^<]*))re"));
+  constexpr double kWidth = 595.28, kMargin = 20 / 25.4 * 72;  // A4, in points
+  double rightmost = 0;
+  int words = 0;
+  for (const QRegularExpressionMatch& word : kWord.globalMatch(boxes)) {
+    ++words;
+    const double left = word.captured(1).toDouble(), right = word.captured(2).toDouble();
+    QVERIFY2(left >= kMargin - 1 && right <= kWidth - kMargin + 1,
+             qPrintable(word.captured(3) + u" outside the margins"_qs));
+    rightmost = std::max(rightmost, right);
+  }
+  QVERIFY(words > 20);
+  // The page's text reaches the right margin.
+  QVERIFY(rightmost > kWidth - kMargin - 3);
 }
 
 void PrintTest::theProblemComesFirstAndTheAnswerLast() {

@@ -7,8 +7,12 @@
 namespace numora {
 namespace {
 
-// A figure's room beside an exercise, in centimetres.
+// A figure's room beside an exercise, in centimetres; a figure of many labels (three thermometers
+// with their scales) has a wider room of its own under the exercise's words, where its labels
+// stand beside their points.
 constexpr qreal kFigureWidth = 6, kFigureHeight = 4;
+constexpr qreal kWideFigureWidth = 12, kWideFigureHeight = 5.5;
+constexpr std::size_t kLabelsBeside = 8;
 
 PrintDocument::Footer FooterOf(std::u16string mark, Numerals numerals) {
   return [mark = std::move(mark), numerals](int page, int pages) {
@@ -29,11 +33,14 @@ bool PrintCopy(PrintDocument& page, const PrintedSheet& sheet, const PrintedShee
   int number = 0;
   for (const SheetEntry& entry : copy.entries) {
     page.keepTogether();
-    if (!entry.figure.paths.empty())
+    const bool wide = entry.figure.labels.size() > kLabelsBeside;
+    if (!entry.figure.paths.empty() && !wide)
       page.beside(entry.figure, sheet.direction, kFigureWidth, kFigureHeight);
     page.heading(ToQString(ExerciseHeading(++number, sheet.numerals)));
     page.solution(entry.problem, sheet.direction);
     page.line(ToQString(entry.asked));
+    if (!entry.figure.paths.empty() && wide)
+      page.figure(entry.figure, sheet.direction, kWideFigureWidth, kWideFigureHeight);
     page.rules(AnswerLines(entry));
     page.endBeside();
     page.endTogether();
