@@ -11,7 +11,7 @@ namespace {
 // with their scales) has a wider room of its own under the exercise's words, where its labels
 // stand beside their points.
 constexpr qreal kFigureWidth = 6, kFigureHeight = 4;
-constexpr qreal kWideFigureWidth = 12, kWideFigureHeight = 5.5;
+constexpr qreal kWideFigureWidth = 10, kWideFigureHeight = 4.5;
 constexpr std::size_t kLabelsBeside = 8;
 
 PrintDocument::Footer FooterOf(std::u16string mark, Numerals numerals) {
