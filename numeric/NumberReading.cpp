@@ -41,7 +41,8 @@ class Cursor {
   // number just the same).
   char16_t Peek() {
     while (lenient_ && position_ != end_ &&
-           (*position_ == u' ' || *position_ == u'\t' || *position_ == u'\n')) {
+           (*position_ == u' ' || *position_ == u'\t' || *position_ == u'\n' ||
+            IsInvisible(*position_))) {
       ++position_;
     }
     return position_ != end_ ? *position_ : u'\0';
@@ -60,7 +61,7 @@ class Cursor {
   }
 
   // Steps over a sign; whether it is a minus.
-  bool TakeSign() { return !Take(u"+") && Take(u"-"); }
+  bool TakeSign() { return !Take(u"+") && Take(lenient_ ? u"-\u2212" : u"-"); }
 
   // The blanks and tabs the strict reader allows around the number.
   void SkipBlanksAndTabs() {
@@ -223,7 +224,15 @@ double ReadRadixNumber(Cursor& in, unsigned radix) {
 }  // namespace
 
 Reading ReadNumber(std::u16string_view text, char16_t localeSeparator) {
-  Cursor in(text, true);
+  // What a copy carries before a number, its isolate or a mark, a no-break space, shows nothing
+  // and is stepped over. Inside a number the invisible characters are stepped over as blanks are
+  // (Numora sets an exponent's "E" apart with marks), and a no-break space still ends it.
+  std::size_t start = 0;
+  const auto nothing = [](char16_t c) {
+    return c == u' ' || c == u'\t' || c == u'\n' || IsInvisible(c) || IsSpaceInNumber(c);
+  };
+  while (start < text.size() && nothing(text[start])) ++start;
+  Cursor in(text.substr(start), true);
   const auto used = [&] { return static_cast<std::size_t>(in.position() - text.data()); };
   if (in.Take(u"&")) {
     if (in.Take(u"Hh")) {
@@ -248,9 +257,10 @@ std::u16string_view IgnoredText(std::u16string_view text, const Reading& reading
            c == u'\u1680' || (c >= u'\u2000' && c <= u'\u200A') || c == u'\u2028' ||
            c == u'\u2029' || c == u'\u202F' || c == u'\u205F' || c == u'\u3000';
   };
+  const auto nothing = [&space](char16_t c) { return space(c) || IsInvisible(c); };
   std::u16string_view ignored = text.substr(std::min(reading.used, text.size()));
-  while (!ignored.empty() && space(ignored.front())) ignored.remove_prefix(1);
-  while (!ignored.empty() && space(ignored.back())) ignored.remove_suffix(1);
+  while (!ignored.empty() && nothing(ignored.front())) ignored.remove_prefix(1);
+  while (!ignored.empty() && nothing(ignored.back())) ignored.remove_suffix(1);
   return ignored;
 }
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "numeric/Formula.h"
+#include "numeric/NumberReading.h"
 
 namespace numora {
 namespace {
@@ -18,9 +19,8 @@ constexpr std::size_t kLongestAnswer = 200;
 constexpr int kLargestSuperscript = 10000;
 
 constexpr std::u16string_view kSuperscripts = u"⁰¹²³⁴⁵⁶⁷⁸⁹";
-constexpr std::u16string_view kFormatMarks =
-    u"\u200E\u200F\u061C\u0640\u202A\u202B\u202C\u202D"
-    u"\u202E\u2066\u2067\u2068\u2069\u200B\uFEFF";
+// The tatweel stretches a written word and is no part of a number.
+constexpr char16_t kTatweel = u'\u0640';
 
 struct VulgarFraction {
   char16_t character;
@@ -49,7 +49,7 @@ bool IsDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
 std::u16string Normalised(std::u16string_view text, char16_t localeSeparator) {
   std::u16string out;
   for (char16_t c : text) {
-    if (kFormatMarks.find(c) != std::u16string_view::npos) continue;
+    if (IsInvisible(c) || c == kTatweel) continue;
     if (c >= u'٠' && c <= u'٩') c = static_cast<char16_t>(u'0' + (c - u'٠'));
     if (c >= u'۰' && c <= u'۹') c = static_cast<char16_t>(u'0' + (c - u'۰'));
     if (c == u'٫' || c == localeSeparator) c = u'.';
@@ -57,9 +57,7 @@ std::u16string Normalised(std::u16string_view text, char16_t localeSeparator) {
     if (c == u'−' || c == u'‐' || c == u'–') c = u'-';
     if (c == u'*' || c == u'·' || c == u'⋅') c = u'×';
     if (c == u'÷' || c == u'∕' || c == u'⁄') c = u'/';
-    if (c == u'\t' || c == u'\n' || c == u'\r' || c == u'\u00A0' || c == u'\u202F' ||
-        c == u'\u2009')
-      c = u' ';
+    if (c == u'\t' || c == u'\n' || c == u'\r' || IsSpaceInNumber(c)) c = u' ';
     out += c;
   }
   return out;

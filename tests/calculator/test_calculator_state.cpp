@@ -107,6 +107,10 @@ TEST(CalculatorNotes, SayHowADisplayReadInPartWasRead) {
       {u"abc", u"+2=5+1=", u'.', u"6", {}},   // a new calculation has notes of its own
       {u"abc", u"+2=C", u'.', u"", {}},
       {u"12,5", u"*", u'.', u"12,5", {twelve}},  // said at once, before the next number
+      // A number pasted with the isolates and marks Numora writes around it, or a no-break space
+      // before it, is read whole, with nothing to note.
+      {u"\u20668\u2069", u"*8=", u'.', u"64", {}},
+      {u"\u200F\u00A0\u2212\u0663\u066B\u0665\u200E", u"*2=", u'.', u"-7", {}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string(c.keys, c.keys + std::u16string_view(c.keys).size()));

@@ -1,12 +1,17 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <limits>
+#include <random>
 #include <string>
+#include <vector>
 
 #include "TestSupport.h"
+#include "numeric/Figure.h"
 #include "numeric/NumberReading.h"
+#include "numeric/NumberWriting.h"
 
 namespace numora {
 namespace {
@@ -217,6 +222,43 @@ struct StrictRow {
   char16_t separator;
   Outcome expected;
 };
+
+// Every number Numora writes, as a result field, a step, a problem or a figure's label writes it
+// (plain, set apart in an isolate, with the typographic minus), reads back from a box as itself in
+// every region, whatever marks and spaces a copy and paste carries before and after it, and
+// leaves nothing that a note would call ignored.
+TEST(ReadNumber, ANumberNumoraWroteReadsAsItselfWhateverSurroundsIt) {
+  const Numerals regions[] = {{u'.', u'0'}, {kArabicSeparator, u'\u0660'}, {u',', u'0'}};
+  const std::u16string_view around[] = {
+      u"",       u"\u200E", u"\u200F",       u"\u061C", u"\u200B",
+      u"\u200C", u"\u200D", u"\u2060",       u"\uFEFF", u"\u00A0",
+      u"\u2009", u"\u202F", u"\u2007",       u"\u2066", u"\u2067",
+      u"\u2068", u"\u2069", u"\u202B\u202C", u" \t",    u"\u200F\u2068\u00A0"};
+  std::vector<double> values = {0, -27, 153.86, 1.0 / 3, 37.7777777777778, 1e20, -1e-7, 2.5e-300};
+  std::mt19937_64 random(20261211);
+  std::uniform_real_distribution<double> mantissa(-10, 10);
+  std::uniform_int_distribution<int> exponent(-12, 15);
+  for (int i = 0; i < 120; ++i)
+    values.push_back(mantissa(random) * std::pow(10.0, exponent(random)));
+  for (const Numerals numerals : regions)
+    for (const double value : values) {
+      const std::u16string plain = NumberToText(value, numerals);
+      const double meant = ParseNumber(plain, numerals.separator);
+      ASSERT_NEAR(meant, value, std::abs(value) * 1e-14) << Show(plain);
+      std::u16string typographic = plain;
+      std::replace(typographic.begin(), typographic.end(), u'-', u'\u2212');
+      for (const std::u16string& written :
+           {plain, IsolatedNumber(plain), Isolate(plain), RightToLeftIsolate(typographic)})
+        for (std::size_t b = 0; b < std::size(around); ++b) {
+          const std::u16string text =
+              std::u16string(around[b]) + written + std::u16string(around[(b * 7 + 3) % 20]);
+          const Reading reading = ReadNumber(text, numerals.separator);
+          ASSERT_TRUE(reading.found) << Show(text);
+          EXPECT_EQ(reading.value, meant) << Show(text);
+          EXPECT_TRUE(IgnoredText(text, reading).empty()) << Show(text);
+        }
+    }
+}
 
 TEST(ParseNumberStrict, AcceptsOnlyAWholeNumberWithTheGivenSeparator) {
   const StrictRow rows[] = {{u"1.5", u'.', 1.5},

@@ -80,6 +80,15 @@ void RegionTest::regionsWriteTheirDigits() {
   const QString steps = WithoutBidiMarks(circle.solutionPanel()->text()->toPlainText());
   QVERIFY2(steps.contains(u"× "_qs + area + u"²"_qs), qPrintable(steps));
 
+  // The radius as Numora sets it apart in a problem or a label, pasted with a no-break space and
+  // a mark before it: the same area, and no note that anything was ignored.
+  QVERIFY(Type(circle, {"Text1", u"\u00A0\u200F\u2068"_qs + typed + u"\u2069"_qs}));
+  Calculate(program, FormId::Form5);
+  QCOMPARE(result->text(), area);
+  QVERIFY(program.messages.shown.empty());
+  const QString noted = circle.findChild<QLineEdit*>("Text1")->toolTip();
+  QVERIFY2(!noted.contains(u"أُهمل"_qs), qPrintable(noted));
+
   // Each step reads in the order it was written, whatever the digits: "3.14 × 7²" is drawn with
   // 3.14, then ×, then 7 and its square from the left, never with the square on 3.14.
   QVERIFY(Type(circle, {"Text1", typed}));
