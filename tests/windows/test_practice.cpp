@@ -293,6 +293,12 @@ void PracticeTest::typingTheRunsNumberRepeatsIt() {
   QTest::keyClick(pane.seedBox(), Qt::Key_Return);
   QCOMPARE(pane.seedBox()->text(), seed);
   QCOMPARE(equations(), first);
+  // A number no run has, beyond every double or behind a mark, gives the run a number of its own.
+  for (const QString& typed : {u"1E400"_qs, u"\u200F9"_qs + QString(400, u'9')}) {
+    TypeAnswer(pane.seedBox(), typed);
+    QTest::keyClick(pane.seedBox(), Qt::Key_Return);
+    QVERIFY(pane.seedBox()->text() != typed && !pane.seedBox()->text().isEmpty());
+  }
 }
 
 void PracticeTest::aRoundIsPhotographed() {

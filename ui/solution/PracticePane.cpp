@@ -12,6 +12,7 @@
 #include <QStyle>
 #include <cmath>
 
+#include "numeric/Fault.h"
 #include "numeric/NumberReading.h"
 #include "ui/frame/ControlBuilder.h"
 #include "ui/platform/Utf16Text.h"
@@ -292,7 +293,12 @@ void PracticePane::newRun() {
   // so that it can be repeated.
   std::uint64_t seed = 0;
   const std::u16string typed = ToU16String(seed_->text().trimmed());
-  const Reading reading = ReadNumber(typed, numerals_.separator);
+  Reading reading{0, 0, false};
+  try {
+    reading = ReadNumber(typed, numerals_.separator);
+  } catch (const Fault&) {
+    // A number beyond every double ("1E400") is no run's number either.
+  }
   if (seed_->isModified() && reading.found && reading.used == typed.size() && reading.value >= 1 &&
       reading.value <= kLargestSeed && std::floor(reading.value) == reading.value)
     seed = static_cast<std::uint64_t>(reading.value);
