@@ -2,9 +2,12 @@
 // tools: the text a pupil would read, in its order, the fonts embedded, the figure as lines rather
 // than a picture. With NUMORA_PRINT_DIR set to a folder, the files are kept there.
 #include <QDir>
+#include <QFile>
+#include <QPagedPaintDevice>
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <algorithm>
@@ -12,6 +15,7 @@
 
 #include "tests/windows/Harness.h"
 #include "ui/platform/Utf16Text.h"
+#include "ui/solution/PrintDocument.h"
 #include "ui/solution/Printout.h"
 #include "ui/solution/TopicWindow.h"
 
@@ -97,6 +101,7 @@ class PrintTest : public QObject {
   void thePreviewShowsThePagesPrinted();
   void inEachRegionWithinTheMargins_data();
   void inEachRegionWithinTheMargins();
+  void aPrintToAFileThatFailsLeavesTheOldFile();
 };
 
 void PrintTest::printsWhatTheWindowShows_data() {
@@ -245,6 +250,55 @@ void PrintTest::inEachRegionWithinTheMargins() {
   QVERIFY(words > 20);
   // The page's text reaches the right margin.
   QVERIFY(rightmost > kWidth - kMargin - 3);
+}
+
+// Qt's print dialog printing to a file: on a file system with room the PDF takes the old file's
+// place whole; on a full one a sentence says the file was not written, and the old file stays as
+// it was with nothing left beside it.
+void PrintTest::aPrintToAFileThatFailsLeavesTheOldFile() {
+#ifndef Q_OS_LINUX
+  QSKIP("a small file system of its own is mounted on Linux only");
+#else
+  QTemporaryDir folder;
+  if (QProcess::execute(QStringLiteral("mount"),
+                        {"-t", "tmpfs", "-o", "size=256k", "tmpfs", folder.path()}) != 0)
+    QSKIP("no small file system could be mounted here");
+  const auto unmount =
+      qScopeGuard([&] { QProcess::execute(QStringLiteral("umount"), {folder.path()}); });
+  Program program;
+  auto& window = dynamic_cast<TopicWindow&>(program.registry.form(FormId::Form13));
+  window.show();
+  QVERIFY(Type(window, {"Text1", "2", "Text2", "-7", "Text3", "3"}));
+  Calculate(program, FormId::Form13);
+  const QString pdf = folder.path() + QStringLiteral("/printed.pdf");
+  const auto print = [&] {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(pdf);
+    return PrintOn(printer, [&](QPagedPaintDevice& device) {
+      return PrintCalculation(window.printed(), device);
+    });
+  };
+  const auto write = [](const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+  };
+  const auto contents = [](const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+  };
+  const QByteArray old(100 * 1024, 'x');
+  QVERIFY(write(pdf, old));
+  QCOMPARE(print(), QString());
+  QVERIFY(contents(pdf).startsWith("%PDF-"));
+  // The rest of the room taken, but for a little.
+  QVERIFY(write(pdf, old));
+  QVERIFY(write(folder.path() + QStringLiteral("/filler"), QByteArray(150 * 1024, 'y')));
+  QCOMPARE(print(), NotWritten(pdf));
+  QVERIFY(contents(pdf) == old);
+  QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden),
+           (QStringList{"filler", "printed.pdf"}));
+#endif
 }
 
 void PrintTest::theProblemComesFirstAndTheAnswerLast() {

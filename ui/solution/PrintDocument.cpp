@@ -2,6 +2,7 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDatabase>
@@ -14,6 +15,7 @@
 #include <QPrinter>
 #include <QRawFont>
 #include <QSaveFile>
+#include <QTemporaryFile>
 #include <QTextBlock>
 #include <QTextObjectInterface>
 #include <QTextTable>
@@ -559,6 +561,50 @@ QString NotWritten(const QString& path) {
   return QStringLiteral(u"لم يحفظ الملف «%1»: تعذرت الكتابة فيه.").arg(path);
 }
 
+namespace {
+
+// Whether a file holds a PDF to its end: a file cut short by a full disk lacks its last "%%EOF".
+bool WholePdf(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly) || file.size() < 16) return false;
+  constexpr qint64 kTail = 64;
+  file.seek(std::max<qint64>(0, file.size() - kTail));
+  return file.read(kTail).trimmed().endsWith("%%EOF") && file.seek(0) && file.read(5) == "%PDF-";
+}
+
+}  // namespace
+
+QString PrintOn(QPrinter& printer, const std::function<bool(QPagedPaintDevice&)>& paint) {
+  const QString target = printer.outputFileName();
+  if (target.isEmpty()) {
+    if (paint(printer) && printer.printerState() != QPrinter::Error) return {};
+    return QStringLiteral(u"لم تتم الطباعة: تعذر الإرسال إلى الطابعة «%1».")
+        .arg(printer.printerName());
+  }
+  // Printed beside the file, then copied into its place through a file of its own that replaces
+  // it only once complete.
+  QTemporaryFile beside(target + QStringLiteral(".XXXXXX.pdf"));
+  if (!beside.open()) return NotWritten(target);
+  beside.close();
+  printer.setOutputFileName(beside.fileName());
+  const bool painted = paint(printer) && printer.printerState() != QPrinter::Error;
+  printer.setOutputFileName(target);
+  if (!painted || (printer.outputFormat() == QPrinter::PdfFormat && !WholePdf(beside.fileName())))
+    return NotWritten(target);
+  QFile pages(beside.fileName());
+  QSaveFile file(target);
+  if (!pages.open(QIODevice::ReadOnly) || !file.open(QIODevice::WriteOnly))
+    return NotWritten(target);
+  while (!pages.atEnd()) {
+    const QByteArray part = pages.read(1 << 16);
+    if (part.isEmpty() || file.write(part) != part.size()) {
+      file.cancelWriting();
+      return NotWritten(target);
+    }
+  }
+  return file.commit() ? QString() : NotWritten(target);
+}
+
 QString PrintThroughDialog(QWidget* parent, const QString& dialogTitle, const QString& documentName,
                            const std::function<bool(QPagedPaintDevice&)>& paint) {
   QPrinter printer(QPrinter::HighResolution);
@@ -566,11 +612,7 @@ QString PrintThroughDialog(QWidget* parent, const QString& dialogTitle, const QS
   QPrintDialog dialog(&printer, parent);
   dialog.setWindowTitle(dialogTitle);
   if (dialog.exec() != QDialog::Accepted) return {};
-  if (paint(printer) && printer.printerState() != QPrinter::Error) return {};
-  if (printer.outputFileName().isEmpty())
-    return QStringLiteral(u"لم تتم الطباعة: تعذر الإرسال إلى الطابعة «%1».")
-        .arg(printer.printerName());
-  return NotWritten(printer.outputFileName());
+  return PrintOn(printer, paint);
 }
 
 QString WithPdfSuffix(const QString& path) {

@@ -16,6 +16,7 @@ class QWidget;
 
 class QPagedPaintDevice;
 class QPainter;
+class QPrinter;
 
 namespace numora {
 
@@ -108,6 +109,11 @@ bool WritePdfFile(const QString& path, const QString& title,
 // printed or the dialog was cancelled.
 QString PrintThroughDialog(QWidget* parent, const QString& dialogTitle, const QString& documentName,
                            const std::function<bool(QPagedPaintDevice&)>& paint);
+// The pages painted on a printer the print dialog has set up. A printer that prints to a file
+// writes a file beside it, and only a whole PDF, read back to its end, takes the file's place: the
+// file that was there stays as it was when the pages could not be written. The sentence that
+// says what failed; empty when the pages were printed.
+QString PrintOn(QPrinter& printer, const std::function<bool(QPagedPaintDevice&)>& paint);
 // The PDF file's path the user chose, ending in ".pdf"; empty when the dialog was cancelled.
 // The suffix is settled first and the question whether to replace a file is asked of the name
 // that will be written; "no" opens the file dialog again.
