@@ -212,11 +212,36 @@ void SolutionTest::thePanelFollowsEditsAndFaults() {
   QVERIFY(panel->figure()->figure().cannotDraw.empty());
   QVERIFY(!panel->figure()->figure().caption.empty());
 
-  // An edit greys the panel and says why.
+  // An edit greys the panel and says why. Only the ink changes: a palette set anew at each edit
+  // would leave new copies of the scroll bar's pictures in the style's cache at every click.
+  const qint64 palette = panel->text()->palette().cacheKey();
   QVERIFY(Type(window, {"Text3", "-1"}));
   QVERIFY(panel->staleNote()->isVisible());
   QVERIFY(!panel->figure()->isEnabled());
+  const QColor ink = panel->palette().color(QPalette::Active, QPalette::Text);
+  const QColor grey = panel->palette().color(QPalette::Disabled, QPalette::Text);
+  QVERIFY(grey != ink);
+  QVERIFY(Draws(panel->text()->viewport()->grab().toImage(), grey));
+  QVERIFY(!Draws(panel->text()->viewport()->grab().toImage(), ink));
   Calculate(program, FormId::Form13);
+  QVERIFY(!panel->staleNote()->isVisible());
+  QVERIFY(Draws(panel->text()->viewport()->grab().toImage(), ink));
+  QCOMPARE(panel->text()->palette().cacheKey(), palette);
+
+  // A box's undo history is bounded: after many edits a calculation starts it afresh, and the
+  // text and the cursor stay as the pupil left them.
+  auto* box = window.findChild<QLineEdit*>(QStringLiteral("Text3"));
+  box->setFocus();
+  for (int edit = 0; edit < TopicWindow::kUndoneEdits / 2 + 1; ++edit) {
+    QTest::keyClick(box, Qt::Key_Backspace);
+    QTest::keyClick(box, Qt::Key_1);
+  }
+  box->setCursorPosition(1);
+  QVERIFY(box->isUndoAvailable());
+  Calculate(program, FormId::Form13);
+  QCOMPARE(box->text(), u"-1"_qs);
+  QCOMPARE(box->cursorPosition(), 1);
+  QVERIFY(!box->isUndoAvailable());
   QVERIFY(!panel->staleNote()->isVisible());
 
   // A fault: the steps as far as they go, its plain sentence, and no figure but the reason.

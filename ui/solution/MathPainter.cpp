@@ -41,6 +41,8 @@ const FormulaFonts::Extent& FormulaFonts::extent(std::u16string_view text, MathF
   QHash<QString, Extent>& known = extents_[Slot(face)];
   const QString key = ToQString(text);
   if (const auto found = known.constFind(key); found != known.cend()) return *found;
+  // The runs of a few solutions are kept; the numbers of every click since the start are not.
+  if (known.size() >= kKeptExtents) known.clear();
   // As the run is laid out when it is drawn: a face that stands in for some of its letters
   // measures them with its own advances and reaches.
   QTextLayout layout(key, font(face), device_);

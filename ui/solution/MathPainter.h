@@ -32,7 +32,9 @@ class FormulaFonts final : public MathMetrics {
 
  private:
   const QFontMetricsF& metrics(MathFace face) const;
-  // A run's advance, ascent and descent as it is laid out, measured once.
+  // A run's advance, ascent and descent as it is laid out, measured once: up to this many runs of
+  // a face are kept, and then measured anew.
+  static constexpr int kKeptExtents = 2048;
   struct Extent {
     double advance, ascent, descent;
   };

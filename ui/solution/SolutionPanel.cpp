@@ -92,6 +92,12 @@ SolutionText::SolutionText(QWidget* parent) : QTextBrowser(parent) {
   setPalette(colours);
 }
 
+void SolutionText::setStale(bool stale) {
+  if (stale == stale_) return;
+  stale_ = stale;
+  viewport()->update();
+}
+
 double SolutionText::room() const {
   return width() - 2 * frameWidth() - verticalScrollBar()->sizeHint().width() -
          2 * document()->documentMargin();
@@ -174,7 +180,8 @@ QRectF SolutionText::lineRect(int index) const {
 void SolutionText::paintEvent(QPaintEvent* event) {
   QTextBrowser::paintEvent(event);
   QPainter painter(viewport());
-  const QColor ink = palette().color(QPalette::Text);
+  const QColor ink =
+      palette().color(stale_ ? QPalette::Disabled : QPalette::Active, QPalette::Text);
   const FormulaFonts& fonts = this->fonts();
   const QTextCursor cursor = textCursor();
   const double scale = zoom_;
@@ -410,10 +417,7 @@ void SolutionPanel::setStale(const QString& sentence) {
   stale_->setVisible(!sentence.isEmpty());
   const bool stale = !sentence.isEmpty();
   // Only the ink changes: the text keeps its own colours for the selection it draws itself.
-  QPalette colours = text_->palette();
-  colours.setColor(QPalette::Text,
-                   palette().color(stale ? QPalette::Disabled : QPalette::Active, QPalette::Text));
-  text_->setPalette(colours);
+  text_->setStale(stale);
   figure_->setEnabled(!stale);
 }
 

@@ -26,6 +26,10 @@ class SolutionText final : public QTextBrowser {
   explicit SolutionText(QWidget* parent);
 
   void setSolution(const std::vector<SolutionLine>& lines, FormulaDirection direction, double zoom);
+  // Greys the ink of an out-of-date solution, or gives it back. The palette stays as it is: a
+  // palette set anew at each edit would leave its own copies of the scroll bar's pictures in the
+  // style's cache.
+  void setStale(bool stale);
   // The lines as they are drawn, in the viewport's pixels, with the top of each.
   const std::vector<SetSolutionLine>& setLines() const { return set_; }
   FormulaDirection direction() const { return direction_; }
@@ -49,6 +53,7 @@ class SolutionText final : public QTextBrowser {
   std::vector<SetSolutionLine> set_;
   FormulaDirection direction_ = FormulaDirection::LeftToRight;
   double zoom_ = 1;
+  bool stale_ = false;
   QColor highlight_;
   std::shared_ptr<FormulaFonts> fonts_;
   QFont fontsFor_;

@@ -184,6 +184,7 @@ void TopicWindow::boxAdded(QLineEdit* box) {
   // through assistive technology.
   connect(box, &QLineEdit::textChanged, this, [this, box] {
     if (writing_) return;
+    ++edits_[box];
     calculation_.edited(Id(box));
     // A box that shows a result keeps its cursor where the pupil types.
     if (calculation_.showsResult(Id(box))) ShowWhole(box, false);
@@ -197,8 +198,24 @@ QPushButton* TopicWindow::addCalculateButton(const Control& row, std::function<v
   setResultsAfter(button);
   calculation_.setButtonCaption(ToU16String(button->text()));
   handler_ = std::move(handler);
-  connect(button, &QPushButton::clicked, this, [this] { calculation_.run(handler_); });
+  connect(button, &QPushButton::clicked, this, [this] {
+    calculation_.run(handler_);
+    boundUndo();
+  });
   return button;
+}
+
+void TopicWindow::boundUndo() {
+  for (auto& [box, edits] : edits_) {
+    if (edits < kUndoneEdits) continue;
+    edits = 0;
+    // Setting the text starts its undo history afresh; the text and the cursor stay as they were.
+    const int cursor = box->cursorPosition();
+    writing_ = true;
+    box->setText(box->text());
+    writing_ = false;
+    box->setCursorPosition(cursor);
+  }
 }
 
 QLabel* TopicWindow::addResult(const Control& row, const Formula& formula) {

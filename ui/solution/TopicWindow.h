@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <map>
 #include <string_view>
 
 #include "numeric/Figure.h"
@@ -60,6 +61,10 @@ class TopicWindow : public FormWindow, private ResultView, private PracticeHost 
   virtual std::function<void()> prepare(const Exercise& exercise);
 
  public:
+  // A box's undo history grows with every key typed into it, over any number of calculations: a
+  // calculation after this many edits of a box since the last starts its history afresh.
+  static constexpr int kUndoneEdits = 1000;
+
   // The solution panel, made at the first calculation (or the first F2); null until then.
   SolutionPanel* solutionPanel() const { return panel_; }
   void toggleSolution();
@@ -131,6 +136,7 @@ class TopicWindow : public FormWindow, private ResultView, private PracticeHost 
   void practiseControls(bool practising);
 
   void boxAdded(QLineEdit* box);
+  void boundUndo();
   // Puts the panel beside the layout, or below it where the screen is too narrow for both.
   void arrangePanel();
   void printFailed(const QString& sentence);
@@ -145,7 +151,8 @@ class TopicWindow : public FormWindow, private ResultView, private PracticeHost 
   std::function<void()> handler_;
   ExerciseOf exercises_ = nullptr;
   FieldNotes notes_;
-  bool writing_ = false;  // the window is writing a result into a box: that is no edit
+  bool writing_ = false;             // the window is writing a result into a box: that is no edit
+  std::map<QLineEdit*, int> edits_;  // of each box, since its undo history began
   FigureOf figure_ = nullptr;
   SolutionPanel* panel_ = nullptr;
   QHBoxLayout* beside_ = nullptr;       // the layout and, where there is room, the panel
