@@ -52,6 +52,12 @@ CalculatorWindow::CalculatorWindow(const FormContext& context)
                   0,
                   {.accessibleName = u"شاشة الحاسبة", .description = u"العدد المكتوب والناتج"}});
 
+  if (auto* bound = qobject_cast<const LengthBound*>(display->validator()))
+    connect(bound, &LengthBound::cut, this, [this] {
+      notes_.setNote(display, LengthBound::kCutNote);
+      announce(LengthBound::kCutNote);
+    });
+
   digitKeys = new QButtonGroup(this);
   for (int index = 0; index < 10; ++index)
     digitKeys->addButton(addButton(kDigitRows[index]), index);
@@ -137,6 +143,7 @@ bool CalculatorWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void CalculatorWindow::press(CalculatorKey key) {
+  const bool cut = LengthBound::Cut(display);
   state_.setDisplay(View(display->text()));
   const std::size_t notesBefore = state_.notes().size();
   state_.press(key);
@@ -149,6 +156,8 @@ void CalculatorWindow::press(CalculatorKey key) {
   }
   QStringList notes;
   for (const std::u16string& note : state_.notes()) notes << ToQString(note);
+  // A display cut to its bound says so with the notes of the number read from it.
+  if (cut) notes.prepend(LengthBound::kCutNote);
   notes_.setNote(display, notes.join(u' '));
 
   // What a screen reader says: a result computed (by "=" or by an operator key that completes

@@ -3,6 +3,7 @@
 // every push button. Run at scale factor 1 and, as test_trust_scaled, at 2.
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QFontMetricsF>
 #include <QImage>
 #include <QLabel>
@@ -66,6 +67,8 @@ class TrustTest : public QObject {
   void editingAnInputPutsTheResultsOutOfDate();
   void inputReadInPartIsMarkedUntilEdited_data();
   void inputReadInPartIsMarkedUntilEdited();
+  void aTextOfAnyLengthIsCutWithItsNote_data();
+  void aTextOfAnyLengthIsCutWithItsNote();
   void everyPushButtonShowsTheFocus();
 };
 
@@ -166,6 +169,79 @@ void TrustTest::editingAnInputPutsTheResultsOutOfDate() {
   QCOMPARE(degrees->text(), u"25"_qs);
   QVERIFY(!Greyed(degrees));
   QVERIFY(!degrees->toolTip().contains(u"= 212"));
+}
+
+void TrustTest::aTextOfAnyLengthIsCutWithItsNote_data() {
+  QTest::addColumn<FormId>("id");
+  QTest::addColumn<QString>("box");
+  QTest::addColumn<QString>("unit");  // repeated to a megabyte
+  QTest::addColumn<bool>("overflows");
+  const QString rlm(QChar(0x200F));
+  const QString rocket = QString::fromUcs4(U"\U0001F680");  // two UTF-16 units
+  for (const auto& [id, box] :
+       {std::pair{FormId::Form5, "Text1"}, std::pair{FormId::Form16, "Text1"},
+        std::pair{FormId::Form5, "PracticeAnswer1"}}) {
+    const QString where = QStringLiteral("%1 %2 ").arg(int(id)).arg(QLatin1String(box));
+    QTest::newRow(qPrintable(where + "digits")) << id << box << u"7"_qs << true;
+    QTest::newRow(qPrintable(where + "marks")) << id << box << rlm << false;
+    QTest::newRow(qPrintable(where + "letters")) << id << box << u"نق"_qs << false;
+    QTest::newRow(qPrintable(where + "a pair")) << id << box << u"5"_qs + rocket << false;
+  }
+}
+
+// Whatever is pasted, a box keeps what a number can need and says that the rest was cut, at once
+// and at the calculation that reads it; what a number needs still reads as before (a megabyte of
+// digits is a number beyond every double).
+void TrustTest::aTextOfAnyLengthIsCutWithItsNote() {
+  QFETCH(FormId, id);
+  QFETCH(QString, box);
+  QFETCH(QString, unit);
+  QFETCH(bool, overflows);
+  Program program;
+  program.registry.show(id);
+  FormWindow& window = program.registry.form(id);
+  if (box.startsWith(u"Practice")) {
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QTest::keyClick(window.focusWidget(), Qt::Key_F4);
+  }
+  auto* field = window.findChild<QLineEdit*>(box);
+  QVERIFY(field != nullptr);
+  QString text;
+  while (text.size() < 1'000'000) text += unit;
+  QGuiApplication::clipboard()->setText(text);
+  field->setFocus();
+  field->paste();
+  QGuiApplication::clipboard()->clear();
+  QVERIFY(field->text().size() <= LengthBound::kMostCharacters);
+  QVERIFY(field->text().size() >= LengthBound::kMostCharacters - 1);
+  QVERIFY(!field->text().back().isHighSurrogate());
+  QVERIFY(text.startsWith(field->text()));
+  QVERIFY(LengthBound::Cut(field));
+  QTRY_VERIFY(window.announced().contains(LengthBound::kCutNote));
+  if (box.startsWith(u"Practice")) {
+    QVERIFY(window.findChild<QLabel*>(QStringLiteral("PracticeVerdict"))->text() ==
+            LengthBound::kCutNote);
+    return;
+  }
+  QVERIFY(Marked(field));
+  QVERIFY(field->toolTip().contains(LengthBound::kCutNote));
+  if (id == FormId::Form16) {
+    QTest::keyClick(field, Qt::Key_Plus);
+  } else {
+    Calculate(program, id);
+  }
+  QCOMPARE(program.messages.shown.size(), std::size_t{overflows});
+  QVERIFY2(field->toolTip().contains(LengthBound::kCutNote) || overflows,
+           qPrintable(field->toolTip()));
+  // A number typed over it fits, and is no longer cut.
+  field->selectAll();
+  QTest::keyClicks(field, u"3"_qs);
+  QVERIFY(!LengthBound::Cut(field));
+  if (id != FormId::Form16) {
+    Calculate(program, id);
+    QVERIFY(!field->toolTip().contains(LengthBound::kCutNote));
+  }
 }
 
 void TrustTest::inputReadInPartIsMarkedUntilEdited_data() {

@@ -155,8 +155,7 @@ QPushButton* ControlBuilder::addButton(const Control& row, QWidget* container) {
 QLineEdit* ControlBuilder::addTextBox(const Control& row, QWidget* container) {
   auto* box = new QLineEdit(parentFor(container));
   box->setAlignment(Qt::AlignLeft | Qt::AlignAbsolute | Qt::AlignVCenter);
-  // A text box takes whatever the user types, however long.
-  box->setMaxLength(std::numeric_limits<int>::max());
+  new LengthBound(box);
   place(box, row, true);
   if (textBoxHook_) textBoxHook_(box);
   return box;

@@ -16,6 +16,7 @@ constexpr double kSmallestPointSize = 3.0;
 constexpr double kPointStep = 0.25;
 constexpr int kTightestSpacing = 60;  // per cent of the font's own
 constexpr const char* kWarningSign = "numoraWarningSign";
+constexpr const char* kCut = "numoraCut";
 
 QString TextOf(const QWidget* field) {
   if (const auto* label = qobject_cast<const QLabel*>(field)) return label->text();
@@ -124,6 +125,37 @@ void FieldNotes::refresh(QWidget* field, const State& state) const {
       if (box->property(kOwnFont).isValid()) ShowWhole(box, false);
     }
   }
+}
+
+const QString LengthBound::kCutNote =
+    QStringLiteral(u"كان النص أطول مما يحتاج إليه عدد، فقُطع ما زاد عليه.");
+
+LengthBound::LengthBound(QLineEdit* box) : QValidator(box), box_(box) {
+  // One character more than is kept, so that a longer text reaches the bound, which cuts it and
+  // says so, in place of the box's own silent limit.
+  box->setMaxLength(kMostCharacters + 1);
+  box->setValidator(this);
+}
+
+QValidator::State LengthBound::validate(QString& input, int& position) const {
+  const bool over = input.size() > kMostCharacters;
+  if (over) {
+    qsizetype end = kMostCharacters;
+    if (input[end - 1].isHighSurrogate()) --end;  // never half a character
+    input.truncate(end);
+    position = std::min(position, int(end));
+    // Said once the box holds its new text: the change is still under way here.
+    QMetaObject::invokeMethod(const_cast<LengthBound*>(this), &LengthBound::cut,
+                              Qt::QueuedConnection);
+    // The text as cut: the box is cut for as long as it holds it.
+    box_->setProperty(kCut, input);
+  }
+  return Acceptable;
+}
+
+bool LengthBound::Cut(const QLineEdit* box) {
+  const QVariant cut = box->property(kCut);
+  return cut.isValid() && cut.toString() == box->text();
 }
 
 QAction* FieldNotes::WarningSign(const QLineEdit* box) {

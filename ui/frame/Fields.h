@@ -4,6 +4,7 @@
 #include <QPalette>
 #include <QPointer>
 #include <QString>
+#include <QValidator>
 #include <QWidget>
 #include <map>
 
@@ -24,6 +25,31 @@ bool ShownWhole(const QWidget* field);
 void ShowWholeAgain(QWidget* field);
 // The width a field gives its text, in its own coordinates.
 int TextRoom(const QWidget* field);
+
+// Keeps a box to what a number can need, so that its work on its text (laying it out, drawing it,
+// reading it) stays small whatever is typed or pasted: the text beyond the bound is cut, and the
+// box counts as cut for as long as it holds the text it was cut to. Each cut is also signalled,
+// once the box has taken its text. Set on the box it bounds.
+class LengthBound final : public QValidator {
+  Q_OBJECT
+
+ public:
+  // Enough for any number a double holds, written out in full with a sign, a point and the marks
+  // around it.
+  static constexpr int kMostCharacters = 400;
+  static const QString kCutNote;
+
+  explicit LengthBound(QLineEdit* box);
+  State validate(QString& input, int& position) const override;
+  // Whether the box holds a text cut to the bound.
+  static bool Cut(const QLineEdit* box);
+
+ signals:
+  void cut();
+
+ private:
+  QLineEdit* box_;
+};
 
 // What the fields of a window tell the pupil besides their text, kept per field: the working
 // behind a result, a note on how an input box was read, and whether a result is out of date.

@@ -15,6 +15,7 @@
 #include "numeric/Fault.h"
 #include "numeric/NumberReading.h"
 #include "ui/frame/ControlBuilder.h"
+#include "ui/frame/Fields.h"
 #include "ui/platform/Utf16Text.h"
 #include "ui/solution/MathPainter.h"
 
@@ -344,6 +345,11 @@ void PracticePane::nextExercise() {
     grid->addWidget(row.mark, at, 2);
     grid->addWidget(row.verdict, at, 3);
     connect(row.box, &QLineEdit::returnPressed, this, &PracticePane::check);
+    auto* bound = new LengthBound(row.box);
+    connect(bound, &LengthBound::cut, this, [this, verdict = row.verdict] {
+      verdict->setText(LengthBound::kCutNote);
+      host_.say(LengthBound::kCutNote);
+    });
     // Shown now rather than by the layout later, so that the first box takes the focus at once.
     for (QWidget* widget : {static_cast<QWidget*>(row.name), static_cast<QWidget*>(row.box),
                             static_cast<QWidget*>(row.mark), static_cast<QWidget*>(row.verdict)})

@@ -180,6 +180,12 @@ void TopicWindow::keepOnScreen() {
 
 void TopicWindow::boxAdded(QLineEdit* box) {
   box->installEventFilter(this);  // Enter in a box calculates
+  // A text cut to the box's bound is noted at once, and again by each calculation that reads it.
+  if (auto* bound = qobject_cast<const LengthBound*>(box->validator()))
+    connect(bound, &LengthBound::cut, this, [this, box] {
+      notes_.setNote(box, LengthBound::kCutNote);
+      FormWindow::announce(LengthBound::kCutNote);
+    });
   // Any change that is not the window's own writing is an edit: typing, pasting, and text set
   // through assistive technology.
   connect(box, &QLineEdit::textChanged, this, [this, box] {
@@ -236,11 +242,20 @@ void TopicWindow::showFormula(QWidget* result, const Formula& formula) {
 }
 
 double TopicWindow::read(QLineEdit* box, std::u16string_view quantity) {
-  return current_->read(Id(box), quantity);
+  const double value = current_->read(Id(box), quantity);
+  noteCut(box);
+  return value;
 }
 
 double TopicWindow::readLength(QLineEdit* box, std::u16string_view quantity) {
-  return current_->readLength(Id(box), quantity);
+  const double value = current_->readLength(Id(box), quantity);
+  noteCut(box);
+  return value;
+}
+
+void TopicWindow::noteCut(QLineEdit* box) {
+  if (current_ == &calculation_ && LengthBound::Cut(box))
+    current_->note(Id(box), ToU16String(LengthBound::kCutNote));
 }
 
 void TopicWindow::noteInput(QLineEdit* box, std::u16string_view note) {

@@ -137,6 +137,7 @@ class TopicWindow : public FormWindow, private ResultView, private PracticeHost 
 
   void boxAdded(QLineEdit* box);
   void boundUndo();
+  void noteCut(QLineEdit* box);  // a box read in a click that holds a text cut to its bound
   // Puts the panel beside the layout, or below it where the screen is too narrow for both.
   void arrangePanel();
   void printFailed(const QString& sentence);
