@@ -1,13 +1,17 @@
 #include <QButtonGroup>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QRegularExpression>
 #include <QtTest>
 #include <limits>
 
 #include "calculator/CalculatorWindow.h"
 #include "tests/windows/Harness.h"
+#include "topics/algebra/PowerWindow.h"
 #include "ui/platform/FormulaSetting.h"
 #include "ui/platform/Language.h"
 #include "ui/platform/Region.h"
@@ -28,6 +32,8 @@ class RegionTest : public QObject {
   void regionsWriteTheirDigits_data();
   void regionsWriteTheirDigits();
   void regionsSetFormulasInTheirDirection();
+  void everyNumberWrittenPastesBackAsItself_data();
+  void everyNumberWrittenPastesBackAsItself();
 };
 
 void RegionTest::regionsWriteTheirDigits_data() {
@@ -140,6 +146,126 @@ void RegionTest::regionsWriteTheirDigits() {
   calculator.equalsKey->click();
   QCOMPARE(calculator.display->text(), QString::fromStdU16String(NumberToText(0.55, numerals)));
   QVERIFY(calculator.state().notes().empty());
+}
+
+void RegionTest::everyNumberWrittenPastesBackAsItself_data() {
+  QTest::addColumn<QString>("locale");
+  for (const char* locale : {"ar_EG", "ar_MA", "en_US"})
+    QTest::newRow(locale) << QString::fromLatin1(locale);
+}
+
+// Every number the topic windows write (results, working, solution, figure), pasted as the power
+// window's base with what a copy of it can carry: the marks and isolates it is set apart with,
+// zero-width characters, spaces before it, "−" for its minus. To the power 1 it is its own
+// result, so the base must read whole as the number written.
+void RegionTest::everyNumberWrittenPastesBackAsItself() {
+  QFETCH(QString, locale);
+  const Numerals numerals = LocaleNumerals(QLocale(locale));
+  Program program(numerals);
+
+  // One calculation in each window, among them negative decimals, a rounded root and a power
+  // written with its exponent.
+  const std::pair<FormId, QStringList> samples[] = {
+      {FormId::Form2, {"Text1", "3", "Text2", "-20"}},
+      {FormId::Form3, {"Text1", "-99", "Text2", "9"}},
+      {FormId::Form4, {"Text1", "3", "Text2", "5.5", "Text3", "4"}},
+      {FormId::Form5, {"Text1", "2.5"}},
+      {FormId::Form6, {"Text1", "2", "Text2", "8"}},
+      {FormId::Form7, {"Text1", "2", "Text2", "3", "Text3", "4.5"}},
+      {FormId::Form8, {"Text1", "4", "Text2", "6.5"}},
+      {FormId::Form9, {"Text1", "1.5"}},
+      {FormId::Form11, {"Text1", "2", "Text2", "4"}},
+      {FormId::Form12, {"Text1", "1", "Text2", "2.5"}},
+      {FormId::Form13, {"Text1", "1", "Text2", "0.5", "Text3", "-1"}},
+      {FormId::Form15, {"Text1", "-10"}}};
+  const QString digit =
+      QStringLiteral("[%1-%2]").arg(QChar(numerals.zero), QChar(char16_t(numerals.zero + 9)));
+  const QRegularExpression number(
+      QStringLiteral("[-−]?%1+(?:%2%1+)?(?:E[-+]%1+)?")
+          .arg(digit, QRegularExpression::escape(QChar(numerals.separator))));
+  QStringList numbers;
+  for (const auto& [id, inputs] : samples) {
+    program.registry.show(id);
+    if (id == FormId::Form15)
+      program.registry.form(id).findChild<QRadioButton*>("Option2")->click();
+    QVERIFY(Solve(program, id, inputs));
+    auto& window = program.form<TopicWindow>(id);
+    QString written = window.solutionPanel()->text()->toPlainText();
+    for (const QWidget* field : ResultFields(window, id))
+      written += u'\n' + field->property("text").toString() + u'\n' + field->toolTip();
+    for (const FigureLabel& label : window.solutionPanel()->figure()->figure().labels)
+      written += u'\n' + QString::fromStdU16String(label.text);
+    for (const QRegularExpressionMatch& found : number.globalMatch(WithoutBidiMarks(written)))
+      if (!numbers.contains(found.captured())) numbers << found.captured();
+    // Each result is found whole, its exponent with it.
+    for (const QWidget* field : ResultFields(window, id))
+      QVERIFY2(numbers.contains(field->property("text").toString()),
+               qPrintable(field->property("text").toString()));
+  }
+  QVERIFY(program.messages.shown.empty());
+
+  // Around the number (and, with `inside`, after its first character or after every one).
+  struct Variant {
+    const char16_t* before;
+    const char16_t* inside;
+    const char16_t* after;
+    bool typographicMinus = false;
+    bool everyGap = false;
+  };
+  const Variant variants[] = {{u"", u"", u""},
+                              {u"\u2066", u"", u"\u2069"},  // left-to-right isolate
+                              {u"\u2068", u"", u"\u2069"},  // first-strong isolate
+                              {u"\u2067", u"", u"\u2069"},  // right-to-left isolate
+                              {u"\u202A", u"", u"\u202C"},  // left-to-right embedding
+                              {u"\u200F", u"", u""},        // right-to-left mark
+                              {u"", u"", u"\u200E"},        // left-to-right mark
+                              {u"\u061C", u"", u""},        // Arabic letter mark
+                              {u"\u200B", u"", u""},        // zero-width space
+                              {u"\uFEFF", u"", u""},        // byte-order mark
+                              {u"", u"", u"\u2060"},        // word joiner
+                              {u"\u00A0", u"", u""},        // no-break space
+                              {u"\u2009", u"", u""},        // thin space
+                              {u"\u202F", u"", u""},        // narrow no-break space
+                              {u"\u3000\u205F", u"", u""},  // ideographic, mathematical space
+                              {u"", u"", u"\u00A0"},
+                              {u" \t", u"", u" "},
+                              {u"", u"\u200C", u""},  // zero-width non-joiner
+                              {u"", u"", u"", true},
+                              {u"", u"\u200D", u"", true},  // zero-width joiner
+                              {u"", u"\u200E", u"", false, true},
+                              {u"\u00A0\u200F\u2068", u"\u2060", u"\u2069\u200E", true}};
+
+  // What was pasted, its invisible characters and spaces by their code points.
+  const auto spelt = [](const QString& text) {
+    QString shown;
+    for (const QChar c : text)
+      shown += c.isSpace() || c.category() == QChar::Other_Format
+                   ? QStringLiteral("<U+%1>").arg(c.unicode(), 4, 16, QChar(u'0')).toUpper()
+                   : QString(c);
+    return shown;
+  };
+  program.registry.show(FormId::Form3);
+  auto& powers = program.form<PowerWindow>(FormId::Form3);
+  powers.exponent->setText("1");
+  for (const QString& written : numbers) {
+    const QString expected = QString(written).replace(u'−', u'-');
+    for (const auto& [before, inside, after, typographicMinus, everyGap] : variants) {
+      QString text = expected;
+      if (typographicMinus && text.startsWith(u'-')) text[0] = u'−';
+      for (qsizetype gap = everyGap ? text.size() - 1 : 1; gap > 0; --gap)
+        text.insert(gap, QString::fromUtf16(inside));
+      text = QString::fromUtf16(before) + text + QString::fromUtf16(after);
+      QGuiApplication::clipboard()->setText(text);
+      powers.base->selectAll();
+      powers.base->paste();
+      powers.calculate->click();
+      const QString read = powers.power->text(), note = powers.base->toolTip();
+      QVERIFY2(read == expected && !note.contains(u"أُهمل"_qs),
+               qPrintable(QStringLiteral("%1 pasted as %2 read as %3: %4")
+                              .arg(written, spelt(text), read, note)));
+    }
+  }
+  QVERIFY(program.messages.shown.empty());
 }
 
 QTEST_MAIN(RegionTest)
