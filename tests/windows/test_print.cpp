@@ -23,6 +23,7 @@ using namespace numora;
 using numora::testing::Calculate;
 using numora::testing::PreviewedPages;
 using numora::testing::Program;
+using numora::testing::SmallFileSystem;
 using numora::testing::Solve;
 using numora::testing::Type;
 
@@ -256,15 +257,8 @@ void PrintTest::inEachRegionWithinTheMargins() {
 // place whole; on a full one a sentence says the file was not written, and the old file stays as
 // it was with nothing left beside it.
 void PrintTest::aPrintToAFileThatFailsLeavesTheOldFile() {
-#ifndef Q_OS_LINUX
-  QSKIP("a small file system of its own is mounted on Linux only");
-#else
-  QTemporaryDir folder;
-  if (QProcess::execute(QStringLiteral("mount"),
-                        {"-t", "tmpfs", "-o", "size=256k", "tmpfs", folder.path()}) != 0)
-    QSKIP("no small file system could be mounted here");
-  const auto unmount =
-      qScopeGuard([&] { QProcess::execute(QStringLiteral("umount"), {folder.path()}); });
+  const SmallFileSystem folder;
+  if (!folder.ready()) QSKIP("no small file system could be mounted here");
   Program program;
   auto& window = dynamic_cast<TopicWindow&>(program.registry.form(FormId::Form13));
   window.show();
@@ -298,7 +292,6 @@ void PrintTest::aPrintToAFileThatFailsLeavesTheOldFile() {
   QVERIFY(contents(pdf) == old);
   QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden),
            (QStringList{"filler", "printed.pdf"}));
-#endif
 }
 
 void PrintTest::theProblemComesFirstAndTheAnswerLast() {
