@@ -30,8 +30,8 @@ std::size_t Slot(FormId form) { return static_cast<std::size_t>(form) - 1; }
 
 Registry::Registry(ProgramEnd& programEnd, MessageBoxes& messages, Numerals numerals,
                    FormulaDirection direction, const QString& settingsFile)
-    : settingsFile_(settingsFile),
-      formulas_(direction, settingsFile),
+    : settings_(settingsFile),
+      formulas_(direction, settings_),
       context_{.showMainMenu = [this] { show(FormId::Form1); },
                .programEnd = &programEnd,
                .messages = &messages,
@@ -60,7 +60,7 @@ void Registry::openWorksheet(QWidget& from) {
     worksheet_ = std::make_unique<WorksheetDialog>(
         context_,
         [this](FormId id) -> TopicWindow& { return dynamic_cast<TopicWindow&>(form(id)); },
-        settingsFile_);
+        settings_);
   std::optional<FormId> topic;
   for (int n = 1; n <= kFormCount; ++n)
     if (slots_[Slot(static_cast<FormId>(n))].get() == &from) topic = static_cast<FormId>(n);

@@ -9,6 +9,7 @@ class QWidget;
 #include "ui/frame/FormWindow.h"
 #include "ui/frame/Zoom.h"
 #include "ui/platform/FormulaSetting.h"
+#include "ui/platform/Settings.h"
 
 namespace numora {
 
@@ -42,7 +43,7 @@ class Registry final : public Navigator {
  private:
   std::unique_ptr<FormWindow> create(FormId form);
 
-  const QString settingsFile_;
+  SettingsStore settings_;
   Zoom zoom_;
   FormulaSetting formulas_;
   FormContext context_;

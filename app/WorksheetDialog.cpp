@@ -117,8 +117,9 @@ class SheetWork {
 }  // namespace
 
 WorksheetDialog::WorksheetDialog(const FormContext& context,
-                                 std::function<TopicWindow&(FormId)> window, QString settingsFile)
-    : context_(context), window_(std::move(window)), settingsFile_(std::move(settingsFile)) {
+                                 std::function<TopicWindow&(FormId)> window,
+                                 SettingsStore& settings)
+    : context_(context), window_(std::move(window)), settings_(settings) {
   setWindowTitle(QStringLiteral(u"ورقة تمارين"));
   setAccessibleName(windowTitle());
   setLayoutDirection(Qt::RightToLeft);
@@ -196,6 +197,13 @@ WorksheetDialog::WorksheetDialog(const FormContext& context,
   column->addWidget(topics);
   column->addLayout(form);
   column->addWidget(again);
+  // Where the choices cannot be kept, a quiet line says so, from the first one that was not.
+  notKept = new QLabel(SettingsStore::kNotKeptNote);
+  notKept->setObjectName(QStringLiteral("SettingsNotKept"));
+  notKept->setWordWrap(true);
+  notKept->setVisible(!settings_.kept());
+  connect(&settings_, &SettingsStore::notKept, notKept, &QLabel::show);
+  column->addWidget(notKept);
   column->addWidget(buttons);
 
   restore();
@@ -229,7 +237,7 @@ WorksheetDialog::WorksheetDialog(const FormContext& context,
 }
 
 void WorksheetDialog::restore() {
-  const std::unique_ptr<QSettings> settings = OpenSettings(settingsFile_);
+  const std::unique_ptr<QSettings> settings = settings_.open();
   const QStringList topics = settings->value(kTopicsKey).toStringList();
   for (const auto& [form, box] : topicBoxes) box->setChecked(topics.contains(TopicName(form)));
   ChooseNumber(countBox, settings->value(kCountKey));
@@ -239,7 +247,7 @@ void WorksheetDialog::restore() {
 }
 
 void WorksheetDialog::keep() const {
-  const std::unique_ptr<QSettings> settings = OpenSettings(settingsFile_);
+  const std::unique_ptr<QSettings> settings = settings_.open();
   QStringList topics;
   for (const auto& [form, box] : topicBoxes)
     if (box->isChecked()) topics << TopicName(form);
@@ -248,6 +256,7 @@ void WorksheetDialog::keep() const {
   settings->setValue(kLevelKey, WordOf(levelBox, kLevelWords));
   settings->setValue(kCopiesKey, copiesBox->value());
   settings->setValue(kKeysKey, WordOf(keysBox, kKeysWords));
+  settings_.keep(*settings);
 }
 
 void WorksheetDialog::choose(std::optional<FormId> topic) {

@@ -13,10 +13,13 @@
 
 class QCheckBox;
 class QComboBox;
+class QLabel;
 class QPushButton;
 class QSpinBox;
 
 namespace numora {
+
+class SettingsStore;
 
 // The topic windows a worksheet can hold, by their captions on the main menu, in its order.
 struct SheetTopicRow {
@@ -49,7 +52,7 @@ class WorksheetDialog final : public QDialog {
   // The topic windows come from `window`, which creates one, hidden, the first time it is asked.
   // The choices are kept in the settings file (empty: the user's own settings of the program).
   WorksheetDialog(const FormContext& context, std::function<TopicWindow&(FormId)> window,
-                  QString settingsFile);
+                  SettingsStore& settings);
 
   // Opened from a topic window: that topic alone is chosen. From elsewhere (the main menu among
   // them) the choice stays.
@@ -76,6 +79,7 @@ class WorksheetDialog final : public QDialog {
   QPushButton* previewButton;
   QPushButton* pdfButton;
   QPushButton* closeButton;
+  QLabel* notKept;  // says that the choices hold only until the program ends
 
  private:
   void fail(const QString& sentence);
@@ -85,7 +89,7 @@ class WorksheetDialog final : public QDialog {
 
   const FormContext& context_;
   std::function<TopicWindow&(FormId)> window_;
-  QString settingsFile_;
+  SettingsStore& settings_;
 };
 
 }  // namespace numora

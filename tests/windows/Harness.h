@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
+#include <QProcess>
 #include <QPushButton>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -70,6 +71,36 @@ struct Program {
   RecordingEnd end;
   RecordingMessages messages;
   Registry registry;
+};
+
+// A file system of its own, as small as asked, mounted on a new folder while the object lives:
+// where writing runs out of room. Not mounted (ready() false) where the machine allows no mount.
+class SmallFileSystem {
+ public:
+  explicit SmallFileSystem(const char* size = "256k") {
+#ifdef Q_OS_LINUX
+    mounted_ =
+        QProcess::execute(QStringLiteral("mount"),
+                          {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
+                           QStringLiteral("size=") + QLatin1String(size), QStringLiteral("tmpfs"),
+                           folder_.path()}) == 0;
+#else
+    Q_UNUSED(size);
+#endif
+  }
+  ~SmallFileSystem() {
+    if (mounted_) QProcess::execute(QStringLiteral("umount"), {folder_.path()});
+  }
+  SmallFileSystem(const SmallFileSystem&) = delete;
+  SmallFileSystem& operator=(const SmallFileSystem&) = delete;
+
+  bool ready() const { return mounted_; }
+  QString filePath(const QString& name) const { return folder_.filePath(name); }
+  QString path() const { return folder_.path(); }
+
+ private:
+  QTemporaryDir folder_;
+  bool mounted_ = false;
 };
 
 // Types each "name, text" pair of the list into the named box, replacing what it held. Letters

@@ -4,20 +4,26 @@
 // Run at scale factor 1 and, as test_solution_scaled, at 2. With NUMORA_SCREENSHOTS set to a
 // folder, each window is saved there with its panel, for a person to look at.
 #include <QClipboard>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QScreen>
+#include <QSettings>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QToolButton>
 #include <QtTest>
 
+#include "app/WorksheetDialog.h"
 #include "tests/windows/Harness.h"
 #include "ui/platform/FormulaSetting.h"
+#include "ui/platform/Settings.h"
 #include "ui/platform/Utf16Text.h"
 #include "ui/solution/FigureView.h"
 #include "ui/solution/SolutionPanel.h"
@@ -26,6 +32,8 @@
 using namespace numora;
 using numora::testing::Calculate;
 using numora::testing::Program;
+using numora::testing::SmallFileSystem;
+using numora::testing::Solve;
 using numora::testing::Type;
 
 namespace {
@@ -63,6 +71,9 @@ class SolutionTest : public QObject {
   void everyWindowShowsItsSolution();
   void thePanelFollowsEditsAndFaults();
   void theFormulasDirectionIsTheProgramsAndIsKept();
+  void aChoiceThatCannotBeKeptSaysSoOnce_data();
+  void aChoiceThatCannotBeKeptSaysSoOnce();
+  void aSettingsFileOfAnySizeKeepsOnlyTheProgramsOwn();
   void theArrowKeysGoFromLineToLineInView();
 };
 
@@ -324,8 +335,109 @@ void SolutionTest::theFormulasDirectionIsTheProgramsAndIsKept() {
   QVERIFY(broken.open(QIODevice::WriteOnly));
   broken.write("[formulas]\ndirection=sideways\n\0\xff");
   broken.close();
-  QCOMPARE(FormulaSetting(FormulaDirection::LeftToRight, settings).direction(),
+  SettingsStore store(settings);
+  QCOMPARE(FormulaSetting(FormulaDirection::LeftToRight, store).direction(),
            FormulaDirection::LeftToRight);
+}
+
+void SolutionTest::aChoiceThatCannotBeKeptSaysSoOnce_data() {
+  QTest::addColumn<QString>("where");
+  QTest::newRow("a folder in the file's place") << u"folder"_qs;
+  QTest::newRow("a file in the folder's place") << u"file"_qs;
+  QTest::newRow("a full disk") << u"full"_qs;
+}
+
+// Where the settings cannot be written, the choice holds while the program runs, and a quiet line
+// says so, in every panel and the worksheet dialog; the screen reader hears it once, no box.
+void SolutionTest::aChoiceThatCannotBeKeptSaysSoOnce() {
+  QFETCH(QString, where);
+  QTemporaryDir folder;
+  const SmallFileSystem small("16k");
+  QString settings = folder.filePath(QStringLiteral("numora.ini"));
+  if (where == u"folder") QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("numora.ini")));
+  if (where == u"file") {
+    QFile config(folder.filePath(QStringLiteral("config")));
+    QVERIFY(config.open(QIODevice::WriteOnly) && config.write("x") == 1);
+    settings = folder.filePath(QStringLiteral("config/numora.ini"));
+  }
+  if (where == u"full") {
+    if (!small.ready()) QSKIP("no small file system could be mounted here");
+    QFile filler(small.filePath(QStringLiteral("filler")));
+    QVERIFY(filler.open(QIODevice::WriteOnly));
+    while (filler.write(QByteArray(1024, 'y')) > 0 && filler.flush()) {
+    }
+    settings = small.filePath(QStringLiteral("numora.ini"));
+  }
+  Program program({}, FormulaDirection::LeftToRight, settings);
+  auto& circle = program.form<TopicWindow>(FormId::Form5);
+  circle.show();
+  QVERIFY(Solve(program, FormId::Form5, {"Text1", "7"}));
+  QVERIFY(QTest::qWaitForWindowActive(&circle));
+  SolutionPanel* panel = circle.solutionPanel();
+  QVERIFY(!panel->notKeptNote()->isVisible());
+  QSignalSpy notKept(&program.registry.formulas().settings(), &SettingsStore::notKept);
+  QTest::keyClick(&circle, Qt::Key_F3);
+  QCOMPARE(program.registry.formulas().direction(), FormulaDirection::RightToLeft);
+  QVERIFY(panel->notKeptNote()->isVisible());
+  QCOMPARE(panel->notKeptNote()->text(), SettingsStore::kNotKeptNote);
+  QCOMPARE(circle.announced(), SettingsStore::kNotKeptNote);
+  QTest::keyClick(&circle, Qt::Key_F3);
+  QCOMPARE(program.registry.formulas().direction(), FormulaDirection::LeftToRight);
+  QCOMPARE(notKept.size(), 1);
+  QVERIFY(program.messages.shown.empty());
+  // A panel made since says it too, and the worksheet dialog.
+  auto& square = program.form<TopicWindow>(FormId::Form6);
+  QVERIFY(Solve(program, FormId::Form6, {"Text1", "3", "Text2", "4"}));
+  QVERIFY(!square.solutionPanel()->notKeptNote()->isHidden());
+  circle.practicePane()->worksheetButton()->click();
+  QVERIFY(!program.registry.worksheet()->findChild<QLabel*>("SettingsNotKept")->isHidden());
+}
+
+// A settings file of any size is read a line at a time, keeps the program's own groups, reads
+// what Qt's own INI files wrote, and is written back with those groups alone.
+void SolutionTest::aSettingsFileOfAnySizeKeepsOnlyTheProgramsOwn() {
+  QTemporaryDir folder;
+  const QString file = folder.filePath(QStringLiteral("numora.ini"));
+  {
+    QSettings written(file, QSettings::IniFormat);
+    written.setValue("formulas/direction", "rtl");
+    written.setValue("worksheet/topics", QStringList{"Form5", "Form13"});
+    written.setValue("worksheet/level", "hard");
+    written.setValue("worksheet/count", 7);
+    written.setValue("worksheet/one", QStringList{"Form4"});
+    written.setValue("worksheet/none", QStringList{});
+    written.setValue("worksheet/odd", QStringList{" a, b", "c\"d"});
+  }
+  SettingsStore store(file);
+  const auto read = [&](const char* key) { return store.open()->value(key); };
+  QCOMPARE(read("formulas/direction").toString(), u"rtl"_qs);
+  QCOMPARE(read("worksheet/topics").toStringList(), (QStringList{"Form5", "Form13"}));
+  QCOMPARE(read("worksheet/count").toInt(), 7);
+  QCOMPARE(read("worksheet/one").toStringList(), QStringList{"Form4"});
+  QVERIFY(read("worksheet/none").toStringList().isEmpty());
+  QCOMPARE(read("worksheet/odd").toStringList(), (QStringList{" a, b", "c\"d"}));
+  // Many megabytes of other groups around them, and a line of megabytes in the program's own.
+  QFile grown(file);
+  QVERIFY(grown.open(QIODevice::Append));
+  const QByteArray junk = "[junk]\nkey=" + QByteArray(1000, 'j') + "\n";
+  for (int i = 0; i < 20'000; ++i) grown.write(junk);
+  grown.write("[worksheet]\nlong=" + QByteArray(5'000'000, 'l') + "\ncopies=3\n");
+  grown.close();
+  QCOMPARE(read("worksheet/copies").toInt(), 3);
+  QVERIFY(!read("junk/key").isValid());
+  QVERIFY(!read("worksheet/long").isValid());
+  FormulaSetting formulas(FormulaDirection::LeftToRight, store);
+  QCOMPARE(formulas.direction(), FormulaDirection::RightToLeft);
+  formulas.toggle();
+  QVERIFY(store.kept());
+  QVERIFY2(QFileInfo(file).size() < 1024, qPrintable(QString::number(QFileInfo(file).size())));
+  QCOMPARE(read("formulas/direction").toString(), u"ltr"_qs);
+  QCOMPARE(read("worksheet/topics").toStringList(), (QStringList{"Form5", "Form13"}));
+  QCOMPARE(read("worksheet/odd").toStringList(), (QStringList{" a, b", "c\"d"}));
+  // What it wrote reads back through Qt's own INI reading too.
+  QSettings again(file, QSettings::IniFormat);
+  QCOMPARE(again.value("worksheet/topics").toStringList(), (QStringList{"Form5", "Form13"}));
+  QCOMPARE(again.value("worksheet/odd").toStringList(), (QStringList{" a, b", "c\"d"}));
 }
 
 void SolutionTest::theArrowKeysGoFromLineToLineInView() {

@@ -12,9 +12,9 @@ const QString kKey = QStringLiteral("formulas/direction");
 
 }  // namespace
 
-FormulaSetting::FormulaSetting(FormulaDirection regionDefault, QString file)
-    : file_(std::move(file)), direction_(regionDefault) {
-  const QString kept = OpenSettings(file_)->value(kKey).toString();
+FormulaSetting::FormulaSetting(FormulaDirection regionDefault, SettingsStore& settings)
+    : settings_(settings), direction_(regionDefault) {
+  const QString kept = settings_.open()->value(kKey).toString();
   if (kept == QStringLiteral("rtl")) direction_ = FormulaDirection::RightToLeft;
   if (kept == QStringLiteral("ltr")) direction_ = FormulaDirection::LeftToRight;
 }
@@ -22,9 +22,10 @@ FormulaSetting::FormulaSetting(FormulaDirection regionDefault, QString file)
 void FormulaSetting::set(FormulaDirection direction) {
   if (direction == direction_) return;
   direction_ = direction;
-  OpenSettings(file_)->setValue(kKey, direction == FormulaDirection::RightToLeft
-                                          ? QStringLiteral("rtl")
-                                          : QStringLiteral("ltr"));
+  const std::unique_ptr<QSettings> kept = settings_.open();
+  kept->setValue(kKey, direction == FormulaDirection::RightToLeft ? QStringLiteral("rtl")
+                                                                  : QStringLiteral("ltr"));
+  settings_.keep(*kept);
   emit changed();
 }
 

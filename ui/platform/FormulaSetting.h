@@ -9,18 +9,20 @@ class QLocale;
 
 namespace numora {
 
+class SettingsStore;
+
 // The direction the program sets its formulas in, one for every window: the region's by default
 // (RegionDirection), or the one the pupil or teacher chose, which is kept for the next run in the
-// user's settings (the registry on Windows, the configuration file on Linux). A missing or
-// unreadable setting means the region's direction.
+// program's settings. A missing or unreadable setting means the region's direction; a choice that
+// cannot be kept holds until the program ends.
 class FormulaSetting final : public QObject {
   Q_OBJECT
 
  public:
-  // The settings file the choice is kept in; empty: the user's own settings of the program.
-  explicit FormulaSetting(FormulaDirection regionDefault, QString file = {});
+  FormulaSetting(FormulaDirection regionDefault, SettingsStore& settings);
 
   FormulaDirection direction() const { return direction_; }
+  SettingsStore& settings() const { return settings_; }
   void set(FormulaDirection direction);
   void toggle();
 
@@ -28,7 +30,7 @@ class FormulaSetting final : public QObject {
   void changed();
 
  private:
-  QString file_;
+  SettingsStore& settings_;
   FormulaDirection direction_;
 };
 

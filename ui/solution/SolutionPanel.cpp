@@ -261,6 +261,7 @@ SolutionPanel::SolutionPanel(QWidget* parent, FigureOf figureOf, Numerals numera
       body_(new QWidget(this)),
       stale_(new QLabel(body_)),
       direction_(new QToolButton(body_)),
+      notKept_(new QLabel(body_)),
       text_(new SolutionText(body_)),
       figure_(new FigureView(body_)),
       formulas_(direction) {
@@ -282,6 +283,11 @@ SolutionPanel::SolutionPanel(QWidget* parent, FigureOf figureOf, Numerals numera
   stale_->setLayoutDirection(Qt::RightToLeft);
   stale_->setAlignment(Qt::AlignRight | Qt::AlignAbsolute | Qt::AlignVCenter);
   stale_->hide();
+  notKept_->setObjectName(QStringLiteral("SettingsNotKept"));
+  notKept_->setWordWrap(true);
+  notKept_->setLayoutDirection(Qt::RightToLeft);
+  notKept_->setAlignment(Qt::AlignRight | Qt::AlignAbsolute | Qt::AlignVCenter);
+  notKept_->hide();
 
   text_->setObjectName(QStringLiteral("SolutionText"));
   text_->setAccessibleName(QStringLiteral(u"خطوات الحل"));
@@ -304,6 +310,7 @@ SolutionPanel::SolutionPanel(QWidget* parent, FigureOf figureOf, Numerals numera
   auto* words = new QVBoxLayout;
   words->setContentsMargins(0, 0, 0, 0);
   words->addWidget(direction_, 0, Qt::AlignRight);
+  words->addWidget(notKept_);
   words->addWidget(stale_);
   words->addWidget(text_, 1);
   auto* bodyLayout = new QHBoxLayout(body_);
@@ -411,6 +418,11 @@ void SolutionPanel::clear() {
 }
 
 void SolutionPanel::writeSteps() { text_->setSolution(solution_.lines, formulas_, zoom_); }
+
+void SolutionPanel::showNotKept(const QString& sentence) {
+  notKept_->setText(sentence);
+  notKept_->setVisible(!sentence.isEmpty());
+}
 
 void SolutionPanel::setStale(const QString& sentence) {
   stale_->setText(sentence);

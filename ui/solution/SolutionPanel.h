@@ -95,6 +95,9 @@ class SolutionPanel : public QWidget {
   SolutionText* text() const { return text_; }
   FigureView* figure() const { return figure_; }
   QLabel* staleNote() const { return stale_; }
+  // A quiet line under the direction's button: the sentence that says the choice is not kept.
+  void showNotKept(const QString& sentence);
+  QLabel* notKeptNote() const { return notKept_; }
 
  private:
   void drawFigure();
@@ -107,6 +110,7 @@ class SolutionPanel : public QWidget {
   QWidget* body_;
   QLabel* stale_;
   QToolButton* direction_;
+  QLabel* notKept_;
   SolutionText* text_;
   FigureView* figure_;
   Solution solution_;

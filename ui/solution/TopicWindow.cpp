@@ -16,6 +16,7 @@
 #include "ui/frame/FaultBox.h"
 #include "ui/frame/Twips.h"
 #include "ui/platform/FormulaSetting.h"
+#include "ui/platform/Settings.h"
 #include "ui/platform/Utf16Text.h"
 #include "ui/solution/PrintDocument.h"
 #include "ui/solution/PrintPreview.h"
@@ -49,6 +50,11 @@ TopicWindow::TopicWindow(const FormContext& context, const FormLook& look)
     connect(formulas, &FormulaSetting::changed, this, [this, formulas] {
       if (panel_ != nullptr) panel_->setDirection(formulas->direction());
       if (practice_ != nullptr) practice_->setDirection(formulas->direction());
+    });
+    // Said once, by the window the choice was made in; shown in every panel from then on.
+    connect(&formulas->settings(), &SettingsStore::notKept, this, [this] {
+      if (panel_ != nullptr) panel_->showNotKept(SettingsStore::kNotKeptNote);
+      if (isActiveWindow()) FormWindow::announce(SettingsStore::kNotKeptNote);
     });
   }
 }
@@ -108,8 +114,10 @@ SolutionPanel& TopicWindow::panel() {
     panel_ = new SolutionPanel(this, figure_, context().numerals, clientArea()->height(),
                                formulaDirection());
     panel_->setZoom(zoomFactor(), clientArea()->height());
-    if (FormulaSetting* formulas = context().formulas)
+    if (FormulaSetting* formulas = context().formulas) {
       connect(panel_->directionButton(), &QToolButton::clicked, formulas, &FormulaSetting::toggle);
+      if (!formulas->settings().kept()) panel_->showNotKept(SettingsStore::kNotKeptNote);
+    }
     auto* column = static_cast<QBoxLayout*>(layout());
     beside_ = new QHBoxLayout;
     beside_->setSpacing(0);
