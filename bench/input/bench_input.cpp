@@ -21,6 +21,7 @@
 #include <cstdio>
 
 #include "app/Registry.h"
+#include "bench/BenchProgram.h"
 #include "ui/frame/Services.h"
 #include "ui/platform/FormulaSetting.h"
 #include "ui/platform/Settings.h"
@@ -29,13 +30,7 @@ using namespace numora;
 
 namespace {
 
-struct NoEnd final : ProgramEnd {
-  void endProgram() override {}
-};
-struct NoBoxes final : MessageBoxes {
-  void show(const Message&) override {}
-  bool ask(const Message&) override { return false; }
-};
+using numora::bench::TheProgram;
 
 double ResidentMiB() {
   QFile statm(QStringLiteral("/proc/self/statm"));
@@ -174,9 +169,7 @@ void HugeSettings() {
 // With "pastes", "memory" or "settings", only that part.
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
-  NoEnd end;
-  NoBoxes boxes;
-  Registry registry{end, boxes, u'.'};
+  Registry& registry = TheProgram().registry;
   const bool onlyMemory = argc > 1 && QByteArray(argv[1]) == "memory";
   const bool onlyPastes = argc > 1 && QByteArray(argv[1]) == "pastes";
   if (!onlyMemory) Pastes(registry);

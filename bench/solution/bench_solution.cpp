@@ -9,30 +9,14 @@
 #include <QPushButton>
 
 #include "app/Registry.h"
+#include "bench/BenchProgram.h"
 #include "ui/frame/Services.h"
 
 namespace {
 
 using namespace numora;
 
-struct NoEnd final : ProgramEnd {
-  void endProgram() override {}
-};
-struct NoBoxes final : MessageBoxes {
-  void show(const Message&) override {}
-  bool ask(const Message&) override { return false; }
-};
-
-struct Program {
-  NoEnd end;
-  NoBoxes boxes;
-  Registry registry{end, boxes, u'.'};
-};
-
-Program& TheProgram() {
-  static Program program;
-  return program;
-}
+using numora::bench::TheProgram;
 
 // One click of the window's calculate button with these numbers in its boxes, and the window
 // painted as the screen would show it.

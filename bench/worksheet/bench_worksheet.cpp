@@ -14,6 +14,7 @@
 
 #include "app/Registry.h"
 #include "app/WorksheetDialog.h"
+#include "bench/BenchProgram.h"
 #include "ui/frame/Services.h"
 #include "ui/solution/TopicWindow.h"
 #include "ui/solution/Worksheet.h"
@@ -22,24 +23,7 @@ using namespace numora;
 
 namespace {
 
-struct NoEnd final : ProgramEnd {
-  void endProgram() override {}
-};
-struct NoBoxes final : MessageBoxes {
-  void show(const Message&) override {}
-  bool ask(const Message&) override { return false; }
-};
-
-struct Program {
-  NoEnd end;
-  NoBoxes boxes;
-  Registry registry{end, boxes, u'.'};
-};
-
-Program& TheProgram() {
-  static Program program;
-  return program;
-}
+using numora::bench::TheProgram;
 
 WorksheetChoice EveryTopic(int copies, int count) {
   WorksheetChoice choice{.topics = {},

@@ -41,8 +41,8 @@ QRect LayoutTwips(const QWidget* control);
 // Turns a window's layout rows into its controls and figures on its client area: each control
 // placed in twips, with its font, its accessible name and its tab index; push buttons that show
 // the keyboard focus and leave Enter to the window's key filter; text boxes that keep what a
-// number can need and say when they cut the rest (LengthBound); labels that show a caption whole. Everything is placed at the window's zoom, and placed
-// again from its row when the zoom changes.
+// number can need and say when they cut the rest (LengthBound); labels that show a caption whole.
+// Everything is placed at the window's zoom, and placed again from its row when the zoom changes.
 class ControlBuilder {
  public:
   ControlBuilder(ClientArea* client, QObject* buttonKeyFilter);
