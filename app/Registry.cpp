@@ -28,14 +28,14 @@ std::size_t Slot(FormId form) { return static_cast<std::size_t>(form) - 1; }
 
 }  // namespace
 
-Registry::Registry(ProgramEnd& programEnd, MessageBoxes& messages, Numerals numerals,
-                   FormulaDirection direction, const QString& settingsFile)
+Registry::Registry(ProgramEnd& programEnd, MessageBoxes& messages, Notation region,
+                   const QString& settingsFile)
     : settings_(settingsFile),
-      formulas_(direction, settings_),
+      formulas_(region, settings_),
       context_{.showMainMenu = [this] { show(FormId::Form1); },
                .programEnd = &programEnd,
                .messages = &messages,
-               .numerals = numerals,
+               .numerals = region.numerals(),
                .zoom = &zoom_,
                .formulas = &formulas_,
                .openWorksheet = [this](QWidget& from) { openWorksheet(from); }} {}

@@ -21,8 +21,9 @@ class Registry final : public Navigator {
  public:
   // The formulas are set in the given direction until the user chooses another, which is kept in
   // the settings file (empty: the user's own settings of the program).
-  Registry(ProgramEnd& programEnd, MessageBoxes& messages, Numerals numerals,
-           FormulaDirection direction = FormulaDirection::LeftToRight,
+  // The region's notation, which holds where the settings keep no other; its digits are the
+  // windows' too.
+  Registry(ProgramEnd& programEnd, MessageBoxes& messages, Notation region,
            const QString& settingsFile = {});
   ~Registry() override;
 

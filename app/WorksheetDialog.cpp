@@ -290,7 +290,7 @@ std::optional<PrintedSheet> WorksheetDialog::sheet(const Progress& progress) {
   }
   const FormulaDirection direction =
       context_.formulas ? context_.formulas->direction() : FormulaDirection::LeftToRight;
-  return MakeSheet(choice, context_.numerals, direction, progress);
+  return MakeSheet(choice, NotationOr(context_.formulas, context_.numerals), direction, progress);
 }
 
 bool WorksheetDialog::saveAs(const QString& path) {

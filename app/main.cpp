@@ -68,8 +68,8 @@ int main(int argc, char* argv[]) {
 
   numora::ApplicationEnd programEnd;
   numora::ModalMessageBoxes messages;
-  numora::Registry registry(programEnd, messages, numora::RegionNumerals(),
-                            numora::RegionDirection(QLocale::system()));
+  numora::Registry registry(programEnd, messages,
+                            numora::RegionNotation(QLocale::system(), numora::RegionNumerals()));
   new AfterSplashFrame(registry.form(numora::FormId::Form14));
   registry.show(numora::FormId::Form14);
   return QApplication::exec();

@@ -19,7 +19,7 @@ struct NoBoxes final : MessageBoxes {
 struct Program {
   NoEnd end;
   NoBoxes boxes;
-  Registry registry{end, boxes, u'.'};
+  Registry registry{end, boxes, Numerals(u'.')};
 };
 
 // Made at its first use, after the application.

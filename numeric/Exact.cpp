@@ -530,46 +530,46 @@ std::u16string Text(Whole x) {
 }
 
 // A whole number in the region's digits, its minus a sign of its own.
-Math Number(Whole x, Numerals numerals) {
-  const Math digits = MathNumber(numerals.digits(Text(Abs(x))));
+Math Number(Whole x, Notation notation) {
+  const Math digits = MathNumber(notation.digits(Text(Abs(x))));
   return x < 0 ? MathRow({MathSign(u"-", true), digits}) : digits;
 }
 
-Math RootOf(Whole radicand, int index, Numerals numerals) {
-  const Math under = Number(radicand, numerals);
-  return index == 2 ? MathRoot(under) : MathRoot(under, Number(index, numerals));
+Math RootOf(Whole radicand, int index, Notation notation) {
+  const Math under = Number(radicand, notation);
+  return index == 2 ? MathRoot(under) : MathRoot(under, Number(index, notation));
 }
 
 // A whole multiple of a root: "√2", "-√2", "3√2", and "3 × ⁵√2", which cannot be read as a power.
-Math Multiple(Whole multiple, Whole radicand, int index, Numerals numerals) {
-  const Math root = RootOf(radicand, index, numerals);
+Math Multiple(Whole multiple, Whole radicand, int index, Notation notation) {
+  const Math root = RootOf(radicand, index, notation);
   if (multiple == 1) return root;
   if (multiple == -1) return MathRow({MathSign(u"-", true), root});
-  if (index >= 4) return MathRow({Number(multiple, numerals), MathSign(u"×"), root});
-  return MathRow({Number(multiple, numerals), root});
+  if (index >= 4) return MathRow({Number(multiple, notation), MathSign(u"×"), root});
+  return MathRow({Number(multiple, notation), root});
 }
 
 // A fraction with a bar, its minus before it.
-Math Over(Whole numerator, Whole denominator, Numerals numerals) {
+Math Over(Whole numerator, Whole denominator, Notation notation) {
   const Math fraction =
-      MathFraction(Number(Abs(numerator), numerals), Number(denominator, numerals), true);
+      MathFraction(Number(Abs(numerator), notation), Number(denominator, notation), true);
   return numerator < 0 ? MathRow({MathSign(u"-", true), fraction}) : fraction;
 }
 
 // A fraction times π as a textbook writes it: "49π", "-π", "32π/3 = 10 ⅔ π", "2π/3", the
 // fraction built up and a mixed number's whole number beside its fraction.
-Math MultipleOfPi(Fraction a, Numerals numerals) {
+Math MultipleOfPi(Fraction a, Notation notation) {
   const auto negative = [&a](Math math) {
     return a.n < 0 ? MathRow({MathSign(u"-", true), std::move(math)}) : math;
   };
   const Whole numerator = Abs(a.n);
-  const Math times = numerator == 1 ? MathPi() : MathRow({Number(numerator, numerals), MathPi()});
+  const Math times = numerator == 1 ? MathPi() : MathRow({Number(numerator, notation), MathPi()});
   if (a.d == 1) return negative(times);
-  const Math fraction = negative(MathFraction(times, Number(a.d, numerals), true));
+  const Math fraction = negative(MathFraction(times, Number(a.d, notation), true));
   if (numerator < a.d) return fraction;
   const Math mixed =
-      MathMixed(Number(numerator / a.d, numerals),
-                MathFraction(Number(numerator % a.d, numerals), Number(a.d, numerals), true));
+      MathMixed(Number(numerator / a.d, notation),
+                MathFraction(Number(numerator % a.d, notation), Number(a.d, notation), true));
   return MathRow({fraction, MathSign(u"="), negative(MathRow({mixed, MathPi()}))});
 }
 
@@ -596,14 +596,14 @@ bool HasMoreThanShownDigits(Fraction x) {
 }
 
 // Whether the shown text, in the region's digits, is the fraction's decimal.
-bool Equals(Fraction x, std::u16string_view decimal, Numerals numerals) {
+bool Equals(Fraction x, std::u16string_view decimal, Notation notation) {
   std::u16string ascii(decimal);
   for (char16_t& c : ascii) {
-    if (c >= numerals.zero && c <= numerals.zero + 9)
-      c = static_cast<char16_t>(u'0' + (c - numerals.zero));
+    if (c >= notation.zero && c <= notation.zero + 9)
+      c = static_cast<char16_t>(u'0' + (c - notation.zero));
   }
   try {
-    const Fraction shown = DecimalValue(std::u16string_view(ascii), numerals.separator);
+    const Fraction shown = DecimalValue(std::u16string_view(ascii), notation.separator);
     return shown.n == x.n && shown.d == x.d;
   } catch (const NoExactValue&) {
     return false;
@@ -625,39 +625,39 @@ std::optional<ExactNumber> ExactValue(const Expr& expr, const Values& values) {
 }
 
 std::optional<Math> ExactAnswerMath(const ExactNumber& exact, std::u16string_view shownDecimal,
-                                    Numerals numerals) {
+                                    Notation notation) {
   const Value x = FromExact(exact);
-  if (x.pi) return MultipleOfPi(x.rational, numerals);
+  if (x.pi) return MultipleOfPi(x.rational, notation);
   if (x.plain()) {
     const Fraction a = x.rational;
-    if (Terminates(a.d) && (HasMoreThanShownDigits(a) || Equals(a, shownDecimal, numerals)))
+    if (Terminates(a.d) && (HasMoreThanShownDigits(a) || Equals(a, shownDecimal, notation)))
       return std::nullopt;
-    if (a.d == 1) return Number(a.n, numerals);
-    const Math fraction = Over(a.n, a.d, numerals);
+    if (a.d == 1) return Number(a.n, notation);
+    const Math fraction = Over(a.n, a.d, notation);
     if (Abs(a.n) < a.d) return fraction;
     Math mixed =
-        MathMixed(Number(Abs(a.n) / a.d, numerals),
-                  MathFraction(Number(Abs(a.n) % a.d, numerals), Number(a.d, numerals), true));
+        MathMixed(Number(Abs(a.n) / a.d, notation),
+                  MathFraction(Number(Abs(a.n) % a.d, notation), Number(a.d, notation), true));
     if (a.n < 0) mixed = MathRow({MathSign(u"-", true), mixed});
     return MathRow({fraction, MathSign(u"="), mixed});
   }
   if (x.rational.zero()) {
-    const Math root = Multiple(x.coefficient.n, x.radicand, x.index, numerals);
+    const Math root = Multiple(x.coefficient.n, x.radicand, x.index, notation);
     if (x.coefficient.d == 1) return root;
     // The minus before the fraction: -√2/2.
-    const Math positive = Multiple(Abs(x.coefficient.n), x.radicand, x.index, numerals);
-    const Math fraction = MathFraction(positive, Number(x.coefficient.d, numerals), true);
+    const Math positive = Multiple(Abs(x.coefficient.n), x.radicand, x.index, notation);
+    const Math fraction = MathFraction(positive, Number(x.coefficient.d, notation), true);
     return x.coefficient.n < 0 ? MathRow({MathSign(u"-", true), fraction}) : fraction;
   }
   const OverOneDenominator sum = Written(x);
-  const Math text = MathRow({Number(sum.a, numerals), MathSign(sum.b < 0 ? u"-" : u"+"),
-                             Multiple(Abs(sum.b), x.radicand, x.index, numerals)});
-  return sum.d == 1 ? text : MathFraction(text, Number(sum.d, numerals), true);
+  const Math text = MathRow({Number(sum.a, notation), MathSign(sum.b < 0 ? u"-" : u"+"),
+                             Multiple(Abs(sum.b), x.radicand, x.index, notation)});
+  return sum.d == 1 ? text : MathFraction(text, Number(sum.d, notation), true);
 }
 
 std::u16string ExactAnswer(const ExactNumber& exact, std::u16string_view shownDecimal,
-                           Numerals numerals) {
-  const std::optional<Math> answer = ExactAnswerMath(exact, shownDecimal, numerals);
+                           Notation notation) {
+  const std::optional<Math> answer = ExactAnswerMath(exact, shownDecimal, notation);
   return answer ? LinearText(*answer) : std::u16string();
 }
 

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "numeric/Formula.h"
+#include "numeric/Notation.h"
 #include "numeric/NumberWriting.h"
 #include "numeric/Typeset.h"
 
@@ -81,12 +82,12 @@ std::optional<ExactNumber> ExactValue(const Expr& expr, const Values& values);
 // shown text's number or longer than the 15 digits the window shows (its decimal ends all the
 // same). A multiple of π always says more: its decimal takes π as 3.14.
 std::u16string ExactAnswer(const ExactNumber& exact, std::u16string_view shownDecimal,
-                           Numerals numerals);
+                           Notation notation);
 // The same answer as a formula to typeset: its fractions built up, a mixed number's whole number
 // beside its fraction, its roots with their bar, π as the direction's letter (MathPi); none where
 // the text is empty.
 std::optional<Math> ExactAnswerMath(const ExactNumber& exact, std::u16string_view shownDecimal,
-                                    Numerals numerals);
+                                    Notation notation);
 
 // The nearest double, for checking the exact value against the decimal (with π as π, not 3.14).
 double Approximate(const ExactNumber& exact);

@@ -91,9 +91,11 @@ std::u16string IsolatedNumber(std::u16string_view number) {
   return LeftToRightIsolate(LeftToRightNumbers(number));
 }
 
-std::u16string CoordinatePair(std::u16string_view x, std::u16string_view y) {
-  // The Arabic comma, which a decimal comma cannot be taken for; each number one left-to-right run.
-  return Isolate(u"(" + IsolatedNumber(x) + u"، " + IsolatedNumber(y) + u")");
+std::u16string CoordinatePair(std::u16string_view x, std::u16string_view y,
+                              std::u16string_view separator) {
+  // Each number one left-to-right run; a semicolon stands apart from the numbers on both sides.
+  const std::u16string between = separator == u";" ? u" ; " : std::u16string(separator) + u" ";
+  return Isolate(u"(" + IsolatedNumber(x) + between + IsolatedNumber(y) + u")");
 }
 
 FigureFrame FrameAround(const Figure& figure, double margin) {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "numeric/Formula.h"
+#include "numeric/Notation.h"
 #include "numeric/NumberWriting.h"
 
 namespace numora {
@@ -89,7 +90,7 @@ struct Figure {
 
 // A topic's figure from the numbers of a calculation that ended with its results: the quantities
 // read from the boxes, by their names in the formulas, and the stages computed on the way.
-using FigureOf = Figure (*)(const Values& values, Numerals numerals);
+using FigureOf = Figure (*)(const Values& values, Notation notation);
 
 // Figures that are not drawn, with the sentence that says why: "لا يرسم الشكل: " and the reason,
 // or, for lengths too far apart to share one scale, "لا يرسم الشكل بمقياس رسم: " and the reason.
@@ -121,7 +122,10 @@ std::u16string IsolatedNumber(std::u16string_view number);
 
 // A pair of coordinates, "(x، y)", as one isolate whose direction the painter chooses: read from
 // the left or from the right, x comes first.
-std::u16string CoordinatePair(std::u16string_view x, std::u16string_view y);
+// The separator is the notation's (Notation::pairSeparator): the Arabic comma, which a decimal
+// comma cannot be taken for, or a semicolon where the decimal mark is a comma.
+std::u16string CoordinatePair(std::u16string_view x, std::u16string_view y,
+                              std::u16string_view separator = u"،");
 
 // The smallest frame around every path, dot and label point, with a margin of the given share of
 // its larger side on each side.

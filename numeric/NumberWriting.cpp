@@ -94,4 +94,19 @@ std::u16string IntegerToText(std::int16_t value, Numerals numerals) {
       Widen({text, std::to_chars(text, text + sizeof text, static_cast<int>(value)).ptr}));
 }
 
+std::u16string RoundedToText(double value, int places, Numerals numerals) {
+  const std::u16string full = NumberToText(value, numerals);
+  if (!std::isfinite(value) || full.find(u'E') != full.npos) return full;
+  const double scale = std::pow(10.0, places);
+  const double rounded = std::round(value * scale) / scale;
+  if (rounded == 0 || std::abs(value * scale) >= 1E15 || rounded == value) return full;
+  // Every place the answer is rounded to is written, a last zero too: 0.70.
+  char buffer[32];
+  const auto written = std::to_chars(std::begin(buffer), std::end(buffer), rounded,
+                                     std::chars_format::fixed, places);
+  std::u16string text(buffer, written.ptr);
+  std::replace(text.begin(), text.end(), u'.', numerals.separator);
+  return numerals.digits(text);
+}
+
 }  // namespace numora

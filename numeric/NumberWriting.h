@@ -31,6 +31,12 @@ std::u16string NumberToText(double value, Numerals numerals);
 
 std::u16string IntegerToText(std::int16_t value, Numerals numerals = {});
 
+// A number as a textbook's answer gives it: rounded to the places asked for where it has more,
+// each of them written ("33.4933333333333" is "33.49", "0.697224362268005" is "0.70"), as it is
+// where it has no more, where it is written in exponent
+// form, or where rounding would leave nothing of it (0.001 stays 0.001).
+std::u16string RoundedToText(double value, int places, Numerals numerals);
+
 // A formula or a pair of numbers set from left to right keeps its order in Arabic-Indic digits
 // too. A layout orders those digits as it orders Arabic text, so that inside a left-to-right run
 // "٣٫١٤ × ٧²" would show as "٧ × ٣٫١٤²"; a left-to-right mark after each number written in them

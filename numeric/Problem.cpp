@@ -5,7 +5,7 @@
 namespace numora {
 
 std::optional<Problem> Stated(std::u16string_view sentence, const Values& values,
-                              Numerals numerals) {
+                              Notation notation) {
   Problem problem;
   while (!sentence.empty()) {
     const std::size_t open = sentence.find(u'{');
@@ -17,7 +17,7 @@ std::optional<Problem> Stated(std::u16string_view sentence, const Values& values
     const double* number = values.find(sentence.substr(open + 1, close - open - 1));
     if (number == nullptr) return std::nullopt;
     problem.text += sentence.substr(0, open);
-    problem.text += IsolatedNumber(NumberToText(*number, numerals));
+    problem.text += IsolatedNumber(NumberToText(*number, notation));
     sentence.remove_prefix(close + 1);
   }
   return problem;

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "numeric/Formula.h"
+#include "numeric/Notation.h"
 #include "numeric/NumberWriting.h"
 #include "numeric/Typeset.h"
 
@@ -24,7 +25,7 @@ struct Problem {
 // A topic's problem from the numbers one click read, by their names in its formulas; none where a
 // number it needs was not read (a box whose number was too large to be read stops the click
 // before it).
-using ProblemOf = std::function<std::optional<Problem>(const Values& values, Numerals numerals)>;
+using ProblemOf = std::function<std::optional<Problem>(const Values& values, Notation notation)>;
 
 // How the answer that ends a solution writes a result whose exact value is a fraction with a
 // decimal that ends: as that decimal, as a measure is written ("المساحة = 7.5"), or as the
@@ -37,6 +38,6 @@ enum class AnswerForm : std::uint8_t { Decimals, Fractions };
 // windows write numbers and set apart as one left-to-right run: "دائرة نصف قطرها {نق}". None
 // where a quantity was not read.
 std::optional<Problem> Stated(std::u16string_view sentence, const Values& values,
-                              Numerals numerals);
+                              Notation notation);
 
 }  // namespace numora

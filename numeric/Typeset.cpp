@@ -56,7 +56,19 @@ Math MathMixed(Math whole, Math fraction) {
   return Math(
       Math::Node{.kind = Math::Kind::Mixed, .parts = {std::move(whole), std::move(fraction)}});
 }
-Math MathPi() { return Math(Math::Node{.kind = Math::Kind::Pi}); }
+Math MathPi(std::u16string letter) {
+  return Math(Math::Node{.kind = Math::Kind::Pi, .text = std::move(letter)});
+}
+Math MathWithParts(const Math& math, std::vector<Math> parts) {
+  Math::Node node = *math.node_;
+  node.parts = std::move(parts);
+  return Math(std::move(node));
+}
+Math MathUpright(const Math& root) {
+  Math::Node node = *root.node_;
+  node.flag = true;
+  return Math(std::move(node));
+}
 
 std::u16string_view PiLetter(FormulaDirection direction) {
   return direction == FormulaDirection::RightToLeft ? u"ط" : u"π";
@@ -88,6 +100,13 @@ bool HasBinarySign(const Math& math, std::u16string_view signs) {
 
 std::u16string Linear(const Math& math, FormulaDirection direction);
 
+// A factor written in Arabic letters: a name, or its power.
+bool ArabicFactor(const Math& part) {
+  const Math& base = part.kind() == Kind::Power ? part[0] : part;
+  return base.kind() == Kind::Name && !base.text().empty() && base.text().front() >= u'\u0600' &&
+         base.text().front() <= u'\u06FF';
+}
+
 // The text between two marks, appended in turn (GCC 12 warns, wrongly, of overlapping copies in
 // u"(" + text).
 std::u16string Between(std::u16string_view open, std::u16string_view text,
@@ -99,6 +118,14 @@ std::u16string Between(std::u16string_view open, std::u16string_view text,
 
 std::u16string Enclosed(const Math& math, bool enclose, FormulaDirection direction) {
   return enclose ? Between(u"(", Linear(math, direction), u")") : Linear(math, direction);
+}
+
+// A negative number: its minus with its digits, or a minus of its own before them.
+bool Negative(const Math& math) {
+  if (math.kind() == Kind::Row)
+    return math.size() == 2 && math[0].kind() == Kind::Sign && math[0].prefix() &&
+           math[1].kind() == Kind::Number;
+  return math.kind() == Kind::Number && math.text().starts_with(u'-');
 }
 
 // Whether a part written in one line needs parentheses to be read as one operand.
@@ -131,10 +158,11 @@ std::u16string Linear(const Math& math, FormulaDirection direction) {
       for (const Math& part : math.parts()) {
         if (part.kind() == Kind::Sign && !part.prefix())
           text.append(text.empty() ? u"" : u" ").append(part.text()).append(u" ");
-        // Words, and a mixed number before what it multiplies ("10 2/3 π"), stand apart.
+        // Words, a mixed number before what it multiplies ("10 2/3 π") and an Arabic letter
+        // beside what it multiplies ("٤ أ جـ") stand apart.
         else if (previous != nullptr && previous->kind() != Kind::Sign &&
                  (previous->kind() == Kind::Words || part.kind() == Kind::Words ||
-                  previous->kind() == Kind::Mixed))
+                  previous->kind() == Kind::Mixed || ArabicFactor(part)))
           text.append(u" ").append(Linear(part, direction));
         else
           text += Linear(part, direction);
@@ -151,19 +179,22 @@ std::u16string Linear(const Math& math, FormulaDirection direction) {
                         direction) +
                u"/" + Enclosed(denominator, Compound(denominator), direction);
       return Enclosed(numerator, HasBinarySign(numerator, u"+-±"), direction) + u" ÷ " +
-             Enclosed(denominator, Compound(denominator), direction);
+             Enclosed(denominator, Compound(denominator) || Negative(denominator), direction);
     }
     case Kind::Power: {
       const int digit = DigitValue(math[1]);
       if (digit == 2) return Linear(math[0], direction) + u"²";
       if (digit == 3) return Linear(math[0], direction) + u"³";
-      return Linear(math[0], direction) + u" ^ " + Enclosed(math[1], Compound(math[1]), direction);
+      // A negative exponent stands in parentheses, so that the sign is read as the exponent's.
+      return Linear(math[0], direction) + u" ^ " +
+             Enclosed(math[1], Compound(math[1]) || Negative(math[1]), direction);
     }
     case Kind::Root: {
-      // A negative number under a sign with its index reads as it is written: ∛-27.
-      const bool negative = math.size() > 1 && math[0].kind() == Kind::Row && math[0].size() == 2 &&
-                            math[0][0].kind() == Kind::Sign && math[0][1].kind() == Kind::Number;
-      const std::u16string radicand = Enclosed(math[0], Compound(math[0]) && !negative, direction);
+      // A negative number under a sign with its index reads as it is written, ∛-27; under a
+      // square root's sign it stands in parentheses, √(-1).
+      const bool negative = Negative(math[0]);
+      const std::u16string radicand = Enclosed(
+          math[0], (Compound(math[0]) && !negative) || (negative && math.size() == 1), direction);
       if (math.size() == 1) return Between(u"√", radicand, u"");
       if (DigitValue(math[1]) == 3) return Between(u"∛", radicand, u"");
       const std::u16string marks = Superscript(math[1]);
@@ -177,10 +208,12 @@ std::u16string Linear(const Math& math, FormulaDirection direction) {
     case Kind::Mixed:
       return Linear(math[0], direction) + u" " + Linear(math[1], direction);
     case Kind::Pi:
-      return std::u16string(PiLetter(direction));
+      return math.text().empty() ? std::u16string(PiLetter(direction)) : math.text();
   }
   return {};
 }
+
+MathBox Mirrored(MathBox box);
 
 // Lays a formula out from its left edge; the direction is applied to the whole at the end, and
 // gives π its letter.
@@ -197,7 +230,8 @@ class Layout {
       case Kind::Words:
         return run(math.text(), math.kind(), face);
       case Kind::Pi:
-        return run(std::u16string(PiLetter(direction_)), Kind::Pi, face);
+        return run(math.text().empty() ? std::u16string(PiLetter(direction_)) : math.text(),
+                   Kind::Pi, face);
       case Kind::Row:
         return row(math, face);
       case Kind::Fraction:
@@ -269,6 +303,8 @@ class Layout {
     if (part.kind() == Kind::Words || previous->kind() == Kind::Words) return em(face) * 0.3;
     // A mixed number and the π it multiplies: 10 ⅔ π.
     if (previous->kind() == Kind::Mixed) return em(face) * 0.2;
+    // An Arabic letter beside what it multiplies stands apart as a word does: ٤ أ جـ.
+    if (ArabicFactor(part)) return em(face) * 0.2;
     return em(face) * 0.06;  // a number beside a root or π: 2√2, 49π
   }
 
@@ -318,8 +354,15 @@ class Layout {
     return out;
   }
 
+  // An upright radical in a formula set right to left is laid out mirrored, and its parts
+  // mirrored within it, so that the formula's mirroring leaves the sign as it is and the parts
+  // right to left.
   MathBox root(const Math& math, MathFace face) const {
-    const MathBox radicand = box(math[0], face);
+    const bool upright = math.upright() && direction_ == FormulaDirection::RightToLeft;
+    const auto part = [&](const Math& of, MathFace in) {
+      return upright ? Mirrored(box(of, in)) : box(of, in);
+    };
+    const MathBox radicand = part(math[0], face);
     const double e = em(face), t = rule(face);
     const double gap = e * 0.12, pad = e * 0.08;
     const double top = -(radicand.ascent + gap + t / 2), bottom = radicand.descent;
@@ -330,7 +373,7 @@ class Layout {
     MathBox index;
     if (math.size() > 1) {
       const MathFace small{static_cast<std::uint8_t>(std::min(face.level + 2, 2)), face.bold};
-      index = box(math[1], small);
+      index = part(math[1], small);
       left = std::max(0.0, index.width - sign * 0.5);
     }
     MathBox out;
@@ -345,7 +388,7 @@ class Layout {
     if (math.size() > 1)
       Place(out, index, left + sign * 0.5 - index.width, mid - e * 0.1 - index.descent);
     out.width = left + sign + 2 * pad + radicand.width;
-    return out;
+    return upright ? Mirrored(std::move(out)) : out;
   }
 
   MathBox bars(const Math& math, MathFace face) const {

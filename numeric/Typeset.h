@@ -37,7 +37,7 @@ class Math {
     Bars,      // |x|
     Parens,    // (x)
     Mixed,     // a whole number beside a fraction: 37 7/9
-    Pi,        // the constant π, its letter the direction's (PiLetter): 49π, 32π/3
+    Pi,        // the constant π, its letter its text or the direction's (PiLetter): 49π, 32π/3
   };
 
   Kind kind() const { return node_->kind; }
@@ -46,6 +46,8 @@ class Math {
   bool prefix() const { return node_->flag; }
   // A fraction written as "a/b" in text, as an exact answer is; a division is "a ÷ b".
   bool slash() const { return node_->flag; }
+  // A radical that keeps the shape it has left to right in a formula set right to left.
+  bool upright() const { return node_->flag; }
   std::size_t size() const { return node_->parts.size(); }
   const Math& operator[](std::size_t i) const { return node_->parts[i]; }
   const std::vector<Math>& parts() const { return node_->parts; }
@@ -62,7 +64,9 @@ class Math {
   friend Math MathBars(Math inside);
   friend Math MathParens(Math inside);
   friend Math MathMixed(Math whole, Math fraction);
-  friend Math MathPi();
+  friend Math MathPi(std::u16string letter);
+  friend Math MathUpright(const Math& root);
+  friend Math MathWithParts(const Math& math, std::vector<Math> parts);
 
  private:
   struct Node {
@@ -88,7 +92,12 @@ Math MathRoot(Math radicand, Math index);
 Math MathBars(Math inside);
 Math MathParens(Math inside);
 Math MathMixed(Math whole, Math fraction);
-Math MathPi();
+// π, with the letter of the direction the formula is set in (PiLetter) or the one given.
+Math MathPi(std::u16string letter = {});
+// The same radical, upright (Math::upright).
+Math MathUpright(const Math& root);
+// The same part with other parts in the same places.
+Math MathWithParts(const Math& math, std::vector<Math> parts);
 
 // The formula in one line of text, in the order it is read aloud: "3.14 × نق²", "√(1/2)",
 // "(5 - √13)/2", "∛-27", "37 7/9", "32π/3 = 10 2/3 π". Each name is a right-to-left isolate

@@ -8,6 +8,7 @@
 #include "numeric/Bidi.h"
 #include "numeric/Exact.h"
 #include "numeric/Fault.h"
+#include "numeric/Notation.h"
 #include "numeric/NumberWriting.h"
 
 namespace numora {
@@ -18,113 +19,6 @@ using Kind = Expr::Kind;
 // How tightly an operation binds its operands; a name, a number, a root or an absolute value
 // binds tightest.
 constexpr int kSum = 1, kProduct = 2, kNegation = 3, kPower = 4, kAtom = 5;
-
-class Writer {
- public:
-  Writer(const Values* values, Numerals numerals) : values_(values), numerals_(numerals) {}
-
-  // The expression, with parentheses around it when it binds less tightly than its place needs.
-  std::u16string write(const Expr& expr, int needed = 0) const {
-    if (expr.kind() == Kind::NthRoot) return write(RootAsPower(expr), needed);
-    if (expr.kind() == Kind::Stage && !expr.shown()) return write(expr.operand(0), needed);
-    std::u16string text = bare(expr);
-    return Precedence(expr) < needed ? u"(" + text + u")" : text;
-  }
-
-  // A named value: its number where it has one, else its name.
-  std::u16string named(const std::u16string& name) const {
-    const double* value = values_ ? values_->find(name) : nullptr;
-    // The mark after the name is a strong left-to-right letter inside any parentheses around
-    // it, so that they and what they hold keep the formula's direction.
-    return value ? number(*value, true) : RightToLeftIsolate(name) + kLeftToRightMark;
-  }
-
-  std::u16string number(double value, bool operand) const {
-    const std::u16string text = NumberToText(value, numerals_);
-    const bool enclosed = operand && (text.starts_with(u'-') || text.find(u'E') != text.npos);
-    return enclosed ? u"(" + text + u")" : text;
-  }
-
- private:
-  static int Precedence(const Expr& expr) {
-    const Kind kind = expr.kind();
-    if (kind == Kind::Add || kind == Kind::Subtract) return kSum;
-    if (kind == Kind::Multiply || kind == Kind::Divide) return kProduct;
-    if (kind == Kind::Negate) return kNegation;
-    return kind == Kind::Power ? kPower : kAtom;
-  }
-
-  // The root as the window takes it, the power of the reciprocal of the index: -(|x| ^ (1 ÷ n))
-  // where the radicand and the index are known and give the real odd root of a negative number.
-  Expr RootAsPower(const Expr& root) const {
-    const std::optional<double> radicand = Known(root.operand(0));
-    const std::optional<double> index = Known(root.operand(1));
-    if (radicand && index && GivesRealOddRoot(*radicand, *index))
-      return -Pow(Abs(root.operand(0)), root.operand(2));
-    return Pow(root.operand(0), root.operand(2));
-  }
-
-  // The number a name or a constant stands for, where it is known.
-  std::optional<double> Known(const Expr& expr) const {
-    if (expr.kind() == Kind::Constant) return expr.number();
-    const bool named = expr.kind() == Kind::Quantity || expr.kind() == Kind::Stage;
-    const double* value = named && values_ ? values_->find(expr.name()) : nullptr;
-    return value ? std::optional<double>(*value) : std::nullopt;
-  }
-
-  std::u16string binary(const Expr& expr, std::u16string_view sign) const {
-    const int own = Precedence(expr);
-    // Operations group from the left: an operation on the right of one that binds as tightly
-    // keeps its parentheses.
-    return write(expr.operand(0), own) + u' ' + std::u16string(sign) + u' ' +
-           write(expr.operand(1), own + 1);
-  }
-
-  std::u16string bare(const Expr& expr) const {
-    switch (expr.kind()) {
-      case Kind::Quantity:
-      case Kind::Stage:
-        return named(expr.name());
-      case Kind::Constant:
-        return number(expr.number(), true);
-      case Kind::Ratio:
-        if (expr.numerator() == 1 && expr.denominator() == 2) return u"½";
-        return u"(" + number(expr.numerator(), false) + u" ÷ " + number(expr.denominator(), false) +
-               u")";
-      case Kind::Add:
-        return binary(expr, u"+");
-      case Kind::Subtract:
-        return binary(expr, u"-");
-      case Kind::Multiply:
-        return binary(expr, u"×");
-      case Kind::Divide:
-        return binary(expr, u"÷");
-      case Kind::Negate:
-        return u"-" + write(expr.operand(0), kAtom);
-      case Kind::Abs: {
-        // Between the bars a negative number needs no parentheses of its own.
-        const Expr& inside = expr.operand(0);
-        const std::optional<double> value = Known(inside);
-        return u"|" + (value ? number(*value, false) : write(inside)) + u"|";
-      }
-      case Kind::Power: {
-        const Expr& exponent = expr.operand(1);
-        const std::u16string base = write(expr.operand(0), kAtom);
-        if (exponent.kind() == Kind::Constant && exponent.number() == 2) return base + u"²";
-        if (exponent.kind() == Kind::Constant && exponent.number() == 3) return base + u"³";
-        return base + u" ^ " + write(exponent, kAtom);
-      }
-      case Kind::SquareRoot:
-        return u"√" + write(expr.operand(0), kAtom);
-      case Kind::NthRoot:
-        break;  // written as its power
-    }
-    return {};
-  }
-
-  const Values* values_;
-  Numerals numerals_;
-};
 
 // The same expression as a formula to typeset: a division is a fraction, a root a radical with
 // its index, a power a raised exponent. Parentheses stand only where the order of operations
@@ -187,7 +81,9 @@ class MathWriter {
       case Kind::Constant:
         return number(expr.number(), leading);
       case Kind::Ratio:
-        return MathFraction(number(expr.numerator(), true), number(expr.denominator(), true));
+        // A fraction in a line of text is "4/3", as a textbook keeps it; a half is "½".
+        return MathFraction(number(expr.numerator(), true), number(expr.denominator(), true),
+                            expr.numerator() != 1 || expr.denominator() != 2);
       case Kind::Add:
         return binary(expr, u"+", leading);
       case Kind::Subtract:
@@ -205,10 +101,11 @@ class MathWriter {
       case Kind::SquareRoot:
         return MathRoot(write(expr.operand(0)));
       case Kind::NthRoot: {
-        const Expr& index = expr.operand(1);
-        if (index.kind() == Kind::Constant && index.number() == 2)
+        // A square root is written without its index, as a textbook writes it.
+        const Math index = write(expr.operand(1));
+        if (index.kind() == Math::Kind::Number && index.text() == numerals_.digits(u"2"))
           return MathRoot(write(expr.operand(0)));
-        return MathRoot(write(expr.operand(0)), write(index));
+        return MathRoot(write(expr.operand(0)), index);
       }
     }
     return MathRow({});
@@ -234,19 +131,25 @@ std::u16string Line(const std::u16string& name, const std::u16string& formula,
          LeftToRightIsolate(LeftToRightNumbers(formula + (value.empty() ? u"" : u" = " + value)));
 }
 
+// The working in one line, written from the same formulas the steps typeset: a root is a
+// radical, a division a fraction, each name the notation's letter.
 std::u16string Write(const Formula& formula, const Values* values, std::u16string_view result,
-                     Numerals numerals) {
-  const Writer writer(values, numerals);
+                     const Notation& notation) {
+  const MathWriter writer(values, notation);
+  const auto text = [&notation](const Math& math) {
+    return LinearText(Written(math, notation), notation.direction);
+  };
   std::vector<const Expr*> stages;
   CollectStages(formula.expression, stages);
   std::u16string out = formula.heading.empty() ? u"" : formula.heading + u": ";
   for (const Expr* stage : stages) {
     const double* value = values ? values->find(stage->name()) : nullptr;
-    out += Line(stage->name(), writer.write(stage->operand(0)),
-                value ? writer.number(*value, false) : u"");
+    out += Line(notation.letter(stage->name()), text(writer.write(stage->operand(0))),
+                value ? text(writer.number(*value, true)) : u"");
     out += u"؛ ";
   }
-  return out + Line(formula.name, writer.write(formula.expression), std::u16string(result));
+  return out + Line(notation.letter(formula.name), text(writer.write(formula.expression)),
+                    std::u16string(result));
 }
 
 // One step of a solution, as a pupil does it by hand: a negative number's negation alone first
@@ -405,16 +308,18 @@ class Relations {
 // "name = in words = with numbers = ... = result", each part a row of its own and a formula to
 // typeset. Returns whether every operation was done.
 bool StepLine(const std::u16string& name, const std::u16string& heading, const Expr& expr,
-              const Values& values, std::u16string_view result, Numerals numerals, Step& step) {
-  const MathWriter words(nullptr, numerals);
+              const Values& values, std::u16string_view result, const Notation& notation,
+              Step& step) {
+  const MathWriter words(nullptr, notation);
   struct Part {
     std::u16string_view relation;
     Math math;
     std::u16string text;
   };
   std::vector<Part> chain;
-  const auto add = [&chain](std::u16string_view relation, Math math) {
-    std::u16string text = LinearText(math);
+  const auto add = [&chain, &notation](std::u16string_view relation, const Math& unwritten) {
+    Math math = Written(unwritten, notation);
+    std::u16string text = LinearText(math, notation.direction);
     if (chain.empty() || chain.back().text != text)
       chain.push_back({relation, std::move(math), std::move(text)});
   };
@@ -444,43 +349,40 @@ bool StepLine(const std::u16string& name, const std::u16string& heading, const E
     complete = false;
   }
   const std::u16string head = heading.empty() ? u"" : heading + u": ";
+  const std::u16string letter = notation.letter(name);
   std::u16string joined;
   for (const Part& part : chain) {
     const std::u16string formula = LeftToRightNumbers(part.text);
     const bool first = step.rows.empty();
     if (!first) joined.append(u" ").append(part.relation).append(u" ");
     joined += formula;
-    step.rows.push_back((first ? head + name + u" = " : std::u16string(part.relation) + u" ") +
+    step.rows.push_back((first ? head + letter + u" = " : std::u16string(part.relation) + u" ") +
                         LeftToRightIsolate(formula));
     std::vector<Math> row;
     if (first && !heading.empty()) row.push_back(MathWords(heading + u":"));
-    if (first) row.push_back(MathName(name));
+    if (first) row.push_back(MathName(letter));
     row.push_back(MathSign(std::u16string(part.relation)));
     row.push_back(part.math);
     step.formulas.push_back(MathRow(std::move(row)));
   }
-  step.line = head + name + u" = " + LeftToRightIsolate(joined);
+  step.line = head + letter + u" = " + LeftToRightIsolate(joined);
   return complete;
 }
 
 }  // namespace
 
-Math NumberMath(std::u16string_view text) {
-  if (text.starts_with(u'-'))
-    return MathRow({MathSign(u"-", true), MathNumber(std::u16string(text.substr(1)))});
-  return MathNumber(std::u16string(text));
-}
+Math NumberMath(std::u16string_view text) { return MathNumber(std::u16string(text)); }
 
 Steps StepsOf(const Formula& formula, const Values& values, std::u16string_view resultText,
-              Numerals numerals) {
+              const Notation& notation) {
   Steps steps;
   std::vector<const Expr*> stages;
   CollectStages(formula.expression, stages);
   for (const Expr* stage : stages) {
     Step& step = steps.lines.emplace_back(Step{stage->name(), {}, {}, {}});
     const double* value = values.find(stage->name());
-    const std::u16string valueText = value ? NumberToText(*value, numerals) : std::u16string();
-    if (!StepLine(stage->name(), {}, stage->operand(0), values, valueText, numerals, step) ||
+    const std::u16string valueText = value ? NumberToText(*value, notation) : std::u16string();
+    if (!StepLine(stage->name(), {}, stage->operand(0), values, valueText, notation, step) ||
         value == nullptr) {
       steps.complete = false;
       return steps;
@@ -488,7 +390,7 @@ Steps StepsOf(const Formula& formula, const Values& values, std::u16string_view 
   }
   Step& step = steps.lines.emplace_back(Step{formula.name, {}, {}, {}});
   steps.complete = StepLine(formula.name, formula.heading, formula.expression, values, resultText,
-                            numerals, step);
+                            notation, step);
   return steps;
 }
 
@@ -504,22 +406,22 @@ std::u16string Approximately(std::u16string_view name, std::u16string_view exact
              LeftToRightNumbers(std::u16string(exact) + u" ≈ " + std::u16string(decimal)));
 }
 
-std::u16string InWords(const Formula& formula, Numerals numerals) {
-  return Write(formula, nullptr, {}, numerals);
+std::u16string InWords(const Formula& formula, const Notation& notation) {
+  return Write(formula, nullptr, {}, notation);
 }
 
-std::u16string WithNumbers(const Formula& formula, const Values& values, Numerals numerals) {
-  return Write(formula, &values, {}, numerals);
+std::u16string WithNumbers(const Formula& formula, const Values& values, const Notation& notation) {
+  return Write(formula, &values, {}, notation);
 }
 
 std::u16string WithResult(const Formula& formula, const Values& values,
-                          std::u16string_view resultText, Numerals numerals) {
-  return Write(formula, &values, resultText, numerals);
+                          std::u16string_view resultText, const Notation& notation) {
+  return Write(formula, &values, resultText, notation);
 }
 
 std::u16string NotComputed(const Formula& formula, const Values& values, std::u16string_view why,
-                           Numerals numerals) {
-  return WithNumbers(formula, values, numerals) + u"، لم تحسب: " + std::u16string(why);
+                           const Notation& notation) {
+  return WithNumbers(formula, values, notation) + u"، لم تحسب: " + std::u16string(why);
 }
 
 }  // namespace numora

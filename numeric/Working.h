@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "numeric/Formula.h"
+#include "numeric/Notation.h"
 #include "numeric/NumberWriting.h"
 #include "numeric/Typeset.h"
 
@@ -16,26 +17,28 @@ namespace numora {
 // computed. A stage shown on the way comes first as a formula of its own ("المميز = B² - 4 × A ×
 // C = 1؛ س = ..."), and the formula that uses it writes its name, or its value.
 //
-// Operations are written as the formula groups them, with no more parentheses than the usual
-// order of operations needs. Numbers are written as the windows write them, the layouts'
-// constants too ("3,14" with a decimal comma); a number that is negative or in exponent form
-// stands in parentheses where it is an operand, so that "(-5)²" and "(1E+100)²" cannot be
-// misread.
+// It is written from the same formula the steps typeset (StepsOf), in the notation's letters: a
+// root is a radical ("∛-27"), a division a fraction, a letter stands beside the number it
+// multiplies ("٤ أ جـ"). Operations are written as the formula groups them, with no more
+// parentheses than the usual order of operations needs. Numbers are written as the windows write
+// them, the layouts' constants too ("3,14" with a decimal comma); a number that is negative or in
+// exponent form stands in parentheses where it is an operand, so that "(-5)²" and "(1E+100)²"
+// cannot be misread.
 //
 // Inside a right-to-left line, the formula after its name and "=" is one left-to-right run (an
 // isolate, U+2066 … U+2069), as a textbook writes a formula with these digits, so that "7²" does
 // not turn into "²7" nor "√25" into "25√"; each Arabic name inside it is a right-to-left isolate
 // of its own (U+2067 … U+2069), so that it stays a whole word.
-std::u16string InWords(const Formula& formula, Numerals numerals);
+std::u16string InWords(const Formula& formula, const Notation& notation);
 // A quantity without a number keeps its name; a stage without a value keeps its name and shows
 // no value of its own.
-std::u16string WithNumbers(const Formula& formula, const Values& values, Numerals numerals);
+std::u16string WithNumbers(const Formula& formula, const Values& values, const Notation& notation);
 // The result is written as the window wrote it.
 std::u16string WithResult(const Formula& formula, const Values& values,
-                          std::u16string_view resultText, Numerals numerals);
+                          std::u16string_view resultText, const Notation& notation);
 // "المساحة = 3.14 × (1E+200)²، لم تحسب: <why>"
 std::u16string NotComputed(const Formula& formula, const Values& values, std::u16string_view why,
-                           Numerals numerals);
+                           const Notation& notation);
 
 // An exact answer beside the decimal: "سلسيوس = 340/9 = 37 7/9 ≈ 37.7777777777778".
 std::u16string Approximately(std::u16string_view name, std::u16string_view exact,
@@ -43,8 +46,8 @@ std::u16string Approximately(std::u16string_view name, std::u16string_view exact
 // The same as a formula to typeset.
 Math ApproximatelyMath(std::u16string_view name, const Math& exact, std::u16string_view decimal);
 
-// A number's text as a formula: a leading minus is a sign of its own, so that in a formula set
-// right to left it stands before the digits as the reader goes.
+// A number's text as a formula: one run, its minus with its digits on the same side as in a box
+// ("-27"), in either direction.
 Math NumberMath(std::u16string_view text);
 
 // The solution of a formula as a textbook sets it out, one line per formula: the formula in
@@ -72,6 +75,6 @@ struct Steps {
 };
 // The result is written as the window wrote it; an empty one is written from the value.
 Steps StepsOf(const Formula& formula, const Values& values, std::u16string_view resultText,
-              Numerals numerals);
+              const Notation& notation);
 
 }  // namespace numora

@@ -8,6 +8,7 @@
 
 #include "numeric/Exact.h"
 #include "numeric/Formula.h"
+#include "numeric/Notation.h"
 #include "numeric/NumberWriting.h"
 
 namespace numora {
@@ -65,6 +66,6 @@ struct Hint {
   std::size_t row = 0;
 };
 Hint HintFor(const Expected& asked, double typed, const Values& values,
-             const std::vector<Expected>& others, Numerals numerals);
+             const std::vector<Expected>& others, Notation notation);
 
 }  // namespace numora

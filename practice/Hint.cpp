@@ -49,12 +49,12 @@ Hint FirstDifference(const Steps& asked, const Steps& other) {
 }  // namespace
 
 Hint HintFor(const Expected& asked, double typed, const Values& values,
-             const std::vector<Expected>& others, Numerals numerals) {
+             const std::vector<Expected>& others, Notation notation) {
   if (asked.formula == nullptr || !std::isfinite(typed) || Gives(typed, asked.value, asked.places))
     return {};
   Values own = values;
   if (!Computed(asked.formula->expression, own)) return {};
-  const Steps steps = StepsOf(*asked.formula, own, {}, numerals);
+  const Steps steps = StepsOf(*asked.formula, own, {}, notation);
 
   // Another result of the exercise: the circumference for the area.
   for (const Expected& other : others) {
@@ -63,7 +63,7 @@ Hint HintFor(const Expected& asked, double typed, const Values& values,
       continue;
     Values theirs = values;
     if (!Computed(other.formula->expression, theirs)) continue;
-    Hint hint = FirstDifference(steps, StepsOf(*other.formula, theirs, {}, numerals));
+    Hint hint = FirstDifference(steps, StepsOf(*other.formula, theirs, {}, notation));
     hint.sentence = other.formula->name == asked.formula->name
                         ? u"يبدو أنك حسبت ناتجًا آخر من التمرين"
                         : u"يبدو أنك حسبت " + other.formula->name + u" لا " + asked.formula->name;
@@ -76,8 +76,8 @@ Hint HintFor(const Expected& asked, double typed, const Values& values,
     const std::optional<double> value = Computed(slip.expression, theirs);
     if (!value || !Gives(typed, *value, asked.places)) continue;
     const Formula slipped{asked.formula->name, slip.expression, nullptr, asked.formula->heading};
-    Hint hint = FirstDifference(steps, StepsOf(slipped, theirs, {}, numerals));
-    hint.sentence = u"راجع " + steps.lines[hint.line].name + u": " + SlipSentence(slip, numerals);
+    Hint hint = FirstDifference(steps, StepsOf(slipped, theirs, {}, notation));
+    hint.sentence = u"راجع " + steps.lines[hint.line].name + u": " + SlipSentence(slip, notation);
     return hint;
   }
   return {};

@@ -48,8 +48,8 @@ bool SaysNoRealRoot(std::u16string_view typed) {
 }
 
 PracticeRound::PracticeRound(ExerciseOf exercises, Level level, std::uint64_t seed,
-                             Numerals numerals)
-    : exercises_(exercises), level_(level), seed_(seed), random_(seed), numerals_(numerals) {}
+                             Notation notation)
+    : exercises_(exercises), level_(level), seed_(seed), random_(seed), notation_(notation) {}
 
 Exercise PracticeRound::nextExercise() { return exercises_(level_, random_); }
 
@@ -99,7 +99,7 @@ std::u16string PracticeRound::instruction() const {
 std::vector<std::pair<std::u16string, Math>> PracticeRound::rowsOf(const AskedResult& asked) const {
   std::vector<std::pair<std::u16string, Math>> rows;
   for (const Step& step :
-       StepsOf(*asked.formula, worked_.solution.values, asked.resultText, numerals_).lines)
+       StepsOf(*asked.formula, worked_.solution.values, asked.resultText, notation_).lines)
     for (std::size_t row = 0; row < step.rows.size() && row < step.formulas.size(); ++row)
       rows.emplace_back(step.rows[row], step.formulas[row]);
   return rows;
@@ -121,7 +121,7 @@ StepHint PracticeRound::hint() {
   const auto rows = rowsOf(*open);
   // Where the steps reach the result, their last row writes it: that one is the solution's.
   const bool complete =
-      StepsOf(*open->formula, worked_.solution.values, open->resultText, numerals_).complete;
+      StepsOf(*open->formula, worked_.solution.values, open->resultText, notation_).complete;
   const std::size_t given = complete && open->expected ? rows.size() - 1 : rows.size();
   helped_ = true;
   if (nextRow_[index] >= given) return {std::u16string(kNoMoreSteps), {}, std::nullopt};
@@ -140,10 +140,10 @@ StepHint PracticeRound::hintFor(std::size_t asked, const Check& check) {
   if (check.verdict != Verdict::Wrong || !check.typed || !answer.expected)
     return stepAt(asked, 0, std::u16string(kFirstStep));
   const Hint hint = HintFor(*answer.expected, *check.typed, worked_.solution.values,
-                            othersThan(asked), numerals_);
+                            othersThan(asked), notation_);
   // The hint's step counts its rows line by line; the round's, over the lines.
   const Steps steps =
-      StepsOf(*answer.formula, worked_.solution.values, answer.resultText, numerals_);
+      StepsOf(*answer.formula, worked_.solution.values, answer.resultText, notation_);
   std::size_t row = 0;
   for (std::size_t line = 0; line < hint.line && line < steps.lines.size(); ++line)
     row += steps.lines[line].rows.size();
@@ -210,7 +210,7 @@ RoundCheck PracticeRound::checkRoots(const std::vector<std::u16string>& typed) {
   }
   std::vector<Expected> roots;
   for (const AskedResult& asked : asked_) roots.push_back(*asked.expected);
-  const std::vector<Check> checks = CheckRoots(typed, roots, numerals_.separator);
+  const std::vector<Check> checks = CheckRoots(typed, roots, notation_.separator);
   // A wrong box is hinted at the root that no right box gives: the nearest of those still open.
   std::vector<bool> given(asked_.size(), false);
   for (std::size_t box = 0; box < checks.size(); ++box) {
@@ -243,7 +243,7 @@ RoundCheck PracticeRound::checkEach(const std::vector<std::u16string>& typed) {
       checked.verdicts.push_back({Verdict::Right, std::u16string(kRight)});
       continue;
     }
-    const Check check = CheckAnswer(typed[i], *asked_[i].expected, numerals_.separator);
+    const Check check = CheckAnswer(typed[i], *asked_[i].expected, notation_.separator);
     checked.verdicts.push_back({check.verdict, check.sentence});
     if (check.verdict == Verdict::Right) asked_[i].right = true;
     if (checked.hint.empty() &&

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "numeric/Notation.h"
 #include "numeric/NumberWriting.h"
 #include "numeric/Typeset.h"
 #include "practice/Answer.h"
@@ -74,7 +75,7 @@ bool SaysNoRealRoot(std::u16string_view typed);
 // exercise out with its own handler and poses it here.
 class PracticeRound {
  public:
-  PracticeRound(ExerciseOf exercises, Level level, std::uint64_t seed, Numerals numerals);
+  PracticeRound(ExerciseOf exercises, Level level, std::uint64_t seed, Notation notation);
 
   Level level() const { return level_; }
   std::uint64_t seed() const { return seed_; }
@@ -126,7 +127,7 @@ class PracticeRound {
   Level level_;
   std::uint64_t seed_;
   Random random_;
-  Numerals numerals_;
+  Notation notation_;
 
   Exercise exercise_;
   WorkedExercise worked_;

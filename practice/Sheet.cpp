@@ -55,9 +55,9 @@ SheetCopy ComposeCopy(const SheetRequest& request, std::uint64_t seed) {
   return copy;
 }
 
-std::u16string Number(std::uint64_t number, Numerals numerals) {
+std::u16string Number(std::uint64_t number, Notation notation) {
   const std::string ascii = std::to_string(number);
-  return numerals.digits(std::u16string(ascii.begin(), ascii.end()));
+  return notation.digits(std::u16string(ascii.begin(), ascii.end()));
 }
 
 }  // namespace
@@ -86,43 +86,43 @@ std::u16string SheetTitle(const std::vector<std::u16string>& captions) {
 }
 
 std::u16string SheetDetails(Level level, std::uint64_t seed, int copy, int copies,
-                            Numerals numerals) {
+                            Notation notation) {
   std::u16string details =
-      u"المستوى: " + std::u16string(LevelName(level)) + u"، رقم الورقة: " + Number(seed, numerals);
+      u"المستوى: " + std::u16string(LevelName(level)) + u"، رقم الورقة: " + Number(seed, notation);
   if (copies > 1)
-    details += u"، النسخة " + Number(static_cast<std::uint64_t>(copy), numerals) + u" من " +
-               Number(static_cast<std::uint64_t>(copies), numerals);
+    details += u"، النسخة " + Number(static_cast<std::uint64_t>(copy), notation) + u" من " +
+               Number(static_cast<std::uint64_t>(copies), notation);
   return details;
 }
 
-std::u16string MarkLine(int exercises, Numerals numerals) {
+std::u16string MarkLine(int exercises, Notation notation) {
   return u"التاريخ: ________________   الدرجة: ________ من " +
-         Number(static_cast<std::uint64_t>(std::max(exercises, 0)), numerals);
+         Number(static_cast<std::uint64_t>(std::max(exercises, 0)), notation);
 }
 
-std::u16string PageFooter(int page, int pages, std::u16string_view sheet, Numerals numerals) {
-  std::u16string footer = u"صفحة " + Number(static_cast<std::uint64_t>(page), numerals) + u" من " +
-                          Number(static_cast<std::uint64_t>(pages), numerals);
+std::u16string PageFooter(int page, int pages, std::u16string_view sheet, Notation notation) {
+  std::u16string footer = u"صفحة " + Number(static_cast<std::uint64_t>(page), notation) + u" من " +
+                          Number(static_cast<std::uint64_t>(pages), notation);
   if (!sheet.empty()) footer += u" — " + std::u16string(sheet);
   return footer;
 }
 
-std::u16string CopyMark(std::uint64_t seed, int copy, int copies, Numerals numerals) {
+std::u16string CopyMark(std::uint64_t seed, int copy, int copies, Notation notation) {
   std::u16string mark;
   if (copies > 1)
-    mark = u"النسخة " + Number(static_cast<std::uint64_t>(copy), numerals) + u" من " +
-           Number(static_cast<std::uint64_t>(copies), numerals) + u"، ";
-  return mark + u"رقم الورقة " + Number(seed, numerals);
+    mark = u"النسخة " + Number(static_cast<std::uint64_t>(copy), notation) + u" من " +
+           Number(static_cast<std::uint64_t>(copies), notation) + u"، ";
+  return mark + u"رقم الورقة " + Number(seed, notation);
 }
 
-std::u16string KeyTitle(int copy, int copies, Numerals numerals) {
+std::u16string KeyTitle(int copy, int copies, Notation notation) {
   std::u16string title = u"مفتاح الإجابات";
-  if (copies > 1) title += u": النسخة " + Number(static_cast<std::uint64_t>(copy), numerals);
+  if (copies > 1) title += u": النسخة " + Number(static_cast<std::uint64_t>(copy), notation);
   return title;
 }
 
-std::u16string ExerciseHeading(int number, Numerals numerals) {
-  return u"التمرين " + Number(static_cast<std::uint64_t>(number), numerals);
+std::u16string ExerciseHeading(int number, Notation notation) {
+  return u"التمرين " + Number(static_cast<std::uint64_t>(number), notation);
 }
 
 std::u16string AskedSentence(const Exercise& exercise, bool withRounding) {
@@ -155,7 +155,7 @@ std::u16string CommonRounding(const std::vector<SheetExercise>& exercises) {
   return u"في كل التمارين: " + RoundingInstruction(places) + u".";
 }
 
-std::u16string RoundedAnswers(const std::vector<Expected>& answers, Numerals numerals) {
+std::u16string RoundedAnswers(const std::vector<Expected>& answers, Notation notation) {
   std::u16string rounded;
   for (const Expected& answer : answers) {
     const double scale = std::pow(10.0, answer.places);
@@ -163,8 +163,8 @@ std::u16string RoundedAnswers(const std::vector<Expected>& answers, Numerals num
     if (!std::isfinite(near)) continue;
     // A decimal that ends within the places is written the same rounded (3.14 × 20 computes as
     // 62.800000000000004, which the window writes 62.8).
-    const std::u16string text = NumberToText(near, numerals);
-    if (text == NumberToText(answer.value, numerals)) continue;
+    const std::u16string text = NumberToText(near, notation);
+    if (text == NumberToText(answer.value, notation)) continue;
     if (!rounded.empty()) rounded += u"، ";
     rounded += answer.formula->name + u" ≈ " + IsolatedNumber(text);
   }
@@ -172,7 +172,7 @@ std::u16string RoundedAnswers(const std::vector<Expected>& answers, Numerals num
 }
 
 SheetEntry EntryOf(const Exercise& exercise, const WorkedExercise& worked,
-                   const Figure& solutionFigure, Numerals numerals) {
+                   const Figure& solutionFigure, Notation notation) {
   using Kind = SolutionLine::Kind;
   std::vector<std::u16string> given, answers;
   for (const WorkedExercise::Box& box : worked.boxes) given.push_back(box.text);
@@ -180,13 +180,13 @@ SheetEntry EntryOf(const Exercise& exercise, const WorkedExercise& worked,
   for (const Expected& answer : expected) {
     const double scale = std::pow(10.0, answer.places);
     for (const double value : {answer.value, std::round(answer.value * scale) / scale})
-      if (std::isfinite(value)) answers.push_back(WithoutBidiMarks(NumberToText(value, numerals)));
+      if (std::isfinite(value)) answers.push_back(WithoutBidiMarks(NumberToText(value, notation)));
   }
   return {.problem = LinesOf(worked.solution, {Kind::Problem}),
           .asked = AskedSentence(exercise),
           .figure = FigureToSet(solutionFigure, given, answers),
           .answers = LinesOf(worked.solution, {Kind::Answer}),
-          .rounded = RoundedAnswers(expected, numerals),
+          .rounded = RoundedAnswers(expected, notation),
           .working = LinesOf(worked.solution,
                              {Kind::Step, Kind::NextStep, Kind::Exact, Kind::Reason, Kind::Note})};
 }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "numeric/Figure.h"
+#include "numeric/Notation.h"
 #include "numeric/NumberWriting.h"
 #include "practice/Exercise.h"
 #include "practice/Worked.h"
@@ -60,20 +61,20 @@ std::u16string SheetTitle(const std::vector<std::u16string>& captions);
 // "المستوى: سهل، رقم الورقة: 1234", and "، النسخة 2 من 3" where there are several copies. The
 // number is the copy's own: a sheet of one copy from it is that copy again.
 std::u16string SheetDetails(Level level, std::uint64_t seed, int copy, int copies,
-                            Numerals numerals);
+                            Notation notation);
 // The lines a pupil fills in, long enough for a full name, and the mark out of the exercises.
 inline constexpr std::u16string_view kNameLine =
     u"الاسم: ________________________________   الفصل: ______________";
-std::u16string MarkLine(int exercises, Numerals numerals);
+std::u16string MarkLine(int exercises, Notation notation);
 // The foot of every page: "صفحة 1 من 2" and which sheet the page belongs to.
-std::u16string PageFooter(int page, int pages, std::u16string_view sheet, Numerals numerals);
+std::u16string PageFooter(int page, int pages, std::u16string_view sheet, Notation notation);
 // The sheet a page belongs to, for its foot: "النسخة 2 من 3، رقم الورقة 758368", the key's with
 // "مفتاح الإجابات: ".
-std::u16string CopyMark(std::uint64_t seed, int copy, int copies, Numerals numerals);
+std::u16string CopyMark(std::uint64_t seed, int copy, int copies, Notation notation);
 // "مفتاح الإجابات"; with several copies, of which copy.
-std::u16string KeyTitle(int copy, int copies, Numerals numerals);
+std::u16string KeyTitle(int copy, int copies, Notation notation);
 // "التمرين 3".
-std::u16string ExerciseHeading(int number, Numerals numerals);
+std::u16string ExerciseHeading(int number, Notation notation);
 // What the pupil computes, as a book asks it, each name once (the two roots of an equation are
 // both "س"): "احسب المساحة والمحيط."، "أوجد قيمة س."، "أوجد درجة الحرارة بمقياس كلفن."; and how to
 // round it, unless the sheet says it once for all its exercises.
@@ -84,7 +85,7 @@ std::u16string CommonRounding(const std::vector<SheetExercise>& exercises);
 
 // The answers rounded as the exercise asks, for the key: "طول الوتر ≈ 1.41، ..."; empty where
 // every answer ends within the places asked.
-std::u16string RoundedAnswers(const std::vector<Expected>& answers, Numerals numerals);
+std::u16string RoundedAnswers(const std::vector<Expected>& answers, Notation notation);
 
 // An exercise as a sheet and its key print it, from the work of its window.
 struct SheetEntry {
@@ -97,7 +98,7 @@ struct SheetEntry {
   std::vector<SolutionLine> working;  // the steps, exact values, reasons and notes
 };
 SheetEntry EntryOf(const Exercise& exercise, const WorkedExercise& worked,
-                   const Figure& solutionFigure, Numerals numerals);
+                   const Figure& solutionFigure, Notation notation);
 // The ruled lines a pupil gets to answer an exercise on: about one for every two rows of its
 // working, so that a quadratic equation gets more room than a circle's area.
 int AnswerLines(const SheetEntry& entry);

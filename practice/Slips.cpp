@@ -103,10 +103,10 @@ std::vector<Slip> SlipsOf(const Expr& expression) {
   return slips;
 }
 
-std::u16string SlipSentence(const Slip& slip, Numerals numerals) {
+std::u16string SlipSentence(const Slip& slip, Notation notation) {
   const std::u16string seems = u"يبدو أنك ";
   const Expr& e = slip.changed;
-  const auto number = [&](double x) { return NumberToText(x, numerals); };
+  const auto number = [&](double x) { return NumberToText(x, notation); };
   switch (slip.kind) {
     case Slip::Kind::SquareForgotten:
     case Slip::Kind::CubeForgotten: {

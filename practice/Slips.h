@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "numeric/Formula.h"
+#include "numeric/Notation.h"
 #include "numeric/NumberWriting.h"
 
 namespace numora {
@@ -40,6 +41,6 @@ struct Slip {
 std::vector<Slip> SlipsOf(const Expr& expression);
 
 // What a slip did, in words a pupil understands: "يبدو أنك نسيت تربيع نق".
-std::u16string SlipSentence(const Slip& slip, Numerals numerals);
+std::u16string SlipSentence(const Slip& slip, Notation notation);
 
 }  // namespace numora

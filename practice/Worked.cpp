@@ -11,9 +11,9 @@ namespace {
 // show.
 class ExerciseView final : public ResultView {
  public:
-  ExerciseView(const Exercise& exercise, const ResultView& window, Numerals numerals,
+  ExerciseView(const Exercise& exercise, const ResultView& window, Notation notation,
                WorkedExercise& worked)
-      : exercise_(exercise), window_(window), numerals_(numerals), worked_(worked) {}
+      : exercise_(exercise), window_(window), notation_(notation), worked_(worked) {}
 
   std::u16string text(FieldId box) const override {
     auto typed = std::find_if(worked_.boxes.begin(), worked_.boxes.end(),
@@ -21,7 +21,7 @@ class ExerciseView final : public ResultView {
     if (typed != worked_.boxes.end()) return typed->text;
     const std::size_t next = worked_.boxes.size();
     std::u16string number = next < exercise_.inputs.size()
-                                ? NumberToText(exercise_.inputs[next].second, numerals_)
+                                ? NumberToText(exercise_.inputs[next].second, notation_)
                                 : std::u16string();
     worked_.boxes.push_back({box, number});
     return number;
@@ -48,7 +48,7 @@ class ExerciseView final : public ResultView {
  private:
   const Exercise& exercise_;
   const ResultView& window_;
-  Numerals numerals_;
+  Notation notation_;
   WorkedExercise& worked_;
 };
 
@@ -78,7 +78,7 @@ WorkedExercise Work(const Exercise& exercise, const Calculation& window,
                     const ResultView& windowView,
                     const std::function<void(Calculation&)>& handler) {
   WorkedExercise worked;
-  ExerciseView view(exercise, windowView, window.numerals(), worked);
+  ExerciseView view(exercise, windowView, window.notation(), worked);
   Calculation calculation(window, view);
   calculation.run([&] { handler(calculation); });
   for (WorkedExercise::Result& result : worked.results)

@@ -31,19 +31,19 @@ Math LastForm(const Math& answer) {
 
 // A half written "½" in the text, as a textbook and the solution's own formulas write it; it is
 // typeset as any fraction is.
-Math WithHalves(const Math& math, Numerals numerals) {
+Math WithHalves(const Math& math, Notation notation) {
   switch (math.kind()) {
     case Math::Kind::Fraction:
-      return math[0].text() == numerals.digits(u"1") && math[1].text() == numerals.digits(u"2")
+      return math[0].text() == notation.digits(u"1") && math[1].text() == notation.digits(u"2")
                  ? MathFraction(math[0], math[1], false)
                  : math;
     case Math::Kind::Row: {
       std::vector<Math> parts;
-      for (const Math& part : math.parts()) parts.push_back(WithHalves(part, numerals));
+      for (const Math& part : math.parts()) parts.push_back(WithHalves(part, notation));
       return MathRow(std::move(parts));
     }
     case Math::Kind::Mixed:
-      return MathMixed(math[0], WithHalves(math[1], numerals));
+      return MathMixed(math[0], WithHalves(math[1], notation));
     default:
       return math;
   }
@@ -51,18 +51,18 @@ Math WithHalves(const Math& math, Numerals numerals) {
 
 }  // namespace
 
-Calculation::Calculation(ResultView& view, Numerals numerals) : view_(view), numerals_(numerals) {}
+Calculation::Calculation(ResultView& view, Notation notation) : view_(view), notation_(notation) {}
 
 Calculation::Calculation(const Calculation& window, ResultView& view)
     : view_(view),
-      numerals_(window.numerals_),
+      notation_(window.notation_),
       buttonCaption_(window.buttonCaption_),
       results_(window.results_),
       problem_(window.problem_),
       answerForm_(window.answerForm_) {}
 
 std::u16string Calculation::numberText(double value) const {
-  return NumberToText(value, numerals_);
+  return NumberToText(value, notation_);
 }
 
 const Calculation::Result* Calculation::find(FieldId field) const {
@@ -91,7 +91,7 @@ void Calculation::remember(FieldId result, const Formula& formula) {
 
 void Calculation::show(FieldId result, const Formula& formula) {
   remember(result, formula);
-  view_.setWorking(result, InWords(formula, numerals_));
+  view_.setWorking(result, InWords(formula, notation_));
 }
 
 void Calculation::run(const std::function<void()>& handler) {
@@ -125,7 +125,7 @@ void Calculation::run(const std::function<void()>& handler) {
         // The steps of the formula under way, as far as they go, and the plain sentence.
         if (click_.place.formula != nullptr) addSteps(*click_.place.formula, {});
         const std::u16string sentence = faultSentence(fault);
-        failed(StopReason(fault, numerals_), sentence);
+        failed(StopReason(fault, notation_), sentence);
         view_.showFault(fault, sentence);
       },
       [&](std::string_view failure) {
@@ -158,7 +158,7 @@ std::u16string Calculation::announcement() const {
 
 void Calculation::poseAndAnswer() {
   if (problem_) {
-    if (std::optional<Problem> problem = problem_(click_.values, numerals_)) {
+    if (std::optional<Problem> problem = problem_(click_.values, notation_)) {
       click_.solution.lines.insert(
           click_.solution.lines.begin(),
           {SolutionLine::Kind::Problem, std::move(problem->text), std::move(problem->formula)});
@@ -171,23 +171,19 @@ void Calculation::poseAndAnswer() {
   for (std::size_t first = 0; first < answers.size();) {
     std::size_t last = first + 1;
     while (last < answers.size() && answers[last].name == answers[first].name) ++last;
-    std::u16string text, rightToLeft;
+    std::u16string text;
     std::vector<Math> parts;
     std::set<std::u16string> written;
     for (std::size_t i = first; i < last; ++i) {
       if (!written.insert(answers[i].text).second) continue;  // a double root is one answer
       if (!parts.empty()) {
         text += u" أو ";
-        rightToLeft += u" أو ";
         parts.push_back(MathWords(u"أو"));
       }
       text += answers[i].text;
-      rightToLeft += answers[i].rightToLeft.empty() ? answers[i].text : answers[i].rightToLeft;
       parts.push_back(answers[i].formula);
     }
-    if (rightToLeft == text) rightToLeft.clear();
-    click_.solution.lines.push_back(
-        {SolutionLine::Kind::Answer, std::move(text), MathRow(parts), std::move(rightToLeft)});
+    click_.solution.lines.push_back({SolutionLine::Kind::Answer, std::move(text), MathRow(parts)});
     first = last;
   }
 }
@@ -202,7 +198,7 @@ void Calculation::showSolution() {
 
 std::vector<std::u16string> Calculation::formulasInWords() const {
   std::vector<std::u16string> words;
-  for (const Result& result : results_) words.push_back(InWords(*result.formula, numerals_));
+  for (const Result& result : results_) words.push_back(InWords(*result.formula, notation_));
   return words;
 }
 
@@ -217,20 +213,16 @@ bool Calculation::addLine(SolutionLine::Kind kind, std::u16string text, std::opt
 
 void Calculation::notePi() {
   if (!click_.lastPiAnswer) return;
-  const auto sentence = [this](FormulaDirection direction) {
-    return u"القيمة العشرية تأخذ " + std::u16string(PiLetter(direction)) + u" على أنها " +
-           numberText(kPi);
-  };
   const auto at =
       click_.solution.lines.begin() + static_cast<std::ptrdiff_t>(*click_.lastPiAnswer + 1);
   click_.solution.lines.insert(
-      at, {SolutionLine::Kind::Note, sentence(FormulaDirection::LeftToRight), std::nullopt,
-           sentence(FormulaDirection::RightToLeft)});
+      at, {SolutionLine::Kind::Note, u"القيمة العشرية تأخذ " + std::u16string(notation_.pi()) +
+                                         u" على أنها " + numberText(kPi)});
   click_.lastPiAnswer.reset();
 }
 
 void Calculation::addSteps(const Formula& formula, std::u16string_view resultText) {
-  for (const Step& step : StepsOf(formula, click_.values, resultText, numerals_).lines) {
+  for (const Step& step : StepsOf(formula, click_.values, resultText, notation_).lines) {
     if (!click_.said.insert(step.line).second) continue;  // a stage of two formulas
     for (std::size_t row = 0; row < step.rows.size(); ++row)
       click_.solution.lines.push_back(
@@ -246,7 +238,7 @@ double Calculation::read(FieldId box, std::u16string_view quantity) {
     click_.solution.inputs.push_back({view_.name(box), text});
   click_.read.push_back(box);
   click_.place = {.box = box};
-  const Reading reading = ReadNumber(text, numerals_.separator);
+  const Reading reading = ReadNumber(text, notation_.separator);
   click_.place = {};
   click_.values.set(quantity, reading.value);
   if (reading.value != std::trunc(reading.value)) click_.wholeInputs = false;
@@ -311,21 +303,16 @@ void Calculation::measure(FieldId result, const Formula& formula) {
   const std::u16string text = numberText(value);
   view_.setText(result, text);
   click_.spoken.push_back(formula.name + u" " + text);
-  done(result, WithResult(formula, click_.values, text, numerals_));
+  done(result, WithResult(formula, click_.values, text, notation_));
   addSteps(formula, text);
   const std::optional<ExactNumber> exact = ExactValue(formula.expression, click_.values);
-  const std::optional<Math> answer =
-      exact ? ExactAnswerMath(*exact, text, numerals_) : std::nullopt;
+  std::optional<Math> answer = exact ? ExactAnswerMath(*exact, text, notation_) : std::nullopt;
   if (answer) {
-    // The letter of π is the direction's: the text is written for each, the formula is set in it.
-    const auto line = [&](FormulaDirection direction) {
-      return Approximately(formula.name, LinearText(*answer, direction), text);
-    };
-    const std::u16string leftToRight = line(FormulaDirection::LeftToRight);
-    std::u16string rightToLeft = line(FormulaDirection::RightToLeft);
-    if (addLine(SolutionLine::Kind::Exact, leftToRight,
-                ApproximatelyMath(formula.name, *answer, text),
-                rightToLeft == leftToRight ? std::u16string() : std::move(rightToLeft)) &&
+    answer = Written(*answer, notation_);
+    const std::u16string name = notation_.letter(formula.name);
+    if (addLine(SolutionLine::Kind::Exact,
+                Approximately(name, LinearText(*answer, notation_.direction), text),
+                ApproximatelyMath(name, *answer, text)) &&
         exact->timesPi())
       click_.lastPiAnswer = click_.solution.lines.size() - 1;
   }
@@ -335,29 +322,33 @@ void Calculation::measure(FieldId result, const Formula& formula) {
 void Calculation::answered(const Formula& formula, const std::u16string& text,
                            const std::optional<ExactNumber>& exact,
                            const std::optional<Math>& exactAnswer) {
-  const std::u16string& name = formula.name;
+  const std::u16string name = notation_.letter(formula.name);
+  // The answer's decimal as the book rounds it; the exact answer above keeps the window's.
+  const double* value = click_.values.result(formula);
+  const std::u16string rounded = value ? RoundedToText(*value, 2, notation_) : text;
   if (exactAnswer) {
     const Math last = LastForm(*exactAnswer);
-    // π's letter is the direction's, as in the exact answer above it.
-    click_.answers.push_back(
-        {name, Approximately(name, LinearText(last, FormulaDirection::LeftToRight), text),
-         ApproximatelyMath(name, last, text),
-         Approximately(name, LinearText(last, FormulaDirection::RightToLeft), text)});
+    click_.answers.push_back({name,
+                              Approximately(name, LinearText(last, notation_.direction), rounded),
+                              ApproximatelyMath(name, last, rounded)});
     return;
   }
   // A fraction whose decimal ends, where the answer is written in fractions and the pupil typed
   // whole numbers: the exact answer against no decimal at all is the fraction itself.
   if (answerForm_ == AnswerForm::Fractions && click_.wholeInputs && exact && exact->isFraction() &&
       exact->rational().denominator != 1) {
-    if (const std::optional<Math> fraction = ExactAnswerMath(*exact, {}, numerals_)) {
-      const Math last = WithHalves(LastForm(*fraction), numerals_);
-      click_.answers.push_back({name, name + u" = " + IsolatedNumber(LinearText(last)),
-                                MathRow({MathName(name), MathSign(u"="), last})});
+    if (const std::optional<Math> fraction = ExactAnswerMath(*exact, {}, notation_)) {
+      const Math last = WithHalves(Written(LastForm(*fraction), notation_), notation_);
+      click_.answers.push_back(
+          {name, name + u" = " + IsolatedNumber(LinearText(last, notation_.direction)),
+           MathRow({MathName(name), MathSign(u"="), last})});
       return;
     }
   }
-  click_.answers.push_back({name, name + u" = " + IsolatedNumber(text),
-                            MathRow({MathName(name), MathSign(u"="), NumberMath(text)})});
+  const std::u16string_view relation = rounded == text ? u"=" : u"≈";
+  click_.answers.push_back(
+      {name, name + u" " + std::u16string(relation) + u" " + IsolatedNumber(rounded),
+       MathRow({MathName(name), MathSign(std::u16string(relation)), NumberMath(rounded)})});
 }
 
 void Calculation::leaveOut(FieldId result, std::u16string_view why) {
@@ -365,7 +356,7 @@ void Calculation::leaveOut(FieldId result, std::u16string_view why) {
   if (known == nullptr ||
       std::find(click_.pending.begin(), click_.pending.end(), result) == click_.pending.end())
     return;
-  done(result, NotComputed(*known->formula, click_.values, why, numerals_));
+  done(result, NotComputed(*known->formula, click_.values, why, notation_));
   std::u16string reason = known->formula->name + u"، لم تحسب: " + std::u16string(why);
   if (click_.firstReason.empty()) click_.firstReason = reason;
   addLine(SolutionLine::Kind::Reason, std::move(reason));
@@ -403,7 +394,7 @@ void Calculation::edited(FieldId box) {
   forget(box);
   if (const Result* result = find(box)) {
     // A box that shows a result and takes the next number: what is typed is no result.
-    view_.setWorking(box, InWords(*result->formula, numerals_));
+    view_.setWorking(box, InWords(*result->formula, notation_));
     view_.setStale(box, {});
   }
   if (!click_.ended || readBoxes_.count(box) == 0) return;

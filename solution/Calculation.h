@@ -12,6 +12,7 @@
 #include "numeric/Exact.h"
 #include "numeric/Fault.h"
 #include "numeric/Formula.h"
+#include "numeric/Notation.h"
 #include "numeric/NumberWriting.h"
 #include "numeric/Problem.h"
 #include "numeric/Typeset.h"
@@ -63,7 +64,7 @@ class ResultView {
 // computed, editing a box that was read shows them as out of date until the next click.
 class Calculation {
  public:
-  Calculation(ResultView& view, Numerals numerals);
+  Calculation(ResultView& view, Notation notation);
   // A calculation of the same window (its results and their formulas, its problem, its button)
   // that shows what it computes through another view, with no click behind it yet: an exercise
   // worked out without showing it.
@@ -117,7 +118,9 @@ class Calculation {
   std::u16string numberText(double value) const;
 
   // The digits and separator the calculation writes its numbers in.
-  Numerals numerals() const { return numerals_; }
+  Notation notation() const { return notation_; }
+  // The next click writes in another notation.
+  void setNotation(Notation notation) { notation_ = notation; }
 
   // The solution the window shows, once a click has shown one.
   const std::optional<Solution>& shownSolution() const { return shown_; }
@@ -166,7 +169,7 @@ class Calculation {
   std::u16string faultSentence(const Fault& fault) const;
 
   ResultView& view_;
-  Numerals numerals_;
+  Notation notation_;
   std::u16string buttonCaption_ = u"احسب";
   std::vector<Result> results_;  // in the order they were shown
   std::set<FieldId> readBoxes_;  // every box a calculation has read
@@ -181,7 +184,6 @@ class Calculation {
     std::u16string name;
     std::u16string text;
     Math formula;
-    std::u16string rightToLeft = {};  // where it reads otherwise right to left (π is ط)
   };
   // What one click gathers as it runs; each click begins with a new one.
   struct Click {

@@ -15,9 +15,9 @@ std::vector<SolutionLine> LinesOf(const Solution& solution,
   return lines;
 }
 
-Figure FigureOfSolution(const Solution& solution, FigureOf figureOf, Numerals numerals) {
+Figure FigureOfSolution(const Solution& solution, FigureOf figureOf, Notation notation) {
   if (solution.stopped) return CannotDraw(u"الشكل", solution.why);
-  return figureOf != nullptr ? figureOf(solution.values, numerals) : Figure{};
+  return figureOf != nullptr ? figureOf(solution.values, notation) : Figure{};
 }
 
 std::vector<SetSolutionLine> SetSolution(const std::vector<SolutionLine>& lines,

@@ -8,6 +8,7 @@
 
 #include "numeric/Figure.h"
 #include "numeric/Formula.h"
+#include "numeric/Notation.h"
 #include "numeric/NumberWriting.h"
 #include "numeric/Typeset.h"
 
@@ -59,7 +60,7 @@ std::vector<SolutionLine> LinesOf(const Solution& solution,
 
 // The figure of a solution: the topic's, from the numbers of its click, or the sentence saying why
 // it is not drawn when the click stopped.
-Figure FigureOfSolution(const Solution& solution, FigureOf figureOf, Numerals numerals);
+Figure FigureOfSolution(const Solution& solution, FigureOf figureOf, Notation notation);
 
 // A solution's lines as they are set: each step's rows typeset from their formulas, in the
 // direction asked for, the rows after a formula's first with their "=" under its "=", the problem,

@@ -363,9 +363,9 @@ int Screenshots(const QString& folder, int percent, const QString& formulas,
   QDir().mkpath(folder);
   QuietEnd end;
   QuietMessages messages;
-  // The region's digits and direction, never the user's kept choice.
+  // The region's notation, never the user's kept choice.
   const QTemporaryDir settings;
-  Registry registry(end, messages, RegionNumerals(), RegionDirection(QLocale::system()),
+  Registry registry(end, messages, RegionNotation(QLocale::system(), RegionNumerals()),
                     settings.filePath(QStringLiteral("numora.ini")));
   if (formulas == QLatin1String("ltr")) registry.formulas().set(FormulaDirection::LeftToRight);
   if (formulas == QLatin1String("rtl")) registry.formulas().set(FormulaDirection::RightToLeft);

@@ -155,7 +155,7 @@ void HugeSettings() {
   QElapsedTimer clock;
   clock.start();
   SettingsStore store(file);
-  FormulaSetting formulas(FormulaDirection::LeftToRight, store);
+  FormulaSetting formulas(Notation(), store);
   const double read = double(clock.nsecsElapsed()) / 1e6;
   clock.restart();
   formulas.toggle();

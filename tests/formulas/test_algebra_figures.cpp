@@ -196,7 +196,7 @@ TEST(Figures, ParabolaDescriptionWritesNumbersAsTheWindow) {
       u"الصادات عند 6.");
   EXPECT_EQ(
       ParabolaFigure(QuadraticClick(1, -5, 6), u',').description,
-      u"قطع مكافئ: الرأس \u2066(2,5، -0,25)\u2069، الجذران 2 و3، محور التماثل س = 2,5، يقطع محور "
+      u"قطع مكافئ: الرأس \u2066(2,5 ; -0,25)\u2069، الجذران 2 و3، محور التماثل س = 2,5، يقطع محور "
       u"الصادات عند 6.");
 }
 

@@ -57,15 +57,15 @@ TEST(Formulas, ResultFaultAndWorkingFromOneDeclaration) {
   using F = FaultKind;
   const std::u16string overflow = u"، لم تحسب: توقف الحساب عند الخطأ 6، تجاوز السعة";
   const Row rows[] = {
-      {RootOfNumber, {{kIndex, 2}, {kRadicand, 9}}, u"الناتج = 9 ^ (1 ÷ 2) = 3"},
-      {RootOfNumber, {{kIndex, 3}, {kRadicand, -27}}, u"الناتج = -(|-27| ^ (1 ÷ 3)) = -3"},
+      {RootOfNumber, {{kIndex, 2}, {kRadicand, 9}}, u"الناتج = √9 = 3"},
+      {RootOfNumber, {{kIndex, 3}, {kRadicand, -27}}, u"الناتج = ∛-27 = -3"},
       {RootOfNumber,
        {{kIndex, 0}, {kRadicand, 9}},
-       u"الناتج = 9 ^ (1 ÷ 0)، لم تحسب: توقف الحساب عند الخطأ 11، القسمة على صفر",
+       u"الناتج = ⁰√9، لم تحسب: توقف الحساب عند الخطأ 11، القسمة على صفر",
        {F::DivisionByZero, u"دليل الجذر لا يمكن أن يكون صفرا"}},
       {RootOfNumber,
        {{kIndex, 2}, {kRadicand, -4}},
-       u"الناتج = (-4) ^ (1 ÷ 2)، لم تحسب: توقف الحساب عند الخطأ 5، استدعاء إجراء أو وسيطة غير "
+       u"الناتج = √(-4)، لم تحسب: توقف الحساب عند الخطأ 5، استدعاء إجراء أو وسيطة غير "
        u"صالحة",
        {F::InvalidArgument, u"لا جذر حقيقيا لعدد سالب"}},
       {PowerOfNumber, {{kPowerBase, 2}, {kExponent, -3}}, u"الناتج = 2 ^ (-3) = 0.125"},
@@ -97,7 +97,7 @@ TEST(Formulas, ResultFaultAndWorkingFromOneDeclaration) {
       {TriangleArea, {{kHeight, 4}, {kBase, 5}}, u"المساحة = ½ × 4 × 5 = 10"},
       {RectangleArea, {{kWidth, 3}, {kLength, 4}}, u"المساحة = 3 × 4 = 12"},
       {RectangleDiagonal, {{kWidth, 3}, {kLength, 4}}, u"طول القطر = √(3² + 4²) = 5"},
-      {RectanglePerimeter, {{kWidth, -3}, {kLength, 4}}, u"المحيط = 2 × ((-3) + 4) = 2"},
+      {RectanglePerimeter, {{kWidth, -3}, {kLength, 4}}, u"المحيط = 2(-3 + 4) = 2"},
       {TrapezoidArea,
        {{kFirstBase, 3}, {kSecondBase, 5}, {kHeight, 4}},
        u"المساحة = ½ × (3 + 5) × 4 = 16"},
@@ -115,7 +115,7 @@ TEST(Formulas, ResultFaultAndWorkingFromOneDeclaration) {
        {{kWidth, 2}, {kHeight, 3}, {kLength, 4}},
        u"المساحة الجانبية = 2 × 2 × 3 + 2 × 3 × 4 = 36"},
       {SphereSurface, {{kRadius, 1}}, u"المساحة = 12.56 × 1² = 12.56"},
-      {SphereVolume, {{kRadius, 1}}, u"الحجم = (4 ÷ 3) × 3.14 × 1³ = 4.18666666666667"},
+      {SphereVolume, {{kRadius, 1}}, u"الحجم = 4/3 × 3.14 × 1³ = 4.18666666666667"},
       {CylinderVolume, {{kRadius, 1}, {kHeight, 2}}, u"الحجم = 3.14 × 1² × 2 = 6.28"},
       {CylinderLateralArea,
        {{kRadius, 0.2}, {kHeight, 1.5e308}},
@@ -137,7 +137,7 @@ TEST(Formulas, ResultFaultAndWorkingFromOneDeclaration) {
        u"من كلفن إلى فهرنهايت: فهرنهايت = (273 - 273) × 9 ÷ 5 + 32 = 32"},
       {FahrenheitToKelvin,
        {{kFahrenheit, -1.7e308}},
-       u"من فهرنهايت إلى كلفن: كلفن = ((-1.7E+308) - 32) × 5 ÷ 9 + 273" + overflow,
+       u"من فهرنهايت إلى كلفن: كلفن = (-1.7E+308 - 32) × 5 ÷ 9 + 273" + overflow,
        {F::Overflow, u"الدرجة المحولة أكبر"}},
   };
   for (const Row& row : rows) {

@@ -86,7 +86,7 @@ TEST(Calculation, AFaultLeavesOutWhatItStoppedAndSaysWhere) {
     std::u16string root;  // the second result's working
   } cases[] = {
       {"inside the stage", u"1e308", u"-1e308", u"6: ر/د", u"0",
-       u"د = (1E+308) - (-1E+308)؛ ر = √د ÷ (-1E+308)، لم تحسب: توقف الحساب عند الخطأ 6، تجاوز "
+       u"د = 1E+308 - (-1E+308)؛ ر = √د ÷ (-1E+308)، لم تحسب: توقف الحساب عند الخطأ 6، تجاوز "
        u"السعة"},
       {"the square root after the stage", u"1", u"2", u"5: ر/", u"3",
        u"د = 1 - 2 = -1؛ ر = √(-1) ÷ 2، لم تحسب: توقف الحساب عند الخطأ 5، استدعاء إجراء أو وسيطة "
@@ -170,7 +170,7 @@ TEST(Calculation, TheSolutionFollowsTheClick) {
             (Lines{u"#س 10 وص 2", u"ج = س + ص = 10 + 2 = 12", u"د = س - ص = 10 - 2 = 8",
                    u"ر = √د ÷ ص = √8 ÷ 2 ≈ 2,82842712474619 ÷ 2 ≈ "
                    u"1,4142135623731",
-                   u"*ر = √2 ≈ 1,4142135623731", u"@ج = 12", u"@ر = √2 ≈ 1,4142135623731"}));
+                   u"*ر = √2 ≈ 1,4142135623731", u"@ج = 12", u"@ر = √2 ≈ 1,41"}));
   EXPECT_FALSE(window.view.solution.stopped);
   EXPECT_EQ(*window.view.solution.values.find(u"ص"), 2);
   // Each result by its formula, for the figure.
@@ -202,7 +202,7 @@ TEST(Calculation, TheSolutionFollowsTheClick) {
   EXPECT_EQ(window.view.lines().size(), 2u);
 }
 
-// Answers in terms of π: the letter follows the direction the formulas are set in, and one note,
+// Answers in terms of π: the letter is the notation's, in either direction, and one note,
 // under the last of them, says that the decimals take π as 3.14, in the region's digits; a fault
 // after them keeps the note with the answers it is about.
 TEST(Calculation, AnswersInTermsOfPiSayOnceThatTheDecimalTakesPiAsThreePointOneFour) {
@@ -212,34 +212,39 @@ TEST(Calculation, AnswersInTermsOfPiSayOnceThatTheDecimalTakesPiAsThreePointOneF
     std::u16string four, pi, area;  // 4, 3.14, 12.56 in the region's digits
   } regions[] = {{u',', u"4", u"3,14", u"12,56"},
                  {{u'\u066B', u'\u0660'}, u"٤", u"٣٫١٤", u"١٢٫٥٦"}};
+  const std::pair<NotationStyle, const char16_t*> letters[] = {{NotationStyle::Mashriq, u"ط"},
+                                                               {NotationStyle::Maghreb, u"ط"},
+                                                               {NotationStyle::Moroccan, u"π"}};
   for (const auto& region : regions) {
-    for (const bool fault : {false, true}) {
-      FakeView view;
-      Calculation calculation(view, region.numerals);
-      const int fields[4] = {};
-      view.names = {{&fields[0], u"نصف القطر"}};
-      view.texts[&fields[0]] = u"2";
-      calculation.run([&] {
-        calculation.read(&fields[0], u"س");
-        calculation.measure(&fields[1], area);
-        calculation.measure(&fields[2], round);
-        calculation.measure(&fields[3], half);  // no π, and its decimal says it all
-        if (fault) throw Fault(FaultKind::Overflow);
-      });
-      const std::vector<SolutionLine>& lines = view.solution.lines;
-      std::u16string
-          kinds;  // a letter a line: Step, Next step, Exact, Reason, nOte, Problem, Answer
-      for (const SolutionLine& line : lines) kinds += u"SNEROPA"[static_cast<int>(line.kind)];
-      ASSERT_EQ(std::count(kinds.begin(), kinds.end(), u'O'), 1) << kinds.size();
-      const std::size_t note = kinds.find(u'O');
-      EXPECT_EQ(note, kinds.rfind(u'E') + 1);
-      EXPECT_EQ(std::count(kinds.begin(), kinds.end(), u'E'), 2);
-      for (const auto& [direction, letter] : {std::pair{FormulaDirection::LeftToRight, u"π"},
-                                              {FormulaDirection::RightToLeft, u"ط"}}) {
-        EXPECT_EQ(lines[note].textIn(direction),
-                  u"القيمة العشرية تأخذ " + std::u16string(letter) + u" على أنها " + region.pi);
-        EXPECT_EQ(FakeView::Plain(lines[kinds.find(u'E')].textIn(direction)),
-                  u"م = " + region.four + letter + u" ≈ " + region.area);
+    for (const auto& [style, letter] : letters) {
+      for (const bool fault : {false, true}) {
+        FakeView view;
+        Calculation calculation(view, Notation(region.numerals, style));
+        const int fields[4] = {};
+        view.names = {{&fields[0], u"نصف القطر"}};
+        view.texts[&fields[0]] = u"2";
+        calculation.run([&] {
+          calculation.read(&fields[0], u"س");
+          calculation.measure(&fields[1], area);
+          calculation.measure(&fields[2], round);
+          calculation.measure(&fields[3], half);  // no π, and its decimal says it all
+          if (fault) throw Fault(FaultKind::Overflow);
+        });
+        const std::vector<SolutionLine>& lines = view.solution.lines;
+        std::u16string
+            kinds;  // a letter a line: Step, Next step, Exact, Reason, nOte, Problem, Answer
+        for (const SolutionLine& line : lines) kinds += u"SNEROPA"[static_cast<int>(line.kind)];
+        ASSERT_EQ(std::count(kinds.begin(), kinds.end(), u'O'), 1) << kinds.size();
+        const std::size_t note = kinds.find(u'O');
+        EXPECT_EQ(note, kinds.rfind(u'E') + 1);
+        EXPECT_EQ(std::count(kinds.begin(), kinds.end(), u'E'), 2);
+        for (const FormulaDirection direction :
+             {FormulaDirection::LeftToRight, FormulaDirection::RightToLeft}) {
+          EXPECT_EQ(lines[note].textIn(direction),
+                    u"القيمة العشرية تأخذ " + std::u16string(letter) + u" على أنها " + region.pi);
+          EXPECT_EQ(FakeView::Plain(lines[kinds.find(u'E')].textIn(direction)),
+                    u"م = " + region.four + letter + u" ≈ " + region.area);
+        }
       }
     }
   }
@@ -253,19 +258,13 @@ TEST(Calculation, TheAnswerWritesEachResultAsTheProblemAsksForIt) {
     std::u16string first, second;
     std::vector<std::u16string> answer;
   } cases[] = {
-      {AnswerForm::Decimals, u"4", u"3", {u"ع = 0,5 أو ع = 3,5", u"ث = 1 1/3 ≈ 1,33333333333333"}},
-      {AnswerForm::Fractions, u"4", u"3", {u"ع = ½ أو ع = 3 ½", u"ث = 1 1/3 ≈ 1,33333333333333"}},
-      {AnswerForm::Fractions,
-       u"-4",
-       u"3",
-       {u"ع = -3 ½ أو ع = -½", u"ث = -1 1/3 ≈ -1,33333333333333"}},
+      {AnswerForm::Decimals, u"4", u"3", {u"ع = 0,5 أو ع = 3,5", u"ث = 1 1/3 ≈ 1,33"}},
+      {AnswerForm::Fractions, u"4", u"3", {u"ع = ½ أو ع = 3 ½", u"ث = 1 1/3 ≈ 1,33"}},
+      {AnswerForm::Fractions, u"-4", u"3", {u"ع = -3 ½ أو ع = -½", u"ث = -1 1/3 ≈ -1,33"}},
       // A double root is one answer; a whole number stays as it is shown.
       {AnswerForm::Fractions, u"6", u"0", {u"ع = 3", u"ث = 2"}},
       // A decimal typed gives decimal answers.
-      {AnswerForm::Fractions,
-       u"4",
-       u"3,5",
-       {u"ع = 0,25 أو ع = 3,75", u"ث = 1 1/3 ≈ 1,33333333333333"}},
+      {AnswerForm::Fractions, u"4", u"3,5", {u"ع = 0,25 أو ع = 3,75", u"ث = 1 1/3 ≈ 1,33"}},
       {AnswerForm::Fractions,
        u"0,000000000000002",
        u"0",

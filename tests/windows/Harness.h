@@ -48,7 +48,7 @@ struct Program {
   explicit Program(Numerals numerals = {},
                    FormulaDirection direction = FormulaDirection::LeftToRight,
                    const QString& settingsFile = {})
-      : registry(end, messages, numerals, direction,
+      : registry(end, messages, Notation(numerals, NotationStyle::Mashriq, direction),
                  settingsFile.isEmpty() ? settings.filePath(QStringLiteral("numora.ini"))
                                         : settingsFile) {}
 

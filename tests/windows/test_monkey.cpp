@@ -113,7 +113,7 @@ void MonkeyTest::randomUseNeverBreaksTheProgram() {
 
   testing::RecordingEnd end;
   DismissedBoxes boxes;
-  Registry registry(end, boxes, u'.');
+  Registry registry(end, boxes, Numerals(u'.'));
   registry.show(FormId::Form1);
 
   const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);

@@ -116,7 +116,7 @@ void PrintTest::printsWhatTheWindowShows_data() {
                              << QStringList{"Text1", "2", "Text2", "-7", "Text3", "3"} << true
                              << QStringList{}
                              << QStringList{u"المعامل A: 2"_qs, u"المعامل B: -7"_qs,
-                                            u"الثابت C: 3"_qs, u"المميز = B² - 4 × A × C"_qs,
+                                            u"الثابت C: 3"_qs, u"المميز = ب² - 4 أ جـ"_qs,
                                             u"= 25"_qs};
   // The problem stated first, its answer last, each under its heading.
   QTest::addRow("sphere") << FormId::Form9 << QStringList{"Text1", "7"} << true << QStringList{}
@@ -124,7 +124,7 @@ void PrintTest::printsWhatTheWindowShows_data() {
                                          u"الحل"_qs, u"الجواب"_qs};
   QTest::addRow("circle, no calculation")
       << FormId::Form5 << QStringList{"Text1", "7"} << false << QStringList{}
-      << QStringList{u"المساحة = 3.14 × نق²"_qs, u"المحيط = 2 × 3.14 × نق"_qs};
+      << QStringList{u"المساحة = 3.14 نق²"_qs, u"المحيط = 2 × 3.14 نق"_qs};
   // The solution of the click, with the radius it used, under the sentence that says so.
   QTest::addRow("circle, edited")
       << FormId::Form5 << QStringList{"Text1", "7"} << true << QStringList{"Text1", "8"}

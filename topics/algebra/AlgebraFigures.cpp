@@ -55,19 +55,22 @@ std::vector<double> Ticks(double low, double high, int count) {
   return ticks;
 }
 
-std::u16string Number(double value, Numerals numerals) {
-  return IsolatedNumber(NumberToText(value, numerals));
+std::u16string Number(double value, Notation notation) {
+  return IsolatedNumber(NumberToText(value, notation));
 }
 
 // A point on the figure, read in the direction of the formulas.
-std::u16string Point(double x, double y, Numerals numerals) {
-  return CoordinatePair(NumberToText(x, numerals), NumberToText(y, numerals));
+std::u16string Point(double x, double y, Notation notation) {
+  return CoordinatePair(NumberToText(x, notation), NumberToText(y, notation),
+                        notation.pairSeparator());
 }
 
 // A point in a sentence: one left-to-right run, as a screen reader reads it.
-std::u16string PointInWords(double x, double y, Numerals numerals) {
-  return IsolatedNumber(u"(" + NumberToText(x, numerals) + u"، " + NumberToText(y, numerals) +
-                        u")");
+std::u16string PointInWords(double x, double y, Notation notation) {
+  const std::u16string_view separator = notation.pairSeparator();
+  return IsolatedNumber(u"(" + NumberToText(x, notation) +
+                        (separator == u";" ? u" ; " : std::u16string(separator) + u" ") +
+                        NumberToText(y, notation) + u")");
 }
 
 struct Marked {
@@ -76,7 +79,7 @@ struct Marked {
 };
 
 // The input and the result of the window as dots on a scaled line, 0 always on it.
-Figure NumberLine(const Marked& input, const Marked& result, Numerals numerals,
+Figure NumberLine(const Marked& input, const Marked& result, Notation notation,
                   std::u16string description) {
   double low = std::min({0.0, input.value, result.value});
   double high = std::max({0.0, input.value, result.value});
@@ -96,7 +99,7 @@ Figure NumberLine(const Marked& input, const Marked& result, Numerals numerals,
     figure.paths.push_back(
         Segment({tick, -kTick}, {tick, kTick}, FigureLine::Guide, FigureInk::Guide));
     figure.labels.push_back(
-        {{tick, -kTick}, NumberToText(tick, numerals), FigureSide::Below, FigureLabelKind::Tick});
+        {{tick, -kTick}, NumberToText(tick, notation), FigureSide::Below, FigureLabelKind::Tick});
   }
   // The result's label stands higher, so that the two stay apart when the numbers are close.
   const auto mark = [&](const Marked& marked, double height, FigureInk ink) {
@@ -156,11 +159,11 @@ Figure CubeOf(const Solid& solid) {
 
 }  // namespace
 
-Figure RootFigure(const Values& values, Numerals numerals) {
+Figure RootFigure(const Values& values, Notation notation) {
   const std::optional<double> root = Computed(RootOfNumber, values, {kRadicand, kIndex});
   if (!root) return CannotDraw(kNumberLine, kNoResult);
   const double radicand = *values.find(kRadicand), index = *values.find(kIndex);
-  const std::u16string x = Number(radicand, numerals), r = Number(*root, numerals);
+  const std::u16string x = Number(radicand, notation), r = Number(*root, notation);
   if (index == 2 && radicand > 0)
     return SquareOf({*root, u"√" + x + u" = " + r, x, true,
                      u"مربع مساحته " + x + u" وطول ضلعه " + r + u"، فالجذر التربيعي للعدد " + x +
@@ -169,29 +172,29 @@ Figure RootFigure(const Values& values, Numerals numerals) {
     return CubeOf({*root, u"∛" + x + u" = " + r, x, true,
                    u"مكعب حجمه " + x + u" وطول حرفه " + r + u"، فالجذر التكعيبي للعدد " + x +
                        u" هو " + r + u"."});
-  return NumberLine({radicand, u"ما تحت الجذر = " + x}, {*root, u"الناتج = " + r}, numerals,
+  return NumberLine({radicand, u"ما تحت الجذر = " + x}, {*root, u"الناتج = " + r}, notation,
                     u"خط الأعداد وعليه ما تحت الجذر " + x + u" والناتج " + r + u".");
 }
 
-Figure PowerFigure(const Values& values, Numerals numerals) {
+Figure PowerFigure(const Values& values, Notation notation) {
   const std::optional<double> power = Computed(PowerOfNumber, values, {kPowerBase, kExponent});
   if (!power) return CannotDraw(kNumberLine, kNoResult);
   const double base = *values.find(kPowerBase), exponent = *values.find(kExponent);
-  const std::u16string b = Number(base, numerals), p = Number(*power, numerals);
+  const std::u16string b = Number(base, notation), p = Number(*power, notation);
   // A power that underflows to 0 has no area to show.
   if (exponent == 2 && base > 0 && *power > 0)
     return SquareOf({base, b, b + u"² = " + p, false,
                      u"مربع طول ضلعه " + b + u" ومساحته " + p + u"، فالعدد " + b +
-                         u" مرفوعا إلى الأس " + numerals.digits(u"2") + u" هو " + p + u"."});
+                         u" مرفوعا إلى الأس " + notation.digits(u"2") + u" هو " + p + u"."});
   if (exponent == 3 && base > 0 && *power > 0)
     return CubeOf({base, b, b + u"³ = " + p, false,
                    u"مكعب طول حرفه " + b + u" وحجمه " + p + u"، فالعدد " + b +
-                       u" مرفوعا إلى الأس " + numerals.digits(u"3") + u" هو " + p + u"."});
-  return NumberLine({base, u"الأساس = " + b}, {*power, u"الناتج = " + p}, numerals,
+                       u" مرفوعا إلى الأس " + notation.digits(u"3") + u" هو " + p + u"."});
+  return NumberLine({base, u"الأساس = " + b}, {*power, u"الناتج = " + p}, notation,
                     u"خط الأعداد وعليه الأساس " + b + u" والناتج " + p + u".");
 }
 
-Figure PythagorasFigure(const Values& values, Numerals numerals) {
+Figure PythagorasFigure(const Values& values, Notation notation) {
   const std::optional<double> hypotenuse = Computed(Hypotenuse, values, {kFirstLeg, kSecondLeg});
   if (!hypotenuse) return CannotDraw(kRightTriangle, kNoResult);
   const double a = *values.find(kFirstLeg), b = *values.find(kSecondLeg), c = *hypotenuse;
@@ -204,7 +207,7 @@ Figure PythagorasFigure(const Values& values, Numerals numerals) {
   // As the window draws it: the right angle at the bottom right, the first leg upwards, the second
   // to the left; each square stands on the side of its edge away from the triangle.
   const FigurePoint corner{0, 0}, top{0, a}, left{-b, 0};
-  const auto text = [&](double v) { return NumberToText(v, numerals); };
+  const auto text = [&](double v) { return NumberToText(v, notation); };
   const std::u16string aText = text(a), bText = text(b), cText = text(c), aArea = text(a * a),
                        bArea = text(b * b), cArea = text(c * c);
   Figure figure;
@@ -231,7 +234,7 @@ Figure PythagorasFigure(const Values& values, Numerals numerals) {
   return Framed(std::move(figure), 0.06);
 }
 
-Figure ParabolaFigure(const Values& values, Numerals numerals) {
+Figure ParabolaFigure(const Values& values, Notation notation) {
   const std::optional<double> discriminant = Computed(Discriminant, values, {kA, kB, kC});
   if (!discriminant) return CannotDraw(kParabola, kOutOfReach);
   const double a = *values.find(kA), b = *values.find(kB), c = *values.find(kC);
@@ -267,7 +270,7 @@ Figure ParabolaFigure(const Values& values, Numerals numerals) {
   Figure figure;
   figure.name = kParabola;
   figure.sameScale = false;
-  const auto text = [&](double v) { return NumberToText(v, numerals); };
+  const auto text = [&](double v) { return NumberToText(v, notation); };
 
   // The curve from the vertex form, which keeps its digits when the vertex is far out.
   constexpr int kSteps = 120;
@@ -282,8 +285,9 @@ Figure ParabolaFigure(const Values& values, Numerals numerals) {
   // at the end away from the vertex.
   const bool opensUp = a > 0;
   figure.paths.push_back(Segment({axis, bottom}, {axis, top}, FigureLine::Guide, FigureInk::Guide));
-  figure.labels.push_back(
-      {{axis, opensUp ? top : bottom}, u"س = " + IsolatedNumber(text(axis)), FigureSide::Right});
+  figure.labels.push_back({{axis, opensUp ? top : bottom},
+                           notation.letter(u"س") + u" = " + IsolatedNumber(text(axis)),
+                           FigureSide::Right});
   // A point marked once however many of them it is: a double root is the vertex.
   const auto dot = [&](FigurePoint p) {
     if (std::find(figure.dots.begin(), figure.dots.end(), p) == figure.dots.end())
@@ -291,7 +295,7 @@ Figure ParabolaFigure(const Values& values, Numerals numerals) {
   };
   dot({axis, lowest});
   figure.labels.push_back({{axis, lowest},
-                           u"الرأس " + Point(axis, lowest, numerals),
+                           u"الرأس " + Point(axis, lowest, notation),
                            opensUp ? FigureSide::Below : FigureSide::Above});
   // Two roots close together are labelled on either side of the x-axis, so that their numbers,
   // fifteen digits long, do not run into each other.
@@ -305,7 +309,7 @@ Figure ParabolaFigure(const Values& values, Numerals numerals) {
   // With B = 0 the vertex is the y-intercept, whatever the last digit of its computed height.
   if (b != 0) {
     dot({0, c});
-    figure.labels.push_back({{0, c}, Point(0, c, numerals), FigureSide::Right});
+    figure.labels.push_back({{0, c}, Point(0, c, notation), FigureSide::Right});
   }
 
   const double tickX = inner.width() / 100, tickY = inner.height() / 70;
@@ -334,9 +338,9 @@ Figure ParabolaFigure(const Values& values, Numerals numerals) {
   } else {
     rootsText = u"الجذران " + text(roots[0]) + u" و" + text(roots[1]);
   }
-  figure.description = u"قطع مكافئ: الرأس " + PointInWords(axis, lowest, numerals) + u"، " +
-                       rootsText + u"، محور التماثل س = " + text(axis) +
-                       u"، يقطع محور الصادات عند " + text(c) + u".";
+  figure.description = u"قطع مكافئ: الرأس " + PointInWords(axis, lowest, notation) + u"، " +
+                       rootsText + u"، محور التماثل " + notation.letter(u"س") + u" = " +
+                       text(axis) + u"، يقطع محور الصادات عند " + text(c) + u".";
   // Each axis has its own scale, so each has its own margin; the lower one is deeper for the
   // labels under the x-axis and the vertex.
   figure.frame = {left - inner.width() * 0.06, bottom - inner.height() * 0.12,

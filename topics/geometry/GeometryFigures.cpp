@@ -64,11 +64,11 @@ struct Lengths {
   double longest() const { return *std::max_element(drawn.begin(), drawn.end()); }
 };
 
-std::u16string WhyNot(const Measure& measure, const double* length, Numerals numerals) {
+std::u16string WhyNot(const Measure& measure, const double* length, Notation notation) {
   const std::u16string word(measure.word);
   if (!length) return u"لم يُعرف " + word + u".";
   if (!std::isfinite(*length)) return word + u" ليس عددا محدودا.";
-  const std::u16string text = IsolatedNumber(NumberToText(*length, numerals));
+  const std::u16string text = IsolatedNumber(NumberToText(*length, notation));
   if (*length < 0) return u"لا يُرسم طول سالب، و" + word + u" " + text + u".";
   if (*length == 0) return word + u" صفر.";
   if (*length > kLongestDrawn) return word + u" " + text + u" أطول مما يرسمه البرنامج.";
@@ -76,14 +76,14 @@ std::u16string WhyNot(const Measure& measure, const double* length, Numerals num
   return {};
 }
 
-Lengths Read(const Values& values, const std::vector<Measure>& measures, Numerals numerals) {
+Lengths Read(const Values& values, const std::vector<Measure>& measures, Notation notation) {
   Lengths lengths;
   for (const Measure& measure : measures) {
     const double* length = values.find(measure.quantity);
-    lengths.whyNot = WhyNot(measure, length, numerals);
+    lengths.whyNot = WhyNot(measure, length, notation);
     if (!lengths.drawable()) return lengths;
     lengths.typed.push_back(*length);
-    lengths.texts.push_back(NumberToText(*length, numerals));
+    lengths.texts.push_back(NumberToText(*length, notation));
   }
   const auto [shortest, longest] = std::minmax_element(lengths.typed.begin(), lengths.typed.end());
   if (*longest / *shortest > kLargestRatio) {
@@ -158,9 +158,9 @@ void Finish(Figure& figure, const std::optional<Problem>& shows, bool feminine, 
 
 }  // namespace
 
-Figure TriangleFigure(const Values& values, Numerals numerals) {
+Figure TriangleFigure(const Values& values, Notation notation) {
   const std::u16string name = u"مثلث";
-  const Lengths lengths = Read(values, {kBaseMeasure, kHeightMeasure}, numerals);
+  const Lengths lengths = Read(values, {kBaseMeasure, kHeightMeasure}, notation);
   if (!lengths.drawable()) return lengths.notDrawn(name);
   const double base = lengths.drawn[0], height = lengths.drawn[1];
   // The apex above a third of the base: no right angle, no equal sides, a triangle in general.
@@ -171,12 +171,12 @@ Figure TriangleFigure(const Values& values, Numerals numerals) {
   AddArea(figure, {left, right, apex});
   AddHeight(figure, apex, foot, right, lengths.texts[1], RightAngleSide(lengths));
   figure.labels.push_back({Mid(left, right), lengths.texts[0], FigureSide::Below});
-  Finish(figure, TriangleProblem(values, numerals), false, false, lengths);
+  Finish(figure, TriangleProblem(values, notation), false, false, lengths);
   return figure;
 }
 
-Figure RectangleFigure(const Values& values, Numerals numerals) {
-  const Lengths lengths = Read(values, {kWidthMeasure, kLengthMeasure}, numerals);
+Figure RectangleFigure(const Values& values, Notation notation) {
+  const Lengths lengths = Read(values, {kWidthMeasure, kLengthMeasure}, notation);
   const bool square = lengths.drawable() && AllEqual(lengths);
   const std::u16string name = square ? u"مربع" : u"مستطيل";
   if (!lengths.drawable()) return lengths.notDrawn(name);
@@ -190,14 +190,14 @@ Figure RectangleFigure(const Values& values, Numerals numerals) {
   figure.paths.push_back(RightAngleMark(corner, alongLength, alongWidth, RightAngleSide(lengths)));
   figure.labels.push_back({Mid(corner, alongLength), lengths.texts[1], FigureSide::Below});
   figure.labels.push_back({Mid(alongLength, opposite), lengths.texts[0], FigureSide::Right});
-  Finish(figure, RectangleProblem(values, numerals), false, false, lengths);
+  Finish(figure, RectangleProblem(values, notation), false, false, lengths);
   return figure;
 }
 
-Figure TrapezoidFigure(const Values& values, Numerals numerals) {
+Figure TrapezoidFigure(const Values& values, Notation notation) {
   const std::u16string name = u"شبه منحرف";
   const Lengths lengths =
-      Read(values, {kFirstBaseMeasure, kSecondBaseMeasure, kHeightMeasure}, numerals);
+      Read(values, {kFirstBaseMeasure, kSecondBaseMeasure, kHeightMeasure}, notation);
   if (!lengths.drawable()) return lengths.notDrawn(name);
   const double bottom = lengths.drawn[0], top = lengths.drawn[1], height = lengths.drawn[2];
   const double topLeft = (bottom - top) / 2;
@@ -214,13 +214,13 @@ Figure TrapezoidFigure(const Values& values, Numerals numerals) {
     AddHeight(figure, a, {0, height}, c, lengths.texts[2], markSide);
   figure.labels.push_back({Mid(a, b), lengths.texts[0], FigureSide::Below});
   figure.labels.push_back({Mid(d, c), lengths.texts[1], FigureSide::Above});
-  Finish(figure, TrapezoidProblem(values, numerals), false, false, lengths);
+  Finish(figure, TrapezoidProblem(values, notation), false, false, lengths);
   return figure;
 }
 
-Figure CircleFigure(const Values& values, Numerals numerals) {
+Figure CircleFigure(const Values& values, Notation notation) {
   const std::u16string name = u"دائرة";
-  const Lengths lengths = Read(values, {kRadiusMeasure}, numerals);
+  const Lengths lengths = Read(values, {kRadiusMeasure}, notation);
   if (!lengths.drawable()) return lengths.notDrawn(name);
   const double radius = lengths.drawn[0];
   const FigurePoint centre{0, 0}, end{radius, 0};
@@ -232,12 +232,12 @@ Figure CircleFigure(const Values& values, Numerals numerals) {
   figure.paths.push_back(Segment(centre, end));
   figure.dots.push_back(centre);
   figure.labels.push_back({Mid(centre, end), lengths.texts[0], FigureSide::Above});
-  Finish(figure, CircleProblem(values, numerals), true, false, lengths);
+  Finish(figure, CircleProblem(values, notation), true, false, lengths);
   return figure;
 }
 
-Figure CuboidFigure(const Values& values, Numerals numerals) {
-  const Lengths lengths = Read(values, {kWidthMeasure, kHeightMeasure, kLengthMeasure}, numerals);
+Figure CuboidFigure(const Values& values, Notation notation) {
+  const Lengths lengths = Read(values, {kWidthMeasure, kHeightMeasure, kLengthMeasure}, notation);
   const bool cube = lengths.drawable() && AllEqual(lengths);
   const std::u16string name = cube ? u"مكعب" : u"متوازي مستطيلات";
   if (!lengths.drawable()) return lengths.notDrawn(name);
@@ -259,13 +259,13 @@ Figure CuboidFigure(const Values& values, Numerals numerals) {
   figure.labels.push_back({Mid(f0, f1), lengths.texts[2], FigureSide::Below});
   figure.labels.push_back({Mid(f0, f3), lengths.texts[1], FigureSide::Left});
   figure.labels.push_back({Mid(f1, b1), lengths.texts[0], FigureSide::Right});
-  Finish(figure, CuboidProblem(values, numerals), false, true, lengths);
+  Finish(figure, CuboidProblem(values, notation), false, true, lengths);
   return figure;
 }
 
-Figure SphereFigure(const Values& values, Numerals numerals) {
+Figure SphereFigure(const Values& values, Notation notation) {
   const std::u16string name = u"كرة";
-  const Lengths lengths = Read(values, {kRadiusMeasure}, numerals);
+  const Lengths lengths = Read(values, {kRadiusMeasure}, notation);
   if (!lengths.drawable()) return lengths.notDrawn(name);
   const double radius = lengths.drawn[0], flat = radius * kCircleSeenFromSide;
   const FigurePoint centre{0, 0}, end{radius, 0};
@@ -279,13 +279,13 @@ Figure SphereFigure(const Values& values, Numerals numerals) {
   figure.paths.push_back(Segment(centre, end));
   figure.dots.push_back(centre);
   figure.labels.push_back({Mid(centre, end), lengths.texts[0], FigureSide::Above});
-  Finish(figure, SphereProblem(values, numerals), true, true, lengths);
+  Finish(figure, SphereProblem(values, notation), true, true, lengths);
   return figure;
 }
 
-Figure CylinderFigure(const Values& values, Numerals numerals) {
+Figure CylinderFigure(const Values& values, Notation notation) {
   const std::u16string name = u"أسطوانة";
-  const Lengths lengths = Read(values, {kRadiusMeasure, kHeightMeasure}, numerals);
+  const Lengths lengths = Read(values, {kRadiusMeasure, kHeightMeasure}, notation);
   if (!lengths.drawable()) return lengths.notDrawn(name);
   const double radius = lengths.drawn[0], height = lengths.drawn[1];
   const double flat = radius * kCircleSeenFromSide;
@@ -302,7 +302,7 @@ Figure CylinderFigure(const Values& values, Numerals numerals) {
   figure.dots.push_back(bottom);
   figure.labels.push_back({Mid(bottom, end), lengths.texts[0], FigureSide::Above});
   figure.labels.push_back({{radius, height / 2}, lengths.texts[1], FigureSide::Right});
-  Finish(figure, CylinderProblem(values, numerals), true, true, lengths);
+  Finish(figure, CylinderProblem(values, notation), true, true, lengths);
   return figure;
 }
 

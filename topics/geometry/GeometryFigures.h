@@ -14,12 +14,12 @@ namespace numora {
 // or so much shorter than another (a thousandth or less) that the picture would be a line. A side
 // shorter than a fortieth of the longest is drawn at that fortieth, and the figure says so.
 
-Figure TriangleFigure(const Values& values, Numerals numerals);   // ق along the bottom, ع
-Figure RectangleFigure(const Values& values, Numerals numerals);  // ض up, ل along
-Figure TrapezoidFigure(const Values& values, Numerals numerals);  // ق١ bottom, ق٢ top, ع
-Figure CircleFigure(const Values& values, Numerals numerals);     // نق
-Figure CuboidFigure(const Values& values, Numerals numerals);     // ض deep, ع up, ل along
-Figure SphereFigure(const Values& values, Numerals numerals);     // نق
-Figure CylinderFigure(const Values& values, Numerals numerals);   // نق, ع
+Figure TriangleFigure(const Values& values, Notation notation);   // ق along the bottom, ع
+Figure RectangleFigure(const Values& values, Notation notation);  // ض up, ل along
+Figure TrapezoidFigure(const Values& values, Notation notation);  // ق١ bottom, ق٢ top, ع
+Figure CircleFigure(const Values& values, Notation notation);     // نق
+Figure CuboidFigure(const Values& values, Notation notation);     // ض deep, ع up, ل along
+Figure SphereFigure(const Values& values, Notation notation);     // نق
+Figure CylinderFigure(const Values& values, Notation notation);   // نق, ع
 
 }  // namespace numora

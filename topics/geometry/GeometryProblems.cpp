@@ -23,41 +23,41 @@ bool Equal(const Values& values, std::initializer_list<std::u16string_view> leng
 
 }  // namespace
 
-std::optional<Problem> TriangleProblem(const Values& values, Numerals numerals) {
-  return Stated(u"مثلث قاعدته " + Slot(kBase) + u" وارتفاعه " + Slot(kHeight), values, numerals);
+std::optional<Problem> TriangleProblem(const Values& values, Notation notation) {
+  return Stated(u"مثلث قاعدته " + Slot(kBase) + u" وارتفاعه " + Slot(kHeight), values, notation);
 }
 
-std::optional<Problem> RectangleProblem(const Values& values, Numerals numerals) {
+std::optional<Problem> RectangleProblem(const Values& values, Notation notation) {
   if (Equal(values, {kWidth, kLength}))
-    return Stated(u"مربع طول ضلعه " + Slot(kWidth), values, numerals);
-  return Stated(u"مستطيل عرضه " + Slot(kWidth) + u" وطوله " + Slot(kLength), values, numerals);
+    return Stated(u"مربع طول ضلعه " + Slot(kWidth), values, notation);
+  return Stated(u"مستطيل عرضه " + Slot(kWidth) + u" وطوله " + Slot(kLength), values, notation);
 }
 
-std::optional<Problem> TrapezoidProblem(const Values& values, Numerals numerals) {
+std::optional<Problem> TrapezoidProblem(const Values& values, Notation notation) {
   return Stated(u"شبه منحرف قاعدتاه المتوازيتان " + Slot(kFirstBase) + u" و" + Slot(kSecondBase) +
                     u" وارتفاعه " + Slot(kHeight),
-                values, numerals);
+                values, notation);
 }
 
-std::optional<Problem> CircleProblem(const Values& values, Numerals numerals) {
-  return Stated(u"دائرة نصف قطرها " + Slot(kRadius), values, numerals);
+std::optional<Problem> CircleProblem(const Values& values, Notation notation) {
+  return Stated(u"دائرة نصف قطرها " + Slot(kRadius), values, notation);
 }
 
-std::optional<Problem> CuboidProblem(const Values& values, Numerals numerals) {
+std::optional<Problem> CuboidProblem(const Values& values, Notation notation) {
   if (Equal(values, {kWidth, kHeight, kLength}))
-    return Stated(u"مكعب طول حرفه " + Slot(kWidth), values, numerals);
+    return Stated(u"مكعب طول حرفه " + Slot(kWidth), values, notation);
   return Stated(u"متوازي مستطيلات عرضه " + Slot(kWidth) + u" وارتفاعه " + Slot(kHeight) +
                     u" وطوله " + Slot(kLength),
-                values, numerals);
+                values, notation);
 }
 
-std::optional<Problem> SphereProblem(const Values& values, Numerals numerals) {
-  return Stated(u"كرة نصف قطرها " + Slot(kRadius), values, numerals);
+std::optional<Problem> SphereProblem(const Values& values, Notation notation) {
+  return Stated(u"كرة نصف قطرها " + Slot(kRadius), values, notation);
 }
 
-std::optional<Problem> CylinderProblem(const Values& values, Numerals numerals) {
+std::optional<Problem> CylinderProblem(const Values& values, Notation notation) {
   return Stated(u"أسطوانة نصف قطر قاعدتها " + Slot(kRadius) + u" وارتفاعها " + Slot(kHeight),
-                values, numerals);
+                values, notation);
 }
 
 }  // namespace numora

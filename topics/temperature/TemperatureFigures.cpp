@@ -54,8 +54,8 @@ std::vector<double> Ticks(double low, double high, const std::vector<double>& ow
 // The height of a line of labels, as a share of the scale's span.
 constexpr double kReadingRow = 0.09;
 
-Figure Drawn(std::u16string_view typed, double t, Numerals numerals) {
-  const auto text = [&](double v) { return NumberToText(v, numerals); };
+Figure Drawn(std::u16string_view typed, double t, Notation notation) {
+  const auto text = [&](double v) { return NumberToText(v, notation); };
   const double level = Converted(typed, t, kCelsius);
   const double absoluteZero = Converted(kKelvin, 0, kCelsius);
 
@@ -141,7 +141,7 @@ Figure Drawn(std::u16string_view typed, double t, Numerals numerals) {
 
 }  // namespace
 
-Figure ThermometersFigure(const Values& values, Numerals numerals) {
+Figure ThermometersFigure(const Values& values, Notation notation) {
   for (std::u16string_view scale : {kCelsius, kFahrenheit, kKelvin}) {
     const double* t = values.find(scale);
     if (t == nullptr) continue;
@@ -150,9 +150,9 @@ Figure ThermometersFigure(const Values& values, Numerals numerals) {
       return NotDrawn(u"درجة الحرارة أبعد من أن ترسم مع درجتي تجمد الماء وغليانه.");
     try {
       if (Converted(scale, *t, kKelvin) < 0)
-        return NotDrawn(u"لا درجة حرارة أقل من الصفر المطلق (" + numerals.digits(u"0") +
+        return NotDrawn(u"لا درجة حرارة أقل من الصفر المطلق (" + notation.digits(u"0") +
                         u" كلفن).");
-      return Drawn(scale, *t, numerals);
+      return Drawn(scale, *t, notation);
     } catch (const Fault&) {
       return NotDrawn(u"لم تحول الدرجة.");
     }

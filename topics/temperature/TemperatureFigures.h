@@ -9,6 +9,6 @@ namespace numora {
 // side on one scale of heat, each with its own ticks, water's freezing and boiling points across
 // them, and the pupil's temperature as the height of the three columns. The values hold the
 // temperature under the name of the scale it was typed in.
-Figure ThermometersFigure(const Values& values, Numerals numerals);
+Figure ThermometersFigure(const Values& values, Notation notation);
 
 }  // namespace numora

@@ -2,50 +2,84 @@
 
 #include <QLocale>
 #include <QSettings>
+#include <memory>
+#include <optional>
+#include <string>
 
 #include "ui/platform/Settings.h"
 
 namespace numora {
 namespace {
 
-const QString kKey = QStringLiteral("formulas/direction");
+const QString kDirectionKey = QStringLiteral("formulas/direction");
+const QString kStyleKey = QStringLiteral("formulas/style");
+
+QString KeyText(NotationStyle style) { return QString::fromLatin1(StyleKey(style).data()); }
 
 }  // namespace
 
-FormulaSetting::FormulaSetting(FormulaDirection regionDefault, SettingsStore& settings)
-    : settings_(settings), direction_(regionDefault) {
-  const QString kept = settings_.open()->value(kKey).toString();
-  if (kept == QStringLiteral("rtl")) direction_ = FormulaDirection::RightToLeft;
-  if (kept == QStringLiteral("ltr")) direction_ = FormulaDirection::LeftToRight;
+FormulaSetting::FormulaSetting(Notation region, SettingsStore& settings)
+    : settings_(settings), region_(region), notation_(region) {
+  const std::unique_ptr<QSettings> kept = settings_.open();
+  if (const std::optional<NotationStyle> style =
+          StyleOfKey(kept->value(kStyleKey).toString().toStdString()))
+    notation_ = ofStyle(*style);
+  const QString direction = kept->value(kDirectionKey).toString();
+  if (direction == QStringLiteral("rtl")) notation_.direction = FormulaDirection::RightToLeft;
+  if (direction == QStringLiteral("ltr")) notation_.direction = FormulaDirection::LeftToRight;
+}
+
+Notation FormulaSetting::ofStyle(NotationStyle style) const {
+  return style == region_.style ? region_ : NotationOf(style, region_.style, region_);
+}
+
+void FormulaSetting::keep(const QString& key, const QString& value) {
+  const std::unique_ptr<QSettings> kept = settings_.open();
+  kept->setValue(key, value);
+  settings_.keep(*kept);
 }
 
 void FormulaSetting::set(FormulaDirection direction) {
-  if (direction == direction_) return;
-  direction_ = direction;
-  const std::unique_ptr<QSettings> kept = settings_.open();
-  kept->setValue(kKey, direction == FormulaDirection::RightToLeft ? QStringLiteral("rtl")
-                                                                  : QStringLiteral("ltr"));
-  settings_.keep(*kept);
+  if (direction == notation_.direction) return;
+  notation_.direction = direction;
+  keep(kDirectionKey,
+       direction == FormulaDirection::RightToLeft ? QStringLiteral("rtl") : QStringLiteral("ltr"));
   emit changed();
 }
 
 void FormulaSetting::toggle() {
-  set(direction_ == FormulaDirection::RightToLeft ? FormulaDirection::LeftToRight
-                                                  : FormulaDirection::RightToLeft);
+  set(notation_.direction == FormulaDirection::RightToLeft ? FormulaDirection::LeftToRight
+                                                           : FormulaDirection::RightToLeft);
+}
+
+void FormulaSetting::setStyle(NotationStyle style) {
+  if (style == notation_.style) return;
+  notation_ = ofStyle(style);
+  const std::unique_ptr<QSettings> kept = settings_.open();
+  kept->setValue(kStyleKey, KeyText(style));
+  kept->remove(kDirectionKey);
+  settings_.keep(*kept);
+  emit changed();
+}
+
+NotationStyle RegionNotationStyle(const QLocale& locale) {
+  const QString name = locale.name();  // "ar_EG"
+  const QString language = name.section(u'_', 0, 0);
+  const QString territory = name.section(u'_', 1, 1);
+  return RegionStyle(language.toStdString(), territory.toStdString());
+}
+
+Notation RegionNotation(const QLocale& locale, Numerals numerals) {
+  const NotationStyle style = RegionNotationStyle(locale);
+  return NotationOf(style, style, numerals);
 }
 
 FormulaDirection RegionDirection(const QLocale& locale) {
-  if (locale.language() != QLocale::Arabic) return FormulaDirection::LeftToRight;
-  switch (locale.territory()) {
-    case QLocale::Morocco:
-    case QLocale::Algeria:
-    case QLocale::Tunisia:
-    case QLocale::Libya:
-    case QLocale::Mauritania:
-      return FormulaDirection::LeftToRight;
-    default:
-      return FormulaDirection::RightToLeft;
-  }
+  return StyleDirection(RegionNotationStyle(locale));
+}
+
+Notation NotationOr(const FormulaSetting* formulas, Numerals numerals) {
+  return formulas != nullptr ? formulas->notation() : Notation(numerals);
 }
 
 }  // namespace numora

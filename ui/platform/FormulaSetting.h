@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QString>
 
+#include "numeric/Notation.h"
 #include "numeric/Typeset.h"
 
 class QLocale;
@@ -11,32 +12,49 @@ namespace numora {
 
 class SettingsStore;
 
-// The direction the program sets its formulas in, one for every window: the region's by default
-// (RegionDirection), or the one the pupil or teacher chose, which is kept for the next run in the
-// program's settings. A missing or unreadable setting means the region's direction; a choice that
-// cannot be kept holds until the program ends.
+// How the program writes mathematics, one notation for every window: the region's by default
+// (RegionNotation), or the direction the pupil or teacher
+// chose, which is kept for the next run in the program's settings with the style. A missing,
+// unreadable or unknown setting means the region's; a choice that cannot be kept holds until the
+// program ends.
 class FormulaSetting final : public QObject {
   Q_OBJECT
 
  public:
-  FormulaSetting(FormulaDirection regionDefault, SettingsStore& settings);
+  // The region's notation holds where nothing else is kept.
+  FormulaSetting(Notation region, SettingsStore& settings);
 
-  FormulaDirection direction() const { return direction_; }
+  Notation notation() const { return notation_; }
+  NotationStyle style() const { return notation_.style; }
+  FormulaDirection direction() const { return notation_.direction; }
   SettingsStore& settings() const { return settings_; }
   void set(FormulaDirection direction);
   void toggle();
+  // Another style, in its own direction.
+  void setStyle(NotationStyle style);
 
  signals:
   void changed();
 
  private:
+  void keep(const QString& key, const QString& value);
+
+  Notation ofStyle(NotationStyle style) const;
+
   SettingsStore& settings_;
-  FormulaDirection direction_;
+  Notation region_;
+  Notation notation_;
 };
 
-// Left to right in the Arabic regions of the Maghreb (Morocco, Algeria, Tunisia, Libya,
-// Mauritania) and in every region whose language is not Arabic; right to left in every other
-// Arabic region.
+// The style of a region's schoolbooks (NotationStyle).
+NotationStyle RegionNotationStyle(const QLocale& locale);
+// The notation of a region: its style, in the digits of its regional settings.
+Notation RegionNotation(const QLocale& locale, Numerals numerals);
+// The direction of the region's style.
 FormulaDirection RegionDirection(const QLocale& locale);
+
+// The program's notation; without a setting, the region's digits in the Mashriq's letters, left
+// to right.
+Notation NotationOr(const FormulaSetting* formulas, Numerals numerals);
 
 }  // namespace numora

@@ -103,11 +103,11 @@ class PracticePane::StepView final : public QWidget {
 };
 
 PracticePane::PracticePane(QWidget* parent, PracticeHost& host, ExerciseOf exercises,
-                           Numerals numerals, FormulaDirection direction, bool worksheets)
+                           Notation notation, FormulaDirection direction, bool worksheets)
     : QWidget(parent),
       host_(host),
       exercises_(exercises),
-      numerals_(numerals),
+      notation_(notation),
       direction_(direction),
       bar_(new QWidget(this)),
       start_(Button(bar_, QStringLiteral(u"تدرّب"), "PracticeStart")) {
@@ -263,7 +263,7 @@ void PracticePane::setDirection(FormulaDirection direction) {
 }
 
 QString PracticePane::number(std::uint64_t value) const {
-  return ToQString(numerals_.digits(ToU16String(QString::number(value))));
+  return ToQString(notation_.digits(ToU16String(QString::number(value))));
 }
 
 void PracticePane::start() {
@@ -296,7 +296,7 @@ void PracticePane::newRun() {
   const std::u16string typed = ToU16String(seed_->text().trimmed());
   Reading reading{0, 0, false};
   try {
-    reading = ReadNumber(typed, numerals_.separator);
+    reading = ReadNumber(typed, notation_.separator);
   } catch (const Fault&) {
     // A number beyond every double ("1E400") is no run's number either.
   }
@@ -311,7 +311,7 @@ void PracticePane::newRun() {
     earlier_.shown += before.shown;
   }
   round_ = std::make_unique<PracticeRound>(exercises_, kLevels[std::max(0, level_->currentIndex())],
-                                           seed, numerals_);
+                                           seed, notation_);
   seed_->setText(number(seed));
   nextExercise();
 }

@@ -37,7 +37,7 @@ class PracticeHost {
 // the first practice, so that a window that is never practised costs only its two buttons.
 class PracticePane final : public QWidget {
  public:
-  PracticePane(QWidget* parent, PracticeHost& host, ExerciseOf exercises, Numerals numerals,
+  PracticePane(QWidget* parent, PracticeHost& host, ExerciseOf exercises, Notation notation,
                FormulaDirection direction, bool worksheets);
   // Sizes the bar or pane to the layout's width at the window's font: as high as its wrapped
   // sentences need, its boxes as wide as the numbers they take.
@@ -87,7 +87,7 @@ class PracticePane final : public QWidget {
 
   PracticeHost& host_;
   ExerciseOf exercises_;
-  Numerals numerals_;
+  Notation notation_;
   FormulaDirection direction_;
   bool practising_ = false;
   double zoom_ = 1.0;

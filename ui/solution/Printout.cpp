@@ -16,7 +16,7 @@ bool PrintCalculation(const PrintedCalculation& calculation, QPagedPaintDevice& 
   // The date in Arabic words, its numbers in the region's digits as every other number.
   QString date = QLocale(QLocale::Arabic).toString(QDate::currentDate(), QLocale::LongFormat);
   for (QChar& c : date)
-    if (c.isDigit()) c = QChar(calculation.numerals.zero + c.digitValue());
+    if (c.isDigit()) c = QChar(calculation.notation.zero + c.digitValue());
   printout.line(QStringLiteral(u"التاريخ: ") + date);
 
   const std::optional<Solution>& solution = calculation.solution;

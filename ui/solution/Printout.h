@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "numeric/Figure.h"
-#include "numeric/NumberWriting.h"
+#include "numeric/Notation.h"
 #include "numeric/Typeset.h"
 #include "solution/Calculation.h"
 
@@ -17,7 +17,7 @@ namespace numora {
 // What a printout shows of a topic window's calculation.
 struct PrintedCalculation {
   QString title;  // the topic
-  Numerals numerals;
+  Notation notation;
   FormulaDirection direction = FormulaDirection::LeftToRight;
   std::optional<Solution> solution;  // the solution shown, with the inputs it was computed from
   std::u16string outOfDate;          // why the solution is out of date, if it is

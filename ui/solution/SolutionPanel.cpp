@@ -252,11 +252,11 @@ QMimeData* SolutionText::createMimeDataFromSelection() const {
   return data;
 }
 
-SolutionPanel::SolutionPanel(QWidget* parent, FigureOf figureOf, Numerals numerals, int height,
+SolutionPanel::SolutionPanel(QWidget* parent, FigureOf figureOf, Notation notation, int height,
                              FormulaDirection direction)
     : QWidget(parent),
       figureOf_(figureOf),
-      numerals_(numerals),
+      notation_(notation),
       toggle_(new QToolButton(this)),
       body_(new QWidget(this)),
       stale_(new QLabel(body_)),
@@ -358,7 +358,7 @@ void SolutionPanel::drawFigure() {
   if (figureDrawn_ || !isOpen()) return;
   figureDrawn_ = true;
   if (solution_.stopped || figureOf_ != nullptr)
-    figure_->setFigure(FigureOfSolution(solution_, figureOf_, numerals_));
+    figure_->setFigure(FigureOfSolution(solution_, figureOf_, notation_));
 }
 
 void SolutionPanel::setZoom(double zoom, int height) {

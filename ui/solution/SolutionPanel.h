@@ -65,7 +65,7 @@ class SolutionText final : public QTextBrowser {
 // with its button or the window's key, and then only its button stays beside the layout.
 class SolutionPanel : public QWidget {
  public:
-  SolutionPanel(QWidget* parent, FigureOf figureOf, Numerals numerals, int height,
+  SolutionPanel(QWidget* parent, FigureOf figureOf, Notation notation, int height,
                 FormulaDirection direction);
 
   void showSolution(const Solution& solution);
@@ -105,7 +105,7 @@ class SolutionPanel : public QWidget {
   void fitHeight();
 
   FigureOf figureOf_;
-  Numerals numerals_;
+  Notation notation_;
   QToolButton* toggle_;
   QWidget* body_;
   QLabel* stale_;

@@ -26,6 +26,10 @@
 namespace numora {
 namespace {
 
+Notation NotationIn(const FormContext& context) {
+  return NotationOr(context.formulas, context.numerals);
+}
+
 // The calculation knows a field by its widget, given as a QWidget so that it comes back as one.
 FieldId Id(const QWidget* widget) { return widget; }
 QWidget* Widget(FieldId id) { return static_cast<QWidget*>(const_cast<void*>(id)); }
@@ -33,7 +37,7 @@ QWidget* Widget(FieldId id) { return static_cast<QWidget*>(const_cast<void*>(id)
 }  // namespace
 
 TopicWindow::TopicWindow(const FormContext& context, const FormLook& look)
-    : FormWindow(context, look), calculation_(*this, context.numerals) {
+    : FormWindow(context, look), calculation_(*this, NotationIn(context)) {
   setTextBoxHook([this](QLineEdit* box) { boxAdded(box); });
   auto* key = new QShortcut(QKeySequence(Qt::Key_F2), this);
   connect(key, &QShortcut::activated, this, &TopicWindow::toggleSolution);
@@ -48,6 +52,7 @@ TopicWindow::TopicWindow(const FormContext& context, const FormLook& look)
     connect(directionKey, &QShortcut::activated, formulas, &FormulaSetting::toggle);
     // Every window follows the program's direction, shown or hidden.
     connect(formulas, &FormulaSetting::changed, this, [this, formulas] {
+      calculation_.setNotation(formulas->notation());
       if (panel_ != nullptr) panel_->setDirection(formulas->direction());
       if (practice_ != nullptr) practice_->setDirection(formulas->direction());
     });
@@ -59,6 +64,8 @@ TopicWindow::TopicWindow(const FormContext& context, const FormLook& look)
   }
 }
 
+Notation TopicWindow::notation() const { return NotationIn(context()); }
+
 FormulaDirection TopicWindow::formulaDirection() const {
   return context().formulas ? context().formulas->direction() : FormulaDirection::LeftToRight;
 }
@@ -69,12 +76,12 @@ Figure TopicWindow::solutionFigure() const {
 }
 
 Figure TopicWindow::figureOf(const Solution& solution) const {
-  return FigureOfSolution(solution, figure_, context().numerals);
+  return FigureOfSolution(solution, figure_, notation());
 }
 
 PrintedCalculation TopicWindow::printed() const {
   return {.title = windowTitle(),
-          .numerals = calculation_.numerals(),
+          .notation = calculation_.notation(),
           .direction = formulaDirection(),
           .solution = calculation_.shownSolution(),
           .outOfDate = calculation_.outOfDate(),
@@ -111,8 +118,8 @@ SolutionPanel& TopicWindow::panel() {
   if (panel_ == nullptr) {
     // Beside the layout, on its right: the layout keeps its place on the screen and its size, and
     // the window grows by the panel alone.
-    panel_ = new SolutionPanel(this, figure_, context().numerals, clientArea()->height(),
-                               formulaDirection());
+    panel_ =
+        new SolutionPanel(this, figure_, notation(), clientArea()->height(), formulaDirection());
     panel_->setZoom(zoomFactor(), clientArea()->height());
     if (FormulaSetting* formulas = context().formulas) {
       connect(panel_->directionButton(), &QToolButton::clicked, formulas, &FormulaSetting::toggle);
@@ -287,7 +294,7 @@ std::function<void()> TopicWindow::prepare(const Exercise&) { return {}; }
 void TopicWindow::setExercises(ExerciseOf exercises) {
   exercises_ = exercises;
   if (exercises == nullptr || practice_ != nullptr) return;
-  practice_ = new PracticePane(this, *this, exercises, context().numerals, formulaDirection(),
+  practice_ = new PracticePane(this, *this, exercises, notation(), formulaDirection(),
                                static_cast<bool>(context().openWorksheet));
   // Under the layout, as wide as it: the window grows by the bar's height alone. The two stay
   // together where the panel opens beside them.
@@ -353,8 +360,7 @@ WorkedExercise TopicWindow::setExercise(const Exercise& exercise) {
     setText(result.field, {});
     notes_.setStale(Widget(result.field), {});
     if (result.formula != nullptr)
-      notes_.setWorking(Widget(result.field),
-                        ToQString(InWords(*result.formula, context().numerals)));
+      notes_.setWorking(Widget(result.field), ToQString(InWords(*result.formula, notation())));
   }
   for (const WorkedExercise::Box& typed : worked.boxes) {
     auto* box = qobject_cast<QLineEdit*>(Widget(typed.field));

@@ -84,7 +84,8 @@ class TopicWindow : public FormWindow, private ResultView, private PracticeHost 
   Figure figureOf(const Solution& solution) const;
   // What a printout of the calculation shows.
   PrintedCalculation printed() const;
-  // The direction the window's formulas are set in, the program's.
+  // How the window writes mathematics, and the direction its formulas are set in: the program's.
+  Notation notation() const;
   FormulaDirection formulaDirection() const;
   // Ctrl+P: the print dialog, which also writes a PDF file where it is Qt's own (Linux).
   // Ctrl+Alt+P: Qt's print preview of the same pages, printed from its own button.

@@ -14,9 +14,9 @@ constexpr qreal kFigureWidth = 6, kFigureHeight = 4;
 constexpr qreal kWideFigureWidth = 10, kWideFigureHeight = 4.5;
 constexpr std::size_t kLabelsBeside = 8;
 
-PrintDocument::Footer FooterOf(std::u16string mark, Numerals numerals) {
-  return [mark = std::move(mark), numerals](int page, int pages) {
-    return ToQString(PageFooter(page, pages, mark, numerals));
+PrintDocument::Footer FooterOf(std::u16string mark, Notation notation) {
+  return [mark = std::move(mark), notation](int page, int pages) {
+    return ToQString(PageFooter(page, pages, mark, notation));
   };
 }
 
@@ -24,11 +24,11 @@ PrintDocument::Footer FooterOf(std::u16string mark, Numerals numerals) {
 bool PrintCopy(PrintDocument& page, const PrintedSheet& sheet, const PrintedSheet::Copy& copy,
                const std::function<bool()>& printed) {
   page.newPage();
-  page.footer(FooterOf(copy.mark, sheet.numerals));
+  page.footer(FooterOf(copy.mark, sheet.notation));
   page.title(ToQString(sheet.title));
   page.line(ToQString(copy.details));
   page.line(ToQString(kNameLine), true);
-  page.line(ToQString(MarkLine(static_cast<int>(copy.entries.size()), sheet.numerals)), true);
+  page.line(ToQString(MarkLine(static_cast<int>(copy.entries.size()), sheet.notation)), true);
   if (!copy.rounding.empty()) page.line(ToQString(copy.rounding));
   int number = 0;
   for (const SheetEntry& entry : copy.entries) {
@@ -36,7 +36,7 @@ bool PrintCopy(PrintDocument& page, const PrintedSheet& sheet, const PrintedShee
     const bool wide = entry.figure.labels.size() > kLabelsBeside;
     if (!entry.figure.paths.empty() && !wide)
       page.beside(entry.figure, sheet.direction, kFigureWidth, kFigureHeight);
-    page.heading(ToQString(ExerciseHeading(++number, sheet.numerals)));
+    page.heading(ToQString(ExerciseHeading(++number, sheet.notation)));
     page.solution(entry.problem, sheet.direction);
     page.line(ToQString(entry.asked));
     if (!entry.figure.paths.empty() && wide)
@@ -52,13 +52,13 @@ bool PrintCopy(PrintDocument& page, const PrintedSheet& sheet, const PrintedShee
 bool PrintKey(PrintDocument& page, const PrintedSheet& sheet, const PrintedSheet::Copy& copy,
               const std::function<bool()>& printed) {
   page.newPage();
-  page.footer(FooterOf(u"مفتاح الإجابات: " + copy.mark, sheet.numerals));
+  page.footer(FooterOf(u"مفتاح الإجابات: " + copy.mark, sheet.notation));
   page.title(ToQString(copy.keyTitle));
   page.line(ToQString(sheet.title + u"، " + copy.details));
   int number = 0;
   for (const SheetEntry& entry : copy.entries) {
     page.keepTogether();
-    page.heading(ToQString(ExerciseHeading(++number, sheet.numerals)));
+    page.heading(ToQString(ExerciseHeading(++number, sheet.notation)));
     page.solution(entry.problem, sheet.direction);
     // An equation without a real root has no answer: its working says why.
     if (!entry.answers.empty()) {
@@ -76,12 +76,12 @@ bool PrintKey(PrintDocument& page, const PrintedSheet& sheet, const PrintedSheet
 
 }  // namespace
 
-PrintedSheet MakeSheet(const WorksheetChoice& choice, Numerals numerals,
+PrintedSheet MakeSheet(const WorksheetChoice& choice, Notation notation,
                        FormulaDirection direction) {
-  return *MakeSheet(choice, numerals, direction, Progress{});
+  return *MakeSheet(choice, notation, direction, Progress{});
 }
 
-std::optional<PrintedSheet> MakeSheet(const WorksheetChoice& choice, Numerals numerals,
+std::optional<PrintedSheet> MakeSheet(const WorksheetChoice& choice, Notation notation,
                                       FormulaDirection direction, const Progress& progress) {
   SheetRequest request{.topics = {},
                        .count = choice.count,
@@ -94,7 +94,7 @@ std::optional<PrintedSheet> MakeSheet(const WorksheetChoice& choice, Numerals nu
     captions.push_back(topic.caption);
   }
   PrintedSheet sheet{.title = SheetTitle(captions),
-                     .numerals = numerals,
+                     .notation = notation,
                      .direction = direction,
                      .keys = choice.keys,
                      .copies = {}};
@@ -104,15 +104,15 @@ std::optional<PrintedSheet> MakeSheet(const WorksheetChoice& choice, Numerals nu
   for (std::size_t at = 0; at < copies.size(); ++at) {
     const int copy = static_cast<int>(at) + 1;
     PrintedSheet::Copy printed{
-        .details = SheetDetails(choice.level, copies[at].seed, copy, choice.copies, numerals),
-        .mark = CopyMark(copies[at].seed, copy, choice.copies, numerals),
+        .details = SheetDetails(choice.level, copies[at].seed, copy, choice.copies, notation),
+        .mark = CopyMark(copies[at].seed, copy, choice.copies, notation),
         .rounding = CommonRounding(copies[at].exercises),
-        .keyTitle = KeyTitle(copy, choice.copies, numerals),
+        .keyTitle = KeyTitle(copy, choice.copies, notation),
         .entries = {}};
     for (const SheetExercise& item : copies[at].exercises) {
       TopicWindow& window = *choice.topics[item.topic].window;
       const WorkedExercise worked = window.work(item.exercise);
-      SheetEntry entry = EntryOf(item.exercise, worked, window.figureOf(worked.solution), numerals);
+      SheetEntry entry = EntryOf(item.exercise, worked, window.figureOf(worked.solution), notation);
       if (!printed.rounding.empty()) entry.asked = AskedSentence(item.exercise, false);
       printed.entries.push_back(std::move(entry));
       if (progress && !progress(++done, total)) return std::nullopt;

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "numeric/NumberWriting.h"
+#include "numeric/Notation.h"
 #include "numeric/Typeset.h"
 #include "practice/Exercise.h"
 #include "practice/Sheet.h"
@@ -36,7 +36,7 @@ struct WorksheetChoice {
 // their windows computed them.
 struct PrintedSheet {
   std::u16string title;  // the topic, or "تمارين متنوعة"
-  Numerals numerals;
+  Notation notation;
   FormulaDirection direction = FormulaDirection::LeftToRight;
   KeysPlace keys = KeysPlace::AfterEachCopy;
   struct Copy {
@@ -51,10 +51,10 @@ struct PrintedSheet {
 
 // The sheet of a choice: its copies composed from the seed, each exercise worked out by its
 // window, unseen.
-PrintedSheet MakeSheet(const WorksheetChoice& choice, Numerals numerals,
+PrintedSheet MakeSheet(const WorksheetChoice& choice, Notation notation,
                        FormulaDirection direction);
 // The same, told after each exercise worked out (of every copy's); none when it stopped.
-std::optional<PrintedSheet> MakeSheet(const WorksheetChoice& choice, Numerals numerals,
+std::optional<PrintedSheet> MakeSheet(const WorksheetChoice& choice, Notation notation,
                                       FormulaDirection direction, const Progress& progress);
 
 // The sheet on paper, right to left: on each copy the title, the level and the copy's number,
