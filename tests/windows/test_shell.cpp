@@ -1,6 +1,7 @@
-// The application shell: window registry, navigation, ending the program, the splash hand-over
-// and the main menu, driven through the real windows on the offscreen platform.
+// The application shell: window registry, navigation, ending the program, the splash hand-over,
+// the main menu and the about window, driven through the real windows on the offscreen platform.
 #include <QAction>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QProgressBar>
@@ -9,10 +10,12 @@
 #include <QTimer>
 #include <QtTest>
 
+#include "app/AboutWindow.h"
 #include "app/MainMenuWindow.h"
 #include "app/SplashWindow.h"
 #include "tests/windows/Harness.h"
 #include "ui/frame/Twips.h"
+#include "ui/platform/Faces.h"
 
 using namespace numora;
 using numora::testing::Program;
@@ -61,6 +64,8 @@ class ShellTest : public QObject {
   void splashHandsOverOnTheEleventhTick();
   void mainMenuStartsOnFirstButtonAndTabsInOrder();
   void windowsAreCentredOnceAndKeepTheirPlace();
+  void aboutShowsTheVersionAndLicenceClearOfEverything_data();
+  void aboutShowsTheVersionAndLicenceClearOfEverything();
 };
 
 // Every window as its look asks: its caption, a fixed size that is its client area's twips, no
@@ -251,6 +256,51 @@ void ShellTest::windowsAreCentredOnceAndKeepTheirPlace() {
   window.hide();
   window.show();
   QCOMPARE(window.pos(), QPoint(37, 41));
+}
+
+void ShellTest::aboutShowsTheVersionAndLicenceClearOfEverything_data() {
+  QTest::addColumn<int>("percent");
+  for (int percent : {100, 300}) QTest::newRow(qPrintable(QString::number(percent))) << percent;
+}
+
+// The two lines under the starfield: whole, inside the window, and over no control, line or
+// picture of the layout, at the smallest and the largest zoom.
+void ShellTest::aboutShowsTheVersionAndLicenceClearOfEverything() {
+  QFETCH(int, percent);
+  UseLayoutFaces();
+  Program program;
+  while (program.registry.zoom().percent() < percent) program.registry.zoom().enlarge();
+  auto& about = program.form<AboutWindow>(FormId::Form10);
+  about.show();
+  QCOMPARE(about.version->text(), QStringLiteral(u"الإصدار " NUMORA_VERSION));
+  for (const char16_t* words :
+       {u"برنامج حر", u"رخصة جنو العمومية، الإصدار 3 أو أي إصدار لاحق", u"دون أي ضمان"})
+    QVERIFY2(about.licence->text().contains(QString::fromUtf16(words)),
+             qPrintable(about.licence->text()));
+
+  const double zoom = program.registry.zoom().factor();
+  std::vector<QRect> taken;
+  for (const Decoration& decoration : about.clientArea()->decorations()) {
+    if (const auto* picture = std::get_if<Picture>(&decoration))
+      taken.push_back(
+          TwipsRect(picture->left, picture->top, picture->width, picture->height, zoom));
+    if (const auto* line = std::get_if<Line>(&decoration))
+      taken.push_back(QRect(TwipsPoint(line->x1, line->y1, zoom),
+                            TwipsPoint(line->x2, line->y2, zoom) + QPoint(1, 1) * qRound(zoom)));
+  }
+  const QRect window(QPoint(), about.clientArea()->size());
+  for (QWidget* control : about.clientArea()->findChildren<QWidget*>())
+    QVERIFY2(window.contains(control->geometry()), qPrintable(control->objectName()));
+  for (QLabel* line : {about.version, about.licence}) {
+    const QSize whole = line->sizeHint();
+    QVERIFY2(line->width() >= whole.width() && line->height() >= whole.height(),
+             qPrintable(line->objectName()));
+    for (QWidget* control : about.clientArea()->findChildren<QWidget*>())
+      QVERIFY2(control == line || !control->geometry().intersects(line->geometry()),
+               qPrintable(line->objectName() + " over " + control->objectName()));
+    for (const QRect& drawn : taken)
+      QVERIFY2(!drawn.intersects(line->geometry()), qPrintable(line->objectName()));
+  }
 }
 
 QTEST_MAIN(ShellTest)
