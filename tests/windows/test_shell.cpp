@@ -1,9 +1,11 @@
 // The application shell: window registry, navigation, ending the program, the splash hand-over,
-// the main menu and the about window, driven through the real windows on the offscreen platform.
+// the main menu, the about window and the program's options, driven through the real windows on
+// the offscreen platform.
 #include <QAction>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
@@ -66,6 +68,8 @@ class ShellTest : public QObject {
   void windowsAreCentredOnceAndKeepTheirPlace();
   void aboutShowsTheVersionAndLicenceClearOfEverything_data();
   void aboutShowsTheVersionAndLicenceClearOfEverything();
+  void optionsPrintAndEnd_data();
+  void optionsPrintAndEnd();
 };
 
 // Every window as its look asks: its caption, a fixed size that is its client area's twips, no
@@ -301,6 +305,39 @@ void ShellTest::aboutShowsTheVersionAndLicenceClearOfEverything() {
     for (const QRect& drawn : taken)
       QVERIFY2(!drawn.intersects(line->geometry()), qPrintable(line->objectName()));
   }
+}
+
+void ShellTest::optionsPrintAndEnd_data() {
+  QTest::addColumn<QString>("option");
+  QTest::addColumn<int>("status");
+  QTest::addColumn<QStringList>("printed");
+  const QString version = QStringLiteral("Numora " NUMORA_VERSION);
+  QTest::newRow("version") << "--version" << 0 << QStringList{version};
+  QTest::newRow("short version") << "-v" << 0 << QStringList{version};
+  QTest::newRow("help") << "--help" << 0
+                        << QStringList{version, u"مساعد في رياضيات المدرسة"_qs, "-h, --help",
+                                       "--help-all", "-v, --version"};
+  QTest::newRow("Qt's own too") << "--help-all" << 0 << QStringList{"--platform", "--reverse"};
+  QTest::newRow("unknown") << "--no-such-option" << 1 << QStringList{};
+}
+
+// The program itself, started with an option: it writes what the option asks for and ends, with
+// no window (a window would keep it running).
+void ShellTest::optionsPrintAndEnd() {
+#ifndef NUMORA_PROGRAM
+  QSKIP("The program is started only where the tests run on the machine they were built for.");
+#else
+  QFETCH(QString, option);
+  QFETCH(int, status);
+  QFETCH(QStringList, printed);
+  QProcess numora;
+  numora.start(QStringLiteral(NUMORA_PROGRAM), {option});
+  QVERIFY(numora.waitForFinished(30000));
+  QCOMPARE(numora.exitStatus(), QProcess::NormalExit);
+  QCOMPARE(numora.exitCode(), status);
+  const QString out = QString::fromUtf8(numora.readAllStandardOutput());
+  for (const QString& words : printed) QVERIFY2(out.contains(words), qPrintable(out));
+#endif
 }
 
 QTEST_MAIN(ShellTest)
