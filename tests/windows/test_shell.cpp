@@ -1,7 +1,8 @@
 // The application shell: window registry, navigation, ending the program, the splash hand-over,
-// the main menu, the about window and the program's options, driven through the real windows on
-// the offscreen platform.
+// the main menu, the about and help windows and the program's options, driven through the real
+// windows on the offscreen platform.
 #include <QAction>
+#include <QKeySequence>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -9,10 +10,14 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
+#include <QTextBrowser>
 #include <QTimer>
 #include <QtTest>
+#include <set>
 
 #include "app/AboutWindow.h"
+#include "app/HelpWindow.h"
 #include "app/MainMenuWindow.h"
 #include "app/SplashWindow.h"
 #include "tests/windows/Harness.h"
@@ -68,6 +73,8 @@ class ShellTest : public QObject {
   void windowsAreCentredOnceAndKeepTheirPlace();
   void aboutShowsTheVersionAndLicenceClearOfEverything_data();
   void aboutShowsTheVersionAndLicenceClearOfEverything();
+  void f1OpensOneHelpWindowFromEveryWindow();
+  void helpNamesEveryWindowAndKey();
   void optionsPrintAndEnd_data();
   void optionsPrintAndEnd();
 };
@@ -305,6 +312,63 @@ void ShellTest::aboutShowsTheVersionAndLicenceClearOfEverything() {
     for (const QRect& drawn : taken)
       QVERIFY2(!drawn.intersects(line->geometry()), qPrintable(line->objectName()));
   }
+}
+
+// F1 opens the help from every kind of window, the same window each time, in front; Escape
+// closes it.
+void ShellTest::f1OpensOneHelpWindowFromEveryWindow() {
+  Program program;
+  HelpWindow* help = nullptr;
+  for (FormId id : {FormId::Form1, FormId::Form5, FormId::Form16, FormId::Form10, FormId::Form3}) {
+    FormWindow& window = program.registry.form(id);
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QTest::keyClick(window.focusWidget() ? window.focusWidget() : &window, Qt::Key_F1);
+    QVERIFY2(program.registry.help() != nullptr, qPrintable(window.objectName()));
+    if (help == nullptr) help = program.registry.help();
+    QCOMPARE(program.registry.help(), help);
+    QVERIFY(help->isVisible());
+    QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(help));
+    QCOMPARE(help->objectName(), u"HelpWindow"_qs);
+    QCOMPARE(help->windowTitle(), u"المساعدة"_qs);
+    QCOMPARE(help->layoutDirection(), Qt::RightToLeft);
+    QVERIFY(help->text->isReadOnly());
+    if (id == FormId::Form10) continue;  // open still when F1 comes again
+    QTest::keyClick(help->text, Qt::Key_Escape);
+    QVERIFY(!help->isVisible());
+    QVERIFY(window.isVisible());  // the window it was opened from stays
+  }
+  QCOMPARE(program.end.calls, 0);
+  QVERIFY(program.messages.shown.empty());
+  int helps = 0;
+  for (QWidget* top : QApplication::topLevelWidgets()) helps += top->objectName() == "HelpWindow";
+  QCOMPARE(helps, 1);
+}
+
+// The help describes every window of the main menu by its caption there, and names every key a
+// window takes (its shortcuts) and the zoom's and the settings' keys, as Qt writes them.
+void ShellTest::helpNamesEveryWindowAndKey() {
+  Program program;
+  program.registry.openHelp();
+  const QString help = program.registry.help()->text->toPlainText();
+  auto& menu = program.form<MainMenuWindow>(FormId::Form1);
+  for (const QPushButton* button : menu.findChildren<QPushButton*>())
+    if (button != menu.aboutButton && button != menu.exitButton)
+      QVERIFY2(help.contains(button->text()), qPrintable(button->text()));
+
+  std::set<QString> keys;
+  for (FormId id : {FormId::Form1, FormId::Form5, FormId::Form10, FormId::Form16})
+    for (const QShortcut* shortcut : program.registry.form(id).findChildren<QShortcut*>())
+      keys.insert(shortcut->key().toString(QKeySequence::PortableText));
+  // The windows' own keys are all there to be named.
+  for (const char* key : {"F1", "F2", "F3", "F4", "Ctrl+P", "Ctrl+Alt+P", "Ctrl+Shift+P"})
+    QVERIFY2(keys.count(QString::fromLatin1(key)) == 1, key);
+  for (const QKeySequence& key :
+       {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Minus),
+        QKeySequence(Qt::CTRL | Qt::Key_0), QKeySequence(Qt::CTRL | Qt::Key_Comma)})
+    keys.insert(key.toString(QKeySequence::PortableText));
+  for (const QString& key : keys) QVERIFY2(help.contains(key), qPrintable(key));
 }
 
 void ShellTest::optionsPrintAndEnd_data() {
