@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "app/AboutWindow.h"
+#include "app/HelpWindow.h"
 #include "app/MainMenuWindow.h"
 #include "app/SplashWindow.h"
 #include "app/WorksheetDialog.h"
@@ -38,7 +39,8 @@ Registry::Registry(ProgramEnd& programEnd, MessageBoxes& messages, Notation regi
                .numerals = region.numerals(),
                .zoom = &zoom_,
                .formulas = &formulas_,
-               .openWorksheet = [this](QWidget& from) { openWorksheet(from); }} {}
+               .openWorksheet = [this](QWidget& from) { openWorksheet(from); },
+               .openHelp = [this] { openHelp(); }} {}
 
 Registry::~Registry() = default;
 
@@ -68,6 +70,11 @@ void Registry::openWorksheet(QWidget& from) {
   worksheet_->show();
   worksheet_->raise();
   worksheet_->activateWindow();
+}
+
+void Registry::openHelp() {
+  if (!help_) help_ = std::make_unique<HelpWindow>(&zoom_);
+  help_->open();
 }
 
 FormWindow* Registry::created(FormId form) const { return slots_[Slot(form)].get(); }

@@ -13,6 +13,7 @@ class QWidget;
 
 namespace numora {
 
+class HelpWindow;
 class WorksheetDialog;
 
 // The sixteen single-instance window slots. A slot is filled the first time its window is asked
@@ -40,6 +41,10 @@ class Registry final : public Navigator {
   void openWorksheet(QWidget& from);
   // The dialog, or nullptr while it has not been opened.
   WorksheetDialog* worksheet() const { return worksheet_.get(); }
+  // The help window, opened or brought to the front again.
+  void openHelp();
+  // The help window, or nullptr while it has not been opened.
+  HelpWindow* help() const { return help_.get(); }
 
  private:
   std::unique_ptr<FormWindow> create(FormId form);
@@ -51,6 +56,8 @@ class Registry final : public Navigator {
   std::array<std::unique_ptr<FormWindow>, kFormCount> slots_;
   // Made at its first opening, after the windows it asks for work, and gone before them.
   std::unique_ptr<WorksheetDialog> worksheet_;
+  // Made at its first opening, and gone before the zoom it follows.
+  std::unique_ptr<HelpWindow> help_;
 };
 
 }  // namespace numora

@@ -7,12 +7,14 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLocale>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QSettings>
+#include <QShortcut>
 #include <QSpinBox>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -233,6 +235,11 @@ WorksheetDialog::WorksheetDialog(const FormContext& context,
     };
     follow();
     connect(zoom, &Zoom::changed, this, follow);
+  }
+  // F1 opens the program's help here too.
+  if (context.openHelp) {
+    auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(help, &QShortcut::activated, this, [this] { context_.openHelp(); });
   }
 }
 

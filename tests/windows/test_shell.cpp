@@ -1,18 +1,28 @@
-// The application shell: window registry, navigation, ending the program, the splash hand-over
-// and the main menu, driven through the real windows on the offscreen platform.
+// The application shell: window registry, navigation, ending the program, the splash hand-over,
+// the main menu, the about and help windows and the program's options, driven through the real
+// windows on the offscreen platform.
 #include <QAction>
+#include <QKeySequence>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
+#include <QTextBrowser>
 #include <QTimer>
 #include <QtTest>
+#include <set>
 
+#include "app/AboutWindow.h"
+#include "app/HelpWindow.h"
 #include "app/MainMenuWindow.h"
 #include "app/SplashWindow.h"
 #include "tests/windows/Harness.h"
 #include "ui/frame/Twips.h"
+#include "ui/platform/Faces.h"
 
 using namespace numora;
 using numora::testing::Program;
@@ -61,6 +71,12 @@ class ShellTest : public QObject {
   void splashHandsOverOnTheEleventhTick();
   void mainMenuStartsOnFirstButtonAndTabsInOrder();
   void windowsAreCentredOnceAndKeepTheirPlace();
+  void aboutShowsTheVersionAndLicenceClearOfEverything_data();
+  void aboutShowsTheVersionAndLicenceClearOfEverything();
+  void f1OpensOneHelpWindowFromEveryWindow();
+  void helpNamesEveryWindowAndKey();
+  void optionsPrintAndEnd_data();
+  void optionsPrintAndEnd();
 };
 
 // Every window as its look asks: its caption, a fixed size that is its client area's twips, no
@@ -251,6 +267,141 @@ void ShellTest::windowsAreCentredOnceAndKeepTheirPlace() {
   window.hide();
   window.show();
   QCOMPARE(window.pos(), QPoint(37, 41));
+}
+
+void ShellTest::aboutShowsTheVersionAndLicenceClearOfEverything_data() {
+  QTest::addColumn<int>("percent");
+  for (int percent : {100, 300}) QTest::newRow(qPrintable(QString::number(percent))) << percent;
+}
+
+// The two lines under the starfield: whole, inside the window, and over no control, line or
+// picture of the layout, at the smallest and the largest zoom.
+void ShellTest::aboutShowsTheVersionAndLicenceClearOfEverything() {
+  QFETCH(int, percent);
+  UseLayoutFaces();
+  Program program;
+  while (program.registry.zoom().percent() < percent) program.registry.zoom().enlarge();
+  auto& about = program.form<AboutWindow>(FormId::Form10);
+  about.show();
+  QCOMPARE(about.version->text(), QStringLiteral(u"الإصدار " NUMORA_VERSION));
+  for (const char16_t* words :
+       {u"برنامج حر", u"رخصة جنو العمومية، الإصدار 3 أو أي إصدار لاحق", u"دون أي ضمان"})
+    QVERIFY2(about.licence->text().contains(QString::fromUtf16(words)),
+             qPrintable(about.licence->text()));
+
+  const double zoom = program.registry.zoom().factor();
+  std::vector<QRect> taken;
+  for (const Decoration& decoration : about.clientArea()->decorations()) {
+    if (const auto* picture = std::get_if<Picture>(&decoration))
+      taken.push_back(
+          TwipsRect(picture->left, picture->top, picture->width, picture->height, zoom));
+    if (const auto* line = std::get_if<Line>(&decoration))
+      taken.push_back(QRect(TwipsPoint(line->x1, line->y1, zoom),
+                            TwipsPoint(line->x2, line->y2, zoom) + QPoint(1, 1) * qRound(zoom)));
+  }
+  const QRect window(QPoint(), about.clientArea()->size());
+  for (QWidget* control : about.clientArea()->findChildren<QWidget*>())
+    QVERIFY2(window.contains(control->geometry()), qPrintable(control->objectName()));
+  for (QLabel* line : {about.version, about.licence}) {
+    const QSize whole = line->sizeHint();
+    QVERIFY2(line->width() >= whole.width() && line->height() >= whole.height(),
+             qPrintable(line->objectName()));
+    for (QWidget* control : about.clientArea()->findChildren<QWidget*>())
+      QVERIFY2(control == line || !control->geometry().intersects(line->geometry()),
+               qPrintable(line->objectName() + " over " + control->objectName()));
+    for (const QRect& drawn : taken)
+      QVERIFY2(!drawn.intersects(line->geometry()), qPrintable(line->objectName()));
+  }
+}
+
+// F1 opens the help from every kind of window, the same window each time, in front; Escape
+// closes it.
+void ShellTest::f1OpensOneHelpWindowFromEveryWindow() {
+  Program program;
+  HelpWindow* help = nullptr;
+  for (FormId id : {FormId::Form1, FormId::Form5, FormId::Form16, FormId::Form10, FormId::Form3}) {
+    FormWindow& window = program.registry.form(id);
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QTest::keyClick(window.focusWidget() ? window.focusWidget() : &window, Qt::Key_F1);
+    QVERIFY2(program.registry.help() != nullptr, qPrintable(window.objectName()));
+    if (help == nullptr) help = program.registry.help();
+    QCOMPARE(program.registry.help(), help);
+    QVERIFY(help->isVisible());
+    QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(help));
+    QCOMPARE(help->objectName(), u"HelpWindow"_qs);
+    QCOMPARE(help->windowTitle(), u"المساعدة"_qs);
+    QCOMPARE(help->layoutDirection(), Qt::RightToLeft);
+    QVERIFY(help->text->isReadOnly());
+    if (id == FormId::Form10) continue;  // open still when F1 comes again
+    QTest::keyClick(help->text, Qt::Key_Escape);
+    QVERIFY(!help->isVisible());
+    QVERIFY(window.isVisible());  // the window it was opened from stays
+  }
+  QCOMPARE(program.end.calls, 0);
+  QVERIFY(program.messages.shown.empty());
+  int helps = 0;
+  for (QWidget* top : QApplication::topLevelWidgets()) helps += top->objectName() == "HelpWindow";
+  QCOMPARE(helps, 1);
+}
+
+// The help describes every window of the main menu by its caption there, and names every key a
+// window takes (its shortcuts) and the zoom's and the settings' keys, as Qt writes them.
+void ShellTest::helpNamesEveryWindowAndKey() {
+  Program program;
+  program.registry.openHelp();
+  const QString help = program.registry.help()->text->toPlainText();
+  auto& menu = program.form<MainMenuWindow>(FormId::Form1);
+  for (const QPushButton* button : menu.findChildren<QPushButton*>())
+    if (button != menu.aboutButton && button != menu.exitButton)
+      QVERIFY2(help.contains(button->text()), qPrintable(button->text()));
+
+  std::set<QString> keys;
+  for (FormId id : {FormId::Form1, FormId::Form5, FormId::Form10, FormId::Form16})
+    for (const QShortcut* shortcut : program.registry.form(id).findChildren<QShortcut*>())
+      keys.insert(shortcut->key().toString(QKeySequence::PortableText));
+  // The windows' own keys are all there to be named.
+  for (const char* key : {"F1", "F2", "F3", "F4", "Ctrl+P", "Ctrl+Alt+P", "Ctrl+Shift+P"})
+    QVERIFY2(keys.count(QString::fromLatin1(key)) == 1, key);
+  for (const QKeySequence& key :
+       {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Minus),
+        QKeySequence(Qt::CTRL | Qt::Key_0), QKeySequence(Qt::CTRL | Qt::Key_Comma)})
+    keys.insert(key.toString(QKeySequence::PortableText));
+  for (const QString& key : keys) QVERIFY2(help.contains(key), qPrintable(key));
+}
+
+void ShellTest::optionsPrintAndEnd_data() {
+  QTest::addColumn<QString>("option");
+  QTest::addColumn<int>("status");
+  QTest::addColumn<QStringList>("printed");
+  const QString version = QStringLiteral("Numora " NUMORA_VERSION);
+  QTest::newRow("version") << "--version" << 0 << QStringList{version};
+  QTest::newRow("short version") << "-v" << 0 << QStringList{version};
+  QTest::newRow("help") << "--help" << 0
+                        << QStringList{version, u"مساعد في رياضيات المدرسة"_qs, "-h, --help",
+                                       "--help-all", "-v, --version"};
+  QTest::newRow("Qt's own too") << "--help-all" << 0 << QStringList{"--platform", "--reverse"};
+  QTest::newRow("unknown") << "--no-such-option" << 1 << QStringList{};
+}
+
+// The program itself, started with an option: it writes what the option asks for and ends, with
+// no window (a window would keep it running).
+void ShellTest::optionsPrintAndEnd() {
+#ifndef NUMORA_PROGRAM
+  QSKIP("The program is started only where the tests run on the machine they were built for.");
+#else
+  QFETCH(QString, option);
+  QFETCH(int, status);
+  QFETCH(QStringList, printed);
+  QProcess numora;
+  numora.start(QStringLiteral(NUMORA_PROGRAM), {option});
+  QVERIFY(numora.waitForFinished(30000));
+  QCOMPARE(numora.exitStatus(), QProcess::NormalExit);
+  QCOMPARE(numora.exitCode(), status);
+  const QString out = QString::fromUtf8(numora.readAllStandardOutput());
+  for (const QString& words : printed) QVERIFY2(out.contains(words), qPrintable(out));
+#endif
 }
 
 QTEST_MAIN(ShellTest)

@@ -4,11 +4,13 @@
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -64,6 +66,11 @@ FormWindow::FormWindow(const FormContext& context, const FormLook& look)
   layout->setSizeConstraint(QLayout::SetFixedSize);
   clientArea()->setFixedSize(TwipsSize(look.clientWidth, look.clientHeight));
   layout->addWidget(clientArea());
+
+  if (context.openHelp) {
+    auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(help, &QShortcut::activated, this, [this] { run(context_.openHelp); });
+  }
 
   if (context.zoom != nullptr) {
     context.zoom->follow(*this);

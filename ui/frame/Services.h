@@ -52,6 +52,8 @@ struct FormContext {
   // Opens the worksheet of a topic window's exercises, for the window that asks; none: the
   // program prints no worksheets.
   std::function<void(QWidget& window)> openWorksheet;
+  // Opens the program's help, which F1 asks for in every window; none: F1 does nothing.
+  std::function<void()> openHelp;
 };
 
 // The caption of every message box.
