@@ -97,9 +97,12 @@ std::u16string IntegerToText(std::int16_t value, Numerals numerals) {
 std::u16string RoundedToText(double value, int places, Numerals numerals) {
   const std::u16string full = NumberToText(value, numerals);
   if (!std::isfinite(value) || full.find(u'E') != full.npos) return full;
+  // The window's own text has no more places than asked for: it is the answer as it is.
+  const std::size_t mark = full.find(numerals.separator);
+  if (mark == full.npos || full.size() - mark - 1 <= static_cast<std::size_t>(places)) return full;
   const double scale = std::pow(10.0, places);
   const double rounded = std::round(value * scale) / scale;
-  if (rounded == 0 || std::abs(value * scale) >= 1E15 || rounded == value) return full;
+  if (rounded == 0 || std::abs(value * scale) >= 1E15) return full;
   // Every place the answer is rounded to is written, a last zero too: 0.70.
   char buffer[32];
   const auto written = std::to_chars(std::begin(buffer), std::end(buffer), rounded,

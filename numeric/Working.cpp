@@ -212,12 +212,16 @@ class Reduction {
     return Rebuilt(expr, std::move(operands));
   }
 
-  Expr operations(const Expr& expr) {
+  // A product is done whole, once each of its factors is a number: the factors that are
+  // numbers already wait for the others ("4/3 × 3.14 × 2³" becomes "4/3 × 3.14 × 8", never
+  // "4.18666666666667 × 8"), so that a fraction is kept to the last step.
+  Expr operations(const Expr& expr, bool inProduct = false) {
     if (IsNumber(expr)) return expr;
-    if (Ready(expr)) return Done(expr);
+    const bool product = expr.kind() == Kind::Multiply;
+    if (Ready(expr) && !(inProduct && product)) return Done(expr);
     std::vector<Expr> operands;
     for (std::size_t i = 0; i < expr.operandCount(); ++i)
-      operands.push_back(operations(expr.operand(i)));
+      operands.push_back(operations(expr.operand(i), product && i == 0));
     return Rebuilt(expr, std::move(operands));
   }
 
