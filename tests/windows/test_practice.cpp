@@ -63,18 +63,6 @@ QStringList Looks(const QWidget& window) {
   return texts;
 }
 
-// Tab from the focus until the named control has it, as a pupil does.
-bool TabTo(QWidget& window, const char* name) {
-  for (int i = 0; i < 40; ++i) {
-    QWidget* focus = QApplication::focusWidget();
-    if (focus == nullptr) return false;
-    if (focus->objectName() == QLatin1String(name)) return true;
-    QTest::keyClick(focus, Qt::Key_Tab);
-  }
-  return window.focusWidget() != nullptr &&
-         window.focusWidget()->objectName() == QLatin1String(name);
-}
-
 void TypeAnswer(QLineEdit* box, const QString& text) {
   QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
   QTest::keyClick(box, Qt::Key_Delete);
