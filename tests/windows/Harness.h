@@ -120,6 +120,18 @@ inline bool Type(FormWindow& window, const QStringList& inputs) {
   return true;
 }
 
+// Tab from the focus until the named control has it, as a pupil does.
+bool TabTo(QWidget& window, const char* name) {
+  for (int i = 0; i < 40; ++i) {
+    QWidget* focus = QApplication::focusWidget();
+    if (focus == nullptr) return false;
+    if (focus->objectName() == QLatin1String(name)) return true;
+    QTest::keyClick(focus, Qt::Key_Tab);
+  }
+  return window.focusWidget() != nullptr &&
+         window.focusWidget()->objectName() == QLatin1String(name);
+}
+
 // The button that computes ("احسب", or "حساب"): Command2 in the Pythagoras and sphere windows,
 // Command1 elsewhere.
 inline QPushButton* CalculateButton(Program& program, FormId id) {

@@ -1,9 +1,13 @@
 // The program's zoom: Ctrl and +, - and 0 from any window enlarge, shrink and reset every window
 // of the program together, hidden ones and ones made later too, from 100 % to 300 %; back at
-// 100 % each window is exactly as it was made.
+// 100 % each window is exactly as it was made; and at every zoom a topic window in practice stays
+// on the screen.
+#include <QAbstractScrollArea>
 #include <QLayout>
 #include <QLineEdit>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QtTest>
 #include <cmath>
 
@@ -12,6 +16,9 @@
 #include "ui/frame/Twips.h"
 #include "ui/frame/Zoom.h"
 #include "ui/platform/Faces.h"
+#include "ui/solution/PracticePane.h"
+#include "ui/solution/SolutionPanel.h"
+#include "ui/solution/TopicWindow.h"
 
 using namespace numora;
 using numora::testing::Program;
@@ -37,9 +44,11 @@ std::vector<Seen> Look(FormWindow& window) {
   std::vector<Seen> seen{
       {"window", QRect({}, window.size()), Size(window.font()), window.accessibleName(), false}};
   for (QWidget* widget : window.findChildren<QWidget*>())
-    // Not a menu, nor what is put away, nor Qt's own parts (a menu bar's extension).
+    // Not a menu, nor what is put away, nor Qt's own parts (a menu bar's extension, a scroll
+    // area's bars, which show where the screen is too small for what a window holds).
     if (!widget->isWindow() && widget->isVisibleTo(&window) &&
-        !widget->objectName().startsWith("qt_"))
+        !widget->objectName().startsWith("qt_") &&
+        !widget->parentWidget()->objectName().startsWith("qt_scrollarea_"))
       seen.push_back({widget->metaObject()->className() + (':' + widget->objectName()),
                       widget->geometry(), Size(widget->font()), widget->accessibleName(),
                       !LayoutTwips(widget).isNull()});
@@ -70,6 +79,19 @@ void Press(FormWindow& window, Qt::Key key, Qt::KeyboardModifiers modifiers) {
   QTest::keyClick(target, key, Qt::ControlModifier | modifiers);
 }
 
+// Why a control cannot be seen whole, off the screen or outside the view of a scroll area it
+// stands in; empty where it can.
+QString OutOfSight(const QWidget* control, const QRect& screen) {
+  if (!screen.contains(QRect(control->mapToGlobal(QPoint()), control->size())))
+    return control->objectName() + QStringLiteral(" off the screen");
+  for (const QWidget* widget = control->parentWidget(); widget; widget = widget->parentWidget())
+    if (const auto* area = qobject_cast<const QAbstractScrollArea*>(widget);
+        area && !area->viewport()->rect().contains(
+                    QRect(control->mapTo(area->viewport(), QPoint()), control->size())))
+      return control->objectName() + QStringLiteral(" out of its view");
+  return {};
+}
+
 }  // namespace
 
 class ZoomTest : public QObject {
@@ -82,6 +104,12 @@ class ZoomTest : public QObject {
   void aWindowMadeLaterIsMadeAtTheZoom_data() { everyWindowZoomsTogether_data(); }
   void aWindowMadeLaterIsMadeAtTheZoom();
   void aLayoutPixelIsZoomTimesDevicePixels();
+  // On a screen of 1920 × 1080, every topic window in practice, zoomed to each step from the
+  // keyboard, lies on the screen: just begun, after a wrong answer and its hint, and with the
+  // solution shown in the panel; each answer box and the check, hint and solution buttons, reached
+  // with Tab, is in view.
+  void practiceStaysOnTheScreen_data();
+  void practiceStaysOnTheScreen();
 };
 
 void ZoomTest::everyWindowZoomsTogether_data() {
@@ -122,7 +150,10 @@ void ZoomTest::everyWindowZoomsTogether() {
       const Seen& was = fresh[n - 1][i];
       const Seen& is = zoomed[i];
       QCOMPARE(is.accessibleName, was.accessibleName);
-      if (!is.fromRow && i != 0) continue;
+      // A topic window's pane and panel go where the screen has room for them: its own size is
+      // the screen's business (practiceStaysOnTheScreen).
+      const bool topic = dynamic_cast<TopicWindow*>(&window) != nullptr;
+      if (!is.fromRow && (i != 0 || topic)) continue;
       // Three times as large, give or take the rounding of each pixel; a width may follow a text's
       // (a label sized to it), whose face is hinted at each size: under Windows' rendering an
       // 8-point text is up to a third wider than a third of its 24-point width.
@@ -194,6 +225,65 @@ void ZoomTest::aLayoutPixelIsZoomTimesDevicePixels() {
         QVERIFY2(picture->pixmap(density).width() / double(Px(picture->width)) >=
                      std::min(density, 3.0) - 0.01,
                  qPrintable(picture->resource));
+}
+
+void ZoomTest::practiceStaysOnTheScreen_data() {
+  QTest::addColumn<FormId>("id");
+  QTest::addColumn<int>("percent");
+  for (const FormId id : testing::kTopicWindows)
+    for (const int percent : {100, 125, 150, 175, 200, 250, 300})
+      QTest::addRow("Form%d at %d %%", static_cast<int>(id), percent) << id << percent;
+}
+
+void ZoomTest::practiceStaysOnTheScreen() {
+  QFETCH(FormId, id);
+  QFETCH(int, percent);
+  const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+  if (screen.width() < 1920 || screen.height() < 1080)
+    QSKIP("The screen is smaller than 1920 x 1080 (test_zoom is given one of that size)");
+  Program program;
+  program.registry.show(id);
+  auto& window = program.form<TopicWindow>(id);
+  window.activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(&window));
+  testing::Calculate(program, id);  // the solution panel opens
+  QTest::keyClick(window.focusWidget(), Qt::Key_F4);
+  PracticePane& pane = *window.practicePane();
+  // A run of the row's own, the same at every run of the test.
+  pane.seedBox()->selectAll();
+  QTest::keyClicks(pane.seedBox(), QByteArray::number(static_cast<int>(id) * 1000 + percent));
+  QTest::keyClick(pane.seedBox(), Qt::Key_Return);
+  while (program.registry.zoom().percent() < percent) Press(window, Qt::Key_Equal, Qt::NoModifier);
+  QStringList controls;
+  for (std::size_t i = 0; pane.answerBox(i) != nullptr; ++i)
+    controls << pane.answerBox(i)->objectName();
+  controls << "PracticeCheck"
+           << "PracticeHintButton"
+           << "PracticeSolution";
+
+  for (const QString stage : {"begun", "hinted", "solved"}) {
+    if (stage == "hinted") {
+      pane.answerBox(0)->setFocus();
+      QTest::keyClicks(pane.answerBox(0), "987654.321");  // no exercise's answer
+      QTest::keyClick(pane.answerBox(0), Qt::Key_Return);
+      QVERIFY(pane.findChild<QWidget*>("PracticeHint")->isVisible());
+    } else if (stage == "solved") {
+      pane.solutionButton()->click();
+      QVERIFY(window.solutionPanel()->isOpen());
+    }
+    const QString where = QStringLiteral("%1, %2: ").arg(QTest::currentDataTag(), stage);
+    QTRY_VERIFY2(screen.contains(window.frameGeometry()),
+                 qPrintable(where + Text(window.frameGeometry())));
+    // Scroll bars only where the screen is too small for what the window holds.
+    const auto* view = window.findChild<QScrollArea*>("TopicView");
+    QCOMPARE(view->verticalScrollBar()->isVisible() || view->horizontalScrollBar()->isVisible(),
+             !view->rect().contains(view->widget()->rect()));
+    for (const QString& name : controls) {
+      QVERIFY2(testing::TabTo(window, qPrintable(name)), qPrintable(where + name));
+      QTRY_VERIFY2(OutOfSight(window.focusWidget(), screen).isEmpty(),
+                   qPrintable(where + OutOfSight(window.focusWidget(), screen)));
+    }
+  }
 }
 
 QTEST_MAIN(ZoomTest)

@@ -251,9 +251,14 @@ void PracticePane::fitHeight() {
   // The window takes its size from its parts' size hints, which know nothing of wrapped lines:
   // the pane says its height for its width itself.
   layout()->invalidate();
-  setFixedHeight(layout()->hasHeightForWidth() ? layout()->heightForWidth(width())
-                                               : layout()->sizeHint().height());
+  const int height = layout()->hasHeightForWidth() ? layout()->heightForWidth(width())
+                                                   : layout()->sizeHint().height();
+  if (height == this->height() && height == minimumHeight() && height == maximumHeight()) return;
+  setFixedHeight(height);
+  host_.paneResized();
 }
+
+int PracticePane::narrowest() const { return layout()->minimumSize().width(); }
 
 void PracticePane::setDirection(FormulaDirection direction) {
   direction_ = direction;

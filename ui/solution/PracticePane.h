@@ -28,6 +28,8 @@ class PracticeHost {
   virtual void endExercises() = 0;
   virtual std::u16string nameOf(FieldId field) const = 0;
   virtual void say(const QString& sentence) = 0;
+  // The pane has a new height (a hint shown, practice begun or ended): the window places it again.
+  virtual void paneResized() = 0;
 };
 
 // The slim bar under a topic window's layout: "تدرّب" starts practice, "ورقة تمارين" asks the
@@ -42,6 +44,8 @@ class PracticePane final : public QWidget {
   // Sizes the bar or pane to the layout's width at the window's font: as high as its wrapped
   // sentences need, its boxes as wide as the numbers they take.
   void fit(int width, double zoom);
+  // The least width its controls take as the last fit arranged them.
+  int narrowest() const;
   // The direction a hint's step is set in, the program's.
   void setDirection(FormulaDirection direction);
 

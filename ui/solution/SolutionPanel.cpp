@@ -361,10 +361,18 @@ void SolutionPanel::drawFigure() {
     figure_->setFigure(FigureOfSolution(solution_, figureOf_, notation_));
 }
 
+void SolutionPanel::setOpenHeight(int height) {
+  if (std::max(height, smallestHeight()) == openHeight_) return;
+  openHeight_ = std::max(height, smallestHeight());
+  fitHeight();
+}
+
+int SolutionPanel::smallestHeight() const { return qRound(kSmallestHeight * zoom_); }
+
 void SolutionPanel::setZoom(double zoom, int height) {
   zoom_ = zoom;
   const auto pixels = [zoom](int layoutPixels) { return qRound(layoutPixels * zoom); };
-  openHeight_ = std::max(height, pixels(kSmallestHeight));
+  openHeight_ = std::max(height, smallestHeight());
   fitHeight();
   text_->setFixedWidth(pixels(kTextWidth));
   figure_->setFixedWidth(pixels(kFigureWidth));

@@ -83,6 +83,10 @@ class SolutionPanel : public QWidget {
   void setDirection(FormulaDirection direction);
   // The width of the panel when it is open, at the zoom.
   int openWidth() const;
+  // The height of the open panel: the layout's beside it, what the screen has left below it; never
+  // less than its smallest at the zoom, which shows a few lines of the steps and a figure.
+  void setOpenHeight(int height);
+  int smallestHeight() const;
   // Below the layout rather than beside it: closed, it is only as high as its button.
   void setBelow(bool below);
 

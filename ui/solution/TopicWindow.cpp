@@ -1,14 +1,18 @@
 #include "ui/solution/TopicWindow.h"
 
+#include <QApplication>
 #include <QBoxLayout>
 #include <QCheckBox>
+#include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QShortcut>
+#include <QStyle>
 #include <QToolButton>
 #include <algorithm>
 
@@ -38,6 +42,37 @@ QWidget* Widget(FieldId id) { return static_cast<QWidget*>(const_cast<void*>(id)
 
 TopicWindow::TopicWindow(const FormContext& context, const FormLook& look)
     : FormWindow(context, look), calculation_(*this, NotationIn(context)) {
+  // The layout and the parts beside and under it stand in a view of their own, which is exactly
+  // as large as they are where the screen holds them and scrolls them where it does not.
+  auto* window = static_cast<QBoxLayout*>(layout());
+  window->removeWidget(clientArea());
+  view_ = new QScrollArea(this);
+  view_->setObjectName(QStringLiteral("TopicView"));
+  view_->setFrameShape(QFrame::NoFrame);
+  view_->setFocusPolicy(Qt::NoFocus);  // no stop of its own for Tab: its controls are the stops
+  parts_ = new QWidget;
+  parts_->setObjectName(QStringLiteral("TopicParts"));
+  column_ = new QVBoxLayout(parts_);
+  column_->setContentsMargins(0, 0, 0, 0);
+  column_->setSpacing(0);
+  column_->setSizeConstraint(QLayout::SetFixedSize);
+  beside_ = new QHBoxLayout;
+  beside_->setSpacing(0);
+  underLayout_ = new QVBoxLayout;
+  underLayout_->setSpacing(0);
+  underLayout_->addWidget(clientArea(), 0, Qt::AlignTop | Qt::AlignLeft);
+  underLayout_->addStretch();
+  beside_->addLayout(underLayout_);
+  column_->addLayout(beside_);
+  view_->setWidget(parts_);
+  window->addWidget(view_);
+  parts_->installEventFilter(this);  // a change of the parts' size fits the view again
+  fitToScreen();
+  // A control that takes the focus, from the keyboard or from the window, is scrolled into view.
+  connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+    if (now != nullptr && parts_->isAncestorOf(now)) showFocus();
+  });
+
   setTextBoxHook([this](QLineEdit* box) { boxAdded(box); });
   auto* key = new QShortcut(QKeySequence(Qt::Key_F2), this);
   connect(key, &QShortcut::activated, this, &TopicWindow::toggleSolution);
@@ -125,42 +160,121 @@ SolutionPanel& TopicWindow::panel() {
       connect(panel_->directionButton(), &QToolButton::clicked, formulas, &FormulaSetting::toggle);
       if (!formulas->settings().kept()) panel_->showNotKept(SettingsStore::kNotKeptNote);
     }
-    auto* column = static_cast<QBoxLayout*>(layout());
-    beside_ = new QHBoxLayout;
-    beside_->setSpacing(0);
-    if (underLayout_ != nullptr) {
-      // The practice bar stays under the layout, beside the panel too.
-      const int at = column->indexOf(underLayout_);
-      column->removeItem(underLayout_);
-      beside_->addLayout(underLayout_);
-      column->insertLayout(at, beside_);
-    } else {
-      const int at = column->indexOf(clientArea());
-      column->removeWidget(clientArea());
-      beside_->addWidget(clientArea(), 0, Qt::AlignTop | Qt::AlignLeft);
-      column->insertLayout(at, beside_);
-    }
-    arrangePanel();
+    beside_->addWidget(panel_, 0, Qt::AlignTop);
+    arrange();
     panel_->show();
   }
   return *panel_;
 }
 
-void TopicWindow::arrangePanel() {
-  // Beside the layout, on its right, where the screen has room for both; below it where a large
-  // zoom would take the panel off the screen.
+QSize TopicWindow::room() {
   const QScreen* where = screen();
-  const int room = where != nullptr ? where->availableGeometry().width() : 1 << 20;
-  const int frames = frameGeometry().width() - geometry().width();
-  const bool below = clientArea()->width() + panel_->openWidth() + frames > room;
-  auto* column = static_cast<QBoxLayout*>(layout());
-  beside_->removeWidget(panel_);
-  column->removeWidget(panel_);
-  if (below)
-    column->insertWidget(column->indexOf(beside_) + 1, panel_, 0, Qt::AlignLeft);
-  else
-    beside_->addWidget(panel_, 0, Qt::AlignTop);
-  panel_->setBelow(below);
+  if (where == nullptr) return {1 << 20, 1 << 20};
+  framed_ = frameGeometry().size() - geometry().size();
+  QSize frames = framed_;
+  // Before the window manager has framed the window, room for a title bar.
+  if (frames.isNull() && !(windowFlags() & Qt::FramelessWindowHint))
+    frames = QSize(0, style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this));
+  return where->availableGeometry().size() - frames;
+}
+
+void TopicWindow::arrange() {
+  if (arranging_) return;
+  arranging_ = true;
+  const QSize room = this->room();
+  const QSize layout = clientArea()->size();
+  const double zoom = zoomFactor();
+  // The panel beside the layout, on its right, where the screen has room for both; below it where
+  // a large zoom would take the panel off the screen.
+  const bool panelBelow = panel_ != nullptr && layout.width() + panel_->openWidth() > room.width();
+  bool paneBeside = false;
+  if (practice_ != nullptr) {
+    // Practice under the layout, as wide as it, where the screen holds both and the least of a
+    // panel below them; beside the layout where it does not and the room beside is wide enough for
+    // the pane's controls (the window's own scroll bar kept free), and no wider than the layout, so
+    // that it reads as it does under it. Elsewhere it stays under, and the window scrolls.
+    const bool practising = practice_->practising();
+    const int divider = qRound(8 * zoom);
+    if (!practising) paneBeside_ = false;
+    if (!paneBeside_) practice_->fit(layout.width(), zoom);
+    const int panelLeast = panelBelow ? panel_->smallestHeight() : 0;
+    if (practising &&
+        (paneBeside_ || layout.height() + practice_->height() + panelLeast > room.height())) {
+      const int bar = view_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, view_);
+      const int panelBeside = panel_ != nullptr && !panelBelow ? panel_->openWidth() : 0;
+      const int band =
+          std::min(layout.width(), room.width() - layout.width() - divider - bar - panelBeside);
+      if (band > 0) {
+        practice_->fit(band, zoom);
+        paneBeside = practice_->narrowest() <= band;
+      }
+      if (!paneBeside) practice_->fit(layout.width(), zoom);
+    }
+    paneBeside_ = paneBeside;
+    // Absolute: the pane itself reads from the right.
+    constexpr Qt::Alignment kPane = Qt::AlignTop | Qt::AlignLeft | Qt::AlignAbsolute;
+    if (paneBeside && beside_->indexOf(practice_) < 0) {
+      underLayout_->removeWidget(practice_);
+      beside_->insertWidget(beside_->indexOf(divider_) + 1, practice_, 0, kPane);
+    } else if (!paneBeside && underLayout_->indexOf(practice_) < 0) {
+      beside_->removeWidget(practice_);
+      underLayout_->insertWidget(1, practice_, 0, kPane);
+    }
+    divider_->setLineWidth(std::max(1, qRound(zoom)));
+    divider_->setFixedWidth(divider);
+    divider_->setVisible(paneBeside);
+  }
+  if (panel_ != nullptr) {
+    if (panelBelow && beside_->indexOf(panel_) >= 0) {
+      beside_->removeWidget(panel_);
+      column_->addWidget(panel_, 0, Qt::AlignLeft);
+    } else if (!panelBelow && column_->indexOf(panel_) >= 0) {
+      column_->removeWidget(panel_);
+      beside_->addWidget(panel_, 0, Qt::AlignTop);
+    }
+    panel_->setBelow(panelBelow);
+    // Below, the panel takes what the screen has left under the layout and the pane, down to its
+    // smallest; where even that is more than the screen has, the window scrolls.
+    const int pane = practice_ != nullptr ? practice_->height() : 0;
+    const int top = paneBeside ? std::max(layout.height(), pane) : layout.height() + pane;
+    panel_->setOpenHeight(panelBelow ? std::min(layout.height(), room.height() - top)
+                                     : layout.height());
+  }
+  arranging_ = false;
+  fitToScreen();
+}
+
+void TopicWindow::fitToScreen() {
+  if (fitting_) return;
+  fitting_ = true;
+  column_->activate();
+  const QSize parts = parts_->size(), room = this->room();
+  // A scroll bar takes room from the other side, which may then need one too.
+  const int bar = view_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, view_);
+  bool tall = parts.height() > room.height();
+  const bool wide = parts.width() + (tall ? bar : 0) > room.width();
+  tall = parts.height() + (wide ? bar : 0) > room.height();
+  // Shown exactly where they are needed: left to decide, a view whose bars once showed could
+  // keep them for the room they take themselves.
+  view_->setVerticalScrollBarPolicy(tall ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+  view_->setHorizontalScrollBarPolicy(wide ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+  view_->setFixedSize(std::min(parts.width() + (tall ? bar : 0), room.width()),
+                      std::min(parts.height() + (wide ? bar : 0), room.height()));
+  fitting_ = false;
+  showFocus();
+}
+
+void TopicWindow::showFocus() {
+  QWidget* focus = focusWidget();
+  if (focus == nullptr || !parts_->isAncestorOf(focus)) return;
+  // Where the control stands now: the layouts on its way down are brought up to date first.
+  std::vector<QWidget*> path;
+  for (QWidget* widget = focus; widget != parts_; widget = widget->parentWidget())
+    path.push_back(widget);
+  column_->activate();
+  for (auto widget = path.rbegin(); widget != path.rend(); ++widget)
+    if ((*widget)->layout() != nullptr) (*widget)->layout()->activate();
+  view_->ensureWidgetVisible(focus);
 }
 
 void TopicWindow::toggleSolution() {
@@ -169,10 +283,9 @@ void TopicWindow::toggleSolution() {
 }
 
 void TopicWindow::zoomed(double zoom) {
-  if (practice_ != nullptr) practice_->fit(clientArea()->width(), zoom);
-  if (panel_ == nullptr) return;
-  panel_->setZoom(zoom, Px(look().clientHeight, zoom));
-  arrangePanel();
+  paneBeside_ = false;  // placed afresh for the new size
+  if (panel_ != nullptr) panel_->setZoom(zoom, Px(look().clientHeight, zoom));
+  arrange();
 }
 
 void TopicWindow::placeOnScreen() {
@@ -181,16 +294,42 @@ void TopicWindow::placeOnScreen() {
 }
 
 void TopicWindow::keepOnScreen() {
-  // The window grows to the right by the panel; where that would take the panel past the
-  // screen's edge (a centred window on a small school screen), the window moves left as far as
-  // it must, and the layout with it, rather than show the solution cut off.
+  // The window grows to the right by the panel and down by the pane; where that would take them
+  // past the screen's edge (a centred window on a small school screen), the window moves left or
+  // up as far as it must, and the layout with it, rather than show them cut off.
   const QScreen* where = screen();
   if (where == nullptr || !isVisible()) return;
+  fitToScreen();
   layout()->activate();
   const QRect available = where->availableGeometry();
-  const int frames = frameGeometry().width() - geometry().width();
-  const int over = frameGeometry().left() + sizeHint().width() + frames - 1 - available.right();
-  if (over > 0) move(std::max(available.left(), pos().x() - over), pos().y());
+  const QSize framed = sizeHint() + frameGeometry().size() - geometry().size();
+  const QPoint at(
+      std::max(available.left(), std::min(pos().x(), available.right() + 1 - framed.width())),
+      std::max(available.top(), std::min(pos().y(), available.bottom() + 1 - framed.height())));
+  if (at != pos()) move(at);
+}
+
+void TopicWindow::showEvent(QShowEvent* event) {
+  // Placed for the screen it opens on, framed now.
+  arrange();
+  layout()->activate();
+  FormWindow::showEvent(event);
+}
+
+void TopicWindow::resizeEvent(QResizeEvent* event) {
+  FormWindow::resizeEvent(event);
+  keepOnScreen();
+}
+
+void TopicWindow::moveEvent(QMoveEvent* event) {
+  FormWindow::moveEvent(event);
+  // A window manager frames a window once it is shown: the room the frame leaves is known then.
+  if (frameGeometry().size() - geometry().size() != framed_) arrange();
+}
+
+bool TopicWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == parts_ && event->type() == QEvent::Resize) fitToScreen();
+  return FormWindow::eventFilter(watched, event);
 }
 
 void TopicWindow::boxAdded(QLineEdit* box) {
@@ -297,18 +436,18 @@ void TopicWindow::setExercises(ExerciseOf exercises) {
   practice_ = new PracticePane(this, *this, exercises, notation(), formulaDirection(),
                                static_cast<bool>(context().openWorksheet));
   // Under the layout, as wide as it: the window grows by the bar's height alone. The two stay
-  // together where the panel opens beside them.
-  practice_->fit(clientArea()->width(), zoomFactor());
-  auto* column = static_cast<QBoxLayout*>(layout());
-  const int at = column->indexOf(clientArea());
-  column->removeWidget(clientArea());
-  underLayout_ = new QVBoxLayout;
-  underLayout_->setSpacing(0);
-  underLayout_->addWidget(clientArea(), 0, Qt::AlignTop | Qt::AlignLeft);
-  // Absolute: the pane itself reads from the right.
-  underLayout_->addWidget(practice_, 0, Qt::AlignTop | Qt::AlignLeft | Qt::AlignAbsolute);
-  underLayout_->addStretch();
-  column->insertLayout(at, underLayout_);
+  // together where the panel opens beside them; in practice the pane goes where the screen has
+  // room for it (arrange).
+  underLayout_->insertWidget(1, practice_, 0, Qt::AlignTop | Qt::AlignLeft | Qt::AlignAbsolute);
+  // A line between the layout and the pane where the pane stands beside it, so that the pane's
+  // controls at its left end read as the pane's.
+  divider_ = new QFrame(parts_);
+  divider_->setObjectName(QStringLiteral("PracticeDivider"));
+  divider_->setFrameShape(QFrame::VLine);
+  divider_->setFrameShadow(QFrame::Sunken);
+  divider_->hide();
+  beside_->insertWidget(1, divider_);
+  arrange();
   if (QPushButton* worksheet = practice_->worksheetButton())
     onClick(worksheet, [this] { context().openWorksheet(*this); });
   auto* key = new QShortcut(QKeySequence(Qt::Key_F4), this);

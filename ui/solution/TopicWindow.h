@@ -14,11 +14,13 @@
 #include "ui/solution/PracticePane.h"
 #include "ui/solution/Printout.h"
 
+class QFrame;
 class QHBoxLayout;
 class QVBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QScrollArea;
 
 namespace numora {
 
@@ -36,6 +38,10 @@ class SolutionPanel;
 // beside the layout shows the solution of the last one with the window's figure (SolutionPanel);
 // F2 hides and shows it. A window that sets exercises has a bar under its layout to practise
 // them (PracticePane; F4 starts, Escape leaves), and to ask for a worksheet.
+//
+// The window stays on its screen at every zoom: the panel goes below the layout where the screen
+// is too narrow for it beside, the pane beside the layout where the screen is too short for it
+// under, and what the screen still cannot hold scrolls, the control with the focus in view.
 class TopicWindow : public FormWindow, private ResultView, private PracticeHost {
  protected:
   TopicWindow(const FormContext& context, const FormLook& look);
@@ -126,6 +132,10 @@ class TopicWindow : public FormWindow, private ResultView, private PracticeHost 
   void zoomed(double zoom) override;
   void placeOnScreen() override;
   void keyPressEvent(QKeyEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
   // Practice: the window holds an exercise's numbers while it lasts, and gives back what the
   // pupil had when it ends.
@@ -134,16 +144,25 @@ class TopicWindow : public FormWindow, private ResultView, private PracticeHost 
   void endExercises() override;
   std::u16string nameOf(FieldId field) const override { return name(field); }
   void say(const QString& sentence) override { FormWindow::announce(sentence); }
+  void paneResized() override { arrange(); }
   void practiseControls(bool practising);
 
   void boxAdded(QLineEdit* box);
   void boundUndo();
   void noteCut(QLineEdit* box);  // a box read in a click that holds a text cut to its bound
-  // Puts the panel beside the layout, or below it where the screen is too narrow for both.
-  void arrangePanel();
+  // Puts the panel beside the layout, or below it where the screen is too narrow for both, and the
+  // pane under the layout, or beside it where the screen is too short for both; then fits the view
+  // to the screen.
+  void arrange();
+  // The view as large as the window's parts, or as the screen where they are larger: they scroll.
+  void fitToScreen();
+  // Scrolls the control with the focus into view.
+  void showFocus();
+  // The screen's available size less the window's frame (framed_).
+  QSize room();
   void printFailed(const QString& sentence);
   SolutionPanel& panel();
-  // Moves the window left as far as the open panel needs to be on the screen.
+  // Moves the window left and up as far as it needs to be on the screen.
   void keepOnScreen();
 
   Calculation calculation_;
@@ -157,10 +176,19 @@ class TopicWindow : public FormWindow, private ResultView, private PracticeHost 
   std::map<QLineEdit*, int> edits_;  // of each box, since its undo history began
   FigureOf figure_ = nullptr;
   SolutionPanel* panel_ = nullptr;
-  QHBoxLayout* beside_ = nullptr;       // the layout and, where there is room, the panel
+  QScrollArea* view_ = nullptr;         // what the window shows of its parts
+  QWidget* parts_ = nullptr;            // the layout, the pane and the panel, in the view
+  QVBoxLayout* column_ = nullptr;       // of the parts: the row beside, then the panel below
+  QHBoxLayout* beside_ = nullptr;       // the layout and, where there is room, the pane and panel
   QVBoxLayout* underLayout_ = nullptr;  // the layout and the practice bar under it
+  bool arranging_ = false, fitting_ = false;
+  QSize framed_;  // the frame the window's parts were last arranged for
+  // The pane went beside the layout: it stays there until practice ends or the zoom changes,
+  // rather than jump as its hints come and go.
+  bool paneBeside_ = false;
   QPushButton* calculateButton_ = nullptr;
   PracticePane* practice_ = nullptr;
+  QFrame* divider_ = nullptr;  // between the layout and the pane beside it
   // What practice changed, to be given back: each field as the pupil left it, the panel, and
   // how to set back what each exercise prepared, latest first.
   struct KeptField {
