@@ -76,7 +76,12 @@ std::vector<Math> RowParts(const Math& row, const Notation& notation) {
 std::u16string Notation::letter(std::u16string_view name) const {
   const Letter* found = Find(name);
   if (found == nullptr) return std::u16string(name);
-  return std::u16string(latin() ? found->latin : found->arabic);
+  if (latin()) return std::u16string(found->latin);
+  // A letter's index in the notation's digits: "ق١", or "ق1" with Western digits.
+  std::u16string arabic(found->arabic);
+  for (char16_t& c : arabic)
+    if (c >= u'\u0660' && c <= u'\u0669') c = static_cast<char16_t>(zero + (c - u'\u0660'));
+  return arabic;
 }
 
 bool Notation::isLetter(std::u16string_view name) const {

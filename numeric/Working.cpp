@@ -152,6 +152,8 @@ std::u16string Write(const Formula& formula, const Values* values, std::u16strin
                     std::u16string(result));
 }
 
+Expr AsShown(const Expr& expr);
+
 // One step of a solution, as a pupil does it by hand: a negative number's negation alone first
 // ("-(-5)" becomes 5), then the real odd root of a negative number as the negative of a root
 // ("∛-27" becomes "-∛27"), else every operation whose operands are numbers, a product of numbers
@@ -215,14 +217,49 @@ class Reduction {
   // A product is done whole, once each of its factors is a number: the factors that are
   // numbers already wait for the others ("4/3 × 3.14 × 2³" becomes "4/3 × 3.14 × 8", never
   // "4.18666666666667 × 8"), so that a fraction is kept to the last step.
-  Expr operations(const Expr& expr, bool inProduct = false) {
+  //
+  // A root or a division whose value does not end is kept as it is ("(5 - √13) ÷ 2",
+  // "340 ÷ 9 + 273"), and the whole is done in the last step, where nothing else is left to do by
+  // hand.
+  Expr operations(const Expr& expr) {
+    done_ = false;
+    Expr next = operations(expr, false);
+    if (!done_ && Numbers(expr)) return Done(expr);
+    return next;
+  }
+
+  Expr operations(const Expr& expr, bool inProduct) {
     if (IsNumber(expr)) return expr;
     const bool product = expr.kind() == Kind::Multiply;
-    if (Ready(expr) && !(inProduct && product)) return Done(expr);
+    if (Ready(expr) && !(inProduct && product) && !DoesNotEnd(expr)) {
+      done_ = true;
+      return Done(expr);
+    }
     std::vector<Expr> operands;
     for (std::size_t i = 0; i < expr.operandCount(); ++i)
       operands.push_back(operations(expr.operand(i), product && i == 0));
     return Rebuilt(expr, std::move(operands));
+  }
+
+  // Whether every leaf is a number: nothing stands for a quantity any more.
+  static bool Numbers(const Expr& expr) {
+    if (expr.kind() == Kind::Quantity || expr.kind() == Kind::Stage) return false;
+    for (std::size_t i = 0; i < expr.operandCount(); ++i)
+      if (!Numbers(expr.operand(i))) return false;
+    return true;
+  }
+
+  // A root of numbers whose value is no fraction (√13, ∛2), or a division whose decimal does
+  // not end (340 ÷ 9): a pupil keeps it as it is until the last step.
+  static bool DoesNotEnd(const Expr& expr) {
+    const bool root = expr.kind() == Kind::SquareRoot || expr.kind() == Kind::NthRoot;
+    if (!root && expr.kind() != Kind::Divide) return false;
+    const std::optional<ExactNumber> exact = ExactValue(AsShown(expr), Values());
+    if (!exact || !exact->isFraction()) return root;
+    ExactInteger denominator = exact->rational().denominator;
+    for (const int prime : {2, 5})
+      while (denominator % prime == 0) denominator /= prime;
+    return denominator != 1;
   }
 
   // Every factor of a product (or term of a sum) of the same operation, from the left.
@@ -243,6 +280,7 @@ class Reduction {
   Expr Done(const Expr& expr) { return Expr(ValueOrFault(Evaluation(scratch_)(expr))); }
 
   Values& scratch_;
+  bool done_ = false;  // whether the step under way did an operation
 };
 
 // The expression as the steps take it: the pupil's numbers in place of the quantities, a shown

@@ -99,11 +99,17 @@ TEST(Working, StepsGoOneOperationAtATimeDownToTheResult) {
        u"-2",
        {u"ج = [(<ص])√<س] = ∛-8 = -∛8 = -2]"},
        true},
-      // An irrational root is one step to its decimal, which it approximately is.
+      // A root that does not end is kept to the last step, which it approximately is.
       {{u"ج", Sqrt(x) + 1},
        {{u"س", 13}},
        u"",
-       {u"ج = [√<س] + 1 = √13 + 1 ≈ 3,60555127546399 + 1 = 4,60555127546399]"},
+       {u"ج = [√<س] + 1 = √13 + 1 ≈ 4,60555127546399]"},
+       true},
+      // A fraction is kept to the last step too: the product is done whole.
+      {{u"ج", Ratio(4, 3) * 3.14 * Cube(x)},
+       {{u"س", 2}},
+       u"",
+       {u"ج = [4/3 × 3,14 <س]³ = 4/3 × 3,14 × 2³ = 4/3 × 3,14 × 8 ≈ 33,4933333333333]"},
        true},
       // A fault ends the steps before the operation that raised it.
       {{u"ج", Ratio(1, 2) * Square(x) / y},
