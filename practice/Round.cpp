@@ -90,7 +90,10 @@ bool PracticeRound::pose(const Exercise& exercise, WorkedExercise worked, const 
 std::u16string PracticeRound::instruction() const {
   std::u16string names;
   for (std::size_t i = 0; i < asked_.size(); ++i)
-    names += (i == 0 ? u"" : i + 1 == asked_.size() ? u" و" : u"، ") + asked_[i].name;
+    names += (i == 0                   ? u""
+              : i + 1 == asked_.size() ? u" و"
+                                       : u"، ") +
+             notation_.letter(asked_[i].name);
   std::u16string sentence = u"احسب " + names + u". " + RoundingInstruction(exercise_.places) + u".";
   if (AreRoots(asked_)) sentence += u" إن لم يكن للمعادلة حل حقيقي فاكتب «لا حل».";
   return sentence;

@@ -125,7 +125,8 @@ std::u16string ExerciseHeading(int number, Notation notation) {
   return u"التمرين " + Number(static_cast<std::uint64_t>(number), notation);
 }
 
-std::u16string AskedSentence(const Exercise& exercise, bool withRounding) {
+std::u16string AskedSentence(const Exercise& exercise, bool withRounding,
+                             const Notation& notation) {
   std::vector<std::u16string_view> names;
   bool unknown = false, conversion = false;
   for (const Formula* formula : exercise.asked) {
@@ -140,7 +141,7 @@ std::u16string AskedSentence(const Exercise& exercise, bool withRounding) {
                                          : u"احسب ";
   for (std::size_t i = 0; i < names.size(); ++i) {
     if (i > 0) sentence += i + 1 == names.size() ? u" و" : u"، ";
-    sentence += names[i];
+    sentence += notation.letter(names[i]);  // the unknown's letter: "س" or "x"
   }
   sentence += u".";
   if (withRounding) sentence += u" " + RoundingInstruction(exercise.places) + u".";
@@ -183,7 +184,7 @@ SheetEntry EntryOf(const Exercise& exercise, const WorkedExercise& worked,
       if (std::isfinite(value)) answers.push_back(WithoutBidiMarks(NumberToText(value, notation)));
   }
   return {.problem = LinesOf(worked.solution, {Kind::Problem}),
-          .asked = AskedSentence(exercise),
+          .asked = AskedSentence(exercise, true, notation),
           .figure = FigureToSet(solutionFigure, given, answers),
           .answers = LinesOf(worked.solution, {Kind::Answer}),
           .rounded = RoundedAnswers(expected, notation),

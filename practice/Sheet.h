@@ -78,7 +78,8 @@ std::u16string ExerciseHeading(int number, Notation notation);
 // What the pupil computes, as a book asks it, each name once (the two roots of an equation are
 // both "س"): "احسب المساحة والمحيط."، "أوجد قيمة س."، "أوجد درجة الحرارة بمقياس كلفن."; and how to
 // round it, unless the sheet says it once for all its exercises.
-std::u16string AskedSentence(const Exercise& exercise, bool withRounding = true);
+std::u16string AskedSentence(const Exercise& exercise, bool withRounding = true,
+                             const Notation& notation = {});
 // "في كل التمارين: قرّب إلى أقرب جزء من مئة." where every exercise of a copy rounds alike; empty
 // where they differ.
 std::u16string CommonRounding(const std::vector<SheetExercise>& exercises);

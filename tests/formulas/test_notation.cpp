@@ -3,6 +3,7 @@
 // and the text a screen reader hears the same as the formula the panel typesets.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <string>
 #include <vector>

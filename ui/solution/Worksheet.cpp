@@ -113,7 +113,7 @@ std::optional<PrintedSheet> MakeSheet(const WorksheetChoice& choice, Notation no
       TopicWindow& window = *choice.topics[item.topic].window;
       const WorkedExercise worked = window.work(item.exercise);
       SheetEntry entry = EntryOf(item.exercise, worked, window.figureOf(worked.solution), notation);
-      if (!printed.rounding.empty()) entry.asked = AskedSentence(item.exercise, false);
+      if (!printed.rounding.empty()) entry.asked = AskedSentence(item.exercise, false, notation);
       printed.entries.push_back(std::move(entry));
       if (progress && !progress(++done, total)) return std::nullopt;
     }
