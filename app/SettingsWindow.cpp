@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -10,13 +11,17 @@
 #include <QHBoxLayout>
 #include <QKeySequence>
 #include <QLabel>
+#include <QLayout>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QShortcut>
 #include <QSignalBlocker>
+#include <QStyle>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <initializer_list>
 
 #include "numeric/Notation.h"
 #include "ui/frame/Zoom.h"
@@ -39,6 +44,31 @@ constexpr StyleRow kStyles[] = {
     {NotationStyle::Mashriq, "Mashriq", u"طريقة المشرق (من اليمين إلى اليسار، ١٢٣)"},
     {NotationStyle::Maghreb, "Maghreb", u"طريقة المغرب العربي (من اليمين إلى اليسار، 123)"},
     {NotationStyle::Moroccan, "Moroccan", u"الطريقة المغربية (من اليسار إلى اليمين، x و π)"},
+};
+
+// The round and the square indicators of the options as large as the zoom makes their captions.
+class ZoomedIndicators final : public QProxyStyle {
+ public:
+  explicit ZoomedIndicators(QObject* owner) : QProxyStyle(QApplication::style()->name()) {
+    setParent(owner);
+  }
+  double zoom = 1.0;
+
+  int pixelMetric(PixelMetric metric, const QStyleOption* option,
+                  const QWidget* widget) const override {
+    const int pixels = QProxyStyle::pixelMetric(metric, option, widget);
+    switch (metric) {
+      case PM_ExclusiveIndicatorWidth:
+      case PM_ExclusiveIndicatorHeight:
+      case PM_RadioButtonLabelSpacing:
+      case PM_IndicatorWidth:
+      case PM_IndicatorHeight:
+      case PM_CheckBoxLabelSpacing:
+        return qRound(pixels * zoom);
+      default:
+        return pixels;
+    }
+  }
 };
 
 }  // namespace
@@ -123,6 +153,11 @@ SettingsWindow::SettingsWindow(Zoom& zoom, FormulaSetting& formulas, Choices& ch
   auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
   connect(escape, &QShortcut::activated, this, &QWidget::close);
 
+  indicators_ = new ZoomedIndicators(this);
+  for (QWidget* option :
+       std::initializer_list<QWidget*>{notation[0], notation[1], notation[2], panelBox})
+    option->setStyle(static_cast<ZoomedIndicators*>(indicators_));
+
   base_ = font();
   zoom_.follow(*this);
   connect(&zoom_, &Zoom::changed, this, [this] {
@@ -144,11 +179,14 @@ void SettingsWindow::showChoices() {
 }
 
 void SettingsWindow::zoomTo(double zoom) {
+  // The indicators first: the new font makes each option measure itself again.
+  static_cast<ZoomedIndicators*>(indicators_)->zoom = zoom;
   QFont zoomed = base_;
   zoomed.setPointSizeF(base_.pointSizeF() * zoom);
   setFont(zoomed);
   // The combo box's list opens in a window of its own, which takes no font from the window.
   zoomBox->view()->setFont(zoomed);
+  layout()->activate();
   adjustSize();
   if (placed_) centre();
 }

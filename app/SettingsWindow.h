@@ -46,6 +46,7 @@ class SettingsWindow final : public QWidget {
   FormulaSetting& formulas_;
   Choices& choices_;
   QButtonGroup* styles_;
+  QObject* indicators_;  // the options' style, its indicators at the zoom
   QFont base_;
   bool placed_ = false;
 };
