@@ -1,5 +1,8 @@
 #include "app/MainMenuWindow.h"
 
+#include <QAction>
+#include <QKeySequence>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 
@@ -38,6 +41,12 @@ MainMenuWindow::MainMenuWindow(const FormContext& context, Navigator& navigator)
   worksheet = file->addAction(QStringLiteral(u"ورقة تمارين…"));
   worksheet->setObjectName(QStringLiteral("worksheet"));
   worksheet->setEnabled(static_cast<bool>(context.openWorksheet));
+  settings = file->addAction(QStringLiteral(u"الإعدادات"));
+  settings->setObjectName(QStringLiteral("settings"));
+  settings->setEnabled(static_cast<bool>(context.openSettings));
+  // The menu shows the key; the window's own Ctrl+, acts on it, the menu's only while it is open.
+  settings->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Comma));
+  settings->setShortcutContext(Qt::WidgetShortcut);
   program = file->addAction(QStringLiteral(u"عن البرنامج"));
   program->setObjectName(QStringLiteral("program"));
   exit = file->addAction(QStringLiteral(u"خروج"));
@@ -61,6 +70,8 @@ MainMenuWindow::MainMenuWindow(const FormContext& context, Navigator& navigator)
   onClick(exitButton, [this] { endProgram(); });
   connect(worksheet, &QAction::triggered, this,
           [this] { run([this] { this->context().openWorksheet(*this); }); });
+  connect(settings, &QAction::triggered, this,
+          [this] { run([this] { this->context().openSettings(); }); });
   connect(program, &QAction::triggered, this, [this] { run([this] { open(FormId::Form10); }); });
   connect(exit, &QAction::triggered, this, [this] { run([this] { endProgram(); }); });
 

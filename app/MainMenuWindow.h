@@ -32,6 +32,7 @@ class MainMenuWindow final : public FormWindow {
   QPushButton* exitButton;
   QMenu* file;         // the menu "ملف"
   QAction* worksheet;  // the menu item "ورقة تمارين…": the worksheet dialog
+  QAction* settings;   // the menu item "الإعدادات" (Ctrl+,): the settings window
   QAction* program;    // the menu item "عن البرنامج": opens the about window
   QAction* exit;       // the menu item "خروج": ends the program, as exitButton does
 

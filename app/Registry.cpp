@@ -5,6 +5,7 @@
 #include "app/AboutWindow.h"
 #include "app/HelpWindow.h"
 #include "app/MainMenuWindow.h"
+#include "app/SettingsWindow.h"
 #include "app/SplashWindow.h"
 #include "app/WorksheetDialog.h"
 #include "calculator/CalculatorWindow.h"
@@ -33,6 +34,7 @@ Registry::Registry(ProgramEnd& programEnd, MessageBoxes& messages, Notation regi
                    const QString& settingsFile)
     : settings_(settingsFile),
       formulas_(region, settings_),
+      choices_(settings_),
       context_{.showMainMenu = [this] { show(FormId::Form1); },
                .programEnd = &programEnd,
                .messages = &messages,
@@ -40,7 +42,14 @@ Registry::Registry(ProgramEnd& programEnd, MessageBoxes& messages, Notation regi
                .zoom = &zoom_,
                .formulas = &formulas_,
                .openWorksheet = [this](QWidget& from) { openWorksheet(from); },
-               .openHelp = [this] { openHelp(); }} {}
+               .openHelp = [this] { openHelp(); },
+               .openSettings = [this] { openSettings(); },
+               .choices = &choices_} {
+  // The zoom kept at the last run, where it is one of the zoom's steps; and each change kept.
+  zoom_.setPercent(choices_.zoom());
+  QObject::connect(&zoom_, &Zoom::changed, &choices_,
+                   [this] { choices_.setZoom(zoom_.percent()); });
+}
 
 Registry::~Registry() = default;
 
@@ -75,6 +84,12 @@ void Registry::openWorksheet(QWidget& from) {
 void Registry::openHelp() {
   if (!help_) help_ = std::make_unique<HelpWindow>(&zoom_);
   help_->open();
+}
+
+void Registry::openSettings() {
+  if (!settingsWindow_)
+    settingsWindow_ = std::make_unique<SettingsWindow>(zoom_, formulas_, choices_);
+  settingsWindow_->open();
 }
 
 FormWindow* Registry::created(FormId form) const { return slots_[Slot(form)].get(); }

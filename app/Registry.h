@@ -8,12 +8,14 @@ class QWidget;
 #include "app/Navigator.h"
 #include "ui/frame/FormWindow.h"
 #include "ui/frame/Zoom.h"
+#include "ui/platform/Choices.h"
 #include "ui/platform/FormulaSetting.h"
 #include "ui/platform/Settings.h"
 
 namespace numora {
 
 class HelpWindow;
+class SettingsWindow;
 class WorksheetDialog;
 
 // The sixteen single-instance window slots. A slot is filled the first time its window is asked
@@ -45,6 +47,12 @@ class Registry final : public Navigator {
   void openHelp();
   // The help window, or nullptr while it has not been opened.
   HelpWindow* help() const { return help_.get(); }
+  // The choices kept for the next run besides the notation.
+  Choices& choices() { return choices_; }
+  // The settings window, opened or brought to the front again.
+  void openSettings();
+  // The settings window, or nullptr while it has not been opened.
+  SettingsWindow* settings() const { return settingsWindow_.get(); }
 
  private:
   std::unique_ptr<FormWindow> create(FormId form);
@@ -52,12 +60,15 @@ class Registry final : public Navigator {
   SettingsStore settings_;
   Zoom zoom_;
   FormulaSetting formulas_;
+  Choices choices_;
   FormContext context_;
   std::array<std::unique_ptr<FormWindow>, kFormCount> slots_;
   // Made at its first opening, after the windows it asks for work, and gone before them.
   std::unique_ptr<WorksheetDialog> worksheet_;
   // Made at its first opening, and gone before the zoom it follows.
   std::unique_ptr<HelpWindow> help_;
+  // Made at its first opening, and gone before the zoom and the choices it shows.
+  std::unique_ptr<SettingsWindow> settingsWindow_;
 };
 
 }  // namespace numora

@@ -91,6 +91,7 @@ void Calculation::remember(FieldId result, const Formula& formula) {
 
 void Calculation::show(FieldId result, const Formula& formula) {
   remember(result, formula);
+  worked_.erase(result);
   view_.setWorking(result, InWords(formula, notation_));
 }
 
@@ -371,6 +372,7 @@ void Calculation::refuse(std::u16string_view sentence) {
 
 void Calculation::done(FieldId result, const std::u16string& working) {
   view_.setWorking(result, working);
+  worked_.insert(result);
   click_.pending.erase(std::remove(click_.pending.begin(), click_.pending.end(), result),
                        click_.pending.end());
 }
@@ -396,6 +398,7 @@ void Calculation::edited(FieldId box) {
     // A box that shows a result and takes the next number: what is typed is no result.
     view_.setWorking(box, InWords(*result->formula, notation_));
     view_.setStale(box, {});
+    worked_.erase(box);
   }
   if (!click_.ended || readBoxes_.count(box) == 0) return;
   const std::u16string sentence =
@@ -403,6 +406,24 @@ void Calculation::edited(FieldId box) {
   for (const Result& result : results_)
     if (result.field != box) view_.setStale(result.field, sentence);
   if (shown_) outOfDate_ = sentence;
+  view_.setSolutionStale(sentence);
+}
+
+void Calculation::renotate(Notation notation) {
+  Notation before = notation_;
+  before.direction = notation.direction;
+  notation_ = notation;
+  if (before == notation) return;
+  const std::u16string sentence =
+      u"تغيرت طريقة الكتابة بعد هذا الحساب: اضغط «" + buttonCaption_ + u"» مرة أخرى.";
+  for (const Result& result : results_) {
+    if (worked_.count(result.field) == 0)
+      view_.setWorking(result.field, InWords(*result.formula, notation_));
+    else
+      view_.setStale(result.field, sentence);
+  }
+  if (!shown_) return;
+  outOfDate_ = sentence;
   view_.setSolutionStale(sentence);
 }
 

@@ -121,6 +121,11 @@ class Calculation {
   Notation notation() const { return notation_; }
   // The next click writes in another notation.
   void setNotation(Notation notation) { notation_ = notation; }
+  // The program writes in another notation from now on: a result's working that shows its
+  // formula's words is written again in it, and what a click wrote in another notation (its
+  // results, the solution) is out of date until the next click. Another direction alone changes
+  // no words: the next click takes it.
+  void renotate(Notation notation);
 
   // The solution the window shows, once a click has shown one.
   const std::optional<Solution>& shownSolution() const { return shown_; }
@@ -173,6 +178,7 @@ class Calculation {
   std::u16string buttonCaption_ = u"احسب";
   std::vector<Result> results_;  // in the order they were shown
   std::set<FieldId> readBoxes_;  // every box a calculation has read
+  std::set<FieldId> worked_;     // the results whose working a click wrote, not their formula's
   std::map<FieldId, std::u16string> notes_;
   std::optional<Solution> shown_;  // the last solution shown
   std::u16string outOfDate_;       // why it is out of date, once an edit has made it so

@@ -192,11 +192,15 @@ void ShellTest::exitButtonAndMenuItemEndTheProgram() {
   QCOMPARE(program.end.calls, 2);
   QCOMPARE(menu.file->title(), QStringLiteral(u"ملف"));
   const QList<QAction*> items = menu.file->actions();
-  QCOMPARE(items.size(), 3);
+  QCOMPARE(items.size(), 4);
   QCOMPARE(items[0]->text(), QStringLiteral(u"ورقة تمارين…"));
-  QCOMPARE(items[1]->text(), QStringLiteral(u"عن البرنامج"));
-  QCOMPARE(items[2]->text(), QStringLiteral(u"خروج"));
-  for (QAction* item : items) QVERIFY(item->shortcut().isEmpty());
+  QCOMPARE(items[1]->text(), QStringLiteral(u"الإعدادات"));
+  QCOMPARE(items[2]->text(), QStringLiteral(u"عن البرنامج"));
+  QCOMPARE(items[3]->text(), QStringLiteral(u"خروج"));
+  // Only the settings show a key, the one every window takes.
+  for (QAction* item : items)
+    QCOMPARE(item->shortcut(),
+             item == menu.settings ? QKeySequence(Qt::CTRL | Qt::Key_Comma) : QKeySequence());
   // The menu bar stays in the window on desktops with a global menu bar.
   const auto* bar = menu.findChild<QMenuBar*>();
   QVERIFY(bar != nullptr && !bar->isNativeMenuBar());

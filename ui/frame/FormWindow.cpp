@@ -71,6 +71,10 @@ FormWindow::FormWindow(const FormContext& context, const FormLook& look)
     auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
     connect(help, &QShortcut::activated, this, [this] { run(context_.openHelp); });
   }
+  if (context.openSettings) {
+    auto* settings = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Comma), this);
+    connect(settings, &QShortcut::activated, this, [this] { run(context_.openSettings); });
+  }
 
   if (context.zoom != nullptr) {
     context.zoom->follow(*this);

@@ -45,7 +45,7 @@ enum class ReturnOrder { ShowMainThenHide, HideThenShowMain };
 // handlers run through the one place where a fault or a failure becomes a box. It follows the
 // program's zoom (Zoom.h): made at the zoom of the moment, it is drawn again at each change, its
 // fixed size the layout's times the zoom, and centred again on its screen. F1 opens the program's
-// help, where the program has one.
+// help and Ctrl+, its settings, where the program has them.
 class FormWindow : public QWidget, protected ControlBuilder {
  public:
   FormWindow(const FormContext& context, const FormLook& look);

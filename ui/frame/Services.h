@@ -9,6 +9,7 @@ class QWidget;
 
 namespace numora {
 
+class Choices;
 class Zoom;
 class FormulaSetting;
 
@@ -54,6 +55,11 @@ struct FormContext {
   std::function<void(QWidget& window)> openWorksheet;
   // Opens the program's help, which F1 asks for in every window; none: F1 does nothing.
   std::function<void()> openHelp;
+  // Opens the settings window, which Ctrl+, asks for in every window; none: the key does nothing.
+  std::function<void()> openSettings;
+  // The choices kept for the next run: whether the solution panel opens at the first calculation
+  // and the practice level; none: the panel opens and practice begins at the easiest level.
+  Choices* choices = nullptr;
 };
 
 // The caption of every message box.

@@ -36,6 +36,15 @@ void Zoom::shrink() { stepTo(step_ == 0 ? 0 : step_ - 1); }
 
 void Zoom::reset() { stepTo(0); }
 
+bool Zoom::setPercent(int percent) {
+  const auto step = std::find(kPercents.begin(), kPercents.end(), percent);
+  if (step == kPercents.end()) return false;
+  stepTo(static_cast<std::size_t>(step - kPercents.begin()));
+  return true;
+}
+
+std::span<const int> Zoom::Steps() { return kPercents; }
+
 void Zoom::stepTo(std::size_t step) {
   if (step == step_) return;
   step_ = step;

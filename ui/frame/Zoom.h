@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QSet>
 #include <cstddef>
+#include <span>
 
 class QKeyEvent;
 class QWidget;
@@ -30,6 +31,11 @@ class Zoom final : public QObject {
   void enlarge();
   void shrink();
   void reset();
+  // Goes to one of the steps, as the settings window chooses it; false (and no change) for a
+  // percent that is not one of them.
+  bool setPercent(int percent);
+  // The steps, in percent, from the smallest.
+  static std::span<const int> Steps();
 
  signals:
   void changed();

@@ -18,7 +18,7 @@ class SettingsStore final : public QObject {
 
  public:
   // The groups of the program's settings: the first part of each key, "formulas/direction".
-  static constexpr const char* kGroups[] = {"formulas", "worksheet"};
+  static constexpr const char* kGroups[] = {"formulas", "worksheet", "view", "practice"};
   static const QString kNotKeptNote;
 
   explicit SettingsStore(QString file = {});

@@ -16,6 +16,7 @@
 #include "numeric/NumberReading.h"
 #include "ui/frame/ControlBuilder.h"
 #include "ui/frame/Fields.h"
+#include "ui/platform/Choices.h"
 #include "ui/platform/Utf16Text.h"
 #include "ui/solution/MathPainter.h"
 
@@ -103,10 +104,12 @@ class PracticePane::StepView final : public QWidget {
 };
 
 PracticePane::PracticePane(QWidget* parent, PracticeHost& host, ExerciseOf exercises,
-                           Notation notation, FormulaDirection direction, bool worksheets)
+                           Notation notation, FormulaDirection direction, bool worksheets,
+                           Choices* choices)
     : QWidget(parent),
       host_(host),
       exercises_(exercises),
+      choices_(choices),
       notation_(notation),
       direction_(direction),
       bar_(new QWidget(this)),
@@ -143,6 +146,7 @@ void PracticePane::build() {
   level_->setObjectName(QStringLiteral("PracticeLevel"));
   level_->setAccessibleName(QStringLiteral(u"المستوى"));
   for (Level level : kLevels) level_->addItem(ToQString(LevelName(level)));
+  if (choices_ != nullptr) level_->setCurrentIndex(choices_->level());
   levelName->setBuddy(level_);
   auto* seedName = new QLabel(QStringLiteral(u"رقم الجولة"), pane_);
   seed_ = new QLineEdit(pane_);
@@ -202,6 +206,8 @@ void PracticePane::build() {
   connect(newRun_, &QPushButton::clicked, this, &PracticePane::newRun);
   // Another level is another run: its exercises begin again from a number of their own.
   connect(level_, &QComboBox::currentIndexChanged, this, &PracticePane::newRun);
+  if (choices_ != nullptr)
+    connect(level_, &QComboBox::currentIndexChanged, choices_, &Choices::setLevel);
   connect(seed_, &QLineEdit::returnPressed, this, &PracticePane::newRun);
   connect(checkButton_, &QPushButton::clicked, this, &PracticePane::check);
   connect(hintButton_, &QPushButton::clicked, this, &PracticePane::hint);

@@ -15,6 +15,8 @@ class QPushButton;
 
 namespace numora {
 
+class Choices;
+
 // What practice asks of the window it runs in.
 class PracticeHost {
  public:
@@ -39,8 +41,10 @@ class PracticeHost {
 // the first practice, so that a window that is never practised costs only its two buttons.
 class PracticePane final : public QWidget {
  public:
+  // The level a pane's first run is at is the one kept in the choices, where there are choices,
+  // and the level chosen is kept there for the next pane and the next run of the program.
   PracticePane(QWidget* parent, PracticeHost& host, ExerciseOf exercises, Notation notation,
-               FormulaDirection direction, bool worksheets);
+               FormulaDirection direction, bool worksheets, Choices* choices = nullptr);
   // Sizes the bar or pane to the layout's width at the window's font: as high as its wrapped
   // sentences need, its boxes as wide as the numbers they take.
   void fit(int width, double zoom);
@@ -48,6 +52,8 @@ class PracticePane final : public QWidget {
   int narrowest() const;
   // The direction a hint's step is set in, the program's.
   void setDirection(FormulaDirection direction);
+  // The notation of the next run, the program's.
+  void setNotation(Notation notation) { notation_ = notation; }
 
   bool practising() const { return practising_; }
   void start();
@@ -91,6 +97,7 @@ class PracticePane final : public QWidget {
 
   PracticeHost& host_;
   ExerciseOf exercises_;
+  Choices* choices_;
   Notation notation_;
   FormulaDirection direction_;
   bool practising_ = false;

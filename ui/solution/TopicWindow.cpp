@@ -19,6 +19,7 @@
 #include "numeric/Working.h"
 #include "ui/frame/FaultBox.h"
 #include "ui/frame/Twips.h"
+#include "ui/platform/Choices.h"
 #include "ui/platform/FormulaSetting.h"
 #include "ui/platform/Settings.h"
 #include "ui/platform/Utf16Text.h"
@@ -87,9 +88,16 @@ TopicWindow::TopicWindow(const FormContext& context, const FormLook& look)
     connect(directionKey, &QShortcut::activated, formulas, &FormulaSetting::toggle);
     // Every window follows the program's direction, shown or hidden.
     connect(formulas, &FormulaSetting::changed, this, [this, formulas] {
-      calculation_.setNotation(formulas->notation());
+      // In practice the fields show the exercise's: what the pupil had is marked once it ends.
+      if (practising_)
+        calculation_.setNotation(formulas->notation());
+      else
+        calculation_.renotate(formulas->notation());
       if (panel_ != nullptr) panel_->setDirection(formulas->direction());
-      if (practice_ != nullptr) practice_->setDirection(formulas->direction());
+      if (practice_ != nullptr) {
+        practice_->setDirection(formulas->direction());
+        practice_->setNotation(formulas->notation());
+      }
     });
     // Said once, by the window the choice was made in; shown in every panel from then on.
     connect(&formulas->settings(), &SettingsStore::notKept, this, [this] {
@@ -434,7 +442,7 @@ void TopicWindow::setExercises(ExerciseOf exercises) {
   exercises_ = exercises;
   if (exercises == nullptr || practice_ != nullptr) return;
   practice_ = new PracticePane(this, *this, exercises, notation(), formulaDirection(),
-                               static_cast<bool>(context().openWorksheet));
+                               static_cast<bool>(context().openWorksheet), context().choices);
   // Under the layout, as wide as it: the window grows by the bar's height alone. The two stay
   // together where the panel opens beside them; in practice the pane goes where the screen has
   // room for it (arrange).
@@ -478,6 +486,7 @@ WorkedExercise TopicWindow::setExercise(const Exercise& exercise) {
     // Every box and result as the pupil left it, before anything is worked out: working an
     // exercise out may choose the temperature's conversion, whose formula the box then shows.
     practising_ = true;
+    practiceNotation_ = calculation_.notation();
     keptPanel_ = panel_ != nullptr;
     panelWasOpen_ = panel_ != nullptr && panel_->isOpen();
     for (QWidget* field : clientArea()->findChildren<QWidget*>()) {
@@ -542,6 +551,12 @@ void TopicWindow::endExercises() {
   }
   kept_.clear();
   practiseControls(false);
+  // A notation chosen in practice: what the pupil had is rewritten or out of date, as it would
+  // have been at the choice.
+  if (const Notation now = calculation_.notation(); now != practiceNotation_) {
+    calculation_.setNotation(practiceNotation_);
+    calculation_.renotate(now);
+  }
   if (panel_ == nullptr) return;
   const std::optional<Solution>& shown = calculation_.shownSolution();
   if (keptPanel_ && shown) {
@@ -623,8 +638,10 @@ void TopicWindow::showSolution(const Solution& solution) {
   const bool first = panel_ == nullptr;
   SolutionPanel& shown = panel();
   shown.showSolution(solution);
+  // Open from the first calculation on, unless the pupil chose it to wait for F2 or its button.
   if (first) {
-    shown.setOpen(true);
+    const Choices* choices = context().choices;
+    shown.setOpen(choices == nullptr || choices->panelAtFirst());
     keepOnScreen();
   }
 }
@@ -634,7 +651,8 @@ void TopicWindow::announce(std::u16string_view sentence) {
 }
 
 void TopicWindow::setSolutionStale(std::u16string_view sentence) {
-  if (panel_ != nullptr) panel_->setStale(ToQString(sentence));
+  // In practice the panel shows the exercise's solution; the window's is marked when it is back.
+  if (panel_ != nullptr && !practising_) panel_->setStale(ToQString(sentence));
 }
 
 }  // namespace numora

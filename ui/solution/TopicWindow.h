@@ -36,8 +36,11 @@ class SolutionPanel;
 // Each result field shows its text whole (ShowWhole), and in its tooltip and accessible
 // description the working behind it (FieldNotes). From the first calculation on, the panel "الحل"
 // beside the layout shows the solution of the last one with the window's figure (SolutionPanel);
-// F2 hides and shows it. A window that sets exercises has a bar under its layout to practise
-// them (PracticePane; F4 starts, Escape leaves), and to ask for a worksheet.
+// F2 hides and shows it; where the pupil chose so in the settings, it stays closed at the first
+// calculation until F2 or its button. Another notation leaves no result or solution written in the
+// last one without saying so: they are out of date until the next click. A window that sets
+// exercises has a bar under its layout to practise them (PracticePane; F4 starts, Escape leaves),
+// and to ask for a worksheet.
 //
 // The window stays on its screen at every zoom: the panel goes below the layout where the screen
 // is too narrow for it beside, the pane beside the layout where the screen is too short for it
@@ -200,6 +203,7 @@ class TopicWindow : public FormWindow, private ResultView, private PracticeHost 
   std::vector<KeptField> kept_;
   std::vector<std::function<void()>> unprepare_;
   bool keptPanel_ = false, panelWasOpen_ = false, practising_ = false;
+  Notation practiceNotation_;  // the window's when practice began
 };
 
 }  // namespace numora

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QFont>
+#include <QWidget>
+
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+
+namespace numora {
+
+class Choices;
+class FormulaSetting;
+class Zoom;
+
+// "الإعدادات", opened from the main menu's "ملف" and by Ctrl+, from every window: the notation the
+// program writes mathematics in, the zoom, and whether a topic window's first calculation opens
+// its solution panel. Each choice applies at once and is kept for the next run; a choice made
+// elsewhere (F3, Ctrl and +) shows here too. It grows with the program's zoom and takes its keys;
+// Escape and "إغلاق" close it. One window for the whole program, shown again where it was.
+class SettingsWindow final : public QWidget {
+ public:
+  SettingsWindow(Zoom& zoom, FormulaSetting& formulas, Choices& choices);
+
+  // Shows the window, in front of the others and with the keyboard's focus.
+  void open();
+
+  // The notation's buttons, Mashriq, Maghreb and Moroccan.
+  QRadioButton* notation[3];
+  QComboBox* zoomBox;
+  QCheckBox* panelBox;
+  QPushButton* closeButton;
+  // The sentence that says a choice could not be kept; hidden while every choice is.
+  QLabel* notKept;
+
+ private:
+  // What the window shows, from the program's choices.
+  void showChoices();
+  void zoomTo(double zoom);
+  void centre();
+
+  Zoom& zoom_;
+  FormulaSetting& formulas_;
+  Choices& choices_;
+  QButtonGroup* styles_;
+  QObject* indicators_;  // the options' style, its indicators at the zoom
+  QFont base_;
+  bool placed_ = false;
+};
+
+}  // namespace numora
