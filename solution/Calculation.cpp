@@ -203,12 +203,11 @@ std::vector<std::u16string> Calculation::formulasInWords() const {
   return words;
 }
 
-bool Calculation::addLine(SolutionLine::Kind kind, std::u16string text, std::optional<Math> formula,
-                          std::u16string rightToLeftText) {
+bool Calculation::addLine(SolutionLine::Kind kind, std::u16string text,
+                          std::optional<Math> formula) {
   // Results left out for one reason say it once.
   if (!click_.said.insert(text).second) return false;
-  click_.solution.lines.push_back(
-      {kind, std::move(text), std::move(formula), std::move(rightToLeftText)});
+  click_.solution.lines.push_back({kind, std::move(text), std::move(formula)});
   return true;
 }
 

@@ -157,7 +157,7 @@ class Calculation {
   void addSteps(const Formula& formula, std::u16string_view resultText);
   // Whether the line was added: a text the solution has already said is not.
   bool addLine(SolutionLine::Kind kind, std::u16string text,
-               std::optional<Math> formula = std::nullopt, std::u16string rightToLeftText = {});
+               std::optional<Math> formula = std::nullopt);
   // The note under the last exact answer in terms of π, where the click gave one.
   void notePi();
   // A result measured, for the answer: its decimal, the exact answer the solution shows beside it

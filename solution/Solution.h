@@ -24,19 +24,11 @@ struct SolutionLine {
   // says, once under the exact answers in terms of π, that the decimals take π as 3.14.
   enum class Kind : std::uint8_t { Step, NextStep, Exact, Reason, Note, Problem, Answer };
   Kind kind;
-  // What a screen reader reads and a copy takes, where the formulas are set left to right.
+  // What a screen reader reads and a copy takes, in either direction.
   std::u16string text;
   // A step, an exact answer, an answer or an equation as a formula to typeset; a reason, a note
   // and a problem in words are sentences.
   std::optional<Math> formula = std::nullopt;
-  // The same where the formulas are set right to left, when it reads otherwise there (π is ط);
-  // empty when it does not.
-  std::u16string rightToLeftText = {};
-
-  const std::u16string& textIn(FormulaDirection direction) const {
-    return direction == FormulaDirection::RightToLeft && !rightToLeftText.empty() ? rightToLeftText
-                                                                                  : text;
-  }
 };
 // A box the click read, by its name, with its text as the pupil typed it.
 struct SolutionInput {

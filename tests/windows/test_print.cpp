@@ -164,7 +164,7 @@ void PrintTest::printsWhatTheWindowShows() {
       if (line.formula)
         formulas << Written(*line.formula);
       else if (line.kind != SolutionLine::Kind::Problem)
-        shown << QString::fromStdU16String(line.textIn(window.formulaDirection()));
+        shown << QString::fromStdU16String(line.text);
   } else {
     for (const std::u16string& formula : window.calculation().formulasInWords())
       shown << QString::fromStdU16String(formula);

@@ -366,9 +366,8 @@ void WorksheetTest::everyTopicOnPaper() {
             !entry.working.empty() && entry.working.back().kind == SolutionLine::Kind::Note;
         for (const auto& [owner, last] :
              {std::pair{u"sheet"_qs + number, ToQString(entry.asked)},
-              std::pair{u"key"_qs + number, sentence
-                                                ? ToQString(entry.working.back().textIn(direction))
-                                                : QString()}}) {
+              std::pair{u"key"_qs + number,
+                        sentence ? ToQString(entry.working.back().text) : QString()}}) {
           int found = 0;
           for (qsizetype at = 0; at < pages.size(); ++at)
             if (owners[at] == owner && LinesLike(pages[at], heading) == 1) {

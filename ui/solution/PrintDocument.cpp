@@ -317,7 +317,7 @@ void PrintDocument::solution(const std::vector<SolutionLine>& lines, FormulaDire
       else
         sentence.setFontItalic(line.line->kind == SolutionLine::Kind::Reason);
       newBlock(spaced);
-      run_->cursor.insertText(ToQString(line.line->textIn(direction)), sentence);
+      run_->cursor.insertText(ToQString(line.line->text), sentence);
       continue;
     }
     bool first = true;

@@ -120,8 +120,7 @@ void SolutionText::setSolution(const std::vector<SolutionLine>& lines, FormulaDi
     const SetSolutionLine& line = set_[i];
     double height = RowsHeight(line.rows, zoom);
     if (line.rows.empty()) {
-      QTextLayout layout(ToQString(line.line->textIn(direction_)),
-                         SentenceFont(font(), *line.line));
+      QTextLayout layout(ToQString(line.line->text), SentenceFont(font(), *line.line));
       height = Sentence(layout, room())->boundingRect().height();
     }
     QTextBlockFormat block;
@@ -134,7 +133,7 @@ void SolutionText::setSolution(const std::vector<SolutionLine>& lines, FormulaDi
       cursor.setBlockFormat(block);
     else
       cursor.insertBlock(block);
-    cursor.insertText(ToQString(line.line->textIn(direction_)), unseen);
+    cursor.insertText(ToQString(line.line->text), unseen);
   }
   // The document ends where the text of its last line ends, whatever height the line was given:
   // the room its formula needs below that (an answer's fraction) is kept as the document's margin.
@@ -202,8 +201,7 @@ void SolutionText::paintEvent(QPaintEvent* event) {
     const SetSolutionLine& line = set_[i];
     if (line.rows.empty()) {
       painter.setPen(ink);
-      QTextLayout layout(ToQString(line.line->textIn(direction_)),
-                         SentenceFont(font(), *line.line));
+      QTextLayout layout(ToQString(line.line->text), SentenceFont(font(), *line.line));
       Sentence(layout, rect.width())->draw(&painter, rect.topLeft());
       continue;
     }
