@@ -133,7 +133,7 @@ QString HelpWindow::Text() {
   return text;
 }
 
-HelpWindow::HelpWindow(Zoom* zoom) : QWidget(nullptr, Qt::Window) {
+HelpWindow::HelpWindow(Zoom* zoom) : ProgramWindow(nullptr, Qt::Window) {
   setObjectName(QStringLiteral("HelpWindow"));
   setWindowTitle(QStringLiteral(u"المساعدة"));
   setAccessibleName(windowTitle());
@@ -174,27 +174,7 @@ void HelpWindow::zoomTo(double zoom) {
   QSize size = TwipsSize(kWidth, kHeight, zoom);
   if (const QScreen* where = screen()) size = size.boundedTo(where->availableGeometry().size());
   resize(size);
-  if (placed_) centre();
-}
-
-void HelpWindow::centre() {
-  const QScreen* where = screen();
-  if (where == nullptr) return;
-  const QRect available = where->availableGeometry();
-  QRect placed(QPoint(), frameGeometry().size());
-  placed.moveCenter(available.center());
-  move(std::max(placed.left(), available.left()), std::max(placed.top(), available.top()));
-}
-
-void HelpWindow::open() {
-  // Centred the first time; where the pupil put it afterwards.
-  if (!placed_) {
-    placed_ = true;
-    centre();
-  }
-  show();
-  raise();
-  activateWindow();
+  resized();
 }
 
 }  // namespace numora

@@ -74,7 +74,7 @@ class ZoomedIndicators final : public QProxyStyle {
 }  // namespace
 
 SettingsWindow::SettingsWindow(Zoom& zoom, FormulaSetting& formulas, Choices& choices)
-    : QWidget(nullptr, Qt::Window), zoom_(zoom), formulas_(formulas), choices_(choices) {
+    : ProgramWindow(nullptr, Qt::Window), zoom_(zoom), formulas_(formulas), choices_(choices) {
   setObjectName(QStringLiteral("SettingsWindow"));
   setWindowTitle(QStringLiteral(u"الإعدادات"));
   setAccessibleName(windowTitle());
@@ -188,31 +188,12 @@ void SettingsWindow::zoomTo(double zoom) {
   zoomBox->view()->setFont(zoomed);
   layout()->activate();
   adjustSize();
-  if (placed_) centre();
+  resized();
 }
 
-void SettingsWindow::centre() {
-  const QScreen* where = screen();
-  if (where == nullptr) return;
-  const QRect available = where->availableGeometry();
-  QRect placed(QPoint(), frameGeometry().size());
-  placed.moveCenter(available.center());
-  move(std::max(placed.left(), available.left()), std::max(placed.top(), available.top()));
-}
-
-void SettingsWindow::open() {
-  // Centred the first time; where the pupil put it afterwards.
-  if (!placed_) {
-    placed_ = true;
-    centre();
-  }
-  show();
-  raise();
-  activateWindow();
-  if (focusWidget() == nullptr) {
-    QAbstractButton* chosen = styles_->checkedButton();
-    (chosen != nullptr ? chosen : notation[0])->setFocus();
-  }
+void SettingsWindow::focusFirst() {
+  QAbstractButton* chosen = styles_->checkedButton();
+  (chosen != nullptr ? chosen : notation[0])->setFocus();
 }
 
 }  // namespace numora

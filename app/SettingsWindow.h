@@ -3,6 +3,8 @@
 #include <QFont>
 #include <QWidget>
 
+#include "ui/frame/ProgramWindow.h"
+
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
@@ -21,12 +23,9 @@ class Zoom;
 // its solution panel. Each choice applies at once and is kept for the next run; a choice made
 // elsewhere (F3, Ctrl and +) shows here too. It grows with the program's zoom and takes its keys;
 // Escape and "إغلاق" close it. One window for the whole program, shown again where it was.
-class SettingsWindow final : public QWidget {
+class SettingsWindow final : public ProgramWindow {
  public:
   SettingsWindow(Zoom& zoom, FormulaSetting& formulas, Choices& choices);
-
-  // Shows the window, in front of the others and with the keyboard's focus.
-  void open();
 
   // The notation's buttons, Mashriq, Maghreb and Moroccan.
   QRadioButton* notation[3];
@@ -40,7 +39,7 @@ class SettingsWindow final : public QWidget {
   // What the window shows, from the program's choices.
   void showChoices();
   void zoomTo(double zoom);
-  void centre();
+  void focusFirst() override;
 
   Zoom& zoom_;
   FormulaSetting& formulas_;
@@ -48,7 +47,6 @@ class SettingsWindow final : public QWidget {
   QButtonGroup* styles_;
   QObject* indicators_;  // the options' style, its indicators at the zoom
   QFont base_;
-  bool placed_ = false;
 };
 
 }  // namespace numora

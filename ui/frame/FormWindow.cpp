@@ -17,6 +17,7 @@
 
 #include "numeric/Fault.h"
 #include "ui/frame/FaultBox.h"
+#include "ui/frame/ProgramWindow.h"
 #include "ui/frame/Twips.h"
 #include "ui/frame/Zoom.h"
 #include "ui/platform/Announcer.h"
@@ -101,14 +102,7 @@ void FormWindow::zoomTo(double zoom) {
   if (centred_) placeOnScreen();
 }
 
-void FormWindow::placeOnScreen() {
-  const QScreen* where = screen();
-  if (where == nullptr) return;
-  const QRect available = where->availableGeometry();
-  QRect placed(QPoint(), frameGeometry().size());
-  placed.moveCenter(available.center());
-  move(std::max(placed.left(), available.left()), std::max(placed.top(), available.top()));
-}
+void FormWindow::placeOnScreen() { CentreOnScreen(*this); }
 
 FormWindow::~FormWindow() = default;
 
