@@ -71,6 +71,26 @@ class ZoomedIndicators final : public QProxyStyle {
   }
 };
 
+// The units of length in the order of the list, each with its name; the list shows each unit's
+// sign in the notation's letters.
+struct UnitRow {
+  LengthUnit unit;
+  const char16_t* name;
+};
+constexpr UnitRow kUnits[] = {{LengthUnit::Centimetre, u"سنتيمتر"},
+                              {LengthUnit::Millimetre, u"مليمتر"},
+                              {LengthUnit::Metre, u"متر"},
+                              {LengthUnit::None, u"بلا وحدة"}};
+
+QString UnitCaption(const UnitRow& row, const Notation& notation) {
+  const QString name = QString::fromUtf16(row.name);
+  if (row.unit == LengthUnit::None) return name;
+  Notation inUnit = notation;
+  inUnit.lengths = row.unit;
+  return name + QStringLiteral(" (") + QString::fromStdU16String(inUnit.unitSign(Unit::Length)) +
+         QStringLiteral(")");
+}
+
 }  // namespace
 
 SettingsWindow::SettingsWindow(Zoom& zoom, FormulaSetting& formulas, Choices& choices)
@@ -104,6 +124,18 @@ SettingsWindow::SettingsWindow(Zoom& zoom, FormulaSetting& formulas, Choices& ch
   zoomRow->addWidget(zoomBox);
   zoomRow->addStretch();
 
+  auto* unitName = new QLabel(QStringLiteral(u"وحدة الطول:"), this);
+  unitBox = new QComboBox(this);
+  unitBox->setObjectName(QStringLiteral("UnitBox"));
+  unitBox->setAccessibleName(QStringLiteral(u"وحدة الطول"));
+  for (const UnitRow& row : kUnits)
+    unitBox->addItem(UnitCaption(row, formulas_.notation()), static_cast<int>(row.unit));
+  unitName->setBuddy(unitBox);
+  auto* unitRow = new QHBoxLayout;
+  unitRow->addWidget(unitName);
+  unitRow->addWidget(unitBox);
+  unitRow->addStretch();
+
   panelBox = new QCheckBox(QStringLiteral(u"إظهار الحل عند أول حساب"), this);
   panelBox->setObjectName(QStringLiteral("PanelBox"));
   panelBox->setAccessibleName(panelBox->text());
@@ -124,6 +156,7 @@ SettingsWindow::SettingsWindow(Zoom& zoom, FormulaSetting& formulas, Choices& ch
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(notationGroup);
   layout->addLayout(zoomRow);
+  layout->addLayout(unitRow);
   layout->addWidget(panelBox);
   layout->addWidget(notKept);
   layout->addStretch();
@@ -131,11 +164,12 @@ SettingsWindow::SettingsWindow(Zoom& zoom, FormulaSetting& formulas, Choices& ch
   layout->setSizeConstraint(QLayout::SetFixedSize);
 
   // Tab goes down the window: the notation (its buttons one stop, the arrows between them), the
-  // zoom, the panel, the close button.
+  // zoom, the unit, the panel, the close button.
   setTabOrder(notation[0], notation[1]);
   setTabOrder(notation[1], notation[2]);
   setTabOrder(notation[2], zoomBox);
-  setTabOrder(zoomBox, panelBox);
+  setTabOrder(zoomBox, unitBox);
+  setTabOrder(unitBox, panelBox);
   setTabOrder(panelBox, closeButton);
 
   showChoices();
@@ -143,6 +177,10 @@ SettingsWindow::SettingsWindow(Zoom& zoom, FormulaSetting& formulas, Choices& ch
           [this](int id) { formulas_.setStyle(kStyles[id].style); });
   connect(zoomBox, &QComboBox::currentIndexChanged, this, [this](int index) {
     if (index >= 0) zoom_.setPercent(zoomBox->itemData(index).toInt());
+  });
+  connect(unitBox, &QComboBox::currentIndexChanged, this, [this](int index) {
+    if (index >= 0)
+      formulas_.setLengthUnit(static_cast<LengthUnit>(unitBox->itemData(index).toInt()));
   });
   connect(panelBox, &QCheckBox::toggled, this,
           [this](bool open) { choices_.setPanelAtFirst(open); });
@@ -174,6 +212,12 @@ void SettingsWindow::showChoices() {
     const QSignalBlocker quiet(zoomBox);
     zoomBox->setCurrentIndex(zoomBox->findData(zoom_.percent()));
   }
+  {
+    const QSignalBlocker quiet(unitBox);
+    for (int i = 0; i < unitBox->count(); ++i)
+      unitBox->setItemText(i, UnitCaption(kUnits[i], formulas_.notation()));
+    unitBox->setCurrentIndex(unitBox->findData(static_cast<int>(formulas_.lengthUnit())));
+  }
   const QSignalBlocker quiet(panelBox);
   panelBox->setChecked(choices_.panelAtFirst());
 }
@@ -186,6 +230,7 @@ void SettingsWindow::zoomTo(double zoom) {
   setFont(zoomed);
   // The combo box's list opens in a window of its own, which takes no font from the window.
   zoomBox->view()->setFont(zoomed);
+  unitBox->view()->setFont(zoomed);
   layout()->activate();
   adjustSize();
   resized();

@@ -91,6 +91,14 @@ std::u16string IsolatedNumber(std::u16string_view number) {
   return LeftToRightIsolate(LeftToRightNumbers(number));
 }
 
+std::u16string IsolatedMeasure(std::u16string_view number, Unit unit, const Notation& notation) {
+  const std::u16string sign = notation.unitSign(unit);
+  if (sign.empty()) return IsolatedNumber(number);
+  if (notation.latin())
+    return LeftToRightIsolate(notation.withUnit(LeftToRightNumbers(number), unit));
+  return IsolatedNumber(number) + u'\u00A0' + sign;
+}
+
 std::u16string CoordinatePair(std::u16string_view x, std::u16string_view y,
                               std::u16string_view separator) {
   // Each number one left-to-right run; a semicolon stands apart from the numbers on both sides.

@@ -119,6 +119,9 @@ double NiceStep(double rough);
 // A number inside Arabic words, set apart as one left-to-right run so that its sign and digits
 // ("-3", "1E+20") read as the window wrote them.
 std::u16string IsolatedNumber(std::u16string_view number);
+// A number and its unit inside Arabic words, read as the notation reads them: the number set apart
+// and its Arabic unit after it ("7 سم"), or number and Latin unit one left-to-right run ("7 cm").
+std::u16string IsolatedMeasure(std::u16string_view number, Unit unit, const Notation& notation);
 
 // A pair of coordinates, "(x، y)", as one isolate whose direction the painter chooses: read from
 // the left or from the right, x comes first.

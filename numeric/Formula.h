@@ -9,6 +9,7 @@
 
 #include "numeric/Arithmetic.h"
 #include "numeric/Fault.h"
+#include "numeric/Unit.h"
 
 namespace numora {
 
@@ -148,6 +149,8 @@ struct Formula {
   std::u16string (*faultSentence)(const FaultPlace& place) = nullptr;
   // Words written before the formula, such as the direction of a conversion.
   std::u16string heading = {};
+  // What its result measures, for the unit its answer is written with.
+  Unit unit = Unit::None;
 };
 
 // A formula as a stage of another, written before it with its own name.

@@ -95,6 +95,46 @@ std::u16string_view Notation::pairSeparator() const {
   return latin() ? u"," : u"،";
 }
 
+std::u16string Notation::unitSign(Unit unit) const {
+  const bool inLatin = latin();
+  std::u16string_view length;
+  switch (lengths) {
+    case LengthUnit::None:
+      break;
+    case LengthUnit::Centimetre:
+      length = inLatin ? u"cm" : u"سم";
+      break;
+    case LengthUnit::Millimetre:
+      length = inLatin ? u"mm" : u"مم";
+      break;
+    case LengthUnit::Metre:
+      length = inLatin ? u"m" : u"م";
+      break;
+  }
+  switch (unit) {
+    case Unit::None:
+      return {};
+    case Unit::Length:
+      return std::u16string(length);
+    case Unit::Area:
+      return length.empty() ? std::u16string() : std::u16string(length) + u"²";
+    case Unit::Volume:
+      return length.empty() ? std::u16string() : std::u16string(length) + u"³";
+    case Unit::Celsius:
+      return inLatin ? u"°C" : u"°س";
+    case Unit::Fahrenheit:
+      return inLatin ? u"°F" : u"°ف";
+    case Unit::Kelvin:
+      return inLatin ? u"K" : u"كلفن";
+  }
+  return {};
+}
+
+std::u16string Notation::withUnit(std::u16string_view number, Unit unit) const {
+  const std::u16string sign = unitSign(unit);
+  return sign.empty() ? std::u16string(number) : std::u16string(number) + u'\u00A0' + sign;
+}
+
 FormulaDirection StyleDirection(NotationStyle style) {
   return style == NotationStyle::Moroccan ? FormulaDirection::LeftToRight
                                           : FormulaDirection::RightToLeft;
@@ -132,6 +172,27 @@ std::optional<NotationStyle> StyleOfKey(std::string_view key) {
   for (const NotationStyle style :
        {NotationStyle::Mashriq, NotationStyle::Maghreb, NotationStyle::Moroccan})
     if (StyleKey(style) == key) return style;
+  return std::nullopt;
+}
+
+std::string_view LengthUnitKey(LengthUnit unit) {
+  switch (unit) {
+    case LengthUnit::None:
+      return "none";
+    case LengthUnit::Centimetre:
+      return "cm";
+    case LengthUnit::Millimetre:
+      return "mm";
+    case LengthUnit::Metre:
+      return "m";
+  }
+  return {};
+}
+
+std::optional<LengthUnit> LengthUnitOfKey(std::string_view key) {
+  for (const LengthUnit unit :
+       {LengthUnit::None, LengthUnit::Centimetre, LengthUnit::Millimetre, LengthUnit::Metre})
+    if (LengthUnitKey(unit) == key) return unit;
   return std::nullopt;
 }
 

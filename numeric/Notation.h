@@ -7,6 +7,7 @@
 
 #include "numeric/NumberWriting.h"
 #include "numeric/Typeset.h"
+#include "numeric/Unit.h"
 
 namespace numora {
 
@@ -54,11 +55,17 @@ struct Notation : Numerals {
   std::u16string_view pairSeparator() const;
   // Whether the radical sign opens to the left in a formula set right to left.
   bool mirroredRadical() const { return style == NotationStyle::Mashriq; }
+  // The unit's sign in the notation's letters: "سم²" or "cm²", "°س" or "°C"; empty for a plain
+  // number and for a length where the pupil chose no unit.
+  std::u16string unitSign(Unit unit) const;
+  // A number with its unit after it, which no line break parts from it: "7 سم", "12,56 cm²".
+  std::u16string withUnit(std::u16string_view number, Unit unit) const;
 
   friend constexpr bool operator==(const Notation&, const Notation&) = default;
 
   NotationStyle style;
   FormulaDirection direction;
+  LengthUnit lengths = LengthUnit::None;
 };
 
 // The style's own direction: right to left for the Mashriq and the Maghreb.
@@ -81,6 +88,15 @@ Notation NotationOf(NotationStyle style, NotationStyle regionStyle, Numerals reg
 // The key a style is kept under, and the style of a key; none for a key that names no style.
 std::string_view StyleKey(NotationStyle style);
 std::optional<NotationStyle> StyleOfKey(std::string_view key);
+
+// The number of a text written with its unit (Notation::withUnit), without the unit.
+inline std::u16string_view NumberBeforeUnit(std::u16string_view text) {
+  return text.substr(0, text.find(u'\u00A0'));
+}
+
+// The key a unit of length is kept under ("cm", "mm", "m", "none"), and the unit of a key.
+std::string_view LengthUnitKey(LengthUnit unit);
+std::optional<LengthUnit> LengthUnitOfKey(std::string_view key);
 
 // A formula written in a notation: each name as its letter, π with the notation's sign, no
 // multiplication sign between a number or a letter and the letter it multiplies, each negative

@@ -4,8 +4,8 @@
 
 namespace numora {
 
-std::optional<Problem> Stated(std::u16string_view sentence, const Values& values,
-                              Notation notation) {
+std::optional<Problem> Stated(std::u16string_view sentence, const Values& values, Notation notation,
+                              Unit unit) {
   Problem problem;
   while (!sentence.empty()) {
     const std::size_t open = sentence.find(u'{');
@@ -17,7 +17,7 @@ std::optional<Problem> Stated(std::u16string_view sentence, const Values& values
     const double* number = values.find(sentence.substr(open + 1, close - open - 1));
     if (number == nullptr) return std::nullopt;
     problem.text += sentence.substr(0, open);
-    problem.text += IsolatedNumber(NumberToText(*number, notation));
+    problem.text += IsolatedMeasure(NumberToText(*number, notation), unit, notation);
     sentence.remove_prefix(close + 1);
   }
   return problem;

@@ -35,9 +35,10 @@ using ProblemOf = std::function<std::optional<Problem>(const Values& values, Not
 enum class AnswerForm : std::uint8_t { Decimals, Fractions };
 
 // A sentence whose every "{name}" stands for the pupil's number of that quantity, written as the
-// windows write numbers and set apart as one left-to-right run: "دائرة نصف قطرها {نق}". None
-// where a quantity was not read.
-std::optional<Problem> Stated(std::u16string_view sentence, const Values& values,
-                              Notation notation);
+// windows write numbers, with the unit the quantities measure, and set apart as one
+// left-to-right run: "دائرة نصف قطرها {نق}" is "دائرة نصف قطرها 7 سم". None where a quantity was
+// not read.
+std::optional<Problem> Stated(std::u16string_view sentence, const Values& values, Notation notation,
+                              Unit unit = Unit::None);
 
 }  // namespace numora

@@ -167,7 +167,8 @@ std::u16string RoundedAnswers(const std::vector<Expected>& answers, Notation not
     const std::u16string text = NumberToText(near, notation);
     if (text == NumberToText(answer.value, notation)) continue;
     if (!rounded.empty()) rounded += u"، ";
-    rounded += answer.formula->name + u" ≈ " + IsolatedNumber(text);
+    rounded +=
+        answer.formula->name + u" ≈ " + IsolatedMeasure(text, answer.formula->unit, notation);
   }
   return rounded;
 }
@@ -213,7 +214,7 @@ Figure FigureToSet(const Figure& figure, const std::vector<std::u16string>& give
   Figure set = figure;
   bool givenLeft = false;
   std::erase_if(set.labels, [&](const FigureLabel& label) {
-    const std::u16string text = WithoutBidiMarks(label.text);
+    const std::u16string text(NumberBeforeUnit(WithoutBidiMarks(label.text)));
     // Words (a scale's name, "تجمد الماء") and a scale's numbers stay; a measure stays where it is
     // a number the pupil is given, and never where it is also an answer (a root of 1 beside a
     // coefficient of 1).

@@ -298,7 +298,8 @@ std::u16string_view WithoutUnit(std::u16string_view text) {
     return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= 0x0621 && c <= 0x064A);
   };
   const auto isUnit = [&](char16_t c) {
-    return isLetter(c) || c == u' ' || c == u'°' || c == u'²' || c == u'³' || c == u'.';
+    return isLetter(c) || c == u' ' || c == u'\u00A0' || c == u'°' || c == u'²' || c == u'³' ||
+           c == u'.';
   };
   std::size_t end = text.size();
   bool letter = false;

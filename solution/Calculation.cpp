@@ -322,16 +322,26 @@ void Calculation::measure(FieldId result, const Formula& formula) {
 void Calculation::answered(const Formula& formula, const std::u16string& text,
                            const std::optional<ExactNumber>& exact,
                            const std::optional<Math>& exactAnswer) {
+  Answer answer = answerOf(formula, text, exact, exactAnswer);
+  // The answer's unit after its number, as a book writes it: "المساحة = 12.56 سم²".
+  if (const std::u16string sign = notation_.unitSign(formula.unit); !sign.empty()) {
+    answer.text += u'\u00A0' + sign;
+    answer.formula = MathRow({std::move(answer.formula), MathWords(sign)});
+  }
+  click_.answers.push_back(std::move(answer));
+}
+
+Calculation::Answer Calculation::answerOf(const Formula& formula, const std::u16string& text,
+                                          const std::optional<ExactNumber>& exact,
+                                          const std::optional<Math>& exactAnswer) const {
   const std::u16string name = notation_.letter(formula.name);
   // The answer's decimal as the book rounds it; the exact answer above keeps the window's.
   const double* value = click_.values.result(formula);
   const std::u16string rounded = value ? RoundedToText(*value, 2, notation_) : text;
   if (exactAnswer) {
     const Math last = LastForm(*exactAnswer);
-    click_.answers.push_back({name,
-                              Approximately(name, LinearText(last, notation_.direction), rounded),
-                              ApproximatelyMath(name, last, rounded)});
-    return;
+    return {name, Approximately(name, LinearText(last, notation_.direction), rounded),
+            ApproximatelyMath(name, last, rounded)};
   }
   // A fraction whose decimal ends, where the answer is written in fractions and the pupil typed
   // whole numbers: the exact answer against no decimal at all is the fraction itself.
@@ -339,16 +349,13 @@ void Calculation::answered(const Formula& formula, const std::u16string& text,
       exact->rational().denominator != 1) {
     if (const std::optional<Math> fraction = ExactAnswerMath(*exact, {}, notation_)) {
       const Math last = WithHalves(Written(LastForm(*fraction), notation_), notation_);
-      click_.answers.push_back(
-          {name, name + u" = " + IsolatedNumber(LinearText(last, notation_.direction)),
-           MathRow({MathName(name), MathSign(u"="), last})});
-      return;
+      return {name, name + u" = " + IsolatedNumber(LinearText(last, notation_.direction)),
+              MathRow({MathName(name), MathSign(u"="), last})};
     }
   }
   const std::u16string_view relation = rounded == text ? u"=" : u"≈";
-  click_.answers.push_back(
-      {name, name + u" " + std::u16string(relation) + u" " + IsolatedNumber(rounded),
-       MathRow({MathName(name), MathSign(std::u16string(relation)), NumberMath(rounded)})});
+  return {name, name + u" " + std::u16string(relation) + u" " + IsolatedNumber(rounded),
+          MathRow({MathName(name), MathSign(std::u16string(relation)), NumberMath(rounded)})};
 }
 
 void Calculation::leaveOut(FieldId result, std::u16string_view why) {

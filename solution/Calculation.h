@@ -164,6 +164,10 @@ class Calculation {
   // and its exact value.
   void answered(const Formula& formula, const std::u16string& text,
                 const std::optional<ExactNumber>& exact, const std::optional<Math>& exactAnswer);
+  struct Answer;
+  Answer answerOf(const Formula& formula, const std::u16string& text,
+                  const std::optional<ExactNumber>& exact,
+                  const std::optional<Math>& exactAnswer) const;
   // The problem before the click's lines and, unless it stopped, the answer after them.
   void poseAndAnswer();
   void showSolution();

@@ -202,11 +202,11 @@ TEST(Figures, ParabolaDescriptionWritesNumbersAsTheWindow) {
 
 TEST(Figures, ThermometersShowOneTemperatureAtOneLevel) {
   const std::tuple<Values, std::u16string_view, std::u16string_view, std::u16string_view> rows[] = {
-      {{{kCelsius, 37}}, u"37", u"98.6", u"310"},
-      {{{kKelvin, 300}}, u"27", u"80.6", u"300"},
-      {{{kFahrenheit, -40}}, u"-40", u"-40", u"233"},
-      {{{kCelsius, 1000}}, u"1000", u"1832", u"1273"},
-      {{{kKelvin, 0}}, u"-273", u"-459.4", u"0"},
+      {{{kCelsius, 37}}, u"37\u00A0°س", u"98.6\u00A0°ف", u"310\u00A0كلفن"},
+      {{{kKelvin, 300}}, u"27\u00A0°س", u"80.6\u00A0°ف", u"300\u00A0كلفن"},
+      {{{kFahrenheit, -40}}, u"-40\u00A0°س", u"-40\u00A0°ف", u"233\u00A0كلفن"},
+      {{{kCelsius, 1000}}, u"1000\u00A0°س", u"1832\u00A0°ف", u"1273\u00A0كلفن"},
+      {{{kKelvin, 0}}, u"-273\u00A0°س", u"-459.4\u00A0°ف", u"0\u00A0كلفن"},
   };
   for (const auto& [values, celsius, fahrenheit, kelvin] : rows) {
     const Figure figure = ThermometersFigure(values, u'.');
@@ -215,7 +215,7 @@ TEST(Figures, ThermometersShowOneTemperatureAtOneLevel) {
     ASSERT_EQ(columns.size(), 3u);
     const double top = columns[0].points[2].y;  // corners counterclockwise from the bottom left
     for (const FigurePath& column : columns) ExpectNear(column.points[2].y, top);
-    // Each reading over its thermometer.
+    // Each reading over its thermometer, with its scale's sign.
     for (std::u16string_view reading : {celsius, fahrenheit, kelvin})
       EXPECT_TRUE(Labelled(figure, reading));
     // Water's marks: a guide line across, and each scale's own number on it.

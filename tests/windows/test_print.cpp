@@ -120,7 +120,7 @@ void PrintTest::printsWhatTheWindowShows_data() {
                                             u"= 25"_qs};
   // The problem stated first, its answer last, each under its heading.
   QTest::addRow("sphere") << FormId::Form9 << QStringList{"Text1", "7"} << true << QStringList{}
-                          << QStringList{u"المسألة"_qs, u"كرة نصف قطرها 7"_qs, u"المدخلات"_qs,
+                          << QStringList{u"المسألة"_qs, u"كرة نصف قطرها 7 سم"_qs, u"المدخلات"_qs,
                                          u"الحل"_qs, u"الجواب"_qs};
   QTest::addRow("circle, no calculation")
       << FormId::Form5 << QStringList{"Text1", "7"} << false << QStringList{}

@@ -93,35 +93,39 @@ void SolutionTest::everyWindowShowsItsSolution_data() {
                           << u"العدد 2 مرفوعا إلى الأس 3"_qs << QStringList{u"الناتج = 8"_qs};
   QTest::addRow("trapezoid") << FormId::Form4
                              << QStringList{"Text1", "3", "Text2", "5", "Text3", "4"} << ""
-                             << QString() << u"شبه منحرف قاعدتاه المتوازيتان 3 و5 وارتفاعه 4"_qs
-                             << QStringList{u"المساحة = 16"_qs};
+                             << QString()
+                             << u"شبه منحرف قاعدتاه المتوازيتان 3 سم و5 سم وارتفاعه 4 سم"_qs
+                             << QStringList{u"المساحة = 16 سم²"_qs};
   QTest::addRow("circle") << FormId::Form5 << QStringList{"Text1", "2"} << ""
                           << u"المساحة = 3.14 نق² = 3.14 × 2² = 3.14 × 4 = 12.56"_qs
-                          << u"دائرة نصف قطرها 2"_qs
-                          << QStringList{u"المساحة = 4ط ≈ 12.56"_qs, u"المحيط = 4ط ≈ 12.56"_qs};
+                          << u"دائرة نصف قطرها 2 سم"_qs
+                          << QStringList{u"المساحة = 4ط ≈ 12.56 سم²"_qs,
+                                         u"المحيط = 4ط ≈ 12.56 سم"_qs};
   QTest::addRow("rectangle") << FormId::Form6 << QStringList{"Text1", "2", "Text2", "8"} << ""
-                             << QString() << u"مستطيل عرضه 2 وطوله 8"_qs
-                             << QStringList{u"المساحة = 16"_qs, u"طول القطر = 2√17 ≈ 8.25"_qs,
-                                            u"المحيط = 20"_qs};
+                             << QString() << u"مستطيل عرضه 2 سم وطوله 8 سم"_qs
+                             << QStringList{u"المساحة = 16 سم²"_qs,
+                                            u"طول القطر = 2√17 ≈ 8.25 سم"_qs, u"المحيط = 20 سم"_qs};
   QTest::addRow("cuboid") << FormId::Form7 << QStringList{"Text1", "2", "Text2", "3", "Text3", "4"}
-                          << "" << QString() << u"متوازي مستطيلات عرضه 2 وارتفاعه 3 وطوله 4"_qs
-                          << QStringList{u"المساحة الكلية = 52"_qs, u"الحجم = 24"_qs,
-                                         u"المساحة الجانبية = 36"_qs};
+                          << "" << QString()
+                          << u"متوازي مستطيلات عرضه 2 سم وارتفاعه 3 سم وطوله 4 سم"_qs
+                          << QStringList{u"المساحة الكلية = 52 سم²"_qs, u"الحجم = 24 سم³"_qs,
+                                         u"المساحة الجانبية = 36 سم²"_qs};
   QTest::addRow("triangle") << FormId::Form8 << QStringList{"Text1", "4", "Text2", "6"} << ""
-                            << QString() << u"مثلث قاعدته 6 وارتفاعه 4"_qs
-                            << QStringList{u"المساحة = 12"_qs};
+                            << QString() << u"مثلث قاعدته 6 سم وارتفاعه 4 سم"_qs
+                            << QStringList{u"المساحة = 12 سم²"_qs};
   QTest::addRow("sphere") << FormId::Form9 << QStringList{"Text1", "1"} << ""
                           << u"الحجم = 4ط/3 = 1 1/3 ط ≈ 4.18666666666667"_qs
-                          << u"كرة نصف قطرها 1"_qs
-                          << QStringList{u"المساحة = 4ط ≈ 12.56"_qs, u"الحجم = 1 1/3 ط ≈ 4.19"_qs};
+                          << u"كرة نصف قطرها 1 سم"_qs
+                          << QStringList{u"المساحة = 4ط ≈ 12.56 سم²"_qs,
+                                         u"الحجم = 1 1/3 ط ≈ 4.19 سم³"_qs};
   QTest::addRow("pythagoras") << FormId::Form11 << QStringList{"Text1", "2", "Text2", "4"} << ""
-                              << u"طول الوتر = 2√5 ≈ 4.47"_qs << u"مثلث قائم ضلعاه 2 و4"_qs
-                              << QStringList{u"طول الوتر = 2√5 ≈ 4.47"_qs};
+                              << u"طول الوتر = 2√5 ≈ 4.47 سم"_qs << u"مثلث قائم ضلعاه 2 سم و4 سم"_qs
+                              << QStringList{u"طول الوتر = 2√5 ≈ 4.47 سم"_qs};
   QTest::addRow("cylinder") << FormId::Form12 << QStringList{"Text1", "1", "Text2", "2"} << ""
-                            << QString() << u"أسطوانة نصف قطر قاعدتها 1 وارتفاعها 2"_qs
-                            << QStringList{u"الحجم = 2ط ≈ 6.28"_qs,
-                                           u"المساحة الجانبية = 4ط ≈ 12.56"_qs,
-                                           u"المساحة الكلية = 6ط ≈ 18.84"_qs};
+                            << QString() << u"أسطوانة نصف قطر قاعدتها 1 سم وارتفاعها 2 سم"_qs
+                            << QStringList{u"الحجم = 2ط ≈ 6.28 سم³"_qs,
+                                           u"المساحة الجانبية = 4ط ≈ 12.56 سم²"_qs,
+                                           u"المساحة الكلية = 6ط ≈ 18.84 سم²"_qs};
   QTest::addRow("quadratic") << FormId::Form13
                              << QStringList{"Text1", "1", "Text2", "-5", "Text3", "3"} << ""
                              << u"س = (5 - √13)/2 ≈ 0.697224362268005"_qs << u"س² - 5 س + 3 = 0"_qs
@@ -133,7 +137,7 @@ void SolutionTest::everyWindowShowsItsSolution_data() {
   QTest::addRow("temperature") << FormId::Form15 << QStringList{"Text1", "100"} << "Option2"
                                << u"سلسيوس = 340/9 = 37 7/9 ≈ 37.7777777777778"_qs
                                << u"حول 100 من فهرنهايت إلى سلسيوس"_qs
-                               << QStringList{u"سلسيوس = 37 7/9 ≈ 37.78"_qs};
+                               << QStringList{u"سلسيوس = 37 7/9 ≈ 37.78 °س"_qs};
 }
 
 void SolutionTest::everyWindowShowsItsSolution() {

@@ -222,14 +222,16 @@ Figure PythagorasFigure(const Values& values, Notation notation) {
       Polygon({corner, top, left}),
       RightAngleMark(corner, top, left, std::min(a, b) / 6),
   };
+  const auto area = [&](const std::u16string& t) { return notation.withUnit(t, Unit::Area); };
+  const auto length = [&](const std::u16string& t) { return notation.withUnit(t, Unit::Length); };
   figure.labels = {
-      {{a / 2, a / 2}, aArea},
-      {{-b / 2, -b / 2}, bArea},
-      {{-(a + b) / 2, (a + b) / 2}, cArea},
+      {{a / 2, a / 2}, area(aArea)},
+      {{-b / 2, -b / 2}, area(bArea)},
+      {{-(a + b) / 2, (a + b) / 2}, area(cArea)},
       // Each leg's length on the side of its own square, where it cannot be taken for another's.
-      {{0, a / 2}, aText, FigureSide::Right},
-      {{-b / 2, 0}, bText, FigureSide::Below},
-      {{-b / 2, a / 2}, cText, FigureSide::Below},
+      {{0, a / 2}, length(aText), FigureSide::Right},
+      {{-b / 2, 0}, length(bText), FigureSide::Below},
+      {{-b / 2, a / 2}, length(cText), FigureSide::Below},
   };
   return Framed(std::move(figure), 0.06);
 }

@@ -51,7 +51,9 @@ const Formula PowerOfNumber{u"الناتج", Pow(Quantity(kPowerBase), Quantity(
 // The sum of two squares is the same in either order; its root is tested on its own.
 const Formula Hypotenuse{u"طول الوتر",
                          Sqrt(Square(Quantity(kFirstLeg)) + Square(Quantity(kSecondLeg))),
-                         HypotenuseFault};
+                         HypotenuseFault,
+                         {},
+                         Unit::Length};
 
 // 4 × A first: with A × (4 × C) a product beyond the range could come back into it.
 const Formula Discriminant{u"المميز", Square(b) - 4 * a* c, QuadraticFault};

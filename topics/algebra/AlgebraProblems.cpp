@@ -35,7 +35,8 @@ std::optional<Problem> PowerProblem(const Values& values, Notation notation) {
 }
 
 std::optional<Problem> PythagorasProblem(const Values& values, Notation notation) {
-  return Stated(u"مثلث قائم ضلعاه " + Slot(kFirstLeg) + u" و" + Slot(kSecondLeg), values, notation);
+  return Stated(u"مثلث قائم ضلعاه " + Slot(kFirstLeg) + u" و" + Slot(kSecondLeg), values, notation,
+                Unit::Length);
 }
 
 std::optional<Problem> QuadraticProblem(const Values& values, Notation notation) {

@@ -50,10 +50,11 @@ const Measure kHeightMeasure{kHeight, u"الارتفاع"}, kBaseMeasure{kBase, 
 // The lengths of one figure in the order they were asked for, or why it is not drawn.
 struct Lengths {
   std::vector<double> typed;
-  std::vector<double> drawn;          // each at least the thinnest share of the longest
-  std::vector<std::u16string> texts;  // as the window writes them
-  std::u16string whyNot;              // empty when the figure is drawn
-  bool noScale = false;               // the lengths are too far apart to share one scale
+  std::vector<double> drawn;           // each at least the thinnest share of the longest
+  std::vector<std::u16string> texts;   // as the window writes them
+  std::vector<std::u16string> labels;  // with their unit, as the figure labels them
+  std::u16string whyNot;               // empty when the figure is drawn
+  bool noScale = false;                // the lengths are too far apart to share one scale
   std::u16string notToScale;
 
   bool drawable() const { return whyNot.empty(); }
@@ -84,6 +85,7 @@ Lengths Read(const Values& values, const std::vector<Measure>& measures, Notatio
     if (!lengths.drawable()) return lengths;
     lengths.typed.push_back(*length);
     lengths.texts.push_back(NumberToText(*length, notation));
+    lengths.labels.push_back(notation.withUnit(lengths.texts.back(), Unit::Length));
   }
   const auto [shortest, longest] = std::minmax_element(lengths.typed.begin(), lengths.typed.end());
   if (*longest / *shortest > kLargestRatio) {
@@ -169,8 +171,8 @@ Figure TriangleFigure(const Values& values, Notation notation) {
   Figure figure;
   figure.name = name;
   AddArea(figure, {left, right, apex});
-  AddHeight(figure, apex, foot, right, lengths.texts[1], RightAngleSide(lengths));
-  figure.labels.push_back({Mid(left, right), lengths.texts[0], FigureSide::Below});
+  AddHeight(figure, apex, foot, right, lengths.labels[1], RightAngleSide(lengths));
+  figure.labels.push_back({Mid(left, right), lengths.labels[0], FigureSide::Below});
   Finish(figure, TriangleProblem(values, notation), false, false, lengths);
   return figure;
 }
@@ -188,8 +190,8 @@ Figure RectangleFigure(const Values& values, Notation notation) {
   figure.name = name;
   AddArea(figure, {corner, alongLength, opposite, alongWidth});
   figure.paths.push_back(RightAngleMark(corner, alongLength, alongWidth, RightAngleSide(lengths)));
-  figure.labels.push_back({Mid(corner, alongLength), lengths.texts[1], FigureSide::Below});
-  figure.labels.push_back({Mid(alongLength, opposite), lengths.texts[0], FigureSide::Right});
+  figure.labels.push_back({Mid(corner, alongLength), lengths.labels[1], FigureSide::Below});
+  figure.labels.push_back({Mid(alongLength, opposite), lengths.labels[0], FigureSide::Right});
   Finish(figure, RectangleProblem(values, notation), false, false, lengths);
   return figure;
 }
@@ -209,11 +211,11 @@ Figure TrapezoidFigure(const Values& values, Notation notation) {
   // The height drops from an end of the shorter base, so that its foot lies on the longer one.
   const double markSide = RightAngleSide(lengths);
   if (top <= bottom)
-    AddHeight(figure, d, {topLeft, 0}, b, lengths.texts[2], markSide);
+    AddHeight(figure, d, {topLeft, 0}, b, lengths.labels[2], markSide);
   else
-    AddHeight(figure, a, {0, height}, c, lengths.texts[2], markSide);
-  figure.labels.push_back({Mid(a, b), lengths.texts[0], FigureSide::Below});
-  figure.labels.push_back({Mid(d, c), lengths.texts[1], FigureSide::Above});
+    AddHeight(figure, a, {0, height}, c, lengths.labels[2], markSide);
+  figure.labels.push_back({Mid(a, b), lengths.labels[0], FigureSide::Below});
+  figure.labels.push_back({Mid(d, c), lengths.labels[1], FigureSide::Above});
   Finish(figure, TrapezoidProblem(values, notation), false, false, lengths);
   return figure;
 }
@@ -231,7 +233,7 @@ Figure CircleFigure(const Values& values, Notation notation) {
   figure.paths.push_back(Ellipse(centre, radius, radius));
   figure.paths.push_back(Segment(centre, end));
   figure.dots.push_back(centre);
-  figure.labels.push_back({Mid(centre, end), lengths.texts[0], FigureSide::Above});
+  figure.labels.push_back({Mid(centre, end), lengths.labels[0], FigureSide::Above});
   Finish(figure, CircleProblem(values, notation), true, false, lengths);
   return figure;
 }
@@ -256,9 +258,9 @@ Figure CuboidFigure(const Values& values, Notation notation) {
   figure.paths.push_back(Polygon({f0, f1, f2, f3}));
   figure.paths.push_back({.points = {f3, b3, b2, b1, f1}});
   figure.paths.push_back(Segment(f2, b2));
-  figure.labels.push_back({Mid(f0, f1), lengths.texts[2], FigureSide::Below});
-  figure.labels.push_back({Mid(f0, f3), lengths.texts[1], FigureSide::Left});
-  figure.labels.push_back({Mid(f1, b1), lengths.texts[0], FigureSide::Right});
+  figure.labels.push_back({Mid(f0, f1), lengths.labels[2], FigureSide::Below});
+  figure.labels.push_back({Mid(f0, f3), lengths.labels[1], FigureSide::Left});
+  figure.labels.push_back({Mid(f1, b1), lengths.labels[0], FigureSide::Right});
   Finish(figure, CuboidProblem(values, notation), false, true, lengths);
   return figure;
 }
@@ -278,7 +280,7 @@ Figure SphereFigure(const Values& values, Notation notation) {
   figure.paths.push_back(EllipseArc(centre, radius, flat, pi, 2 * pi));
   figure.paths.push_back(Segment(centre, end));
   figure.dots.push_back(centre);
-  figure.labels.push_back({Mid(centre, end), lengths.texts[0], FigureSide::Above});
+  figure.labels.push_back({Mid(centre, end), lengths.labels[0], FigureSide::Above});
   Finish(figure, SphereProblem(values, notation), true, true, lengths);
   return figure;
 }
@@ -300,8 +302,8 @@ Figure CylinderFigure(const Values& values, Notation notation) {
   figure.paths.push_back(Segment(end, {radius, height}));
   figure.paths.push_back(Segment(bottom, end));
   figure.dots.push_back(bottom);
-  figure.labels.push_back({Mid(bottom, end), lengths.texts[0], FigureSide::Above});
-  figure.labels.push_back({{radius, height / 2}, lengths.texts[1], FigureSide::Right});
+  figure.labels.push_back({Mid(bottom, end), lengths.labels[0], FigureSide::Above});
+  figure.labels.push_back({{radius, height / 2}, lengths.labels[1], FigureSide::Right});
   Finish(figure, CylinderProblem(values, notation), true, true, lengths);
   return figure;
 }

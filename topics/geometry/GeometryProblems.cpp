@@ -24,40 +24,42 @@ bool Equal(const Values& values, std::initializer_list<std::u16string_view> leng
 }  // namespace
 
 std::optional<Problem> TriangleProblem(const Values& values, Notation notation) {
-  return Stated(u"مثلث قاعدته " + Slot(kBase) + u" وارتفاعه " + Slot(kHeight), values, notation);
+  return Stated(u"مثلث قاعدته " + Slot(kBase) + u" وارتفاعه " + Slot(kHeight), values, notation,
+                Unit::Length);
 }
 
 std::optional<Problem> RectangleProblem(const Values& values, Notation notation) {
   if (Equal(values, {kWidth, kLength}))
-    return Stated(u"مربع طول ضلعه " + Slot(kWidth), values, notation);
-  return Stated(u"مستطيل عرضه " + Slot(kWidth) + u" وطوله " + Slot(kLength), values, notation);
+    return Stated(u"مربع طول ضلعه " + Slot(kWidth), values, notation, Unit::Length);
+  return Stated(u"مستطيل عرضه " + Slot(kWidth) + u" وطوله " + Slot(kLength), values, notation,
+                Unit::Length);
 }
 
 std::optional<Problem> TrapezoidProblem(const Values& values, Notation notation) {
   return Stated(u"شبه منحرف قاعدتاه المتوازيتان " + Slot(kFirstBase) + u" و" + Slot(kSecondBase) +
                     u" وارتفاعه " + Slot(kHeight),
-                values, notation);
+                values, notation, Unit::Length);
 }
 
 std::optional<Problem> CircleProblem(const Values& values, Notation notation) {
-  return Stated(u"دائرة نصف قطرها " + Slot(kRadius), values, notation);
+  return Stated(u"دائرة نصف قطرها " + Slot(kRadius), values, notation, Unit::Length);
 }
 
 std::optional<Problem> CuboidProblem(const Values& values, Notation notation) {
   if (Equal(values, {kWidth, kHeight, kLength}))
-    return Stated(u"مكعب طول حرفه " + Slot(kWidth), values, notation);
+    return Stated(u"مكعب طول حرفه " + Slot(kWidth), values, notation, Unit::Length);
   return Stated(u"متوازي مستطيلات عرضه " + Slot(kWidth) + u" وارتفاعه " + Slot(kHeight) +
                     u" وطوله " + Slot(kLength),
-                values, notation);
+                values, notation, Unit::Length);
 }
 
 std::optional<Problem> SphereProblem(const Values& values, Notation notation) {
-  return Stated(u"كرة نصف قطرها " + Slot(kRadius), values, notation);
+  return Stated(u"كرة نصف قطرها " + Slot(kRadius), values, notation, Unit::Length);
 }
 
 std::optional<Problem> CylinderProblem(const Values& values, Notation notation) {
   return Stated(u"أسطوانة نصف قطر قاعدتها " + Slot(kRadius) + u" وارتفاعها " + Slot(kHeight),
-                values, notation);
+                values, notation, Unit::Length);
 }
 
 }  // namespace numora

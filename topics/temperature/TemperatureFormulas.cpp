@@ -8,7 +8,8 @@ std::u16string ConversionFault(const FaultPlace&) {
 }
 
 Formula Conversion(std::u16string_view direction, std::u16string_view to, Expr expression) {
-  return {std::u16string(to), std::move(expression), ConversionFault, std::u16string(direction)};
+  return {std::u16string(to), std::move(expression), ConversionFault, std::u16string(direction),
+          ScaleUnit(to)};
 }
 
 const Expr c = Quantity(kCelsius), f = Quantity(kFahrenheit), k = Quantity(kKelvin);

@@ -11,6 +11,11 @@ namespace numora {
 inline constexpr std::u16string_view kCelsius = u"سلسيوس", kFahrenheit = u"فهرنهايت",
                                      kKelvin = u"كلفن";
 
+// The unit a temperature on a scale is written with: °س, °ف or كلفن.
+constexpr Unit ScaleUnit(std::u16string_view scale) {
+  return scale == kCelsius ? Unit::Celsius : scale == kFahrenheit ? Unit::Fahrenheit : Unit::Kelvin;
+}
+
 // Conversions between the Celsius, Fahrenheit and Kelvin scales, step by step from left to right:
 // the Fahrenheit factor as × 9 then ÷ 5 (or × 5 then ÷ 9), never as one precomputed factor, and
 // the Kelvin offset 273. Each is headed by the direction it converts in.

@@ -13,6 +13,7 @@ namespace {
 
 const QString kDirectionKey = QStringLiteral("formulas/direction");
 const QString kStyleKey = QStringLiteral("formulas/style");
+const QString kUnitKey = QStringLiteral("formulas/unit");
 
 QString KeyText(NotationStyle style) { return QString::fromLatin1(StyleKey(style).data()); }
 
@@ -27,10 +28,14 @@ FormulaSetting::FormulaSetting(Notation region, SettingsStore& settings)
   const QString direction = kept->value(kDirectionKey).toString();
   if (direction == QStringLiteral("rtl")) notation_.direction = FormulaDirection::RightToLeft;
   if (direction == QStringLiteral("ltr")) notation_.direction = FormulaDirection::LeftToRight;
+  notation_.lengths = LengthUnitOfKey(kept->value(kUnitKey).toString().toStdString())
+                          .value_or(LengthUnit::Centimetre);
 }
 
 Notation FormulaSetting::ofStyle(NotationStyle style) const {
-  return style == region_.style ? region_ : NotationOf(style, region_.style, region_);
+  Notation notation = style == region_.style ? region_ : NotationOf(style, region_.style, region_);
+  notation.lengths = notation_.lengths;
+  return notation;
 }
 
 void FormulaSetting::keep(const QString& key, const QString& value) {
@@ -59,6 +64,13 @@ void FormulaSetting::setStyle(NotationStyle style) {
   kept->setValue(kStyleKey, KeyText(style));
   kept->remove(kDirectionKey);
   settings_.keep(*kept);
+  emit changed();
+}
+
+void FormulaSetting::setLengthUnit(LengthUnit unit) {
+  if (unit == notation_.lengths) return;
+  notation_.lengths = unit;
+  keep(kUnitKey, QString::fromLatin1(LengthUnitKey(unit).data()));
   emit changed();
 }
 

@@ -13,8 +13,8 @@ namespace numora {
 class SettingsStore;
 
 // How the program writes mathematics, one notation for every window: the region's by default
-// (RegionNotation), or the direction the pupil or teacher
-// chose, which is kept for the next run in the program's settings with the style. A missing,
+// (RegionNotation), or the style, the direction and the unit of length the pupil or teacher
+// chose, which are kept for the next run in the program's settings. A missing,
 // unreadable or unknown setting means the region's; a choice that cannot be kept holds until the
 // program ends.
 class FormulaSetting final : public QObject {
@@ -32,6 +32,9 @@ class FormulaSetting final : public QObject {
   void toggle();
   // Another style, in its own direction.
   void setStyle(NotationStyle style);
+  // The unit the geometry windows' lengths are measured in: centimetres where none is kept.
+  LengthUnit lengthUnit() const { return notation_.lengths; }
+  void setLengthUnit(LengthUnit unit);
 
  signals:
   void changed();
