@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <random>
 #include <string>
 #include <vector>
@@ -190,6 +191,63 @@ TEST(Notation, RegionsTakeTheirSchoolbooksStyleAndAnswersRoundAsABookDoes) {
   EXPECT_EQ(kNotations[2].pairSeparator(), u";");
   EXPECT_EQ(kNotations[0].pairSeparator(), u"،");
   EXPECT_EQ(kNotations[3].pairSeparator(), u",");
+}
+
+// Each result measures what its formula declares: a formula of lengths alone grows as their power
+// when every length doubles (a length twice, an area four times, a volume eight times), and a
+// temperature is on its own scale; the sign of each unit is written in the notation's letters.
+TEST(Notation, EveryResultIsWrittenWithTheUnitItMeasures) {
+  for (const Formula* formula : testing::kTopicFormulas) {
+    SCOPED_TRACE(Utf8(formula->name));
+    if (formula->unit == Unit::Celsius || formula->unit == Unit::Fahrenheit ||
+        formula->unit == Unit::Kelvin) {
+      EXPECT_EQ(formula->unit, ScaleUnit(formula->name));
+      continue;
+    }
+    std::vector<std::u16string> names;
+    testing::QuantitiesOf(formula->expression, names);
+    const auto at = [&](double length) {
+      Values values;
+      for (const std::u16string& name : names) values.set(name, length);
+      return ValueOf(*formula, values);
+    };
+    const int power = formula->unit == Unit::Length   ? 1
+                      : formula->unit == Unit::Area   ? 2
+                      : formula->unit == Unit::Volume ? 3
+                                                      : 0;
+    // A plain number (a root, a power, the roots of an equation) is of no length.
+    if (power == 0) {
+      for (const std::u16string_view length : {kHeight, kBase, kFirstBase, kSecondBase, kWidth,
+                                               kLength, kRadius, kFirstLeg, kSecondLeg})
+        EXPECT_EQ(std::count(names.begin(), names.end(), length), 0);
+      continue;
+    }
+    EXPECT_DOUBLE_EQ(at(4) / at(2), std::pow(2.0, power));
+  }
+
+  const struct {
+    LengthUnit unit;
+    std::u16string_view arabic, latin;
+  } units[] = {{LengthUnit::Centimetre, u"سم", u"cm"},
+               {LengthUnit::Millimetre, u"مم", u"mm"},
+               {LengthUnit::Metre, u"م", u"m"},
+               {LengthUnit::None, u"", u""}};
+  for (const auto& row : units) {
+    for (Notation notation : kNotations) {
+      notation.lengths = row.unit;
+      const std::u16string length(notation.latin() ? row.latin : row.arabic);
+      EXPECT_EQ(notation.unitSign(Unit::Length), length);
+      EXPECT_EQ(notation.unitSign(Unit::Area), length.empty() ? u"" : length + u"²");
+      EXPECT_EQ(notation.unitSign(Unit::Volume), length.empty() ? u"" : length + u"³");
+      EXPECT_EQ(notation.unitSign(Unit::Celsius), notation.latin() ? u"°C" : u"°س");
+      EXPECT_EQ(notation.unitSign(Unit::None), u"");
+      // The number of a measure is the number it was written from.
+      const std::u16string number = NumberToText(12.56, notation);
+      EXPECT_EQ(NumberBeforeUnit(notation.withUnit(number, Unit::Area)), number);
+    }
+    EXPECT_EQ(LengthUnitOfKey(LengthUnitKey(row.unit)), row.unit);
+  }
+  EXPECT_EQ(LengthUnitOfKey("inch"), std::nullopt);
 }
 
 }  // namespace

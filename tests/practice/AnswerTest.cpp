@@ -131,6 +131,9 @@ TEST(CheckAnswer, MultiplesOfPi) {
                              {u"49 × 3.14", Verdict::Right},
                              {u"3.14 × 7²", Verdict::Right},
                              {u"153.86 سم²", Verdict::Right},  // the unit after it
+                             // as the answer line writes it, and in Latin letters
+                             {u"153.86\u00A0سم²", Verdict::Right},
+                             {u"153,86 cm²", Verdict::Right, u','},
                              {u"١٥٣٫٨٦", Verdict::Right},
                              {u"153,86", Verdict::Right, u','},  // the locale's separator
                              {u"153.9", Verdict::TooRough},

@@ -294,6 +294,53 @@ TEST(Calculation, TheAnswerWritesEachResultAsTheProblemAsksForIt) {
   }
 }
 
+// A measure's answer and its problem's lengths carry the unit, in the notation's letters, and what
+// a screen reader hears of the answer is what is typeset.
+TEST(Calculation, AMeasureIsAnsweredWithItsUnit) {
+  const Formula area{u"م", Pi() * Square(x), nullptr, {}, Unit::Area};
+  const struct {
+    Notation notation;
+    LengthUnit unit;
+    std::u16string problem, answer;
+  } cases[] = {
+      {Notation({}, NotationStyle::Mashriq), LengthUnit::Centimetre, u"دائرة نصف قطرها 2 سم",
+       u"م = 4ط ≈ 12.56 سم²"},
+      {Notation(u',', NotationStyle::Moroccan), LengthUnit::Millimetre, u"دائرة نصف قطرها 2 mm",
+       u"م = 4π ≈ 12,56 mm²"},
+      {Notation(u',', NotationStyle::Maghreb), LengthUnit::None, u"دائرة نصف قطرها 2",
+       u"م = 4ط ≈ 12,56"},
+  };
+  for (const auto& c : cases) {
+    FakeView view;
+    Notation notation = c.notation;
+    notation.lengths = c.unit;
+    Calculation calculation(view, notation);
+    calculation.setProblem(
+        [](const Values& values, Notation notation) {
+          return Stated(u"دائرة نصف قطرها {س}", values, notation, Unit::Length);
+        },
+        AnswerForm::Decimals);
+    const int fields[2] = {};
+    view.names[&fields[0]] = u"نصف القطر";
+    view.texts[&fields[0]] = u"2";
+    calculation.run([&] {
+      calculation.read(&fields[0], u"س");
+      calculation.measure(&fields[1], area);
+    });
+    const std::vector<SolutionLine>& lines = view.solution.lines;
+    const auto plain = [](std::u16string text) {
+      std::replace(text.begin(), text.end(), u'\u00A0', u' ');
+      return FakeView::Plain(text);
+    };
+    ASSERT_GE(lines.size(), 2u);
+    EXPECT_EQ(plain(lines.front().text), c.problem);
+    EXPECT_EQ(plain(lines.back().text), c.answer);
+    EXPECT_EQ(plain(LinearText(*lines.back().formula, notation.direction)), c.answer);
+    EXPECT_EQ(view.texts[&fields[1]],
+              notation.ascii() && notation.separator == u',' ? u"12,56" : u"12.56");
+  }
+}
+
 TEST(Calculation, AScreenReaderHearsEachClickOnce) {
   // What is said at the end of a click, without the pupil moving to the results.
   const struct {

@@ -82,7 +82,7 @@ void SettingsTest::choicesAreKeptForTheNextRun() {
     // Every control says what it is to a screen reader, in Arabic.
     for (QWidget* control : std::initializer_list<QWidget*>{
              settings.notation[0], settings.notation[1], settings.notation[2], settings.zoomBox,
-             settings.panelBox, settings.closeButton})
+             settings.unitBox, settings.panelBox, settings.closeButton})
       QVERIFY2(control->accessibleName().contains(QRegularExpression(u"[\u0600-\u06FF]"_qs)),
                qPrintable(control->objectName()));
     // What the program has at first: the region's notation, 100 %, the panel at the first click.
@@ -97,6 +97,11 @@ void SettingsTest::choicesAreKeptForTheNextRun() {
     QVERIFY(TabTo(settings, "ZoomBox"));
     QTest::keyClick(settings.zoomBox, Qt::Key_Down);
     QCOMPARE(program.registry.zoom().percent(), 125);
+    // The unit: centimetres at first, then millimetres, by the arrow.
+    QVERIFY(TabTo(settings, "UnitBox"));
+    QCOMPARE(settings.unitBox->currentText(), u"سنتيمتر (سم)"_qs);
+    QTest::keyClick(settings.unitBox, Qt::Key_Down);
+    QCOMPARE(program.registry.formulas().lengthUnit(), LengthUnit::Millimetre);
     QVERIFY(TabTo(settings, "PanelBox"));
     QTest::keyClick(settings.panelBox, Qt::Key_Space);
     QVERIFY(!program.registry.choices().panelAtFirst());
@@ -130,6 +135,8 @@ void SettingsTest::choicesAreKeptForTheNextRun() {
   SettingsWindow& settings = OpenFromMenu(again);
   QVERIFY(settings.notation[2]->isChecked());
   QCOMPARE(settings.zoomBox->currentText(), u"200 ٪"_qs);
+  // The unit's sign in the notation's letters.
+  QCOMPARE(settings.unitBox->currentText(), u"مليمتر (mm)"_qs);
   QVERIFY(!settings.panelBox->isChecked());
   settings.close();
   // The first click leaves the panel closed; F2 opens it, with the click's solution.
@@ -139,7 +146,8 @@ void SettingsTest::choicesAreKeptForTheNextRun() {
   QVERIFY(QTest::qWaitForWindowExposed(&circle));
   QTest::keyClick(&circle, Qt::Key_F2);
   QVERIFY(circle.solutionPanel()->isOpen());
-  QVERIFY(WithoutBidiMarks(circle.solutionPanel()->text()->toPlainText()).contains(u"49π"_qs));
+  const QString solution = WithoutBidiMarks(circle.solutionPanel()->text()->toPlainText());
+  QVERIFY2(solution.contains(u"49π ≈ 153,86 mm²"_qs), qPrintable(solution));
   // A pane made in this run begins at the level kept.
   circle.practicePane()->start();
   QCOMPARE(circle.practicePane()->levelBox()->currentIndex(), 2);
@@ -155,7 +163,7 @@ void SettingsTest::aBadSettingsFileStartsWithTheDefaults_data() {
   QTest::newRow("zoom no number") << QByteArray("[view]\nzoom=abc\npanel=abc\n");
   QTest::newRow("zoom between steps") << QByteArray("[view]\nzoom=130\n");
   QTest::newRow("unknown words") << QByteArray(
-      "[view]\nzoom=-100\npanel=\n[practice]\nlevel=9\n[formulas]\nstyle=martian\n");
+      "[view]\nzoom=-100\npanel=\n[practice]\nlevel=9\n[formulas]\nstyle=martian\nunit=inch\n");
   QTest::newRow("binary in a group") << QByteArray("[view]\nzoom=\xff\xfe\0\x01\n", 17);
   QTest::newRow("unreadable") << QByteArray();
 }
@@ -178,6 +186,7 @@ void SettingsTest::aBadSettingsFileStartsWithTheDefaults() {
   QCOMPARE(program.registry.formulas().style(), NotationStyle::Mashriq);
   QVERIFY(program.registry.choices().panelAtFirst());
   QCOMPARE(program.registry.choices().level(), 0);
+  QCOMPARE(program.registry.formulas().lengthUnit(), LengthUnit::Centimetre);
   TopicWindow& circle = CircleOf7(program);
   QVERIFY(circle.solutionPanel()->isOpen());
   QCOMPARE(circle.zoomFactor(), 1.0);
