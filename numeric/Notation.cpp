@@ -117,9 +117,15 @@ std::u16string Notation::unitSign(Unit unit) const {
     case Unit::Length:
       return std::u16string(length);
     case Unit::Area:
-      return length.empty() ? std::u16string() : std::u16string(length) + u"²";
-    case Unit::Volume:
-      return length.empty() ? std::u16string() : std::u16string(length) + u"³";
+    case Unit::Volume: {
+      if (length.empty()) return {};
+      // A superscript digit in Western digits; in Arabic-Indic ones, which have none, the digit
+      // after the unit, as typed books write it ("سم٢").
+      const bool area = unit == Unit::Area;
+      const char16_t power =
+          ascii() ? (area ? u'²' : u'³') : static_cast<char16_t>(zero + (area ? 2 : 3));
+      return std::u16string(length) + power;
+    }
     case Unit::Celsius:
       return inLatin ? u"°C" : u"°س";
     case Unit::Fahrenheit:
@@ -133,6 +139,15 @@ std::u16string Notation::unitSign(Unit unit) const {
 std::u16string Notation::withUnit(std::u16string_view number, Unit unit) const {
   const std::u16string sign = unitSign(unit);
   return sign.empty() ? std::u16string(number) : std::u16string(number) + u'\u00A0' + sign;
+}
+
+std::optional<Math> UnitMath(Unit unit, const Notation& notation) {
+  const std::u16string sign = notation.unitSign(unit);
+  if (sign.empty()) return std::nullopt;
+  if (unit != Unit::Area && unit != Unit::Volume) return MathWords(sign);
+  const char16_t power = static_cast<char16_t>(notation.zero + (unit == Unit::Area ? 2 : 3));
+  return MathPower(MathWords(notation.unitSign(Unit::Length)),
+                   MathNumber(std::u16string(1, power)));
 }
 
 FormulaDirection StyleDirection(NotationStyle style) {

@@ -89,6 +89,10 @@ Notation NotationOf(NotationStyle style, NotationStyle regionStyle, Numerals reg
 std::string_view StyleKey(NotationStyle style);
 std::optional<NotationStyle> StyleOfKey(std::string_view key);
 
+// A unit as a formula sets it after its number: a square or a cube of the unit of length raised
+// in the notation's digits, as an exponent is ("سم" with a raised "٢"); none where it has no sign.
+std::optional<Math> UnitMath(Unit unit, const Notation& notation);
+
 // The number of a text written with its unit (Notation::withUnit), without the unit.
 inline std::u16string_view NumberBeforeUnit(std::u16string_view text) {
   return text.substr(0, text.find(u'\u00A0'));

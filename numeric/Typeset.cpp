@@ -107,6 +107,12 @@ bool ArabicFactor(const Math& part) {
          base.text().front() <= u'\u06FF';
 }
 
+// Words, or their power: a unit after its number ("سم²") stands apart as a word does.
+bool WordsPart(const Math& part) {
+  return part.kind() == Kind::Words ||
+         (part.kind() == Kind::Power && part[0].kind() == Kind::Words);
+}
+
 // The text between two marks, appended in turn (GCC 12 warns, wrongly, of overlapping copies in
 // u"(" + text).
 std::u16string Between(std::u16string_view open, std::u16string_view text,
@@ -161,8 +167,8 @@ std::u16string Linear(const Math& math, FormulaDirection direction) {
         // Words, a mixed number before what it multiplies ("10 2/3 π") and an Arabic letter
         // beside what it multiplies ("٤ أ جـ") stand apart.
         else if (previous != nullptr && previous->kind() != Kind::Sign &&
-                 (previous->kind() == Kind::Words || part.kind() == Kind::Words ||
-                  previous->kind() == Kind::Mixed || ArabicFactor(part)))
+                 (WordsPart(*previous) || WordsPart(part) || previous->kind() == Kind::Mixed ||
+                  ArabicFactor(part)))
           text.append(u" ").append(Linear(part, direction));
         else
           text += Linear(part, direction);
@@ -300,7 +306,7 @@ class Layout {
     if (part.kind() == Kind::Sign && !part.prefix()) return Spacing(part) * em(face);
     if (previous->kind() == Kind::Sign)
       return previous->prefix() ? em(face) * 0.03 : Spacing(*previous) * em(face);
-    if (part.kind() == Kind::Words || previous->kind() == Kind::Words) return em(face) * 0.3;
+    if (WordsPart(part) || WordsPart(*previous)) return em(face) * 0.3;
     // A mixed number and the π it multiplies: 10 ⅔ π.
     if (previous->kind() == Kind::Mixed) return em(face) * 0.2;
     // An Arabic letter beside what it multiplies stands apart as a word does: ٤ أ جـ.

@@ -291,7 +291,8 @@ bool HasDigit(std::u16string_view text) {
   return text.find_first_of(u"0123456789π√∛∜½⅓⅔¼¾⅕⅖⅗⅘⅙⅚⅐⅛⅜⅝⅞⅑⅒") != std::u16string_view::npos;
 }
 
-// The text without words and unit signs after the number ("153.86 سم²", "77 °F"); the text itself
+// The text without words and unit signs after the number ("153.86 سم²", "١٥٣٫٨٦ سم٢", "77 °F"),
+// the digit of a square or a cube in either alphabet; the text itself
 // where nothing after it starts with a letter, so that "7²" keeps its square.
 std::u16string_view WithoutUnit(std::u16string_view text) {
   const auto isLetter = [](char16_t c) {
@@ -299,7 +300,7 @@ std::u16string_view WithoutUnit(std::u16string_view text) {
   };
   const auto isUnit = [&](char16_t c) {
     return isLetter(c) || c == u' ' || c == u'\u00A0' || c == u'°' || c == u'²' || c == u'³' ||
-           c == u'.';
+           c == u'٢' || c == u'٣' || c == u'۲' || c == u'۳' || c == u'.';
   };
   std::size_t end = text.size();
   bool letter = false;

@@ -326,7 +326,7 @@ void Calculation::answered(const Formula& formula, const std::u16string& text,
   // The answer's unit after its number, as a book writes it: "المساحة = 12.56 سم²".
   if (const std::u16string sign = notation_.unitSign(formula.unit); !sign.empty()) {
     answer.text += u'\u00A0' + sign;
-    answer.formula = MathRow({std::move(answer.formula), MathWords(sign)});
+    answer.formula = MathRow({std::move(answer.formula), *UnitMath(formula.unit, notation_)});
   }
   click_.answers.push_back(std::move(answer));
 }

@@ -8,7 +8,7 @@
 //                             bottom ("tall"), and the boxes whose digits do ("cut")
 //   fontfit --detail FACE     each control in that candidate ("own": in the program's faces)
 //   fontfit --shots DIR [--zoom PERCENT] [--formulas ltr|rtl] [--notation mashriq|maghreb|moroccan]
-//                [--inputs N=A,B,C]...
+//                [--unit cm|mm|m|none] [--inputs N=A,B,C]...
 //                             every window after numbers are typed and a calculation is done, as
 //                             DIR/FormN.png, in the faces the program uses here; at a zoom of the
 //                             program (100 to 300), reached with its own keys; the formulas in
@@ -361,7 +361,7 @@ QStringList Inputs(FormId id) {
 }
 
 int Screenshots(const QString& folder, int percent, const QString& formulas, const QString& style,
-                const QMap<int, QStringList>& typed) {
+                const QString& unit, const QMap<int, QStringList>& typed) {
   QDir().mkpath(folder);
   QuietEnd end;
   QuietMessages messages;
@@ -371,6 +371,8 @@ int Screenshots(const QString& folder, int percent, const QString& formulas, con
                     settings.filePath(QStringLiteral("numora.ini")));
   if (const std::optional<NotationStyle> chosen = StyleOfKey(style.toStdString()))
     registry.formulas().setStyle(*chosen);
+  if (const std::optional<LengthUnit> chosen = LengthUnitOfKey(unit.toStdString()))
+    registry.formulas().setLengthUnit(*chosen);
   if (formulas == QLatin1String("ltr")) registry.formulas().set(FormulaDirection::LeftToRight);
   if (formulas == QLatin1String("rtl")) registry.formulas().set(FormulaDirection::RightToLeft);
   // Zoomed as a pupil does it, with Ctrl and + in the first window, before the others are made.
@@ -446,18 +448,19 @@ int main(int argc, char* argv[]) {
   const QStringList arguments = QApplication::arguments();
   if (arguments.size() >= 3 && arguments[1] == QLatin1String("--shots")) {
     int percent = 100;
-    QString formulas, style;
+    QString formulas, style, unit;
     QMap<int, QStringList> typed;
     for (int i = 3; i + 1 < arguments.size(); i += 2) {
       if (arguments[i] == QLatin1String("--zoom")) percent = arguments[i + 1].toInt();
       if (arguments[i] == QLatin1String("--formulas")) formulas = arguments[i + 1];
       if (arguments[i] == QLatin1String("--notation")) style = arguments[i + 1];
+      if (arguments[i] == QLatin1String("--unit")) unit = arguments[i + 1];
       if (arguments[i] == QLatin1String("--inputs")) {
         const QString window = arguments[i + 1].section(u'=', 0, 0);
         typed[window.toInt()] = arguments[i + 1].section(u'=', 1).split(u',');
       }
     }
-    return Screenshots(arguments[2], percent, formulas, style, typed);
+    return Screenshots(arguments[2], percent, formulas, style, unit, typed);
   }
   if (arguments.size() == 3 && arguments[1] == QLatin1String("--row"))
     return MeasureOne(arguments[2], false);
@@ -466,6 +469,7 @@ int main(int argc, char* argv[]) {
   if (arguments.size() == 1) return MeasureAll();
   std::fprintf(stderr,
                "usage: fontfit [--detail FACE|own | --shots FOLDER [--zoom PERCENT] [--formulas "
-               "ltr|rtl] [--notation mashriq|maghreb|moroccan] [--inputs N=A,B,C]...]\n");
+               "ltr|rtl] [--notation mashriq|maghreb|moroccan] [--unit cm|mm|m|none] [--inputs "
+               "N=A,B,C]...]\n");
   return 2;
 }

@@ -134,6 +134,7 @@ TEST(CheckAnswer, MultiplesOfPi) {
                              // as the answer line writes it, and in Latin letters
                              {u"153.86\u00A0سم²", Verdict::Right},
                              {u"153,86 cm²", Verdict::Right, u','},
+                             {u"١٥٣٫٨٦ سم٢", Verdict::Right},
                              {u"١٥٣٫٨٦", Verdict::Right},
                              {u"153,86", Verdict::Right, u','},  // the locale's separator
                              {u"153.9", Verdict::TooRough},

@@ -305,6 +305,8 @@ TEST(Calculation, AMeasureIsAnsweredWithItsUnit) {
   } cases[] = {
       {Notation({}, NotationStyle::Mashriq), LengthUnit::Centimetre, u"دائرة نصف قطرها 2 سم",
        u"م = 4ط ≈ 12.56 سم²"},
+      {Notation({u'\u066B', u'\u0660'}, NotationStyle::Mashriq), LengthUnit::Metre,
+       u"دائرة نصف قطرها ٢ م", u"م = ٤ط ≈ ١٢٫٥٦ م²"},
       {Notation(u',', NotationStyle::Moroccan), LengthUnit::Millimetre, u"دائرة نصف قطرها 2 mm",
        u"م = 4π ≈ 12,56 mm²"},
       {Notation(u',', NotationStyle::Maghreb), LengthUnit::None, u"دائرة نصف قطرها 2",
@@ -336,8 +338,7 @@ TEST(Calculation, AMeasureIsAnsweredWithItsUnit) {
     EXPECT_EQ(plain(lines.front().text), c.problem);
     EXPECT_EQ(plain(lines.back().text), c.answer);
     EXPECT_EQ(plain(LinearText(*lines.back().formula, notation.direction)), c.answer);
-    EXPECT_EQ(view.texts[&fields[1]],
-              notation.ascii() && notation.separator == u',' ? u"12,56" : u"12.56");
+    EXPECT_EQ(view.texts[&fields[1]], NumberToText(12.56, notation));
   }
 }
 
