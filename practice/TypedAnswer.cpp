@@ -300,11 +300,17 @@ std::u16string_view WithoutUnit(std::u16string_view text) {
   };
   const auto isUnit = [&](char16_t c) {
     return isLetter(c) || c == u' ' || c == u'\u00A0' || c == u'°' || c == u'²' || c == u'³' ||
-           c == u'٢' || c == u'٣' || c == u'۲' || c == u'۳' || c == u'.';
+           c == u'.';
+  };
+  // The digit of a square or a cube written after an Arabic unit ("سم٢", read as "سم2").
+  const auto isPower = [&](std::size_t at) {
+    return (text[at] == u'2' || text[at] == u'3') && at > 0 && text[at - 1] >= 0x0621 &&
+           text[at - 1] <= 0x064A;
   };
   std::size_t end = text.size();
   bool letter = false;
-  while (end > 0 && isUnit(text[end - 1])) letter = isLetter(text[--end]) || letter;
+  while (end > 0 && (isUnit(text[end - 1]) || isPower(end - 1)))
+    letter = isLetter(text[--end]) || letter;
   // The unit starts at its first letter or degree sign: "2.5 م." keeps its number's point.
   while (end < text.size() && !isLetter(text[end]) && text[end] != u'°') ++end;
   return letter ? Trimmed(text.substr(0, end)) : text;
