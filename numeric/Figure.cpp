@@ -99,6 +99,11 @@ std::u16string IsolatedMeasure(std::u16string_view number, Unit unit, const Nota
   return IsolatedNumber(number) + u'\u00A0' + sign;
 }
 
+std::u16string MeasureLabel(std::u16string_view number, Unit unit, const Notation& notation) {
+  if (notation.unitSign(unit).empty()) return std::u16string(number);
+  return IsolatedMeasure(number, unit, notation);
+}
+
 std::u16string CoordinatePair(std::u16string_view x, std::u16string_view y,
                               std::u16string_view separator) {
   // Each number one left-to-right run; a semicolon stands apart from the numbers on both sides.

@@ -122,6 +122,9 @@ std::u16string IsolatedNumber(std::u16string_view number);
 // A number and its unit inside Arabic words, read as the notation reads them: the number set apart
 // and its Arabic unit after it ("7 سم"), or number and Latin unit one left-to-right run ("7 cm").
 std::u16string IsolatedMeasure(std::u16string_view number, Unit unit, const Notation& notation);
+// A figure's label of a measure: the number alone where it has no unit, which the painter reads
+// from the left, or the number and its unit as a sentence reads them.
+std::u16string MeasureLabel(std::u16string_view number, Unit unit, const Notation& notation);
 
 // A pair of coordinates, "(x، y)", as one isolate whose direction the painter chooses: read from
 // the left or from the right, x comes first.

@@ -222,8 +222,10 @@ Figure PythagorasFigure(const Values& values, Notation notation) {
       Polygon({corner, top, left}),
       RightAngleMark(corner, top, left, std::min(a, b) / 6),
   };
-  const auto area = [&](const std::u16string& t) { return notation.withUnit(t, Unit::Area); };
-  const auto length = [&](const std::u16string& t) { return notation.withUnit(t, Unit::Length); };
+  const auto area = [&](const std::u16string& t) { return MeasureLabel(t, Unit::Area, notation); };
+  const auto length = [&](const std::u16string& t) {
+    return MeasureLabel(t, Unit::Length, notation);
+  };
   figure.labels = {
       {{a / 2, a / 2}, area(aArea)},
       {{-b / 2, -b / 2}, area(bArea)},

@@ -85,7 +85,7 @@ Lengths Read(const Values& values, const std::vector<Measure>& measures, Notatio
     if (!lengths.drawable()) return lengths;
     lengths.typed.push_back(*length);
     lengths.texts.push_back(NumberToText(*length, notation));
-    lengths.labels.push_back(notation.withUnit(lengths.texts.back(), Unit::Length));
+    lengths.labels.push_back(MeasureLabel(lengths.texts.back(), Unit::Length, notation));
   }
   const auto [shortest, longest] = std::minmax_element(lengths.typed.begin(), lengths.typed.end());
   if (*longest / *shortest > kLargestRatio) {

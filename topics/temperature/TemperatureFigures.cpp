@@ -103,7 +103,7 @@ Figure Drawn(std::u16string_view typed, double t, Notation notation) {
     // Each reading over its thermometer, the middle one a line higher, so that three readings of
     // fifteen digits do not run into each other.
     figure.labels.push_back({{x, top + (i == 1 ? kReadingRow * span : 0)},
-                             notation.withUnit(text(reading), ScaleUnit(scale)),
+                             MeasureLabel(text(reading), ScaleUnit(scale), notation),
                              FigureSide::Above});
     figure.labels.push_back({{x, bottom - 1.8 * bulb}, std::u16string(scale), FigureSide::Below});
 
