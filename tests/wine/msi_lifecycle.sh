@@ -3,8 +3,11 @@
 # installs it into a fresh prefix for every user (the program, its Start-menu shortcut, its entry
 # in Add/Remove Programs with icon, version and publisher); installing the same package again
 # changes nothing; the installed program starts to its main menu and ends with status 0; an MSI of
-# a later version, built here from the same folder, replaces it in place; msiexec /x /qn removes
-# every file, the shortcut and the entry.
+# a later version, built here from the same folder, replaces it in place, given the computer's
+# defaults NUMORA_ZOOM=150 NUMORA_STYLE=moroccan, which it writes under HKLM and the program then
+# starts at; the copy unpacked from the portable zip starts at 100 % all the same, keeps the zoom
+# chosen in it in its numora.ini and writes nothing else; msiexec /x /qn removes every file, the
+# shortcut, the entry and the defaults.
 #
 #   msi_lifecycle.sh PACKAGE.msi PACKAGE.zip XPROBE_SOURCE
 set -euo pipefail
@@ -45,6 +48,9 @@ wineserver -w
 [ -f "$programs/numora.exe" ] || fail "the MSI put no numora.exe into Program Files\\Numora"
 [ -f "$programs/platforms/qwindows.dll" ] || fail "the MSI left out the platform plugin"
 [ -f "$programs/licenses/Numora-LICENSE.txt" ] || fail "the MSI left out the licences"
+[ -e "$programs/numora.ini" ] && fail "the MSI put the portable zip's numora.ini into Program Files"
+wine reg query 'HKLM\Software\Numora' >/dev/null 2>&1 \
+  && fail "without a property the MSI wrote HKLM\\Software\\Numora"
 [ -n "$(find "$WINEPREFIX/drive_c" -ipath '*Start Menu/Programs/Numora.lnk' -print -quit)" ] \
   || fail "no Start-menu shortcut Numora"
 first=$(installed "$version")
@@ -59,17 +65,50 @@ wineserver -w
 echo "installed $version again: nothing changed"
 
 start_to_main_menu
+width=$(main_menu_width)
 close_main_menu_and_expect_exit "$xprobe" "$menu"
 echo "closed through the close box; exit status 0"
 
-wine msiexec /i "$later_msi" /qn || fail "the upgrade to $later ended with status $?"
+wine msiexec /i "$later_msi" /qn NUMORA_ZOOM=150 NUMORA_STYLE=moroccan \
+  || fail "the upgrade to $later ended with status $?"
 wineserver -w
 second=$(installed "$later")
 [ "$second" != "$first" ] || fail "the upgrade kept the entry of $version"
 [ -f "$programs/numora.exe" ] || fail "the upgrade left no numora.exe"
 echo "upgraded in place to $later: $second"
+[ "$(default_value view zoom)" = 150 ] && [ "$(default_value formulas style)" = moroccan ] \
+  || { wine reg query 'HKLM\Software\Numora' /s >&2; fail "NUMORA_ZOOM and NUMORA_STYLE were not written"; }
+for value in practice/level formulas/unit view/panel; do
+  [ -z "$(default_value "${value%/*}" "${value#*/}")" ] || fail "a property not given wrote $value"
+done
+start_to_main_menu
+zoomed=$(main_menu_width)
+(( zoomed * 100 >= width * 148 && zoomed * 100 <= width * 152 )) \
+  || fail "at the computer's 150 % the main menu is $zoomed pixels wide, at 100 % $width"
+close_main_menu_and_expect_exit "$xprobe" "$menu"
+echo "the computer's defaults under HKLM: 150 % and Morocco's notation; the main menu" \
+     "$width pixels wide became $zoomed"
+
+# The portable copy, beside the MSI's defaults: its own settings, in its numora.ini alone.
+portable=$(dirname "$(find "$work/folder" -name numora.exe)")
+[ -f "$portable/numora.ini" ] || fail "the zip carries no numora.ini"
+touch "$work/before"
+start_to_main_menu "$(winepath -w "$portable/numora.exe")"
+[ "$(main_menu_width)" = "$width" ] || fail "the portable copy took the computer's zoom"
+focus_window "$menu" || fail "the main menu took no keyboard"
+xdotool key ctrl+equal
+for _ in $(seq 100); do [ "$(main_menu_width)" != "$width" ] && break; sleep 0.1; done
+close_main_menu_and_expect_exit "$xprobe" "$menu"
+grep -qx 'zoom=125' "$portable/numora.ini" \
+  || { cat "$portable/numora.ini" >&2; fail "numora.ini does not hold the zoom chosen, 125 %"; }
+wine reg query 'HKCU\Software\Numora' >/dev/null 2>&1 \
+  && fail "the portable copy wrote HKCU\\Software\\Numora"
+written=$(find "$work/folder" "$WINEPREFIX/drive_c" -path "$WINEPREFIX/drive_c/windows" -prune \
+            -o -newer "$work/before" -type f -print)
+[ "$written" = "$portable/numora.ini" ] || fail "the portable copy wrote $written"
+echo "the portable copy: 100 %, Ctrl+= kept as zoom=125 in its numora.ini, nothing else written"
 
 wine msiexec /x "$later_msi" /qn || fail "msiexec /x ended with status $?"
 wineserver -w
 expect_nothing_left "msiexec /x"
-echo "removed silently: no file, shortcut or entry left"
+echo "removed silently: no file, shortcut, entry or default left"
