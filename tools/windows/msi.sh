@@ -33,13 +33,16 @@ wixl --arch x64 -D Win64=yes -D Folder=program -D Version="$version" \
 # property, which only an immediate action can.
 msibuild "$output" -q "UPDATE \`CustomAction\` SET \`Type\` = 51 WHERE \`Action\` = 'SetInstallLocation'"
 # The components of the computer's defaults (named after their properties, NUMORA_...) are
-# installed where their property is given and removed with the package: wixl writes no condition
+# installed where their property is given (or kept from the version replaced) and removed with
+# the package: wixl writes no condition
 # on a component, so it is written here. The properties are secure too, so that they reach the
 # installation where it runs with the administrator's rights for a user who has none.
 properties=$(sed -n 's/^ *<Component Id="\(NUMORA_[A-Z]*\)".*/\1/p' "$wxs")
 [ -n "$properties" ] || { echo "msi.sh: no NUMORA_ component in $wxs" >&2; exit 1; }
+# The actions that take a value the earlier version wrote set a property, as SetInstallLocation.
 for property in $properties; do
   msibuild "$output" -q "UPDATE \`Component\` SET \`Condition\` = '$property OR REMOVE' WHERE \`Component\` = '$property'"
+  msibuild "$output" -q "UPDATE \`CustomAction\` SET \`Type\` = 51 WHERE \`Action\` = 'Keep_$property'"
 done
 secure=$(msiinfo export "$output" Property | tr -d '\r' | sed -n 's/^SecureCustomProperties\t//p')
 secure="${secure:+$secure;}$(tr '\n' ';' <<<"$properties" | sed 's/;$//')"
