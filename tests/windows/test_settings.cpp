@@ -307,7 +307,8 @@ void SettingsTest::theComputersDefaultsHoldWhereTheUserHasNone_data() {
 }
 
 // A lab's computer: the system-wide file (on Linux /etc/xdg/Numora/Numora.conf, here one of the
-// test's) gives the Mashriq's letters left to right, 150 %, the panel closed and the hardest level.
+// test's) gives the Mashriq's letters left to right, millimetres, 150 %, the panel closed and the
+// hardest level.
 // A value the user has of their own holds over it; what the user chooses is written to the user's
 // file, and the computer's is left as it was. (On Windows the same fallbacks are the registry's,
 // HKEY_LOCAL_MACHINE under HKEY_CURRENT_USER, which the MSI package's test checks under Wine.)
@@ -325,7 +326,7 @@ void SettingsTest::theComputersDefaultsHoldWhereTheUserHasNone() {
   QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, user.path());
   QSettings::setPath(QSettings::IniFormat, QSettings::SystemScope, computer.path());
   const QByteArray defaults(
-      "[formulas]\nstyle=mashriq\ndirection=ltr\n[view]\nzoom=150\npanel=false\n"
+      "[formulas]\nstyle=mashriq\ndirection=ltr\nunit=mm\n[view]\nzoom=150\npanel=false\n"
       "[practice]\nlevel=hard\n");
   const auto write = [](const QString& file, const QByteArray& contents) {
     QVERIFY(QDir().mkpath(QFileInfo(file).path()));
@@ -343,6 +344,7 @@ void SettingsTest::theComputersDefaultsHoldWhereTheUserHasNone() {
     Choices choices(store);
     QCOMPARE(QString::fromLatin1(StyleKey(formulas.style()).data()), style);
     QCOMPARE(formulas.direction(), direction);
+    QCOMPARE(formulas.notation().lengths, LengthUnit::Millimetre);
     QCOMPARE(choices.zoom(), zoom);
     QCOMPARE(choices.panelAtFirst(), panel);
     QCOMPARE(choices.level(), level);
@@ -353,8 +355,9 @@ void SettingsTest::theComputersDefaultsHoldWhereTheUserHasNone() {
     QVERIFY(store.kept());
   }
   SettingsStore store;
-  QCOMPARE(FormulaSetting(region, store).notation(),
-           NotationOf(NotationStyle::Maghreb, NotationStyle::Moroccan, region));
+  Notation maghreb = NotationOf(NotationStyle::Maghreb, NotationStyle::Moroccan, region);
+  maghreb.lengths = LengthUnit::Millimetre;
+  QCOMPARE(FormulaSetting(region, store).notation(), maghreb);
   QCOMPARE(Choices(store).zoom(), 200);
   QFile file(computers);
   QVERIFY(file.open(QIODevice::ReadOnly));
