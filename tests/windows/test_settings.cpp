@@ -308,10 +308,10 @@ void SettingsTest::theComputersDefaultsHoldWhereTheUserHasNone_data() {
 
 // A lab's computer: the system-wide file (on Linux /etc/xdg/Numora/Numora.conf, here one of the
 // test's) gives the Mashriq's letters left to right, millimetres, 150 %, the panel closed and the
-// hardest level.
-// A value the user has of their own holds over it; what the user chooses is written to the user's
-// file, and the computer's is left as it was. (On Windows the same fallbacks are the registry's,
-// HKEY_LOCAL_MACHINE under HKEY_CURRENT_USER, which the MSI package's test checks under Wine.)
+// hardest level. A value the user has of their own holds over it; what the user chooses is written
+// to the user's file, and the computer's is left as it was. (On Windows the same fallbacks are the
+// registry's, HKEY_LOCAL_MACHINE under HKEY_CURRENT_USER, which the MSI package's test checks under
+// Wine.)
 void SettingsTest::theComputersDefaultsHoldWhereTheUserHasNone() {
 #ifdef Q_OS_WIN
   QSKIP("the fallbacks are the registry's, checked with the MSI package");
