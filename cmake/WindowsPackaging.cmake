@@ -51,6 +51,18 @@ install(CODE "
                   COMMAND_ERROR_IS_FATAL ANY)
 ")
 
+# The portable zip alone carries numora.ini beside numora.exe (resources/windows/numora.ini), so
+# that a copy unpacked from it keeps its settings there and writes nothing outside its folder; an
+# installed program keeps them in the registry. CPack reads the file below once for each package,
+# the zip's adding the folder that holds numora.ini alone to what the install rules put in.
+file(COPY ${PROJECT_SOURCE_DIR}/resources/windows/numora.ini DESTINATION ${CMAKE_BINARY_DIR}/portable)
+file(CONFIGURE OUTPUT ${CMAKE_BINARY_DIR}/CPackEachPackage.cmake CONTENT [[
+if(CPACK_GENERATOR STREQUAL "ZIP")
+  set(CPACK_INSTALLED_DIRECTORIES "@CMAKE_BINARY_DIR@/portable;.")
+endif()
+]] @ONLY)
+set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_BINARY_DIR}/CPackEachPackage.cmake)
+
 set(CPACK_GENERATOR NSIS ZIP)
 set(CPACK_PACKAGE_NAME Numora)
 set(CPACK_PACKAGE_VENDOR "${NUMORA_VENDOR}")

@@ -1,6 +1,8 @@
 // The settings window: its choices apply at once, are kept for the next run and are taken back
 // from a settings file that holds them; a settings file that is empty, broken or unreadable starts
 // the program with the defaults and no box. Another notation leaves nothing written in the last.
+// The defaults an administrator gives every user of a computer hold where the user has no value of
+// their own; a portable copy keeps its settings in the file beside it.
 
 #include <QAction>
 #include <QApplication>
@@ -9,11 +11,13 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QtTest>
@@ -23,10 +27,13 @@
 #include "tests/windows/Harness.h"
 #include "ui/platform/Choices.h"
 #include "ui/platform/FormulaSetting.h"
+#include "ui/platform/Settings.h"
 #include "ui/platform/Utf16Text.h"
 #include "ui/solution/PracticePane.h"
 #include "ui/solution/SolutionPanel.h"
 #include "ui/solution/TopicWindow.h"
+
+Q_DECLARE_METATYPE(numora::FormulaDirection)
 
 using namespace numora;
 using namespace numora::testing;
@@ -65,6 +72,10 @@ class SettingsTest : public QObject {
   void aBadSettingsFileStartsWithTheDefaults();
   void ctrlCommaOpensOneSettingsWindowFromEveryWindow();
   void anotherNotationMarksWhatWasWrittenInTheLast();
+  void theComputersDefaultsHoldWhereTheUserHasNone_data();
+  void theComputersDefaultsHoldWhereTheUserHasNone();
+  void aPortableCopyKeepsItsSettingsBesideIt_data();
+  void aPortableCopyKeepsItsSettingsBesideIt();
 };
 
 // A notation, a zoom and the panel chosen from the keyboard and with the mouse, and a practice
@@ -276,6 +287,123 @@ void SettingsTest::anotherNotationMarksWhatWasWrittenInTheLast() {
   QVERIFY(TipOf(circle, "Label2").contains(u"تغيرت طريقة الكتابة"_qs));
   QVERIFY(panel.staleNote()->isVisibleTo(&panel));
   QVERIFY(program.messages.shown.empty());
+}
+
+void SettingsTest::theComputersDefaultsHoldWhereTheUserHasNone_data() {
+  QTest::addColumn<QByteArray>("own");  // the user's file; none: no file
+  QTest::addColumn<QString>("style");
+  QTest::addColumn<FormulaDirection>("direction");
+  QTest::addColumn<int>("zoom");
+  QTest::addColumn<bool>("panel");
+  QTest::addColumn<int>("level");
+  QTest::newRow("no file of the user's")
+      << QByteArray() << u"mashriq"_qs << FormulaDirection::LeftToRight << 150 << false << 2;
+  QTest::newRow("the user's style and zoom")
+      << QByteArray("[view]\nzoom=125\n[formulas]\nstyle=moroccan\n") << u"moroccan"_qs
+      << FormulaDirection::LeftToRight << 125 << false << 2;
+  QTest::newRow("the user's direction, panel and level")
+      << QByteArray("[formulas]\ndirection=rtl\n[view]\npanel=true\n[practice]\nlevel=easy\n")
+      << u"mashriq"_qs << FormulaDirection::RightToLeft << 150 << true << 0;
+}
+
+// A lab's computer: the system-wide file (on Linux /etc/xdg/Numora/Numora.conf, here one of the
+// test's) gives the Mashriq's letters left to right, millimetres, 150 %, the panel closed and the
+// hardest level. A value the user has of their own holds over it; what the user chooses is written
+// to the user's file, and the computer's is left as it was. (On Windows the same fallbacks are the
+// registry's, HKEY_LOCAL_MACHINE under HKEY_CURRENT_USER, which the MSI package's test checks under
+// Wine.)
+void SettingsTest::theComputersDefaultsHoldWhereTheUserHasNone() {
+#ifdef Q_OS_WIN
+  QSKIP("the fallbacks are the registry's, checked with the MSI package");
+#else
+  QFETCH(QByteArray, own);
+  QFETCH(QString, style);
+  QFETCH(FormulaDirection, direction);
+  QFETCH(int, zoom);
+  QFETCH(bool, panel);
+  QFETCH(int, level);
+  QTemporaryDir user, computer;
+  QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, user.path());
+  QSettings::setPath(QSettings::IniFormat, QSettings::SystemScope, computer.path());
+  const QByteArray defaults(
+      "[formulas]\nstyle=mashriq\ndirection=ltr\nunit=mm\n[view]\nzoom=150\npanel=false\n"
+      "[practice]\nlevel=hard\n");
+  const auto write = [](const QString& file, const QByteArray& contents) {
+    QVERIFY(QDir().mkpath(QFileInfo(file).path()));
+    QFile written(file);
+    QVERIFY(written.open(QIODevice::WriteOnly));
+    QCOMPARE(written.write(contents), contents.size());
+  };
+  const QString computers = computer.filePath(u"Numora/Numora.conf"_qs);
+  write(computers, defaults);
+  if (!own.isNull()) write(user.filePath(u"Numora/Numora.conf"_qs), own);
+  const Notation region({}, NotationStyle::Moroccan, FormulaDirection::LeftToRight);
+  {
+    SettingsStore store;
+    FormulaSetting formulas(region, store);
+    Choices choices(store);
+    QCOMPARE(QString::fromLatin1(StyleKey(formulas.style()).data()), style);
+    QCOMPARE(formulas.direction(), direction);
+    QCOMPARE(formulas.notation().lengths, LengthUnit::Millimetre);
+    QCOMPARE(choices.zoom(), zoom);
+    QCOMPARE(choices.panelAtFirst(), panel);
+    QCOMPARE(choices.level(), level);
+    // Another style, in its own direction for the next run too, and another zoom.
+    formulas.setStyle(NotationStyle::Maghreb);
+    QCOMPARE(formulas.direction(), FormulaDirection::RightToLeft);
+    choices.setZoom(200);
+    QVERIFY(store.kept());
+  }
+  SettingsStore store;
+  Notation maghreb = NotationOf(NotationStyle::Maghreb, NotationStyle::Moroccan, region);
+  maghreb.lengths = LengthUnit::Millimetre;
+  QCOMPARE(FormulaSetting(region, store).notation(), maghreb);
+  QCOMPARE(Choices(store).zoom(), 200);
+  QFile file(computers);
+  QVERIFY(file.open(QIODevice::ReadOnly));
+  QCOMPARE(file.readAll(), defaults);
+#endif
+}
+
+void SettingsTest::aPortableCopyKeepsItsSettingsBesideIt_data() {
+  QTest::addColumn<QString>("beside");  // what is beside the program: "file", "folder" or none
+  QTest::newRow("the zip's numora.ini") << u"file"_qs;
+  QTest::newRow("nothing") << QString();
+  QTest::newRow("a folder numora.ini") << u"folder"_qs;
+}
+
+// The portable zip carries numora.ini beside the program, and a copy that has it keeps its
+// settings there; without one, or with a folder of that name, the program keeps the user's.
+void SettingsTest::aPortableCopyKeepsItsSettingsBesideIt() {
+  QFETCH(QString, beside);
+  QTemporaryDir program;
+  const QString ini = program.filePath(SettingsStore::kPortableName);
+  if (beside == u"file"_qs) {
+    QFile zips(u":/portable/numora.ini"_qs), copy(ini);
+    QVERIFY(zips.open(QIODevice::ReadOnly));
+    QVERIFY(copy.open(QIODevice::WriteOnly));
+    QVERIFY(copy.write(zips.readAll()) > 0);
+  } else if (beside == u"folder"_qs) {
+    QVERIFY(QDir(program.path()).mkdir(SettingsStore::kPortableName));
+  }
+  const QString file = SettingsStore::PortableFile(program.path());
+  QCOMPARE(file.isEmpty(), beside != u"file"_qs);
+  if (file.isEmpty()) return;
+  QCOMPARE(QFileInfo(file), QFileInfo(ini));
+  // The zip's file, however it is commented, holds no choice; the first is kept in it.
+  {
+    SettingsStore store(file);
+    FormulaSetting formulas(Notation({}, NotationStyle::Mashriq, FormulaDirection::RightToLeft),
+                            store);
+    Choices choices(store);
+    QCOMPARE(formulas.style(), NotationStyle::Mashriq);
+    QCOMPARE(choices.zoom(), 100);
+    QVERIFY(choices.panelAtFirst());
+    choices.setZoom(150);
+    QVERIFY(store.kept());
+  }
+  SettingsStore again(file);
+  QCOMPARE(Choices(again).zoom(), 150);
 }
 
 QTEST_MAIN(SettingsTest)

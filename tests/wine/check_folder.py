@@ -5,7 +5,8 @@ Every DLL that numora.exe and each shipped DLL or plugin imports is either shipp
 a DLL that Windows itself provides; the platform, style and JPEG plugins are in the folders Qt
 looks in beside the program; the notices of what the folder carries are in licenses/; numora.exe
 is a 64-bit GUI program that carries its icon, its version information and its application
-manifest (supported Windows versions, per-monitor DPI awareness, common controls 6).
+manifest (supported Windows versions, per-monitor DPI awareness, common controls 6). The zip alone
+carries numora.ini beside numora.exe, for its copy to keep its settings there.
 
     check_folder.py PACKAGE.zip|PACKAGE.msi OBJDUMP
 """
@@ -66,6 +67,9 @@ def main():
         for needed in ("Numora-LICENSE.txt", "Qt-LGPL-3.txt", "Qt-copyright.txt",
                        "MinGW-GCC-runtime-copyright.txt", "MinGW-w64-winpthreads-copyright.txt"):
             check(needed in notices, f"licenses/{needed} is not in the folder")
+        portable = (folder / "numora.ini").is_file()
+        check(portable == (package.suffix == ".zip"),
+              f"{package.name} {'carries' if portable else 'does not carry'} numora.ini")
         licence = folder / "licenses" / "Numora-LICENSE.txt"
         check(licence.exists() and "GNU GENERAL PUBLIC LICENSE" in licence.read_text()[:200],
               "Numora-LICENSE.txt is not the GNU GPL")

@@ -23,6 +23,7 @@ wineserver -w
 [ -f "$programs/platforms/qwindows.dll" ] || fail "the installer left out the platform plugin"
 [ -f "$programs/licenses/Numora-LICENSE.txt" ] || fail "the installer left out the licences"
 [ -f "$programs/Uninstall.exe" ] || fail "the installer wrote no uninstaller"
+[ -e "$programs/numora.ini" ] && fail "the installer put the portable zip's numora.ini in place"
 shortcuts=$(find "$WINEPREFIX/drive_c" -ipath '*Start Menu/Programs/*.lnk' -iname '*numora*' \
               -o -ipath '*Start Menu/Programs/*' -iname '*uninstall*')
 [ "$(basename "$shortcuts")" = Numora.lnk ] \

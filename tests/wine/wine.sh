@@ -35,12 +35,12 @@ entry_value() {
     | sed -n "s/^ *$2 *REG_[A-Z_]* *//p"
 }
 
-# Starts the installed program, expects the splash and then the main menu, and leaves it running
-# as $app.
-start_to_main_menu() {
+# Starts the installed program (or the numora.exe given, a Windows path), expects the splash and
+# then the main menu, and leaves it running as $app.
+start_to_main_menu() {  # [PROGRAM]
   local started
   started=$(date +%s%N)
-  wine "$programs_folder\\numora.exe" &
+  wine "${1:-$programs_folder\\numora.exe}" &
   app=$!
   "$xprobe" wait-map Form14 60000 || fail "the splash window did not map"
   echo "splash mapped after $(( ($(date +%s%N) - started) / 1000000 )) ms"
@@ -53,7 +53,7 @@ start_to_main_menu() {
 
 # Nothing of Numora is left: no file or folder named after it outside Windows' own folder (the
 # program's folder, the shortcut, a copy of the uninstaller in the temporary folder), no entry, no
-# key of its publisher.
+# key of its publisher, none of the computer's defaults.
 expect_nothing_left() {  # WHAT_REMOVED_IT
   local left
   left=$(find "$WINEPREFIX/drive_c" -path "$WINEPREFIX/drive_c/windows" -prune -o -iname '*numora*' \
@@ -62,5 +62,20 @@ expect_nothing_left() {  # WHAT_REMOVED_IT
   [ -n "$(numora_entries)" ] && fail "$1 left Numora in Add/Remove Programs"
   wine reg query 'HKLM\Software\Numora developers' >/dev/null 2>&1 \
     && fail "$1 left the key HKLM\\Software\\Numora developers"
+  wine reg query 'HKLM\Software\Numora' >/dev/null 2>&1 \
+    && fail "$1 left the key HKLM\\Software\\Numora"
   return 0
+}
+
+# The main menu's width in pixels, which grows with the zoom.
+main_menu_width() {
+  local width
+  read -r _ _ width _ < <("$xprobe" geometry "$menu")
+  echo "$width"
+}
+
+# default_value GROUP NAME: one of the computer's defaults, as the MSI package writes them.
+default_value() {
+  wine reg query "HKLM\\Software\\Numora\\Numora\\$1" /v "$2" 2>/dev/null | tr -d '\r' \
+    | sed -n "s/^ *$2 *REG_SZ *//p"
 }

@@ -17,6 +17,10 @@ const QString kUnitKey = QStringLiteral("formulas/unit");
 
 QString KeyText(NotationStyle style) { return QString::fromLatin1(StyleKey(style).data()); }
 
+QString DirectionText(FormulaDirection direction) {
+  return direction == FormulaDirection::RightToLeft ? QStringLiteral("rtl") : QStringLiteral("ltr");
+}
+
 }  // namespace
 
 FormulaSetting::FormulaSetting(Notation region, SettingsStore& settings)
@@ -47,8 +51,7 @@ void FormulaSetting::keep(const QString& key, const QString& value) {
 void FormulaSetting::set(FormulaDirection direction) {
   if (direction == notation_.direction) return;
   notation_.direction = direction;
-  keep(kDirectionKey,
-       direction == FormulaDirection::RightToLeft ? QStringLiteral("rtl") : QStringLiteral("ltr"));
+  keep(kDirectionKey, DirectionText(direction));
   emit changed();
 }
 
@@ -63,6 +66,10 @@ void FormulaSetting::setStyle(NotationStyle style) {
   const std::unique_ptr<QSettings> kept = settings_.open();
   kept->setValue(kStyleKey, KeyText(style));
   kept->remove(kDirectionKey);
+  // A direction the administrator's defaults give would come back under the new style at the next
+  // run: the style's own is written over it.
+  if (kept->contains(kDirectionKey))
+    kept->setValue(kDirectionKey, DirectionText(notation_.direction));
   settings_.keep(*kept);
   emit changed();
 }

@@ -1,5 +1,8 @@
 #include "ui/platform/Settings.h"
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QIODevice>
 #include <QSettings>
 #include <QStringList>
@@ -132,15 +135,32 @@ QSettings::Format ProgramFormat() {
 const QString SettingsStore::kNotKeptNote =
     QStringLiteral(u"تعذّر حفظ الإعدادات: يبقى اختيارك حتى إغلاق البرنامج.");
 
-SettingsStore::SettingsStore(QString file) : file_(std::move(file)) {}
+const QString SettingsStore::kPortableName = QStringLiteral("numora.ini");
+
+SettingsStore::SettingsStore(QString file)
+    : file_(file.isEmpty() && QCoreApplication::instance() != nullptr
+                ? PortableFile(QCoreApplication::applicationDirPath())
+                : std::move(file)) {}
+
+QString SettingsStore::PortableFile(const QString& programFolder) {
+  if (programFolder.isEmpty()) return {};
+  const QFileInfo file(QDir(programFolder).filePath(kPortableName));
+  return file.isFile() ? file.filePath() : QString();
+}
 
 std::unique_ptr<QSettings> SettingsStore::open() const {
+  // A file alone, without the user's settings or the administrator's under it.
   if (!file_.isEmpty()) return std::make_unique<QSettings>(file_, ProgramFormat());
+    // The user's, over the computer's (Qt's fallbacks): a value missing from the first is read from
+    // the second, and what is written goes to the first alone.
 #ifdef Q_OS_WIN
-  // The registry: a key of the user's, read a value at a time.
+  // The registry: HKEY_CURRENT_USER\Software\Numora\Numora over
+  // HKEY_LOCAL_MACHINE\Software\Numora\Numora, read a value at a time.
   return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
                                      QStringLiteral("Numora"), QStringLiteral("Numora"));
 #else
+  // ~/.config/Numora/Numora.conf over Numora/Numora.conf in the folders of $XDG_CONFIG_DIRS,
+  // /etc/xdg by default.
   return std::make_unique<QSettings>(ProgramFormat(), QSettings::UserScope,
                                      QStringLiteral("Numora"), QStringLiteral("Numora"));
 #endif
