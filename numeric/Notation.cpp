@@ -116,16 +116,11 @@ std::u16string Notation::unitSign(Unit unit) const {
       return {};
     case Unit::Length:
       return std::u16string(length);
+    // Raised as an exponent is in a formula's text ("نق²"), in every notation's digits.
     case Unit::Area:
-    case Unit::Volume: {
-      if (length.empty()) return {};
-      // A superscript digit in Western digits; in Arabic-Indic ones, which have none, the digit
-      // after the unit, as typed books write it ("سم٢").
-      const bool area = unit == Unit::Area;
-      const char16_t power =
-          ascii() ? (area ? u'²' : u'³') : static_cast<char16_t>(zero + (area ? 2 : 3));
-      return std::u16string(length) + power;
-    }
+      return length.empty() ? std::u16string() : std::u16string(length) + u"²";
+    case Unit::Volume:
+      return length.empty() ? std::u16string() : std::u16string(length) + u"³";
     case Unit::Celsius:
       return inLatin ? u"°C" : u"°س";
     case Unit::Fahrenheit:

@@ -66,7 +66,8 @@ Hint HintFor(const Expected& asked, double typed, const Values& values,
     Hint hint = FirstDifference(steps, StepsOf(*other.formula, theirs, {}, notation));
     hint.sentence = other.formula->name == asked.formula->name
                         ? u"يبدو أنك حسبت ناتجًا آخر من التمرين"
-                        : u"يبدو أنك حسبت " + other.formula->name + u" لا " + asked.formula->name;
+                        : u"يبدو أنك حسبت " + notation.letter(other.formula->name) + u" لا " +
+                              notation.letter(asked.formula->name);
     return hint;
   }
 
@@ -77,7 +78,8 @@ Hint HintFor(const Expected& asked, double typed, const Values& values,
     if (!value || !Gives(typed, *value, asked.places)) continue;
     const Formula slipped{asked.formula->name, slip.expression, nullptr, asked.formula->heading};
     Hint hint = FirstDifference(steps, StepsOf(slipped, theirs, {}, notation));
-    hint.sentence = u"راجع " + steps.lines[hint.line].name + u": " + SlipSentence(slip, notation);
+    hint.sentence = u"راجع " + notation.letter(steps.lines[hint.line].name) + u": " +
+                    SlipSentence(slip, notation);
     return hint;
   }
   return {};

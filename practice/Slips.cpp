@@ -89,8 +89,10 @@ void Collect(const Expr& e, const std::function<Expr(const Expr&)>& whole,
 }
 
 // A name for the part a slip changed, where it has one: "نق", "المميز".
-std::u16string NameOf(const Expr& expr) {
-  if (expr.kind() == Kind::Quantity || expr.kind() == Kind::Stage) return expr.name();
+// A quantity's or a stage's name as the notation writes it: "أ" or "a" for the coefficient A.
+std::u16string NameOf(const Expr& expr, const Notation& notation) {
+  if (expr.kind() == Kind::Quantity || expr.kind() == Kind::Stage)
+    return notation.letter(expr.name());
   return {};
 }
 
@@ -110,7 +112,7 @@ std::u16string SlipSentence(const Slip& slip, Notation notation) {
   switch (slip.kind) {
     case Slip::Kind::SquareForgotten:
     case Slip::Kind::CubeForgotten: {
-      const std::u16string name = NameOf(e.operand(0));
+      const std::u16string name = NameOf(e.operand(0), notation);
       const bool square = slip.kind == Slip::Kind::SquareForgotten;
       if (name.empty()) return seems + (square ? u"نسيت التربيع" : u"نسيت التكعيب");
       return seems + (square ? u"نسيت تربيع " : u"نسيت تكعيب ") + name;
@@ -118,7 +120,7 @@ std::u16string SlipSentence(const Slip& slip, Notation notation) {
     case Slip::Kind::DoubledForSquare:
     case Slip::Kind::TripledForCube: {
       const bool square = slip.kind == Slip::Kind::DoubledForSquare;
-      const std::u16string name = NameOf(e.operand(0));
+      const std::u16string name = NameOf(e.operand(0), notation);
       return seems + u"ضربت " + (name.empty() ? u"" : name + u" ") + u"في " +
              number(square ? 2 : 3) + (square ? u" بدل التربيع" : u" بدل التكعيب");
     }
@@ -142,10 +144,11 @@ std::u16string SlipSentence(const Slip& slip, Notation notation) {
       return seems + u"نسيت طرح " + number(e.operand(1).number());
     case Slip::Kind::DividedByPart: {
       const Expr& divisor = e.operand(1);
-      const std::u16string name = NameOf(divisor.operand(1));
+      const std::u16string name = NameOf(divisor.operand(1), notation);
       if (name.empty()) return seems + u"نسيت العدد " + number(divisor.operand(0).number());
+      // The factor beside its letter, as the formula writes it: "2 أ", "2a".
       return seems + u"قسمت على " + name + u" لا على " + number(divisor.operand(0).number()) +
-             u" × " + name;
+             (notation.latin() ? u"" : u" ") + name;
     }
     case Slip::Kind::DiameterForRadius:
       return seems + u"أخذت القطر بدل نصف القطر";

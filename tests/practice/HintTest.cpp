@@ -105,13 +105,7 @@ TEST(HintFor, TypicalSlips) {
       // The minus before B forgotten: (-7 - 5) ÷ 4.
       {FirstRoot, quadratic, {&SecondRoot}, u"-3", u"راجع س: يبدو أنك نسيت إشارة السالب", 1, 0},
       // Divided by A, not by 2 × A: (10 - 8) ÷ 3.
-      {FirstRoot,
-       thirds,
-       {&SecondRoot},
-       u"0.67",
-       u"راجع س: يبدو أنك قسمت على A لا على 2 × A",
-       1,
-       0},
+      {FirstRoot, thirds, {&SecondRoot}, u"0.67", u"راجع س: يبدو أنك قسمت على أ لا على 2 أ", 1, 0},
       // The half of the triangle forgotten.
       {TriangleArea,
        {{kHeight, 4}, {kBase, 6}},
@@ -204,6 +198,14 @@ TEST(HintFor, NumbersInTheRegionsDigits) {
   const Hint hint =
       HintFor(Asked(CelsiusToFahrenheit, celsius), 45, celsius, {}, Numerals(u'٫', u'٠'));
   EXPECT_EQ(Show(hint.sentence), Show(u"راجع فهرنهايت: يبدو أنك نسيت إضافة ٣٢"));
+  // The letters of the notation: x and a in Morocco's, the sphere's r as its formula writes it.
+  const Notation moroccan(u',', NotationStyle::Moroccan);
+  const Values thirds{{kA, 3}, {kB, -10}, {kC, 3}};
+  EXPECT_EQ(Show(HintFor(Asked(FirstRoot, thirds), 2.0 / 3, thirds, {}, moroccan).sentence),
+            Show(u"راجع x: يبدو أنك قسمت على a لا على 2a"));
+  const Values sphere{{kRadius, 2}};
+  EXPECT_EQ(Show(HintFor(Asked(SphereVolume, sphere), 8.37, sphere, {}, moroccan).sentence),
+            Show(u"راجع الحجم: يبدو أنك نسيت تكعيب r"));
 }
 
 }  // namespace
