@@ -16,8 +16,8 @@ packages=(
   fonts-noto-core fonts-dejavu-core fontconfig fonts-liberation2 fonts-sil-harmattan
   locales poppler-utils
 )
-# The regions whose digits and separators the tests write numbers in.
-locales=(ar_EG.UTF-8 ar_MA.UTF-8 en_US.UTF-8)
+# The regions whose digits and separators the tests and the screenshots write numbers in.
+locales=(ar_EG.UTF-8 ar_MA.UTF-8 ar_TN.UTF-8 en_US.UTF-8)
 
 missing=()
 for p in "${packages[@]}"; do
