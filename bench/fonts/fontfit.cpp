@@ -16,7 +16,7 @@
 //                             boxes given
 //                             other numbers, in tab order; a window whose solution is longer than
 //                             its panel once more as DIR/FormN-end.png, the solution scrolled to
-//                             its end
+//                             its end, and each topic window's printout as DIR/FormN.pdf
 //
 // Run it on the offscreen platform (QT_QPA_PLATFORM=offscreen) or on a display.
 //
@@ -56,6 +56,8 @@
 #include "ui/platform/Faces.h"
 #include "ui/platform/Language.h"
 #include "ui/platform/Region.h"
+#include "ui/solution/Printout.h"
+#include "ui/solution/TopicWindow.h"
 
 using namespace numora;
 
@@ -434,6 +436,15 @@ int Screenshots(const QString& folder, int percent, const QString& formulas, con
         return 1;
       }
       std::printf("%s\n", qPrintable(end));
+    }
+    // A topic window's printout, as the pupil would print it now.
+    if (const auto* topic = dynamic_cast<const TopicWindow*>(&window)) {
+      const QString pdf = QStringLiteral("%1/Form%2.pdf").arg(folder).arg(n);
+      if (!WritePdf(topic->printed(), pdf)) {
+        std::fprintf(stderr, "could not write %s\n", qPrintable(pdf));
+        return 1;
+      }
+      std::printf("%s\n", qPrintable(pdf));
     }
     window.hide();
   }
