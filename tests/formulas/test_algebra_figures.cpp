@@ -221,11 +221,11 @@ TEST(Figures, ThermometersShowOneTemperatureAtOneLevel) {
     // A negative reading keeps its minus with its digits before the scale's sign, read from the
     // right.
     if (celsius.starts_with(u'-'))
-      EXPECT_TRUE(
-          std::any_of(figure.labels.begin(), figure.labels.end(), [&](const FigureLabel& l) {
-            return l.text.find(LeftToRightIsolate(NumberBeforeUnit(celsius))) !=
-                   std::u16string::npos;
-          }));
+      EXPECT_TRUE(std::any_of(figure.labels.begin(), figure.labels.end(),
+                              [&, celsius = celsius](const FigureLabel& l) {
+                                return l.text.find(LeftToRightIsolate(NumberBeforeUnit(celsius))) !=
+                                       std::u16string::npos;
+                              }));
     // Water's marks: a guide line across, and each scale's own number on it.
     std::vector<double> marks;
     for (const FigureLabel& label : figure.labels)
