@@ -92,11 +92,9 @@ std::u16string IsolatedNumber(std::u16string_view number) {
 }
 
 std::u16string IsolatedMeasure(std::u16string_view number, Unit unit, const Notation& notation) {
-  const std::u16string sign = notation.unitSign(unit);
-  if (sign.empty()) return IsolatedNumber(number);
   if (notation.latin())
     return LeftToRightIsolate(notation.withUnit(LeftToRightNumbers(number), unit));
-  return IsolatedNumber(number) + u'\u00A0' + sign;
+  return notation.withUnit(IsolatedNumber(number), unit);
 }
 
 std::u16string MeasureLabel(std::u16string_view number, Unit unit, const Notation& notation) {

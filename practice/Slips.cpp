@@ -88,8 +88,8 @@ void Collect(const Expr& e, const std::function<Expr(const Expr&)>& whole,
   }
 }
 
-// A name for the part a slip changed, where it has one: "نق", "المميز".
-// A quantity's or a stage's name as the notation writes it: "أ" or "a" for the coefficient A.
+// A name for the part a slip changed, where it has one, as the notation writes it: "نق" or "r",
+// "أ" or "a" for the coefficient A, "المميز".
 std::u16string NameOf(const Expr& expr, const Notation& notation) {
   if (expr.kind() == Kind::Quantity || expr.kind() == Kind::Stage)
     return notation.letter(expr.name());

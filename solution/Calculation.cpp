@@ -324,9 +324,9 @@ void Calculation::answered(const Formula& formula, const std::u16string& text,
                            const std::optional<Math>& exactAnswer) {
   Answer answer = answerOf(formula, text, exact, exactAnswer);
   // The answer's unit after its number, as a book writes it: "المساحة = 12.56 سم²".
-  if (const std::u16string sign = notation_.unitSign(formula.unit); !sign.empty()) {
-    answer.text += u'\u00A0' + sign;
-    answer.formula = MathRow({std::move(answer.formula), *UnitMath(formula.unit, notation_)});
+  if (std::optional<Math> unit = UnitMath(formula.unit, notation_)) {
+    answer.text = notation_.withUnit(answer.text, formula.unit);
+    answer.formula = MathRow({std::move(answer.formula), std::move(*unit)});
   }
   click_.answers.push_back(std::move(answer));
 }

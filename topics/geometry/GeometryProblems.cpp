@@ -21,45 +21,49 @@ bool Equal(const Values& values, std::initializer_list<std::u16string_view> leng
   return true;
 }
 
+// A figure's problem, whose every number is a length.
+std::optional<Problem> Lengths(const std::u16string& sentence, const Values& values,
+                               Notation notation) {
+  return Stated(sentence, values, notation, Unit::Length);
+}
+
 }  // namespace
 
 std::optional<Problem> TriangleProblem(const Values& values, Notation notation) {
-  return Stated(u"مثلث قاعدته " + Slot(kBase) + u" وارتفاعه " + Slot(kHeight), values, notation,
-                Unit::Length);
+  return Lengths(u"مثلث قاعدته " + Slot(kBase) + u" وارتفاعه " + Slot(kHeight), values, notation);
 }
 
 std::optional<Problem> RectangleProblem(const Values& values, Notation notation) {
   if (Equal(values, {kWidth, kLength}))
-    return Stated(u"مربع طول ضلعه " + Slot(kWidth), values, notation, Unit::Length);
-  return Stated(u"مستطيل عرضه " + Slot(kWidth) + u" وطوله " + Slot(kLength), values, notation,
-                Unit::Length);
+    return Lengths(u"مربع طول ضلعه " + Slot(kWidth), values, notation);
+  return Lengths(u"مستطيل عرضه " + Slot(kWidth) + u" وطوله " + Slot(kLength), values, notation);
 }
 
 std::optional<Problem> TrapezoidProblem(const Values& values, Notation notation) {
-  return Stated(u"شبه منحرف قاعدتاه المتوازيتان " + Slot(kFirstBase) + u" و" + Slot(kSecondBase) +
-                    u" وارتفاعه " + Slot(kHeight),
-                values, notation, Unit::Length);
+  return Lengths(u"شبه منحرف قاعدتاه المتوازيتان " + Slot(kFirstBase) + u" و" + Slot(kSecondBase) +
+                     u" وارتفاعه " + Slot(kHeight),
+                 values, notation);
 }
 
 std::optional<Problem> CircleProblem(const Values& values, Notation notation) {
-  return Stated(u"دائرة نصف قطرها " + Slot(kRadius), values, notation, Unit::Length);
+  return Lengths(u"دائرة نصف قطرها " + Slot(kRadius), values, notation);
 }
 
 std::optional<Problem> CuboidProblem(const Values& values, Notation notation) {
   if (Equal(values, {kWidth, kHeight, kLength}))
-    return Stated(u"مكعب طول حرفه " + Slot(kWidth), values, notation, Unit::Length);
-  return Stated(u"متوازي مستطيلات عرضه " + Slot(kWidth) + u" وارتفاعه " + Slot(kHeight) +
-                    u" وطوله " + Slot(kLength),
-                values, notation, Unit::Length);
+    return Lengths(u"مكعب طول حرفه " + Slot(kWidth), values, notation);
+  return Lengths(u"متوازي مستطيلات عرضه " + Slot(kWidth) + u" وارتفاعه " + Slot(kHeight) +
+                     u" وطوله " + Slot(kLength),
+                 values, notation);
 }
 
 std::optional<Problem> SphereProblem(const Values& values, Notation notation) {
-  return Stated(u"كرة نصف قطرها " + Slot(kRadius), values, notation, Unit::Length);
+  return Lengths(u"كرة نصف قطرها " + Slot(kRadius), values, notation);
 }
 
 std::optional<Problem> CylinderProblem(const Values& values, Notation notation) {
-  return Stated(u"أسطوانة نصف قطر قاعدتها " + Slot(kRadius) + u" وارتفاعها " + Slot(kHeight),
-                values, notation, Unit::Length);
+  return Lengths(u"أسطوانة نصف قطر قاعدتها " + Slot(kRadius) + u" وارتفاعها " + Slot(kHeight),
+                 values, notation);
 }
 
 }  // namespace numora
